@@ -1,0 +1,451 @@
+/*
+  The page engine shared by every parameter page. The <body> names the menu
+  type (data-type) and the page's role (data-page):
+    params      menu-wide parameters; also reads whole data files
+    itemstyles  one individual item style (style kind 0)
+    smstyles    one individual submenu style (style kind 1)
+    itemparams  the parameters of the selected menu items
+  The page builds its form from the type's description and defines the
+  functions the program calls (qrn_...). Requests to the program go out as
+  status texts "@command:value"; the answer comes back through qrn_setValue.
+*/
+(function () {
+  'use strict';
+  var Q = window.Plivex;
+  var body = document.body;
+  var type = Q.types[body.getAttribute('data-type')];
+  var role = body.getAttribute('data-page');
+  var styleKind = role === 'itemstyles' ? 0 : role === 'smstyles' ? 1 : -1;
+  var styleMode = styleKind >= 0;
+  var fields = [];          // every field of the form, in tab order
+  var byName = {};
+  var pending = null;       // the field that waits for an answer to its request
+  var uid = 0;
+
+  // ---- talking to the program ---------------------------------------------
+
+  function send(command, value) {
+    window.status = '@' + command + ':' + (value == null ? '' : value);
+  }
+
+  // A field asks the program for a value (colour, font, picture, link); the
+  // answer arrives through qrn_setValue.
+  function request(command, field, value) {
+    pending = { command: command, field: field, sent: String(value == null ? '' : value) };
+    send(command, value);
+  }
+
+  // Tells the program that a field changed.
+  function changed(field) {
+    if (field.lastSent === field.get()) return;
+    field.lastSent = field.get();
+    if (role === 'itemparams') send('item' + field.index, '');
+    else send('modified', '');
+  }
+
+  window.qrn_setValue = function (answer) {
+    var p = pending;
+    pending = null;
+    if (!p || !/^(color|font|image|url)$/.test(p.command)) return '';
+    answer = answer == null ? '' : String(answer);
+    // A cancelled dialog answers the value as sent, less every "@" the
+    // channel strips; keep the field's own text then.
+    if (answer === p.sent.replace(/@/g, '')) return '';
+    p.field.set(answer);
+    p.field.lastSent = answer;
+    // The item page's values reach the items only through an "item" command,
+    // sent once the channel is free again.
+    if (role === 'itemparams')
+      setTimeout(function () { send('item' + p.field.index, ''); }, 60);
+    return '';
+  };
+
+  // ---- form building --------------------------------------------------------
+
+  function el(tag, attrs, children) {
+    var e = document.createElement(tag);
+    for (var k in attrs || {}) {
+      if (k === 'text') e.textContent = attrs[k];
+      else if (k === 'class') e.className = attrs[k];
+      else e.setAttribute(k, attrs[k]);
+    }
+    (children || []).forEach(function (c) { if (c) e.appendChild(c); });
+    return e;
+  }
+
+  function textInput(id, placeholder) {
+    return el('input', { type: 'text', id: id, spellcheck: 'false', autocomplete: 'off', placeholder: placeholder || '' });
+  }
+
+  function button(text, label, cls) {
+    return el('button', { type: 'button', class: cls || 'pick', text: text, title: label, 'aria-label': label });
+  }
+
+  function parseSize(value) {
+    var m = /^\s*(-?\d*\.?\d+)\s*([a-z%]*)\s*$/i.exec(value || '');
+    return m ? { num: m[1], unit: m[2].toLowerCase() } : null;
+  }
+
+  // Wires a text input so that typing reports a change after a short pause
+  // and Enter or leaving the field reports it at once.
+  function watchText(field, input, normalise) {
+    var timer = null;
+    input.addEventListener('input', function () {
+      clearTimeout(timer);
+      timer = setTimeout(function () { changed(field); }, 500);
+      field.refresh && field.refresh();
+    });
+    input.addEventListener('change', function () {
+      clearTimeout(timer);
+      if (normalise) input.value = normalise(input.value);
+      field.refresh && field.refresh();
+      changed(field);
+    });
+  }
+
+  // One form row for a parameter or item field. `def` has name/key, kind,
+  // label, help, options, units, unit; `fallback` is the value shown as
+  // placeholder (the menu's default for a style page).
+  function makeField(def, index, fallback) {
+    var id = 'f' + (++uid);
+    var field = { def: def, name: def.name || def.key, index: index, lastSent: null };
+    var label = el('label', { for: id, text: def.label });
+    var ctl = el('div', { class: 'ctl' });
+    var row = el('div', { class: 'row', 'data-name': field.name }, [label, ctl]);
+    if (def.help) row.title = def.help;
+    var input;
+    var kind = def.kind;
+    var inherit = styleMode ? 'as menu' + (fallback !== '' && fallback != null ? ': ' + fallback : '') : '';
+
+    if (kind === 'color') {
+      var swatch = button('', 'Choose colour: ' + def.label, 'swatch');
+      input = textInput(id, styleMode ? inherit : 'none');
+      input.maxLength = 7;
+      input.className = 'hex';
+      ctl.appendChild(swatch); ctl.appendChild(input);
+      field.get = function () { return input.value.trim(); };
+      field.set = function (v) { input.value = v == null ? '' : String(v); field.refresh(); };
+      field.refresh = function () {
+        var v = field.get() || (styleMode ? fallback : '');
+        var ok = /^#[0-9a-f]{6}$/i.test(v);
+        swatch.style.backgroundColor = ok ? v : '';
+        swatch.classList.toggle('empty', !ok);
+        input.classList.toggle('bad', !!field.get() && !ok);
+      };
+      swatch.addEventListener('click', function () {
+        request('color', field, field.get() || fallback || '#FFFFFF');
+      });
+      watchText(field, input, function (v) {
+        v = v.trim().toUpperCase();
+        if (/^[0-9A-F]{6}$/.test(v)) v = '#' + v;
+        return v;
+      });
+    } else if (kind === 'font' || kind === 'image' || kind === 'link') {
+      var command = kind === 'link' ? 'url' : kind;
+      input = textInput(id, inherit || (kind === 'image' ? 'no picture' : ''));
+      var pick = button(kind === 'font' ? 'Aa' : '\u2026',
+        (kind === 'font' ? 'Choose font: ' : kind === 'image' ? 'Choose picture: ' : 'Choose page: ') + def.label);
+      ctl.appendChild(input); ctl.appendChild(pick);
+      field.get = function () { return input.value; };
+      field.set = function (v) { input.value = v == null ? '' : String(v); };
+      pick.addEventListener('click', function () {
+        request(command, field, field.get() || (kind === 'font' ? fallback || '' : ''));
+      });
+      watchText(field, input);
+    } else if (kind === 'number') {
+      input = el('input', { type: 'number', id: id, class: 'num' });
+      if (def.min != null) input.min = def.min;
+      if (def.max != null) input.max = def.max;
+      if (styleMode || def.auto) input.placeholder = styleMode ? (fallback === '' ? 'auto' : String(fallback)) : 'auto';
+      ctl.appendChild(input);
+      var unitSel = null;
+      if (def.units) {
+        unitSel = el('select', { class: 'unit', 'aria-label': def.label + ' unit' });
+        def.units.forEach(function (u) { unitSel.appendChild(el('option', { value: u, text: u })); });
+        ctl.appendChild(unitSel);
+        unitSel.addEventListener('change', function () { if (input.value !== '') changed(field); });
+      } else if (def.unit) {
+        ctl.appendChild(el('span', { class: 'unitlabel', text: def.unit }));
+      }
+      field.get = function () {
+        if (input.value === '') return '';
+        return unitSel ? input.value + unitSel.value : input.value;
+      };
+      field.set = function (v) {
+        v = v == null ? '' : String(v);
+        var s = parseSize(v);
+        if (!s) { input.value = ''; return; }
+        input.value = s.num;
+        if (unitSel) {
+          var unit = s.unit || 'px';
+          if (!Array.prototype.some.call(unitSel.options, function (o) { return o.value === unit; }))
+            unitSel.appendChild(el('option', { value: unit, text: unit }));
+          unitSel.value = unit;
+        }
+      };
+      watchText(field, input);
+    } else if (kind === 'choice' || kind === 'flag' || kind === 'style') {
+      input = el('select', { id: id });
+      var options = kind === 'flag' ? [['true', 'Yes'], ['false', 'No']] : (def.options || []);
+      if (styleMode) {
+        var shown = kind === 'flag' ? (Q.toFlag(fallback) ? 'Yes' : 'No') : (options.filter(function (o) { return o[0] === fallback; })[0] || [, fallback])[1];
+        input.appendChild(el('option', { value: '', text: '(as menu: ' + shown + ')' }));
+      }
+      if (kind === 'style') input.appendChild(el('option', { value: '', text: '(none)' }));
+      options.forEach(function (o) { input.appendChild(el('option', { value: o[0], text: o[1] })); });
+      if (kind === 'flag' && !styleMode) {
+        // A flag of the parameter page is a check box.
+        input = el('input', { type: 'checkbox', id: id });
+        field.get = function () { return input.checked ? 'true' : 'false'; };
+        field.set = function (v) { input.checked = Q.toFlag(v); };
+      } else {
+        field.get = function () { return input.value; };
+        field.set = function (v) {
+          v = v == null ? '' : String(v);
+          if (kind === 'flag' && v !== '') v = Q.toFlag(v) ? 'true' : 'false';
+          if (!Array.prototype.some.call(input.options, function (o) { return o.value === v; }))
+            input.appendChild(el('option', { value: v, text: kind === 'style' ? 'Style ' + v + ' (missing)' : v, 'data-extra': '1' }));
+          input.value = v;
+        };
+      }
+      ctl.appendChild(input);
+      input.addEventListener('change', function () { field.refresh && field.refresh(); changed(field); });
+    } else if (kind === 'target') {
+      input = textInput(id, 'same window');
+      var list = el('datalist', { id: id + 'l' });
+      Q.options.target.forEach(function (o) { if (o[0]) list.appendChild(el('option', { value: o[0], label: o[1] })); });
+      input.setAttribute('list', id + 'l');
+      ctl.appendChild(input); ctl.appendChild(list);
+      field.get = function () { return input.value; };
+      field.set = function (v) { input.value = v == null ? '' : String(v); };
+      watchText(field, input);
+    } else if (kind === 'none') {
+      row.hidden = true;
+      var kept = '';
+      field.get = function () { return kept; };
+      field.set = function (v) { kept = v == null ? '' : String(v); };
+    } else { // text
+      input = textInput(id, inherit);
+      ctl.appendChild(input);
+      field.get = function () { return input.value; };
+      field.set = function (v) { input.value = v == null ? '' : String(v); };
+      watchText(field, input);
+    }
+
+    if (styleMode) {
+      // A style overrides only the fields it sets; the x button clears one.
+      var clear = button('\u00D7', 'Use the menu value: ' + def.label, 'clear');
+      ctl.appendChild(clear);
+      clear.addEventListener('click', function () { field.set(''); field.refresh && field.refresh(); changed(field); });
+      var refresh = field.refresh;
+      field.refresh = function () {
+        refresh && refresh();
+        row.classList.toggle('set', field.get() !== '');
+      };
+      input && input.addEventListener('input', field.refresh);
+    }
+    field.row = row;
+    field.input = input;
+    var set = field.set;
+    field.set = function (v) { set(v); field.refresh && field.refresh(); field.lastSent = field.get(); };
+    fields.push(field);
+    byName[field.name] = field;
+    return field;
+  }
+
+  function groupBox(title, open) {
+    var d = el('details', { class: 'group' });
+    if (open) d.open = true;
+    d.appendChild(el('summary', { text: title }));
+    return d;
+  }
+
+  // ---- the parameter and style pages --------------------------------------
+
+  function styleParams() {
+    var kindName = styleKind === 0 ? 'item' : 'submenu';
+    return type.params.filter(function (p) { return (' ' + p.styles + ' ').indexOf(' ' + kindName + ' ') >= 0; });
+  }
+
+  var params = styleMode ? styleParams() : type.params;
+
+  function buildParams(container) {
+    if (!styleMode) {
+      var find = el('input', { type: 'search', id: 'find', placeholder: 'Find a parameter', 'aria-label': 'Find a parameter' });
+      container.appendChild(el('div', { class: 'find' }, [find]));
+      find.addEventListener('input', function () {
+        var q = find.value.trim().toLowerCase();
+        fields.forEach(function (f) {
+          f.row.hidden = !!q && (f.def.label + ' ' + f.name).toLowerCase().indexOf(q) < 0;
+        });
+        Array.prototype.forEach.call(container.querySelectorAll('details'), function (d) {
+          var any = d.querySelector('.row:not([hidden])');
+          d.hidden = !any;
+          if (q && any) d.open = true;
+        });
+      });
+    }
+    var first = true;
+    type.groups.forEach(function (g) {
+      var list = params.filter(function (p) { return p.group === g[0]; });
+      if (!list.length) return;
+      var box = groupBox(g[1], first || styleMode);
+      first = false;
+      list.forEach(function (p) {
+        var f = makeField(p, -1, p.def);
+        box.appendChild(f.row);
+      });
+      container.appendChild(box);
+    });
+  }
+
+  // Runs a data text in a function scope and returns the values of `names`
+  // it declared. Errors in the text surface as ordinary script errors of
+  // the page, at the line where they stand in the text.
+  var RESULT = '__plivexLoaded';
+  function evaluate(text, names) {
+    var script = document.createElement('script');
+    script.text = Q.captureScript(text, names, RESULT);
+    document.head.appendChild(script);
+    document.head.removeChild(script);
+    var r = window[RESULT];
+    window[RESULT] = null;
+    return r || {};
+  }
+
+  // The program puts CR LF in front of every line it reads; without the
+  // first one, line N of the text is line N of the file.
+  function dropLeadingLineEnd(text) {
+    text = text == null ? '' : String(text);
+    if (text.slice(0, 2) === '\r\n') return text.slice(2);
+    if (text.charAt(0) === '\n' || text.charAt(0) === '\r') return text.slice(1);
+    return text;
+  }
+
+  function setValues(values) {
+    params.forEach(function (p) {
+      byName[p.name].set(Object.prototype.hasOwnProperty.call(values, p.name) ? values[p.name] : (styleMode ? '' : p.def));
+    });
+  }
+
+  function currentValues() {
+    var v = {};
+    params.forEach(function (p) { v[p.name] = byName[p.name].get(); });
+    return v;
+  }
+
+  function paramNames() { return params.map(function (p) { return p.name; }); }
+
+  function setupParamsPage() {
+    var loaded = { items: [], styles: [[], []], names: [[], []] };
+
+    window.qrn_reCreateParams = function () {
+      setValues({});
+      loaded = { items: [], styles: [[], []], names: [[], []] };
+      return '';
+    };
+    window.qrn_getKeysList = function () { return Q.keyBlock(type); };
+    window.qrn_getParamsList = function () { return Q.declarations(type.params, currentValues()); };
+
+    window.qrn_loadParams = function (text, itemArray, styleArray, smStyleArray) {
+      var names = [itemArray, styleArray, smStyleArray].map(function (n) { return Q.isIdentifier(n) ? n : ''; });
+      var wanted = paramNames().concat([type.prefix + 'DataVersion', type.prefix + 'Type']);
+      names.forEach(function (n, i) { if (n) { wanted.push(n); if (i) wanted.push(n + 'Names'); } });
+      // Forget the previous project before the text can fail half-way.
+      window.qrn_reCreateParams();
+      var r = evaluate(dropLeadingLineEnd(text), wanted);
+      var values = {};
+      params.forEach(function (p) { if (r[p.name] !== undefined) values[p.name] = Q.valueText(p, r[p.name]); });
+      setValues(values);
+      function list(name) { return name && Array.isArray(r[name]) ? r[name] : []; }
+      loaded = {
+        items: list(names[0]),
+        styles: [list(names[1]), list(names[2])],
+        names: [list(names[1] && names[1] + 'Names'), list(names[2] && names[2] + 'Names')]
+      };
+      return '';
+    };
+
+    window.qrn_getItemsCount = function () { return loaded.items.length; };
+    window.qrn_getItemParam = function (index, param) {
+      var e = loaded.items[index];
+      if (!Array.isArray(e)) return '@undefined';
+      var v = e[param];
+      if (v == null) return '';
+      return Array.isArray(v) ? v.join(',') : String(v);
+    };
+    window.qrn_getStyleParamsCount = function (kind) { return (loaded.styles[kind] || []).length; };
+    window.qrn_getStyleParamsList = function (kind, index) {
+      return Q.styleListFromArray((loaded.styles[kind] || [])[index]);
+    };
+    window.qrn_getStyleName = function (kind, index) {
+      var n = (loaded.names[kind] || [])[index];
+      return n == null ? '' : String(n);
+    };
+  }
+
+  function setupStylePage() {
+    window.qrn_resetParams = function () { setValues({}); return ''; };
+    window.qrn_loadParams = function (text) {
+      setValues({});
+      var r = evaluate(dropLeadingLineEnd(text), paramNames());
+      var values = {};
+      params.forEach(function (p) { if (r[p.name] !== undefined) values[p.name] = Q.valueText(p, r[p.name]); });
+      setValues(values);
+      return '';
+    };
+    window.qrn_getStylesArray = function () { return '[' + Q.styleEntries(params, currentValues()) + ']'; };
+    window.qrn_getParamsList = function () { return Q.entriesToDeclarations(Q.styleEntries(params, currentValues())); };
+  }
+
+  // ---- the item parameters page ------------------------------------------
+
+  function setupItemPage(container) {
+    var box = el('div', { class: 'items' });
+    type.itemFields.forEach(function (def, i) { box.appendChild(makeField(def, i, '').row); });
+    container.appendChild(box);
+
+    window.itemParamsCnt = type.itemFields.length;
+    window.qrn_setItemParams = function () {
+      for (var i = 0; i < fields.length; i++) fields[i].set(arguments[i] == null ? '' : arguments[i]);
+      return '';
+    };
+    window.qrn_getItemParam = function (n) {
+      var f = fields[n];
+      return f ? f.get() : '';
+    };
+    window.qrn_setIndividualStyles = function (kind, names) {
+      var list = names == null || names === '' ? [] : String(names).split('\r');
+      fields.forEach(function (f) {
+        if (f.def.kind !== 'style' || f.def.styleKind !== Number(kind)) return;
+        var keep = f.get();
+        var sel = f.input;
+        while (sel.options.length > 1) sel.remove(1);
+        list.forEach(function (name, i) {
+          sel.appendChild(el('option', { value: String(i), text: i + ': ' + (name || '(unnamed)') }));
+        });
+        f.set(keep);
+      });
+      return '';
+    };
+    window.qrn_getItemData = function (level, text) {
+      var p = [text];
+      for (var i = 3; i < 13; i++) p.push(arguments[i]);
+      return Q.itemElement(level, p);
+    };
+  }
+
+  // ---- start ----------------------------------------------------------------
+
+  var main = el('main', { class: 'page ' + role });
+  body.appendChild(main);
+  if (role === 'itemparams') {
+    setupItemPage(main);
+  } else {
+    buildParams(main);
+    setValues({});
+    if (styleMode) setupStylePage(); else setupParamsPage();
+  }
+  fields.forEach(function (f) { f.refresh && f.refresh(); f.lastSent = f.get(); });
+  Q.page = { type: type, role: role, fields: fields, byName: byName };
+})();

@@ -1,0 +1,30 @@
+// Ostrel Tab Menu: Ostrel Tabs plus one level of submenus under each tab,
+// shown as a second row or as a drop-down. Needs ../tabs/schema.js first.
+(function (root) {
+  'use strict';
+  var Q = root.Plivex, p = Q.p, o = Q.options, G = Q.group;
+
+  var base = Q.tabsBase();
+  Q.defineType({
+    id: 'tab-menu', index: 3, name: 'Ostrel Tab Menu', prefix: 'tabs', maxLevels: 2,
+    names: { items: 'bmenuItems', init: 'qrn_tabsInit', styles: 'bstyles', submenuStyles: '' },
+    groups: base.groups.concat([['sub', 'Submenus'], ['subitems', 'Submenu items']]),
+    params: base.params.concat(
+      G('sub', [
+        p.choice('tabsSubMode', 'row', [['row', 'Second row under the tabs'], ['dropdown', 'Drop-down under the tab']], 'Show submenus as'),
+        p.choice('tabsSubAlign', 'left', o.align.concat([['tab', 'Under its tab']]), 'Second row alignment'),
+        p.size('tabsSubHeight', '30px', 'Second row height'),
+        p.choice('tabsSubOpenOn', 'hover', o.openOn, 'Open drop-downs on'),
+        p.count('tabsSubShowDelay', 100, 'ms', 'Show delay', { min: 0 }),
+        p.count('tabsSubHideDelay', 400, 'ms', 'Hide delay', { min: 0 }),
+        p.flag('tabsSubShadow', true, 'Drop-down shadow'),
+        p.size('tabsSubWidth', '', 'Drop-down width', { auto: true, help: 'Empty: as wide as the widest item.' })
+      ].concat(Q.boxParams('tabsSub', { back: '#FFFFFF', border: '#B7C3D3', borderWidth: '1px', padding: '2px' }))),
+      G('subitems', Q.itemLookParams('tabsSubItem', { back: '', text: '#2A3A4D', font: 'normal 12px Verdana', padding: '6px' })
+        .concat(Q.hoverParams('tabsSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))
+        .concat([p.color('tabsSubItemSelTextColor', '#17467F', 'Selected item text colour', { help: 'Item of the page being shown (state "current").' })]))
+    ),
+    itemFields: base.itemFields.concat([Q.itemFields.state, Q.itemFields.itemStyle, Q.itemFields.id, Q.itemFields.contentId,
+      Q.itemFields.cssClass])
+  });
+})(typeof window !== 'undefined' ? window : globalThis);
