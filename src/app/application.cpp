@@ -1,0 +1,29 @@
+#include "app/application.h"
+
+#include "app/dialogs.h"
+#include "page/pageerror.h"
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        reportError(e);
+    } catch (...) {
+        dialogs().showError(QStringLiteral("An unknown error occurred."));
+    }
+    return false;
+}
+
+void reportError(const std::exception &error)
+{
+    if (const auto *pageError = dynamic_cast<const PageError *>(&error))
+        dialogs().showError(pageError->message);
+    else
+        dialogs().showError(QString::fromLocal8Bit(error.what()));
+}

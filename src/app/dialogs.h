@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// The one way the program shows a message box or a common dialog. Windows call
+// `dialogs()`; the application installs `WidgetDialogs`, tests install
+// `ScriptedDialogs` and answer by script.
+//
+// Texts are passed exactly as the program composes them, lines separated by
+// "\r"; only the shown box turns "\r" into a line break.
+class Dialogs
+{
+public:
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    // A file dialog. `filter` uses the "Text (*.a)|*.a|All (*.*)|*.*" form.
+    struct FileRequest
+    {
+        QString title;
+        QString filter;
+        QString defaultSuffix; // without the dot
+        QString startPath;     // folder or file to open at
+    };
+
+    virtual ~Dialogs();
+
+    // Question sign, Yes and No; Yes is the default, Escape answers No.
+    virtual Answer askYesNo(const QString &text) = 0;
+    // Question sign, Yes, No and Cancel; Escape or closing answers Cancel.
+    virtual Answer askYesNoCancel(const QString &text) = 0;
+    // Error sign and one OK button.
+    virtual void showError(const QString &text) = 0;
+    // A plain message with one OK button.
+    virtual void showMessage(const QString &text) = 0;
+    // Full path of the chosen file, or empty when cancelled.
+    virtual QString openFile(const FileRequest &request) = 0;
+    // Asks before replacing an existing file; empty when cancelled.
+    virtual QString saveFile(const FileRequest &request) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+};
+
+// The installed seam. Never null once the application has started.
+Dialogs &dialogs();
+// Installs a seam (not owned) and returns the previous one.
+Dialogs *setDialogs(Dialogs *seam);
+
+// Converts "Text (*.a)|*.a|All (*.*)|*.*" into Qt's "Text (*.a);;All (*.*)".
+QString qtFileFilter(const QString &filter);
+// "\r" line breaks as the shown box needs them.
+QString shownText(const QString &text);

@@ -1,0 +1,548 @@
+#include "app/main.h"
+
+#include "app/dialogs.h"
+#include "app/inifile.h"
+#include "app/pagekeyfilter.h"
+#include "app/programfolder.h"
+#include "app/recentfiles.h"
+#include "app/shell.h"
+#include "controls/backgroundtile.h"
+#include "controls/tiledwidget.h"
+#include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
+#include "page/webpage.h"
+#include "preview/aboutform.h"
+#include "preview/menutypeform.h"
+#include "preview/menutypes.h"
+#include "preview/previewform.h"
+#include "project/saveprojectform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+Tfrm *frm = nullptr;
+
+namespace {
+
+void exitProgram(int exitCode)
+{
+    std::exit(exitCode);
+}
+
+const QString kPositions = QStringLiteral("Positions");
+const QString kRecentFiles = QStringLiteral("Recent Files");
+
+QString scriptErrorText(const ScriptError &e)
+{
+    return QStringLiteral("Line: %1\rChar: %2\rCode: %3\rMessage: %4")
+        .arg(QString::number(e.line), QString::number(e.column), e.code, e.message);
+}
+
+// The desktop as the settings see it: the union of all screens.
+QRect desktopGeometry()
+{
+    QRect all;
+    for (const QScreen *s : QGuiApplication::screens())
+        all |= s->geometry();
+    return all.isValid() ? all : QRect(0, 0, 1024, 768);
+}
+
+// Puts a window at a stored place. Positions at or beyond the desktop's right
+// or bottom edge less 20 pixels are ignored, sizes are kept within the
+// desktop, and a window that would lie off every screen is brought back.
+void PlaceWindow(QWidget *window, int x, int y, int w, int h)
+{
+    const QRect desktop = desktopGeometry();
+    QPoint pos = window->pos();
+    if (x != kNotSet && x < desktop.right() + 1 - 20)
+        pos.setX(x);
+    if (y != kNotSet && y < desktop.bottom() + 1 - 20)
+        pos.setY(y);
+    QSize size = window->size();
+    if (w != kNotSet && w > 0)
+        size.setWidth(qMin(w, desktop.width()));
+    if (h != kNotSet && h > 0)
+        size.setHeight(qMin(h, desktop.height()));
+    window->resize(size);
+    const QRect placed(pos, window->size());
+    bool visible = false;
+    for (const QScreen *s : QGuiApplication::screens())
+        visible = visible || s->availableGeometry().intersected(placed).width() >= 40;
+    if (!visible)
+        if (const QScreen *primary = QGuiApplication::primaryScreen())
+            pos = primary->availableGeometry().topLeft() + QPoint(40, 40);
+    window->move(pos);
+}
+
+} // namespace
+
+void (*endProgram)(int exitCode) = exitProgram;
+
+bool LoadPage(Page *view, const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
+        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
+        endProgram(1);
+        return false;
+    }
+    view->loadFile(path);
+    return true;
+}
+
+Tfrm::Tfrm(QWidget *parent)
+    : QMainWindow(parent)
+{
+    frm = this;
+    setWindowTitle(kAppTitle);
+    createControls();
+    createMenu();
+    FormCreate();
+}
+
+Tfrm::~Tfrm()
+{
+    if (frm == this)
+        frm = nullptr;
+}
+
+void Tfrm::createControls()
+{
+    setGeometry(kMainDesignedGeometry);
+    setMinimumSize(kMainDesignedGeometry.size());
+
+    auto *central = new TiledWidget(this);
+    setCentralWidget(central);
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto *toolbar = new WebPage(central);
+    toolbar->setContextMenuEnabled(false);
+    toolbar->widget()->setFixedHeight(49);
+    outer->addWidget(toolbar->widget());
+    wbToolbar = toolbar;
+
+    splitter = new QSplitter(Qt::Horizontal, central);
+    splitter->setChildrenCollapsible(false);
+    outer->addWidget(splitter, 1);
+
+    // Left: the parameter page of the menu type.
+    auto *left = new QWidget(splitter);
+    auto *leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(6, 4, 3, 6);
+    auto *leftHead = new QHBoxLayout;
+    Label2 = new QLabel(QStringLiteral("Menu Parameters:"), left);
+    lblMenuName = new QLabel(left);
+    QFont bold = lblMenuName->font();
+    bold.setBold(true);
+    lblMenuName->setFont(bold);
+    leftHead->addWidget(Label2);
+    leftHead->addWidget(lblMenuName, 1);
+    leftLayout->addLayout(leftHead);
+    auto *params = new WebPage(left);
+    params->setContextMenuEnabled(true);
+    leftLayout->addWidget(params->widget(), 1);
+    wb = params;
+
+    // Right: the item tree and its buttons.
+    auto *right = new QWidget(splitter);
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(3, 4, 6, 6);
+    auto *rightHead = new QHBoxLayout;
+    Label1 = new QLabel(QStringLiteral("Menu Items"), right);
+    lblMenuItems = new QLabel(QStringLiteral("0"), right);
+    lblMenuItems->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    spdExpandAll = new QPushButton(QStringLiteral("+"), right);
+    spdExpandAll->setToolTip(QStringLiteral("Expand All"));
+    spdCollapseAll = new QPushButton(QStringLiteral("-"), right);
+    spdCollapseAll->setToolTip(QStringLiteral("Collapse All"));
+    for (QPushButton *b : {spdExpandAll, spdCollapseAll})
+        b->setFixedSize(20, 20);
+    rightHead->addWidget(Label1);
+    rightHead->addWidget(lblMenuItems, 1);
+    rightHead->addWidget(spdExpandAll);
+    rightHead->addWidget(spdCollapseAll);
+    rightLayout->addLayout(rightHead);
+    vtItems = new QTreeWidget(right);
+    vtItems->setHeaderHidden(true);
+    vtItems->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    rightLayout->addWidget(vtItems, 1);
+    newPanel3 = new QLabel(QStringLiteral("   Use Ctrl key to select and copy items."), right);
+    rightLayout->addWidget(newPanel3);
+    auto *buttons = new QHBoxLayout;
+    spdAddItem = new QPushButton(QStringLiteral("Add Item"), right);
+    spdAddSubitem = new QPushButton(QStringLiteral("Add Subitem"), right);
+    buttons->addWidget(spdAddItem);
+    buttons->addWidget(spdAddSubitem);
+    rightLayout->addLayout(buttons);
+    auto *buttons2 = new QHBoxLayout;
+    spdDeleteItem = new QPushButton(QStringLiteral("Delete Selected"), right);
+    spdDeleteAll = new QPushButton(QStringLiteral("Delete All"), right);
+    buttons2->addWidget(spdDeleteItem);
+    buttons2->addWidget(spdDeleteAll);
+    rightLayout->addLayout(buttons2);
+    spdItemStyles = new QPushButton(QStringLiteral("Edit Individual Styles..."), right);
+    rightLayout->addWidget(spdItemStyles);
+    connect(spdItemStyles, &QPushButton::clicked, this, &Tfrm::spdItemStylesClick);
+    connect(spdExpandAll, &QPushButton::clicked, vtItems, &QTreeWidget::expandAll);
+    connect(spdCollapseAll, &QPushButton::clicked, vtItems, &QTreeWidget::collapseAll);
+
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({330, 245});
+
+    timerLoadDefault = new QTimer(this);
+    timerLoadDefault->setInterval(300);
+    connect(timerLoadDefault, &QTimer::timeout, this, &Tfrm::timerLoadDefaultTimer);
+
+    connect(wb, &Page::documentComplete, this, &Tfrm::wbDocumentComplete);
+    connect(wb, &Page::scriptError, this, &Tfrm::wbScriptError);
+    connect(wbToolbar, &Page::scriptError, this, &Tfrm::wbToolbarScriptError);
+}
+
+void Tfrm::createMenu()
+{
+    auto action = [this](const QString &text, const QKeySequence &shortcut, auto slot) {
+        auto *a = new QAction(text, this);
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        // Shortcuts work from every window of the program, the tool windows
+        // and their pages included.
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    NewProject = action(QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &Tfrm::NewProjectExecute);
+    miOpen = action(QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Tfrm::Open1Click);
+    miSave = action(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm::Save1Click);
+    miSaveAs = action(QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Tfrm::SaveAs1Click);
+    miSelectMenuType = action(QStringLiteral("Select Menu Type..."), QKeySequence(Qt::CTRL | Qt::Key_M),
+                              &Tfrm::Selectmenutype1Click);
+    CloseApplication = action(QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    miItemParams = action(QStringLiteral("Item Parameters"), QKeySequence(Qt::Key_F7), &Tfrm::miItemParamsClick);
+    miPreview = action(QStringLiteral("Preview"), QKeySequence(Qt::Key_F8), &Tfrm::miPreviewClick);
+    miUpdatePreview = action(QStringLiteral("Update Preview"), QKeySequence(Qt::Key_F5), &Tfrm::RefreshPreview1Click);
+    Help = action(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &Tfrm::HelpExecute);
+    About = action(QStringLiteral("About"), QKeySequence(), &Tfrm::AboutExecute);
+    miItemParams->setCheckable(true);
+    miItemParams->setChecked(true);
+    miPreview->setCheckable(true);
+    miPreview->setChecked(true);
+
+    miFile = menuBar()->addMenu(QStringLiteral("File"));
+    miFile->addAction(NewProject);
+    miFile->addAction(miOpen);
+    miFile->addAction(miSave);
+    miFile->addAction(miSaveAs);
+    miFile->addSeparator();
+    miFile->addAction(miSelectMenuType);
+    miFile->addSeparator();
+    miRecentFiles = miFile->addMenu(QStringLiteral("Recent files"));
+    miFile->addSeparator();
+    miFile->addAction(CloseApplication);
+
+    miView = menuBar()->addMenu(QStringLiteral("View"));
+    miView->addAction(miItemParams);
+    miView->addAction(miPreview);
+    miView->addSeparator();
+    miView->addAction(miUpdatePreview);
+
+    miHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    miHelp->addAction(Help);
+    miHelp->addSeparator();
+    miHelp->addAction(About);
+    rebuildRecentFilesMenu();
+}
+
+void Tfrm::FormCreate()
+{
+    ProgramFolder = programFolder();
+    ProjectFolder = ProgramFolder;
+    ResetProject();
+    wb->setKeyFilter(PageKeyFilter);
+    wbToolbar->setKeyFilter(PageKeyFilter);
+    LoadPage(wbToolbar, ProgramFolder + kToolbarPage);
+    timerLoadDefault->start();
+}
+
+void Tfrm::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+}
+
+void Tfrm::MarkModified()
+{
+    Modified = true;
+    if (frmPreview)
+        frmPreview->restartCountdown();
+}
+
+bool Tfrm::AskSaveChanges()
+{
+    if (!Modified)
+        return true;
+    bool answer = false;
+    switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
+    case Dialogs::Answer::No: answer = true; break;
+    case Dialogs::Answer::Yes:
+        // A failed save keeps the project open and modified: closing on it
+        // would lose the work.
+        if (!CurrentFileName.isEmpty())
+            answer = frmSaveProject->SaveToCurrentFile();
+        else
+            answer = frmSaveProject->exec() == QDialog::Accepted;
+        break;
+    default: answer = false; break;
+    }
+    if (answer)
+        Modified = false;
+    return answer;
+}
+
+void Tfrm::ResetProject()
+{
+    ItemCounter = 0;
+    vtItems->clear();
+    CurrentItem = nullptr;
+    if (frmPreview)
+        frmPreview->stopCountdown();
+    Modified = false;
+    CurrentFileName.clear();
+    PageLoaded = false;
+    LoadingData = false;
+    setWindowTitle(kAppTitle);
+    lblMenuItems->setText(QStringLiteral("0"));
+}
+
+void Tfrm::AddRecentFile(const QString &path)
+{
+    addRecentFile(RecentFiles, path);
+    rebuildRecentFilesMenu();
+}
+
+void Tfrm::rebuildRecentFilesMenu()
+{
+    miRecentFiles->clear();
+    for (int i = 0; i < RecentFiles.size(); ++i) {
+        QAction *a = miRecentFiles->addAction(RecentFiles.at(i));
+        connect(a, &QAction::triggered, this, [this, i] { RecentFileClick(i); });
+    }
+    miRecentFiles->setEnabled(!RecentFiles.isEmpty());
+}
+
+void Tfrm::RecentFileClick(int index)
+{
+    if (index < 0 || index >= RecentFiles.size())
+        return;
+    PendingOpenFile = RecentFiles.at(index);
+    Open1Click();
+}
+
+void Tfrm::EnableMainMenu(bool on)
+{
+    for (QMenu *m : {miFile, miView, miHelp})
+        m->menuAction()->setEnabled(on);
+    // Disabled menus must not fire their shortcuts either.
+    for (QAction *a : {NewProject, miOpen, miSave, miSaveAs, miSelectMenuType, CloseApplication, miItemParams,
+                       miPreview, miUpdatePreview, Help, About})
+        a->setEnabled(on);
+}
+
+void Tfrm::NewProjectExecute()
+{
+    if (!AskSaveChanges())
+        return;
+    ResetProject();
+    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    frmItemStyles->ResetStyles();
+    frmItemParams->SetIndividualStyles(0);
+    frmItemParams->SetIndividualStyles(1);
+    MarkModified();
+    Modified = false;
+}
+
+void Tfrm::Selectmenutype1Click()
+{
+    if (!AskSaveChanges())
+        return;
+    if (frmMenuType->exec() != QDialog::Accepted)
+        return;
+    ResetProject();
+    frmItemStyles->ResetStyles();
+    timerLoadDefault->start();
+    Modified = false;
+}
+
+void Tfrm::timerLoadDefaultTimer()
+{
+    if (!PageLoaded)
+        return;
+    timerLoadDefault->stop();
+    LoadDefaultProject();
+}
+
+void Tfrm::wbDocumentComplete()
+{
+    PageLoaded = true;
+}
+
+void Tfrm::LoadDefaultProject()
+{
+    // The default project of the menu type is read once the data file reader
+    // is part of the program; until then the project stays empty and the
+    // preview is left as it is.
+}
+
+void Tfrm::HelpExecute()
+{
+    openWithShell(QUrl::fromLocalFile(ProgramFolder + QStringLiteral("help/index.html")));
+}
+
+void Tfrm::AboutExecute()
+{
+    frmAbout->exec();
+}
+
+void Tfrm::Open1Click()
+{
+    PendingOpenFile.clear();
+    dialogs().showMessage(QStringLiteral("Opening data files is not available in this build yet."));
+}
+
+void Tfrm::Save1Click()
+{
+    dialogs().showMessage(QStringLiteral("Saving data files is not available in this build yet."));
+}
+
+void Tfrm::SaveAs1Click()
+{
+    Save1Click();
+}
+
+void Tfrm::miItemParamsClick()
+{
+    frmItemParams->setVisible(miItemParams->isChecked());
+}
+
+void Tfrm::miPreviewClick()
+{
+    frmPreview->setVisible(miPreview->isChecked());
+}
+
+void Tfrm::RefreshPreview1Click()
+{
+    frmPreview->spdUpdatePreviewClick();
+}
+
+void Tfrm::spdItemStylesClick()
+{
+    frmItemStyles->exec();
+}
+
+void Tfrm::wbScriptError(const ScriptError &error)
+{
+    if (LoadingData)
+        dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
+                                           "------------------------------------\r") +
+                            scriptErrorText(error));
+    else
+        dialogs().showError(scriptErrorText(error));
+}
+
+void Tfrm::wbToolbarScriptError(const ScriptError &error)
+{
+    dialogs().showError(scriptErrorText(error));
+}
+
+void Tfrm::closeEvent(QCloseEvent *event)
+{
+    if (!AskSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    WriteSettings();
+    event->accept();
+    // The tool windows would otherwise keep the program running.
+    QCoreApplication::quit();
+}
+
+QString Tfrm::SettingsFileName() const
+{
+    const QFileInfo folder(ProgramFolder);
+    if (folder.isDir() && folder.isWritable())
+        return ProgramFolder + QStringLiteral("plivex.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/plivex/plivex.ini");
+}
+
+void Tfrm::ReadSettings()
+{
+    const QString path = SettingsFileName();
+    if (!QFileInfo::exists(path))
+        return;
+    IniFile ini;
+    ini.load(path);
+    auto placeFrom = [&ini](QWidget *window, const QString &prefix) {
+        const int w = ini.readInteger(kPositions, prefix + QStringLiteral("W"), kNotSet);
+        const int h = ini.readInteger(kPositions, prefix + QStringLiteral("H"), kNotSet);
+        const int y = ini.readInteger(kPositions, prefix + QStringLiteral("Y"), kNotSet);
+        const int x = ini.readInteger(kPositions, prefix + QStringLiteral("X"), kNotSet);
+        PlaceWindow(window, x, y, w, h);
+    };
+    placeFrom(this, QStringLiteral("main"));
+    if (ini.readInteger(kPositions, QStringLiteral("mainMaximized"), 0) == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    if (frmItemParams)
+        placeFrom(frmItemParams, QStringLiteral("itemp"));
+    if (frmPreview)
+        placeFrom(frmPreview, QStringLiteral("preview"));
+
+    RecentFiles.clear();
+    for (int n = kMaxRecentFiles - 1; n >= 0; --n) {
+        const QString value = ini.readString(kRecentFiles, QStringLiteral("file%1").arg(n));
+        if (!value.trimmed().isEmpty())
+            addRecentFile(RecentFiles, value);
+    }
+    rebuildRecentFilesMenu();
+}
+
+void Tfrm::WriteSettings()
+{
+    const QString path = SettingsFileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    IniFile ini;
+    ini.load(path);
+    auto store = [&ini](const QWidget *window, const QString &prefix, bool maximized) {
+        // A maximised window keeps its normal place for when it is restored.
+        const QRect g = maximized ? window->normalGeometry() : QRect(window->pos(), window->size());
+        ini.writeInteger(kPositions, prefix + QStringLiteral("X"), g.x());
+        ini.writeInteger(kPositions, prefix + QStringLiteral("Y"), g.y());
+        ini.writeInteger(kPositions, prefix + QStringLiteral("W"), g.width());
+        ini.writeInteger(kPositions, prefix + QStringLiteral("H"), g.height());
+    };
+    store(this, QStringLiteral("main"), isMaximized());
+    ini.writeInteger(kPositions, QStringLiteral("mainMaximized"), isMaximized() ? 1 : 0);
+    if (frmItemParams)
+        store(frmItemParams, QStringLiteral("itemp"), false);
+    if (frmPreview)
+        store(frmPreview, QStringLiteral("preview"), false);
+    for (int i = 0; i < RecentFiles.size(); ++i)
+        ini.writeString(kRecentFiles, QStringLiteral("file%1").arg(i), RecentFiles.at(i));
+    if (!ini.save(path))
+        dialogs().showError(QStringLiteral("Can't write the file: \r%1").arg(path));
+}

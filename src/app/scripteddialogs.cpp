@@ -1,0 +1,63 @@
+#include "app/scripteddialogs.h"
+
+ScriptedDialogs::ScriptedDialogs()
+    : m_previous(setDialogs(this))
+{
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    setDialogs(m_previous);
+}
+
+Dialogs::Answer ScriptedDialogs::askYesNo(const QString &text)
+{
+    asked.append({QStringLiteral("yesNo"), text});
+    return answers.isEmpty() ? Answer::No : answers.dequeue();
+}
+
+Dialogs::Answer ScriptedDialogs::askYesNoCancel(const QString &text)
+{
+    asked.append({QStringLiteral("yesNoCancel"), text});
+    return answers.isEmpty() ? Answer::Cancel : answers.dequeue();
+}
+
+void ScriptedDialogs::showError(const QString &text)
+{
+    asked.append({QStringLiteral("error"), text});
+}
+
+void ScriptedDialogs::showMessage(const QString &text)
+{
+    asked.append({QStringLiteral("message"), text});
+}
+
+QString ScriptedDialogs::openFile(const FileRequest &request)
+{
+    asked.append({QStringLiteral("open"), request.title});
+    fileRequests.append(request);
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
+QString ScriptedDialogs::saveFile(const FileRequest &request)
+{
+    asked.append({QStringLiteral("save"), request.title});
+    fileRequests.append(request);
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial)
+{
+    asked.append({QStringLiteral("color"), initial.name()});
+    colorRequests.append(initial);
+    return colors.isEmpty() ? std::nullopt : colors.dequeue();
+}
+
+QStringList ScriptedDialogs::textsOf(const QString &kind) const
+{
+    QStringList out;
+    for (const Asked &a : asked)
+        if (a.kind == kind)
+            out << a.text;
+    return out;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// The dialog seam for tests: answers come from queues filled by the test,
+// every text asked is recorded exactly as the program composed it. A dialog
+// that nobody scripted answers as Escape would (No, Cancel, nothing chosen)
+// and is recorded all the same, so a test can check it was not expected.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Asked
+    {
+        QString kind; // "yesNo", "yesNoCancel", "error", "message", "open", "save", "color"
+        QString text; // message text, or the file dialog's title
+    };
+
+    ScriptedDialogs();  // installs itself
+    ~ScriptedDialogs() override; // puts back the previous seam
+
+    Answer askYesNo(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
+    void showError(const QString &text) override;
+    void showMessage(const QString &text) override;
+    QString openFile(const FileRequest &request) override;
+    QString saveFile(const FileRequest &request) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+
+    QQueue<Answer> answers;
+    QQueue<QString> files;                  // "" = cancelled
+    QQueue<std::optional<QColor>> colors;   // nullopt = cancelled
+
+    QList<Asked> asked;
+    QList<FileRequest> fileRequests;
+    QList<QColor> colorRequests;
+    QStringList textsOf(const QString &kind) const;
+
+private:
+    Dialogs *m_previous;
+};

@@ -1,0 +1,102 @@
+#include "app/widgetdialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget *owner()
+{
+    return QApplication::activeWindow();
+}
+
+QString boxTitle()
+{
+    return QApplication::applicationDisplayName();
+}
+
+Dialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
+{
+    QMessageBox box(QMessageBox::Question, boxTitle(), shownText(text), buttons, owner());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(escape);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Dialogs::Answer::Yes;
+    case QMessageBox::No: return Dialogs::Answer::No;
+    default: return escape == QMessageBox::No ? Dialogs::Answer::No : Dialogs::Answer::Cancel;
+    }
+}
+
+void configure(QFileDialog &dlg, const Dialogs::FileRequest &request)
+{
+    dlg.setWindowTitle(request.title);
+    dlg.setNameFilter(qtFileFilter(request.filter));
+    if (!request.defaultSuffix.isEmpty())
+        dlg.setDefaultSuffix(request.defaultSuffix);
+    if (!request.startPath.isEmpty()) {
+        const QFileInfo info(request.startPath);
+        if (info.isDir()) {
+            dlg.setDirectory(info.absoluteFilePath());
+        } else {
+            dlg.setDirectory(info.absolutePath());
+            dlg.selectFile(info.fileName());
+        }
+    }
+}
+
+} // namespace
+
+Dialogs::Answer WidgetDialogs::askYesNo(const QString &text)
+{
+    return ask(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text)
+{
+    return ask(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+}
+
+void WidgetDialogs::showError(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, boxTitle(), shownText(text), QMessageBox::Ok, owner());
+    box.exec();
+}
+
+void WidgetDialogs::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(), shownText(text), QMessageBox::Ok, owner());
+    box.exec();
+}
+
+QString WidgetDialogs::openFile(const FileRequest &request)
+{
+    QFileDialog dlg(owner());
+    configure(dlg, request);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().constFirst();
+}
+
+QString WidgetDialogs::saveFile(const FileRequest &request)
+{
+    QFileDialog dlg(owner());
+    configure(dlg, request);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().constFirst();
+}
+
+std::optional<QColor> WidgetDialogs::chooseColor(const QColor &initial)
+{
+    QColorDialog dlg(initial, owner());
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.selectedColor();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+// The dialogs as the user sees them: Qt's message boxes and file and colour
+// dialogs, owned by the active window.
+class WidgetDialogs : public Dialogs
+{
+public:
+    Answer askYesNo(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
+    void showError(const QString &text) override;
+    void showMessage(const QString &text) override;
+    QString openFile(const FileRequest &request) override;
+    QString saveFile(const FileRequest &request) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+};

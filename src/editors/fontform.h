@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+class TfrmFont : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmFont(QWidget *parent = nullptr);
+};
+
+extern TfrmFont *frmFont;

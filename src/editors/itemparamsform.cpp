@@ -1,0 +1,39 @@
+#include "editors/itemparamsform.h"
+
+#include "app/pagekeyfilter.h"
+#include "editors/itemstylesform.h"
+#include "page/webpage.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+TfrmItemParams *frmItemParams = nullptr;
+
+TfrmItemParams::TfrmItemParams(QWidget *parent)
+    : QWidget(parent, Qt::Tool)
+{
+    setWindowTitle(QStringLiteral("Item Parameters"));
+    resize(300, 420);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *page = new WebPage(this);
+    page->setKeyFilter(PageKeyFilter);
+    page->setContextMenuEnabled(false);
+    layout->addWidget(page->widget());
+    wbItemParams = page;
+}
+
+void TfrmItemParams::SetIndividualStyles(int kind)
+{
+    QStringList names;
+    if (frmItemStyles)
+        for (const TStyle &s : frmItemStyles->styles(kind))
+            names << s.Name;
+    wbItemParams->call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
+}
+
+void TfrmItemParams::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closedByUser();
+}

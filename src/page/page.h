@@ -1,0 +1,94 @@
+#pragma once
+
+#include "page/pagearg.h"
+#include "page/pageerror.h"
+
+#include <QKeyEvent>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QMetaType>
+#include <functional>
+
+class QWidget;
+
+// A script error reported by a hosted page. The platform has no numeric error
+// codes, so `code` is the error's name ("SyntaxError", "TypeError", ...).
+struct ScriptError
+{
+    int line = 0;
+    int column = 0;
+    QString code;
+    QString message;
+};
+
+Q_DECLARE_METATYPE(ScriptError)
+
+// One hosted HTML page as the program's logic sees it. Every window and
+// operation talks to its pages through this interface only; `WebPage` is the
+// real one over Qt WebEngine, `FakePage` serves unit tests.
+//
+// Calls are synchronous: they return the function's result or throw
+// PageError. Status texts, document completion and script errors arrive as
+// signals from the event loop, never from inside a call.
+class Page : public QObject
+{
+    Q_OBJECT
+
+public:
+    using KeyFilter = std::function<bool(const QKeyEvent &)>;
+
+    explicit Page(QObject *parent = nullptr);
+    ~Page() override;
+
+    // A short name for error texts ("params.html", "about:blank").
+    virtual QString pageName() const = 0;
+
+    // Loads a local file. The load completes later (documentComplete).
+    virtual void loadFile(const QString &path) = 0;
+    // Loads an HTML text; relative addresses in it resolve against baseUrl.
+    virtual void loadHtml(const QString &html, const QUrl &baseUrl) = 0;
+    // Loads an "about:" document such as "about:blank".
+    virtual void loadAbout(const QString &url) = 0;
+    virtual bool hasDocument() const = 0;
+
+    // Calls window[function](args...) and returns its result as the page gave
+    // it (text, number, boolean, or a null QVariant for undefined/null).
+    virtual QVariant call(const QString &function, const PageArgs &args) = 0;
+    // Calls the same function once per argument list, in one round trip;
+    // results in order. Fails as a whole on the first failing call.
+    virtual QVariantList callBatch(const QString &function, const QList<PageArgs> &argLists) = 0;
+    // Reads window[name].
+    virtual QVariant value(const QString &name) = 0;
+    // Sets window.status of the page.
+    virtual void setStatus(const QString &text) = 0;
+
+    QString callText(const QString &function, const PageArgs &args = {});
+    int callInt(const QString &function, const PageArgs &args = {});
+    QStringList callBatchText(const QString &function, const QList<PageArgs> &argLists);
+
+    // Per view: may the page reload itself, show a context menu; which keys
+    // are taken from the page for the hosting window (true = window's).
+    virtual void setRefreshAllowed(bool allowed) = 0;
+    virtual void setContextMenuEnabled(bool enabled) = 0;
+    virtual void setKeyFilter(KeyFilter filter) = 0;
+
+    // The widget that shows the page; null for a page without a view.
+    virtual QWidget *widget() const = 0;
+
+    // Time limit for one call or batch, in milliseconds (default 30 s).
+    void setCallTimeout(int ms) { m_callTimeoutMs = ms; }
+    int callTimeout() const { return m_callTimeoutMs; }
+
+    // The text of a result: numbers without a fraction are written as
+    // integers, null gives the empty text.
+    static QString resultText(const QVariant &v);
+
+signals:
+    void statusTextChanged(const QString &text);
+    void documentComplete();
+    void scriptError(const ScriptError &error);
+
+private:
+    int m_callTimeoutMs = 30000;
+};

@@ -1,0 +1,584 @@
+#include "page/webpage.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace {
+
+// Console messages that carry our own reports start with this prefix.
+const QString kReportPrefix = QStringLiteral("\x01plivex:");
+
+// Chromium ignores window.status and reports script errors only to the
+// console. This script, run at the creation of every document and frame,
+// makes window.status a property whose setter reports each value, and reports
+// every uncaught script error with its position, keeping it off the console.
+const char kHookScript[] = R"JS(
+(function () {
+  var log = console.log.bind(console);
+  var text = '';
+  try {
+    Object.defineProperty(window, 'status', {
+      configurable: true,
+      get: function () { return text; },
+      set: function (v) { text = String(v); log('\x01plivex:status:' + text); }
+    });
+  } catch (e) {}
+  window.addEventListener('error', function (e) {
+    if (!(e instanceof ErrorEvent)) return;
+    log('\x01plivex:error:' + JSON.stringify({
+      line: e.lineno | 0, column: e.colno | 0,
+      code: (e.error && e.error.name) || 'Error',
+      message: String(e.message)
+    }));
+    e.preventDefault();
+  }, true);
+})();
+)JS";
+
+class OfflineInterceptor : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        static const QStringList allowed = {QStringLiteral("file"), QStringLiteral("data"), QStringLiteral("blob"),
+                                            QStringLiteral("about"), QStringLiteral("qrc")};
+        if (!allowed.contains(info.requestUrl().scheme()))
+            info.block(true);
+    }
+};
+
+int g_callsInProgress = 0;
+
+struct CallState
+{
+    bool done = false;
+    QVariant result;
+    QEventLoop *loop = nullptr;
+};
+
+} // namespace
+
+struct WebPage::Event
+{
+    enum Kind { Status, Error, Complete } kind;
+    QString text;
+    ScriptError error;
+};
+
+class HostedWebEnginePage : public QWebEnginePage
+{
+public:
+    HostedWebEnginePage(QWebEngineProfile *profile, WebPage *owner)
+        : QWebEnginePage(profile, owner)
+        , m_owner(owner)
+    {
+    }
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString &message, int,
+                                  const QString &) override
+    {
+        m_owner->onConsoleMessage(message);
+    }
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        return m_owner->acceptNavigation(url, type, isMainFrame);
+    }
+    // No page ever opens a window or a dialog of its own.
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+    void javaScriptAlert(const QUrl &, const QString &) override {}
+    bool javaScriptConfirm(const QUrl &, const QString &) override { return false; }
+    bool javaScriptPrompt(const QUrl &, const QString &, const QString &, QString *) override { return false; }
+
+private:
+    WebPage *m_owner;
+};
+
+QWebEngineProfile *WebPage::offlineProfile()
+{
+    static QPointer<QWebEngineProfile> profile;
+    if (!profile) {
+        profile = new QWebEngineProfile(QCoreApplication::instance()); // no storage name: off the record
+        profile->setHttpCacheType(QWebEngineProfile::NoCache);
+        profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        profile->setUrlRequestInterceptor(new OfflineInterceptor(profile));
+        QWebEngineSettings *s = profile->settings();
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+        s->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+        s->setAttribute(QWebEngineSettings::AutoLoadImages, true);
+        s->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+    }
+    return profile;
+}
+
+int WebPage::callsInProgress()
+{
+    return g_callsInProgress;
+}
+
+WebPage::WebPage(QWidget *parentWidget)
+    : Page(parentWidget)
+    , m_pending(std::make_unique<QList<Event>>())
+{
+    m_view = new QWebEngineView(parentWidget);
+    m_page = new HostedWebEnginePage(offlineProfile(), this);
+    m_view->setPage(m_page);
+    m_view->setAcceptDrops(false);
+
+    QWebEngineScript hook;
+    hook.setName(QStringLiteral("plivex-hooks"));
+    hook.setSourceCode(QString::fromUtf8(kHookScript));
+    hook.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    hook.setWorldId(QWebEngineScript::MainWorld);
+    hook.setRunsOnSubFrames(true);
+    m_page->scripts().insert(hook);
+
+    connect(m_page, &QWebEnginePage::loadStarted, this, &WebPage::onLoadStarted);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &WebPage::onLoadFinished);
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+                onRenderProcessTerminated(static_cast<int>(status));
+            });
+    // The view can go before this object when its parent window is destroyed.
+    connect(m_view, &QObject::destroyed, this, [this] { m_view = nullptr; });
+
+    setContextMenuEnabled(true);
+    m_view->installEventFilter(this);
+    installKeyFilter();
+}
+
+WebPage::~WebPage()
+{
+    if (m_view) {
+        m_view->removeEventFilter(this);
+        if (m_filteredProxy)
+            m_filteredProxy->removeEventFilter(this);
+        // The view must let go of the page before the page (our child) goes.
+        m_view->setPage(nullptr);
+        if (!m_view->parent())
+            delete m_view;
+    }
+}
+
+QString WebPage::pageName() const
+{
+    switch (m_lastKind) {
+    case LoadKind::File: return QFileInfo(m_lastWhat).fileName();
+    case LoadKind::About: return m_lastWhat;
+    case LoadKind::Html: return QStringLiteral("HTML text");
+    case LoadKind::None: break;
+    }
+    return QStringLiteral("empty view");
+}
+
+void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
+{
+    m_lastKind = kind;
+    m_lastWhat = what;
+    m_lastUrl = url;
+    m_hasDocument = false;
+    m_loading = true;
+    m_programLoadPending = true;
+    if (kind == LoadKind::Html)
+        m_page->setHtml(what, url);
+    else
+        m_page->load(url);
+}
+
+void WebPage::loadFile(const QString &path)
+{
+    startLoad(LoadKind::File, path, QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+void WebPage::loadHtml(const QString &html, const QUrl &baseUrl)
+{
+    startLoad(LoadKind::Html, html, baseUrl);
+}
+
+void WebPage::loadAbout(const QString &url)
+{
+    startLoad(LoadKind::About, url, QUrl(url));
+}
+
+void WebPage::reloadLastDocument()
+{
+    if (m_lastKind == LoadKind::None)
+        return;
+    startLoad(m_lastKind, m_lastWhat, m_lastUrl);
+}
+
+bool WebPage::hasDocument() const
+{
+    return m_hasDocument && !m_loading;
+}
+
+void WebPage::onLoadStarted()
+{
+    m_loading = true;
+}
+
+void WebPage::onLoadFinished(bool ok)
+{
+    m_loading = false;
+    // A refused or aborted navigation also reports a failed load; the
+    // document shown before stays. Only a load the program started replaces it.
+    if (ok)
+        m_hasDocument = true;
+    else if (m_programLoadPending)
+        m_hasDocument = false;
+    m_programLoadPending = false;
+    if (m_recovering) {
+        m_recovering = false;
+        if (!ok)
+            return;
+    }
+    if (ok)
+        enqueue({Event::Complete, {}, {}});
+}
+
+void WebPage::onRenderProcessTerminated(int status)
+{
+    m_hasDocument = false;
+    // A renderer that ended abnormally (ended by us after a hang, or crashed,
+    // possibly while serving another view) takes the document with it.
+    if (status != QWebEnginePage::NormalTerminationStatus || m_recovering) {
+        m_recovering = true;
+        // Loading again from inside the termination signal is refused by
+        // Chromium; do it from the event loop.
+        QTimer::singleShot(0, this, [this] { reloadLastDocument(); });
+    }
+}
+
+bool WebPage::acceptNavigation(const QUrl &url, int type, bool isMainFrame)
+{
+    if (!isMainFrame)
+        return true;
+    // Loads the program starts itself come as typed navigations; a user has
+    // no address bar to type into.
+    if (type == QWebEnginePage::NavigationTypeTyped)
+        return true;
+    if (m_refreshAllowed && (type == QWebEnginePage::NavigationTypeReload || url == m_page->url())) {
+        return true;
+    }
+    // Reloads (F5, location.reload(), meta refresh), links and script
+    // navigations of the main frame: the program alone decides what is shown.
+    QMetaObject::invokeMethod(this, [this, url] { emit navigationRefused(url); }, Qt::QueuedConnection);
+    return false;
+}
+
+void WebPage::onConsoleMessage(const QString &message)
+{
+    if (!message.startsWith(kReportPrefix))
+        return;
+    const QStringView rest = QStringView(message).mid(kReportPrefix.size());
+    if (rest.startsWith(u"status:")) {
+        enqueue({Event::Status, rest.mid(7).toString(), {}});
+    } else if (rest.startsWith(u"error:")) {
+        const QJsonObject o = QJsonDocument::fromJson(rest.mid(6).toUtf8()).object();
+        ScriptError e;
+        e.line = o.value(QStringLiteral("line")).toInt();
+        e.column = o.value(QStringLiteral("column")).toInt();
+        e.code = o.value(QStringLiteral("code")).toString();
+        e.message = o.value(QStringLiteral("message")).toString();
+        enqueue({Event::Error, {}, e});
+    }
+}
+
+void WebPage::enqueue(Event event)
+{
+    m_pending->append(std::move(event));
+    // Never deliver from inside the console message handler: a call made
+    // there would wait forever. During a call, the call delivers on return.
+    if (m_callDepth == 0 && !m_deliveryScheduled) {
+        m_deliveryScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_deliveryScheduled = false;
+            if (m_callDepth == 0)
+                deliverPending();
+        });
+    }
+}
+
+void WebPage::deliverPending()
+{
+    // A handler may make calls of its own, which deliver what is left; the
+    // loop then finds the queue empty.
+    while (!m_pending->isEmpty()) {
+        const Event e = m_pending->takeFirst();
+        switch (e.kind) {
+        case Event::Status: emit statusTextChanged(e.text); break;
+        case Event::Error: emit scriptError(e.error); break;
+        case Event::Complete: emit documentComplete(); break;
+        }
+    }
+}
+
+void WebPage::waitForLoad(const QString &function)
+{
+    if (!m_loading)
+        return;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    auto conn = connect(m_page, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
+    timer.start(callTimeout());
+    while (m_loading && timer.isActive())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    disconnect(conn);
+    if (m_loading)
+        throw PageError(function, pageName(),
+                        QStringLiteral("The page \"%1\" did not finish loading within %2 s.")
+                            .arg(pageName())
+                            .arg(callTimeout() / 1000.0));
+}
+
+QVariantMap WebPage::evaluate(const QString &function, const QString &script)
+{
+    if (!m_view)
+        throw PageError(function, pageName(), QStringLiteral("The page view no longer exists."));
+    waitForLoad(function);
+    if (!m_hasDocument)
+        throw PageError(function, pageName(),
+                        QStringLiteral("The page \"%1\" holds no document; %2 cannot be called.")
+                            .arg(pageName(), function));
+
+    // The callback may come after a time-out, when this frame is gone: it
+    // holds only a weak reference to the call's state.
+    auto state = std::make_shared<CallState>();
+    std::weak_ptr<CallState> weak = state;
+    m_page->runJavaScript(script, QWebEngineScript::MainWorld, [weak](const QVariant &v) {
+        if (auto s = weak.lock()) {
+            s->done = true;
+            s->result = v;
+            if (s->loop)
+                s->loop->quit();
+        }
+    });
+
+    ++m_callDepth;
+    ++g_callsInProgress;
+    if (!state->done) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        state->loop = &loop;
+        timer.start(callTimeout());
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        state->loop = nullptr;
+    }
+    --g_callsInProgress;
+    --m_callDepth;
+
+    if (!state->done) {
+        recoverFromHang();
+        throw PageError(function, pageName(),
+                        QStringLiteral("The page \"%1\" did not answer the call of %2 within %3 s. "
+                                       "The page was stopped and loaded again.")
+                            .arg(pageName(), function)
+                            .arg(callTimeout() / 1000.0));
+    }
+
+    // What the page reported while it ran belongs before the call's result.
+    if (m_callDepth == 0)
+        deliverPending();
+
+    const QVariantMap r = state->result.toMap();
+    if (r.value(QStringLiteral("ok")).toBool())
+        return r;
+    if (r.isEmpty())
+        throw PageError(function, pageName(),
+                        QStringLiteral("The page \"%1\" gave no answer to %2.").arg(pageName(), function));
+    const QString name = r.value(QStringLiteral("name")).toString();
+    const QString message = r.value(QStringLiteral("message")).toString();
+    throw PageError(function, pageName(),
+                    QStringLiteral("%1 in the page function %2 (%3): %4").arg(name, function, pageName(), message));
+}
+
+void WebPage::recoverFromHang()
+{
+    const qint64 pid = m_page->renderProcessPid();
+    m_hasDocument = false;
+    m_loading = true; // calls wait until the document is back
+    m_recovering = true;
+    if (pid > 0 && pid != static_cast<qint64>(::getpid())) {
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    } else {
+        // Single-process mode: the renderer is this program; it cannot be
+        // ended, so only try to load the document again.
+        QTimer::singleShot(0, this, [this] { reloadLastDocument(); });
+    }
+}
+
+namespace {
+
+QString callScript(const QString &function, const QString &body)
+{
+    // Looks the function up by name and catches what it throws: a raw
+    // exception and `undefined` would both arrive as an empty QVariant.
+    return QStringLiteral(
+               "(function(){var n=%1;var f=window[n];"
+               "if(typeof f!=='function')return{ok:false,name:'ReferenceError',"
+               "message:'The page has no function '+n+'.'};"
+               "try{%2}catch(e){return{ok:false,name:(e&&e.name)||'Error',"
+               "message:String(e&&e.message!==undefined?e.message:e),stack:String(e&&e.stack||'')};}})()")
+        .arg(jsStringLiteral(function), body);
+}
+
+} // namespace
+
+QVariant WebPage::call(const QString &function, const PageArgs &args)
+{
+    const QString body = QStringLiteral("var v=f(%1);return{ok:true,value:(v===undefined?null:v)};")
+                             .arg(pageArgsToScript(args));
+    return evaluate(function, callScript(function, body)).value(QStringLiteral("value"));
+}
+
+QVariantList WebPage::callBatch(const QString &function, const QList<PageArgs> &argLists)
+{
+    if (argLists.isEmpty())
+        return {};
+    QString lists;
+    lists.reserve(argLists.size() * 24);
+    for (qsizetype i = 0; i < argLists.size(); ++i) {
+        if (i)
+            lists += QLatin1Char(',');
+        lists += QLatin1Char('[') + pageArgsToScript(argLists[i]) + QLatin1Char(']');
+    }
+    const QString body = QStringLiteral("var a=[%1],out=new Array(a.length);"
+                                        "for(var i=0;i<a.length;i++){var v=f.apply(window,a[i]);"
+                                        "out[i]=(v===undefined?null:v);}return{ok:true,values:out};")
+                             .arg(lists);
+    const QVariantList values = evaluate(function, callScript(function, body)).value(QStringLiteral("values")).toList();
+    if (values.size() != argLists.size())
+        throw PageError(function, pageName(), QStringLiteral("The page answered %1 of %2 calls of %3.")
+                                                  .arg(values.size())
+                                                  .arg(argLists.size())
+                                                  .arg(function));
+    return values;
+}
+
+QVariant WebPage::value(const QString &name)
+{
+    const QString script =
+        QStringLiteral("(function(){var n=%1;if(!(n in window))return{ok:false,name:'ReferenceError',"
+                       "message:'The page has no value '+n+'.'};var v=window[n];"
+                       "return{ok:true,value:(v===undefined?null:v)};})()")
+            .arg(jsStringLiteral(name));
+    return evaluate(name, script).value(QStringLiteral("value"));
+}
+
+void WebPage::setStatus(const QString &text)
+{
+    evaluate(QStringLiteral("status"),
+             QStringLiteral("(function(){window.status=%1;return{ok:true};})()").arg(jsStringLiteral(text)));
+}
+
+void WebPage::setRefreshAllowed(bool allowed)
+{
+    m_refreshAllowed = allowed;
+}
+
+void WebPage::setContextMenuEnabled(bool enabled)
+{
+    if (!m_view)
+        return;
+    disconnect(m_view, &QWidget::customContextMenuRequested, this, nullptr);
+    if (enabled) {
+        m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(m_view, &QWidget::customContextMenuRequested, this, &WebPage::showContextMenu);
+    } else {
+        m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+}
+
+void WebPage::showContextMenu(const QPoint &pos)
+{
+    // Only editing actions: the engine's own menu offers reload, back and
+    // "view source", none of which belong in an editor's page.
+    QMenu menu;
+    for (const auto a : {QWebEnginePage::Undo, QWebEnginePage::Redo, QWebEnginePage::Cut, QWebEnginePage::Copy,
+                         QWebEnginePage::Paste, QWebEnginePage::SelectAll}) {
+        if (a == QWebEnginePage::Cut || a == QWebEnginePage::SelectAll)
+            menu.addSeparator();
+        menu.addAction(m_page->action(a));
+    }
+    menu.exec(m_view->mapToGlobal(pos));
+}
+
+void WebPage::setKeyFilter(KeyFilter filter)
+{
+    m_keyFilter = std::move(filter);
+    installKeyFilter();
+}
+
+void WebPage::installKeyFilter()
+{
+    if (!m_view)
+        return;
+    QWidget *proxy = m_view->focusProxy();
+    if (proxy == m_filteredProxy)
+        return;
+    if (m_filteredProxy)
+        m_filteredProxy->removeEventFilter(this);
+    m_filteredProxy = proxy;
+    if (proxy)
+        proxy->installEventFilter(this);
+}
+
+bool WebPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view) {
+        // The widget that takes the keys is replaced when a renderer starts.
+        if (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)
+            QTimer::singleShot(0, this, [this] { installKeyFilter(); });
+        return false;
+    }
+    if (watched != m_filteredProxy || !m_keyFilter)
+        return false;
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool forWindow = m_keyFilter(*key);
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (forWindow) {
+            event->ignore(); // the window's shortcut takes it
+            return true;
+        }
+        if (key->modifiers() & Qt::ControlModifier) {
+            event->accept(); // the page keeps it, whatever the window binds
+            return true;
+        }
+        return false;
+    }
+    // A key for the window that no shortcut took never reaches the page.
+    return forWindow;
+}
+
+QWidget *WebPage::widget() const
+{
+    return m_view;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "page/page.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <memory>
+
+class QWebEngineView;
+class QWebEngineProfile;
+class HostedWebEnginePage;
+
+// The real hosted page: a QWebEngineView whose page the program drives.
+//
+// Qt WebEngine only runs script asynchronously; a call waits for its answer in
+// a nested event loop that delivers no user input, bounded by the call time
+// limit. A page that does not answer in time has its renderer ended and its
+// document loaded again, and the call throws PageError saying so.
+//
+// Status texts and script errors are caught by a script injected at document
+// creation and arrive through console messages. They are queued and delivered
+// from the event loop, or, when they happen during a call, synchronously just
+// before that call returns (as they would during the call itself).
+class WebPage : public Page
+{
+    Q_OBJECT
+
+public:
+    explicit WebPage(QWidget *parentWidget = nullptr);
+    ~WebPage() override;
+
+    QString pageName() const override;
+
+    void loadFile(const QString &path) override;
+    void loadHtml(const QString &html, const QUrl &baseUrl) override;
+    void loadAbout(const QString &url) override;
+    bool hasDocument() const override;
+
+    QVariant call(const QString &function, const PageArgs &args) override;
+    QVariantList callBatch(const QString &function, const QList<PageArgs> &argLists) override;
+    QVariant value(const QString &name) override;
+    void setStatus(const QString &text) override;
+
+    void setRefreshAllowed(bool allowed) override;
+    void setContextMenuEnabled(bool enabled) override;
+    void setKeyFilter(KeyFilter filter) override;
+
+    QWidget *widget() const override;
+    QWebEngineView *view() const { return m_view; }
+
+    // Number of calls waiting for an answer, over all pages. Timer-driven work
+    // (the preview countdown) checks it so it does not re-enter a call.
+    static int callsInProgress();
+
+    // The profile every hosted view uses: off the record, no cache, and only
+    // local schemes reachable.
+    static QWebEngineProfile *offlineProfile();
+
+signals:
+    // A main-frame navigation the program did not start was refused.
+    void navigationRefused(const QUrl &url);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class HostedWebEnginePage;
+
+    struct Event;
+    enum class LoadKind { None, File, Html, About };
+
+    QVariantMap evaluate(const QString &function, const QString &script);
+    void waitForLoad(const QString &function);
+    void startLoad(LoadKind kind, const QString &what, const QUrl &url);
+    void reloadLastDocument();
+    void recoverFromHang();
+    void installKeyFilter();
+    void showContextMenu(const QPoint &pos);
+
+    void onConsoleMessage(const QString &message);
+    void onLoadStarted();
+    void onLoadFinished(bool ok);
+    void onRenderProcessTerminated(int status);
+    bool acceptNavigation(const QUrl &url, int type, bool isMainFrame);
+
+    void enqueue(Event event);
+    void deliverPending();
+
+    QWebEngineView *m_view = nullptr;
+    HostedWebEnginePage *m_page = nullptr;
+    QPointer<QWidget> m_filteredProxy;
+    KeyFilter m_keyFilter;
+    bool m_refreshAllowed = false;
+    bool m_loading = false;
+    bool m_programLoadPending = false;
+    bool m_hasDocument = false;
+    bool m_recovering = false;
+    int m_callDepth = 0;
+    bool m_deliveryScheduled = false;
+
+    LoadKind m_lastKind = LoadKind::None;
+    QString m_lastWhat;
+    QUrl m_lastUrl;
+
+    std::unique_ptr<QList<Event>> m_pending;
+};

@@ -1,0 +1,148 @@
+#include "preview/menutypeform.h"
+
+#include "app/main.h"
+#include "controls/backgroundtile.h"
+#include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
+#include "preview/menutypes.h"
+#include "preview/previewform.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+TfrmMenuType *frmMenuType = nullptr;
+
+namespace {
+
+// The window's picture: the grid tile with the program's name in light
+// colours, drawn once.
+QPixmap makeBackground()
+{
+    QPixmap pm(340, 159);
+    QPainter p(&pm);
+    paintBackgroundTile(p, pm.rect());
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(34);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0xD6, 0xE9, 0xFE));
+    p.drawText(QRect(0, 100, 330, 50), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Ostrel Plivex"));
+    return pm;
+}
+
+} // namespace
+
+TfrmMenuType::TfrmMenuType(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setWindowTitle(QStringLiteral("Select Menu Type"));
+    setFixedSize(340, 159);
+    BackgroundImage = makeBackground();
+
+    auto *caption = new QLabel(QStringLiteral("Select Menu Type"), this);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    caption->move(16, 10);
+    auto *version = new QLabel(QStringLiteral("v2.0"), this);
+    version->move(300, 10);
+
+    for (int i = 0; i < kMenuTypeCount; ++i) {
+        auto *box = new QCheckBox(menuTypes().at(static_cast<size_t>(i)).name, this);
+        box->setProperty("tag", i);
+        box->move(24, 36 + i * 22);
+        box->setAutoExclusive(false);
+        connect(box, &QCheckBox::clicked, this, [this, i] { cbMenu0Click(i); });
+        cbMenu.at(static_cast<size_t>(i)) = box;
+    }
+    spdApply = new QPushButton(QStringLiteral("Ok"), this);
+    spdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    spdApply->setGeometry(170, 124, 75, 25);
+    spdCancel->setGeometry(255, 124, 75, 25);
+    spdApply->setAutoDefault(false);
+    spdCancel->setAutoDefault(false);
+    connect(spdApply, &QPushButton::clicked, this, &TfrmMenuType::spdApplyClick);
+    connect(spdCancel, &QPushButton::clicked, this, &TfrmMenuType::spdCancelClick);
+}
+
+int TfrmMenuType::exec()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormActivate();
+    return QDialog::exec();
+}
+
+void TfrmMenuType::FormActivate()
+{
+    cbMenu0Click(CurrentMenuType);
+}
+
+void TfrmMenuType::cbMenu0Click(int type)
+{
+    for (int i = 0; i < kMenuTypeCount; ++i)
+        cbMenu.at(static_cast<size_t>(i))->setChecked(i == type);
+    SelectedType = type;
+}
+
+void TfrmMenuType::spdApplyClick()
+{
+    CurrentMenuType = SelectedType;
+    const QString folder = frm->ProgramFolder;
+    if (!LoadPage(frm->wb, folder + pagePath(CurrentMenuType, QStringLiteral("params.html"))))
+        return;
+    if (!LoadPage(frmItemParams->wbItemParams, folder + pagePath(CurrentMenuType, QStringLiteral("itemparams.html"))))
+        return;
+    frmItemStyles->ResetStyles();
+    frmPreview->LoadPreviewTemplate();
+    frm->lblMenuName->setText(currentMenuType().name);
+    m_closingByButton = true;
+    accept();
+}
+
+void TfrmMenuType::spdCancelClick()
+{
+    // At start-up there is nothing to go back to: Cancel applies the choice.
+    if (!ShownOnce) {
+        spdApplyClick();
+        return;
+    }
+    m_closingByButton = true;
+    reject();
+}
+
+void TfrmMenuType::done(int result)
+{
+    if (!m_closingByButton)
+        return; // only "Ok" and "Cancel" close the window
+    m_closingByButton = false;
+    ShownOnce = true;
+    QDialog::done(result);
+}
+
+void TfrmMenuType::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+}
+
+void TfrmMenuType::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: spdApplyClick(); return;
+    case Qt::Key_Escape: spdCancelClick(); return;
+    default: QDialog::keyPressEvent(event);
+    }
+}
+
+void TfrmMenuType::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, BackgroundImage);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// One menu type: its name, its folder of pages and default project, its
+// engine files and the script names its data files use. Every unit that
+// depends on the menu type reads this one table.
+struct MenuType
+{
+    QString name;
+    QString folder;
+    QStringList engineFiles;
+    bool hasSubmenuStyles;
+    // Script names of the data file (the data file's "MenuTypeNames").
+    QString itemArrayName;
+    QString initFunctionName;
+    QString styleArrayName;
+    QString submenuStyleArrayName; // empty: the type has no submenu styles
+};
+
+inline constexpr int kMenuTypeCount = 4;
+
+const std::array<MenuType, kMenuTypeCount> &menuTypes();
+
+// The current menu type, 0 to 3; 0 at start-up, held only in memory.
+extern int CurrentMenuType;
+const MenuType &currentMenuType();
+
+// Paths relative to the program folder.
+QString pagePath(int type, const QString &file); // "data/<folder>/<file>"
+QString defaultProjectPath(int type);            // "default_scripts/<folder>/default.js"
+inline const QString kToolbarPage = QStringLiteral("data/toolbar/toolbar.html");
+
+// A type given on the command line: its number or its folder name; -1 if none.
+int menuTypeFromText(const QString &text);

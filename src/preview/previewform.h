@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class Page;
+class QCheckBox;
+class QPushButton;
+class QTimer;
+
+// The tool window that shows the menu working.
+class TfrmPreview : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmPreview(QWidget *parent = nullptr);
+
+    // Takes the current menu type's template, if it has one.
+    void LoadPreviewTemplate();
+    // Rebuilds the preview page.
+    void BuildPreview();
+    // "Update": stops the countdown and rebuilds at once.
+    void spdUpdatePreviewClick();
+    // Restarts the one-second countdown after a change (if Auto Update is on).
+    void restartCountdown();
+    void stopCountdown();
+
+    Page *wbPreview = nullptr;
+    QCheckBox *cbAutoUpdate = nullptr;
+    QPushButton *spdUpdatePreview = nullptr;
+    QTimer *timerUpdate = nullptr;
+    QString PreviewTemplate;
+    int BuildCount = 0;
+
+signals:
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+extern TfrmPreview *frmPreview;

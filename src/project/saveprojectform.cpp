@@ -1,0 +1,19 @@
+#include "project/saveprojectform.h"
+
+#include "app/dialogs.h"
+
+TfrmSaveProject *frmSaveProject = nullptr;
+
+TfrmSaveProject::TfrmSaveProject(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Save Project"));
+}
+
+bool TfrmSaveProject::SaveToCurrentFile()
+{
+    // The data file writer is not part of this build yet: say so rather than
+    // pretend the project was saved.
+    dialogs().showError(QStringLiteral("Can't save the project:\rthe data file writer is not available yet."));
+    return false;
+}

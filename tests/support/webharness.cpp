@@ -1,0 +1,38 @@
+#include "support/webharness.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+
+namespace harness {
+
+QString runtimeDir()
+{
+    return QStringLiteral(PLIVEX_RUNTIME_DIR);
+}
+
+QString testDataDir()
+{
+    return QStringLiteral(PLIVEX_TEST_DATA_DIR);
+}
+
+bool waitForDocument(Page &page, int ms)
+{
+    return QTest::qWaitFor([&] { return page.hasDocument(); }, ms);
+}
+
+std::unique_ptr<WebPage> openPage(const QString &path)
+{
+    auto page = std::make_unique<WebPage>();
+    page->view()->resize(800, 600);
+    page->view()->show();
+    // Wait for the completion signal itself, so that it is not delivered
+    // later into the test's own spies.
+    QSignalSpy complete(page.get(), &Page::documentComplete);
+    page->loadFile(path);
+    if (!complete.wait(30000) && complete.isEmpty())
+        qWarning("The page %s did not load.", qPrintable(path));
+    return page;
+}
+
+} // namespace harness

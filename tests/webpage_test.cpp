@@ -1,0 +1,270 @@
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+using harness::openPage;
+using harness::testDataDir;
+
+class WebPageTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WebPage> m_page;
+    QString bindingPage() const { return testDataDir() + QStringLiteral("binding.html"); }
+
+private slots:
+    void init()
+    {
+        m_page = openPage(bindingPage());
+        QVERIFY(m_page->hasDocument());
+    }
+    void cleanup() { m_page.reset(); }
+
+    void call_argumentKinds_reachFunctionAsGiven_data()
+    {
+        QTest::addColumn<PageArgs>("args");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("integers") << PageArgs{1, -7, 0} << "number|1|number|-7|number";
+        QTest::newRow("texts") << PageArgs{QStringLiteral("a\"b"), QStringLiteral("x\\y\r\nz")}
+                               << "string|a\"b|string|x\\y\r\nz|undefined";
+        QTest::newRow("omitted") << PageArgs{kOmitted} << "undefined|undefined|undefined|undefined|undefined";
+        QTest::newRow("mixed") << PageArgs{3, kOmitted, QStringLiteral("</script>é€")}
+                               << "number|3|undefined|undefined|string";
+        QTest::newRow("empty text") << PageArgs{QString()} << "string||undefined|undefined|undefined";
+    }
+    void call_argumentKinds_reachFunctionAsGiven()
+    {
+        QFETCH(PageArgs, args);
+        QFETCH(QString, expected);
+        QCOMPARE(m_page->callText(QStringLiteral("describe"), args), expected);
+    }
+
+    void call_results_convertToTextAndInteger()
+    {
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {2, 3}), 5);
+        QCOMPARE(m_page->callText(QStringLiteral("add"), {2, 3}), QStringLiteral("5"));
+        QCOMPARE(m_page->callText(QStringLiteral("add"), {QStringLiteral("2"), 3}), QStringLiteral("23"));
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {QStringLiteral("2"), 3}), 23);
+        QCOMPARE(m_page->callText(QStringLiteral("halfOf"), {3}), QStringLiteral("1.5"));
+        QCOMPARE(m_page->callText(QStringLiteral("nothing")), QString());
+        QVERIFY_THROWS_EXCEPTION(PageError, m_page->callInt(QStringLiteral("halfOf"), {3}));
+        QVERIFY_THROWS_EXCEPTION(PageError, m_page->callInt(QStringLiteral("nothing")));
+        const QString odd = QStringLiteral("line1\r\nline2 \"q\" \\ </script> ü 中 \U0001F600");
+        QCOMPARE(m_page->callText(QStringLiteral("echo"), {odd}), odd);
+    }
+
+    void call_failures_throwPageErrorNamingTheFunction_data()
+    {
+        QTest::addColumn<QString>("function");
+        QTest::addColumn<QString>("fragment");
+        QTest::newRow("missing") << "noSuchFunction" << "has no function noSuchFunction";
+        QTest::newRow("not a function") << "itemParamsCnt" << "has no function itemParamsCnt";
+        QTest::newRow("throws an Error") << "thrower" << "TypeError in the page function thrower";
+        QTest::newRow("throws a text") << "stringThrower" << "plain text";
+    }
+    void call_failures_throwPageErrorNamingTheFunction()
+    {
+        QFETCH(QString, function);
+        QFETCH(QString, fragment);
+        try {
+            m_page->call(function, {});
+            QFAIL("no PageError");
+        } catch (const PageError &e) {
+            QCOMPARE(e.function, function);
+            QCOMPARE(e.page, QStringLiteral("binding.html"));
+            QVERIFY2(e.message.contains(fragment), qPrintable(e.message));
+        }
+        // The page goes on answering.
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {1, 1}), 2);
+    }
+
+    void call_endlessLoop_timesOutThenPageAnswersAgain()
+    {
+        const QString before = m_page->callText(QStringLiteral("stamp"));
+        m_page->setCallTimeout(1500);
+        try {
+            m_page->call(QStringLiteral("endless"), {});
+            QFAIL("no PageError");
+        } catch (const PageError &e) {
+            QVERIFY2(e.message.contains(QStringLiteral("did not answer")), qPrintable(e.message));
+            QVERIFY2(e.message.contains(QStringLiteral("loaded again")), qPrintable(e.message));
+        }
+        // The next call waits for the document to come back, then answers.
+        m_page->setCallTimeout(30000);
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {20, 22}), 42);
+        QVERIFY(m_page->callText(QStringLiteral("stamp")) != before);
+    }
+
+    void call_beforeAnyDocument_throws()
+    {
+        WebPage empty;
+        QVERIFY(!empty.hasDocument());
+        QVERIFY_THROWS_EXCEPTION(PageError, empty.call(QStringLiteral("add"), {1, 2}));
+    }
+
+    void call_rightAfterLoad_isAnsweredByTheNewDocument()
+    {
+        const QString before = m_page->callText(QStringLiteral("stamp"));
+        m_page->loadFile(bindingPage());
+        QVERIFY(!m_page->hasDocument());
+        QVERIFY(m_page->callText(QStringLiteral("stamp")) != before);
+    }
+
+    void loadHtmlAndAbout_giveDocuments()
+    {
+        QSignalSpy complete(m_page.get(), &Page::documentComplete);
+        m_page->loadHtml(QStringLiteral("<script>function hello(){return 'hi';}</script>"),
+                         QUrl::fromLocalFile(testDataDir()));
+        QCOMPARE(m_page->callText(QStringLiteral("hello")), QStringLiteral("hi"));
+        QTRY_COMPARE(complete.count(), 1);
+        m_page->loadAbout(QStringLiteral("about:blank"));
+        QVERIFY(harness::waitForDocument(*m_page));
+        QVERIFY_THROWS_EXCEPTION(PageError, m_page->call(QStringLiteral("hello"), {}));
+        QTRY_COMPARE(complete.count(), 2);
+    }
+
+    void value_readsWindowValues()
+    {
+        QCOMPARE(m_page->value(QStringLiteral("itemParamsCnt")).toInt(), 11);
+        QVERIFY_THROWS_EXCEPTION(PageError, m_page->value(QStringLiteral("noSuchValue")));
+    }
+
+    void callBatch_answersEveryListInOrder()
+    {
+        QList<PageArgs> lists;
+        for (int i = 0; i < 1000; ++i)
+            lists << PageArgs{QStringLiteral("item %1 \"x\"").arg(i)};
+        const QStringList results = m_page->callBatchText(QStringLiteral("echo"), lists);
+        QCOMPARE(results.size(), 1000);
+        QCOMPARE(results.first(), QStringLiteral("item 0 \"x\""));
+        QCOMPARE(results.last(), QStringLiteral("item 999 \"x\""));
+        QVERIFY(m_page->callBatch(QStringLiteral("echo"), {}).isEmpty());
+    }
+
+    void callBatch_failingElement_failsTheBatch()
+    {
+        QVERIFY_THROWS_EXCEPTION(PageError, m_page->callBatch(QStringLiteral("noSuchFunction"), {{1}}));
+        try {
+            m_page->callBatch(QStringLiteral("thrower"), {{1}, {2}});
+            QFAIL("no PageError");
+        } catch (const PageError &e) {
+            QVERIFY2(e.message.contains(QStringLiteral("bad thing")), qPrintable(e.message));
+        }
+    }
+
+    void status_setDuringCall_arrivesInOrderBeforeTheResult()
+    {
+        QStringList seen;
+        bool resultSeen = false;
+        connect(m_page.get(), &Page::statusTextChanged, this, [&](const QString &t) {
+            QVERIFY(!resultSeen);
+            seen << t;
+        });
+        QCOMPARE(m_page->callInt(QStringLiteral("statuses"), {40}), 40);
+        resultSeen = true;
+        QCOMPARE(seen.size(), 40);
+        QCOMPARE(seen.first(), QStringLiteral("@s:0"));
+        QCOMPARE(seen.last(), QStringLiteral("@s:39"));
+    }
+
+    void status_setByPageLater_arrivesFromEventLoopInOrder()
+    {
+        QSignalSpy spy(m_page.get(), &Page::statusTextChanged);
+        m_page->callInt(QStringLiteral("statusesLater"), {25});
+        QTRY_COMPARE(spy.count(), 25);
+        for (int i = 0; i < 25; ++i)
+            QCOMPARE(spy.at(i).at(0).toString(), QStringLiteral("@l:%1").arg(i));
+    }
+
+    void status_setByProgram_isReadByThePage()
+    {
+        m_page->setStatus(QStringLiteral("@x:1"));
+        QCOMPARE(m_page->value(QStringLiteral("status")).toString(), QStringLiteral("@x:1"));
+        m_page->setStatus(QString());
+        QCOMPARE(m_page->value(QStringLiteral("status")).toString(), QString());
+    }
+
+    void scriptError_reportsLineColumnAndName()
+    {
+        QSignalSpy spy(m_page.get(), &Page::scriptError);
+        m_page->callText(QStringLiteral("deferredError"));
+        QTRY_COMPARE(spy.count(), 1);
+        const auto e = spy.at(0).at(0).value<ScriptError>();
+        QCOMPARE(e.line, 27);
+        QCOMPARE(e.column, 5);
+        QCOMPARE(e.code, QStringLiteral("ReferenceError"));
+        QVERIFY2(e.message.contains(QStringLiteral("undefinedFunctionName")), qPrintable(e.message));
+    }
+
+    void newWindowRequests_areRefused()
+    {
+        QCOMPARE(m_page->callText(QStringLiteral("openWindow")), QStringLiteral("refused"));
+    }
+
+    void refresh_refusedUnlessAllowed()
+    {
+        const QString before = m_page->callText(QStringLiteral("stamp"));
+        QSignalSpy refused(m_page.get(), &WebPage::navigationRefused);
+        m_page->callText(QStringLiteral("reloadSoon"));
+        QTRY_COMPARE(refused.count(), 1);
+        m_page->view()->page()->triggerAction(QWebEnginePage::Reload);
+        QTRY_COMPARE(refused.count(), 2);
+        QCOMPARE(m_page->callText(QStringLiteral("stamp")), before);
+
+        // The preview's view lets the page reload itself.
+        m_page->setRefreshAllowed(true);
+        QSignalSpy complete(m_page.get(), &Page::documentComplete);
+        m_page->callText(QStringLiteral("reloadSoon"));
+        QTRY_COMPARE(complete.count(), 1);
+        QVERIFY(m_page->callText(QStringLiteral("stamp")) != before);
+        QCOMPARE(refused.count(), 2);
+    }
+
+    void keyFilter_windowKeysReachShortcutsPageKeysStayInPage()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        m_page->view()->setParent(&window);
+        layout->addWidget(m_page->view());
+        int saves = 0, copies = 0;
+        auto *save = new QAction(&window);
+        save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        connect(save, &QAction::triggered, this, [&] { ++saves; });
+        auto *copy = new QAction(&window);
+        copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+        connect(copy, &QAction::triggered, this, [&] { ++copies; });
+        window.addAction(save);
+        window.addAction(copy);
+        m_page->setKeyFilter([](const QKeyEvent &e) {
+            return (e.modifiers() & Qt::ControlModifier) && e.key() != Qt::Key_C;
+        });
+        window.resize(600, 400);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY(m_page->view()->focusProxy() != nullptr);
+        QWidget *proxy = m_page->view()->focusProxy();
+        proxy->setFocus();
+        QTRY_VERIFY(proxy->hasFocus());
+
+        QTest::keyClick(proxy, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(saves, 1);
+        QTest::keyClick(proxy, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(copies, 0);
+        QTest::keyClick(proxy, Qt::Key_Q);
+        QTRY_VERIFY(m_page->callText(QStringLiteral("keys")).contains(QStringLiteral("q")));
+        const QString keys = m_page->callText(QStringLiteral("keys"));
+        QVERIFY2(keys.contains(QStringLiteral("Ctrl+c")), qPrintable(keys));
+        QVERIFY2(!keys.contains(QStringLiteral("Ctrl+s")), qPrintable(keys));
+        m_page->view()->setParent(nullptr);
+    }
+};
+
+PLIVEX_TEST_MAIN(WebPageTest)
+#include "webpage_test.moc"
