@@ -236,7 +236,12 @@
       // A style overrides only the fields it sets; the x button clears one.
       var clear = button('\u00D7', 'Use the menu value: ' + def.label, 'clear');
       ctl.appendChild(clear);
-      clear.addEventListener('click', function () { field.set(''); field.refresh && field.refresh(); changed(field); });
+      clear.addEventListener('click', function () {
+        if (field.get() === '') return;
+        field.set('');
+        field.lastSent = null;
+        changed(field);
+      });
       var refresh = field.refresh;
       field.refresh = function () {
         refresh && refresh();

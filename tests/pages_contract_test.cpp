@@ -1,0 +1,386 @@
+// The hosted pages of every menu type: the functions the program calls, the
+// page commands each control sends, and how a data text is taken in.
+
+#include "pages_common.h"
+#include "support/testmain.h"
+
+#include <QSignalSpy>
+
+using namespace pagestest;
+
+Q_DECLARE_METATYPE(pagestest::MenuType)
+
+namespace {
+
+void addTypeRows()
+{
+    QTest::addColumn<MenuType>("type");
+    for (const MenuType &t : menuTypes())
+        QTest::newRow(qPrintable(t.folder)) << t;
+}
+
+// The row of a parameter or item field.
+QString rowSelector(const QString &name)
+{
+    return QStringLiteral("[data-name=\"%1\"]").arg(name);
+}
+
+// Clicks the n-th button of a row.
+void clickButton(Page &page, const QString &name, int n = 0)
+{
+    runJs(page, QStringLiteral("document.querySelectorAll(%1)[%2].click(),''")
+                    .arg(js(rowSelector(name) + QStringLiteral(" button")))
+                    .arg(n));
+}
+
+// Types into the first input or select of a row and commits it.
+void typeInto(Page &page, const QString &name, const QString &value)
+{
+    runJs(page, QStringLiteral("(function(){var e=document.querySelector(%1);e.value=%2;"
+                               "e.dispatchEvent(new Event('change'));return ''})()")
+                    .arg(js(rowSelector(name) + QStringLiteral(" input, ") + rowSelector(name) + QStringLiteral(" select")))
+                    .arg(js(value)));
+}
+
+QString declared(Page &params, const QString &name)
+{
+    const QString list = params.callText(QStringLiteral("qrn_getParamsList"), {QString()});
+    const QRegularExpression re(QStringLiteral("^var ") + name + QStringLiteral("=([^\\r\\n]*);\\r?$"), QRegularExpression::MultilineOption);
+    return re.match(list).captured(1);
+}
+
+} // namespace
+
+class PagesContractTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paramsPage_contractFunctions_answerAsSpecified_data() { addTypeRows(); }
+    void paramsPage_contractFunctions_answerAsSpecified()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+
+        const QString keys = page->callText(QStringLiteral("qrn_getKeysList"), {kOmitted});
+        QVERIFY2(keys.contains(QStringLiteral("DataVersion=1;")), qPrintable(keys));
+        QVERIFY2(keys.contains('"' + type.folder + '"'), qPrintable(keys));
+
+        // One declaration per line, each name once.
+        const QString list = page->callText(QStringLiteral("qrn_getParamsList"), {QString()});
+        const QStringList lines = list.split(QStringLiteral("\r\n"));
+        QVERIFY(lines.size() > 40);
+        QSet<QString> names;
+        const QRegularExpression decl(QStringLiteral("^var ([A-Za-z]+)=(true|false|-?[0-9.]+|\"[ -~]*\");$"));
+        for (const QString &line : lines) {
+            const auto m = decl.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            QVERIFY2(!names.contains(m.captured(1)), qPrintable(line));
+            names.insert(m.captured(1));
+        }
+
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 0);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {0, 0}), QStringLiteral("@undefined"));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 0);
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {1}), 0);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleParamsList"), {0, 0}), QString());
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QString());
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("@modified")});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getParamsList"), {QString()}), list);
+    }
+
+    void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable_data() { addTypeRows(); }
+    void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        const QString text = QStringLiteral("var %1=[[\"A\"],5,,[\"|B\",\"b.html\"],];\r\nvar %2=[[\"x=1\"],7,];\r\nvar %2Names=[\"S\",];")
+                                 .arg(type.itemArray, type.styleArray);
+        loadDataText(*page, type, text);
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 4);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {0, 0}), QStringLiteral("A"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {0, 5}), QString());
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {1, 0}), QStringLiteral("@undefined"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {2, 0}), QStringLiteral("@undefined"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {3, 0}), QStringLiteral("|B"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {3, 1}), QStringLiteral("b.html"));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 2);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleParamsList"), {0, 0}), QStringLiteral("\"x=1\""));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleParamsList"), {0, 1}), QString());
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QStringLiteral("S"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 1}), QString());
+    }
+
+    void loadParams_secondText_keepsNothingOfTheFirst_data() { addTypeRows(); }
+    void loadParams_secondText_keepsNothingOfTheFirst()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        const QString defaultFont = declared(*page, type.fontParam);
+        loadDataText(*page, type,
+                     QStringLiteral("var %1=\"bold 20px Arial\";\r\nvar %2=[[\"A\"],[\"B\"],];\r\nvar %3=[[\"x=1\"],];\r\nvar %3Names=[\"S\",];")
+                         .arg(type.fontParam, type.itemArray, type.styleArray));
+        QCOMPARE(declared(*page, type.fontParam), QStringLiteral("\"bold 20px Arial\""));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 2);
+
+        loadDataText(*page, type, QStringLiteral("var %1=[[\"C\"],];").arg(type.itemArray));
+        QCOMPARE(declared(*page, type.fontParam), defaultFont);
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 1);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {0, 0}), QStringLiteral("C"));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 0);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QString());
+
+        loadDataText(*page, type, QStringLiteral("var %1=\"x\";").arg(type.fontParam));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        QCOMPARE(declared(*page, type.fontParam), defaultFont);
+    }
+
+    void loadParams_failingText_raisesScriptErrorAtFileLine_data()
+    {
+        QTest::addColumn<MenuType>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("code");
+        const QString head = QStringLiteral("/*\r\n   header\r\n*/\r\n\r\n");
+        for (const MenuType &t : menuTypes()) {
+            QTest::addRow("%s syntax", qPrintable(t.folder))
+                << t << head + QStringLiteral("var a=1;\r\nvar b=(;\r\nvar c=3;") << 6 << "SyntaxError";
+            QTest::addRow("%s runtime", qPrintable(t.folder))
+                << t << head + QStringLiteral("var a=1;\r\nvar b=2;\r\n\r\nnoSuchFunction();\r\nvar c=3;") << 8 << "ReferenceError";
+            QTest::addRow("%s first line", qPrintable(t.folder)) << t << QStringLiteral("var = ;") << 1 << "SyntaxError";
+        }
+    }
+    void loadParams_failingText_raisesScriptErrorAtFileLine()
+    {
+        QFETCH(MenuType, type);
+        QFETCH(QString, text);
+        QFETCH(int, line);
+        QFETCH(QString, code);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        QSignalSpy errors(page.get(), &Page::scriptError);
+        // The call itself succeeds: the error is the page's, not the call's.
+        loadDataText(*page, type, text);
+        QTRY_COMPARE(errors.count(), 1);
+        const auto e = errors.at(0).at(0).value<ScriptError>();
+        QCOMPARE(e.line, line);
+        QCOMPARE(e.code, code);
+        // The page still answers, with nothing kept from the failed text.
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 0);
+    }
+
+    void itemPage_contractFunctions_answerAsSpecified_data() { addTypeRows(); }
+    void itemPage_contractFunctions_answerAsSpecified()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("itemparams.html"));
+        QCOMPARE(page->value(QStringLiteral("itemParamsCnt")).toInt(), 11);
+
+        page->callText(QStringLiteral("qrn_setIndividualStyles"), {0, QStringLiteral("First\rSecond\rThird")});
+        if (type.smStyleField >= 0)
+            page->callText(QStringLiteral("qrn_setIndividualStyles"), {1, QStringLiteral("Wide")});
+        QStringList values;
+        for (int i = 0; i < 11; ++i)
+            values << QStringLiteral("v%1 \"q\" \\ </script> ü").arg(i);
+        values[0] = QStringLiteral("A|B");
+        values[type.itemStyleField] = QStringLiteral("2");
+        if (type.smStyleField >= 0)
+            values[type.smStyleField] = QStringLiteral("0");
+        const int stateField = type.index == 3 ? 6 : type.index == 1 ? 9 : type.index == 0 ? 8 : 7;
+        values[stateField] = QStringLiteral("disabled");
+        PageArgs args;
+        for (const QString &v : values)
+            args << v;
+        page->callText(QStringLiteral("qrn_setItemParams"), args);
+        for (int i = 0; i < 11; ++i)
+            QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {i}), values[i]);
+
+        // A style number beyond the offered names is kept, not lost.
+        page->callText(QStringLiteral("qrn_setIndividualStyles"), {0, QString()});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {type.itemStyleField}), QStringLiteral("2"));
+
+        page->callText(QStringLiteral("qrn_setItemParams"), PageArgs(11, QString()));
+        for (int i = 0; i < 11; ++i)
+            QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {i}), QString());
+
+        PageArgs data{2, QStringLiteral("Text"), type.itemArray};
+        for (int i = 1; i <= 10; ++i)
+            data << QString::number(i);
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemData"), data),
+                 QStringLiteral("[\"||Text\", \"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\", \"9\", \"10\"]"));
+    }
+
+    void stylePages_contractFunctions_answerAsSpecified_data()
+    {
+        QTest::addColumn<MenuType>("type");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("param");
+        for (const MenuType &t : menuTypes()) {
+            QTest::addRow("%s item", qPrintable(t.folder)) << t << "itemstyles.html" << t.fontParam;
+            if (!t.smStyleArray.isEmpty())
+                QTest::addRow("%s submenu", qPrintable(t.folder)) << t << "smstyles.html" << t.smParam;
+        }
+    }
+    void stylePages_contractFunctions_answerAsSpecified()
+    {
+        QFETCH(MenuType, type);
+        QFETCH(QString, file);
+        QFETCH(QString, param);
+        auto page = openTypePage(type, file);
+        page->callText(QStringLiteral("qrn_resetParams"), {kOmitted});
+        // A style that overrides nothing still has an entry, so it keeps its place.
+        const QString empty = page->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
+        QCOMPARE(empty, QStringLiteral("[\"inherit=all\"]"));
+
+        page->callText(QStringLiteral("qrn_loadParams"), {QStringLiteral("var %1=\"a,b\";var unknownName=\"1\";").arg(param)});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}), "[\"" + param + "=a,b\"]");
+        const QString list = page->callText(QStringLiteral("qrn_getParamsList"), {QString()});
+        QCOMPARE(list, styleParamsToDeclarations("\"" + param + "=a,b\""));
+
+        // A load replaces the previous style; a reset clears it.
+        page->callText(QStringLiteral("qrn_loadParams"), {QString()});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}), empty);
+        page->callText(QStringLiteral("qrn_loadParams"), {list});
+        page->callText(QStringLiteral("qrn_resetParams"), {kOmitted});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}), empty);
+    }
+
+    void toolbar_buttons_sendProjectCommands()
+    {
+        auto page = harness::openPage(harness::runtimeDir() + QStringLiteral("data/toolbar/toolbar.html"));
+        QSignalSpy status(page.get(), &Page::statusTextChanged);
+        const QStringList commands{"newProject", "openProject", "saveProject", "saveProjectAs", "menuType", "help"};
+        for (const QString &c : commands)
+            runJs(*page, QStringLiteral("document.querySelector('[data-command=%1]').click(),''").arg(c));
+        QTRY_COMPARE(status.count(), commands.size());
+        for (int i = 0; i < commands.size(); ++i)
+            QCOMPARE(status.at(i).at(0).toString(), "@command:" + commands[i]);
+        page->callText(QStringLiteral("qrn_setValue"), {QString()});
+        QCOMPARE(runJs(*page, QStringLiteral("document.querySelectorAll('button').length")), QStringLiteral("6"));
+    }
+
+    void paramsPage_controls_sendCommandsAndShowAnswers_data() { addTypeRows(); }
+    void paramsPage_controls_sendCommandsAndShowAnswers()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        QSignalSpy status(page.get(), &Page::statusTextChanged);
+        const QString prefix = type.fontParam.left(type.fontParam.indexOf(QStringLiteral("Item")));
+        const QString colour = prefix + QStringLiteral("BorderColor");
+        const QString image = prefix + QStringLiteral("BackImage");
+
+        // Colour swatch: asks with the current value, shows the answer.
+        const QString before = declared(*page, colour);
+        clickButton(*page, colour);
+        QTRY_COMPARE(status.count(), 1);
+        QCOMPARE(status.at(0).at(0).toString(), "@color:" + before.mid(1, 7));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("#12AB56")});
+        QCOMPARE(declared(*page, colour), QStringLiteral("\"#12AB56\""));
+        QCOMPARE(runJs(*page, QStringLiteral("getComputedStyle(document.querySelector(%1)).backgroundColor")
+                                  .arg(js(rowSelector(colour) + QStringLiteral(" .swatch")))),
+                 QStringLiteral("rgb(18, 171, 86)"));
+
+        // Font: the answer replaces the value; a cancelled dialog's answer
+        // (the value less its "@") leaves the value as it was.
+        clickButton(*page, type.fontParam);
+        QTRY_COMPARE(status.count(), 2);
+        QVERIFY(status.at(1).at(0).toString().startsWith(QStringLiteral("@font:")));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("bold 14px Georgia")});
+        QCOMPARE(declared(*page, type.fontParam), QStringLiteral("\"bold 14px Georgia\""));
+        typeInto(*page, type.fontParam, QStringLiteral("12px F@nt"));
+        QTRY_COMPARE(status.count(), 3);
+        QCOMPARE(status.at(2).at(0).toString(), QStringLiteral("@modified:"));
+        clickButton(*page, type.fontParam);
+        QTRY_COMPARE(status.count(), 4);
+        QCOMPARE(status.at(3).at(0).toString(), QStringLiteral("@font:12px F@nt"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("12px Fnt")});
+        QCOMPARE(declared(*page, type.fontParam), QStringLiteral("\"12px F@nt\""));
+
+        // Picture.
+        clickButton(*page, image);
+        QTRY_COMPARE(status.count(), 5);
+        QCOMPARE(status.at(4).at(0).toString(), QStringLiteral("@image:"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("images/back.png")});
+        QCOMPARE(declared(*page, image), QStringLiteral("\"images/back.png\""));
+
+        // Other edits report "modified"; the answer "@modified" changes nothing.
+        const QString list = page->callText(QStringLiteral("qrn_getParamsList"), {QString()});
+        typeInto(*page, prefix + QStringLiteral("Position"), QStringLiteral("absolute"));
+        QTRY_COMPARE(status.count(), 6);
+        QCOMPARE(status.at(5).at(0).toString(), QStringLiteral("@modified:"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("@modified")});
+        QCOMPARE(declared(*page, prefix + QStringLiteral("Position")), QStringLiteral("\"absolute\""));
+        QVERIFY(page->callText(QStringLiteral("qrn_getParamsList"), {QString()}) != list);
+    }
+
+    void itemPage_controls_sendItemCommands_data() { addTypeRows(); }
+    void itemPage_controls_sendItemCommands()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("itemparams.html"));
+        page->callText(QStringLiteral("qrn_setIndividualStyles"), {0, QStringLiteral("One\rTwo")});
+        QSignalSpy status(page.get(), &Page::statusTextChanged);
+
+        typeInto(*page, QStringLiteral("text"), QStringLiteral("Products"));
+        QTRY_COMPARE(status.count(), 1);
+        QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("@item0:"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {0}), QStringLiteral("Products"));
+
+        typeInto(*page, QStringLiteral("itemStyle"), QStringLiteral("1"));
+        QTRY_COMPARE(status.count(), 2);
+        QCOMPARE(status.at(1).at(0).toString(), QStringLiteral("@item%1:").arg(type.itemStyleField));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {type.itemStyleField}), QStringLiteral("1"));
+
+        // Link: asks for a page, shows the answer, then hands it to the items.
+        typeInto(*page, QStringLiteral("link"), QStringLiteral("mailto:me@example.com"));
+        QTRY_COMPARE(status.count(), 3);
+        clickButton(*page, QStringLiteral("link"));
+        QTRY_COMPARE(status.count(), 4);
+        QCOMPARE(status.at(3).at(0).toString(), QStringLiteral("@url:mailto:me@example.com"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("mailto:meexample.com")});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {1}), QStringLiteral("mailto:me@example.com"));
+        clickButton(*page, QStringLiteral("link"));
+        QTRY_COMPARE(status.count(), 5);
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("pages/a.html")});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {1}), QStringLiteral("pages/a.html"));
+        QTRY_COMPARE(status.count(), 6);
+        QCOMPARE(status.at(5).at(0).toString(), QStringLiteral("@item1:"));
+
+        clickButton(*page, QStringLiteral("icon"));
+        QTRY_COMPARE(status.count(), 7);
+        QCOMPARE(status.at(6).at(0).toString(), QStringLiteral("@image:"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("icons/home.png")});
+        QTRY_COMPARE(status.count(), 8);
+        QCOMPARE(status.at(7).at(0).toString(), QStringLiteral("@item4:"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {4}), QStringLiteral("icons/home.png"));
+    }
+
+    void stylePage_controls_sendCommandsAndClearOverrides()
+    {
+        const MenuType &type = menuTypes().at(0);
+        auto page = openTypePage(type, QStringLiteral("itemstyles.html"));
+        QSignalSpy status(page.get(), &Page::statusTextChanged);
+        clickButton(*page, QStringLiteral("menuItemTextColor"));
+        QTRY_COMPARE(status.count(), 1);
+        // An unset colour asks with the menu's value, and an unchanged answer
+        // leaves the style without an override.
+        QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("@color:#1F2D3D"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("#1F2D3D")});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}), QStringLiteral("[\"inherit=all\"]"));
+        clickButton(*page, QStringLiteral("menuItemTextColor"));
+        QTRY_COMPARE(status.count(), 2);
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("#FF0000")});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}),
+                 QStringLiteral("[\"menuItemTextColor=#FF0000\"]"));
+        // The last button of a row clears its override.
+        runJs(*page, QStringLiteral("document.querySelector(%1).click(),''")
+                         .arg(js(rowSelector(QStringLiteral("menuItemTextColor")) + QStringLiteral(" button.clear"))));
+        QTRY_COMPARE(status.count(), 3);
+        QCOMPARE(status.at(2).at(0).toString(), QStringLiteral("@modified:"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}), QStringLiteral("[\"inherit=all\"]"));
+    }
+};
+
+PLIVEX_TEST_MAIN(PagesContractTest)
+#include "pages_contract_test.moc"
