@@ -356,6 +356,27 @@ private slots:
         QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {4}), QStringLiteral("icons/home.png"));
     }
 
+    void helpPage_listsEveryParameterAndItemFieldOfEveryType()
+    {
+        auto help = harness::openPage(harness::runtimeDir() + QStringLiteral("help/data-format.html"));
+        QStringList expected;
+        for (const MenuType &t : menuTypes()) {
+            auto params = openTypePage(t, QStringLiteral("params.html"));
+            const QString list = params->callText(QStringLiteral("qrn_getParamsList"), {QString()});
+            for (const QString &line : list.split(QStringLiteral("\r\n")))
+                expected << line.section(QLatin1Char('='), 0, 0).mid(4);
+        }
+        const QString listed = runJs(*help, QStringLiteral(
+            "Array.prototype.map.call(document.querySelectorAll('#paramtables tr td:first-child code'),"
+            "function(c){return c.textContent}).join(' ')"));
+        QStringList got = listed.split(QLatin1Char(' '));
+        got.sort();
+        expected.sort();
+        QCOMPARE(got, expected);
+        QCOMPARE(runJs(*help, QStringLiteral("document.querySelectorAll('#itemtables tr').length")),
+                 QString::number(menuTypes().size() * 12));
+    }
+
     void stylePage_controls_sendCommandsAndClearOverrides()
     {
         const MenuType &type = menuTypes().at(0);
