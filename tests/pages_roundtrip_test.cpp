@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(pagestest::MenuType)
 
 namespace {
 
-const QString kOdd = QStringLiteral("Q\"uote' back\\slash A|B </script> <!-- @at ~ \u00DCber \u20AC \u4E2D \U0001F600\r\nnext\tline,comma");
+const QString kOdd = QStringLiteral("Q\"uote' back\\slash A|B </script> <!-- @at ~ \u00DCber \u20AC \u4E2D \U0001F600\r\nnext\tline,comma qrn_init() QRN_TABSINIT Qrn_tmenuInit");
 
 void addTypeRows()
 {

@@ -17,7 +17,7 @@
   }
 
   // A JavaScript string literal in double quotes that holds only printable
-  // ASCII and never a raw double quote, backslash or "<". Everything else is
+  // ASCII and never a raw double quote, backslash, "<" or ">". Everything else is
   // written as \xNN or \uNNNN, so the literal survives any file encoding, an
   // enclosing <script> element and the program's style-list conversion,
   // which removes every double quote it meets.
@@ -26,7 +26,11 @@
     var out = '"';
     for (var i = 0; i < text.length; i++) {
       var c = text.charCodeAt(i);
-      if (c < 0x20 || c > 0x7E || c === 0x22 || c === 0x5C || c === 0x3C || c === 0x3E)
+      // "_" after "qrn" too: the program's reader turns every start function
+      // name (qrn_init, qrn_tabsInit, ...) in the file into "//", even
+      // inside a text.
+      if (c < 0x20 || c > 0x7E || c === 0x22 || c === 0x5C || c === 0x3C || c === 0x3E ||
+          (c === 0x5F && text.slice(Math.max(0, i - 3), i).toLowerCase() === 'qrn'))
         out += c < 0x100 ? '\\x' + hex(c, 2) : '\\u' + hex(c, 4);
       else
         out += text.charAt(i);
