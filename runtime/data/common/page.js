@@ -119,7 +119,7 @@
 
     if (kind === 'color') {
       var swatch = button('', 'Choose colour: ' + def.label, 'swatch');
-      input = textInput(id, styleMode ? inherit : 'none');
+      input = textInput(id, styleMode ? (fallback || 'none') : 'none');
       input.maxLength = 7;
       input.className = 'hex';
       ctl.appendChild(swatch); ctl.appendChild(input);
