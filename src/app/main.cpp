@@ -421,8 +421,17 @@ void Tfrm::AboutExecute()
 
 void Tfrm::Open1Click()
 {
+    const QString pending = PendingOpenFile;
     PendingOpenFile.clear();
-    dialogs().showMessage(QStringLiteral("Opening data files is not available in this build yet."));
+    dialogs().showError(QStringLiteral("Can't open the file:\r%1\rOpening data files is not available in this "
+                                       "build yet.")
+                            .arg(pending));
+}
+
+void Tfrm::OpenFileFromCommandLine(const QString &path)
+{
+    PendingOpenFile = QFileInfo(path).absoluteFilePath();
+    Open1Click();
 }
 
 void Tfrm::Save1Click()

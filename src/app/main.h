@@ -111,6 +111,8 @@ public:
     void RefreshPreview1Click();
     void spdItemStylesClick();
     void RecentFileClick(int index);
+    // Opens a file named on the command line, through the open flow.
+    void OpenFileFromCommandLine(const QString &path);
 
     // Events of the hosted views.
     void wbDocumentComplete();

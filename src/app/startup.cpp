@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include "app/application.h"
+#include "app/commandline.h"
+#include "app/dialogs.h"
 #include "app/main.h"
 #include "controls/backgroundtile.h"
 #include "editors/fontform.h"
@@ -11,6 +13,7 @@
 #include "preview/previewform.h"
 #include "project/saveprojectform.h"
 
+#include <QTimer>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -24,10 +27,57 @@ bool hasDisplay()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+QStringList rawArguments(int argc, char **argv)
+{
+    QStringList out;
+    for (int i = 1; i < argc; ++i)
+        out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
 } // namespace
+
+void createWindows()
+{
+    backgroundTile();
+    new Tfrm;
+    frmMenuType = new TfrmMenuType(frm);
+    frmFont = new TfrmFont(frm);
+    frmAbout = new TfrmAbout(frm);
+    frmItemParams = new TfrmItemParams(frm);
+    frmPreview = new TfrmPreview(frm);
+    frmSaveProject = new TfrmSaveProject(frm);
+    frmItemStyles = new TfrmItemStyles(frm);
+    frmItemStyles->ResetStyles();
+    frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);
+    QObject::connect(frmItemParams, &TfrmItemParams::closedByUser, frm, [] { frm->miItemParams->setChecked(false); });
+    QObject::connect(frmPreview, &TfrmPreview::closedByUser, frm, [] { frm->miPreview->setChecked(false); });
+}
+
+void destroyWindows()
+{
+    // The other windows are the main window's children.
+    delete frm;
+    frmMenuType = nullptr;
+    frmFont = nullptr;
+    frmAbout = nullptr;
+    frmItemParams = nullptr;
+    frmPreview = nullptr;
+    frmSaveProject = nullptr;
+    frmItemStyles = nullptr;
+}
 
 int runProgram(int argc, char **argv)
 {
+    const CommandLine early = parseCommandLine(rawArguments(argc, argv));
+    if (early.help) {
+        std::fputs(qPrintable(commandLineHelp()), stdout);
+        return 0;
+    }
+    if (early.version) {
+        std::printf("plivex %s\n", PLIVEX_VERSION);
+        return 0;
+    }
     if (!hasDisplay()) {
         std::fprintf(stderr, "plivex: no display found (DISPLAY is not set); to run without a screen, "
                              "start it under Xvfb: xvfb-run -a %s\n", argv[0]);
@@ -44,26 +94,29 @@ int runProgram(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(PLIVEX_VERSION));
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
-    backgroundTile();
-    new Tfrm;
-    frmMenuType = new TfrmMenuType(frm);
-    frmFont = new TfrmFont(frm);
-    frmAbout = new TfrmAbout(frm);
-    frmItemParams = new TfrmItemParams(frm);
-    frmPreview = new TfrmPreview(frm);
-    frmSaveProject = new TfrmSaveProject(frm);
-    frmItemStyles = new TfrmItemStyles(frm);
-    frmItemStyles->ResetStyles();
-    frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);
+    // Qt has taken its own options out of the arguments by now.
+    const CommandLine cl = parseCommandLine(QCoreApplication::arguments().mid(1));
+    if (!cl.error.isEmpty()) {
+        std::fprintf(stderr, "plivex: %s\n%s", qPrintable(cl.error), qPrintable(commandLineHelp()));
+        return 2;
+    }
 
+    createWindows();
     frm->ReadSettings();
     frm->EnableMainMenu(false);
-    frmMenuType->exec();
+    if (cl.menuType >= 0) {
+        frmMenuType->SelectedType = cl.menuType;
+        frmMenuType->spdApplyClick();
+    } else {
+        frmMenuType->exec();
+    }
     frm->EnableMainMenu(true);
     frmItemParams->show();
     frmPreview->show();
     frm->show();
+    if (!cl.file.isEmpty())
+        QTimer::singleShot(0, frm, [file = cl.file] { frm->OpenFileFromCommandLine(file); });
     const int result = app.exec();
-    delete frm;
+    destroyWindows();
     return result;
 }

@@ -1,6 +1,8 @@
 #include "support/webharness.h"
 
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -16,9 +18,28 @@ QString testDataDir()
     return QStringLiteral(PLIVEX_TEST_DATA_DIR);
 }
 
+bool waitUntil(const std::function<bool()> &done, int ms)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    poll.start(5);
+    deadline.start(ms);
+    loop.exec();
+    return done();
+}
+
 bool waitForDocument(Page &page, int ms)
 {
-    return QTest::qWaitFor([&] { return page.hasDocument(); }, ms);
+    return waitUntil([&] { return page.hasDocument(); }, ms);
 }
 
 std::unique_ptr<WebPage> openPage(const QString &path)

@@ -3,6 +3,7 @@
 #include "page/webpage.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // Helpers for tests of real pages in a headless Qt WebEngine view.
@@ -12,6 +13,12 @@ namespace harness {
 QString runtimeDir();
 // The folder with the test programs' own pages and files, ending with "/".
 QString testDataDir();
+
+// Waits in a real event loop until `done` answers true; false after `ms`.
+// Qt WebEngine does its browser-side work through the event loop: QTest's
+// qWaitFor and QTRY_* sleep between rounds and make every page load take
+// seconds, so waits for pages go through here.
+bool waitUntil(const std::function<bool()> &done, int ms = 30000);
 
 // Waits until the page holds a document; false after `ms`.
 bool waitForDocument(Page &page, int ms = 30000);

@@ -1,0 +1,500 @@
+#include "app/main.h"
+#include "app/pagekeyfilter.h"
+#include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
+#include "page/webpage.h"
+#include "preview/menutypeform.h"
+#include "preview/menutypes.h"
+#include "preview/previewform.h"
+#include "project/saveprojectform.h"
+#include "support/appfixture.h"
+#include "support/testmain.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWebEngineView>
+
+namespace {
+
+QString settingsText(const AppFixture &app)
+{
+    QFile f(app.settingsPath());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList recentMenuCaptions()
+{
+    QStringList out;
+    for (const QAction *a : frm->miRecentFiles->actions())
+        out << a->text();
+    return out;
+}
+
+void addItem(const QString &text)
+{
+    auto *item = new QTreeWidgetItem(frm->vtItems, {text});
+    Q_UNUSED(item);
+}
+
+QString loadedPagePath(Page *page)
+{
+    return static_cast<WebPage *>(page)->view()->url().toLocalFile();
+}
+
+} // namespace
+
+class MainTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstRun_noSettingsFile_designedPlacesAndFileWrittenAtClose()
+    {
+        AppFixture app;
+        app.createWindows();
+        frm->ReadSettings();
+        QCOMPARE(frm->pos(), kMainDesignedGeometry.topLeft());
+        QCOMPARE(frm->size(), kMainDesignedGeometry.size());
+        QVERIFY(frm->RecentFiles.isEmpty());
+        QVERIFY(!QFile::exists(app.settingsPath()));
+
+        QVERIFY(frm->close());
+        const QString text = settingsText(app);
+        QVERIFY2(text.startsWith(QStringLiteral("[Positions]\nmainX=106\nmainY=66\nmainW=575\nmainH=480\n"
+                                                "mainMaximized=0\nitempX=")),
+                 qPrintable(text));
+        for (const char *key : {"itempW=", "itempH=", "previewX=", "previewY=", "previewW=", "previewH="})
+            QVERIFY2(text.contains(QLatin1String(key)), key);
+    }
+
+    void readSettings_positions_data()
+    {
+        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+        QTest::addColumn<QByteArray>("positions");
+        QTest::addColumn<QRect>("expected");
+        const QRect designed = kMainDesignedGeometry;
+        QTest::newRow("all applied") << QByteArray("mainX=10\nmainY=20\nmainW=600\nmainH=500\n")
+                                     << QRect(10, 20, 600, 500);
+        QTest::newRow("x at the screen width is ignored, sizes kept")
+            << QByteArray("mainX=") + QByteArray::number(desktop.width()) + "\nmainY=30\nmainW=700\n"
+            << QRect(designed.x(), 30, 700, designed.height());
+        QTest::newRow("not-set value") << QByteArray("mainX=-2147483647\nmainY=-2147483647\nmainW=-2147483647\n")
+                                       << designed;
+        QTest::newRow("missing keys") << QByteArray("mainW=640\n") << QRect(designed.topLeft(), QSize(640, 480));
+        QTest::newRow("garbage values") << QByteArray("mainX=abc\nmainY=\nmainW=12x\nmainH=1e9\n") << designed;
+        QTest::newRow("negative sizes keep the designed size") << QByteArray("mainW=-50\nmainH=-1\n") << designed;
+        QTest::newRow("huge sizes are kept within the desktop")
+            << QByteArray("mainX=0\nmainY=0\nmainW=900000\nmainH=900000\n")
+            << QRect(0, 0, desktop.width(), desktop.height());
+        QTest::newRow("off every screen is brought back")
+            << QByteArray("mainX=-30000\nmainY=-30000\n")
+            << QRect(QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(40, 40),
+                     designed.size());
+    }
+    void readSettings_positions()
+    {
+        QFETCH(QByteArray, positions);
+        QFETCH(QRect, expected);
+        AppFixture app;
+        app.writeSettings("[Positions]\n" + positions);
+        app.createWindows();
+        frm->ReadSettings();
+        QCOMPARE(QRect(frm->pos(), frm->size()), expected);
+    }
+
+    void readSettings_garbageFile_keepsDesignedPlaces()
+    {
+        AppFixture app;
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage += char((i * 7919) % 256);
+        app.writeSettings(garbage + "\n[Recent Files\nfile0\n=x\n[]\n");
+        app.createWindows();
+        frm->ReadSettings();
+        QCOMPARE(QRect(frm->pos(), frm->size()), kMainDesignedGeometry);
+        QVERIFY(frm->RecentFiles.isEmpty());
+    }
+
+    void readSettings_maximized_maximizesAndWritesNormalPlace()
+    {
+        AppFixture app;
+        app.writeSettings("[Positions]\nmainX=10\nmainY=20\nmainW=600\nmainH=500\nmainMaximized=1\n");
+        app.createWindows();
+        frm->ReadSettings();
+        QVERIFY(frm->windowState() & Qt::WindowMaximized);
+    }
+
+    void recentFiles_readOrderDuplicatesAndBlanks()
+    {
+        AppFixture app;
+        app.writeSettings("[Recent Files]\nfile0=/a.js\nfile1=/a.js\nfile2=/b.js\nfile3=   \nfile4=/c.js\n"
+                          "file9=/old.js\n");
+        app.createWindows();
+        frm->ReadSettings();
+        const QStringList expected = {QStringLiteral("/a.js"), QStringLiteral("/b.js"), QStringLiteral("/c.js"),
+                                      QStringLiteral("/old.js")};
+        QCOMPARE(frm->RecentFiles, expected);
+        QCOMPARE(recentMenuCaptions(), expected);
+
+        // Written back from file0 without gaps; keys beyond the list stay.
+        frm->close();
+        const QString text = settingsText(app);
+        QVERIFY2(text.contains(QStringLiteral("[Recent Files]\nfile0=/a.js\nfile1=/b.js\nfile2=/c.js\nfile3=/old.js\n"
+                                              "file4=/c.js\nfile9=/old.js\n")),
+                 qPrintable(text));
+    }
+
+    void addRecentFile_orderAndLimit()
+    {
+        AppFixture app;
+        app.createWindows();
+        for (int i = 1; i <= 10; ++i)
+            frm->AddRecentFile(QStringLiteral("/f%1.js").arg(i));
+        QCOMPARE(frm->RecentFiles.size(), 10);
+        QCOMPARE(frm->RecentFiles.last(), QStringLiteral("/f1.js"));
+
+        frm->AddRecentFile(QStringLiteral("/f11.js"));
+        QCOMPARE(frm->RecentFiles.size(), 10);
+        QCOMPARE(frm->RecentFiles.first(), QStringLiteral("/f11.js"));
+        QVERIFY(!frm->RecentFiles.contains(QStringLiteral("/f1.js")));
+
+        // The third moves to the top; the two above it move down one.
+        frm->AddRecentFile(QStringLiteral("/f9.js"));
+        QCOMPARE(frm->RecentFiles.mid(0, 4), QStringList({QStringLiteral("/f9.js"), QStringLiteral("/f11.js"),
+                                                           QStringLiteral("/f10.js"), QStringLiteral("/f8.js")}));
+        QCOMPARE(frm->RecentFiles.size(), 10);
+        // Exact comparison: another case is another file.
+        frm->AddRecentFile(QStringLiteral("/F9.js"));
+        QCOMPARE(frm->RecentFiles.at(1), QStringLiteral("/f9.js"));
+        QCOMPARE(recentMenuCaptions(), frm->RecentFiles);
+    }
+
+    void recentFileEntry_opensThroughTheOpenFlow()
+    {
+        AppFixture app;
+        app.createWindows();
+        frm->AddRecentFile(QStringLiteral("/one.js"));
+        frm->AddRecentFile(QStringLiteral("/two.js"));
+        frm->miRecentFiles->actions().at(1)->trigger();
+        // Opening is not part of this build: the file is named in the refusal.
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
+            QStringLiteral("Can't open the file:\r/one.js\r")));
+        QVERIFY(frm->PendingOpenFile.isEmpty());
+    }
+
+    void askSaveChanges_answers_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        for (const char *op : {"new", "menuType", "close"}) {
+            QTest::addRow("%s Cancel", op) << op << int(Dialogs::Answer::Cancel) << false;
+            QTest::addRow("%s No", op) << op << int(Dialogs::Answer::No) << true;
+            // Yes without a file shows the save window; cancelling it cancels.
+            QTest::addRow("%s Yes, save window cancelled", op) << op << int(Dialogs::Answer::Yes) << false;
+        }
+    }
+    void askSaveChanges_answers()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        frm->show();
+        addItem(QStringLiteral("kept"));
+        frm->MarkModified();
+        app.dialogs.answers.enqueue(Dialogs::Answer(answer));
+        bool saveWindowShown = false;
+        if (Dialogs::Answer(answer) == Dialogs::Answer::Yes)
+            QTimer::singleShot(0, frmSaveProject, [&] {
+                saveWindowShown = frmSaveProject->isVisible();
+                frmSaveProject->reject();
+            });
+        bool menuTypeShown = false;
+        if (operation == QLatin1String("menuType"))
+            QTimer::singleShot(0, frmMenuType, [&] {
+                menuTypeShown = frmMenuType->isVisible();
+                frmMenuType->spdApplyClick();
+            });
+
+        if (operation == QLatin1String("new"))
+            frm->NewProjectExecute();
+        else if (operation == QLatin1String("menuType"))
+            frm->Selectmenutype1Click();
+        else
+            frm->close();
+
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
+                 QStringList{QStringLiteral("Do you want to save changes?")});
+        QCOMPARE(saveWindowShown, Dialogs::Answer(answer) == Dialogs::Answer::Yes);
+        if (operation == QLatin1String("close")) {
+            QCOMPARE(frm->isVisible(), !replaced);
+            QCOMPARE(QFile::exists(app.settingsPath()), replaced);
+            return;
+        }
+        QCOMPARE(frm->vtItems->topLevelItemCount(), replaced ? 0 : 1);
+        QCOMPARE(frm->Modified, !replaced);
+        if (operation == QLatin1String("menuType"))
+            QCOMPARE(menuTypeShown, replaced);
+    }
+
+    void askSaveChanges_yesWithFailingSave_keepsProjectModified()
+    {
+        AppFixture app;
+        app.createWindows();
+        frm->CurrentFileName = app.folder() + QStringLiteral("menu.js");
+        frm->MarkModified();
+        app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        QVERIFY(!frm->AskSaveChanges());
+        QVERIFY(frm->Modified);
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
+    }
+
+    void askSaveChanges_unmodified_asksNothing()
+    {
+        AppFixture app;
+        app.createWindows();
+        QVERIFY(frm->AskSaveChanges());
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void newProject_resetsPageAndProject()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        addItem(QStringLiteral("gone"));
+        frm->ItemCounter = 5;
+        frm->CurrentFileName = QStringLiteral("/x.js");
+        frm->NewProjectExecute();
+        QCOMPARE(frm->vtItems->topLevelItemCount(), 0);
+        QCOMPARE(frm->ItemCounter, 0);
+        QVERIFY(frm->CurrentFileName.isEmpty());
+        QVERIFY(!frm->Modified);
+        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
+        // New restarts the preview countdown and counts as unchanged.
+        QVERIFY(frmPreview->timerUpdate->isActive());
+    }
+
+    void menuTypeChange_emptiesProjectAndLoadsTheNewTypesPages()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        addItem(QStringLiteral("old item"));
+        QTimer::singleShot(0, frmMenuType, [] {
+            frmMenuType->cbMenu0Click(2);
+            frmMenuType->spdApplyClick();
+        });
+        frm->Selectmenutype1Click();
+        QCOMPARE(CurrentMenuType, 2);
+        QCOMPARE(frm->vtItems->topLevelItemCount(), 0);
+        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
+        QVERIFY(frm->timerLoadDefault->isActive());
+        QVERIFY(!frm->PageLoaded);
+        QVERIFY(app.waitForParameterPage());
+        QVERIFY(loadedPagePath(frm->wb).endsWith(QStringLiteral("data/tabs/params.html")));
+        QVERIFY(loadedPagePath(frmItemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));
+        QVERIFY(loadedPagePath(frmItemStyles->wbItemStyles).endsWith(QStringLiteral("data/tabs/itemstyles.html")));
+        QVERIFY(frmItemStyles->spdShowSmStyles->isHidden());
+        QVERIFY(!frm->Modified);
+    }
+
+    void menuTypeWindow_cancelAfterStartup_changesNothing()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(1);
+        QTimer::singleShot(0, frmMenuType, [] {
+            frmMenuType->cbMenu0Click(3);
+            frmMenuType->spdCancelClick();
+        });
+        QCOMPARE(frmMenuType->exec(), int(QDialog::Rejected));
+        QCOMPARE(CurrentMenuType, 1);
+        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
+    }
+
+    void menuTypeWindow_cancelAtStartup_appliesTheTickedType()
+    {
+        AppFixture app;
+        app.createWindows();
+        QTimer::singleShot(0, frmMenuType, [] {
+            QVERIFY(frmMenuType->cbMenu.at(0)->isChecked());
+            QTest::keyClick(frmMenuType, Qt::Key_Escape);
+        });
+        QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
+        QCOMPARE(CurrentMenuType, 0);
+        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Menu"));
+        // Closing by other means is refused.
+        QTimer::singleShot(0, frmMenuType, [] {
+            QVERIFY(!frmMenuType->close());
+            QVERIFY(frmMenuType->isVisible());
+            QTest::keyClick(frmMenuType, Qt::Key_Return);
+        });
+        QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
+    }
+
+    void missingPageFile_endsProgramWithMessage()
+    {
+        AppFixture app({QStringLiteral("data/tabs")});
+        app.createWindows();
+        QVERIFY(app.endedWith.isEmpty());
+        app.chooseMenuType(2);
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")),
+                 QStringList{QStringLiteral("Can't open the file:\r") + app.folder() +
+                             QStringLiteral("data/tabs/params.html")});
+        QCOMPARE(app.endedWith, QList<int>{1});
+    }
+
+    void pageKeyFilter_decisions_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("autoRepeat");
+        QTest::addColumn<bool>("forWindow");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << false << true;
+        QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << int(ctrl | Qt::ShiftModifier) << false << true;
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << false << true;
+        for (const auto k : {Qt::Key_Z, Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_A})
+            QTest::addRow("Ctrl+%c", char(k)) << int(k) << ctrl << false << false;
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << false << true;
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << false << true;
+        QTest::newRow("F5 held down") << int(Qt::Key_F5) << 0 << true << false;
+        QTest::newRow("F7") << int(Qt::Key_F7) << 0 << false << false;
+        QTest::newRow("plain s") << int(Qt::Key_S) << 0 << false << false;
+    }
+    void pageKeyFilter_decisions()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, autoRepeat);
+        QFETCH(bool, forWindow);
+        const QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), QString(), autoRepeat);
+        QCOMPARE(PageKeyFilter(press), forWindow);
+        const QKeyEvent release(QEvent::KeyRelease, key, Qt::KeyboardModifiers(modifiers), QString(), autoRepeat);
+        QVERIFY(!PageKeyFilter(release));
+    }
+
+    void keysInParameterPage_reachTheMenu()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        frm->show();
+        frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frm));
+        QVERIFY(app.waitForParameterPage());
+        auto *view = static_cast<WebPage *>(frm->wb)->view();
+        QTRY_VERIFY(view->focusProxy() != nullptr);
+        view->focusProxy()->setFocus();
+        QTRY_VERIFY(view->focusProxy()->hasFocus());
+
+        QTest::keyClick(view->focusProxy(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1); // Save was run
+
+        const int builds = frmPreview->BuildCount;
+        QTest::keyClick(view->focusProxy(), Qt::Key_F5);
+        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        QVERIFY(frm->wb->hasDocument()); // the page was not reloaded
+
+        QTest::keyClick(view->focusProxy(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(app.dialogs.asked.size(), 1);
+    }
+
+    void scriptErrors_reportedWithTheirWording_data()
+    {
+        QTest::addColumn<bool>("toolbar");
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<QString>("expected");
+        const QString plain = QStringLiteral("Line: 3\rChar: 7\rCode: TypeError\rMessage: x is not a function");
+        QTest::newRow("parameter page") << false << false << plain;
+        QTest::newRow("parameter page while loading data")
+            << false << true
+            << QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
+                              "------------------------------------\r") +
+                   plain;
+        QTest::newRow("toolbar while loading data") << true << true << plain;
+    }
+    void scriptErrors_reportedWithTheirWording()
+    {
+        QFETCH(bool, toolbar);
+        QFETCH(bool, loading);
+        QFETCH(QString, expected);
+        AppFixture app;
+        app.createWindows();
+        frm->LoadingData = loading;
+        const ScriptError e{3, 7, QStringLiteral("TypeError"), QStringLiteral("x is not a function")};
+        if (toolbar)
+            frm->wbToolbarScriptError(e);
+        else
+            frm->wbScriptError(e);
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")), QStringList{expected});
+    }
+
+    void scriptErrorInToolbarPage_isReportedNotShownByTheView()
+    {
+        AppFixture app;
+        app.createWindows();
+        QVERIFY(QTest::qWaitFor([] { return frm->wbToolbar->hasDocument(); }, 30000));
+        frm->wbToolbar->loadHtml(QStringLiteral("<script>\nsetTimeout(function(){ missing(); }, 0);\n</script>"),
+                                 QUrl::fromLocalFile(app.folder()));
+        QTRY_COMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
+        QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
+                     QStringLiteral("Line: 2\rChar: 24\rCode: ReferenceError\rMessage: ")),
+                 qPrintable(app.dialogs.textsOf(QStringLiteral("error")).first()));
+    }
+
+    void help_opensTheHelpIndex()
+    {
+        AppFixture app;
+        app.createWindows();
+        frm->HelpExecute();
+        QCOMPARE(app.shellOpened, QList<QUrl>{QUrl::fromLocalFile(app.folder() + QStringLiteral("help/index.html"))});
+    }
+
+    void viewMenu_togglesToolWindows()
+    {
+        AppFixture app;
+        app.createWindows();
+        frmItemParams->show();
+        frmPreview->show();
+        frm->miItemParams->trigger();
+        QVERIFY(!frm->miItemParams->isChecked());
+        QVERIFY(!frmItemParams->isVisible());
+        frm->miItemParams->trigger();
+        QVERIFY(frmItemParams->isVisible());
+        // Closing a tool window by its frame unchecks its entry.
+        frmPreview->close();
+        QVERIFY(!frm->miPreview->isChecked());
+    }
+
+    void enableMainMenu_disablesEveryTopLevelEntryAndShortcut()
+    {
+        AppFixture app;
+        app.createWindows();
+        frm->EnableMainMenu(false);
+        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
+            QVERIFY(!m->menuAction()->isEnabled());
+        QVERIFY(!frm->miSave->isEnabled());
+        frm->EnableMainMenu(true);
+        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
+            QVERIFY(m->menuAction()->isEnabled());
+    }
+};
+
+PLIVEX_TEST_MAIN(MainTest)
+#include "main_test.moc"

@@ -1,0 +1,75 @@
+#include "support/appfixture.h"
+
+#include "app/main.h"
+#include "app/programfolder.h"
+#include "app/shell.h"
+#include "app/startup.h"
+#include "editors/itemparamsform.h"
+#include "preview/menutypeform.h"
+#include "preview/menutypes.h"
+#include "support/webharness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+AppFixture *g_fixture = nullptr;
+}
+
+AppFixture::AppFixture(const QStringList &leaveOut)
+{
+    g_fixture = this;
+    const QString runtime = harness::runtimeDir();
+    QDir target(m_dir.path());
+    // Link each runtime file's folder at the deepest level a test may leave
+    // out: data/<type>, data/toolbar, default_scripts, help.
+    for (const QString &sub : QDir(runtime + QStringLiteral("data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString rel = QStringLiteral("data/") + sub;
+        if (leaveOut.contains(rel))
+            continue;
+        target.mkpath(QStringLiteral("data"));
+        QFile::link(runtime + rel, folder() + rel);
+    }
+    for (const QString &rel : {QStringLiteral("default_scripts"), QStringLiteral("help")})
+        if (!leaveOut.contains(rel))
+            QFile::link(runtime + rel, folder() + rel);
+    setProgramFolder(folder());
+    CurrentMenuType = 0;
+    endProgram = [](int code) { g_fixture->endedWith << code; };
+    openWithShell = [](const QUrl &url) {
+        g_fixture->shellOpened << url;
+        return true;
+    };
+}
+
+AppFixture::~AppFixture()
+{
+    destroyWindows();
+    setProgramFolder(QString());
+    g_fixture = nullptr;
+}
+
+void AppFixture::createWindows()
+{
+    ::createWindows();
+}
+
+void AppFixture::chooseMenuType(int type)
+{
+    frmMenuType->cbMenu0Click(type);
+    frmMenuType->spdApplyClick();
+}
+
+bool AppFixture::waitForParameterPage()
+{
+    return harness::waitUntil([] { return frm->PageLoaded && !frm->timerLoadDefault->isActive(); });
+}
+
+void AppFixture::writeSettings(const QByteArray &text) const
+{
+    QFile f(settingsPath());
+    if (f.open(QIODevice::WriteOnly))
+        f.write(text);
+}

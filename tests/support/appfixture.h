@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/scripteddialogs.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <memory>
+
+// The program's windows over a program folder of the test's own: a temporary
+// folder whose data, default projects and help are links to the staged
+// runtime files, so the settings file the windows write lands there.
+class AppFixture
+{
+public:
+    // `leaveOut`: runtime paths (relative, e.g. "data/tabs") not to provide.
+    explicit AppFixture(const QStringList &leaveOut = {});
+    ~AppFixture();
+
+    // Creates the eight windows as the program does.
+    void createWindows();
+    // Chooses a menu type through the menu type window, as Ok would.
+    void chooseMenuType(int type);
+    // Waits until the parameter page has loaded and the default-project
+    // timer has stopped.
+    bool waitForParameterPage();
+
+    QString folder() const { return m_dir.path() + QLatin1Char('/'); }
+    QString settingsPath() const { return folder() + QStringLiteral("plivex.ini"); }
+    void writeSettings(const QByteArray &text) const;
+
+    ScriptedDialogs dialogs;
+    QList<int> endedWith;     // exit codes the program tried to end with
+    QList<QUrl> shellOpened;  // what was handed to the desktop to open
+
+private:
+    QTemporaryDir m_dir;
+};
