@@ -10,10 +10,11 @@
 TfrmItemParams *frmItemParams = nullptr;
 
 TfrmItemParams::TfrmItemParams(QWidget *parent)
-    : QWidget(parent, Qt::Tool)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Item Parameters"));
-    resize(300, 420);
+    setGeometry(606, 40, 250, 258);
+    setMinimumSize(200, 240);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *page = new WebPage(this);

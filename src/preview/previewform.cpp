@@ -19,7 +19,8 @@ TfrmPreview::TfrmPreview(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Preview"));
-    resize(334, 236);
+    // Below the item parameters window, beside the main window.
+    setGeometry(606, 330, 334, 236);
     setMinimumSize(200, 100);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

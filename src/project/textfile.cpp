@@ -1,0 +1,55 @@
+#include "project/textfile.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unused
+// codes keep their Latin-1 (C1 control) values.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *d = out.data();
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *d++ = QChar(b >= 0x80 && b <= 0x9F ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return out;
+}
+
+} // namespace
+
+QString decodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return decodeWindows1252(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QByteArray encodeText(const QString &text)
+{
+    return text.toUtf8();
+}
+
+bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Text files as this platform keeps them: UTF-8 without a byte-order mark.
+// A file that is not valid UTF-8 was written by an older single-byte editor
+// and is read as Windows-1252, so none of its characters are lost.
+QString decodeText(const QByteArray &bytes);
+QByteArray encodeText(const QString &text);
+
+// Replaces the file at `path` with `bytes` in one step: on any failure the
+// old file is left as it was. `error` receives the reason.
+bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *error = nullptr);

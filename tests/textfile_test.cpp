@@ -1,0 +1,73 @@
+#include "preview/tempfolder.h"
+#include "project/textfile.h"
+#include "support/testmain.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+class TextFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decodeText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QByteArray("var a=1;\r\n") << QStringLiteral("var a=1;\r\n");
+        QTest::newRow("utf-8") << QByteArray("Men\xC3\xBC \xE2\x82\xAC") << QStringLiteral("Menü €");
+        QTest::newRow("utf-8 with byte-order mark") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("x");
+        QTest::newRow("windows-1252") << QByteArray("Men\xFC \x80 \x93q\x94 \x81") << QStringLiteral("Menü € “q” \u0081");
+        QTest::newRow("truncated utf-8 is single-byte") << QByteArray("ab\xC3") << QStringLiteral("abÃ");
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void decodeText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(::decodeText(bytes), text);
+    }
+
+    void encodeText_isUtf8WithoutByteOrderMark()
+    {
+        QCOMPARE(encodeText(QStringLiteral("ü")), QByteArray("\xC3\xBC"));
+        QCOMPARE(::decodeText(encodeText(QStringLiteral("\"</script>\" 中"))), QStringLiteral("\"</script>\" 中"));
+    }
+
+    void writeFileSafely_failureKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("menu.js"));
+        QVERIFY(writeFileSafely(path, "old"));
+        QString missingFolderError;
+        QVERIFY(!writeFileSafely(dir.filePath(QStringLiteral("no/such/folder/menu.js")), "x", &missingFolderError));
+        QVERIFY(!missingFolderError.isEmpty());
+
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QString error;
+        const bool written = writeFileSafely(path, "new", &error);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (written)
+            QSKIP("running with rights that ignore folder permissions");
+        QVERIFY(!error.isEmpty());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old"));
+    }
+
+    void previewTempFolder_isPrivateAndStable()
+    {
+        const QString folder = previewTempFolder();
+        QVERIFY(folder.endsWith(QLatin1Char('/')));
+        QCOMPARE(previewTempFolder(), folder);
+        const QFileInfo info(folder);
+        QVERIFY(info.isDir());
+        QCOMPARE(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                       QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
+    }
+};
+
+PLIVEX_TEST_MAIN(TextFileTest)
+#include "textfile_test.moc"
