@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/apptitle.h"
 #include "app/item.h"
 
 #include <QMainWindow>
@@ -19,7 +20,6 @@ class QTreeWidget;
 inline constexpr QRect kMainDesignedGeometry{106, 66, 575, 480};
 // A settings value that stands for "not set".
 inline constexpr int kNotSet = -2147483647;
-inline const QString kAppTitle = QStringLiteral("Quorna Ostrel Plivex");
 
 // Loads `path` into `view`. A missing file is reported and ends the program
 // (through endProgram); the answer is then false.

@@ -92,6 +92,9 @@ int runProgram(int argc, char **argv)
     Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("plivex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLIVEX_VERSION));
+    // The title is not set as Qt's display name, which would be appended to
+    // every window caption; the main window carries it itself.
+    QGuiApplication::setDesktopFileName(QStringLiteral("plivex"));
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
     // Qt has taken its own options out of the arguments by now.

@@ -1,5 +1,7 @@
 #include "app/widgetdialogs.h"
 
+#include "app/apptitle.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -14,7 +16,7 @@ QWidget *owner()
 
 QString boxTitle()
 {
-    return QApplication::applicationDisplayName();
+    return kAppTitle;
 }
 
 Dialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
