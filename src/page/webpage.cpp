@@ -311,14 +311,20 @@ void WebPage::enqueue(Event event)
     m_pending->append(std::move(event));
     // Never deliver from inside the console message handler: a call made
     // there would wait forever. During a call, the call delivers on return.
-    if (m_callDepth == 0 && !m_deliveryScheduled) {
-        m_deliveryScheduled = true;
-        QTimer::singleShot(0, this, [this] {
-            m_deliveryScheduled = false;
-            if (m_callDepth == 0)
-                deliverPending();
-        });
-    }
+    if (m_callDepth == 0)
+        scheduleDelivery();
+}
+
+void WebPage::scheduleDelivery()
+{
+    if (m_deliveryScheduled || m_pending->isEmpty())
+        return;
+    m_deliveryScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_deliveryScheduled = false;
+        if (m_callDepth == 0)
+            deliverPending();
+    });
 }
 
 void WebPage::deliverPending()
@@ -394,6 +400,9 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
     --m_callDepth;
 
     if (!state->done) {
+        // What the page reported before it hung still reaches the program.
+        if (m_callDepth == 0)
+            scheduleDelivery();
         recoverFromHang();
         throw PageError(function, pageName(),
                         QStringLiteral("The page \"%1\" did not answer the call of %2 within %3 s. "

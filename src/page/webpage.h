@@ -85,6 +85,7 @@ private:
 
     void enqueue(Event event);
     void deliverPending();
+    void scheduleDelivery();
 
     QWebEngineView *m_view = nullptr;
     HostedWebEnginePage *m_page = nullptr;
