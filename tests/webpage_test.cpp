@@ -2,6 +2,10 @@
 #include "support/webharness.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QTcpServer>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -200,6 +204,31 @@ private slots:
         QCOMPARE(e.column, 5);
         QCOMPARE(e.code, QStringLiteral("ReferenceError"));
         QVERIFY2(e.message.contains(QStringLiteral("undefinedFunctionName")), qPrintable(e.message));
+    }
+
+    void networkRequests_neverLeaveTheProgram()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QString url = QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort());
+        m_page->callText(QStringLiteral("fetchFrom"), {url});
+        QVERIFY(harness::waitUntil([&] { return !m_page->value(QStringLiteral("fetchResult")).toString().isEmpty(); }));
+        QCOMPARE(m_page->value(QStringLiteral("fetchResult")).toString(), QStringLiteral("blocked"));
+        QVERIFY(!server.hasPendingConnections());
+    }
+
+    void droppedFiles_areRefused()
+    {
+        m_page->view()->show();
+        QVERIFY(harness::waitUntil([&] { return m_page->view()->focusProxy() != nullptr; }));
+        auto *mime = new QMimeData;
+        mime->setUrls({QUrl::fromLocalFile(bindingPage())});
+        for (QWidget *target : {static_cast<QWidget *>(m_page->view()), m_page->view()->focusProxy()}) {
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QVERIFY2(!enter.isAccepted(), target->metaObject()->className());
+        }
+        delete mime;
     }
 
     void newWindowRequests_areRefused()
