@@ -105,6 +105,16 @@ private slots:
         QVERIFY(m_page->callText(QStringLiteral("stamp")) != before);
     }
 
+    void call_endlessLoop_otherViewsGoOnAnswering()
+    {
+        auto other = openPage(bindingPage());
+        m_page->setCallTimeout(1500);
+        QVERIFY_THROWS_EXCEPTION(PageError, m_page->call(QStringLiteral("endless"), {}));
+        // Whether or not the two views shared the ended renderer, both answer.
+        QCOMPARE(other->callInt(QStringLiteral("add"), {1, 2}), 3);
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {3, 4}), 7);
+    }
+
     void call_beforeAnyDocument_throws()
     {
         WebPage empty;
