@@ -333,11 +333,14 @@ private slots:
         app.createWindows();
         QTimer::singleShot(0, frmMenuType, [] {
             QVERIFY(frmMenuType->cbMenu.at(0)->isChecked());
+            QTest::keyClick(frmMenuType, Qt::Key_Down);
+            QTest::keyClick(frmMenuType, Qt::Key_Down);
+            QTest::keyClick(frmMenuType, Qt::Key_Up);
             QTest::keyClick(frmMenuType, Qt::Key_Escape);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
-        QCOMPARE(CurrentMenuType, 0);
-        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Menu"));
+        QCOMPARE(CurrentMenuType, 1);
+        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
         // Closing by other means is refused.
         QTimer::singleShot(0, frmMenuType, [] {
             QVERIFY(!frmMenuType->close());

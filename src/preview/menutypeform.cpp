@@ -28,11 +28,11 @@ QPixmap makeBackground()
     QPainter p(&pm);
     paintBackgroundTile(p, pm.rect());
     QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(34);
+    f.setPixelSize(26);
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(0xD6, 0xE9, 0xFE));
-    p.drawText(QRect(0, 100, 330, 50), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Ostrel Plivex"));
+    p.drawText(QRect(150, 40, 180, 70), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Ostrel Plivex"));
     return pm;
 }
 
@@ -137,6 +137,9 @@ void TfrmMenuType::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter: spdApplyClick(); return;
     case Qt::Key_Escape: spdCancelClick(); return;
+    // The arrows move the tick, as in a group of radio buttons.
+    case Qt::Key_Up: cbMenu0Click(qMax(0, SelectedType - 1)); return;
+    case Qt::Key_Down: cbMenu0Click(qMin(kMenuTypeCount - 1, SelectedType + 1)); return;
     default: QDialog::keyPressEvent(event);
     }
 }
