@@ -249,6 +249,24 @@ private slots:
             QCOMPARE(menuTypeShown, replaced);
     }
 
+    void menuTypeChange_discardedThenCancelled_keepsProjectModified()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        addItem(QStringLiteral("kept"));
+        frm->MarkModified();
+        app.dialogs.answers.enqueue(Dialogs::Answer::No);
+        QTimer::singleShot(0, frmMenuType, [] { frmMenuType->spdCancelClick(); });
+        frm->Selectmenutype1Click();
+        QCOMPARE(frm->vtItems->topLevelItemCount(), 1);
+        QVERIFY(frm->Modified);
+        // So closing asks again.
+        app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
+        QVERIFY(!frm->close());
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")).size(), 2);
+    }
+
     void askSaveChanges_yesWithFailingSave_keepsProjectModified()
     {
         AppFixture app;
@@ -331,23 +349,28 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        QTimer::singleShot(0, frmMenuType, [] {
-            QVERIFY(frmMenuType->cbMenu.at(0)->isChecked());
+        // Checks inside the dialog's loop are noted, not asserted, so a
+        // failure cannot leave the dialog open.
+        bool firstTicked = false;
+        QTimer::singleShot(0, frmMenuType, [&] {
+            firstTicked = frmMenuType->cbMenu.at(0)->isChecked();
             QTest::keyClick(frmMenuType, Qt::Key_Down);
             QTest::keyClick(frmMenuType, Qt::Key_Down);
             QTest::keyClick(frmMenuType, Qt::Key_Up);
             QTest::keyClick(frmMenuType, Qt::Key_Escape);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
+        QVERIFY(firstTicked);
         QCOMPARE(CurrentMenuType, 1);
         QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
         // Closing by other means is refused.
-        QTimer::singleShot(0, frmMenuType, [] {
-            QVERIFY(!frmMenuType->close());
-            QVERIFY(frmMenuType->isVisible());
+        bool closed = true;
+        QTimer::singleShot(0, frmMenuType, [&] {
+            closed = frmMenuType->close() || !frmMenuType->isVisible();
             QTest::keyClick(frmMenuType, Qt::Key_Return);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
+        QVERIFY(!closed);
     }
 
     void missingPageFile_endsProgramWithMessage()
@@ -374,6 +397,10 @@ private slots:
         QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << false << true;
         for (const auto k : {Qt::Key_Z, Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_A})
             QTest::addRow("Ctrl+%c", char(k)) << int(k) << ctrl << false << false;
+        QTest::newRow("Ctrl+1") << int(Qt::Key_1) << ctrl << false << true;
+        QTest::newRow("Ctrl+Left stays for word moves") << int(Qt::Key_Left) << ctrl << false << false;
+        QTest::newRow("Ctrl+Backspace stays") << int(Qt::Key_Backspace) << ctrl << false << false;
+        QTest::newRow("Ctrl alone") << int(Qt::Key_Control) << ctrl << false << false;
         QTest::newRow("F1") << int(Qt::Key_F1) << 0 << false << true;
         QTest::newRow("F5") << int(Qt::Key_F5) << 0 << false << true;
         QTest::newRow("F5 held down") << int(Qt::Key_F5) << 0 << true << false;

@@ -1,3 +1,4 @@
+#include "app/scripteddialogs.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
@@ -194,6 +195,33 @@ private slots:
         QTRY_COMPARE(spy.count(), 25);
         for (int i = 0; i < 25; ++i)
             QCOMPARE(spy.at(i).at(0).toString(), QStringLiteral("@l:%1").arg(i));
+    }
+
+    void status_handlerThatFails_isReportedAndTheRestStillArrive()
+    {
+        ScriptedDialogs dialogs;
+        QStringList seen;
+        connect(m_page.get(), &Page::statusTextChanged, this, [&](const QString &t) {
+            seen << t;
+            if (seen.size() == 1)
+                throw PageError(QStringLiteral("qrn_setValue"), QStringLiteral("binding.html"), QStringLiteral("boom"));
+        });
+        // The call's own result survives a failing handler of what it caused.
+        QCOMPARE(m_page->callInt(QStringLiteral("statuses"), {3}), 3);
+        QCOMPARE(seen, QStringList({QStringLiteral("@s:0"), QStringLiteral("@s:1"), QStringLiteral("@s:2")}));
+        QCOMPARE(dialogs.textsOf(QStringLiteral("error")), QStringList{QStringLiteral("boom")});
+    }
+
+    void status_ofAnotherPage_waitsUntilNoCallIsWaiting()
+    {
+        auto other = openPage(bindingPage());
+        QList<int> callsWaitingAtDelivery;
+        connect(other.get(), &Page::statusTextChanged, this,
+                [&](const QString &) { callsWaitingAtDelivery << WebPage::callsInProgress(); });
+        other->callInt(QStringLiteral("statusesLater"), {5});
+        QCOMPARE(m_page->callInt(QStringLiteral("spin"), {400}), 400);
+        QVERIFY(harness::waitUntil([&] { return callsWaitingAtDelivery.size() == 5; }));
+        QCOMPARE(callsWaitingAtDelivery, QList<int>({0, 0, 0, 0, 0}));
     }
 
     void status_setByProgram_isReadByThePage()

@@ -1,11 +1,12 @@
 #include "app/application.h"
 
 #include "app/dialogs.h"
-#include "page/pageerror.h"
+#include "page/page.h"
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    Page::setHandlerErrorReporter([](const std::exception &e) { reportError(e); });
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

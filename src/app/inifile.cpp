@@ -1,5 +1,7 @@
 #include "app/inifile.h"
 
+#include "project/textfile.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -18,8 +20,10 @@ bool IniFile::load(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.read(1 << 20); // a settings file is small; ignore the rest of a huge one
-    const QString text = QString::fromUtf8(bytes);
+    // A settings file is a few hundred bytes; anything huge is not ours.
+    if (file.size() > (1 << 20))
+        return false;
+    const QString text = decodeText(file.readAll());
     Section *current = nullptr;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();

@@ -6,8 +6,8 @@
 
 // An initialisation file of bracketed sections and key=value lines, read and
 // written as plain text so section names keep their exact spelling ("Recent
-// Files" with its space). Keys and lines it does not touch are written back
-// as they were read.
+// Files" with its space). Sections and keys it does not touch are written
+// back with the values they were read with; comments are not kept.
 class IniFile
 {
 public:

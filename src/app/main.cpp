@@ -33,15 +33,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <cstdlib>
 
 Tfrm *frm = nullptr;
 
 namespace {
 
+bool g_ending = false;
+
+// Leaves every event loop, the nested ones of open dialogs included; start-up
+// checks programEnding() between its steps.
 void exitProgram(int exitCode)
 {
-    std::exit(exitCode);
+    g_ending = true;
+    QCoreApplication::exit(exitCode);
 }
 
 const QString kPositions = QStringLiteral("Positions");
@@ -92,6 +96,11 @@ void PlaceWindow(QWidget *window, int x, int y, int w, int h)
 } // namespace
 
 void (*endProgram)(int exitCode) = exitProgram;
+
+bool programEnding()
+{
+    return g_ending;
+}
 
 bool LoadPage(Page *view, const QString &path)
 {
@@ -295,11 +304,15 @@ void Tfrm::MarkModified()
 
 bool Tfrm::AskSaveChanges()
 {
+    ChangesDiscarded = false;
     if (!Modified)
         return true;
     bool answer = false;
     switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
-    case Dialogs::Answer::No: answer = true; break;
+    case Dialogs::Answer::No:
+        answer = true;
+        ChangesDiscarded = true;
+        break;
     case Dialogs::Answer::Yes:
         // A failed save keeps the project open and modified: closing on it
         // would lose the work.
@@ -381,8 +394,13 @@ void Tfrm::Selectmenutype1Click()
 {
     if (!AskSaveChanges())
         return;
-    if (frmMenuType->exec() != QDialog::Accepted)
+    if (frmMenuType->exec() != QDialog::Accepted) {
+        // The project stays: changes the user agreed to discard are still
+        // unsaved, and closing must ask about them again.
+        if (ChangesDiscarded)
+            Modified = true;
         return;
+    }
     ResetProject();
     frmItemStyles->ResetStyles();
     timerLoadDefault->start();

@@ -28,6 +28,8 @@ bool LoadPage(Page *view, const QString &path);
 // How the program ends when it cannot go on (a missing page file). Tests put
 // in their own to see that it happened.
 extern void (*endProgram)(int exitCode);
+// True once the program has been told to end.
+bool programEnding();
 
 // The main window and the project state it owns.
 class Tfrm : public QMainWindow
@@ -49,6 +51,8 @@ public:
     TItem *CurrentItem = nullptr;
     QStringList RecentFiles;
     QString PendingOpenFile;
+    // The last AskSaveChanges was answered No: the changes were let go.
+    bool ChangesDiscarded = false;
 
     // Controls.
     Page *wbToolbar = nullptr;

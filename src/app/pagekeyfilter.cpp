@@ -15,10 +15,11 @@ bool PageKeyFilter(const QKeyEvent &event)
         case Qt::Key_V:
         case Qt::Key_A:
             return false;
-        case Qt::Key_Control:
-            return false; // Ctrl alone is no shortcut yet
         default:
-            return true;
+            // Ctrl with a character key is a shortcut; Ctrl with the arrows,
+            // Home, End, Backspace or Delete moves or deletes by words in a
+            // field and stays with it, as does Ctrl alone.
+            return key < Qt::Key_Escape;
         }
     }
     return (key == Qt::Key_F1 || key == Qt::Key_F5) && !event.isAutoRepeat();

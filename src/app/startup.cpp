@@ -107,11 +107,17 @@ int runProgram(int argc, char **argv)
     createWindows();
     frm->ReadSettings();
     frm->EnableMainMenu(false);
-    if (cl.menuType >= 0) {
-        frmMenuType->SelectedType = cl.menuType;
-        frmMenuType->spdApplyClick();
-    } else {
-        frmMenuType->exec();
+    if (!programEnding()) {
+        if (cl.menuType >= 0) {
+            frmMenuType->SelectedType = cl.menuType;
+            frmMenuType->spdApplyClick();
+        } else {
+            frmMenuType->exec();
+        }
+    }
+    if (programEnding()) {
+        destroyWindows();
+        return 1;
     }
     frm->EnableMainMenu(true);
     frmItemParams->show();

@@ -30,7 +30,7 @@ Q_DECLARE_METATYPE(ScriptError)
 //
 // Calls are synchronous: they return the function's result or throw
 // PageError. Status texts, document completion and script errors arrive as
-// signals from the event loop, never from inside a call.
+// signals from the event loop, never while a call waits for a page.
 class Page : public QObject
 {
     Q_OBJECT
@@ -83,6 +83,11 @@ public:
     // The text of a result: numbers without a fraction are written as
     // integers, null gives the empty text.
     static QString resultText(const QVariant &v);
+
+    // Where an exception thrown by a handler of the signals below goes: the
+    // application's general error report. Without one it is logged.
+    static void setHandlerErrorReporter(std::function<void(const std::exception &)> reporter);
+    static void reportHandlerError(const std::exception &error);
 
 signals:
     void statusTextChanged(const QString &text);

@@ -17,6 +17,8 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
+#include <QDeadlineTimer>
+
 #include <csignal>
 #include <sys/types.h>
 #include <unistd.h>
@@ -67,6 +69,8 @@ public:
 };
 
 int g_callsInProgress = 0;
+// Every page alive, so the call that ends last can hand on what waited.
+QList<QPointer<WebPage>> g_pages;
 
 struct CallState
 {
@@ -142,6 +146,7 @@ WebPage::WebPage(QWidget *parentWidget)
     : Page(parentWidget)
     , m_pending(std::make_unique<QList<Event>>())
 {
+    g_pages.append(this);
     m_view = new QWebEngineView(parentWidget);
     m_page = new HostedWebEnginePage(offlineProfile(), this);
     m_view->setPage(m_page);
@@ -171,6 +176,9 @@ WebPage::WebPage(QWidget *parentWidget)
 
 WebPage::~WebPage()
 {
+    g_pages.removeAll(this);
+    // A renderer ending now is this page going, not one to bring back.
+    disconnect(m_page, nullptr, this, nullptr);
     if (m_view) {
         m_view->removeEventFilter(this);
         if (m_filteredProxy)
@@ -258,17 +266,18 @@ void WebPage::onLoadFinished(bool ok)
         enqueue({Event::Complete, {}, {}});
 }
 
-void WebPage::onRenderProcessTerminated(int status)
+void WebPage::onRenderProcessTerminated(int)
 {
+    // A renderer that ended (ended by us after a hang, crashed, or ended
+    // while serving another view) takes the document with it: load it again.
     m_hasDocument = false;
-    // A renderer that ended abnormally (ended by us after a hang, or crashed,
-    // possibly while serving another view) takes the document with it.
-    if (status != QWebEnginePage::NormalTerminationStatus || m_recovering) {
-        m_recovering = true;
-        // Loading again from inside the termination signal is refused by
-        // Chromium; do it from the event loop.
-        QTimer::singleShot(0, this, [this] { reloadLastDocument(); });
-    }
+    if (m_lastKind == LoadKind::None)
+        return;
+    m_recovering = true;
+    m_loading = true; // calls wait until the document is back
+    // Loading again from inside the termination signal is refused by
+    // Chromium; do it from the event loop.
+    QTimer::singleShot(0, this, [this] { reloadLastDocument(); });
 }
 
 bool WebPage::acceptNavigation(const QUrl &url, int type, bool isMainFrame)
@@ -310,8 +319,9 @@ void WebPage::enqueue(Event event)
 {
     m_pending->append(std::move(event));
     // Never deliver from inside the console message handler: a call made
-    // there would wait forever. During a call, the call delivers on return.
-    if (m_callDepth == 0)
+    // there would wait forever. While any page call waits, nothing is
+    // delivered; the call that ends last hands the events on.
+    if (g_callsInProgress == 0)
         scheduleDelivery();
 }
 
@@ -322,7 +332,7 @@ void WebPage::scheduleDelivery()
     m_deliveryScheduled = true;
     QTimer::singleShot(0, this, [this] {
         m_deliveryScheduled = false;
-        if (m_callDepth == 0)
+        if (g_callsInProgress == 0)
             deliverPending();
     });
 }
@@ -330,29 +340,38 @@ void WebPage::scheduleDelivery()
 void WebPage::deliverPending()
 {
     // A handler may make calls of its own, which deliver what is left; the
-    // loop then finds the queue empty.
-    while (!m_pending->isEmpty()) {
+    // loop then finds the queue empty. A handler that fails is reported and
+    // does not hold back the events after it.
+    QPointer<WebPage> self(this);
+    while (self && !m_pending->isEmpty()) {
         const Event e = m_pending->takeFirst();
-        switch (e.kind) {
-        case Event::Status: emit statusTextChanged(e.text); break;
-        case Event::Error: emit scriptError(e.error); break;
-        case Event::Complete: emit documentComplete(); break;
+        try {
+            switch (e.kind) {
+            case Event::Status: emit statusTextChanged(e.text); break;
+            case Event::Error: emit scriptError(e.error); break;
+            case Event::Complete: emit documentComplete(); break;
+            }
+        } catch (const std::exception &error) {
+            reportHandlerError(error);
         }
     }
 }
 
-void WebPage::waitForLoad(const QString &function)
+void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadline)
 {
     if (!m_loading)
         return;
+    QPointer<WebPage> self(this);
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     auto conn = connect(m_page, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
-    timer.start(callTimeout());
-    while (m_loading && timer.isActive())
+    timer.start(static_cast<int>(qMax<qint64>(0, deadline.remainingTime())));
+    while (self && m_loading && timer.isActive())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!self)
+        throw PageError(function, QString(), QStringLiteral("The page was closed while %1 waited for it.").arg(function));
     disconnect(conn);
     if (m_loading)
         throw PageError(function, pageName(),
@@ -361,70 +380,112 @@ void WebPage::waitForLoad(const QString &function)
                             .arg(callTimeout() / 1000.0));
 }
 
+namespace {
+
+// Counts a call as waiting for as long as it runs, whatever way it ends.
+class CallScope
+{
+public:
+    explicit CallScope(int &pageDepth)
+        : m_pageDepth(pageDepth)
+    {
+        ++m_pageDepth;
+        ++g_callsInProgress;
+    }
+    ~CallScope()
+    {
+        --g_callsInProgress;
+        if (m_alive)
+            --m_pageDepth;
+    }
+    // The page went away while the call waited: its counter went with it.
+    void pageGone() { m_alive = false; }
+
+private:
+    int &m_pageDepth;
+    bool m_alive = true;
+};
+
+} // namespace
+
 QVariantMap WebPage::evaluate(const QString &function, const QString &script)
 {
     if (!m_view)
         throw PageError(function, pageName(), QStringLiteral("The page view no longer exists."));
-    waitForLoad(function);
-    if (!m_hasDocument)
-        throw PageError(function, pageName(),
-                        QStringLiteral("The page \"%1\" holds no document; %2 cannot be called.")
-                            .arg(pageName(), function));
-
-    // The callback may come after a time-out, when this frame is gone: it
-    // holds only a weak reference to the call's state.
+    const QDeadlineTimer deadline(callTimeout());
+    const QString name = pageName();
+    QPointer<WebPage> self(this);
     auto state = std::make_shared<CallState>();
-    std::weak_ptr<CallState> weak = state;
-    m_page->runJavaScript(script, QWebEngineScript::MainWorld, [weak](const QVariant &v) {
-        if (auto s = weak.lock()) {
-            s->done = true;
-            s->result = v;
-            if (s->loop)
-                s->loop->quit();
+    {
+        CallScope scope(m_callDepth);
+        waitForLoad(function, deadline);
+        if (!m_hasDocument)
+            throw PageError(function, name,
+                            QStringLiteral("The page \"%1\" holds no document; %2 cannot be called.").arg(name, function));
+
+        // The callback may come after a time-out, when this frame is gone: it
+        // holds only a weak reference to the call's state.
+        std::weak_ptr<CallState> weak = state;
+        m_page->runJavaScript(script, QWebEngineScript::MainWorld, [weak](const QVariant &v) {
+            if (auto s = weak.lock()) {
+                s->done = true;
+                s->result = v;
+                if (s->loop)
+                    s->loop->quit();
+            }
+        });
+        if (!state->done) {
+            QEventLoop loop;
+            QTimer timer;
+            timer.setSingleShot(true);
+            connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+            state->loop = &loop;
+            timer.start(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            state->loop = nullptr;
         }
-    });
-
-    ++m_callDepth;
-    ++g_callsInProgress;
-    if (!state->done) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-        state->loop = &loop;
-        timer.start(callTimeout());
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        state->loop = nullptr;
+        if (!self) {
+            scope.pageGone();
+            throw PageError(function, name, QStringLiteral("The page \"%1\" was closed during the call of %2.").arg(name, function));
+        }
     }
-    --g_callsInProgress;
-    --m_callDepth;
 
     if (!state->done) {
-        // What the page reported before it hung still reaches the program.
-        if (m_callDepth == 0)
-            scheduleDelivery();
         recoverFromHang();
-        throw PageError(function, pageName(),
+        flushAfterCall();
+        throw PageError(function, name,
                         QStringLiteral("The page \"%1\" did not answer the call of %2 within %3 s. "
                                        "The page was stopped and loaded again.")
-                            .arg(pageName(), function)
+                            .arg(name, function)
                             .arg(callTimeout() / 1000.0));
     }
 
     // What the page reported while it ran belongs before the call's result.
-    if (m_callDepth == 0)
-        deliverPending();
+    flushAfterCall();
+    if (!self)
+        throw PageError(function, name, QStringLiteral("The page \"%1\" was closed during the call of %2.").arg(name, function));
 
     const QVariantMap r = state->result.toMap();
     if (r.value(QStringLiteral("ok")).toBool())
         return r;
     if (r.isEmpty())
-        throw PageError(function, pageName(),
-                        QStringLiteral("The page \"%1\" gave no answer to %2.").arg(pageName(), function));
-    const QString name = r.value(QStringLiteral("name")).toString();
+        throw PageError(function, name, QStringLiteral("The page \"%1\" gave no answer to %2.").arg(name, function));
+    const QString errorName = r.value(QStringLiteral("name")).toString();
     const QString message = r.value(QStringLiteral("message")).toString();
-    throw PageError(function, pageName(),
-                    QStringLiteral("%1 in the page function %2 (%3): %4").arg(name, function, pageName(), message));
+    throw PageError(function, name,
+                    QStringLiteral("%1 in the page function %2 (%3): %4").arg(errorName, function, name, message));
+}
+
+void WebPage::flushAfterCall()
+{
+    if (g_callsInProgress != 0)
+        return;
+    // Other pages' reports waited for this call; they follow from the event
+    // loop. This page's own come now, before the call's result.
+    for (const QPointer<WebPage> &page : std::as_const(g_pages))
+        if (page && page != this)
+            page->scheduleDelivery();
+    deliverPending();
 }
 
 void WebPage::recoverFromHang()
@@ -461,7 +522,7 @@ QString callScript(const QString &function, const QString &body)
 
 QVariant WebPage::call(const QString &function, const PageArgs &args)
 {
-    const QString body = QStringLiteral("var v=f(%1);return{ok:true,value:(v===undefined?null:v)};")
+    const QString body = QStringLiteral("var v=f.apply(window,[%1]);return{ok:true,value:(v===undefined?null:v)};")
                              .arg(pageArgsToScript(args));
     return evaluate(function, callScript(function, body)).value(QStringLiteral("value"));
 }

@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <memory>
 
+class QDeadlineTimer;
 class QWebEngineView;
 class QWebEngineProfile;
 class HostedWebEnginePage;
@@ -19,8 +20,9 @@ class HostedWebEnginePage;
 //
 // Status texts and script errors are caught by a script injected at document
 // creation and arrive through console messages. They are queued and delivered
-// from the event loop, or, when they happen during a call, synchronously just
-// before that call returns (as they would during the call itself).
+// from the event loop, never while any page call waits; what a page reports
+// during a call to it is delivered just before that call returns (as it would
+// be during the call itself).
 class WebPage : public Page
 {
     Q_OBJECT
@@ -70,7 +72,8 @@ private:
     enum class LoadKind { None, File, Html, About };
 
     QVariantMap evaluate(const QString &function, const QString &script);
-    void waitForLoad(const QString &function);
+    void waitForLoad(const QString &function, const QDeadlineTimer &deadline);
+    void flushAfterCall();
     void startLoad(LoadKind kind, const QString &what, const QUrl &url);
     void reloadLastDocument();
     void recoverFromHang();
