@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/apptitle.h"
+#include "app/product.h"
 #include "app/item.h"
 
 #include <QMainWindow>

@@ -5,3 +5,7 @@
 // The application title: the main window's caption while the project has no
 // file, and the caption of every message box.
 inline const QString kAppTitle = QStringLiteral("Quorna Ostrel Plivex");
+
+// The product's web site, named in the header of every data file and in the
+// about box. The default projects carry the same address.
+inline const QString kProductWebSite = QStringLiteral("https://plivex.quorna.example/");
