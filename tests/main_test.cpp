@@ -2,6 +2,7 @@
 #include "app/pagekeyfilter.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
+#include "page/fakepage.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
 #include "preview/menutypes.h"
@@ -486,6 +487,26 @@ private slots:
         QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
                      QStringLiteral("Line: 2\rChar: 24\rCode: ReferenceError\rMessage: ")),
                  qPrintable(app.dialogs.textsOf(QStringLiteral("error")).first()));
+    }
+
+    void setIndividualStyles_sendsKindAndNamesJoinedByCarriageReturns()
+    {
+        AppFixture app;
+        app.createWindows();
+        FakePage page;
+        page.completeLoad();
+        page.setAnswer(QStringLiteral("qrn_setIndividualStyles"), QString());
+        Page *real = frmItemParams->wbItemParams;
+        frmItemParams->wbItemParams = &page;
+        frmItemStyles->AddStyle(0, QStringLiteral("Red"), QString(), QString());
+        frmItemStyles->AddStyle(0, QStringLiteral("Big Blue"), QString(), QString());
+        frmItemParams->SetIndividualStyles(0);
+        frmItemParams->SetIndividualStyles(1);
+        frmItemParams->wbItemParams = real;
+        const auto calls = page.callsTo(QStringLiteral("qrn_setIndividualStyles"));
+        QCOMPARE(calls.size(), 2);
+        QCOMPARE(calls.at(0).args, PageArgs({0, QStringLiteral("Red\rBig Blue")}));
+        QCOMPARE(calls.at(1).args, PageArgs({1, QString()}));
     }
 
     void help_opensTheHelpIndex()

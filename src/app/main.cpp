@@ -290,11 +290,6 @@ void Tfrm::FormCreate()
     timerLoadDefault->start();
 }
 
-void Tfrm::paintEvent(QPaintEvent *event)
-{
-    QMainWindow::paintEvent(event);
-}
-
 void Tfrm::MarkModified()
 {
     Modified = true;

@@ -126,7 +126,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void createControls();
