@@ -123,7 +123,7 @@ private slots:
         QVERIFY(frm->RecentFiles.isEmpty());
     }
 
-    void readSettings_maximized_maximizesAndWritesNormalPlace()
+    void readSettings_maximized_maximizesTheWindow()
     {
         AppFixture app;
         app.writeSettings("[Positions]\nmainX=10\nmainY=20\nmainW=600\nmainH=500\nmainMaximized=1\n");
@@ -541,7 +541,10 @@ private slots:
         for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
             QVERIFY(!m->menuAction()->isEnabled());
         QVERIFY(!frm->miSave->isEnabled());
+        QVERIFY(!frm->miUpdatePreview->isEnabled());
+        QVERIFY(!frm->About->isEnabled());
         frm->EnableMainMenu(true);
+        QVERIFY(frm->miSave->isEnabled());
         for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
             QVERIFY(m->menuAction()->isEnabled());
     }

@@ -364,12 +364,13 @@ void Tfrm::RecentFileClick(int index)
 
 void Tfrm::EnableMainMenu(bool on)
 {
-    for (QMenu *m : {miFile, miView, miHelp})
+    for (QMenu *m : {miFile, miView, miHelp}) {
         m->menuAction()->setEnabled(on);
-    // Disabled menus must not fire their shortcuts either.
-    for (QAction *a : {NewProject, miOpen, miSave, miSaveAs, miSelectMenuType, CloseApplication, miItemParams,
-                       miPreview, miUpdatePreview, Help, About})
-        a->setEnabled(on);
+        // A disabled menu must not fire its entries' shortcuts either.
+        for (QAction *a : m->actions())
+            if (!a->menu() && !a->isSeparator())
+                a->setEnabled(on);
+    }
 }
 
 void Tfrm::NewProjectExecute()
