@@ -1,5 +1,5 @@
-#include "app/dialogs.h"
-#include "app/scripteddialogs.h"
+#include "project/dialogs.h"
+#include "support/scripteddialogs.h"
 #include "page/pageerror.h"
 #include "support/testmain.h"
 

@@ -1,13 +1,16 @@
 #include "app/main.h"
-#include "app/pagekeyfilter.h"
+#include "app/startup.h"
+#include "project/project.h"
+#include "project/loadpage.h"
+#include "page/pagekeyfilter.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
-#include "page/fakepage.h"
+#include "support/fakepage.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
-#include "preview/menutypes.h"
+#include "project/menutypes.h"
 #include "preview/previewform.h"
-#include "project/saveprojectform.h"
+#include "app/saveprojectform.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 
@@ -19,7 +22,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QWebEngineView>
 
 namespace {
@@ -40,8 +42,9 @@ QStringList recentMenuCaptions()
 
 void addItem(const QString &text)
 {
-    auto *item = new QTreeWidgetItem(frm->vtItems, {text});
-    Q_UNUSED(item);
+    TItem record;
+    record.Params[0] = text;
+    project->items().append({}, record);
 }
 
 QString loadedPagePath(Page *page)
@@ -244,8 +247,8 @@ private slots:
             QCOMPARE(QFile::exists(app.settingsPath()), replaced);
             return;
         }
-        QCOMPARE(frm->vtItems->topLevelItemCount(), replaced ? 0 : 1);
-        QCOMPARE(frm->Modified, !replaced);
+        QCOMPARE(project->items().count(), replaced ? 0 : 1);
+        QCOMPARE(project->Modified(), !replaced);
         if (operation == QLatin1String("menuType"))
             QCOMPARE(menuTypeShown, replaced);
     }
@@ -260,8 +263,8 @@ private slots:
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
         QTimer::singleShot(0, frmMenuType, [] { frmMenuType->spdCancelClick(); });
         frm->Selectmenutype1Click();
-        QCOMPARE(frm->vtItems->topLevelItemCount(), 1);
-        QVERIFY(frm->Modified);
+        QCOMPARE(project->items().count(), 1);
+        QVERIFY(project->Modified());
         // So closing asks again.
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
         QVERIFY(!frm->close());
@@ -272,11 +275,11 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        frm->CurrentFileName = app.folder() + QStringLiteral("menu.js");
+        project->CurrentFileName = app.folder() + QStringLiteral("menu.js");
         frm->MarkModified();
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         QVERIFY(!frm->AskSaveChanges());
-        QVERIFY(frm->Modified);
+        QVERIFY(project->Modified());
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
     }
 
@@ -295,13 +298,13 @@ private slots:
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
         addItem(QStringLiteral("gone"));
-        frm->ItemCounter = 5;
-        frm->CurrentFileName = QStringLiteral("/x.js");
+        project->ItemCounter = 5;
+        project->CurrentFileName = QStringLiteral("/x.js");
         frm->NewProjectExecute();
-        QCOMPARE(frm->vtItems->topLevelItemCount(), 0);
-        QCOMPARE(frm->ItemCounter, 0);
-        QVERIFY(frm->CurrentFileName.isEmpty());
-        QVERIFY(!frm->Modified);
+        QCOMPARE(project->items().count(), 0);
+        QCOMPARE(project->ItemCounter, 0);
+        QVERIFY(project->CurrentFileName.isEmpty());
+        QVERIFY(!project->Modified());
         QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
         // New restarts the preview countdown and counts as unchanged.
         QVERIFY(frmPreview->timerUpdate->isActive());
@@ -319,8 +322,8 @@ private slots:
             frmMenuType->spdApplyClick();
         });
         frm->Selectmenutype1Click();
-        QCOMPARE(CurrentMenuType, 2);
-        QCOMPARE(frm->vtItems->topLevelItemCount(), 0);
+        QCOMPARE(project->MenuType, 2);
+        QCOMPARE(project->items().count(), 0);
         QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
         QVERIFY(frm->timerLoadDefault->isActive());
         QVERIFY(!frm->PageLoaded);
@@ -329,7 +332,7 @@ private slots:
         QVERIFY(loadedPagePath(frmItemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));
         QVERIFY(loadedPagePath(frmItemStyles->wbItemStyles).endsWith(QStringLiteral("data/tabs/itemstyles.html")));
         QVERIFY(frmItemStyles->spdShowSmStyles->isHidden());
-        QVERIFY(!frm->Modified);
+        QVERIFY(!project->Modified());
     }
 
     void menuTypeWindow_cancelAfterStartup_changesNothing()
@@ -342,7 +345,7 @@ private slots:
             frmMenuType->spdCancelClick();
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Rejected));
-        QCOMPARE(CurrentMenuType, 1);
+        QCOMPARE(project->MenuType, 1);
         QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
     }
 
@@ -362,7 +365,7 @@ private slots:
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
         QVERIFY(firstTicked);
-        QCOMPARE(CurrentMenuType, 1);
+        QCOMPARE(project->MenuType, 1);
         QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
         // Closing by other means is refused.
         bool closed = true;
@@ -467,7 +470,7 @@ private slots:
         QFETCH(QString, expected);
         AppFixture app;
         app.createWindows();
-        frm->LoadingData = loading;
+        project->LoadingData = loading;
         const ScriptError e{3, 7, QStringLiteral("TypeError"), QStringLiteral("x is not a function")};
         if (toolbar)
             frm->wbToolbarScriptError(e);

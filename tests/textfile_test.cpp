@@ -1,4 +1,4 @@
-#include "preview/tempfolder.h"
+#include "project/tempfolder.h"
 #include "project/textfile.h"
 #include "support/testmain.h"
 

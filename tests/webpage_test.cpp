@@ -1,4 +1,4 @@
-#include "app/scripteddialogs.h"
+#include "support/scripteddialogs.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 

@@ -1,12 +1,15 @@
 #include "app/application.h"
 
-#include "app/dialogs.h"
+#include "project/dialogs.h"
 #include "page/page.h"
+#include "app/widgetdialogs.h"
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     Page::setHandlerErrorReporter([](const std::exception &e) { reportError(e); });
+    static WidgetDialogs boxes;
+    setDialogs(&boxes);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "preview/menutypes.h"
+#include "project/menutypes.h"
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {

@@ -1,23 +1,28 @@
 #include "app/main.h"
 
-#include "app/dialogs.h"
 #include "app/inifile.h"
-#include "app/pagekeyfilter.h"
-#include "app/programfolder.h"
+#include "app/itemtreeview.h"
 #include "app/recentfiles.h"
-#include "app/shell.h"
+#include "app/saveprojectform.h"
 #include "controls/backgroundtile.h"
 #include "controls/tiledwidget.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
+#include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
-#include "preview/menutypes.h"
 #include "preview/previewform.h"
-#include "project/saveprojectform.h"
+#include "project/dialogs.h"
+#include "project/itemedits.h"
+#include "project/loadpage.h"
+#include "project/menutypes.h"
+#include "project/programfolder.h"
+#include "project/project.h"
+#include "project/shell.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -30,23 +35,9 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-
-Tfrm *frm = nullptr;
-
 namespace {
-
-bool g_ending = false;
-
-// Leaves every event loop, the nested ones of open dialogs included; start-up
-// checks programEnding() between its steps.
-void exitProgram(int exitCode)
-{
-    g_ending = true;
-    QCoreApplication::exit(exitCode);
-}
 
 const QString kPositions = QStringLiteral("Positions");
 const QString kRecentFiles = QStringLiteral("Recent Files");
@@ -95,38 +86,24 @@ void PlaceWindow(QWidget *window, int x, int y, int w, int h)
 
 } // namespace
 
-void (*endProgram)(int exitCode) = exitProgram;
-
-bool programEnding()
-{
-    return g_ending;
-}
-
-bool LoadPage(Page *view, const QString &path)
-{
-    if (!QFileInfo(path).isFile()) {
-        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
-        endProgram(1);
-        return false;
-    }
-    view->loadFile(path);
-    return true;
-}
-
-Tfrm::Tfrm(QWidget *parent)
+Tfrm::Tfrm(Project &project, QWidget *parent)
     : QMainWindow(parent)
+    , m_project(project)
 {
-    frm = this;
     setWindowTitle(kAppTitle);
     createControls();
     createMenu();
+    createItemsMenu();
     FormCreate();
 }
 
-Tfrm::~Tfrm()
+Tfrm::~Tfrm() = default;
+
+void Tfrm::setWindows(const Windows &windows)
 {
-    if (frm == this)
-        frm = nullptr;
+    m_windows = windows;
+    itemEdits->setItemParamsPage(windows.itemParams->wbItemParams);
+    connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
 }
 
 void Tfrm::createControls()
@@ -187,9 +164,14 @@ void Tfrm::createControls()
     rightHead->addWidget(spdExpandAll);
     rightHead->addWidget(spdCollapseAll);
     rightLayout->addLayout(rightHead);
-    vtItems = new QTreeWidget(right);
-    vtItems->setHeaderHidden(true);
-    vtItems->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    vtItems = new ItemTreeView(right);
+    vtItems->setModel(&m_project.items());
+    itemEdits = new ItemEdits(m_project, *vtItems->selectionModel(), this);
+    vtItems->onDrop = [this](const QModelIndex &target, Placement placement, bool copy) {
+        itemEdits->Drop(target, placement, copy);
+    };
+    connect(&m_project.items(), &ItemTree::expandRequested, vtItems, &QTreeView::expand);
+    connect(&m_project.items(), &ItemTree::updating, this, &Tfrm::vtItemsUpdating);
     rightLayout->addWidget(vtItems, 1);
     newPanel3 = new QLabel(QStringLiteral("   Use Ctrl key to select and copy items."), right);
     rightLayout->addWidget(newPanel3);
@@ -208,8 +190,12 @@ void Tfrm::createControls()
     spdItemStyles = new QPushButton(QStringLiteral("Edit Individual Styles..."), right);
     rightLayout->addWidget(spdItemStyles);
     connect(spdItemStyles, &QPushButton::clicked, this, &Tfrm::spdItemStylesClick);
-    connect(spdExpandAll, &QPushButton::clicked, vtItems, &QTreeWidget::expandAll);
-    connect(spdCollapseAll, &QPushButton::clicked, vtItems, &QTreeWidget::collapseAll);
+    connect(spdExpandAll, &QPushButton::clicked, this, [this] { spdExpandAllClick(0); });
+    connect(spdCollapseAll, &QPushButton::clicked, this, [this] { spdExpandAllClick(1); });
+    connect(spdAddItem, &QPushButton::clicked, itemEdits, &ItemEdits::AddItem);
+    connect(spdAddSubitem, &QPushButton::clicked, itemEdits, &ItemEdits::AddSubitem);
+    connect(spdDeleteItem, &QPushButton::clicked, itemEdits, &ItemEdits::DeleteSelected);
+    connect(spdDeleteAll, &QPushButton::clicked, itemEdits, &ItemEdits::DeleteAll);
 
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -279,28 +265,118 @@ void Tfrm::createMenu()
     rebuildRecentFilesMenu();
 }
 
+void Tfrm::createItemsMenu()
+{
+    // The tree's own keys work while it has the focus; the popup menu shows them.
+    auto action = [this](const QString &text, const QKeySequence &shortcut, auto slot) {
+        auto *a = new QAction(text, vtItems);
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, slot);
+        vtItems->addAction(a);
+        return a;
+    };
+    miAddItem = action(QStringLiteral("Add Item"), QKeySequence(Qt::Key_Insert), [this] { itemEdits->AddItem(); });
+    miAddSubitem = action(QStringLiteral("Add Subitem"), QKeySequence(Qt::ALT | Qt::Key_Insert),
+                          [this] { itemEdits->AddSubitem(); });
+    miRename = action(QStringLiteral("Rename"), QKeySequence(Qt::Key_F2), [this] {
+        if (vtItems->currentIndex().isValid())
+            vtItems->edit(vtItems->currentIndex());
+    });
+    miDeleteItem = action(QStringLiteral("Delete Selected"), QKeySequence(Qt::Key_Delete),
+                          [this] { itemEdits->DeleteSelected(); });
+    miDeleteAll = action(QStringLiteral("Delete All"), QKeySequence(), [this] { itemEdits->DeleteAll(); });
+    miMoveUp = action(QStringLiteral("Move Up"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { itemEdits->MoveUp(); });
+    miMoveDown = action(QStringLiteral("Move Down"), QKeySequence(Qt::ALT | Qt::Key_Down),
+                        [this] { itemEdits->MoveDown(); });
+    miIndent = action(QStringLiteral("Indent"), QKeySequence(Qt::ALT | Qt::Key_Right), [this] { itemEdits->Indent(); });
+    miOutdent = action(QStringLiteral("Outdent"), QKeySequence(Qt::ALT | Qt::Key_Left),
+                       [this] { itemEdits->Outdent(); });
+    miSelectAll = action(QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                         [this] { itemEdits->SelectAll(); });
+    miCut = action(QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                   [this] { QGuiApplication::clipboard()->setMimeData(itemEdits->Cut()); });
+    miCopy = action(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                    [this] { QGuiApplication::clipboard()->setMimeData(itemEdits->Copy()); });
+    miPaste = action(QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                     [this] { itemEdits->Paste(QGuiApplication::clipboard()->mimeData()); });
+    miExpandAll = action(QStringLiteral("Expand All"), QKeySequence(), [this] { spdExpandAllClick(0); });
+    miCollapseAll = action(QStringLiteral("Collapse All"), QKeySequence(), [this] { spdExpandAllClick(1); });
+    miExpandAll->setData(0);
+    miCollapseAll->setData(1);
+
+    pmItems = new QMenu(vtItems);
+    pmItems->addAction(miAddItem);
+    pmItems->addAction(miAddSubitem);
+    pmItems->addSeparator();
+    pmItems->addAction(miDeleteItem);
+    pmItems->addAction(miDeleteAll);
+    pmItems->addSeparator();
+    pmItems->addAction(miExpandAll);
+    pmItems->addAction(miCollapseAll);
+    pmItems->addSeparator();
+    pmItems->addAction(miRename);
+    pmItems->addAction(miMoveUp);
+    pmItems->addAction(miMoveDown);
+    pmItems->addAction(miIndent);
+    pmItems->addAction(miOutdent);
+    pmItems->addSeparator();
+    pmItems->addAction(miCut);
+    pmItems->addAction(miCopy);
+    pmItems->addAction(miPaste);
+    pmItems->addAction(miSelectAll);
+    connect(vtItems, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { pmItems->popup(vtItems->viewport()->mapToGlobal(pos)); });
+}
+
+void Tfrm::spdExpandAllClick(int tag)
+{
+    if (tag == 0)
+        vtItems->expandAll();
+    else
+        vtItems->collapseAll();
+}
+
+void Tfrm::vtItemsUpdating()
+{
+    lblMenuItems->setText(QString::number(m_project.items().count()));
+}
+
 void Tfrm::FormCreate()
 {
-    ProgramFolder = programFolder();
-    ProjectFolder = ProgramFolder;
+    m_project.ProgramFolder = programFolder();
+    m_project.ProjectFolder = m_project.ProgramFolder;
     ResetProject();
     wb->setKeyFilter(PageKeyFilter);
     wbToolbar->setKeyFilter(PageKeyFilter);
-    LoadPage(wbToolbar, ProgramFolder + kToolbarPage);
+    LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage);
     timerLoadDefault->start();
+}
+
+bool Tfrm::LoadMenuTypePages()
+{
+    const QString folder = m_project.ProgramFolder;
+    const int type = m_project.MenuType;
+    if (!LoadPage(wb, folder + pagePath(type, QStringLiteral("params.html"))))
+        return false;
+    if (!LoadPage(m_windows.itemParams->wbItemParams, folder + pagePath(type, QStringLiteral("itemparams.html"))))
+        return false;
+    m_windows.itemStyles->ResetStyles();
+    m_windows.preview->LoadPreviewTemplate();
+    lblMenuName->setText(m_project.menuType().name);
+    return !programEnding();
 }
 
 void Tfrm::MarkModified()
 {
-    Modified = true;
-    if (frmPreview)
-        frmPreview->restartCountdown();
+    m_project.MarkModified();
 }
 
 bool Tfrm::AskSaveChanges()
 {
     ChangesDiscarded = false;
-    if (!Modified)
+    if (!m_project.Modified())
         return true;
     bool answer = false;
     switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
@@ -311,29 +387,29 @@ bool Tfrm::AskSaveChanges()
     case Dialogs::Answer::Yes:
         // A failed save keeps the project open and modified: closing on it
         // would lose the work.
-        if (!CurrentFileName.isEmpty())
-            answer = frmSaveProject->SaveToCurrentFile();
+        if (!m_project.CurrentFileName.isEmpty())
+            answer = m_windows.saveProject->SaveToCurrentFile();
         else
-            answer = frmSaveProject->exec() == QDialog::Accepted;
+            answer = m_windows.saveProject->exec() == QDialog::Accepted;
         break;
     default: answer = false; break;
     }
     if (answer)
-        Modified = false;
+        m_project.setModified(false);
     return answer;
 }
 
 void Tfrm::ResetProject()
 {
-    ItemCounter = 0;
-    vtItems->clear();
-    CurrentItem = nullptr;
-    if (frmPreview)
-        frmPreview->stopCountdown();
-    Modified = false;
-    CurrentFileName.clear();
+    m_project.ItemCounter = 0;
+    m_project.items().clear();
+    m_project.CurrentItem = nullptr;
+    if (m_windows.preview)
+        m_windows.preview->stopCountdown();
+    m_project.setModified(false);
+    m_project.CurrentFileName.clear();
     PageLoaded = false;
-    LoadingData = false;
+    m_project.LoadingData = false;
     setWindowTitle(kAppTitle);
     lblMenuItems->setText(QStringLiteral("0"));
 }
@@ -379,28 +455,28 @@ void Tfrm::NewProjectExecute()
         return;
     ResetProject();
     wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    frmItemStyles->ResetStyles();
-    frmItemParams->SetIndividualStyles(0);
-    frmItemParams->SetIndividualStyles(1);
+    m_windows.itemStyles->ResetStyles();
+    m_windows.itemParams->SetIndividualStyles(0);
+    m_windows.itemParams->SetIndividualStyles(1);
     MarkModified();
-    Modified = false;
+    m_project.setModified(false);
 }
 
 void Tfrm::Selectmenutype1Click()
 {
     if (!AskSaveChanges())
         return;
-    if (frmMenuType->exec() != QDialog::Accepted) {
+    if (m_windows.menuType->exec() != QDialog::Accepted) {
         // The project stays: changes the user agreed to discard are still
         // unsaved, and closing must ask about them again.
         if (ChangesDiscarded)
-            Modified = true;
+            m_project.setModified(true);
         return;
     }
     ResetProject();
-    frmItemStyles->ResetStyles();
+    m_windows.itemStyles->ResetStyles();
     timerLoadDefault->start();
-    Modified = false;
+    m_project.setModified(false);
 }
 
 void Tfrm::timerLoadDefaultTimer()
@@ -425,12 +501,12 @@ void Tfrm::LoadDefaultProject()
 
 void Tfrm::HelpExecute()
 {
-    openWithShell(QUrl::fromLocalFile(ProgramFolder + QStringLiteral("help/index.html")));
+    openWithShell(QUrl::fromLocalFile(m_project.ProgramFolder + QStringLiteral("help/index.html")));
 }
 
 void Tfrm::AboutExecute()
 {
-    frmAbout->exec();
+    m_windows.about->exec();
 }
 
 void Tfrm::Open1Click()
@@ -460,27 +536,27 @@ void Tfrm::SaveAs1Click()
 
 void Tfrm::miItemParamsClick()
 {
-    frmItemParams->setVisible(miItemParams->isChecked());
+    m_windows.itemParams->setVisible(miItemParams->isChecked());
 }
 
 void Tfrm::miPreviewClick()
 {
-    frmPreview->setVisible(miPreview->isChecked());
+    m_windows.preview->setVisible(miPreview->isChecked());
 }
 
 void Tfrm::RefreshPreview1Click()
 {
-    frmPreview->spdUpdatePreviewClick();
+    m_windows.preview->spdUpdatePreviewClick();
 }
 
 void Tfrm::spdItemStylesClick()
 {
-    frmItemStyles->exec();
+    m_windows.itemStyles->exec();
 }
 
 void Tfrm::wbScriptError(const ScriptError &error)
 {
-    if (LoadingData)
+    if (m_project.LoadingData)
         dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
                                            "------------------------------------\r") +
                             scriptErrorText(error));
@@ -507,9 +583,9 @@ void Tfrm::closeEvent(QCloseEvent *event)
 
 QString Tfrm::SettingsFileName() const
 {
-    const QFileInfo folder(ProgramFolder);
+    const QFileInfo folder(m_project.ProgramFolder);
     if (folder.isDir() && folder.isWritable())
-        return ProgramFolder + QStringLiteral("plivex.ini");
+        return m_project.ProgramFolder + QStringLiteral("plivex.ini");
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/plivex/plivex.ini");
 }
 
@@ -530,10 +606,10 @@ void Tfrm::ReadSettings()
     placeFrom(this, QStringLiteral("main"));
     if (ini.readInteger(kPositions, QStringLiteral("mainMaximized"), 0) == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
-    if (frmItemParams)
-        placeFrom(frmItemParams, QStringLiteral("itemp"));
-    if (frmPreview)
-        placeFrom(frmPreview, QStringLiteral("preview"));
+    if (m_windows.itemParams)
+        placeFrom(m_windows.itemParams, QStringLiteral("itemp"));
+    if (m_windows.preview)
+        placeFrom(m_windows.preview, QStringLiteral("preview"));
 
     RecentFiles.clear();
     for (int n = kMaxRecentFiles - 1; n >= 0; --n) {
@@ -560,10 +636,10 @@ void Tfrm::WriteSettings()
     };
     store(this, QStringLiteral("main"), isMaximized());
     ini.writeInteger(kPositions, QStringLiteral("mainMaximized"), isMaximized() ? 1 : 0);
-    if (frmItemParams)
-        store(frmItemParams, QStringLiteral("itemp"), false);
-    if (frmPreview)
-        store(frmPreview, QStringLiteral("preview"), false);
+    if (m_windows.itemParams)
+        store(m_windows.itemParams, QStringLiteral("itemp"), false);
+    if (m_windows.preview)
+        store(m_windows.preview, QStringLiteral("preview"), false);
     for (int i = 0; i < RecentFiles.size(); ++i)
         ini.writeString(kRecentFiles, QStringLiteral("file%1").arg(i), RecentFiles.at(i));
     if (!ini.save(path))

@@ -1,54 +1,61 @@
 #pragma once
 
-#include "app/product.h"
-#include "app/item.h"
+#include "project/product.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
+class ItemEdits;
+class ItemTreeView;
 class Page;
+class Project;
 struct ScriptError;
+class TfrmAbout;
+class TfrmFont;
+class TfrmItemParams;
+class TfrmItemStyles;
+class TfrmMenuType;
+class TfrmPreview;
+class TfrmSaveProject;
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QSplitter;
 class QTimer;
-class QTreeWidget;
 
 // The designed size of the main window, also its minimum size.
 inline constexpr QRect kMainDesignedGeometry{106, 66, 575, 480};
 // A settings value that stands for "not set".
 inline constexpr int kNotSet = -2147483647;
 
-// Loads `path` into `view`. A missing file is reported and ends the program
-// (through endProgram); the answer is then false.
-bool LoadPage(Page *view, const QString &path);
-
-// How the program ends when it cannot go on (a missing page file). Tests put
-// in their own to see that it happened.
-extern void (*endProgram)(int exitCode);
-// True once the program has been told to end.
-bool programEnding();
-
-// The main window and the project state it owns.
+// The main window: the hub that wires the menus, the parameter page and the
+// item tree to the project and the other windows.
 class Tfrm : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit Tfrm(QWidget *parent = nullptr);
+    // The other windows the main window drives; start-up hands them over once
+    // they all exist.
+    struct Windows
+    {
+        TfrmMenuType *menuType = nullptr;
+        TfrmFont *font = nullptr;
+        TfrmAbout *about = nullptr;
+        TfrmItemParams *itemParams = nullptr;
+        TfrmPreview *preview = nullptr;
+        TfrmSaveProject *saveProject = nullptr;
+        TfrmItemStyles *itemStyles = nullptr;
+    };
+
+    explicit Tfrm(Project &project, QWidget *parent = nullptr);
     ~Tfrm() override;
 
-    // Project state, read and written by the other windows too.
-    QString ProgramFolder;
-    QString ProjectFolder;
-    QString CurrentFileName;
-    bool Modified = false;
-    bool LoadingData = false;
+    void setWindows(const Windows &windows);
+    Project &project() { return m_project; }
+
     bool PageLoaded = false;
-    int ItemCounter = 0;
-    TItem *CurrentItem = nullptr;
     QStringList RecentFiles;
     QString PendingOpenFile;
     // The last AskSaveChanges was answered No: the changes were let go.
@@ -63,7 +70,9 @@ public:
     QLabel *lblMenuItems = nullptr;
     QPushButton *spdExpandAll = nullptr;
     QPushButton *spdCollapseAll = nullptr;
-    QTreeWidget *vtItems = nullptr;
+    ItemTreeView *vtItems = nullptr;
+    ItemEdits *itemEdits = nullptr;
+    QMenu *pmItems = nullptr;
     QLabel *newPanel3 = nullptr;
     QPushButton *spdAddItem = nullptr;
     QPushButton *spdAddSubitem = nullptr;
@@ -90,11 +99,30 @@ public:
     QAction *Help = nullptr;
     QAction *About = nullptr;
 
+    // Popup menu of the tree, with the keys that work while it has the focus.
+    QAction *miAddItem = nullptr;
+    QAction *miAddSubitem = nullptr;
+    QAction *miRename = nullptr;
+    QAction *miDeleteItem = nullptr;
+    QAction *miDeleteAll = nullptr;
+    QAction *miMoveUp = nullptr;
+    QAction *miMoveDown = nullptr;
+    QAction *miIndent = nullptr;
+    QAction *miOutdent = nullptr;
+    QAction *miSelectAll = nullptr;
+    QAction *miCut = nullptr;
+    QAction *miCopy = nullptr;
+    QAction *miPaste = nullptr;
+    QAction *miExpandAll = nullptr;
+    QAction *miCollapseAll = nullptr;
+
     void MarkModified();
     bool AskSaveChanges();
     void ResetProject();
     void AddRecentFile(const QString &path);
     void EnableMainMenu(bool on);
+    // Loads the pages of the project's menu type into every view.
+    bool LoadMenuTypePages();
     void LoadDefaultProject();
     void ReadSettings();
     void WriteSettings();
@@ -115,6 +143,9 @@ public:
     void RefreshPreview1Click();
     void spdItemStylesClick();
     void RecentFileClick(int index);
+    // Expand All (tag 0) and Collapse All (tag 1).
+    void spdExpandAllClick(int tag);
+    void vtItemsUpdating();
     // Opens a file named on the command line, through the open flow.
     void OpenFileFromCommandLine(const QString &path);
 
@@ -130,8 +161,10 @@ protected:
 private:
     void createControls();
     void createMenu();
+    void createItemsMenu();
     void FormCreate();
     void rebuildRecentFilesMenu();
-};
 
-extern Tfrm *frm;
+    Project &m_project;
+    Windows m_windows;
+};

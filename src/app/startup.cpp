@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
-#include "app/dialogs.h"
+#include "project/dialogs.h"
 #include "app/main.h"
 #include "controls/backgroundtile.h"
 #include "editors/fontform.h"
@@ -11,7 +11,9 @@
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
-#include "project/saveprojectform.h"
+#include "app/saveprojectform.h"
+#include "project/loadpage.h"
+#include "project/project.h"
 
 #include <QTimer>
 #include <QtGlobal>
@@ -37,17 +39,30 @@ QStringList rawArguments(int argc, char **argv)
 
 } // namespace
 
+Project *project = nullptr;
+Tfrm *frm = nullptr;
+TfrmMenuType *frmMenuType = nullptr;
+TfrmFont *frmFont = nullptr;
+TfrmAbout *frmAbout = nullptr;
+TfrmItemParams *frmItemParams = nullptr;
+TfrmPreview *frmPreview = nullptr;
+TfrmSaveProject *frmSaveProject = nullptr;
+TfrmItemStyles *frmItemStyles = nullptr;
+
 void createWindows()
 {
     backgroundTile();
-    new Tfrm;
-    frmMenuType = new TfrmMenuType(frm);
+    project = new Project;
+    frm = new Tfrm(*project);
+    Tfrm *main = frm;
+    frmMenuType = new TfrmMenuType(*project, [main] { return main->LoadMenuTypePages(); }, frm);
     frmFont = new TfrmFont(frm);
     frmAbout = new TfrmAbout(frm);
-    frmItemParams = new TfrmItemParams(frm);
-    frmPreview = new TfrmPreview(frm);
+    frmItemParams = new TfrmItemParams(*project, frm);
+    frmPreview = new TfrmPreview(*project, frm);
     frmSaveProject = new TfrmSaveProject(frm);
-    frmItemStyles = new TfrmItemStyles(frm);
+    frmItemStyles = new TfrmItemStyles(*project, frm);
+    frm->setWindows({frmMenuType, frmFont, frmAbout, frmItemParams, frmPreview, frmSaveProject, frmItemStyles});
     frmItemStyles->ResetStyles();
     frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);
     QObject::connect(frmItemParams, &TfrmItemParams::closedByUser, frm, [] { frm->miItemParams->setChecked(false); });
@@ -58,6 +73,9 @@ void destroyWindows()
 {
     // The other windows are the main window's children.
     delete frm;
+    frm = nullptr;
+    delete project;
+    project = nullptr;
     frmMenuType = nullptr;
     frmFont = nullptr;
     frmAbout = nullptr;

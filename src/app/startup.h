@@ -1,10 +1,32 @@
 #pragma once
 
+class Project;
+class Tfrm;
+class TfrmAbout;
+class TfrmFont;
+class TfrmItemParams;
+class TfrmItemStyles;
+class TfrmMenuType;
+class TfrmPreview;
+class TfrmSaveProject;
+
 // The program entry: command line, application, windows in their order,
 // settings, the menu type choice, then the message loop.
 int runProgram(int argc, char **argv);
 
-// Creates the eight windows once, in their order, with the main window first;
-// and destroys them at the end.
+// Creates the project and the eight windows once, in their order, with the
+// main window first, and wires them together; destroys them at the end.
 void createWindows();
 void destroyWindows();
+
+// What start-up made. Only start-up and tests reach the windows this way;
+// the windows get what they need through their constructors.
+extern Project *project;
+extern Tfrm *frm;
+extern TfrmMenuType *frmMenuType;
+extern TfrmFont *frmFont;
+extern TfrmAbout *frmAbout;
+extern TfrmItemParams *frmItemParams;
+extern TfrmPreview *frmPreview;
+extern TfrmSaveProject *frmSaveProject;
+extern TfrmItemStyles *frmItemStyles;

@@ -1,6 +1,6 @@
 #include "app/widgetdialogs.h"
 
-#include "app/product.h"
+#include "project/product.h"
 
 #include <QApplication>
 #include <QColorDialog>

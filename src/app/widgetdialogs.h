@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "project/dialogs.h"
 
 // The dialogs as the user sees them: Qt's message boxes and file and colour
 // dialogs, owned by the active window.

@@ -1,6 +1,5 @@
 #include "editors/fontform.h"
 
-TfrmFont *frmFont = nullptr;
 
 TfrmFont::TfrmFont(QWidget *parent)
     : QDialog(parent)

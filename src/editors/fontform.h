@@ -10,4 +10,3 @@ public:
     explicit TfrmFont(QWidget *parent = nullptr);
 };
 
-extern TfrmFont *frmFont;

@@ -1,16 +1,15 @@
 #include "editors/itemparamsform.h"
 
-#include "app/pagekeyfilter.h"
-#include "editors/itemstylesform.h"
+#include "page/pagekeyfilter.h"
 #include "page/webpage.h"
+#include "project/project.h"
 
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
-TfrmItemParams *frmItemParams = nullptr;
-
-TfrmItemParams::TfrmItemParams(QWidget *parent)
+TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    , m_project(project)
 {
     setWindowTitle(QStringLiteral("Item Parameters"));
     setGeometry(606, 40, 250, 258);
@@ -27,9 +26,8 @@ TfrmItemParams::TfrmItemParams(QWidget *parent)
 void TfrmItemParams::SetIndividualStyles(int kind)
 {
     QStringList names;
-    if (frmItemStyles)
-        for (const TStyle &s : frmItemStyles->styles(kind))
-            names << s.Name;
+    for (const TStyle &s : m_project.styles(kind))
+        names << s.Name;
     wbItemParams->call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
 }
 

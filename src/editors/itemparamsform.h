@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Page;
+class Project;
 
 // The tool window that hosts the item parameters page.
 class TfrmItemParams : public QWidget
@@ -10,7 +11,7 @@ class TfrmItemParams : public QWidget
     Q_OBJECT
 
 public:
-    explicit TfrmItemParams(QWidget *parent = nullptr);
+    explicit TfrmItemParams(Project &project, QWidget *parent = nullptr);
 
     // Offers the names of the styles of a kind to the item parameters page.
     void SetIndividualStyles(int kind);
@@ -23,6 +24,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-};
 
-extern TfrmItemParams *frmItemParams;
+private:
+    Project &m_project;
+};

@@ -1,10 +1,10 @@
 #include "editors/itemstylesform.h"
 
-#include "app/main.h"
-#include "app/pagekeyfilter.h"
 #include "controls/backgroundtile.h"
+#include "page/pagekeyfilter.h"
 #include "page/webpage.h"
-#include "preview/menutypes.h"
+#include "project/loadpage.h"
+#include "project/project.h"
 
 #include <QHBoxLayout>
 #include <QPaintEvent>
@@ -12,10 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmItemStyles *frmItemStyles = nullptr;
-
-TfrmItemStyles::TfrmItemStyles(QWidget *parent)
+TfrmItemStyles::TfrmItemStyles(Project &project, QWidget *parent)
     : QDialog(parent)
+    , m_project(project)
 {
     setWindowTitle(QStringLiteral("Individual Styles"));
     resize(640, 480);
@@ -56,24 +55,24 @@ void TfrmItemStyles::switchKind(int kind)
 
 void TfrmItemStyles::ResetStyles()
 {
-    const QString folder = frm ? frm->ProgramFolder : QString();
-    if (!LoadPage(wbItemStyles, folder + pagePath(CurrentMenuType, QStringLiteral("itemstyles.html"))))
+    const QString folder = m_project.ProgramFolder;
+    if (!LoadPage(wbItemStyles, folder + pagePath(m_project.MenuType, QStringLiteral("itemstyles.html"))))
         return;
-    if (currentMenuType().hasSubmenuStyles) {
-        if (!LoadPage(wbSmStyles, folder + pagePath(CurrentMenuType, QStringLiteral("smstyles.html"))))
+    if (m_project.menuType().hasSubmenuStyles) {
+        if (!LoadPage(wbSmStyles, folder + pagePath(m_project.MenuType, QStringLiteral("smstyles.html"))))
             return;
         spdShowSmStyles->show();
     } else {
         spdShowSmStyles->hide();
     }
     switchKind(0);
-    ItemStyles.clear();
-    SubmenuStyles.clear();
+    m_project.ItemStyles.clear();
+    m_project.SubmenuStyles.clear();
 }
 
 void TfrmItemStyles::AddStyle(int kind, const QString &name, const QString &paramsList, const QString &stylesArray)
 {
-    styles(kind).append({name, paramsList, stylesArray});
+    m_project.styles(kind).append({name, paramsList, stylesArray});
 }
 
 void TfrmItemStyles::paintEvent(QPaintEvent *event)

@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TfrmAbout *frmAbout = nullptr;
 
 TfrmAbout::TfrmAbout(QWidget *parent)
     : QDialog(parent)

@@ -20,4 +20,3 @@ private:
     QPixmap m_background;
 };
 
-extern TfrmAbout *frmAbout;

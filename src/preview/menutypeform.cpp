@@ -1,11 +1,7 @@
 #include "preview/menutypeform.h"
 
-#include "app/main.h"
 #include "controls/backgroundtile.h"
-#include "editors/itemparamsform.h"
-#include "editors/itemstylesform.h"
-#include "preview/menutypes.h"
-#include "preview/previewform.h"
+#include "project/project.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,8 +11,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-
-TfrmMenuType *frmMenuType = nullptr;
 
 namespace {
 
@@ -38,8 +32,10 @@ QPixmap makeBackground()
 
 } // namespace
 
-TfrmMenuType::TfrmMenuType(QWidget *parent)
+TfrmMenuType::TfrmMenuType(Project &project, std::function<bool()> applyType, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_project(project)
+    , m_applyType(std::move(applyType))
 {
     setWindowTitle(QStringLiteral("Select Menu Type"));
     setFixedSize(340, 159);
@@ -81,7 +77,7 @@ int TfrmMenuType::exec()
 
 void TfrmMenuType::FormActivate()
 {
-    cbMenu0Click(CurrentMenuType);
+    cbMenu0Click(m_project.MenuType);
 }
 
 void TfrmMenuType::cbMenu0Click(int type)
@@ -93,15 +89,9 @@ void TfrmMenuType::cbMenu0Click(int type)
 
 void TfrmMenuType::spdApplyClick()
 {
-    CurrentMenuType = SelectedType;
-    const QString folder = frm->ProgramFolder;
-    if (!LoadPage(frm->wb, folder + pagePath(CurrentMenuType, QStringLiteral("params.html"))))
+    m_project.MenuType = SelectedType;
+    if (!m_applyType())
         return;
-    if (!LoadPage(frmItemParams->wbItemParams, folder + pagePath(CurrentMenuType, QStringLiteral("itemparams.html"))))
-        return;
-    frmItemStyles->ResetStyles();
-    frmPreview->LoadPreviewTemplate();
-    frm->lblMenuName->setText(currentMenuType().name);
     m_closingByButton = true;
     accept();
 }

@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QPixmap>
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QPushButton;
+class Project;
 
 // The small window in which the user picks the menu type: at start-up and
 // from "Select Menu Type...".
@@ -14,7 +16,8 @@ class TfrmMenuType : public QDialog
     Q_OBJECT
 
 public:
-    explicit TfrmMenuType(QWidget *parent = nullptr);
+    // `applyType` loads the pages of the chosen type; false when it failed.
+    TfrmMenuType(Project &project, std::function<bool()> applyType, QWidget *parent = nullptr);
 
     std::array<QCheckBox *, 4> cbMenu{};
     QPushButton *spdApply = nullptr;
@@ -38,6 +41,6 @@ protected:
 
 private:
     bool m_closingByButton = false;
+    Project &m_project;
+    std::function<bool()> m_applyType;
 };
-
-extern TfrmMenuType *frmMenuType;

@@ -1,9 +1,8 @@
 #include "preview/previewform.h"
 
-#include "app/main.h"
-#include "app/pagekeyfilter.h"
+#include "page/pagekeyfilter.h"
 #include "page/webpage.h"
-#include "preview/menutypes.h"
+#include "project/project.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -13,10 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TfrmPreview *frmPreview = nullptr;
-
-TfrmPreview::TfrmPreview(QWidget *parent)
+TfrmPreview::TfrmPreview(Project &project, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    , m_project(project)
 {
     setWindowTitle(QStringLiteral("Preview"));
     // Below the item parameters window, beside the main window.
@@ -52,9 +50,7 @@ TfrmPreview::TfrmPreview(QWidget *parent)
 
 void TfrmPreview::LoadPreviewTemplate()
 {
-    if (!frm)
-        return;
-    QFile file(frm->ProgramFolder + pagePath(CurrentMenuType, QStringLiteral("preview.html")));
+    QFile file(m_project.ProgramFolder + pagePath(m_project.MenuType, QStringLiteral("preview.html")));
     if (file.open(QIODevice::ReadOnly))
         PreviewTemplate = QString::fromUtf8(file.readAll());
 }

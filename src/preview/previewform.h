@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Page;
+class Project;
 class QCheckBox;
 class QPushButton;
 class QTimer;
@@ -13,7 +14,7 @@ class TfrmPreview : public QWidget
     Q_OBJECT
 
 public:
-    explicit TfrmPreview(QWidget *parent = nullptr);
+    explicit TfrmPreview(Project &project, QWidget *parent = nullptr);
 
     // Takes the current menu type's template, if it has one.
     void LoadPreviewTemplate();
@@ -37,6 +38,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-};
 
-extern TfrmPreview *frmPreview;
+private:
+    Project &m_project;
+};

@@ -1,12 +1,13 @@
 #include "support/appfixture.h"
 
 #include "app/main.h"
-#include "app/programfolder.h"
-#include "app/shell.h"
+#include "project/loadpage.h"
+#include "project/programfolder.h"
+#include "project/shell.h"
 #include "app/startup.h"
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
-#include "preview/menutypes.h"
+#include "project/menutypes.h"
 #include "support/webharness.h"
 
 #include <QDir>
@@ -36,7 +37,6 @@ AppFixture::AppFixture(const QStringList &leaveOut)
         if (!leaveOut.contains(rel))
             QFile::link(runtime + rel, folder() + rel);
     setProgramFolder(folder());
-    CurrentMenuType = 0;
     endProgram = [](int code) { g_fixture->endedWith << code; };
     openWithShell = [](const QUrl &url) {
         g_fixture->shellOpened << url;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scripteddialogs.h"
+#include "support/scripteddialogs.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

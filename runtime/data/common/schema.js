@@ -147,7 +147,8 @@
   };
 
   // Registers a menu type. def: { id, index, name, prefix, names: {items,
-  // init, styles, submenuStyles}, maxLevels, groups, params, itemFields }
+  // init, styles, submenuStyles}, maxLevels (0: any number), groups, params,
+  // itemFields }
   Q.defineType = function (def) {
     var known = {};
     def.params.forEach(function (p) {

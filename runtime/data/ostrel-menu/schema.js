@@ -4,7 +4,7 @@
   var Q = root.Plivex, p = Q.p, o = Q.options, G = Q.group;
 
   Q.defineType({
-    id: 'ostrel-menu', index: 0, name: 'Ostrel Menu', prefix: 'menu', maxLevels: 8,
+    id: 'ostrel-menu', index: 0, name: 'Ostrel Menu', prefix: 'menu', maxLevels: 0,
     names: { items: 'menuItems', init: 'qrn_init', styles: 'itemStyles', submenuStyles: 'menuStyles' },
     groups: [
       ['layout', 'Layout and position'], ['bar', 'Menu bar'], ['items', 'Items'], ['hover', 'Items under the mouse'],

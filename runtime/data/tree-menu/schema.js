@@ -4,7 +4,7 @@
   var Q = root.Plivex, p = Q.p, o = Q.options, G = Q.group;
 
   Q.defineType({
-    id: 'tree-menu', index: 1, name: 'Ostrel Tree Menu', prefix: 'tmenu', maxLevels: 8,
+    id: 'tree-menu', index: 1, name: 'Ostrel Tree Menu', prefix: 'tmenu', maxLevels: 0,
     names: { items: 'tmenuItems', init: 'qrn_tmenuInit', styles: 'tstyles', submenuStyles: 'tXPStyles' },
     groups: [
       ['layout', 'Size and position'], ['box', 'Tree box'], ['items', 'Items'], ['hover', 'Items under the mouse'],

@@ -1,4 +1,4 @@
-#include "page/fakepage.h"
+#include "support/fakepage.h"
 
 #include <QFileInfo>
 #include <QTimer>

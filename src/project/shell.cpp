@@ -1,4 +1,4 @@
-#include "app/shell.h"
+#include "project/shell.h"
 
 #include <QDesktopServices>
 

@@ -18,15 +18,13 @@ struct MenuType
     QString initFunctionName;
     QString styleArrayName;
     QString submenuStyleArrayName; // empty: the type has no submenu styles
+    // How many levels of items the type shows; 0: any number.
+    int maxLevels;
 };
 
 inline constexpr int kMenuTypeCount = 4;
 
 const std::array<MenuType, kMenuTypeCount> &menuTypes();
-
-// The current menu type, 0 to 3; 0 at start-up, held only in memory.
-extern int CurrentMenuType;
-const MenuType &currentMenuType();
 
 // Paths relative to the program folder.
 QString pagePath(int type, const QString &file); // "data/<folder>/<file>"

@@ -1,4 +1,4 @@
-#include "app/scripteddialogs.h"
+#include "support/scripteddialogs.h"
 
 ScriptedDialogs::ScriptedDialogs()
     : m_previous(setDialogs(this))

@@ -1,28 +1,21 @@
-#include "preview/menutypes.h"
-
-int CurrentMenuType = 0;
+#include "project/menutypes.h"
 
 const std::array<MenuType, kMenuTypeCount> &menuTypes()
 {
     static const std::array<MenuType, kMenuTypeCount> types = {{
         {QStringLiteral("Ostrel Menu"), QStringLiteral("ostrel-menu"), {QStringLiteral("qrnmenu.js")}, true,
          QStringLiteral("menuItems"), QStringLiteral("qrn_init"), QStringLiteral("itemStyles"),
-         QStringLiteral("menuStyles")},
+         QStringLiteral("menuStyles"), 0},
         {QStringLiteral("Ostrel Tree Menu"), QStringLiteral("tree-menu"),
          {QStringLiteral("qrntmenu.js"), QStringLiteral("qrntmenu_add.js"), QStringLiteral("qrntmenu_ss.js")}, true,
          QStringLiteral("tmenuItems"), QStringLiteral("qrn_tmenuInit"), QStringLiteral("tstyles"),
-         QStringLiteral("tXPStyles")},
+         QStringLiteral("tXPStyles"), 0},
         {QStringLiteral("Ostrel Tabs"), QStringLiteral("tabs"), {QStringLiteral("qrntabs.js")}, false,
-         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString()},
+         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString(), 1},
         {QStringLiteral("Ostrel Tab Menu"), QStringLiteral("tab-menu"), {QStringLiteral("qrntabmenu.js")}, false,
-         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString()},
+         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString(), 2},
     }};
     return types;
-}
-
-const MenuType &currentMenuType()
-{
-    return menuTypes().at(static_cast<size_t>(CurrentMenuType));
 }
 
 QString pagePath(int type, const QString &file)

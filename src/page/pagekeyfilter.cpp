@@ -1,4 +1,4 @@
-#include "app/pagekeyfilter.h"
+#include "page/pagekeyfilter.h"
 
 #include <QKeyEvent>
 

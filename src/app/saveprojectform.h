@@ -15,4 +15,3 @@ public:
     bool SaveToCurrentFile();
 };
 
-extern TfrmSaveProject *frmSaveProject;

@@ -1,8 +1,7 @@
-#include "project/saveprojectform.h"
+#include "app/saveprojectform.h"
 
-#include "app/dialogs.h"
+#include "project/dialogs.h"
 
-TfrmSaveProject *frmSaveProject = nullptr;
 
 TfrmSaveProject::TfrmSaveProject(QWidget *parent)
     : QDialog(parent)

@@ -1,8 +1,7 @@
-#include "app/dialogs.h"
-
-#include "app/widgetdialogs.h"
+#include "project/dialogs.h"
 
 #include <QStringList>
+#include <QtGlobal>
 
 namespace {
 Dialogs *g_dialogs = nullptr;
@@ -12,10 +11,10 @@ Dialogs::~Dialogs() = default;
 
 Dialogs &dialogs()
 {
-    if (!g_dialogs) {
-        static WidgetDialogs fallback;
-        g_dialogs = &fallback;
-    }
+    // The application installs the real boxes before any window exists; a
+    // dialog asked for before that is a fault of start-up, not a user error.
+    if (!g_dialogs)
+        qFatal("No dialog seam installed");
     return *g_dialogs;
 }
 

@@ -1,4 +1,4 @@
-#include "app/programfolder.h"
+#include "project/programfolder.h"
 
 #include <QCoreApplication>
 

@@ -1,0 +1,102 @@
+#include "app/itemtreeview.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+
+namespace {
+
+class RowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(17);
+        return s;
+    }
+};
+
+} // namespace
+
+ItemTreeView::ItemTreeView(QWidget *parent)
+    : QTreeView(parent)
+{
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setItemDelegate(new RowDelegate(this));
+    setIndentation(20);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+    // A collapsed item hovered while dragging opens.
+    setAutoExpandDelay(600);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setAccessibleName(QStringLiteral("Menu Items"));
+}
+
+Placement ItemTreeView::placementAt(const QPoint &pos, QModelIndex *target) const
+{
+    const QModelIndex index = indexAt(pos);
+    if (target)
+        *target = index;
+    if (!index.isValid())
+        return Placement::Nowhere;
+    const QRect rect = visualRect(index);
+    // The same bands as the drop mark the view draws: a few pixels at the top
+    // and bottom insert beside the item, the middle drops into it.
+    const int margin = qBound(2, qRound(qreal(rect.height()) / 5.5), 12);
+    if (pos.y() - rect.top() < margin)
+        return Placement::Before;
+    if (rect.bottom() - pos.y() < margin)
+        return Placement::After;
+    return Placement::Into;
+}
+
+void ItemTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Nothing from outside the tree can be dropped.
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    QTreeView::dragEnterEvent(event);
+}
+
+void ItemTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    QTreeView::dragMoveEvent(event);
+    if (!event->isAccepted())
+        event->accept(); // the drop mark shows where; a drop on empty space does nothing
+}
+
+void ItemTreeView::dropEvent(QDropEvent *event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    QModelIndex target;
+    const QPoint pos = event->position().toPoint();
+    const Placement placement = placementAt(pos, &target);
+    const bool copy = event->modifiers() == Qt::ControlModifier;
+    // The drop is carried out here; answering "copy" keeps the view from
+    // removing the dragged rows after a move it did not make.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (onDrop)
+        onDrop(target, placement, copy);
+}

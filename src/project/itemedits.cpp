@@ -1,0 +1,263 @@
+#include "project/itemedits.h"
+
+#include "page/page.h"
+#include "project/dialogs.h"
+#include "project/outline.h"
+#include "project/project.h"
+
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <QtEndian>
+
+ItemEdits::ItemEdits(Project &project, QItemSelectionModel &selection, QObject *parent)
+    : QObject(parent)
+    , m_project(project)
+    , m_selection(selection)
+{
+    connect(&m_selection, &QItemSelectionModel::selectionChanged, this, &ItemEdits::SelectionChanged);
+    connect(&m_selection, &QItemSelectionModel::currentChanged, this, &ItemEdits::SelectionChanged);
+    connect(&m_project.items(), &ItemTree::textEdited, this, &ItemEdits::TextEdited);
+}
+
+int ItemEdits::maxLevels() const
+{
+    return m_project.menuType().maxLevels;
+}
+
+QModelIndexList ItemEdits::selectedItems() const
+{
+    return m_selection.selectedRows();
+}
+
+void ItemEdits::select(const QModelIndexList &items, const QModelIndex &current)
+{
+    QItemSelection selection;
+    for (const QModelIndex &i : items)
+        selection.select(i, i);
+    m_selection.setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    m_selection.select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ItemEdits::SendItemParams()
+{
+    if (!m_itemParams)
+        return;
+    PageArgs args;
+    for (int i = 0; i < TItem::kParamCount; ++i)
+        args << (m_project.CurrentItem ? m_project.CurrentItem->Params[static_cast<size_t>(i)] : QString());
+    m_itemParams->call(QStringLiteral("qrn_setItemParams"), args);
+}
+
+void ItemEdits::SelectionChanged()
+{
+    TItem *current = nullptr;
+    if (m_selection.hasSelection())
+        current = m_project.items().record(m_selection.currentIndex());
+    if (current == m_project.CurrentItem)
+        return;
+    m_project.CurrentItem = current;
+    SendItemParams();
+}
+
+void ItemEdits::TextEdited(const QModelIndex &index)
+{
+    Q_UNUSED(index);
+    SendItemParams();
+    m_project.MarkModified();
+}
+
+void ItemEdits::AddItem()
+{
+    ItemTree &tree = m_project.items();
+    const QModelIndex focused = m_selection.currentIndex();
+    const QModelIndex parent = focused.isValid() ? focused.parent() : QModelIndex();
+    const QModelIndex added = tree.append(parent, m_project.newItemRecord());
+    m_project.MarkModified();
+    if (parent.isValid())
+        emit tree.expandRequested(parent);
+    // The selection change makes it the current item and shows it.
+    select({added}, added);
+}
+
+void ItemEdits::AddSubitem()
+{
+    ItemTree &tree = m_project.items();
+    const QModelIndexList selected = tree.topMost(selectedItems());
+    const int limit = maxLevels();
+    auto roomBelow = [&](const QModelIndex &i) { return limit <= 0 || tree.level(i) + 1 < limit; };
+    if (selected.size() == 1) {
+        const QModelIndex focused = m_selection.currentIndex();
+        if (!focused.isValid() || !roomBelow(focused))
+            return;
+        tree.append(focused, m_project.newItemRecord());
+        m_project.MarkModified();
+        emit tree.expandRequested(focused);
+        return;
+    }
+    // Several: one new subitem under each, where the menu type has room.
+    QList<QPersistentModelIndex> parents;
+    for (const QModelIndex &i : selectedItems())
+        parents << QPersistentModelIndex(i);
+    std::sort(parents.begin(), parents.end(), [&tree, order = tree.displayOrder()](const auto &a, const auto &b) {
+        return order.indexOf(a) < order.indexOf(b);
+    });
+    bool added = false;
+    for (const QPersistentModelIndex &p : parents) {
+        if (!roomBelow(p))
+            continue;
+        tree.append(p, m_project.newItemRecord());
+        added = true;
+    }
+    if (added)
+        m_project.MarkModified();
+}
+
+void ItemEdits::DeleteSelected()
+{
+    if (dialogs().askYesNo(QStringLiteral("Do you want to delete selected items?")) != Dialogs::Answer::Yes)
+        return;
+    m_project.items().remove(selectedItems());
+    m_project.CurrentItem = nullptr;
+    SendItemParams();
+    m_project.MarkModified();
+}
+
+void ItemEdits::DeleteAll()
+{
+    if (dialogs().askYesNo(QStringLiteral("Do you want to delete all items?")) != Dialogs::Answer::Yes)
+        return;
+    const bool hadItems = m_project.items().count() > 0;
+    m_project.items().clear();
+    m_project.CurrentItem = nullptr;
+    SendItemParams();
+    // Removing items is a change like any other: unmarked, it would be lost
+    // without a question on close.
+    if (hadItems)
+        m_project.MarkModified();
+}
+
+void ItemEdits::Drop(const QModelIndex &target, Placement placement, bool copy)
+{
+    ItemTree &tree = m_project.items();
+    const QModelIndexList items = selectedItems();
+    if (copy)
+        tree.copy(items, target, placement, maxLevels());
+    else
+        tree.move(items, target, placement, maxLevels());
+    SendItemParams();
+    m_project.MarkModified();
+}
+
+void ItemEdits::afterChange()
+{
+    SendItemParams();
+    m_project.MarkModified();
+}
+
+void ItemEdits::MoveUp()
+{
+    if (!m_selection.hasSelection())
+        return;
+    m_project.items().moveUp(selectedItems());
+    m_project.MarkModified();
+}
+
+void ItemEdits::MoveDown()
+{
+    if (!m_selection.hasSelection())
+        return;
+    m_project.items().moveDown(selectedItems());
+    m_project.MarkModified();
+}
+
+void ItemEdits::Indent()
+{
+    if (!m_selection.hasSelection())
+        return;
+    m_project.items().indent(selectedItems(), maxLevels());
+    m_project.MarkModified();
+}
+
+void ItemEdits::Outdent()
+{
+    if (!m_selection.hasSelection())
+        return;
+    m_project.items().outdent(selectedItems());
+    m_project.MarkModified();
+}
+
+void ItemEdits::SelectAll()
+{
+    const QModelIndexList all = m_project.items().displayOrder();
+    if (all.isEmpty())
+        return;
+    const QModelIndex current = m_selection.currentIndex().isValid() ? m_selection.currentIndex() : all.first();
+    select(all, current);
+}
+
+QMimeData *ItemEdits::Copy() const
+{
+    const ItemTree &tree = m_project.items();
+    const QModelIndexList items = selectedItems();
+    QMimeData *mime = tree.mimeData(items);
+    mime->setText(writeOutline(tree.subtrees(items)));
+    return mime;
+}
+
+QMimeData *ItemEdits::Cut()
+{
+    QMimeData *mime = Copy();
+    if (!m_selection.hasSelection())
+        return mime;
+    m_project.items().remove(selectedItems());
+    m_project.CurrentItem = nullptr;
+    afterChange();
+    return mime;
+}
+
+namespace {
+
+// The program's own clipboard form; empty when the bytes are not a whole
+// list of level and record pairs.
+QList<LeveledItem> readOwnForm(const QByteArray &bytes)
+{
+    QList<LeveledItem> out;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        if (bytes.size() - pos < 4)
+            return {};
+        LeveledItem li;
+        li.level = qFromLittleEndian<qint32>(bytes.constData() + pos);
+        pos += 4;
+        if (li.level < 0 || !readItemRecord(bytes, pos, li.item))
+            return {};
+        out << std::move(li);
+    }
+    return out;
+}
+
+} // namespace
+
+void ItemEdits::Paste(const QMimeData *data)
+{
+    if (!data)
+        return;
+    QList<LeveledItem> items;
+    if (data->hasFormat(ItemTree::kMimeType))
+        items = readOwnForm(data->data(ItemTree::kMimeType));
+    if (items.isEmpty() && data->hasText())
+        items = readOutline(data->text());
+    if (items.isEmpty())
+        return;
+    ItemTree &tree = m_project.items();
+    const QModelIndex focused = m_selection.currentIndex();
+    const QModelIndex parent = focused.isValid() ? focused.parent() : QModelIndex();
+    const int row = focused.isValid() ? focused.row() + 1 : tree.rowCount();
+    const QModelIndexList added = tree.insertLeveled(parent, row, items, maxLevels());
+    QModelIndexList tops;
+    for (const QModelIndex &i : added)
+        if (i.parent() == parent)
+            tops << i;
+    select(tops, tops.value(0));
+    m_project.MarkModified();
+}

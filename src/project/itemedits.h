@@ -1,0 +1,65 @@
+#pragma once
+
+#include "project/itemtree.h"
+
+#include <QObject>
+
+class Page;
+class Project;
+class QItemSelectionModel;
+class QMimeData;
+
+// What the user does to the item tree: the buttons, keys, popup menu and
+// drops of the tree, on the project's items and the view's selection. The
+// window wires its controls to these; tests call them without a window.
+class ItemEdits : public QObject
+{
+    Q_OBJECT
+
+public:
+    ItemEdits(Project &project, QItemSelectionModel &selection, QObject *parent = nullptr);
+
+    // The item parameters page that shows the current item (may be null).
+    void setItemParamsPage(Page *page) { m_itemParams = page; }
+
+    // Shows the parameters of CurrentItem in the item parameters page, or
+    // empty texts without one.
+    void SendItemParams();
+
+    void AddItem();
+    void AddSubitem();
+    void DeleteSelected();
+    void DeleteAll();
+    // A drop of the selected items on `target`; copies when `copy`.
+    void Drop(const QModelIndex &target, Placement placement, bool copy);
+
+    void MoveUp();
+    void MoveDown();
+    void Indent();
+    void Outdent();
+    void SelectAll();
+    // The selected items with their subitems in the program's own form and
+    // as a plain-text outline. The caller owns the answer.
+    QMimeData *Copy() const;
+    // Copy, then remove without a question.
+    QMimeData *Cut();
+    // Inserts after the focused item at its level, or at the end.
+    void Paste(const QMimeData *data);
+
+    // The selection or the focused item changed.
+    void SelectionChanged();
+    // An in-place edit committed a changed text.
+    void TextEdited(const QModelIndex &index);
+
+    // How many levels the menu type allows; 0: any.
+    int maxLevels() const;
+
+private:
+    QModelIndexList selectedItems() const;
+    void select(const QModelIndexList &items, const QModelIndex &current);
+    void afterChange();
+
+    Project &m_project;
+    QItemSelectionModel &m_selection;
+    Page *m_itemParams = nullptr;
+};

@@ -1,0 +1,49 @@
+#include "project/project.h"
+
+Project::Project(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_items, &QAbstractItemModel::rowsAboutToBeRemoved, this, &Project::forgetRemovedCurrentItem);
+    connect(&m_items, &QAbstractItemModel::modelAboutToBeReset, this, [this] { CurrentItem = nullptr; });
+}
+
+const MenuType &Project::menuType() const
+{
+    return menuTypes().at(static_cast<size_t>(MenuType));
+}
+
+void Project::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void Project::MarkModified()
+{
+    setModified(true);
+    emit marked();
+}
+
+TItem Project::newItemRecord()
+{
+    ++ItemCounter;
+    TItem record;
+    record.Params[0] = QStringLiteral("Item %1").arg(ItemCounter);
+    return record;
+}
+
+void Project::forgetRemovedCurrentItem(const QModelIndex &parent, int first, int last)
+{
+    if (!CurrentItem)
+        return;
+    const QModelIndex current = m_items.indexOf(CurrentItem);
+    for (int r = first; r <= last; ++r) {
+        const QModelIndex removed = m_items.index(r, 0, parent);
+        if (removed == current || m_items.isAncestor(removed, current)) {
+            CurrentItem = nullptr;
+            return;
+        }
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "project/itemtree.h"
+#include "project/menutypes.h"
+#include "project/style.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// The one project being edited: its menu type, file, state flags, the item
+// tree and the two style lists. The windows share it; it knows no widget.
+class Project : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Project(QObject *parent = nullptr);
+
+    // The current menu type, 0 to 3; 0 at start-up, held only in memory.
+    int MenuType = 0;
+    const ::MenuType &menuType() const;
+
+    QString ProgramFolder; // ends with "/"
+    QString ProjectFolder; // ends with "/"
+    QString CurrentFileName;
+    bool LoadingData = false;
+    int ItemCounter = 0;
+    // The item whose parameters the item parameters page shows, or none. It
+    // never refers to a deleted item.
+    TItem *CurrentItem = nullptr;
+
+    bool Modified() const { return m_modified; }
+    void setModified(bool modified);
+    // Every change of the project goes through here.
+    void MarkModified();
+
+    ItemTree &items() { return m_items; }
+    const ItemTree &items() const { return m_items; }
+
+    QList<TStyle> ItemStyles;
+    QList<TStyle> SubmenuStyles;
+    // The list of a kind: 0 item styles, 1 submenu styles.
+    QList<TStyle> &styles(int kind) { return kind == 0 ? ItemStyles : SubmenuStyles; }
+
+    // A new item's record: the counter goes up by one and names it
+    // "Item <n>"; the new item becomes the current one.
+    TItem newItemRecord();
+
+signals:
+    void modifiedChanged(bool modified);
+    // MarkModified was called: the preview counts down again.
+    void marked();
+
+private:
+    void forgetRemovedCurrentItem(const QModelIndex &parent, int first, int last);
+
+    bool m_modified = false;
+    ItemTree m_items;
+};
