@@ -97,7 +97,13 @@ Tfrm::Tfrm(Project &project, QWidget *parent)
     FormCreate();
 }
 
-Tfrm::~Tfrm() = default;
+Tfrm::~Tfrm()
+{
+    // An in-place editor still open commits when the window goes; by then the
+    // other windows are half gone, so the commit must reach only the model.
+    delete itemEdits;
+    itemEdits = nullptr;
+}
 
 void Tfrm::setWindows(const Windows &windows)
 {

@@ -31,9 +31,16 @@ QModelIndexList ItemEdits::selectedItems() const
 
 void ItemEdits::select(const QModelIndexList &items, const QModelIndex &current)
 {
+    // Runs of neighbouring siblings go in as one range each: a selection of
+    // thousands of single rows is slow to build and to paint.
     QItemSelection selection;
-    for (const QModelIndex &i : items)
-        selection.select(i, i);
+    for (qsizetype k = 0; k < items.size();) {
+        qsizetype j = k + 1;
+        while (j < items.size() && items[j].parent() == items[k].parent() && items[j].row() == items[j - 1].row() + 1)
+            ++j;
+        selection.append(QItemSelectionRange(items[k], items[j - 1]));
+        k = j;
+    }
     m_selection.setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     m_selection.select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }

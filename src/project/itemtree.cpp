@@ -391,14 +391,33 @@ bool ItemTree::moveNode(Node *n, Node *newParent, int row)
     const int oldRow = n->row;
     if (oldParent == newParent && (row == oldRow || row == oldRow + 1))
         return true; // already there
-    if (!beginMoveRows(indexOfNode(oldParent), oldRow, oldRow, indexOfNode(newParent), row))
-        return false;
     std::unique_ptr<Node> taken = takeNode(n);
     if (oldParent == newParent && row > oldRow)
         --row;
     insertNode(newParent, row, std::move(taken));
-    endMoveRows();
     return true;
+}
+
+// Moves are made as one layout change: a view lays the tree out once however
+// many items move, and every persistent index (the selection's among them)
+// follows its item, because nodes live on through a move.
+void ItemTree::beginRelayout()
+{
+    emit layoutAboutToBeChanged();
+    m_relayoutFrom = persistentIndexList();
+}
+
+void ItemTree::endRelayout()
+{
+    QModelIndexList to;
+    to.reserve(m_relayoutFrom.size());
+    for (const QModelIndex &i : std::as_const(m_relayoutFrom)) {
+        Node *n = static_cast<Node *>(i.internalPointer());
+        to << createIndex(n->row, i.column(), n);
+    }
+    changePersistentIndexList(m_relayoutFrom, to);
+    m_relayoutFrom.clear();
+    emit layoutChanged();
 }
 
 QModelIndexList ItemTree::move(const QModelIndexList &items, const QModelIndex &target, Placement placement,
@@ -412,6 +431,8 @@ QModelIndexList ItemTree::move(const QModelIndexList &items, const QModelIndex &
         tops << QPersistentModelIndex(i);
     const QPersistentModelIndex targetIndex(target);
     const Node *anchor = node(target);
+    QList<const Node *> placedNodes;
+    beginRelayout();
     for (const QPersistentModelIndex &i : tops) {
         Node *n = node(i);
         const Node *t = node(targetIndex);
@@ -423,8 +444,11 @@ QModelIndexList ItemTree::move(const QModelIndexList &items, const QModelIndex &
             !moveNode(n, parent, row))
             break;
         anchor = n;
-        placed << indexOfNode(n);
+        placedNodes << n;
     }
+    endRelayout();
+    for (const Node *n : placedNodes)
+        placed << indexOfNode(n);
     changed();
     return placed;
 }
@@ -525,6 +549,7 @@ QModelIndexList ItemTree::moveUp(const QModelIndexList &items)
     // Per parent from the first row down: an item moves up unless it is at
     // the top or behind a selected item that could not move.
     QHash<const Node *, int> limit;
+    beginRelayout();
     for (const QPersistentModelIndex &i : tops) {
         Node *n = node(i);
         int &free = limit[n->parent];
@@ -535,6 +560,7 @@ QModelIndexList ItemTree::moveUp(const QModelIndexList &items)
             free = n->row + 1;
         }
     }
+    endRelayout();
     changed();
     QModelIndexList out;
     for (const QPersistentModelIndex &i : tops)
@@ -548,6 +574,7 @@ QModelIndexList ItemTree::moveDown(const QModelIndexList &items)
     for (const QModelIndex &i : topMost(items))
         tops << QPersistentModelIndex(i);
     QHash<const Node *, int> limit;
+    beginRelayout();
     for (qsizetype k = tops.size() - 1; k >= 0; --k) {
         Node *n = node(tops[k]);
         const int last = static_cast<int>(n->parent->children.size()) - 1;
@@ -561,6 +588,7 @@ QModelIndexList ItemTree::moveDown(const QModelIndexList &items)
             free = n->row - 1;
         }
     }
+    endRelayout();
     changed();
     QModelIndexList out;
     for (const QPersistentModelIndex &i : tops)
@@ -573,6 +601,8 @@ QModelIndexList ItemTree::indent(const QModelIndexList &items, int maxLevels)
     QList<QPersistentModelIndex> tops;
     for (const QModelIndex &i : topMost(items))
         tops << QPersistentModelIndex(i);
+    QList<const Node *> expand;
+    beginRelayout();
     for (const QPersistentModelIndex &i : tops) {
         Node *n = node(i);
         if (n->row == 0)
@@ -581,8 +611,11 @@ QModelIndexList ItemTree::indent(const QModelIndexList &items, int maxLevels)
         if (!fitsLevels(previous, n, maxLevels))
             continue;
         if (moveNode(n, previous, static_cast<int>(previous->children.size())))
-            emit expandRequested(indexOfNode(previous));
+            expand << previous;
     }
+    endRelayout();
+    for (const Node *p : expand)
+        emit expandRequested(indexOfNode(p));
     changed();
     QModelIndexList out;
     for (const QPersistentModelIndex &i : tops)
@@ -596,6 +629,7 @@ QModelIndexList ItemTree::outdent(const QModelIndexList &items)
     for (const QModelIndex &i : topMost(items))
         tops << QPersistentModelIndex(i);
     // From the last, so items that leave the same parent keep their order.
+    beginRelayout();
     for (qsizetype k = tops.size() - 1; k >= 0; --k) {
         Node *n = node(tops[k]);
         Node *p = n->parent;
@@ -603,6 +637,7 @@ QModelIndexList ItemTree::outdent(const QModelIndexList &items)
             continue;
         moveNode(n, p->parent, p->row + 1);
     }
+    endRelayout();
     changed();
     QModelIndexList out;
     for (const QPersistentModelIndex &i : tops)

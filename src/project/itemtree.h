@@ -116,6 +116,8 @@ private:
     void insertNode(Node *parent, int row, std::unique_ptr<Node> n);
     std::unique_ptr<Node> copyOf(const Node *n) const;
     bool moveNode(Node *n, Node *newParent, int row);
+    void beginRelayout();
+    void endRelayout();
     bool destinationFor(const Node *target, Placement placement, const Node *anchor, Node *&parent, int &row) const;
     bool fitsLevels(const Node *parent, const Node *n, int maxLevels) const;
     int nodeLevel(const Node *n) const;
@@ -123,4 +125,5 @@ private:
 
     std::unique_ptr<Node> m_root;
     int m_count = 0;
+    QModelIndexList m_relayoutFrom;
 };

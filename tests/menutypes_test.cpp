@@ -1,0 +1,47 @@
+// The menu type table is kept twice: in the program and in each type's
+// schema.js, which the pages, the help and the default projects are built
+// from. The two must agree.
+
+#include "project/menutypes.h"
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QFileInfo>
+
+class MenuTypesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void table_agreesWithEveryTypesSchema()
+    {
+        for (int i = 0; i < kMenuTypeCount; ++i) {
+            const MenuType &ours = menuTypes().at(size_t(i));
+            auto params = harness::openPage(harness::runtimeDir() + pagePath(i, QStringLiteral("params.html")));
+            const QString theirs = params->callText(
+                QStringLiteral("eval"),
+                {QStringLiteral("(function(t){return [t.index,t.id,t.name,t.names.items,t.names.init,t.names.styles,"
+                                "t.names.submenuStyles,t.maxLevels].join('|')})(Plivex.types['%1'])")
+                     .arg(ours.folder)});
+            const QString expected = QStringList{QString::number(i), ours.folder, ours.name, ours.itemArrayName,
+                                                 ours.initFunctionName, ours.styleArrayName,
+                                                 ours.submenuStyleArrayName, QString::number(ours.maxLevels)}
+                                         .join(QLatin1Char('|'));
+            QCOMPARE(theirs, expected);
+            QCOMPARE(ours.hasSubmenuStyles, !ours.submenuStyleArrayName.isEmpty());
+            QCOMPARE(QFileInfo::exists(harness::runtimeDir() + pagePath(i, QStringLiteral("smstyles.html"))),
+                     ours.hasSubmenuStyles);
+        }
+    }
+
+    void menuTypeFromText_numbersAndFolders()
+    {
+        QCOMPARE(menuTypeFromText(QStringLiteral("3")), 3);
+        QCOMPARE(menuTypeFromText(QStringLiteral("tree-menu")), 1);
+        QCOMPARE(menuTypeFromText(QStringLiteral("4")), -1);
+        QCOMPARE(menuTypeFromText(QStringLiteral("Tabs")), -1);
+    }
+};
+
+PLIVEX_TEST_MAIN(MenuTypesTest)
+#include "menutypes_test.moc"
