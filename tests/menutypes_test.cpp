@@ -29,6 +29,14 @@ private slots:
                                          .join(QLatin1Char('|'));
             QCOMPARE(theirs, expected);
             QCOMPARE(ours.hasSubmenuStyles, !ours.submenuStyleArrayName.isEmpty());
+            // The item fields that hold style numbers, by kind.
+            const QString refs = params->callText(
+                QStringLiteral("eval"),
+                {QStringLiteral("(function(f){return [0,1].map(function(k){for(var i=0;i<f.length;i++)"
+                                "if(f[i].kind==='style'&&f[i].styleKind===k)return i;return -1}).join('|')})"
+                                "(Plivex.types['%1'].itemFields)")
+                     .arg(ours.folder)});
+            QCOMPARE(refs, QStringLiteral("%1|%2").arg(ours.styleRefParam[0]).arg(ours.styleRefParam[1]));
             QCOMPARE(QFileInfo::exists(harness::runtimeDir() + pagePath(i, QStringLiteral("smstyles.html"))),
                      ours.hasSubmenuStyles);
         }

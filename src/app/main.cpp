@@ -42,12 +42,6 @@ namespace {
 const QString kPositions = QStringLiteral("Positions");
 const QString kRecentFiles = QStringLiteral("Recent Files");
 
-QString scriptErrorText(const ScriptError &e)
-{
-    return QStringLiteral("Line: %1\rChar: %2\rCode: %3\rMessage: %4")
-        .arg(QString::number(e.line), QString::number(e.column), e.code, e.message);
-}
-
 // The desktop as the settings see it: the union of all screens.
 QRect desktopGeometry()
 {

@@ -12,6 +12,7 @@
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
+#include "project/itemedits.h"
 #include "project/loadpage.h"
 #include "project/project.h"
 
@@ -61,7 +62,10 @@ void createWindows()
     frmItemParams = new TfrmItemParams(*project, frm);
     frmPreview = new TfrmPreview(*project, frm);
     frmSaveProject = new TfrmSaveProject(frm);
-    frmItemStyles = new TfrmItemStyles(*project, frm);
+    StyleEdits::Links styleLinks;
+    styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
+    styleLinks.SendItemParams = [] { frm->itemEdits->SendItemParams(); };
+    frmItemStyles = new TfrmItemStyles(*project, std::move(styleLinks), frm);
     frm->setWindows({frmMenuType, frmFont, frmAbout, frmItemParams, frmPreview, frmSaveProject, frmItemStyles});
     frmItemStyles->ResetStyles();
     frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);

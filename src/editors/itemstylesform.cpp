@@ -3,22 +3,33 @@
 #include "controls/backgroundtile.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
+#include "project/dialogs.h"
 #include "project/loadpage.h"
 #include "project/project.h"
+#include "project/stylelist.h"
 
+#include <QAction>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
-TfrmItemStyles::TfrmItemStyles(Project &project, QWidget *parent)
+TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent)
     : QDialog(parent)
     , m_project(project)
 {
     setWindowTitle(QStringLiteral("Individual Styles"));
-    resize(640, 480);
-    auto *layout = new QVBoxLayout(this);
+    resize(590, 528);
+    setMinimumSize(590, 300);
+
+    auto *outer = new QVBoxLayout(this);
     auto *kinds = new QHBoxLayout;
     spdShowItemStyles = new QPushButton(QStringLiteral("Item Styles"), this);
     spdShowSmStyles = new QPushButton(QStringLiteral("Submenu Styles"), this);
@@ -27,30 +38,116 @@ TfrmItemStyles::TfrmItemStyles(Project &project, QWidget *parent)
         kinds->addWidget(b);
     }
     kinds->addStretch();
-    layout->addLayout(kinds);
-    connect(spdShowItemStyles, &QPushButton::clicked, this, [this] { switchKind(0); });
-    connect(spdShowSmStyles, &QPushButton::clicked, this, [this] { switchKind(1); });
+    outer->addLayout(kinds);
 
+    auto *body = new QHBoxLayout;
+    outer->addLayout(body, 1);
+
+    // Left: the names.
+    auto *left = new QVBoxLayout;
+    body->addLayout(left, 2);
+    left->addWidget(new QLabel(QStringLiteral("Style Names"), this));
+    std::array<QItemSelectionModel *, 2> selections{};
+    for (int kind = 0; kind < 2; ++kind) {
+        m_lists[kind] = new StyleList(project, kind, this);
+        auto *view = new QListView(this);
+        view->setModel(m_lists[kind]);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+        view->setContextMenuPolicy(Qt::NoContextMenu);
+        view->setAccessibleName(kind == 0 ? QStringLiteral("Item styles") : QStringLiteral("Submenu styles"));
+        left->addWidget(view, 1);
+        selections.at(size_t(kind)) = view->selectionModel();
+        (kind == 0 ? vtItemStyles : vtSmStyles) = view;
+    }
+    auto *nameLabel = new QLabel(QStringLiteral("Style name:"), this);
+    eStyleName = new QLineEdit(this);
+    nameLabel->setBuddy(eStyleName);
+    left->addWidget(nameLabel);
+    left->addWidget(eStyleName);
+    auto *buttons = new QGridLayout;
+    spdAdd = new QPushButton(QStringLiteral("Add Style"), this);
+    spdDuplicate = new QPushButton(QStringLiteral("Duplicate Style"), this);
+    spdDelete = new QPushButton(QStringLiteral("Delete Selected"), this);
+    spdDeleteAll = new QPushButton(QStringLiteral("Delete All Styles"), this);
+    spdMoveUp = new QPushButton(QStringLiteral("Move Up"), this);
+    spdMoveDown = new QPushButton(QStringLiteral("Move Down"), this);
+    spdMoveUp->setToolTip(QStringLiteral("Alt+Up; items keep their style"));
+    spdMoveDown->setToolTip(QStringLiteral("Alt+Down; items keep their style"));
+    buttons->addWidget(spdAdd, 0, 0);
+    buttons->addWidget(spdDuplicate, 0, 1);
+    buttons->addWidget(spdDelete, 1, 0);
+    buttons->addWidget(spdDeleteAll, 1, 1);
+    buttons->addWidget(spdMoveUp, 2, 0);
+    buttons->addWidget(spdMoveDown, 2, 1);
+    left->addLayout(buttons);
+
+    // Right: the style page of the shown kind.
+    auto *right = new QVBoxLayout;
+    body->addLayout(right, 3);
+    right->addWidget(new QLabel(QStringLiteral("Style Parameters"), this));
     auto *item = new WebPage(this);
     auto *submenu = new WebPage(this);
     for (WebPage *view : {item, submenu}) {
         view->setKeyFilter(PageKeyFilter);
         view->setContextMenuEnabled(false);
-        layout->addWidget(view->widget(), 1);
+        right->addWidget(view->widget(), 1);
     }
     wbItemStyles = item;
     wbSmStyles = submenu;
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    spdApply = new QPushButton(QStringLiteral("Ok"), this);
+    bottom->addWidget(spdApply);
+    right->addLayout(bottom);
+    // Enter in the name box or a list is no "Ok".
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(false);
+
+    edits = new StyleEdits(project, {m_lists[0], m_lists[1]}, selections, {wbItemStyles, wbSmStyles},
+                           std::move(links), this);
+    connect(edits, &StyleEdits::nameShown, eStyleName, &QLineEdit::setText);
+    connect(eStyleName, &QLineEdit::textEdited, edits, &StyleEdits::Rename);
+    connect(spdShowItemStyles, &QPushButton::clicked, this, [this] { switchKind(0); });
+    connect(spdShowSmStyles, &QPushButton::clicked, this, [this] { switchKind(1); });
+    // A double click runs the operation twice, as two clicks would.
+    connect(spdAdd, &QPushButton::clicked, edits, &StyleEdits::Add);
+    connect(spdDuplicate, &QPushButton::clicked, edits, &StyleEdits::Duplicate);
+    connect(spdDelete, &QPushButton::clicked, edits, &StyleEdits::DeleteSelected);
+    connect(spdDeleteAll, &QPushButton::clicked, edits, &StyleEdits::DeleteAll);
+    connect(spdMoveUp, &QPushButton::clicked, edits, &StyleEdits::MoveUp);
+    connect(spdMoveDown, &QPushButton::clicked, edits, &StyleEdits::MoveDown);
+    connect(spdApply, &QPushButton::clicked, this, &TfrmItemStyles::reject);
+    for (int kind = 0; kind < 2; ++kind) {
+        auto *up = new QAction(QStringLiteral("Move Up"), list(kind));
+        up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+        up->setShortcutContext(Qt::WidgetShortcut);
+        connect(up, &QAction::triggered, edits, &StyleEdits::MoveUp);
+        auto *down = new QAction(QStringLiteral("Move Down"), list(kind));
+        down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+        down->setShortcutContext(Qt::WidgetShortcut);
+        connect(down, &QAction::triggered, edits, &StyleEdits::MoveDown);
+        list(kind)->addActions({up, down});
+        Page *view = page(kind);
+        connect(view, &Page::statusTextChanged, this,
+                [this, view](const QString &text) { edits->StatusTextChange(view, text); });
+        connect(view, &Page::scriptError, this, [this](const ScriptError &error) {
+            if (!m_project.LoadingData)
+                dialogs().showError(scriptErrorText(error));
+        });
+    }
 }
 
 void TfrmItemStyles::switchKind(int kind)
 {
-    CurrentKind = kind;
     spdShowItemStyles->setChecked(kind == 0);
     spdShowSmStyles->setChecked(kind == 1);
-    if (QWidget *w = wbItemStyles->widget())
-        w->setVisible(kind == 0);
-    if (QWidget *w = wbSmStyles->widget())
-        w->setVisible(kind == 1);
+    for (int k = 0; k < 2; ++k) {
+        list(k)->setVisible(k == kind);
+        if (QWidget *w = page(k)->widget())
+            w->setVisible(k == kind);
+    }
+    edits->switchKind(kind);
 }
 
 void TfrmItemStyles::ResetStyles()
@@ -66,13 +163,30 @@ void TfrmItemStyles::ResetStyles()
         spdShowSmStyles->hide();
     }
     switchKind(0);
-    m_project.ItemStyles.clear();
-    m_project.SubmenuStyles.clear();
+    edits->clear();
 }
 
 void TfrmItemStyles::AddStyle(int kind, const QString &name, const QString &paramsList, const QString &stylesArray)
 {
-    m_project.styles(kind).append({name, paramsList, stylesArray});
+    edits->AddStyle(kind, name, paramsList, stylesArray);
+}
+
+int TfrmItemStyles::exec()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    // Items may have changed their styles since the last showing.
+    m_lists[0]->refreshCounts();
+    m_lists[1]->refreshCounts();
+    list(edits->currentKind())->setFocus();
+    return QDialog::exec();
+}
+
+void TfrmItemStyles::reject()
+{
+    // "Ok", Escape and the frame all close the same way.
+    edits->Close();
+    QDialog::reject();
 }
 
 void TfrmItemStyles::paintEvent(QPaintEvent *event)

@@ -1,38 +1,58 @@
 #pragma once
 
-#include "project/style.h"
+#include "project/styleedits.h"
 
 #include <QDialog>
-#include <QList>
 
 class Page;
 class Project;
+class QLabel;
+class QLineEdit;
+class QListView;
 class QPushButton;
+class StyleList;
 
-// The individual styles window: item styles and submenu styles, each edited
-// through its style page.
+// The individual styles window: item styles and submenu styles, each listed
+// by name and edited through its style page.
 class TfrmItemStyles : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TfrmItemStyles(Project &project, QWidget *parent = nullptr);
+    TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent = nullptr);
 
     // Makes the editor fit the current menu type and empties both lists.
     void ResetStyles();
+    // A stored style, appended as it is (the data file reader's way in).
     void AddStyle(int kind, const QString &name, const QString &paramsList, const QString &stylesArray);
+
+    int exec() override;
+    void reject() override;
 
     Page *wbItemStyles = nullptr;
     Page *wbSmStyles = nullptr;
     QPushButton *spdShowItemStyles = nullptr;
     QPushButton *spdShowSmStyles = nullptr;
-    int CurrentKind = 0;
+    QListView *vtItemStyles = nullptr;
+    QListView *vtSmStyles = nullptr;
+    QLineEdit *eStyleName = nullptr;
+    QPushButton *spdAdd = nullptr;
+    QPushButton *spdDuplicate = nullptr;
+    QPushButton *spdDelete = nullptr;
+    QPushButton *spdDeleteAll = nullptr;
+    QPushButton *spdMoveUp = nullptr;
+    QPushButton *spdMoveDown = nullptr;
+    QPushButton *spdApply = nullptr;
+    StyleEdits *edits = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void switchKind(int kind);
+    QListView *list(int kind) const { return kind == 0 ? vtItemStyles : vtSmStyles; }
+    Page *page(int kind) const { return kind == 0 ? wbItemStyles : wbSmStyles; }
 
     Project &m_project;
+    StyleList *m_lists[2] = {};
 };

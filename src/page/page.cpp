@@ -71,3 +71,9 @@ QStringList Page::callBatchText(const QString &function, const QList<PageArgs> &
         out << resultText(v);
     return out;
 }
+
+QString scriptErrorText(const ScriptError &e)
+{
+    return QStringLiteral("Line: %1\rChar: %2\rCode: %3\rMessage: %4")
+        .arg(QString::number(e.line), QString::number(e.column), e.code, e.message);
+}

@@ -24,6 +24,10 @@ struct ScriptError
 
 Q_DECLARE_METATYPE(ScriptError)
 
+// A script error as the program reports it: "Line: ...\rChar: ...\rCode:
+// ...\rMessage: ...".
+QString scriptErrorText(const ScriptError &error);
+
 // One hosted HTML page as the program's logic sees it. Every window and
 // operation talks to its pages through this interface only; `WebPage` is the
 // real one over Qt WebEngine, `FakePage` serves unit tests.

@@ -20,6 +20,9 @@ struct MenuType
     QString submenuStyleArrayName; // empty: the type has no submenu styles
     // How many levels of items the type shows; 0: any number.
     int maxLevels;
+    // Which item parameter holds the item's style number of each kind
+    // (0 item styles, 1 submenu styles); -1: the type has none of that kind.
+    std::array<int, 2> styleRefParam;
 };
 
 inline constexpr int kMenuTypeCount = 4;

@@ -42,6 +42,7 @@ public:
     QList<TStyle> SubmenuStyles;
     // The list of a kind: 0 item styles, 1 submenu styles.
     QList<TStyle> &styles(int kind) { return kind == 0 ? ItemStyles : SubmenuStyles; }
+    const QList<TStyle> &styles(int kind) const { return kind == 0 ? ItemStyles : SubmenuStyles; }
 
     // A new item's record: the counter goes up by one and names it
     // "Item <n>"; the new item becomes the current one.
