@@ -17,6 +17,8 @@
 #include "project/itemedits.h"
 #include "project/loadpage.h"
 #include "project/menutypes.h"
+#include "project/navimport.h"
+#include "project/textfile.h"
 #include "project/programfolder.h"
 #include "project/project.h"
 #include "project/shell.h"
@@ -25,6 +27,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -227,6 +230,7 @@ void Tfrm::createMenu()
     miOpen = action(QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Tfrm::Open1Click);
     miSave = action(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm::Save1Click);
     miSaveAs = action(QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Tfrm::SaveAs1Click);
+    miImportNavigation = action(QStringLiteral("Import Navigation..."), QKeySequence(), &Tfrm::miImportNavigationClick);
     miSelectMenuType = action(QStringLiteral("Select Menu Type..."), QKeySequence(Qt::CTRL | Qt::Key_M),
                               &Tfrm::Selectmenutype1Click);
     CloseApplication = action(QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
@@ -245,6 +249,7 @@ void Tfrm::createMenu()
     miFile->addAction(miOpen);
     miFile->addAction(miSave);
     miFile->addAction(miSaveAs);
+    miFile->addAction(miImportNavigation);
     miFile->addSeparator();
     miFile->addAction(miSelectMenuType);
     miFile->addSeparator();
@@ -532,6 +537,43 @@ void Tfrm::Save1Click()
 void Tfrm::SaveAs1Click()
 {
     Save1Click();
+}
+
+void Tfrm::miImportNavigationClick()
+{
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Import navigation");
+    request.filter = QStringLiteral("Web pages and sitemaps (*.html *.htm *.xml)|*.html;*.htm;*.xml|"
+                                    "All files (*.*)|*.*");
+    request.startPath = m_project.ProjectFolder;
+    const QString path = dialogs().openFile(request);
+    if (!path.isEmpty())
+        ImportNavigation(path);
+}
+
+bool Tfrm::ImportNavigation(const QString &path)
+{
+    // A navigation worth importing is far smaller; a bigger file is not a page.
+    constexpr qint64 kLargest = 16 * 1024 * 1024;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
+        return false;
+    }
+    if (file.size() > kLargest) {
+        dialogs().showError(QStringLiteral("Can't import the file:\r%1\rIt is %2 MB; pages and sitemaps of up to "
+                                           "16 MB can be imported.")
+                                .arg(path)
+                                .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1));
+        return false;
+    }
+    const QList<LeveledItem> items = navimport::fromFile(decodeText(file.readAll()));
+    if (items.isEmpty()) {
+        dialogs().showMessage(QStringLiteral("No navigation links were found in the file:\r%1").arg(path));
+        return false;
+    }
+    itemEdits->Insert(items);
+    return true;
 }
 
 void Tfrm::miItemParamsClick()

@@ -91,6 +91,7 @@ public:
     QAction *miOpen = nullptr;
     QAction *miSave = nullptr;
     QAction *miSaveAs = nullptr;
+    QAction *miImportNavigation = nullptr;
     QAction *miSelectMenuType = nullptr;
     QAction *CloseApplication = nullptr;
     QAction *miItemParams = nullptr;
@@ -138,6 +139,10 @@ public:
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();
+    // Reads a saved web page or a sitemap.xml and adds its navigation as
+    // items after the focused item. False, after saying why, when it can't.
+    bool ImportNavigation(const QString &path);
+    void miImportNavigationClick();
     void miItemParamsClick();
     void miPreviewClick();
     void RefreshPreview1Click();

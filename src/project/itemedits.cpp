@@ -2,6 +2,7 @@
 
 #include "page/page.h"
 #include "project/dialogs.h"
+#include "project/navimport.h"
 #include "project/outline.h"
 #include "project/project.h"
 
@@ -252,8 +253,16 @@ void ItemEdits::Paste(const QMimeData *data)
     QList<LeveledItem> items;
     if (data->hasFormat(ItemTree::kMimeType))
         items = readOwnForm(data->data(ItemTree::kMimeType));
+    // What a browser copies from a page: its lists and links.
+    if (items.isEmpty() && data->hasHtml())
+        items = navimport::fromFragment(data->html());
     if (items.isEmpty() && data->hasText())
         items = readOutline(data->text());
+    Insert(items);
+}
+
+void ItemEdits::Insert(const QList<LeveledItem> &items)
+{
     if (items.isEmpty())
         return;
     ItemTree &tree = m_project.items();

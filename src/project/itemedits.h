@@ -43,8 +43,11 @@ public:
     QMimeData *Copy() const;
     // Copy, then remove without a question.
     QMimeData *Cut();
-    // Inserts after the focused item at its level, or at the end.
+    // Inserts after the focused item at its level, or at the end: the
+    // program's own items, a page's lists and links, or an outline of text.
     void Paste(const QMimeData *data);
+    // Inserts items given with levels as a paste would; they become selected.
+    void Insert(const QList<LeveledItem> &items);
 
     // The selection or the focused item changed.
     void SelectionChanged();

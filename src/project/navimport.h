@@ -1,0 +1,33 @@
+#pragma once
+
+#include "project/itemtree.h"
+
+#include <QList>
+#include <QString>
+
+// Turning a site's existing navigation into menu items. Every menu type keeps
+// the item's text, link, target and tooltip in its first four parameters.
+namespace navimport {
+
+inline constexpr int kText = 0;
+inline constexpr int kLink = 1;
+inline constexpr int kTarget = 2;
+inline constexpr int kTooltip = 3;
+
+// An HTML fragment as a browser copies it: nested lists become levels
+// (ul/ol/li, details/summary, a button with aria-haspopup beside its list),
+// each link an item; a fragment without lists gives one item per link.
+QList<LeveledItem> fromFragment(const QString &html);
+// A whole page: the nav element with the most links, or the list with the
+// most links when the page has no nav.
+QList<LeveledItem> fromPage(const QString &html);
+// A sitemap.xml: its addresses as a tree by their path segments, each item
+// named from its last segment ("about-us" gives "About us").
+QList<LeveledItem> fromSitemap(const QString &xml);
+// A file's text, by what it holds: a sitemap or a page.
+QList<LeveledItem> fromFile(const QString &text);
+
+// "about-us.html" -> "About us".
+QString nameFromSegment(const QString &segment);
+
+} // namespace navimport
