@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 class QDeadlineTimer;
@@ -50,9 +51,14 @@ public:
     QWidget *widget() const override;
     QWebEngineView *view() const { return m_view; }
 
-    // Number of calls waiting for an answer, over all pages. Timer-driven work
-    // (the preview countdown) checks it so it does not re-enter a call.
+    // Number of calls waiting for an answer, over all pages. Timers fire
+    // while a call waits; timer-driven work checks this so that it does not
+    // start calls inside another call.
     static int callsInProgress();
+    // Runs `work` now when no call waits, otherwise from the event loop once
+    // the last waiting call has ended, however it ended. Dropped when
+    // `context` is destroyed first.
+    static void runWhenNoCallWaits(QObject *context, std::function<void()> work);
 
     // The profile every hosted view uses: off the record, no cache, and only
     // local schemes reachable.
@@ -69,14 +75,21 @@ private:
     friend class HostedWebEnginePage;
 
     struct Event;
+    struct Call;
+    class CallScope;
     enum class LoadKind { None, File, Html, About };
 
     QVariantMap evaluate(const QString &function, const QString &script);
-    void waitForLoad(const QString &function, const QDeadlineTimer &deadline);
+    void waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call);
     void flushAfterCall();
+    static void lastCallEnded();
+    QString programEndingText(const QString &function) const;
+    QString rendererEndedText(const QString &function) const;
     void startLoad(LoadKind kind, const QString &what, const QUrl &url);
     void reloadLastDocument();
-    void recoverFromHang();
+    // Ends the renderer that hung (if it is still this page's) and loads
+    // the document again.
+    void recoverFromHang(qint64 hungRenderer);
     void installKeyFilter();
     void showContextMenu(const QPoint &pos);
 
@@ -99,7 +112,7 @@ private:
     bool m_programLoadPending = false;
     bool m_hasDocument = false;
     bool m_recovering = false;
-    int m_callDepth = 0;
+    QList<Call *> m_calls; // the calls to this page that wait, innermost last
     bool m_deliveryScheduled = false;
 
     LoadKind m_lastKind = LoadKind::None;
