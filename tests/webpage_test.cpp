@@ -163,8 +163,8 @@ private slots:
 
     void call_pageHangsWhileLoading_isRecoveredForTheNextCall()
     {
-        m_page->setCallTimeout(4000);
-        m_page->loadHtml(hangsWhileLoadingFor(3000), QUrl::fromLocalFile(testDataDir()));
+        m_page->setCallTimeout(6000);
+        m_page->loadHtml(hangsWhileLoadingFor(5000), QUrl::fromLocalFile(testDataDir()));
         try {
             m_page->call(QStringLiteral("add"), {1, 2});
             QFAIL("no PageError");

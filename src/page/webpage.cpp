@@ -459,7 +459,7 @@ private:
 
 QString WebPage::programEndingText(const QString &function) const
 {
-    return QStringLiteral("The program is ending; the page \"%1\" was not called for %2.").arg(pageName(), function);
+    return QStringLiteral("The program is ending; the call of %1 in the page \"%2\" was abandoned.").arg(function, pageName());
 }
 
 QString WebPage::rendererEndedText(const QString &function) const

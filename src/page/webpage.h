@@ -16,8 +16,10 @@ class HostedWebEnginePage;
 //
 // Qt WebEngine only runs script asynchronously; a call waits for its answer in
 // a nested event loop that delivers no user input, bounded by the call time
-// limit. A page that does not answer in time has its renderer ended and its
-// document loaded again, and the call throws PageError saying so.
+// limit. A page that does not answer or finish loading in time has its
+// renderer ended and its document loaded again, and the call throws PageError
+// saying so. A call also fails at once when its renderer ends (the document is
+// loaded again) and, without ending anything, once the application is quitting.
 //
 // Status texts and script errors are caught by a script injected at document
 // creation and arrive through console messages. They are queued and delivered
