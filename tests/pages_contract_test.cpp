@@ -4,6 +4,7 @@
 #include "pages_common.h"
 #include "support/testmain.h"
 
+#include <QColor>
 #include <QSignalSpy>
 
 using namespace pagestest;
@@ -282,7 +283,7 @@ private slots:
                  QStringLiteral("rgb(18, 171, 86)"));
 
         // Font: the answer replaces the value; a cancelled dialog's answer
-        // (the value less its "@") leaves the value as it was.
+        // (the value exactly as sent) leaves the value as it was.
         clickButton(*page, type.fontParam);
         QTRY_COMPARE(status.count(), 2);
         QVERIFY(status.at(1).at(0).toString().startsWith(QStringLiteral("@font:")));
@@ -294,7 +295,7 @@ private slots:
         clickButton(*page, type.fontParam);
         QTRY_COMPARE(status.count(), 4);
         QCOMPARE(status.at(3).at(0).toString(), QStringLiteral("@font:12px F@nt"));
-        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("12px Fnt")});
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("12px F@nt")});
         QCOMPARE(declared(*page, type.fontParam), QStringLiteral("\"12px F@nt\""));
 
         // Picture.
@@ -312,6 +313,33 @@ private slots:
         page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("@modified")});
         QCOMPARE(declared(*page, prefix + QStringLiteral("Position")), QStringLiteral("\"absolute\""));
         QVERIFY(page->callText(QStringLiteral("qrn_getParamsList"), {QString()}) != list);
+    }
+
+    void colourSwatch_emptyField_takesTheColourItOpensAtAndOnlyTheSentValueCancels()
+    {
+        const MenuType &type = menuTypes().at(0);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        const QString prefix = type.fontParam.left(type.fontParam.indexOf(QStringLiteral("Item")));
+        const QString colour = prefix + QStringLiteral("BorderColor");
+        QSignalSpy status(page.get(), &Page::statusTextChanged);
+        typeInto(*page, colour, QString());
+        QTRY_COMPARE(status.count(), 1);
+        QCOMPARE(declared(*page, colour), QStringLiteral("\"\""));
+
+        // Cancelled: the dialog answers exactly what was sent.
+        clickButton(*page, colour);
+        QTRY_COMPARE(status.count(), 2);
+        const QString sent = status.at(1).at(0).toString().mid(QStringLiteral("@color:").size());
+        QVERIFY2(QColor::isValidColorName(sent), qPrintable(sent));
+        page->callText(QStringLiteral("qrn_setValue"), {sent});
+        QCOMPARE(declared(*page, colour), QStringLiteral("\"\""));
+
+        // Confirmed at the colour it opened at (white for a field without a
+        // default): the dialog answers it in upper case, and it is taken.
+        clickButton(*page, colour);
+        QTRY_COMPARE(status.count(), 3);
+        page->callText(QStringLiteral("qrn_setValue"), {sent.toUpper()});
+        QCOMPARE(declared(*page, colour), '"' + sent.toUpper() + '"');
     }
 
     void itemPage_controls_sendItemCommands_data() { addTypeRows(); }
@@ -338,7 +366,7 @@ private slots:
         clickButton(*page, QStringLiteral("link"));
         QTRY_COMPARE(status.count(), 4);
         QCOMPARE(status.at(3).at(0).toString(), QStringLiteral("@url:mailto:me@example.com"));
-        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("mailto:meexample.com")});
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("mailto:me@example.com")});
         QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {1}), QStringLiteral("mailto:me@example.com"));
         clickButton(*page, QStringLiteral("link"));
         QTRY_COMPARE(status.count(), 5);
@@ -384,10 +412,10 @@ private slots:
         QSignalSpy status(page.get(), &Page::statusTextChanged);
         clickButton(*page, QStringLiteral("menuItemTextColor"));
         QTRY_COMPARE(status.count(), 1);
-        // An unset colour asks with the menu's value, and an unchanged answer
-        // leaves the style without an override.
-        QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("@color:#1F2D3D"));
-        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("#1F2D3D")});
+        // An unset colour asks with the menu's value, and a cancelled
+        // dialog's answer leaves the style without an override.
+        QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("@color:#1f2d3d"));
+        page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("#1f2d3d")});
         QCOMPARE(page->callText(QStringLiteral("qrn_getStylesArray"), {QString()}), QStringLiteral("[\"inherit=all\"]"));
         clickButton(*page, QStringLiteral("menuItemTextColor"));
         QTRY_COMPARE(status.count(), 2);

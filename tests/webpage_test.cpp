@@ -4,16 +4,38 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QTcpServer>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <csignal>
+
 using harness::openPage;
 using harness::testDataDir;
+
+namespace {
+
+qint64 rendererOf(WebPage &page)
+{
+    return page.view()->page()->renderProcessPid();
+}
+
+// HTML whose script runs forever when it is loaded within `ms` from now, and
+// loads normally after that: a load that hangs once, then recovers.
+QString hangsWhileLoadingFor(int ms)
+{
+    return QStringLiteral("<script>if (Date.now() < %1) for (;;) {}\nfunction add(a, b) { return a + b; }</script>")
+        .arg(QDateTime::currentMSecsSinceEpoch() + ms);
+}
+
+} // namespace
 
 class WebPageTest : public QObject
 {
@@ -114,6 +136,132 @@ private slots:
         // Whether or not the two views shared the ended renderer, both answer.
         QCOMPARE(other->callInt(QStringLiteral("add"), {1, 2}), 3);
         QCOMPARE(m_page->callInt(QStringLiteral("add"), {3, 4}), 7);
+    }
+
+    void call_rendererEndsDuringCall_failsAtOnceAndTheRestartedRendererServes()
+    {
+        m_page->setCallTimeout(8000);
+        const qint64 first = rendererOf(*m_page);
+        QVERIFY(first > 0);
+        QTimer::singleShot(200, this, [first] { ::kill(static_cast<pid_t>(first), SIGKILL); });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        try {
+            m_page->call(QStringLiteral("endless"), {});
+            QFAIL("no PageError");
+        } catch (const PageError &e) {
+            QVERIFY2(elapsed.elapsed() < 4000, qPrintable(QString::number(elapsed.elapsed())));
+            QVERIFY2(e.message.contains(QStringLiteral("ended during the call of endless")), qPrintable(e.message));
+        }
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {1, 2}), 3);
+        const qint64 restarted = rendererOf(*m_page);
+        QVERIFY(restarted > 0 && restarted != first);
+        // Past the failed call's deadline, the new renderer still serves.
+        QVERIFY(!harness::waitUntil([&] { return rendererOf(*m_page) != restarted; }, 8000 - elapsed.elapsed() + 500));
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {2, 2}), 4);
+    }
+
+    void call_pageHangsWhileLoading_isRecoveredForTheNextCall()
+    {
+        m_page->setCallTimeout(6000);
+        m_page->loadHtml(hangsWhileLoadingFor(5000), QUrl::fromLocalFile(testDataDir()));
+        try {
+            m_page->call(QStringLiteral("add"), {1, 2});
+            QFAIL("no PageError");
+        } catch (const PageError &e) {
+            QVERIFY2(e.message.contains(QStringLiteral("did not finish loading")), qPrintable(e.message));
+            QVERIFY2(e.message.contains(QStringLiteral("loaded again")), qPrintable(e.message));
+        }
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {1, 2}), 3);
+    }
+
+    void call_afterQuit_failsAtOnceWithoutEndingAnyRenderer()
+    {
+        auto loading = openPage(bindingPage());
+        const QString before = m_page->callText(QStringLiteral("stamp"));
+        const qint64 renderer = rendererOf(*m_page);
+        QStringList failures;
+        qint64 took = -1;
+        QTimer::singleShot(0, this, [&] {
+            QElapsedTimer elapsed;
+            elapsed.start();
+            QTimer::singleShot(100, qApp, [] { QCoreApplication::exit(0); });
+            for (const auto &call : std::initializer_list<std::function<void()>>{
+                     [&] { m_page->call(QStringLiteral("spin"), {3000}); }, // quit arrives while it waits
+                     [&] { m_page->call(QStringLiteral("add"), {1, 2}); },  // after the quit
+                     [&] {
+                         loading->loadFile(bindingPage());
+                         loading->call(QStringLiteral("add"), {1, 2});
+                     }}) {
+                try {
+                    call();
+                    failures << QStringLiteral("answered");
+                } catch (const PageError &e) {
+                    failures << e.message;
+                }
+            }
+            took = elapsed.elapsed();
+        });
+        QCoreApplication::exec();
+        QCOMPARE(failures.size(), 3);
+        for (const QString &f : std::as_const(failures))
+            QVERIFY2(f.contains(QStringLiteral("program is ending")), qPrintable(f));
+        QVERIFY2(took < 2500, qPrintable(QString::number(took)));
+        QCOMPARE(rendererOf(*m_page), renderer);
+        QCOMPARE(m_page->callText(QStringLiteral("stamp")), before);
+    }
+
+    void reports_ofOtherPages_arriveOnceAFailedCallEnds_data()
+    {
+        QTest::addColumn<bool>("closeThePage");
+        QTest::newRow("load never finishes") << false;
+        QTest::newRow("page closed during the call") << true;
+    }
+    void reports_ofOtherPages_arriveOnceAFailedCallEnds()
+    {
+        QFETCH(bool, closeThePage);
+        QSignalSpy statuses(m_page.get(), &Page::statusTextChanged);
+        auto failing = openPage(bindingPage());
+        // Reported while the other page's call waits.
+        m_page->view()->page()->runJavaScript(QStringLiteral("setTimeout(function () { statuses(5); }, 100)"));
+        if (closeThePage) {
+            QTimer::singleShot(300, this, [&] { failing.reset(); });
+            QVERIFY_THROWS_EXCEPTION(PageError, failing->call(QStringLiteral("spin"), {1500}));
+        } else {
+            failing->setCallTimeout(1500);
+            failing->loadHtml(hangsWhileLoadingFor(60000), QUrl::fromLocalFile(testDataDir()));
+            QVERIFY_THROWS_EXCEPTION(PageError, failing->call(QStringLiteral("add"), {1, 2}));
+        }
+        QVERIFY(harness::waitUntil([&] { return statuses.count() == 5; }, 5000));
+    }
+
+    void runWhenNoCallWaits_timerFiringDuringACall_runsItsWorkAfterTheCall()
+    {
+        QList<int> callsWaitingAtRun;
+        QTimer timer;
+        timer.setSingleShot(true);
+        connect(&timer, &QTimer::timeout, this, [&] {
+            WebPage::runWhenNoCallWaits(this, [&] { callsWaitingAtRun << WebPage::callsInProgress(); });
+        });
+        timer.start(50);
+        QCOMPARE(m_page->callInt(QStringLiteral("spin"), {400}), 400);
+        QVERIFY(!timer.isActive());
+        QVERIFY(callsWaitingAtRun.isEmpty());
+        QVERIFY(harness::waitUntil([&] { return !callsWaitingAtRun.isEmpty(); }, 5000));
+        QCOMPARE(callsWaitingAtRun, QList<int>{0});
+
+        // With no call waiting it runs at once; work whose context went is dropped.
+        WebPage::runWhenNoCallWaits(this, [&] { callsWaitingAtRun << -1; });
+        QCOMPARE(callsWaitingAtRun, QList<int>({0, -1}));
+        auto context = std::make_unique<QObject>();
+        QTimer::singleShot(50, this, [&] {
+            WebPage::runWhenNoCallWaits(context.get(), [&] { callsWaitingAtRun << -2; });
+            context.reset();
+        });
+        QCOMPARE(m_page->callInt(QStringLiteral("spin"), {400}), 400);
+        QVERIFY(!context);
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {1, 1}), 2);
+        QCOMPARE(callsWaitingAtRun, QList<int>({0, -1}));
     }
 
     void call_beforeAnyDocument_throws()
@@ -230,6 +378,22 @@ private slots:
         QCOMPARE(m_page->value(QStringLiteral("status")).toString(), QStringLiteral("@x:1"));
         m_page->setStatus(QString());
         QCOMPARE(m_page->value(QStringLiteral("status")).toString(), QString());
+    }
+
+    void status_setByProgram_isNotReportedBack()
+    {
+        // A handler that clears the status, as the command channel does.
+        QStringList seen;
+        connect(m_page.get(), &Page::statusTextChanged, this, [&](const QString &t) {
+            seen << t;
+            if (!t.isEmpty())
+                m_page->setStatus(QString());
+        });
+        m_page->setStatus(QStringLiteral("@x:1"));
+        m_page->setStatus(QString());
+        QCOMPARE(m_page->callInt(QStringLiteral("statuses"), {2}), 2);
+        QCOMPARE(m_page->callInt(QStringLiteral("add"), {1, 1}), 2);
+        QCOMPARE(seen, QStringList({QStringLiteral("@s:0"), QStringLiteral("@s:1")}));
     }
 
     void scriptError_reportsLineColumnAndName()

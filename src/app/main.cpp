@@ -486,7 +486,8 @@ void Tfrm::Selectmenutype1Click()
 
 void Tfrm::timerLoadDefaultTimer()
 {
-    if (!PageLoaded)
+    // Timers fire while a page call waits: try again on the next tick.
+    if (!PageLoaded || WebPage::callsInProgress() > 0)
         return;
     timerLoadDefault->stop();
     LoadDefaultProject();

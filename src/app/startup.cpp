@@ -16,6 +16,7 @@
 #include "project/loadpage.h"
 #include "project/project.h"
 
+#include <QLoggingCategory>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -49,6 +50,17 @@ TfrmItemParams *frmItemParams = nullptr;
 TfrmPreview *frmPreview = nullptr;
 TfrmSaveProject *frmSaveProject = nullptr;
 TfrmItemStyles *frmItemStyles = nullptr;
+
+void quietEngineLogging()
+{
+    if (!qEnvironmentVariableIsEmpty("PLIVEX_DEBUG"))
+        return;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--log-level"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --log-level=3").trimmed());
+    // The rules of QT_LOGGING_RULES still come after these.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.info=false\nqt.webenginecontext.info=false"));
+}
 
 void createWindows()
 {
@@ -109,6 +121,7 @@ int runProgram(int argc, char **argv)
     // local pages, so run without it there rather than not at all.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    quietEngineLogging();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     Application app(argc, argv);

@@ -14,6 +14,11 @@ class TfrmSaveProject;
 // settings, the menu type choice, then the message loop.
 int runProgram(int argc, char **argv);
 
+// Keeps the web engine's set-up chatter off stderr unless PLIVEX_DEBUG is
+// set: Chromium logs only fatal errors, Qt's informational messages are off.
+// Warnings and errors still reach stderr. Runs before the application object.
+void quietEngineLogging();
+
 // Creates the project and the eight windows once, in their order, with the
 // main window first, and wires them together; destroys them at the end.
 void createWindows();

@@ -40,7 +40,11 @@ const char kHookScript[] = R"JS(
     Object.defineProperty(window, 'status', {
       configurable: true,
       get: function () { return text; },
-      set: function (v) { text = String(v); log('\x01plivex:status:' + text); }
+      // The program sets the status past the report (a second argument).
+      set: function (v, quiet) {
+        text = String(v);
+        if (quiet !== true) log('\x01plivex:status:' + text);
+      }
     });
   } catch (e) {}
   window.addEventListener('error', function (e) {
@@ -72,14 +76,48 @@ int g_callsInProgress = 0;
 // Every page alive, so the call that ends last can hand on what waited.
 QList<QPointer<WebPage>> g_pages;
 
-struct CallState
+// Work held back until no call waits.
+struct HeldWork
 {
-    bool done = false;
-    QVariant result;
-    QEventLoop *loop = nullptr;
+    QPointer<QObject> context;
+    std::function<void()> work;
+};
+QList<HeldWork> g_heldWork;
+
+// A nested loop that tells whether it was ended by one of ours. Told to quit,
+// the application ends every loop, and a loop started afterwards returns at
+// once: neither is an answer or a time-out.
+class CallLoop
+{
+public:
+    void quit()
+    {
+        m_ours = true;
+        m_loop.quit();
+    }
+    // False when the application is quitting.
+    bool exec()
+    {
+        m_ours = false;
+        m_loop.exec(QEventLoop::ExcludeUserInputEvents);
+        return m_ours;
+    }
+
+private:
+    QEventLoop m_loop;
+    bool m_ours = false;
 };
 
 } // namespace
+
+struct WebPage::Call
+{
+    bool sent = false; // the script went to the renderer
+    bool done = false;
+    bool rendererEnded = false;
+    QVariant result;
+    CallLoop *loop = nullptr;
+};
 
 struct WebPage::Event
 {
@@ -142,6 +180,30 @@ int WebPage::callsInProgress()
     return g_callsInProgress;
 }
 
+void WebPage::runWhenNoCallWaits(QObject *context, std::function<void()> work)
+{
+    if (g_callsInProgress == 0)
+        work();
+    else
+        g_heldWork.append({context, std::move(work)});
+}
+
+void WebPage::lastCallEnded()
+{
+    // However the call ended, what waited for it goes on from the event
+    // loop: the pages' reports first, then the held work, each of which
+    // checks again in case another call is waiting by then.
+    for (const QPointer<WebPage> &page : std::as_const(g_pages))
+        if (page)
+            page->scheduleDelivery();
+    const QList<HeldWork> held = std::exchange(g_heldWork, {});
+    for (const HeldWork &h : held)
+        if (h.context)
+            QTimer::singleShot(0, h.context, [context = h.context, work = h.work] {
+                runWhenNoCallWaits(context, work);
+            });
+}
+
 WebPage::WebPage(QWidget *parentWidget)
     : Page(parentWidget)
     , m_pending(std::make_unique<QList<Event>>())
@@ -177,6 +239,10 @@ WebPage::WebPage(QWidget *parentWidget)
 WebPage::~WebPage()
 {
     g_pages.removeAll(this);
+    // Calls still waiting for this page get no answer.
+    for (Call *call : std::as_const(m_calls))
+        if (call->loop)
+            call->loop->quit();
     // A renderer ending now is this page going, not one to bring back.
     disconnect(m_page, nullptr, this, nullptr);
     if (m_view) {
@@ -268,6 +334,15 @@ void WebPage::onLoadFinished(bool ok)
 
 void WebPage::onRenderProcessTerminated(int)
 {
+    // Calls waiting for the renderer's answer will get none: they fail at
+    // once. Calls waiting for a load wait for the load below.
+    for (Call *call : std::as_const(m_calls)) {
+        if (!call->sent)
+            continue;
+        call->rendererEnded = true;
+        if (call->loop)
+            call->loop->quit();
+    }
     // A renderer that ended (ended by us after a hang, crashed, or ended
     // while serving another view) takes the document with it: load it again.
     m_hasDocument = false;
@@ -357,56 +432,79 @@ void WebPage::deliverPending()
     }
 }
 
-void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadline)
-{
-    if (!m_loading)
-        return;
-    QPointer<WebPage> self(this);
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    auto conn = connect(m_page, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
-    timer.start(static_cast<int>(qMax<qint64>(0, deadline.remainingTime())));
-    while (self && m_loading && timer.isActive())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!self)
-        throw PageError(function, QString(), QStringLiteral("The page was closed while %1 waited for it.").arg(function));
-    disconnect(conn);
-    if (m_loading)
-        throw PageError(function, pageName(),
-                        QStringLiteral("The page \"%1\" did not finish loading within %2 s.")
-                            .arg(pageName())
-                            .arg(callTimeout() / 1000.0));
-}
-
-namespace {
-
-// Counts a call as waiting for as long as it runs, whatever way it ends.
-class CallScope
+// Counts a call as waiting for as long as it runs, whatever way it ends, and
+// lets the page tell it when its renderer ends.
+class WebPage::CallScope
 {
 public:
-    explicit CallScope(int &pageDepth)
-        : m_pageDepth(pageDepth)
+    CallScope(WebPage *page, Call *call)
+        : m_page(page)
+        , m_call(call)
     {
-        ++m_pageDepth;
+        m_page->m_calls.append(call);
         ++g_callsInProgress;
     }
     ~CallScope()
     {
-        --g_callsInProgress;
-        if (m_alive)
-            --m_pageDepth;
+        if (m_page)
+            m_page->m_calls.removeOne(m_call);
+        if (--g_callsInProgress == 0)
+            lastCallEnded();
     }
-    // The page went away while the call waited: its counter went with it.
-    void pageGone() { m_alive = false; }
 
 private:
-    int &m_pageDepth;
-    bool m_alive = true;
+    QPointer<WebPage> m_page;
+    Call *m_call;
 };
 
-} // namespace
+QString WebPage::programEndingText(const QString &function) const
+{
+    return QStringLiteral("The program is ending; the call of %1 in the page \"%2\" was abandoned.").arg(function, pageName());
+}
+
+QString WebPage::rendererEndedText(const QString &function) const
+{
+    return QStringLiteral("The renderer of the page \"%1\" ended during the call of %2. "
+                          "The page is being loaded again.")
+        .arg(pageName(), function);
+}
+
+void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call)
+{
+    if (!m_loading)
+        return;
+    QPointer<WebPage> self(this);
+    const QString name = pageName();
+    CallLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    bool timedOut = false;
+    connect(&timer, &QTimer::timeout, &timer, [&] {
+        timedOut = true;
+        loop.quit();
+    });
+    connect(m_page, &QWebEnginePage::loadFinished, &timer, [&] { loop.quit(); });
+    timer.start(static_cast<int>(qMax<qint64>(0, deadline.remainingTime())));
+    call.loop = &loop;
+    bool ending = false;
+    while (self && m_loading && !timedOut && !ending)
+        ending = !loop.exec();
+    call.loop = nullptr;
+    if (!self)
+        throw PageError(function, name, QStringLiteral("The page was closed while %1 waited for it.").arg(function));
+    if (!m_loading)
+        return;
+    if (ending)
+        throw PageError(function, name, programEndingText(function));
+    // A page that hangs while loading would make every later call wait as
+    // long again.
+    recoverFromHang(m_page->renderProcessPid());
+    throw PageError(function, name,
+                    QStringLiteral("The page \"%1\" did not finish loading within %2 s. "
+                                   "The page was stopped and loaded again.")
+                        .arg(name)
+                        .arg(callTimeout() / 1000.0));
+}
 
 QVariantMap WebPage::evaluate(const QString &function, const QString &script)
 {
@@ -415,17 +513,21 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
     const QDeadlineTimer deadline(callTimeout());
     const QString name = pageName();
     QPointer<WebPage> self(this);
-    auto state = std::make_shared<CallState>();
+    auto state = std::make_shared<Call>();
+    qint64 renderer = 0;
+    bool ending = false;
     {
-        CallScope scope(m_callDepth);
-        waitForLoad(function, deadline);
+        CallScope scope(this, state.get());
+        waitForLoad(function, deadline, *state);
         if (!m_hasDocument)
             throw PageError(function, name,
                             QStringLiteral("The page \"%1\" holds no document; %2 cannot be called.").arg(name, function));
 
+        renderer = m_page->renderProcessPid();
         // The callback may come after a time-out, when this frame is gone: it
         // holds only a weak reference to the call's state.
-        std::weak_ptr<CallState> weak = state;
+        std::weak_ptr<Call> weak = state;
+        state->sent = true;
         m_page->runJavaScript(script, QWebEngineScript::MainWorld, [weak](const QVariant &v) {
             if (auto s = weak.lock()) {
                 s->done = true;
@@ -435,23 +537,26 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
             }
         });
         if (!state->done) {
-            QEventLoop loop;
+            CallLoop loop;
             QTimer timer;
             timer.setSingleShot(true);
-            connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+            connect(&timer, &QTimer::timeout, &timer, [&loop] { loop.quit(); });
             state->loop = &loop;
             timer.start(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            ending = !loop.exec();
             state->loop = nullptr;
         }
-        if (!self) {
-            scope.pageGone();
-            throw PageError(function, name, QStringLiteral("The page \"%1\" was closed during the call of %2.").arg(name, function));
-        }
     }
+    if (!self)
+        throw PageError(function, name, QStringLiteral("The page \"%1\" was closed during the call of %2.").arg(name, function));
 
     if (!state->done) {
-        recoverFromHang();
+        if (state->rendererEnded)
+            throw PageError(function, name, rendererEndedText(function));
+        // Quitting is not a hang: nothing is ended.
+        if (ending)
+            throw PageError(function, name, programEndingText(function));
+        recoverFromHang(renderer);
         flushAfterCall();
         throw PageError(function, name,
                         QStringLiteral("The page \"%1\" did not answer the call of %2 within %3 s. "
@@ -478,19 +583,19 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
 
 void WebPage::flushAfterCall()
 {
-    if (g_callsInProgress != 0)
-        return;
-    // Other pages' reports waited for this call; they follow from the event
-    // loop. This page's own come now, before the call's result.
-    for (const QPointer<WebPage> &page : std::as_const(g_pages))
-        if (page && page != this)
-            page->scheduleDelivery();
-    deliverPending();
+    // This page's own reports come now, before the call's result; the last
+    // call's end has scheduled the other pages'.
+    if (g_callsInProgress == 0)
+        deliverPending();
 }
 
-void WebPage::recoverFromHang()
+void WebPage::recoverFromHang(qint64 hungRenderer)
 {
     const qint64 pid = m_page->renderProcessPid();
+    // A renderer that has ended since is being replaced already; the new
+    // one did not hang.
+    if (hungRenderer > 0 && pid != hungRenderer)
+        return;
     m_hasDocument = false;
     m_loading = true; // calls wait until the document is back
     m_recovering = true;
@@ -563,8 +668,12 @@ QVariant WebPage::value(const QString &name)
 
 void WebPage::setStatus(const QString &text)
 {
+    // Set past the report: the program's own status text is no request of
+    // the page's, and reporting it would re-enter whoever set it.
     evaluate(QStringLiteral("status"),
-             QStringLiteral("(function(){window.status=%1;return{ok:true};})()").arg(jsStringLiteral(text)));
+             QStringLiteral("(function(){var d=Object.getOwnPropertyDescriptor(window,'status');"
+                            "if(d&&d.set)d.set.call(window,%1,true);else window.status=%1;return{ok:true};})()")
+                 .arg(jsStringLiteral(text)));
 }
 
 void WebPage::setRefreshAllowed(bool allowed)

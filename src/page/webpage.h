@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 class QDeadlineTimer;
@@ -15,8 +16,10 @@ class HostedWebEnginePage;
 //
 // Qt WebEngine only runs script asynchronously; a call waits for its answer in
 // a nested event loop that delivers no user input, bounded by the call time
-// limit. A page that does not answer in time has its renderer ended and its
-// document loaded again, and the call throws PageError saying so.
+// limit. A page that does not answer or finish loading in time has its
+// renderer ended and its document loaded again, and the call throws PageError
+// saying so. A call also fails at once when its renderer ends (the document is
+// loaded again) and, without ending anything, once the application is quitting.
 //
 // Status texts and script errors are caught by a script injected at document
 // creation and arrive through console messages. They are queued and delivered
@@ -50,9 +53,14 @@ public:
     QWidget *widget() const override;
     QWebEngineView *view() const { return m_view; }
 
-    // Number of calls waiting for an answer, over all pages. Timer-driven work
-    // (the preview countdown) checks it so it does not re-enter a call.
+    // Number of calls waiting for an answer, over all pages. Timers fire
+    // while a call waits; timer-driven work checks this so that it does not
+    // start calls inside another call.
     static int callsInProgress();
+    // Runs `work` now when no call waits, otherwise from the event loop once
+    // the last waiting call has ended, however it ended. Dropped when
+    // `context` is destroyed first.
+    static void runWhenNoCallWaits(QObject *context, std::function<void()> work);
 
     // The profile every hosted view uses: off the record, no cache, and only
     // local schemes reachable.
@@ -69,14 +77,21 @@ private:
     friend class HostedWebEnginePage;
 
     struct Event;
+    struct Call;
+    class CallScope;
     enum class LoadKind { None, File, Html, About };
 
     QVariantMap evaluate(const QString &function, const QString &script);
-    void waitForLoad(const QString &function, const QDeadlineTimer &deadline);
+    void waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call);
     void flushAfterCall();
+    static void lastCallEnded();
+    QString programEndingText(const QString &function) const;
+    QString rendererEndedText(const QString &function) const;
     void startLoad(LoadKind kind, const QString &what, const QUrl &url);
     void reloadLastDocument();
-    void recoverFromHang();
+    // Ends the renderer that hung (if it is still this page's) and loads
+    // the document again.
+    void recoverFromHang(qint64 hungRenderer);
     void installKeyFilter();
     void showContextMenu(const QPoint &pos);
 
@@ -99,7 +114,7 @@ private:
     bool m_programLoadPending = false;
     bool m_hasDocument = false;
     bool m_recovering = false;
-    int m_callDepth = 0;
+    QList<Call *> m_calls; // the calls to this page that wait, innermost last
     bool m_deliveryScheduled = false;
 
     LoadKind m_lastKind = LoadKind::None;

@@ -40,9 +40,12 @@ TfrmPreview::TfrmPreview(Project &project, QWidget *parent)
     timerUpdate = new QTimer(this);
     timerUpdate->setInterval(1000);
     timerUpdate->setSingleShot(true);
+    // The countdown may end while a page call waits; the update follows it.
     connect(timerUpdate, &QTimer::timeout, this, [this] {
-        if (cbAutoUpdate->isChecked())
-            spdUpdatePreviewClick();
+        WebPage::runWhenNoCallWaits(this, [this] {
+            if (cbAutoUpdate->isChecked())
+                spdUpdatePreviewClick();
+        });
     });
     connect(spdUpdatePreview, &QPushButton::clicked, this, &TfrmPreview::spdUpdatePreviewClick);
     LoadPreviewTemplate();

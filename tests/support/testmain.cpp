@@ -1,5 +1,7 @@
 #include "support/testmain.h"
 
+#include "app/startup.h"
+
 #include <QtGlobal>
 
 void prepareTestEnvironment()
@@ -10,5 +12,6 @@ void prepareTestEnvironment()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    quietEngineLogging();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }

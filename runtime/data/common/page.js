@@ -48,9 +48,9 @@
     pending = null;
     if (!p || !/^(color|font|image|url)$/.test(p.command)) return '';
     answer = answer == null ? '' : String(answer);
-    // A cancelled dialog answers the value as sent, less every "@" the
-    // channel strips; keep the field's own text then.
-    if (answer === p.sent.replace(/@/g, '')) return '';
+    // A cancelled dialog answers exactly the value as sent; keep the field's
+    // own text then. Every other answer is the user's choice.
+    if (answer === p.sent) return '';
     p.field.set(answer);
     p.field.lastSent = answer;
     // The item page's values reach the items only through an "item" command,
@@ -132,8 +132,11 @@
         swatch.classList.toggle('empty', !ok);
         input.classList.toggle('bad', !!field.get() && !ok);
       };
+      // An empty field opens the dialog at its default (or white), sent in
+      // lower case: the program answers a confirmed colour in upper case, so
+      // even that colour differs from what was sent and is taken.
       swatch.addEventListener('click', function () {
-        request('color', field, field.get() || fallback || '#FFFFFF');
+        request('color', field, field.get() || (fallback || '#FFFFFF').toLowerCase());
       });
       watchText(field, input, function (v) {
         v = v.trim().toUpperCase();
