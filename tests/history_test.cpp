@@ -1,6 +1,13 @@
 #include "project/history.h"
+#include "project/itemedits.h"
+#include "project/outline.h"
+#include "project/project.h"
+#include "project/projecthistory.h"
 #include "project/recoveryfile.h"
+#include "support/scripteddialogs.h"
 #include "support/testmain.h"
+
+#include <QItemSelectionModel>
 
 #include <QFile>
 #include <QProcess>
@@ -17,6 +24,36 @@ HistoryState state(const QString &text, const QString &change = {})
     s.change = change;
     return s;
 }
+
+QString outlineOf(const Project &p)
+{
+    QList<LeveledItem> all;
+    p.items().walk([&all](const QModelIndex &, const TItem &item, int level) { all.append({level, item}); });
+    return writeOutline(all);
+}
+
+// A project whose data text is its items as an outline, so undo can be
+// tested through every item operation without the pages.
+struct Undoable
+{
+    Undoable()
+        : history(project, selection,
+                  {[this] { return outlineOf(project); },
+                   [this](const QString &text) {
+                       project.items().clear();
+                       project.items().insertLeveled({}, 0, readOutline(text));
+                       return true;
+                   }},
+                  RecoveryFile(dir.path()))
+    {
+    }
+    ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    Project project;
+    QItemSelectionModel selection{&project.items()};
+    ItemEdits edits{project, selection};
+    ProjectHistory history;
+};
 
 } // namespace
 
@@ -109,6 +146,61 @@ private slots:
         QVERIFY(!file.read(out));
         file.remove();
         QVERIFY(!file.exists());
+    }
+
+    void projectHistory_undoRedoOfItemEdits_restoreTextSelectionAndModified()
+    {
+        Undoable u;
+        u.project.items().insertLeveled({}, 0, readOutline(QStringLiteral("A\nB\nC")));
+        u.history.reset();
+        QVERIFY(!u.history.canUndo());
+        u.selection.setCurrentIndex(u.project.items().index(2, 0), QItemSelectionModel::ClearAndSelect);
+        u.edits.MoveUp();
+        QVERIFY(u.history.quietTime.isActive());
+        QCOMPARE(u.history.undoText(), QStringLiteral("Undo Move Items"));
+        u.history.flush();
+        u.edits.Indent();
+        u.history.flush();
+        QCOMPARE(outlineOf(u.project), QStringLiteral("A\n\tC\nB"));
+        QVERIFY(u.history.recovery().exists());
+
+        QVERIFY(u.history.Undo());
+        QCOMPARE(outlineOf(u.project), QStringLiteral("A\nC\nB"));
+        QCOMPARE(u.selection.currentIndex(), u.project.items().index(1, 0));
+        QVERIFY(u.selection.isSelected(u.project.items().index(1, 0)));
+        QVERIFY(u.project.Modified());
+        QCOMPARE(u.history.redoText(), QStringLiteral("Redo Indent Items"));
+        QVERIFY(u.history.Undo());
+        QCOMPARE(outlineOf(u.project), QStringLiteral("A\nB\nC"));
+        // Back at the state on disk: nothing to save, nothing to recover.
+        QVERIFY(!u.project.Modified());
+        QVERIFY(!u.history.recovery().exists());
+        QVERIFY(u.history.Redo());
+        QCOMPARE(outlineOf(u.project), QStringLiteral("A\nC\nB"));
+
+        // A new change drops what could have been redone.
+        u.edits.AddItem();
+        u.history.flush();
+        QVERIFY(!u.history.canRedo());
+        QCOMPARE(u.history.undoText(), QStringLiteral("Undo Add Item"));
+    }
+
+    void projectHistory_savedAndDiscarded_removeTheRecoveryFile()
+    {
+        Undoable u;
+        u.history.reset();
+        u.edits.AddItem();
+        u.history.flush();
+        RecoveryFile::Contents c;
+        QVERIFY(u.history.recovery().read(c));
+        QCOMPARE(c.dataText, QStringLiteral("Item 1"));
+        u.history.saved();
+        QVERIFY(!u.history.recovery().exists());
+        u.edits.AddItem();
+        u.history.flush();
+        QVERIFY(u.history.recovery().exists());
+        u.history.discarded();
+        QVERIFY(!u.history.recovery().exists());
     }
 
     // Run as a child process by the test below: writes and dies at once.

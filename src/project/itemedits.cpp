@@ -71,7 +71,7 @@ void ItemEdits::TextEdited(const QModelIndex &index)
 {
     Q_UNUSED(index);
     SendItemParams();
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Rename Item"));
 }
 
 void ItemEdits::AddItem()
@@ -80,7 +80,7 @@ void ItemEdits::AddItem()
     const QModelIndex focused = m_selection.currentIndex();
     const QModelIndex parent = focused.isValid() ? focused.parent() : QModelIndex();
     const QModelIndex added = tree.append(parent, m_project.newItemRecord());
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Add Item"));
     if (parent.isValid())
         emit tree.expandRequested(parent);
     // The selection change makes it the current item and shows it.
@@ -98,7 +98,7 @@ void ItemEdits::AddSubitem()
         if (!focused.isValid() || !roomBelow(focused))
             return;
         tree.append(focused, m_project.newItemRecord());
-        m_project.MarkModified();
+        m_project.MarkModified(QStringLiteral("Add Subitem"));
         emit tree.expandRequested(focused);
         return;
     }
@@ -117,7 +117,7 @@ void ItemEdits::AddSubitem()
         added = true;
     }
     if (added)
-        m_project.MarkModified();
+        m_project.MarkModified(QStringLiteral("Add Subitem"));
 }
 
 void ItemEdits::DeleteSelected()
@@ -127,7 +127,7 @@ void ItemEdits::DeleteSelected()
     m_project.items().remove(selectedItems());
     m_project.CurrentItem = nullptr;
     SendItemParams();
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Delete Items"));
 }
 
 void ItemEdits::DeleteAll()
@@ -141,7 +141,7 @@ void ItemEdits::DeleteAll()
     // Removing items is a change like any other: unmarked, it would be lost
     // without a question on close.
     if (hadItems)
-        m_project.MarkModified();
+        m_project.MarkModified(QStringLiteral("Delete All Items"));
 }
 
 void ItemEdits::Drop(const QModelIndex &target, Placement placement, bool copy)
@@ -153,13 +153,7 @@ void ItemEdits::Drop(const QModelIndex &target, Placement placement, bool copy)
     else
         tree.move(items, target, placement, maxLevels());
     SendItemParams();
-    m_project.MarkModified();
-}
-
-void ItemEdits::afterChange()
-{
-    SendItemParams();
-    m_project.MarkModified();
+    m_project.MarkModified(copy ? QStringLiteral("Copy Items") : QStringLiteral("Move Items"));
 }
 
 void ItemEdits::MoveUp()
@@ -167,7 +161,7 @@ void ItemEdits::MoveUp()
     if (!m_selection.hasSelection())
         return;
     m_project.items().moveUp(selectedItems());
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Move Items"));
 }
 
 void ItemEdits::MoveDown()
@@ -175,7 +169,7 @@ void ItemEdits::MoveDown()
     if (!m_selection.hasSelection())
         return;
     m_project.items().moveDown(selectedItems());
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Move Items"));
 }
 
 void ItemEdits::Indent()
@@ -183,7 +177,7 @@ void ItemEdits::Indent()
     if (!m_selection.hasSelection())
         return;
     m_project.items().indent(selectedItems(), maxLevels());
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Indent Items"));
 }
 
 void ItemEdits::Outdent()
@@ -191,7 +185,7 @@ void ItemEdits::Outdent()
     if (!m_selection.hasSelection())
         return;
     m_project.items().outdent(selectedItems());
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Outdent Items"));
 }
 
 void ItemEdits::SelectAll()
@@ -219,7 +213,8 @@ QMimeData *ItemEdits::Cut()
         return mime;
     m_project.items().remove(selectedItems());
     m_project.CurrentItem = nullptr;
-    afterChange();
+    SendItemParams();
+    m_project.MarkModified(QStringLiteral("Cut Items"));
     return mime;
 }
 
@@ -275,5 +270,5 @@ void ItemEdits::Insert(const QList<LeveledItem> &items)
         if (i.parent() == parent)
             tops << i;
     select(tops, tops.value(0));
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Paste Items"));
 }

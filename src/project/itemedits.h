@@ -60,7 +60,6 @@ public:
 private:
     QModelIndexList selectedItems() const;
     void select(const QModelIndexList &items, const QModelIndex &current);
-    void afterChange();
 
     Project &m_project;
     QItemSelectionModel &m_selection;

@@ -20,10 +20,24 @@ void Project::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-void Project::MarkModified()
+void Project::MarkModified(const QString &change)
 {
+    if (!change.isEmpty())
+        m_change = change;
     setModified(true);
     emit marked();
+}
+
+QString Project::takeChange()
+{
+    QString change = pendingChange();
+    m_change.clear();
+    return change;
+}
+
+QString Project::pendingChange() const
+{
+    return m_change.isEmpty() ? QStringLiteral("Parameter Change") : m_change;
 }
 
 TItem Project::newItemRecord()

@@ -32,8 +32,13 @@ public:
 
     bool Modified() const { return m_modified; }
     void setModified(bool modified);
-    // Every change of the project goes through here.
-    void MarkModified();
+    // Every change of the project goes through here; `change` names it for
+    // the undo history ("Move Items"). Unnamed changes are parameter edits.
+    void MarkModified(const QString &change = {});
+    // The name of the latest change since the last call, and forgets it.
+    QString takeChange();
+    // The same without forgetting it.
+    QString pendingChange() const;
 
     ItemTree &items() { return m_items; }
     const ItemTree &items() const { return m_items; }
@@ -57,5 +62,6 @@ private:
     void forgetRemovedCurrentItem(const QModelIndex &parent, int first, int last);
 
     bool m_modified = false;
+    QString m_change;
     ItemTree m_items;
 };

@@ -110,7 +110,7 @@ StyleEdits::StyleEdits(Project &project, std::array<StyleList *, 2> lists,
             if (kind == m_kind && row == selectedPosition())
                 emit nameShown(m_project.styles(kind).at(row).Name);
             namesChanged();
-            m_project.MarkModified();
+            m_project.MarkModified(QStringLiteral("Rename Style"));
         });
     }
 }
@@ -187,7 +187,7 @@ void StyleEdits::Add()
     style.ParamsList = page->callText(QStringLiteral("qrn_getParamsList"), {QString()});
     style.StylesArray = page->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
     namesChanged();
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Add Style"));
 }
 
 void StyleEdits::Duplicate()
@@ -197,7 +197,7 @@ void StyleEdits::Duplicate()
         const TStyle copy = *source;
         m_selections[m_kind]->clear();
         select(m_lists[m_kind]->append(copy));
-        m_project.MarkModified();
+        m_project.MarkModified(QStringLiteral("Duplicate Style"));
     }
     namesChanged();
 }
@@ -218,7 +218,7 @@ void StyleEdits::DeleteSelected()
     namesChanged();
     if (m_links.SendItemParams)
         m_links.SendItemParams();
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Delete Style"));
 }
 
 void StyleEdits::DeleteAll()
@@ -233,7 +233,7 @@ void StyleEdits::DeleteAll()
     namesChanged();
     if (m_links.SendItemParams)
         m_links.SendItemParams();
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Delete All Styles"));
 }
 
 void StyleEdits::moveSelected(int step)
@@ -247,7 +247,7 @@ void StyleEdits::moveSelected(int step)
     namesChanged();
     if (m_links.SendItemParams)
         m_links.SendItemParams();
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Move Style"));
 }
 
 void StyleEdits::MoveUp()
@@ -278,7 +278,7 @@ void StyleEdits::StatusTextChange(Page *view, const QString &text)
         return; // a change with no style to keep it
     style->ParamsList = view->callText(QStringLiteral("qrn_getParamsList"), {QString()});
     style->StylesArray = view->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
-    m_project.MarkModified();
+    m_project.MarkModified(QStringLiteral("Style Change"));
 }
 
 void StyleEdits::Close()

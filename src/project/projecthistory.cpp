@@ -1,0 +1,172 @@
+#include "project/projecthistory.h"
+
+#include "project/project.h"
+
+#include <QDateTime>
+#include <QItemSelectionModel>
+
+namespace {
+
+QList<int> pathOf(const QModelIndex &index)
+{
+    QList<int> path;
+    for (QModelIndex i = index; i.isValid(); i = i.parent())
+        path.prepend(i.row());
+    return path;
+}
+
+QModelIndex indexAt(const QAbstractItemModel &model, const QList<int> &path)
+{
+    QModelIndex i;
+    for (int row : path) {
+        i = model.index(row, 0, i);
+        if (!i.isValid())
+            return {};
+    }
+    return i;
+}
+
+} // namespace
+
+ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection, Access access,
+                               RecoveryFile recovery, QObject *parent)
+    : QObject(parent)
+    , m_project(project)
+    , m_selection(selection)
+    , m_access(std::move(access))
+    , m_recovery(std::move(recovery))
+{
+    quietTime.setSingleShot(true);
+    quietTime.setInterval(1000);
+    connect(&quietTime, &QTimer::timeout, this, &ProjectHistory::record);
+    connect(&m_project, &Project::marked, this, [this] {
+        if (!m_restoring && m_started)
+            quietTime.start();
+    });
+}
+
+HistoryState ProjectHistory::capture(const QString &change) const
+{
+    HistoryState state;
+    state.dataText = m_access.dataText();
+    for (const QModelIndex &i : m_selection.selectedRows())
+        state.selected << pathOf(i);
+    state.focused = pathOf(m_selection.currentIndex());
+    state.change = change;
+    return state;
+}
+
+void ProjectHistory::reset()
+{
+    quietTime.stop();
+    m_history.reset(capture(QString()), !m_project.Modified());
+    m_started = true;
+    keepRecovery();
+    emit changed();
+}
+
+void ProjectHistory::record()
+{
+    quietTime.stop();
+    if (!m_started)
+        return;
+    const QString change = m_project.takeChange();
+    if (m_history.record(capture(change)))
+        emit changed();
+    keepRecovery();
+}
+
+void ProjectHistory::flush()
+{
+    if (quietTime.isActive())
+        record();
+}
+
+void ProjectHistory::saved()
+{
+    flush();
+    m_history.markSaved();
+    m_recovery.remove();
+}
+
+void ProjectHistory::discarded()
+{
+    quietTime.stop();
+    m_recovery.remove();
+}
+
+void ProjectHistory::keepRecovery()
+{
+    if (!m_project.Modified()) {
+        m_recovery.remove();
+        return;
+    }
+    RecoveryFile::Contents contents;
+    contents.dataText = m_history.current()->dataText;
+    contents.menuType = m_project.MenuType;
+    contents.fileName = m_project.CurrentFileName;
+    contents.written = QDateTime::currentDateTimeUtc();
+    // A failure here costs only the safety net; the project itself is intact.
+    m_recovery.write(contents);
+}
+
+bool ProjectHistory::restore(const HistoryState *state)
+{
+    if (!state)
+        return false;
+    m_restoring = true;
+    const QString fileName = m_project.CurrentFileName;
+    const bool loaded = m_access.loadText(state->dataText);
+    m_project.CurrentFileName = fileName;
+    QItemSelection selection;
+    for (const QList<int> &path : state->selected) {
+        const QModelIndex i = indexAt(m_project.items(), path);
+        if (i.isValid())
+            selection.select(i, i);
+    }
+    m_selection.setCurrentIndex(indexAt(m_project.items(), state->focused), QItemSelectionModel::NoUpdate);
+    m_selection.select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // The preview follows; the project is unchanged exactly when it is back
+    // at the state on disk.
+    m_project.MarkModified();
+    m_project.takeChange();
+    m_project.setModified(!m_history.currentIsSaved());
+    m_restoring = false;
+    keepRecovery();
+    emit changed();
+    return loaded;
+}
+
+bool ProjectHistory::Undo()
+{
+    flush();
+    return restore(m_history.undo());
+}
+
+bool ProjectHistory::Redo()
+{
+    flush();
+    return restore(m_history.redo());
+}
+
+bool ProjectHistory::canUndo() const
+{
+    return m_history.canUndo() || quietTime.isActive();
+}
+
+bool ProjectHistory::canRedo() const
+{
+    return m_history.canRedo() && !quietTime.isActive();
+}
+
+QString ProjectHistory::undoText() const
+{
+    if (quietTime.isActive())
+        return QStringLiteral("Undo ") + (m_project.pendingChange());
+    return m_history.canUndo() ? QStringLiteral("Undo ") + m_history.undoChange() : QStringLiteral("Undo");
+}
+
+QString ProjectHistory::redoText() const
+{
+    return canRedo() ? QStringLiteral("Redo ") + m_history.redoChange() : QStringLiteral("Redo");
+}

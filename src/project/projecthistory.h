@@ -1,0 +1,71 @@
+#pragma once
+
+#include "project/history.h"
+#include "project/recoveryfile.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class Project;
+class QItemSelectionModel;
+
+// Undo and redo for the whole project, and the recovery file. After each
+// burst of changes (one second without another) the project's data text is
+// recorded with the selection; Undo and Redo load a recorded text back.
+class ProjectHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Access
+    {
+        // The project's data text as the writer builds it.
+        std::function<QString()> dataText;
+        // Loads a data text into the project (reset and read); false if it failed.
+        std::function<bool(const QString &)> loadText;
+    };
+
+    ProjectHistory(Project &project, QItemSelectionModel &selection, Access access, RecoveryFile recovery,
+                   QObject *parent = nullptr);
+
+    // Starts anew from the project as it is now (New, Open, type change).
+    void reset();
+    // Records a pending burst of changes now (before save, open, New...).
+    void flush();
+    // The project was written to its file: the current state is the saved one.
+    void saved();
+    // The unsaved changes were let go: nothing to recover any more.
+    void discarded();
+
+    bool Undo();
+    bool Redo();
+    // "Undo Move Items", or "Undo" when there is nothing to undo.
+    QString undoText() const;
+    QString redoText() const;
+    bool canUndo() const;
+    bool canRedo() const;
+    const History &history() const { return m_history; }
+    RecoveryFile &recovery() { return m_recovery; }
+
+    // The quiet time after the last change; tests shorten it.
+    QTimer quietTime;
+
+signals:
+    // What Undo and Redo can do has changed.
+    void changed();
+
+private:
+    HistoryState capture(const QString &change) const;
+    void record();
+    bool restore(const HistoryState *state);
+    void keepRecovery();
+
+    Project &m_project;
+    QItemSelectionModel &m_selection;
+    Access m_access;
+    RecoveryFile m_recovery;
+    History m_history;
+    bool m_restoring = false;
+    bool m_started = false;
+};
