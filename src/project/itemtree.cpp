@@ -541,106 +541,76 @@ QModelIndexList ItemTree::insertLeveled(const QModelIndex &parentIndex, int row,
     return out;
 }
 
-QModelIndexList ItemTree::moveUp(const QModelIndexList &items)
+template<typename Moves>
+QModelIndexList ItemTree::relayout(const QModelIndexList &items, Moves moves)
 {
-    QList<QPersistentModelIndex> tops;
+    std::vector<Node *> tops;
     for (const QModelIndex &i : topMost(items))
-        tops << QPersistentModelIndex(i);
-    // Per parent from the first row down: an item moves up unless it is at
-    // the top or behind a selected item that could not move.
-    QHash<const Node *, int> limit;
+        tops.push_back(node(i));
     beginRelayout();
-    for (const QPersistentModelIndex &i : tops) {
-        Node *n = node(i);
-        int &free = limit[n->parent];
-        if (n->row > free) {
-            moveNode(n, n->parent, n->row - 1);
-            free = n->row + 1;
-        } else {
-            free = n->row + 1;
-        }
-    }
+    moves(tops);
     endRelayout();
     changed();
     QModelIndexList out;
-    for (const QPersistentModelIndex &i : tops)
-        out << QModelIndex(i);
+    for (const Node *n : tops)
+        out << indexOfNode(n);
     return out;
+}
+
+QModelIndexList ItemTree::moveUp(const QModelIndexList &items)
+{
+    return relayout(items, [this](const std::vector<Node *> &tops) {
+        // Per parent from the first row down: an item moves up unless it is
+        // at the top or behind a selected item that could not move.
+        QHash<const Node *, int> free;
+        for (Node *n : tops) {
+            if (n->row > free.value(n->parent, 0))
+                moveNode(n, n->parent, n->row - 1);
+            free[n->parent] = n->row + 1;
+        }
+    });
 }
 
 QModelIndexList ItemTree::moveDown(const QModelIndexList &items)
 {
-    QList<QPersistentModelIndex> tops;
-    for (const QModelIndex &i : topMost(items))
-        tops << QPersistentModelIndex(i);
-    QHash<const Node *, int> limit;
-    beginRelayout();
-    for (qsizetype k = tops.size() - 1; k >= 0; --k) {
-        Node *n = node(tops[k]);
-        const int last = static_cast<int>(n->parent->children.size()) - 1;
-        if (!limit.contains(n->parent))
-            limit.insert(n->parent, last);
-        int &free = limit[n->parent];
-        if (n->row < free) {
-            moveNode(n, n->parent, n->row + 2);
-            free = n->row - 1;
-        } else {
-            free = n->row - 1;
+    return relayout(items, [this](const std::vector<Node *> &tops) {
+        QHash<const Node *, int> free;
+        for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+            Node *n = *it;
+            const int last = static_cast<int>(n->parent->children.size()) - 1;
+            if (n->row < free.value(n->parent, last))
+                moveNode(n, n->parent, n->row + 2);
+            free[n->parent] = n->row - 1;
         }
-    }
-    endRelayout();
-    changed();
-    QModelIndexList out;
-    for (const QPersistentModelIndex &i : tops)
-        out << QModelIndex(i);
-    return out;
+    });
 }
 
 QModelIndexList ItemTree::indent(const QModelIndexList &items, int maxLevels)
 {
-    QList<QPersistentModelIndex> tops;
-    for (const QModelIndex &i : topMost(items))
-        tops << QPersistentModelIndex(i);
     QList<const Node *> expand;
-    beginRelayout();
-    for (const QPersistentModelIndex &i : tops) {
-        Node *n = node(i);
-        if (n->row == 0)
-            continue;
-        Node *previous = n->parent->children[static_cast<size_t>(n->row - 1)].get();
-        if (!fitsLevels(previous, n, maxLevels))
-            continue;
-        if (moveNode(n, previous, static_cast<int>(previous->children.size())))
-            expand << previous;
-    }
-    endRelayout();
+    QModelIndexList out = relayout(items, [&](const std::vector<Node *> &tops) {
+        for (Node *n : tops) {
+            if (n->row == 0)
+                continue;
+            Node *previous = n->parent->children[static_cast<size_t>(n->row - 1)].get();
+            if (fitsLevels(previous, n, maxLevels) && moveNode(n, previous, static_cast<int>(previous->children.size())))
+                expand << previous;
+        }
+    });
     for (const Node *p : expand)
         emit expandRequested(indexOfNode(p));
-    changed();
-    QModelIndexList out;
-    for (const QPersistentModelIndex &i : tops)
-        out << QModelIndex(i);
     return out;
 }
 
 QModelIndexList ItemTree::outdent(const QModelIndexList &items)
 {
-    QList<QPersistentModelIndex> tops;
-    for (const QModelIndex &i : topMost(items))
-        tops << QPersistentModelIndex(i);
-    // From the last, so items that leave the same parent keep their order.
-    beginRelayout();
-    for (qsizetype k = tops.size() - 1; k >= 0; --k) {
-        Node *n = node(tops[k]);
-        Node *p = n->parent;
-        if (p == m_root.get())
-            continue;
-        moveNode(n, p->parent, p->row + 1);
-    }
-    endRelayout();
-    changed();
-    QModelIndexList out;
-    for (const QPersistentModelIndex &i : tops)
-        out << QModelIndex(i);
-    return out;
+    return relayout(items, [this](const std::vector<Node *> &tops) {
+        // From the last, so items that leave the same parent keep their order.
+        for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+            Node *n = *it;
+            Node *p = n->parent;
+            if (p != m_root.get())
+                moveNode(n, p->parent, p->row + 1);
+        }
+    });
 }

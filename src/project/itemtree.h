@@ -117,6 +117,10 @@ private:
     std::unique_ptr<Node> copyOf(const Node *n) const;
     bool moveNode(Node *n, Node *newParent, int row);
     void beginRelayout();
+    // Runs `moves` on the top-most of `items` as one layout change; answers
+    // the same items where they are afterwards.
+    template<typename Moves>
+    QModelIndexList relayout(const QModelIndexList &items, Moves moves);
     void endRelayout();
     bool destinationFor(const Node *target, Placement placement, const Node *anchor, Node *&parent, int &row) const;
     bool fitsLevels(const Node *parent, const Node *n, int maxLevels) const;
