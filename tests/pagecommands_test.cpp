@@ -237,6 +237,14 @@ private slots:
         frm->vtItems->selectionModel()->clearSelection();
         QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
         QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
+
+        // A new project takes the items away without a selection change.
+        const QModelIndex b = addItem(QStringLiteral("B"));
+        select({b}, b);
+        QCOMPARE(runJs(page, disabled), QStringLiteral("false"));
+        frm->NewProjectExecute();
+        QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
+        QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
     }
 
     void changedParameter_thenNew_asksToSave()

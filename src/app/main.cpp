@@ -414,6 +414,10 @@ void Tfrm::ResetProject()
     m_project.ItemCounter = 0;
     m_project.items().clear();
     m_project.CurrentItem = nullptr;
+    // Clearing the tree reports no selection change: the item page must
+    // still stop showing the item that went.
+    if (m_windows.itemParams)
+        itemEdits->SendItemParams();
     if (m_windows.preview)
         m_windows.preview->stopCountdown();
     m_project.setModified(false);

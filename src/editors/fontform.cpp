@@ -183,6 +183,10 @@ TfrmFont::TfrmFont(QWidget *parent)
         unitButtons << b;
     }
     lblUnits = new QLabel(CurrentUnit, this);
+    // Set apart from the unit buttons beside it.
+    QFont bold = lblUnits->font();
+    bold.setBold(true);
+    lblUnits->setFont(bold);
     units->addSpacing(6);
     units->addWidget(lblUnits);
     units->addStretch();
