@@ -100,24 +100,6 @@ private slots:
         QCOMPARE(FontValuePart(value, 2), family);
     }
 
-    void leadingDigits_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("digits");
-        QTest::newRow("px") << "12px" << "12";
-        QTest::newRow("pt") << "12pt" << "12";
-        QTest::newRow("none") << "medium" << "";
-        QTest::newRow("fraction") << "1.5em" << "1";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("all digits") << "150" << "150";
-    }
-    void leadingDigits()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, digits);
-        QCOMPARE(LeadingDigits(text), digits);
-    }
-
     void cssFamilyName_data()
     {
         QTest::addColumn<QString>("family");

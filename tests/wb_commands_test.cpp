@@ -58,6 +58,26 @@ QModelIndex addItem(Project &project, const QString &text)
     return project.items().append({}, record);
 }
 
+// The item parameters window over a substitute page that answers field
+// values with "New", wired to the channel with a selection of the items.
+struct ItemChannel : Channel
+{
+    ItemChannel()
+    {
+        itemPage.completeLoad();
+        itemPage.setAnswer(QStringLiteral("qrn_setValue"), QString());
+        itemPage.setAnswer(QStringLiteral("qrn_getItemParam"), QStringLiteral("New"));
+        window.wbItemParams = &itemPage;
+        window.setItemSelection(&selection);
+        setPageCommandTargets({&project, nullptr, &window, {}});
+    }
+    void select(const QModelIndex &item) { selection.select(item, QItemSelectionModel::Select | QItemSelectionModel::Rows); }
+
+    TfrmItemParams window{project};
+    FakePage itemPage;
+    QItemSelectionModel selection{&project.items()};
+};
+
 } // namespace
 
 class WbCommandsTest : public QObject
@@ -103,25 +123,6 @@ private slots:
         QVERIFY(!IsPageCommand(nullptr, QStringLiteral("@modified:")));
     }
 
-    void hexPairValue_data()
-    {
-        QTest::addColumn<QString>("pair");
-        QTest::addColumn<int>("value");
-        QTest::newRow("00") << "00" << 0;
-        QTest::newRow("ff") << "ff" << 255;
-        QTest::newRow("FF") << "FF" << 255;
-        QTest::newRow("a0") << "a0" << 160;
-        QTest::newRow("09") << "09" << 9;
-        QTest::newRow("other characters count 0") << "g1" << 1;
-        QTest::newRow("both other") << "#z" << 0;
-    }
-    void hexPairValue()
-    {
-        QFETCH(QString, pair);
-        QFETCH(int, value);
-        QCOMPARE(HexPairValue(pair[0], pair[1]), value);
-    }
-
     void hexToColor_data()
     {
         QTest::addColumn<QString>("text");
@@ -131,7 +132,8 @@ private slots:
         QTest::newRow("first six of seven") << "1234567" << QColor(0x12, 0x34, 0x56);
         QTest::newRow("short: zeros in front, no shorthand") << "abc" << QColor(0x00, 0x0a, 0xbc);
         QTest::newRow("empty: black") << "" << QColor(0, 0, 0);
-        QTest::newRow("not hexadecimal") << "zz80zz" << QColor(0, 0x80, 0);
+        QTest::newRow("not hexadecimal counts 0") << "zz80z1" << QColor(0, 0x80, 0x01);
+        QTest::newRow("lower and upper case") << "aBcDeF" << QColor(0xab, 0xcd, 0xef);
     }
     void hexToColor()
     {
@@ -155,25 +157,6 @@ private slots:
         QFETCH(QString, hex);
         QCOMPARE(ColorToHex(color), hex);
         QCOMPARE(HexToColor(hex), color);
-    }
-
-    void relativeToProject_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("inside") << "/site/images/a.gif" << "/site/" << "images/a.gif";
-        QTest::newRow("outside") << "/pics/a.gif" << "/site/" << "/pics/a.gif";
-        QTest::newRow("folder name further on") << "/backup/site/a.gif" << "/site/" << "/backup/site/a.gif";
-        QTest::newRow("case matters") << "/Site/a.gif" << "/site/" << "/Site/a.gif";
-        QTest::newRow("no folder") << "/site/a.gif" << "" << "/site/a.gif";
-    }
-    void relativeToProject()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, folder);
-        QFETCH(QString, expected);
-        QCOMPARE(RelativeToProject(path, folder), expected);
     }
 
     void color_confirmedOrCancelled_data()
@@ -227,6 +210,7 @@ private slots:
         QTest::newRow("cancelled keeps an @ of the value") << "@url:mailto:info@example.com" << ""
                                                            << "mailto:info@example.com" << pages;
         QTest::newRow("link") << "@url:" << "/site/about us.html" << "about us.html" << pages;
+        QTest::newRow("folder case matters") << "@url:" << "/Site/a.html" << "/Site/a.html" << pages;
     }
     void pickFile()
     {
@@ -333,31 +317,25 @@ private slots:
 
     void channelBusy_dropsStatusTextsUntilTheCommandEnds()
     {
-        Channel ch;
-        Project project;
-        TfrmItemParams window(project);
-        FakePage itemPage;
-        itemPage.completeLoad();
-        itemPage.setAnswer(QStringLiteral("qrn_setValue"), QString());
-        window.wbItemParams = &itemPage;
+        ItemChannel ch;
         bool idleInDialog = true;
         ch.dialogs.whileColorDialogOpen = [&] {
             idleInDialog = ChannelIdle;
-            // A second swatch clicked while the dialog is open.
-            window.wbItemParamsStatusTextChange(QStringLiteral("@color:#00ff00"));
+            // A swatch of the item page clicked while the dialog is open.
+            ch.window.wbItemParamsStatusTextChange(QStringLiteral("@color:#00ff00"));
         };
         DispatchPageCommand(&ch.page, QStringLiteral("@color:#ff0000"), ch.slot);
         QVERIFY(!idleInDialog);
         QCOMPARE(ch.dialogs.colorRequests.size(), 1);
-        QVERIFY(itemPage.calls.isEmpty());
+        QVERIFY(ch.itemPage.calls.isEmpty());
         QVERIFY(ChannelIdle);
 
         // Once idle, the same text is handled.
         ch.dialogs.whileColorDialogOpen = nullptr;
-        window.wbItemParamsStatusTextChange(QStringLiteral("@color:#00ff00"));
+        ch.window.wbItemParamsStatusTextChange(QStringLiteral("@color:#00ff00"));
         QCOMPARE(ch.dialogs.colorRequests.size(), 2);
-        QCOMPARE(itemPage.callsTo(QStringLiteral("qrn_setValue")).size(), 1);
-        QCOMPARE(window.CommandSlot, QStringLiteral("#00ff00"));
+        QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_setValue")).size(), 1);
+        QCOMPARE(ch.window.CommandSlot, QStringLiteral("#00ff00"));
     }
 
     void failingAnswer_leavesChannelIdle()
@@ -377,16 +355,7 @@ private slots:
     void itemCommand_writesEverySelectedItem()
     {
         QFETCH(int, field);
-        Channel ch;
-        TfrmItemParams window(ch.project);
-        FakePage itemPage;
-        itemPage.completeLoad();
-        itemPage.setAnswer(QStringLiteral("qrn_setValue"), QString());
-        itemPage.setAnswer(QStringLiteral("qrn_getItemParam"), QStringLiteral("New"));
-        window.wbItemParams = &itemPage;
-        QItemSelectionModel selection(&ch.project.items());
-        window.setItemSelection(&selection);
-        setPageCommandTargets({&ch.project, nullptr, &window, {}});
+        ItemChannel ch;
 
         const QModelIndex a = addItem(ch.project, QStringLiteral("A"));
         const QModelIndex b = addItem(ch.project, QStringLiteral("B"));
@@ -395,14 +364,14 @@ private slots:
         const QModelIndex c = ch.project.items().append(b, sub);
         const QModelIndex d = addItem(ch.project, QStringLiteral("D"));
         for (const QModelIndex &i : {a, c, d})
-            selection.select(i, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            ch.select(i);
         QSignalSpy repainted(&ch.project.items(), &QAbstractItemModel::dataChanged);
         QSignalSpy marked(&ch.project, &Project::marked);
 
-        window.wbItemParamsStatusTextChange(QStringLiteral("@item%1:").arg(field));
+        ch.window.wbItemParamsStatusTextChange(QStringLiteral("@item%1:").arg(field));
 
-        QCOMPARE(itemPage.callsTo(QStringLiteral("qrn_getItemParam")).size(), 1);
-        QCOMPARE(itemPage.callsTo(QStringLiteral("qrn_getItemParam")).at(0).args, PageArgs{field});
+        QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_getItemParam")).size(), 1);
+        QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_getItemParam")).at(0).args, PageArgs{field});
         const auto n = static_cast<size_t>(field);
         for (const QModelIndex &i : {a, c, d})
             QCOMPARE(ch.project.items().record(i)->Params[n], QStringLiteral("New"));
@@ -412,25 +381,16 @@ private slots:
             QCOMPARE(ch.project.items().data(d).toString(), QStringLiteral("New"));
         QCOMPARE(marked.count(), 1);
         // Answered with the value as sent.
-        QCOMPARE(itemPage.callsTo(QStringLiteral("qrn_setValue")).size(), 1);
-        QCOMPARE(itemPage.callsTo(QStringLiteral("qrn_setValue")).at(0).args, PageArgs{QString()});
+        QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_setValue")).size(), 1);
+        QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_setValue")).at(0).args, PageArgs{QString()});
     }
 
     void itemCommand_noSelection_changesNothingButMarks()
     {
-        Channel ch;
-        TfrmItemParams window(ch.project);
-        FakePage itemPage;
-        itemPage.completeLoad();
-        itemPage.setAnswer(QStringLiteral("qrn_setValue"), QString());
-        itemPage.setAnswer(QStringLiteral("qrn_getItemParam"), QStringLiteral("New"));
-        window.wbItemParams = &itemPage;
-        QItemSelectionModel selection(&ch.project.items());
-        window.setItemSelection(&selection);
-        setPageCommandTargets({&ch.project, nullptr, &window, {}});
+        ItemChannel ch;
         const QModelIndex a = addItem(ch.project, QStringLiteral("A"));
         QSignalSpy marked(&ch.project, &Project::marked);
-        window.wbItemParamsStatusTextChange(QStringLiteral("@item0:"));
+        ch.window.wbItemParamsStatusTextChange(QStringLiteral("@item0:"));
         QCOMPARE(ch.project.items().record(a)->Params[0], QStringLiteral("A"));
         QCOMPARE(marked.count(), 1);
     }
@@ -444,30 +404,21 @@ private slots:
     void itemCommand_badFieldNumber_isRefusedAndChannelGoesOn()
     {
         QFETCH(QString, name);
-        Channel ch;
-        TfrmItemParams window(ch.project);
-        FakePage itemPage;
-        itemPage.completeLoad();
-        itemPage.setAnswer(QStringLiteral("qrn_setValue"), QString());
-        itemPage.setAnswer(QStringLiteral("qrn_getItemParam"), QStringLiteral("New"));
-        window.wbItemParams = &itemPage;
-        QItemSelectionModel selection(&ch.project.items());
-        window.setItemSelection(&selection);
-        setPageCommandTargets({&ch.project, nullptr, &window, {}});
+        ItemChannel ch;
         const QModelIndex a = addItem(ch.project, QStringLiteral("A"));
-        selection.select(a, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        ch.select(a);
 
-        window.wbItemParamsStatusTextChange(QLatin1Char('@') + name + QStringLiteral(":v"));
+        ch.window.wbItemParamsStatusTextChange(QLatin1Char('@') + name + QStringLiteral(":v"));
 
         QCOMPARE(ch.dialogs.textsOf(QStringLiteral("error")),
                  QStringList{QStringLiteral("The command isn't supported:\r") + name});
-        QVERIFY(itemPage.callsTo(QStringLiteral("qrn_getItemParam")).isEmpty());
+        QVERIFY(ch.itemPage.callsTo(QStringLiteral("qrn_getItemParam")).isEmpty());
         QCOMPARE(*ch.project.items().record(a), TItem{{QStringLiteral("A")}});
-        QCOMPARE(itemPage.callsTo(QStringLiteral("qrn_setValue")).at(0).args, PageArgs{QStringLiteral("v")});
+        QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_setValue")).at(0).args, PageArgs{QStringLiteral("v")});
         QVERIFY(ChannelIdle);
 
         // The next command is handled.
-        window.wbItemParamsStatusTextChange(QStringLiteral("@item0:"));
+        ch.window.wbItemParamsStatusTextChange(QStringLiteral("@item0:"));
         QCOMPARE(ch.project.items().record(a)->Params[0], QStringLiteral("New"));
     }
 };
