@@ -30,11 +30,17 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
+        // Qt separates patterns by spaces; "*.*" would hide files without an
+        // extension.
         QTest::newRow("open project") << "JavaScript files (*.js)|*.js|All files (*.*)|*.*"
-                                      << "JavaScript files (*.js);;All files (*.*)";
+                                      << "JavaScript files (*.js);;All files (*)";
         QTest::newRow("images")
             << "GIF, JPEG Files (*.gif;*.jpg;*.jpeg)|*.gif;*.jpg;*.jpeg|PNG Files (*.png)|*.png|All Files (*.*)|*.*"
-            << "GIF, JPEG Files (*.gif;*.jpg;*.jpeg);;PNG Files (*.png);;All Files (*.*)";
+            << "GIF, JPEG Files (*.gif *.jpg *.jpeg);;PNG Files (*.png);;All Files (*)";
+        QTest::newRow("links") << "HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*"
+                               << "HTML Files (*.htm *.html);;All Files (*)";
+        QTest::newRow("description without patterns") << "Scripts|*.js;*.mjs" << "Scripts (*.js *.mjs)";
+        QTest::newRow("pattern missing") << "Scripts (*.js)" << "";
         QTest::newRow("empty") << "" << "";
     }
     void qtFileFilter_convertsPairs()

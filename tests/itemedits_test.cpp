@@ -49,12 +49,15 @@ struct Editing
         }
     }
     void build(const QString &outline) { project.items().insertLeveled({}, 0, readOutline(outline)); }
-    // The first text argument of every "qrn_setItemParams" call.
+    // The first text argument of every "qrn_setItemParams" call; "(none)"
+    // when the arguments were left out for no item.
     QStringList shownTexts() const
     {
         QStringList out;
-        for (const FakePage::Call &c : page.callsTo(QStringLiteral("qrn_setItemParams")))
-            out << std::get<QString>(c.args.value(0));
+        for (const FakePage::Call &c : page.callsTo(QStringLiteral("qrn_setItemParams"))) {
+            const PageArg first = c.args.value(0);
+            out << (std::holds_alternative<QString>(first) ? std::get<QString>(first) : QStringLiteral("(none)"));
+        }
         return out;
     }
 
@@ -111,7 +114,7 @@ private slots:
         QCOMPARE(e.project.items().count(), 0);
         QCOMPARE(e.project.CurrentItem, nullptr);
         QVERIFY(e.project.Modified());
-        QCOMPARE(e.shownTexts().last(), QString());
+        QCOMPARE(e.shownTexts().last(), QStringLiteral("(none)"));
         e.edits.AddItem();
         QCOMPARE(e.shape(), QStringLiteral("Item 4"));
     }
@@ -141,7 +144,7 @@ private slots:
                  QStringList({"Do you want to delete selected items?", "Do you want to delete selected items?"}));
         QCOMPARE(e.shape(), QStringLiteral("B"));
         QCOMPARE(e.project.CurrentItem, nullptr);
-        QCOMPARE(e.shownTexts().last(), QString());
+        QCOMPARE(e.shownTexts().last(), QStringLiteral("(none)"));
         QVERIFY(e.project.Modified());
     }
 
@@ -311,7 +314,7 @@ private slots:
         QCOMPARE(e.project.CurrentItem, e.project.items().record(e.find("B")));
         e.selection.clearSelection();
         QCOMPARE(e.project.CurrentItem, nullptr);
-        QCOMPARE(e.shownTexts(), QStringList({"A", "B", ""}));
+        QCOMPARE(e.shownTexts(), QStringList({"A", "B", "(none)"}));
     }
 
     void rename_changedTextShowsAndMarks_unchangedTextDoesNothing()

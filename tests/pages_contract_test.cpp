@@ -348,6 +348,7 @@ private slots:
         QFETCH(MenuType, type);
         auto page = openTypePage(type, QStringLiteral("itemparams.html"));
         page->callText(QStringLiteral("qrn_setIndividualStyles"), {0, QStringLiteral("One\rTwo")});
+        page->callText(QStringLiteral("qrn_setItemParams"), PageArgs(11, QString()));
         QSignalSpy status(page.get(), &Page::statusTextChanged);
 
         typeInto(*page, QStringLiteral("text"), QStringLiteral("Products"));

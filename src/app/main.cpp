@@ -8,6 +8,7 @@
 #include "controls/tiledwidget.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
+#include "editors/wb_commands.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "preview/aboutform.h"
@@ -30,6 +31,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -106,6 +108,7 @@ void Tfrm::setWindows(const Windows &windows)
 {
     m_windows = windows;
     itemEdits->setItemParamsPage(windows.itemParams->wbItemParams);
+    windows.itemParams->setItemSelection(vtItems->selectionModel());
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
 }
 
@@ -208,6 +211,8 @@ void Tfrm::createControls()
     timerLoadDefault->setInterval(300);
     connect(timerLoadDefault, &QTimer::timeout, this, &Tfrm::timerLoadDefaultTimer);
 
+    connect(wb, &Page::statusTextChanged, this, &Tfrm::wbStatusTextChange);
+    connect(wbToolbar, &Page::statusTextChanged, this, &Tfrm::wbToolbarStatusTextChange);
     connect(wb, &Page::documentComplete, this, &Tfrm::wbDocumentComplete);
     connect(wb, &Page::scriptError, this, &Tfrm::wbScriptError);
     connect(wbToolbar, &Page::scriptError, this, &Tfrm::wbToolbarScriptError);
@@ -409,6 +414,10 @@ void Tfrm::ResetProject()
     m_project.ItemCounter = 0;
     m_project.items().clear();
     m_project.CurrentItem = nullptr;
+    // Clearing the tree reports no selection change: the item page must
+    // still stop showing the item that went.
+    if (m_windows.itemParams)
+        itemEdits->SendItemParams();
     if (m_windows.preview)
         m_windows.preview->stopCountdown();
     m_project.setModified(false);
@@ -491,6 +500,28 @@ void Tfrm::timerLoadDefaultTimer()
         return;
     timerLoadDefault->stop();
     LoadDefaultProject();
+}
+
+void Tfrm::wbStatusTextChange(const QString &text)
+{
+    if (PageStatusTextChange(wb, text, CommandValue))
+        MarkModified();
+}
+
+void Tfrm::wbToolbarStatusTextChange(const QString &text)
+{
+    PageStatusTextChange(wbToolbar, text, CommandValue);
+}
+
+void Tfrm::RunProjectCommand(const QString &name)
+{
+    const QHash<QString, QAction *> actions = {
+        {QStringLiteral("newProject"), NewProject}, {QStringLiteral("openProject"), miOpen},
+        {QStringLiteral("saveProject"), miSave},    {QStringLiteral("saveProjectAs"), miSaveAs},
+        {QStringLiteral("menuType"), miSelectMenuType}, {QStringLiteral("help"), Help}};
+    // Through the menu's own entries, so a disabled menu stays disabled.
+    if (QAction *a = actions.value(name))
+        a->trigger();
 }
 
 void Tfrm::wbDocumentComplete()

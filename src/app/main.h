@@ -154,7 +154,12 @@ public:
     // Opens a file named on the command line, through the open flow.
     void OpenFileFromCommandLine(const QString &path);
 
+    // A project command of the pages ("saveProject", ...).
+    void RunProjectCommand(const QString &name);
+
     // Events of the hosted views.
+    void wbStatusTextChange(const QString &text);
+    void wbToolbarStatusTextChange(const QString &text);
     void wbDocumentComplete();
     void wbScriptError(const ScriptError &error);
     void wbToolbarScriptError(const ScriptError &error);

@@ -8,6 +8,7 @@
 #include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
+#include "editors/wb_commands.h"
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
@@ -77,8 +78,15 @@ void createWindows()
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
     styleLinks.SendItemParams = [] { frm->itemEdits->SendItemParams(); };
+    styleLinks.pageCommand = [](Page *view, const QString &text) {
+        // The styles window's own slot: its pages read a changed style back
+        // themselves.
+        static QString slot;
+        return PageStatusTextChange(view, text, slot);
+    };
     frmItemStyles = new TfrmItemStyles(*project, std::move(styleLinks), frm);
     frm->setWindows({frmMenuType, frmFont, frmAbout, frmItemParams, frmPreview, frmSaveProject, frmItemStyles});
+    setPageCommandTargets({project, frmFont, frmItemParams, [](const QString &name) { frm->RunProjectCommand(name); }});
     frmItemStyles->ResetStyles();
     frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);
     QObject::connect(frmItemParams, &TfrmItemParams::closedByUser, frm, [] { frm->miItemParams->setChecked(false); });
@@ -87,6 +95,7 @@ void createWindows()
 
 void destroyWindows()
 {
+    setPageCommandTargets({});
     // The other windows are the main window's children.
     delete frm;
     frm = nullptr;

@@ -1,8 +1,365 @@
 #include "editors/fontform.h"
 
+#include "controls/backgroundtile.h"
+#include "editors/wb_commands.h"
+#include "page/webpage.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// Control characters and spaces at both ends do not count.
+bool blank(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > u' ')
+            return false;
+    return true;
+}
+
+// The part as written, or an empty text when the value has none.
+QString rawPart(const QString &value, int part)
+{
+    const qsizetype first = value.indexOf(QLatin1Char(' '));
+    if (part == 0)
+        return first < 0 ? value : value.left(first);
+    if (first < 0)
+        return {};
+    const qsizetype second = value.indexOf(QLatin1Char(' '), first + 1);
+    if (part == 1)
+        return second < 0 ? value.mid(first + 1) : value.mid(first + 1, second - first - 1);
+    return second < 0 ? QString() : value.mid(second + 1);
+}
+
+// Names that CSS reads as keywords, not as families, when unquoted.
+bool isCssKeyword(const QString &word, bool wholeName)
+{
+    static const QStringList cssWide = {QStringLiteral("inherit"), QStringLiteral("initial"),
+                                        QStringLiteral("unset"),   QStringLiteral("default"),
+                                        QStringLiteral("revert"),  QStringLiteral("revert-layer")};
+    static const QStringList generic = {
+        QStringLiteral("serif"),        QStringLiteral("sans-serif"),  QStringLiteral("monospace"),
+        QStringLiteral("cursive"),      QStringLiteral("fantasy"),     QStringLiteral("system-ui"),
+        QStringLiteral("emoji"),        QStringLiteral("math"),        QStringLiteral("fangsong"),
+        QStringLiteral("ui-serif"),     QStringLiteral("ui-sans-serif"), QStringLiteral("ui-monospace"),
+        QStringLiteral("ui-rounded")};
+    const QString lower = word.toLower();
+    return cssWide.contains(lower) || (wholeName && generic.contains(lower));
+}
+
+const QString kSampleHtml = QStringLiteral(
+    "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><style>"
+    "html,body{margin:0;height:100%;overflow:hidden;background:#fff}"
+    "table{border:0;border-collapse:collapse;border-spacing:0;width:100%;height:100%}"
+    "td{padding:0;text-align:center;vertical-align:middle;color:#000}"
+    "</style></head><body><table><tr><td id=\"tdFont\">Quorna Ostrel Menu: AaBbCcDd</td></tr></table>"
+    "<script>"
+    // A value CSS does not take leaves the sample as it was.
+    "window.qrn_setFont=function(v){if(!CSS.supports('font',v))return false;"
+    "document.getElementById('tdFont').style.font=v;return true;};"
+    "</script></body></html>");
+
+} // namespace
+
+QString FontValuePart(const QString &value, int part)
+{
+    const QString raw = rawPart(value, part);
+    if (part == 0)
+        return blank(raw) ? QStringLiteral("normal") : raw;
+    if (part == 1)
+        return blank(raw) || LeadingDigits(raw).isEmpty() ? QStringLiteral("8px") : raw;
+    return blank(raw) ? QStringLiteral("nofont") : raw;
+}
+
+QString LeadingDigits(const QString &text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text[n] >= QLatin1Char('0') && text[n] <= QLatin1Char('9'))
+        ++n;
+    return text.left(n);
+}
+
+QString CssFamilyName(const QString &family)
+{
+    static const QRegularExpression ident(QStringLiteral("^-?[A-Za-z_\\x{80}-\\x{10FFFF}][A-Za-z0-9_\\-\\x{80}-\\x{10FFFF}]*$"));
+    const QStringList words = family.split(QLatin1Char(' '));
+    bool plain = !family.isEmpty();
+    for (const QString &w : words)
+        plain = plain && ident.match(w).hasMatch() && !w.startsWith(QLatin1String("--")) &&
+                !isCssKeyword(w, words.size() == 1);
+    if (plain)
+        return family;
+    QString escaped = family;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString FamilyFromCss(const QString &css)
+{
+    const QString t = css.trimmed();
+    if (t.size() < 2 || (t.front() != QLatin1Char('"') && t.front() != QLatin1Char('\'')) || t.back() != t.front())
+        return css;
+    QString out;
+    for (qsizetype i = 1; i < t.size() - 1; ++i) {
+        if (t[i] == QLatin1Char('\\') && i + 1 < t.size() - 1)
+            ++i;
+        out += t[i];
+    }
+    return out;
+}
 
 TfrmFont::TfrmFont(QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Font"));
+    setMinimumSize(360, 490);
+    resize(360, 490);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *help = new QLabel(QStringLiteral("To change font style select parameters and click on 'Assign font' button. "
+                                           "Also you can change font manually using edit at the bottom."),
+                            this);
+    help->setWordWrap(true);
+    help->setAutoFillBackground(true);
+    layout->addWidget(help);
+
+    auto *lists = new QGridLayout;
+    lbFont = new QListWidget(this);
+    lbSize = new QListWidget(this);
+    lbStyle = new QListWidget(this);
+    const QStringList captions = {QStringLiteral("Font"), QStringLiteral("Size"), QStringLiteral("Style")};
+    const QList<QListWidget *> boxes = {lbFont, lbSize, lbStyle};
+    for (int i = 0; i < 3; ++i) {
+        auto *label = new QLabel(captions[i], this);
+        label->setBuddy(boxes[i]);
+        lists->addWidget(label, 0, i);
+        lists->addWidget(boxes[i], 1, i);
+        boxes[i]->setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(boxes[i], &QListWidget::currentRowChanged, this, &TfrmFont::listClicked);
+    }
+    lists->setColumnStretch(0, 3);
+    lists->setColumnStretch(1, 1);
+    lists->setColumnStretch(2, 1);
+    layout->addLayout(lists, 1);
+
+    QStringList families = QFontDatabase::families();
+    families.removeDuplicates();
+    std::sort(families.begin(), families.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    lbFont->addItem(QStringLiteral("Default"));
+    lbFont->addItems(families);
+    for (int size = 1; size <= 100; ++size)
+        lbSize->addItem(QString::number(size));
+    lbStyle->addItems({QStringLiteral("normal"), QStringLiteral("bold"), QStringLiteral("bolder"),
+                       QStringLiteral("lighter"), QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300"),
+                       QStringLiteral("400"), QStringLiteral("500"), QStringLiteral("600"), QStringLiteral("700"),
+                       QStringLiteral("800"), QStringLiteral("900")});
+
+    auto *units = new QHBoxLayout;
+    units->setSpacing(1);
+    for (const char *unit : {"pt", "px", "%", "in", "cm", "mm", "pc"}) {
+        auto *b = new QPushButton(QString::fromLatin1(unit), this);
+        b->setFlat(true);
+        b->setFixedSize(26, 22);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, unit] { unitClick(QString::fromLatin1(unit)); });
+        units->addWidget(b);
+        unitButtons << b;
+    }
+    lblUnits = new QLabel(CurrentUnit, this);
+    // Set apart from the unit buttons beside it.
+    QFont bold = lblUnits->font();
+    bold.setBold(true);
+    lblUnits->setFont(bold);
+    units->addSpacing(6);
+    units->addWidget(lblUnits);
+    units->addStretch();
+    cbAssign = new QCheckBox(QStringLiteral("Auto"), this);
+    cbAssign->setChecked(true);
+    units->addWidget(cbAssign);
+    spdAssign = new QPushButton(QStringLiteral("Assign font"), this);
+    spdAssign->setAutoDefault(false);
+    connect(spdAssign, &QPushButton::clicked, this, &TfrmFont::spdAssignClick);
+    units->addWidget(spdAssign);
+    layout->addLayout(units);
+
+    auto *frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFixedHeight(70);
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(1, 1, 1, 1);
+    auto *sample = new WebPage(frame);
+    sample->setContextMenuEnabled(false);
+    sample->setRefreshAllowed(false);
+    // The sample only shows; the keys stay with the chooser.
+    sample->widget()->setFocusPolicy(Qt::NoFocus);
+    frameLayout->addWidget(sample->widget());
+    wbFont = sample;
+    layout->addWidget(frame);
+
+    auto *values = new QGridLayout;
+    eOldValue = new QLineEdit(this);
+    eOldValue->setReadOnly(true);
+    QPalette grey = eOldValue->palette();
+    grey.setColor(QPalette::Text, Qt::gray);
+    eOldValue->setPalette(grey);
+    eNewValue = new QLineEdit(this);
+    auto *oldLabel = new QLabel(QStringLiteral("Old value:"), this);
+    auto *newLabel = new QLabel(QStringLiteral("New value:"), this);
+    oldLabel->setBuddy(eOldValue);
+    newLabel->setBuddy(eNewValue);
+    values->addWidget(oldLabel, 0, 0);
+    values->addWidget(eOldValue, 0, 1);
+    values->addWidget(newLabel, 1, 0);
+    values->addWidget(eNewValue, 1, 1);
+    layout->addLayout(values);
+    connect(eNewValue, &QLineEdit::textChanged, this, [this] { UpdateSample(); });
+    connect(eNewValue, &QLineEdit::textEdited, this, &TfrmFont::newValueEdited);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    spdApply = new QPushButton(QStringLiteral("Ok"), this);
+    spdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    for (QPushButton *b : {spdApply, spdCancel}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    connect(spdApply, &QPushButton::clicked, this, &TfrmFont::spdApplyClick);
+    connect(spdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(buttons);
+
+    // The chooser sees Enter and Escape before any of its controls.
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+
+    wbFont->loadHtml(kSampleHtml, QUrl(QStringLiteral("about:blank")));
+}
+
+int TfrmFont::exec()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    eOldValue->setText(CommandValue);
+    eNewValue->setText(CommandValue);
+    SelectFontParts();
+    UpdateSample();
+    eNewValue->setFocus();
+    return QDialog::exec();
+}
+
+void TfrmFont::SelectFontParts()
+{
+    m_selecting = true;
+    const QString value = eNewValue->text();
+    auto select = [](QListWidget *list, const QString &text) {
+        if (list->count() == 0)
+            return;
+        const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        list->setCurrentItem(found.isEmpty() ? list->item(0) : found.first());
+    };
+    select(lbStyle, FontValuePart(value, 0));
+    select(lbSize, LeadingDigits(FontValuePart(value, 1)));
+
+    // A family that is not installed (a web font, a typing in progress) is
+    // kept as an entry of its own, so that composing does not replace it.
+    for (int row = lbFont->count() - 1; row >= 0; --row)
+        if (lbFont->item(row)->data(Qt::UserRole).isValid())
+            delete lbFont->takeItem(row);
+    const QString css = rawPart(value, 2);
+    const QString family = FamilyFromCss(css);
+    if (!blank(css) && lbFont->findItems(family, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        auto *kept = new QListWidgetItem(family);
+        kept->setData(Qt::UserRole, css);
+        QFont italic = kept->font();
+        italic.setItalic(true);
+        kept->setFont(italic);
+        lbFont->insertItem(1, kept);
+    }
+    select(lbFont, family);
+    m_selecting = false;
+}
+
+bool TfrmFont::UpdateSample()
+{
+    const QString value = eNewValue->text();
+    const QString font = FontValuePart(value, 0) + QLatin1Char(' ') + FontValuePart(value, 1) + QLatin1Char(' ') +
+                         FontValuePart(value, 2);
+    return wbFont->call(QStringLiteral("qrn_setFont"), {font}).toBool();
+}
+
+void TfrmFont::spdAssignClick()
+{
+    auto selected = [](QListWidget *list) {
+        const QListWidgetItem *item = list->currentItem();
+        return item ? item->text() : QString();
+    };
+    QString family;
+    if (const QListWidgetItem *item = lbFont->currentItem())
+        family = item->data(Qt::UserRole).isValid() ? item->data(Qt::UserRole).toString() : CssFamilyName(item->text());
+    eNewValue->setText(selected(lbStyle) + QLatin1Char(' ') + selected(lbSize) + CurrentUnit + QLatin1Char(' ') +
+                       family);
+}
+
+void TfrmFont::spdApplyClick()
+{
+    CommandValue = eNewValue->text();
+    accept();
+}
+
+void TfrmFont::unitClick(const QString &unit)
+{
+    CurrentUnit = unit;
+    lblUnits->setText(unit);
+    if (cbAssign->isChecked())
+        spdAssignClick();
+}
+
+void TfrmFont::listClicked()
+{
+    if (!m_selecting && cbAssign->isChecked())
+        spdAssignClick();
+}
+
+void TfrmFont::newValueEdited()
+{
+    // The lists follow what is typed, so that a later click composes from it.
+    SelectFontParts();
+}
+
+bool TfrmFont::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && isVisible()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            spdApplyClick();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            reject();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmFont::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    paintBackgroundTile(p, event->rect());
 }

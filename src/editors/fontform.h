@@ -1,12 +1,75 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QString>
 
+class Page;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// Parts of a font value "weight size family" as the chooser reads them: 0
+// weight ("normal" when empty), 1 size ("8px" when empty or not starting with
+// a digit), 2 family, everything after the second space ("nofont" when empty).
+QString FontValuePart(const QString &value, int part);
+// The decimal digits at the start of a text.
+QString LeadingDigits(const QString &text);
+// A family name as CSS takes it in a font value: as it is when it is a row of
+// plain identifiers, otherwise in double quotes with quotes and backslashes
+// escaped.
+QString CssFamilyName(const QString &family);
+// The family name a CSS family text stands for: quotes taken off.
+QString FamilyFromCss(const QString &css);
+
+// The font chooser: builds one font value from a family, a size with its unit
+// and a weight, or takes it as typed, with a sample of it. Opened modally by
+// the "font" page command; reads its start value from CommandValue and on Ok
+// leaves its result there.
 class TfrmFont : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmFont(QWidget *parent = nullptr);
-};
 
+    int exec() override;
+
+    QListWidget *lbFont = nullptr;
+    QListWidget *lbSize = nullptr;
+    QListWidget *lbStyle = nullptr;
+    QList<QPushButton *> unitButtons; // newSpd1, 2, 4, 5, 6, 7, 8
+    QLabel *lblUnits = nullptr;
+    QCheckBox *cbAssign = nullptr;
+    QPushButton *spdAssign = nullptr;
+    Page *wbFont = nullptr;
+    QLineEdit *eOldValue = nullptr;
+    QLineEdit *eNewValue = nullptr;
+    QPushButton *spdApply = nullptr;
+    QPushButton *spdCancel = nullptr;
+
+    // The unit of composed values; kept for the whole run.
+    QString CurrentUnit = QStringLiteral("px");
+
+    void spdAssignClick();
+    void spdApplyClick();
+    void unitClick(const QString &unit);
+    // Selects the list entries the text of eNewValue names.
+    void SelectFontParts();
+    // Shows eNewValue in the sample; answers whether the view took the font.
+    bool UpdateSample();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void listClicked();
+    void newValueEdited();
+
+    // Set while the program itself selects list entries, so that only the
+    // user's choices compose a value.
+    bool m_selecting = false;
+};

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 class Page;
 class Project;
+class QItemSelectionModel;
+struct ScriptError;
 
-// The tool window that hosts the item parameters page.
+// The tool window that hosts the item parameters page. It holds no item data:
+// the item tree sends the current item into the page, and the page's edits
+// come back as "item" page commands that write every selected item.
 class TfrmItemParams : public QWidget
 {
     Q_OBJECT
@@ -13,10 +18,22 @@ class TfrmItemParams : public QWidget
 public:
     explicit TfrmItemParams(Project &project, QWidget *parent = nullptr);
 
+    // The item tree's selection, whose items the page's edits go to.
+    void setItemSelection(QItemSelectionModel *selection) { m_selection = selection; }
+
     // Offers the names of the styles of a kind to the item parameters page.
     void SetIndividualStyles(int kind);
+    // "item" and a field number 0 to 10: the page's value of that field goes
+    // into every selected item. Any other number is refused and reported; no
+    // item changes then.
+    void ApplyItemCommand(const QString &command);
+
+    void wbItemParamsStatusTextChange(const QString &text);
+    void wbItemParamsScriptError(const ScriptError &error);
 
     Page *wbItemParams = nullptr;
+    // The value answered to the page's last command.
+    QString CommandSlot;
 
 signals:
     // The window was closed by its frame.
@@ -27,4 +44,5 @@ protected:
 
 private:
     Project &m_project;
+    QItemSelectionModel *m_selection = nullptr;
 };

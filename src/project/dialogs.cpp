@@ -29,10 +29,22 @@ QString qtFileFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
-    // Pairs of description and pattern; the description already names them.
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        if (!parts[i].isEmpty())
-            out << parts[i];
+    // Pairs of description and patterns. Qt takes the patterns from the
+    // parentheses, separated by spaces, and "*.*" would miss files without
+    // an extension: the description's patterns are replaced by the pair's.
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (open >= 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(open).trimmed();
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString &p : patterns)
+            if (p == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+        if (description.isEmpty() || patterns.isEmpty())
+            continue;
+        out << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
     return out.join(QStringLiteral(";;"));
 }
 

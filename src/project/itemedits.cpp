@@ -50,9 +50,11 @@ void ItemEdits::SendItemParams()
 {
     if (!m_itemParams)
         return;
+    // Without an item the arguments are left out: the page then empties its
+    // fields and disables them, so nothing is typed where it would be lost.
     PageArgs args;
     for (int i = 0; i < TItem::kParamCount; ++i)
-        args << (m_project.CurrentItem ? m_project.CurrentItem->Params[static_cast<size_t>(i)] : QString());
+        args << (m_project.CurrentItem ? PageArg(m_project.CurrentItem->Params[static_cast<size_t>(i)]) : kOmitted);
     m_itemParams->call(QStringLiteral("qrn_setItemParams"), args);
 }
 

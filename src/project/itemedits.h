@@ -22,8 +22,8 @@ public:
     // The item parameters page that shows the current item (may be null).
     void setItemParamsPage(Page *page) { m_itemParams = page; }
 
-    // Shows the parameters of CurrentItem in the item parameters page, or
-    // empty texts without one.
+    // Shows the parameters of CurrentItem in the item parameters page; without
+    // one the page disables its fields.
     void SendItemParams();
 
     void AddItem();

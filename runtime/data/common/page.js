@@ -409,13 +409,25 @@
   // ---- the item parameters page ------------------------------------------
 
   function setupItemPage(container) {
-    var box = el('div', { class: 'items' });
+    // Until an item is selected there is nothing to edit: a disabled
+    // fieldset keeps typing from going nowhere.
+    var hint = el('p', { class: 'hint', text: 'Select an item in the menu item tree to edit its parameters.' });
+    var box = el('fieldset', { class: 'items' });
     type.itemFields.forEach(function (def, i) { box.appendChild(makeField(def, i, '').row); });
+    container.appendChild(hint);
     container.appendChild(box);
+    box.disabled = true;
 
     window.itemParamsCnt = type.itemFields.length;
+    // Eleven texts show an item; all of them left out means no item.
     window.qrn_setItemParams = function () {
-      for (var i = 0; i < fields.length; i++) fields[i].set(arguments[i] == null ? '' : arguments[i]);
+      var none = true;
+      for (var i = 0; i < fields.length; i++) {
+        if (arguments[i] !== undefined) none = false;
+        fields[i].set(arguments[i] == null ? '' : arguments[i]);
+      }
+      box.disabled = none;
+      hint.hidden = !none;
       return '';
     };
     window.qrn_getItemParam = function (n) {

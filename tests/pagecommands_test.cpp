@@ -1,0 +1,282 @@
+// The page command channel with the program's real windows and pages: the
+// toolbar, the swatches and pickers of every page of every menu type, and
+// edits in the item parameters page reaching the item tree.
+
+#include "app/itemtreeview.h"
+#include "app/main.h"
+#include "app/startup.h"
+#include "editors/fontform.h"
+#include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
+#include "editors/wb_commands.h"
+#include "page/webpage.h"
+#include "preview/menutypeform.h"
+#include "project/itemedits.h"
+#include "project/project.h"
+#include "support/appfixture.h"
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+
+QString runJs(Page *page, const QString &code)
+{
+    return page->callText(QStringLiteral("eval"), {code});
+}
+
+// Runs `step` once `window` shows, from the nested loop that shows it.
+void whenShown(QWidget *window, std::function<void()> step)
+{
+    auto *timer = new QTimer(window);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, window, [timer, window, step] {
+        if (!window->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        step();
+    });
+    timer->start();
+}
+
+QModelIndex addItem(const QString &text)
+{
+    TItem record;
+    record.Params[0] = text;
+    return project->items().append({}, record);
+}
+
+void select(const QModelIndexList &items, const QModelIndex &current)
+{
+    QItemSelectionModel *s = frm->vtItems->selectionModel();
+    s->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    QItemSelection selection;
+    for (const QModelIndex &i : items)
+        selection.select(i, i);
+    s->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// Script that finds the first control of a kind and its field's input.
+const QString kFind = QStringLiteral(
+    "function pick(kind){var b=kind==='color'?document.querySelector('button.swatch'):"
+    "Array.prototype.filter.call(document.querySelectorAll('button.pick'),function(x){"
+    "return kind==='font'?x.textContent==='Aa':x.title.indexOf(kind==='image'?'picture':'page')>=0;})[0];"
+    "return b;}"
+    "function fieldOf(b){return b.parentNode.querySelector('input');}");
+
+} // namespace
+
+class PageCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toolbarButtons_runTheirMenuCommands()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        QVERIFY(harness::waitForDocument(*frm->wbToolbar));
+        const QList<QPair<QString, QAction *>> buttons = {
+            {QStringLiteral("newProject"), frm->NewProject},  {QStringLiteral("openProject"), frm->miOpen},
+            {QStringLiteral("saveProject"), frm->miSave},     {QStringLiteral("saveProjectAs"), frm->miSaveAs},
+            {QStringLiteral("menuType"), frm->miSelectMenuType}, {QStringLiteral("help"), frm->Help}};
+        for (const auto &[command, action] : buttons) {
+            QSignalSpy triggered(action, &QAction::triggered);
+            if (action == frm->miSelectMenuType)
+                whenShown(frmMenuType, [] { frmMenuType->spdCancelClick(); });
+            runJs(frm->wbToolbar,
+                  QStringLiteral("document.querySelector('[data-command=\"%1\"]').click(),''").arg(command));
+            QVERIFY2(harness::waitUntil([&] { return triggered.count() == 1; }, 10000), qPrintable(command));
+            QVERIFY(ChannelIdle);
+        }
+        QCOMPARE(app.shellOpened.size(), 1);
+    }
+
+    void swatchesAndPickers_ofEveryPage_answerTheirPage_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("view");
+        const char *folders[] = {"ostrel-menu", "tree-menu", "tabs", "tab-menu"};
+        for (int t = 0; t < 4; ++t)
+            for (const char *v : {"params", "itemstyles", "smstyles", "itemparams"})
+                if (t < 2 || QLatin1String(v) != QLatin1String("smstyles"))
+                    QTest::addRow("%s %s", folders[t], v) << t << QString::fromLatin1(v);
+    }
+    void swatchesAndPickers_ofEveryPage_answerTheirPage()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, view);
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(type);
+        QVERIFY(app.waitForParameterPage());
+        project->ProjectFolder = app.folder();
+        Page *page = view == QLatin1String("params")       ? frm->wb
+                     : view == QLatin1String("itemstyles") ? frmItemStyles->wbItemStyles
+                     : view == QLatin1String("smstyles")   ? frmItemStyles->wbSmStyles
+                                                           : frmItemParams->wbItemParams;
+        QVERIFY(harness::waitForDocument(*page));
+        const bool itemPage = view == QLatin1String("itemparams");
+        QModelIndex a, b;
+        if (itemPage) {
+            a = addItem(QStringLiteral("A"));
+            b = addItem(QStringLiteral("B"));
+            select({a, b}, a);
+        }
+        runJs(page, kFind + QStringLiteral("window.__pick=pick;window.__fieldOf=fieldOf;''"));
+        auto click = [page](const QString &kind) {
+            return runJs(page, QStringLiteral("(function(){var b=__pick('%1');if(!b)return 'none';"
+                                              "b.click();return 'clicked';})()")
+                                   .arg(kind));
+        };
+        auto field = [page](const QString &kind) {
+            return runJs(page, QStringLiteral("__fieldOf(__pick('%1')).value").arg(kind));
+        };
+        struct Case
+        {
+            QString kind;
+            QString answer;
+        };
+        const QList<Case> cases = {{QStringLiteral("color"), QStringLiteral("#12ABEF")},
+                                   {QStringLiteral("font"), QStringLiteral("bold 12px \"My Font\"")},
+                                   {QStringLiteral("image"), QStringLiteral("images/logo.gif")},
+                                   {QStringLiteral("page"), QStringLiteral("pages/about.html")}};
+        int answered = 0;
+        for (const Case &c : cases) {
+            if (runJs(page, QStringLiteral("String(!!__pick('%1'))").arg(c.kind)) != QLatin1String("true"))
+                continue;
+            if (c.kind == QLatin1String("color"))
+                app.dialogs.colors.enqueue(QColor(0x12, 0xab, 0xef));
+            else if (c.kind == QLatin1String("font"))
+                whenShown(frmFont, [&c] {
+                    frmFont->eNewValue->setText(c.answer);
+                    frmFont->spdApply->click();
+                });
+            else
+                app.dialogs.files.enqueue(app.folder() + c.answer);
+            QCOMPARE(click(c.kind), QStringLiteral("clicked"));
+            ++answered;
+            QVERIFY2(harness::waitUntil([&] { return field(c.kind) == c.answer; }, 10000),
+                     qPrintable(c.kind + QStringLiteral(": ") + field(c.kind)));
+            if (itemPage) {
+                // The page hands the answer on to the selected items.
+                const int n = runJs(page, QStringLiteral("String(Plivex.page.fields.indexOf(Plivex.page.fields."
+                                                         "filter(function(f){return f.input===__fieldOf(__pick('%1'))"
+                                                         "})[0]))")
+                                              .arg(c.kind))
+                                  .toInt();
+                QVERIFY(harness::waitUntil([&] {
+                    return project->items().record(a)->Params[size_t(n)] == c.answer &&
+                           project->items().record(b)->Params[size_t(n)] == c.answer;
+                }, 10000));
+            }
+            QVERIFY(ChannelIdle);
+        }
+        QVERIFY2(answered >= 2, "every page has a swatch and a picker");
+        QVERIFY(project->Modified());
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")), QStringList());
+    }
+
+    void itemPage_typedText_reachesEverySelectedItem()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        Page *page = frmItemParams->wbItemParams;
+        QVERIFY(harness::waitForDocument(*page));
+        const QModelIndex a = addItem(QStringLiteral("A"));
+        const QModelIndex b = addItem(QStringLiteral("B"));
+        const QModelIndex c = addItem(QStringLiteral("C"));
+        select({a, c}, c);
+        frmItemParams->show();
+        frmItemParams->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmItemParams));
+        auto *webView = static_cast<WebPage *>(page)->view();
+        QTRY_VERIFY(webView->focusProxy() != nullptr);
+        webView->focusProxy()->setFocus();
+        runJs(page, QStringLiteral("var e=document.querySelector('[data-name=\"text\"] input');e.focus();e.select();''"));
+        QTRY_VERIFY(webView->focusProxy()->hasFocus());
+
+        QTest::keyClicks(webView->focusProxy(), QStringLiteral("Home"));
+        QTest::keyClick(webView->focusProxy(), Qt::Key_Return);
+
+        QVERIFY(harness::waitUntil([&] {
+            return project->items().record(a)->Params[0] == QLatin1String("Home") &&
+                   project->items().record(c)->Params[0] == QLatin1String("Home");
+        }, 10000));
+        QCOMPARE(project->items().record(b)->Params[0], QStringLiteral("B"));
+        QCOMPARE(project->items().data(a).toString(), QStringLiteral("Home"));
+        QVERIFY(project->Modified());
+    }
+
+    void itemPage_withoutSelection_fieldsDisabled()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(1);
+        QVERIFY(app.waitForParameterPage());
+        Page *page = frmItemParams->wbItemParams;
+        QVERIFY(harness::waitForDocument(*page));
+        const QString disabled = QStringLiteral("String(document.querySelector('fieldset.items').disabled)");
+        QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
+        const QModelIndex a = addItem(QStringLiteral("A"));
+        select({a}, a);
+        QCOMPARE(runJs(page, disabled), QStringLiteral("false"));
+        QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")),
+                 QStringLiteral("A"));
+        frm->vtItems->selectionModel()->clearSelection();
+        QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
+        QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
+
+        // A new project takes the items away without a selection change.
+        const QModelIndex b = addItem(QStringLiteral("B"));
+        select({b}, b);
+        QCOMPARE(runJs(page, disabled), QStringLiteral("false"));
+        frm->NewProjectExecute();
+        QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
+        QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
+    }
+
+    void changedParameter_thenNew_asksToSave()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(2);
+        QVERIFY(app.waitForParameterPage());
+        QVERIFY(!project->Modified());
+        runJs(frm->wb, QStringLiteral("var e=document.querySelector('main input[type=text]');e.value='x';"
+                                      "e.dispatchEvent(new Event('change'));''"));
+        QVERIFY(harness::waitUntil([] { return project->Modified(); }, 10000));
+        app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
+        frm->NewProject->trigger();
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
+                 QStringList{QStringLiteral("Do you want to save changes?")});
+        QVERIFY(project->Modified());
+    }
+
+    void itemPageScriptError_isReported()
+    {
+        AppFixture app;
+        app.createWindows();
+        Page *page = frmItemParams->wbItemParams;
+        page->loadHtml(QStringLiteral("<script>\nsetTimeout(function(){ missing(); }, 0);\n</script>"),
+                       QUrl::fromLocalFile(app.folder()));
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("error")).isEmpty(); }, 10000));
+        QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
+                     QStringLiteral("Line: 2\rChar: 24\rCode: ReferenceError\rMessage: ")),
+                 qPrintable(app.dialogs.textsOf(QStringLiteral("error")).first()));
+    }
+};
+
+PLIVEX_TEST_MAIN(PageCommandsTest)
+#include "pagecommands_test.moc"
