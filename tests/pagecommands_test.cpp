@@ -14,6 +14,7 @@
 #include "project/itemedits.h"
 #include "project/project.h"
 #include "support/appfixture.h"
+#include "project/menutypes.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
@@ -105,11 +106,10 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("view");
-        const char *folders[] = {"ostrel-menu", "tree-menu", "tabs", "tab-menu"};
-        for (int t = 0; t < 4; ++t)
-            for (const char *v : {"params", "itemstyles", "smstyles", "itemparams"})
-                if (t < 2 || QLatin1String(v) != QLatin1String("smstyles"))
-                    QTest::addRow("%s %s", folders[t], v) << t << QString::fromLatin1(v);
+        for (int t = 0; t < kMenuTypeCount; ++t)
+            for (const QString v : {"params", "itemstyles", "smstyles", "itemparams"})
+                if (menuTypes().at(size_t(t)).hasSubmenuStyles || v != QLatin1String("smstyles"))
+                    QTest::addRow("%s %s", qPrintable(menuTypes().at(size_t(t)).folder), qPrintable(v)) << t << v;
     }
     void swatchesAndPickers_ofEveryPage_answerTheirPage()
     {
