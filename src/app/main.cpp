@@ -13,6 +13,7 @@
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
+#include "project/dataopen.h"
 #include "project/dialogs.h"
 #include "project/itemedits.h"
 #include "project/loadpage.h"
@@ -32,6 +33,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -107,6 +109,16 @@ void Tfrm::setWindows(const Windows &windows)
     m_windows = windows;
     itemEdits->setItemParamsPage(windows.itemParams->wbItemParams);
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
+    windows.saveProject->setPages(wb, windows.itemParams->wbItemParams);
+    connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
+        setCaption(path);
+        AddRecentFile(path);
+    });
+}
+
+void Tfrm::setCaption(const QString &fileName)
+{
+    setWindowTitle(fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
 }
 
 void Tfrm::createControls()
@@ -500,9 +512,13 @@ void Tfrm::wbDocumentComplete()
 
 void Tfrm::LoadDefaultProject()
 {
-    // The default project of the menu type is read once the data file reader
-    // is part of the program; until then the project stays empty and the
-    // preview is left as it is.
+    const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
+    if (QFileInfo::exists(path) && ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path)) {
+        const QString folder = QFileInfo(path).absolutePath();
+        QDir::setCurrent(folder);
+        m_project.ProjectFolder = folder + QLatin1Char('/');
+    }
+    m_windows.preview->spdUpdatePreviewClick();
 }
 
 void Tfrm::HelpExecute()
@@ -517,11 +533,36 @@ void Tfrm::AboutExecute()
 
 void Tfrm::Open1Click()
 {
-    const QString pending = PendingOpenFile;
-    PendingOpenFile.clear();
-    dialogs().showError(QStringLiteral("Can't open the file:\r%1\rOpening data files is not available in this "
-                                       "build yet.")
-                            .arg(pending));
+    // However the command ends, a recent-files entry is used once.
+    struct ClearPending
+    {
+        QString &pending;
+        ~ClearPending() { pending.clear(); }
+    } clearPending{PendingOpenFile};
+
+    if (!AskSaveChanges())
+        return;
+    QString path = PendingOpenFile;
+    if (path.isEmpty()) {
+        path = dialogs().openFile({QStringLiteral("Open project"),
+                                   QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
+                                   QStringLiteral("js"), m_project.ProjectFolder});
+        if (path.isEmpty())
+            return;
+    }
+    path = QFileInfo(path).absoluteFilePath();
+    ResetProject();
+    const QString folder = QFileInfo(path).absolutePath();
+    m_project.ProjectFolder = folder + QLatin1Char('/');
+    QDir::setCurrent(folder);
+    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    m_windows.itemStyles->ResetStyles();
+    if (!ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path))
+        return;
+    m_project.CurrentFileName = path;
+    m_windows.saveProject->eFileName->setText(path);
+    setCaption(path);
+    AddRecentFile(path);
 }
 
 void Tfrm::OpenFileFromCommandLine(const QString &path)
@@ -532,12 +573,15 @@ void Tfrm::OpenFileFromCommandLine(const QString &path)
 
 void Tfrm::Save1Click()
 {
-    dialogs().showMessage(QStringLiteral("Saving data files is not available in this build yet."));
+    if (!m_project.CurrentFileName.isEmpty())
+        m_windows.saveProject->SaveToCurrentFile();
+    else
+        m_windows.saveProject->exec();
 }
 
 void Tfrm::SaveAs1Click()
 {
-    Save1Click();
+    m_windows.saveProject->exec();
 }
 
 void Tfrm::miImportNavigationClick()

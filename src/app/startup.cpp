@@ -73,7 +73,7 @@ void createWindows()
     frmAbout = new TfrmAbout(frm);
     frmItemParams = new TfrmItemParams(*project, frm);
     frmPreview = new TfrmPreview(*project, frm);
-    frmSaveProject = new TfrmSaveProject(frm);
+    frmSaveProject = new TfrmSaveProject(*project, frm);
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
     styleLinks.SendItemParams = [] { frm->itemEdits->SendItemParams(); };

@@ -2,6 +2,7 @@
 
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
+#include "project/dataopen.h"
 #include "project/project.h"
 
 #include <QCloseEvent>
@@ -25,10 +26,7 @@ TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
 
 void TfrmItemParams::SetIndividualStyles(int kind)
 {
-    QStringList names;
-    for (const TStyle &s : m_project.styles(kind))
-        names << s.Name;
-    wbItemParams->call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
+    ::SetIndividualStyles(m_project, *wbItemParams, kind);
 }
 
 void TfrmItemParams::closeEvent(QCloseEvent *event)

@@ -158,20 +158,5 @@
     return out;
   };
 
-  // ---- evaluation ---------------------------------------------------------
-
-  // Script text that runs `text` in a function scope and, whether it ends
-  // normally or with an error, stores the values of `names` in
-  // window[resultName]. Nothing is put before the text on its first line's
-  // row count, so line N of `text` is line N of the script and an error is
-  // reported at the line the user sees in the file.
-  Q.captureScript = function (text, names, resultName) {
-    var picks = names.filter(Q.isIdentifier).map(function (n) {
-      return JSON.stringify(n) + ':typeof ' + n + '==="undefined"?undefined:' + n;
-    });
-    return 'window[' + JSON.stringify(resultName) + ']=null;(function(){try{' + text +
-           '\n}finally{window[' + JSON.stringify(resultName) + ']={' + picks.join(',') + '};}})();';
-  };
-
   if (typeof module !== 'undefined' && module.exports) module.exports = Q;
 })(typeof window !== 'undefined' ? window : globalThis);
