@@ -5,6 +5,7 @@
 #include "pages_common.h"
 #include "project/datasave.h"
 #include "project/project.h"
+#include "support/defaultprojects.h"
 #include "support/scripteddialogs.h"
 #include "support/testmain.h"
 
@@ -168,6 +169,40 @@ private slots:
         const QString again = dir.filePath(QStringLiteral("again.js"));
         QVERIFY(b.save(again));
         QCOMPARE(readFile(again), written);
+    }
+
+    void defaultProjects_areWhatTheWriterMakesOfTheirDescription_data() { addTypeRows(); }
+    void defaultProjects_areWhatTheWriterMakesOfTheirDescription()
+    {
+        QFETCH(pagestest::MenuType, type);
+        QString error;
+        const QString text = buildDefaultProject(type.index, &error);
+        QVERIFY2(!text.isEmpty(), qPrintable(error));
+        QVERIFY2(readFile(defaultProjectPath(type)) == text.toUtf8(),
+                 "the default project is out of date: run build/tests/make_defaults");
+
+        // It loads without errors, with items at the levels the type shows and
+        // every style in use.
+        ScriptedDialogs boxes;
+        Editor e(type);
+        QSignalSpy errors(e.params.get(), &Page::scriptError);
+        QVERIFY(e.open(defaultProjectPath(type)));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(boxes.asked.isEmpty());
+        int deepest = 0;
+        QSet<QString> usedItem, usedSm;
+        e.project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
+            deepest = qMax(deepest, level);
+            if (!item.Params[static_cast<size_t>(type.itemStyleField)].isEmpty())
+                usedItem.insert(item.Params[static_cast<size_t>(type.itemStyleField)]);
+            if (type.smStyleField >= 0 && !item.Params[static_cast<size_t>(type.smStyleField)].isEmpty())
+                usedSm.insert(item.Params[static_cast<size_t>(type.smStyleField)]);
+        });
+        QCOMPARE(deepest, type.index == 2 ? 0 : type.index == 3 ? 1 : 2);
+        QVERIFY(e.project.ItemStyles.size() >= 2);
+        QCOMPARE(usedItem.size(), e.project.ItemStyles.size());
+        QCOMPARE(usedSm.size(), e.project.SubmenuStyles.size());
+        QCOMPARE(e.project.SubmenuStyles.isEmpty(), type.smStyleArray.isEmpty());
     }
 
     void evaluation_valuesThePageCannotShow_areKeptAndMarked()
