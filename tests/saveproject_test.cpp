@@ -6,6 +6,7 @@
 #include "app/saveprojectform.h"
 #include "app/startup.h"
 #include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
 #include "page/webpage.h"
 #include "project/project.h"
 #include "support/appfixture.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 
@@ -235,6 +237,11 @@ private slots:
         QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - opened.js"));
         QCOMPARE(frm->RecentFiles.value(0), path);
         QVERIFY(!project->Modified());
+        // The styles window lists what was read.
+        QCOMPARE(frmItemStyles->vtItemStyles->model()->rowCount(), project->ItemStyles.size());
+        QCOMPARE(frmItemStyles->vtItemStyles->model()->index(0, 0).data(Qt::EditRole).toString(),
+                 project->ItemStyles.at(0).Name);
+        QCOMPARE(frmItemStyles->vtSmStyles->model()->rowCount(), 1);
 
         // Ctrl+S writes the same file back, unchanged.
         writeFile(path, "");

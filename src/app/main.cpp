@@ -510,10 +510,19 @@ void Tfrm::wbDocumentComplete()
     PageLoaded = true;
 }
 
+bool Tfrm::readDataFile(const QString &path)
+{
+    // Styles go into the styles window's lists, so its views follow.
+    return ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path,
+                        [this](int kind, const QString &name, const QString &paramsList, const QString &stylesArray) {
+                            m_windows.itemStyles->AddStyle(kind, name, paramsList, stylesArray);
+                        });
+}
+
 void Tfrm::LoadDefaultProject()
 {
     const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
-    if (QFileInfo::exists(path) && ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path)) {
+    if (QFileInfo::exists(path) && readDataFile(path)) {
         const QString folder = QFileInfo(path).absolutePath();
         QDir::setCurrent(folder);
         m_project.ProjectFolder = folder + QLatin1Char('/');
@@ -557,7 +566,7 @@ void Tfrm::Open1Click()
     QDir::setCurrent(folder);
     wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
     m_windows.itemStyles->ResetStyles();
-    if (!ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path))
+    if (!readDataFile(path))
         return;
     m_project.CurrentFileName = path;
     m_windows.saveProject->eFileName->setText(path);

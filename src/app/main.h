@@ -171,6 +171,7 @@ private:
     void createItemsMenu();
     void FormCreate();
     void rebuildRecentFilesMenu();
+    bool readDataFile(const QString &path);
 
     Project &m_project;
     Windows m_windows;

@@ -125,7 +125,7 @@ void RebuildItemTree(Project &project, Page &params)
             emit tree.expandRequested(added.at(k).parent());
 }
 
-void ReadStyles(Project &project, Page &params)
+void ReadStyles(Project &project, Page &params, const AddStyleFunction &addStyle)
 {
     for (int kind = 0; kind <= 1; ++kind) {
         const int n = qMin(params.callInt(QStringLiteral("qrn_getStyleParamsCount"), {kind}), kMaxElements);
@@ -141,7 +141,11 @@ void ReadStyles(Project &project, Page &params)
             if (list.isEmpty())
                 continue;
             const QString name = names.at(k).isEmpty() ? QStringLiteral("Individual Style") : names.at(k);
-            AddStyle(project, kind, name, StyleParamsToDeclarations(list), QLatin1Char('[') + list + QLatin1Char(']'));
+            const QString stylesArray = QLatin1Char('[') + list + QLatin1Char(']');
+            if (addStyle)
+                addStyle(kind, name, StyleParamsToDeclarations(list), stylesArray);
+            else
+                AddStyle(project, kind, name, StyleParamsToDeclarations(list), stylesArray);
         }
     }
 }
@@ -243,7 +247,8 @@ void SetIndividualStyles(const Project &project, Page &itemParams, int kind)
     itemParams.call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
 }
 
-bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path)
+bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
+                  const AddStyleFunction &addStyle)
 {
     QByteArray bytes;
     if (!readBytes(path, bytes))
@@ -281,7 +286,7 @@ bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QStrin
                                     e.message);
         }
         try {
-            ReadStyles(project, params);
+            ReadStyles(project, params, addStyle);
         } catch (const PageError &) {
             // The styles read until then stay.
         }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 class Page;
 class Project;
@@ -15,8 +16,12 @@ class Project;
 // and the item parameters page is offered the style names. The caller has
 // emptied the tree and the style lists and reset the page. False, after
 // "Can't open the file:", when the file cannot be read; true otherwise,
-// whatever the page made of it.
-bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path);
+// whatever the page made of it. Styles go through `addStyle` when given (the
+// styles window's lists), otherwise straight into the project's lists.
+using AddStyleFunction = std::function<void(int kind, const QString &name, const QString &paramsList,
+                                            const QString &stylesArray)>;
+bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
+                  const AddStyleFunction &addStyle = {});
 
 // Files larger than this are refused unread.
 inline constexpr qint64 kMaxDataFileSize = 16 * 1024 * 1024;
