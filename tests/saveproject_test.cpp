@@ -8,6 +8,7 @@
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
 #include "page/webpage.h"
+#include "project/itemedits.h"
 #include "project/project.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
@@ -223,6 +224,8 @@ private slots:
         const QByteArray original = readFile(s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
         writeFile(path, original);
         const int items = project->items().count();
+        project->CurrentItem = project->items().record(project->items().index(0, 0));
+        frm->itemEdits->SendItemParams();
         project->items().clear();
         project->MarkModified();
         s.app.dialogs.answers.enqueue(Dialogs::Answer::No); // discard the changes
@@ -237,6 +240,8 @@ private slots:
         QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - opened.js"));
         QCOMPARE(frm->RecentFiles.value(0), path);
         QVERIFY(!project->Modified());
+        // No item of the old project is left in the item parameters page.
+        QCOMPARE(frmItemParams->wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {0}), QString());
         // The styles window lists what was read.
         QCOMPARE(frmItemStyles->vtItemStyles->model()->rowCount(), project->ItemStyles.size());
         QCOMPARE(frmItemStyles->vtItemStyles->model()->index(0, 0).data(Qt::EditRole).toString(),

@@ -561,6 +561,8 @@ void Tfrm::Open1Click()
     }
     path = QFileInfo(path).absoluteFilePath();
     ResetProject();
+    // The item parameters page would still show an item of the old project.
+    itemEdits->SendItemParams();
     const QString folder = QFileInfo(path).absolutePath();
     m_project.ProjectFolder = folder + QLatin1Char('/');
     QDir::setCurrent(folder);
