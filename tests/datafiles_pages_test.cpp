@@ -7,6 +7,7 @@
 #include "project/project.h"
 #include "support/defaultprojects.h"
 #include "support/scripteddialogs.h"
+#include "support/testfiles.h"
 #include "support/testmain.h"
 
 #include <QRandomGenerator>
@@ -28,19 +29,6 @@ void addTypeRows()
     QTest::addColumn<pagestest::MenuType>("type");
     for (const pagestest::MenuType &t : pagestest::menuTypes())
         QTest::newRow(qPrintable(t.folder)) << t;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
 }
 
 QString defaultProjectPath(const pagestest::MenuType &t)
@@ -116,7 +104,7 @@ private slots:
         Editor a(type);
         // A menu-wide parameter with a hard text, taken in from a file.
         const QString start = dir.filePath(QStringLiteral("start.js"));
-        writeFile(start, QStringLiteral("var %1=%2;").arg(type.fontParam, scriptStringLiteral(kOdd)).toUtf8());
+        writeTestFile(start, QStringLiteral("var %1=%2;").arg(type.fontParam, scriptStringLiteral(kOdd)).toUtf8());
         QVERIFY(a.open(start));
         QVERIFY(a.paramsList().contains(QStringLiteral("var %1=\"Q\\x22uote").arg(type.fontParam)));
 
@@ -147,7 +135,7 @@ private slots:
         a.project.items().insertLeveled({}, 0, items);
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         QVERIFY(a.save(path));
-        const QByteArray written = readFile(path);
+        const QByteArray written = readTestFile(path);
         for (const char c : written)
             QVERIFY2((c >= 0x20 && c <= 0x7E) || c == '\r' || c == '\n', "the file holds more than printable ASCII");
 
@@ -168,7 +156,7 @@ private slots:
         // Written again from what was read, the file is the same.
         const QString again = dir.filePath(QStringLiteral("again.js"));
         QVERIFY(b.save(again));
-        QCOMPARE(readFile(again), written);
+        QCOMPARE(readTestFile(again), written);
     }
 
     void defaultProjects_areWhatTheWriterMakesOfTheirDescription_data() { addTypeRows(); }
@@ -178,7 +166,7 @@ private slots:
         QString error;
         const QString text = buildDefaultProject(type.index, &error);
         QVERIFY2(!text.isEmpty(), qPrintable(error));
-        QVERIFY2(readFile(defaultProjectPath(type)) == text.toUtf8(),
+        QVERIFY2(readTestFile(defaultProjectPath(type)) == text.toUtf8(),
                  "the default project is out of date: run build/tests/make_defaults");
 
         // It loads without errors, with items at the levels the type shows and
@@ -281,7 +269,7 @@ private slots:
         QRandomGenerator gen(7);
         for (char &c : random)
             c = static_cast<char>(gen.bounded(256));
-        const QByteArray def = readFile(defaultProjectPath(pagestest::menuTypes().at(0)));
+        const QByteArray def = readTestFile(defaultProjectPath(pagestest::menuTypes().at(0)));
         const QString hang = QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
                                             "------------------------------------\r");
         QTest::newRow("random bytes") << random << true << QString() << QStringList();
@@ -305,7 +293,7 @@ private slots:
         QTest::newRow("holes") << QByteArray("var menuItems=[[\"A\"],,[\"|B\"],null,5,\"x\",];") << false << QString()
                                << QStringList{QStringLiteral("0:A"), QStringLiteral("1:B")};
         QTest::newRow("another menu type")
-            << readFile(defaultProjectPath(pagestest::menuTypes().at(2))) << true // its start call is left to run
+            << readTestFile(defaultProjectPath(pagestest::menuTypes().at(2))) << true // its start call is left to run
             << QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                               "You can change menu type from (File/Select menu type...).\r")
             << QStringList();
@@ -327,7 +315,7 @@ private slots:
         const int limit = dataTextTimeLimitMs;
         dataTextTimeLimitMs = 2000;
         const QString path = dir.filePath(QStringLiteral("bad.js"));
-        writeFile(path, bytes);
+        writeTestFile(path, bytes);
         const bool read = e.open(path);
         dataTextTimeLimitMs = limit;
         QVERIFY(read);
@@ -337,7 +325,7 @@ private slots:
         if (!outline.isEmpty())
             QCOMPARE(e.outline(), outline);
         // The file on disk is untouched, and the editor reads a good file.
-        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(readTestFile(path), bytes);
         QVERIFY(e.open(defaultProjectPath(pagestest::menuTypes().at(0))));
         QVERIFY(e.project.items().count() >= 7);
     }
@@ -352,7 +340,7 @@ private slots:
         const QByteArray pieces[] = {"|", "\"", "[", "]", ",", "\r", "\n", "\x1A", "qrn_init", "@undefined", "\\", "/*", "\0"};
         for (const pagestest::MenuType &type : pagestest::menuTypes()) {
             Editor e(type);
-            const QByteArray original = readFile(defaultProjectPath(type));
+            const QByteArray original = readTestFile(defaultProjectPath(type));
             for (int round = 0; round < 75; ++round) {
                 QByteArray bytes = original;
                 const int edits = 1 + static_cast<int>(gen.bounded(6));
@@ -367,7 +355,7 @@ private slots:
                     }
                 }
                 const QString path = dir.filePath(QStringLiteral("fuzz.js"));
-                writeFile(path, bytes);
+                writeTestFile(path, bytes);
                 QVERIFY(e.open(path));
                 QVERIFY(!e.project.LoadingData);
                 // Whatever came in can be written out again.

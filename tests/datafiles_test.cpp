@@ -8,6 +8,7 @@
 #include "project/project.h"
 #include "support/fakepage.h"
 #include "support/scripteddialogs.h"
+#include "support/testfiles.h"
 #include "support/testmain.h"
 
 #include <QDir>
@@ -82,19 +83,6 @@ QString header()
 {
     return QStringLiteral("/*\r\n   Quorna Ostrel Menu data file\r\n   Created by Quorna Ostrel Plivex\r\n   ") + kProductWebSite +
            QStringLiteral("\r\n*/\r\n\r\n");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 // Parameter page answers for a loaded file: items as (text with marks,
@@ -250,7 +238,7 @@ private slots:
         // No extension is added.
         const QString bare = dir.filePath(QStringLiteral("menu"));
         QVERIFY(WriteDataFile(p, pages.params, pages.itemParams, bare));
-        QVERIFY(readFile(bare).endsWith("qrn_init();"));
+        QVERIFY(readTestFile(bare).endsWith("qrn_init();"));
         QVERIFY(!QFile::exists(bare + QStringLiteral(".js")));
 
         // A folder that does not exist: the message, false.
@@ -260,10 +248,10 @@ private slots:
 
         // A page failing half-way leaves the old file as it was.
         const QString existing = dir.filePath(QStringLiteral("old.js"));
-        writeFile(existing, "old contents");
+        writeTestFile(existing, "old contents");
         pages.itemParams.setFailure(QStringLiteral("qrn_getItemData"), QStringLiteral("gone"));
         QVERIFY_THROWS_EXCEPTION(PageError, WriteDataFile(p, pages.params, pages.itemParams, existing));
-        QCOMPARE(readFile(existing), QByteArray("old contents"));
+        QCOMPARE(readTestFile(existing), QByteArray("old contents"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray temporary file
     }
 
@@ -388,7 +376,7 @@ private slots:
                            {QStringLiteral("\"font=Arial,10px\""), QString()}};
         pages.styles[1] = {{QStringLiteral("\"w=1px\""), QStringLiteral("Sub")}};
         const QString path = dir.filePath(QStringLiteral("menu.js"));
-        writeFile(path, "var a = 1;\nqrn_init();");
+        writeTestFile(path, "var a = 1;\nqrn_init();");
         QSignalSpy expanded(&p.items(), &ItemTree::expandRequested);
 
         QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
@@ -426,7 +414,7 @@ private slots:
         ReaderPages pages(p);
         pages.itemTexts = {QStringLiteral("A")};
         const QString path = dir.filePath(QStringLiteral("menu.js"));
-        writeFile(path, "qrn_init();\nqrn_tabsInit();");
+        writeTestFile(path, "qrn_init();\nqrn_tabsInit();");
         QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
         QCOMPARE(boxes.textsOf(QStringLiteral("error")),
                  QStringList{QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
@@ -444,7 +432,7 @@ private slots:
         pages.styles[0] = {{QStringLiteral("\"a=1\""), QStringLiteral("One")}};
         pages.params.setFailure(QStringLiteral("qrn_loadParams"), QStringLiteral("broken"));
         const QString path = dir.filePath(QStringLiteral("menu.js"));
-        writeFile(path, "x");
+        writeTestFile(path, "x");
         // The page still holds its document: nothing to say beyond its own errors.
         QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
         QVERIFY(boxes.asked.isEmpty());
@@ -499,7 +487,7 @@ private slots:
         Project p;
         ReaderPages pages(p);
         const QString path = dir.filePath(QStringLiteral("locked.js"));
-        writeFile(path, "var a;");
+        writeTestFile(path, "var a;");
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         QVERIFY(!ReadDataFile(p, pages.params, pages.itemParams, path));
         QCOMPARE(boxes.textsOf(QStringLiteral("error")), QStringList{QStringLiteral("Can't open the file:\r") + path});

@@ -11,6 +11,7 @@
 #include "project/itemedits.h"
 #include "project/project.h"
 #include "support/appfixture.h"
+#include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
@@ -22,19 +23,6 @@
 #include <QTimer>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 // Runs `inWindow` once the save-project window is shown modally, then
 // closes it if it is still open; answers whether it was shown.
@@ -119,14 +107,14 @@ private slots:
             frmSaveProject->spdSave->click();
         }, [] { frm->Save1Click(); }));
         QVERIFY(s.app.dialogs.asked.isEmpty());
-        QVERIFY(readFile(path).endsWith("qrn_init();"));
+        QVERIFY(readTestFile(path).endsWith("qrn_init();"));
         QCOMPARE(project->CurrentFileName, path);
         QCOMPARE(project->ProjectFolder, s.app.folder());
         QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
         QCOMPARE(frm->RecentFiles.value(0), path);
 
         // Save As shows the current name; the Save button asks, and No keeps the file.
-        writeFile(path, "keep me");
+        writeTestFile(path, "keep me");
         s.app.dialogs.answers.enqueue(Dialogs::Answer::No);
         QString shownName;
         QVERIFY(whileSaveWindowShown([&] {
@@ -138,12 +126,12 @@ private slots:
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
                  QStringList{QStringLiteral("The file already exists:\r") + path +
                              QStringLiteral("\rDo you want to overwrite it?")});
-        QCOMPARE(readFile(path), QByteArray("keep me"));
+        QCOMPARE(readTestFile(path), QByteArray("keep me"));
 
         // Enter saves over it without a question.
         QVERIFY(whileSaveWindowShown([&] { pressEnter(); }, [] { frm->SaveAs1Click(); }));
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")).size(), 1);
-        QVERIFY(readFile(path).endsWith("qrn_init();"));
+        QVERIFY(readTestFile(path).endsWith("qrn_init();"));
 
         // Escape closes without saving; a typed name does not survive.
         const QString other = s.app.folder() + QStringLiteral("other.js");
@@ -213,7 +201,7 @@ private slots:
         QVERIFY(s.app.dialogs.asked.isEmpty());
         QVERIFY(!project->Modified());
         QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
-        QVERIFY(readFile(path).endsWith("qrn_init();"));
+        QVERIFY(readTestFile(path).endsWith("qrn_init();"));
     }
 
     void openThenSave_roundTripsTheProject()
@@ -221,8 +209,8 @@ private slots:
         Started s;
         const QString path = s.app.folder() + QStringLiteral("sub/opened.js");
         QVERIFY(QDir(s.app.folder()).mkdir(QStringLiteral("sub")));
-        const QByteArray original = readFile(s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
-        writeFile(path, original);
+        const QByteArray original = readTestFile(s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
+        writeTestFile(path, original);
         const int items = project->items().count();
         project->CurrentItem = project->items().record(project->items().index(0, 0));
         frm->itemEdits->SendItemParams();
@@ -249,9 +237,9 @@ private slots:
         QCOMPARE(frmItemStyles->vtSmStyles->model()->rowCount(), 1);
 
         // Ctrl+S writes the same file back, unchanged.
-        writeFile(path, "");
+        writeTestFile(path, "");
         frm->miSave->trigger();
-        QCOMPARE(readFile(path), original);
+        QCOMPARE(readTestFile(path), original);
     }
 
     void openUnreadable_leavesEmptyProjectWithoutFile()

@@ -2,6 +2,7 @@
 // build pipeline runs them, without a display, and answer through their
 // output and exit code.
 
+#include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
@@ -40,19 +41,6 @@ QString defaultProject(const QString &folder)
     return harness::runtimeDir() + QStringLiteral("default_scripts/") + folder + QStringLiteral("/default.js");
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
-
 } // namespace
 
 class SiteBuildTest : public QObject
@@ -67,8 +55,8 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("errPattern"); // %1: the file's path
-        const QByteArray menu = readFile(defaultProject(QStringLiteral("ostrel-menu")));
-        const QByteArray tree = readFile(defaultProject(QStringLiteral("tree-menu")));
+        const QByteArray menu = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
+        const QByteArray tree = readTestFile(defaultProject(QStringLiteral("tree-menu")));
         QTest::newRow("clean, type from the start call")
             << menu << QStringList() << 0 << QStringLiteral("items: 18\nitem styles: 2\nsubmenu styles: 1\n") << QString();
         QTest::newRow("tree menu by its start call")
@@ -94,7 +82,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("data.js"));
         if (!contents.isEmpty())
-            writeFile(path, contents);
+            writeTestFile(path, contents);
         const Run r = plivex(QStringList{QStringLiteral("--check"), path} + options);
         QCOMPARE(r.exitCode, exitCode);
         QCOMPARE(r.out, out);
@@ -110,23 +98,23 @@ private slots:
     void convert_writesTheFileAsTheEditorSavesIt()
     {
         QTemporaryDir dir;
-        const QByteArray saved = readFile(defaultProject(QStringLiteral("tab-menu")));
+        const QByteArray saved = readTestFile(defaultProject(QStringLiteral("tab-menu")));
         // The same menu with LF line ends and a comment: normalised on the way.
         QByteArray messy = saved;
         messy.replace("\r\n", "\n");
         messy.prepend("// edited by hand\n");
         const QString in = dir.filePath(QStringLiteral("in.js"));
         const QString out = dir.filePath(QStringLiteral("out.js"));
-        writeFile(in, messy);
+        writeTestFile(in, messy);
         Run r = plivex({QStringLiteral("--convert"), in, out, QStringLiteral("--type"), QStringLiteral("tab-menu")});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(readFile(out), saved);
-        QCOMPARE(readFile(in), messy);
+        QCOMPARE(readTestFile(out), saved);
+        QCOMPARE(readTestFile(in), messy);
 
         // In place.
         r = plivex({QStringLiteral("--convert"), in, in, QStringLiteral("--type=3")});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(readFile(in), saved);
+        QCOMPARE(readTestFile(in), saved);
 
         // An output that cannot be written.
         r = plivex({QStringLiteral("--convert"), in, dir.filePath(QStringLiteral("no/such/out.js"))});
