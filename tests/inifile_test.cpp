@@ -74,6 +74,12 @@ private slots:
         QTest::newRow("type missing") << QStringList{"--type"} << -1 << "" << true;
         QTest::newRow("two files") << QStringList{"a.js", "b.js"} << -1 << "a.js" << true;
         QTest::newRow("file after --") << QStringList{"--", "-odd.js"} << -1 << "-odd.js" << false;
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << -1 << "" << true;
+        QTest::newRow("Qt's option with its value") << QStringList{"-platform", "offscreen", "a.js"} << -1 << "a.js" << false;
+        QTest::newRow("check") << QStringList{"--check", "a.js", "--type", "tabs"} << 2 << "a.js" << false;
+        QTest::newRow("check without file") << QStringList{"--check"} << -1 << "" << true;
+        QTest::newRow("convert one file") << QStringList{"--convert", "a.js"} << -1 << "a.js" << true;
+        QTest::newRow("type before an option") << QStringList{"--type", "--check", "a.js"} << -1 << "a.js" << true;
     }
     void commandLine()
     {

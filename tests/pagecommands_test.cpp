@@ -4,6 +4,7 @@
 
 #include "app/itemtreeview.h"
 #include "app/main.h"
+#include "app/saveprojectform.h"
 #include "app/startup.h"
 #include "editors/fontform.h"
 #include "editors/itemparamsform.h"
@@ -94,6 +95,9 @@ private slots:
             QSignalSpy triggered(action, &QAction::triggered);
             if (action == frm->miSelectMenuType)
                 whenShown(frmMenuType, [] { frmMenuType->spdCancelClick(); });
+            // A project without a file asks for a name first.
+            if (action == frm->miSave || action == frm->miSaveAs)
+                whenShown(frmSaveProject, [] { frmSaveProject->reject(); });
             runJs(frm->wbToolbar,
                   QStringLiteral("document.querySelector('[data-command=\"%1\"]').click(),''").arg(command));
             QVERIFY2(harness::waitUntil([&] { return triggered.count() == 1; }, 10000), qPrintable(command));

@@ -2,37 +2,79 @@
 
 #include "project/menutypes.h"
 
+namespace {
+
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("-platform"), QStringLiteral("-platformpluginpath"), QStringLiteral("-platformtheme"),
+    QStringLiteral("-plugin"), QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+    QStringLiteral("-qwindowtitle"), QStringLiteral("-style"), QStringLiteral("-stylesheet"), QStringLiteral("-display"),
+    QStringLiteral("-geometry"), QStringLiteral("-session")};
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine cl;
+    auto fail = [&cl](const QString &error) {
+        if (cl.error.isEmpty())
+            cl.error = error;
+    };
+    QStringList files;
+    bool onlyFiles = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+        if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            files << a;
+        } else if (kQtOptionsWithValue.contains(a)) {
+            ++i; // Qt's own, before Qt has taken it out
+        } else if (a == QLatin1String("-reverse")) {
+            continue;
+        } else if (a == QLatin1String("--")) {
+            onlyFiles = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             cl.help = true;
         } else if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
             cl.version = true;
+        } else if (a == QLatin1String("--check")) {
+            cl.mode = CommandLine::Mode::Check;
+        } else if (a == QLatin1String("--convert")) {
+            cl.mode = CommandLine::Mode::Convert;
         } else if (a == QLatin1String("--type") || a.startsWith(QLatin1String("--type="))) {
             QString value;
             if (a.startsWith(QLatin1String("--type=")))
                 value = a.mid(7);
-            else if (i + 1 < arguments.size())
+            else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1String("--")))
                 value = arguments.at(++i);
+            else {
+                fail(QStringLiteral("--type needs a value"));
+                continue;
+            }
             cl.menuType = menuTypeFromText(value);
             if (cl.menuType < 0)
-                cl.error = QStringLiteral("unknown menu type \"%1\"; use 0 to 3 or one of: "
-                                          "ostrel-menu, tree-menu, tabs, tab-menu")
-                               .arg(value);
-        } else if (a == QLatin1String("--")) {
-            if (i + 1 < arguments.size() && cl.file.isEmpty())
-                cl.file = arguments.at(++i);
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            // Qt's own options (-platform, -style, ...) are Qt's business.
-            continue;
-        } else if (cl.file.isEmpty()) {
-            cl.file = a;
+                fail(QStringLiteral("unknown menu type \"%1\"; use 0 to 3 or one of: "
+                                    "ostrel-menu, tree-menu, tabs, tab-menu")
+                         .arg(value));
         } else {
-            cl.error = QStringLiteral("only one data file can be opened at a time");
+            fail(QStringLiteral("unknown option %1").arg(a));
         }
+    }
+    switch (cl.mode) {
+    case CommandLine::Mode::Editor:
+        if (files.size() > 1)
+            fail(QStringLiteral("only one data file can be opened at a time"));
+        cl.file = files.value(0);
+        break;
+    case CommandLine::Mode::Check:
+        if (files.size() != 1)
+            fail(QStringLiteral("--check needs one data file"));
+        cl.file = files.value(0);
+        break;
+    case CommandLine::Mode::Convert:
+        if (files.size() != 2)
+            fail(QStringLiteral("--convert needs an input and an output file"));
+        cl.file = files.value(0);
+        cl.output = files.value(1);
+        break;
     }
     return cl;
 }
@@ -41,11 +83,22 @@ QString commandLineHelp()
 {
     return QStringLiteral(
         "Usage: plivex [--type N] [FILE]\n"
+        "       plivex --check FILE [--type N]\n"
+        "       plivex --convert IN OUT [--type N]\n"
         "Quorna Ostrel Plivex: the editor of website menu data files.\n"
         "\n"
         "  FILE          a menu data file (.js) to open at start\n"
-        "  --type N      start with menu type N without asking: 0 or ostrel-menu,\n"
-        "                1 or tree-menu, 2 or tabs, 3 or tab-menu\n"
+        "  --type N      the menu type: 0 or ostrel-menu, 1 or tree-menu, 2 or tabs,\n"
+        "                3 or tab-menu; the editor starts with it without asking\n"
+        "  --check FILE  reads FILE as the editor does, prints the number of items and\n"
+        "                styles and every script error as FILE:LINE:COLUMN: CODE: MESSAGE\n"
+        "  --convert IN OUT\n"
+        "                reads IN and writes OUT as the editor would save it (OUT may be IN)\n"
         "  -h, --help    show this help and exit\n"
-        "  -v, --version show the version and exit\n");
+        "  -v, --version show the version and exit\n"
+        "\n"
+        "--check and --convert need no display. Without --type they take the type\n"
+        "from the file's start call (a Tab Menu file needs --type 3). They exit with\n"
+        "0 when the file is clean, 1 on a script error or a file of another menu\n"
+        "type, 2 when the file cannot be read or written.\n");
 }

@@ -6,13 +6,17 @@
 // What the program was asked for on its command line.
 struct CommandLine
 {
+    enum class Mode { Editor, Check, Convert };
+
     bool help = false;
     bool version = false;
+    Mode mode = Mode::Editor;
     int menuType = -1; // --type N: the type to start with, without asking
-    QString file;      // a data file to open once start-up has finished
+    QString file;      // a data file to open once start-up has finished; --check's and --convert's input
+    QString output;    // --convert's output
     QString error;     // not empty: the arguments could not be understood
 };
 
-// Reads the arguments that follow the program name.
+// Reads the arguments that follow the program name (Qt's own options taken out).
 CommandLine parseCommandLine(const QStringList &arguments);
 QString commandLineHelp();

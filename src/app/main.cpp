@@ -14,6 +14,7 @@
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
+#include "project/dataopen.h"
 #include "project/dialogs.h"
 #include "project/itemedits.h"
 #include "project/loadpage.h"
@@ -34,6 +35,7 @@
 #include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -110,6 +112,16 @@ void Tfrm::setWindows(const Windows &windows)
     itemEdits->setItemParamsPage(windows.itemParams->wbItemParams);
     windows.itemParams->setItemSelection(vtItems->selectionModel());
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
+    windows.saveProject->setPages(wb, windows.itemParams->wbItemParams);
+    connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
+        setCaption(path);
+        AddRecentFile(path);
+    });
+}
+
+void Tfrm::setCaption(const QString &fileName)
+{
+    setWindowTitle(fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
 }
 
 void Tfrm::createControls()
@@ -529,11 +541,24 @@ void Tfrm::wbDocumentComplete()
     PageLoaded = true;
 }
 
+bool Tfrm::readDataFile(const QString &path)
+{
+    // Styles go into the styles window's lists, so its views follow.
+    return ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path,
+                        [this](int kind, const QString &name, const QString &paramsList, const QString &stylesArray) {
+                            m_windows.itemStyles->AddStyle(kind, name, paramsList, stylesArray);
+                        });
+}
+
 void Tfrm::LoadDefaultProject()
 {
-    // The default project of the menu type is read once the data file reader
-    // is part of the program; until then the project stays empty and the
-    // preview is left as it is.
+    const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
+    if (QFileInfo::exists(path) && readDataFile(path)) {
+        const QString folder = QFileInfo(path).absolutePath();
+        QDir::setCurrent(folder);
+        m_project.ProjectFolder = folder + QLatin1Char('/');
+    }
+    m_windows.preview->spdUpdatePreviewClick();
 }
 
 void Tfrm::HelpExecute()
@@ -548,11 +573,38 @@ void Tfrm::AboutExecute()
 
 void Tfrm::Open1Click()
 {
-    const QString pending = PendingOpenFile;
-    PendingOpenFile.clear();
-    dialogs().showError(QStringLiteral("Can't open the file:\r%1\rOpening data files is not available in this "
-                                       "build yet.")
-                            .arg(pending));
+    // However the command ends, a recent-files entry is used once.
+    struct ClearPending
+    {
+        QString &pending;
+        ~ClearPending() { pending.clear(); }
+    } clearPending{PendingOpenFile};
+
+    if (!AskSaveChanges())
+        return;
+    QString path = PendingOpenFile;
+    if (path.isEmpty()) {
+        path = dialogs().openFile({QStringLiteral("Open project"),
+                                   QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
+                                   QStringLiteral("js"), m_project.ProjectFolder});
+        if (path.isEmpty())
+            return;
+    }
+    path = QFileInfo(path).absoluteFilePath();
+    ResetProject();
+    // The item parameters page would still show an item of the old project.
+    itemEdits->SendItemParams();
+    const QString folder = QFileInfo(path).absolutePath();
+    m_project.ProjectFolder = folder + QLatin1Char('/');
+    QDir::setCurrent(folder);
+    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    m_windows.itemStyles->ResetStyles();
+    if (!readDataFile(path))
+        return;
+    m_project.CurrentFileName = path;
+    m_windows.saveProject->eFileName->setText(path);
+    setCaption(path);
+    AddRecentFile(path);
 }
 
 void Tfrm::OpenFileFromCommandLine(const QString &path)
@@ -563,12 +615,15 @@ void Tfrm::OpenFileFromCommandLine(const QString &path)
 
 void Tfrm::Save1Click()
 {
-    dialogs().showMessage(QStringLiteral("Saving data files is not available in this build yet."));
+    if (!m_project.CurrentFileName.isEmpty())
+        m_windows.saveProject->SaveToCurrentFile();
+    else
+        m_windows.saveProject->exec();
 }
 
 void Tfrm::SaveAs1Click()
 {
-    Save1Click();
+    m_windows.saveProject->exec();
 }
 
 void Tfrm::miImportNavigationClick()

@@ -122,6 +122,8 @@ public:
     void ResetProject();
     void AddRecentFile(const QString &path);
     void EnableMainMenu(bool on);
+    // The caption: the title, and the file name without its folder.
+    void setCaption(const QString &fileName);
     // Loads the pages of the project's menu type into every view.
     bool LoadMenuTypePages();
     void LoadDefaultProject();
@@ -174,6 +176,7 @@ private:
     void createItemsMenu();
     void FormCreate();
     void rebuildRecentFilesMenu();
+    bool readDataFile(const QString &path);
 
     Project &m_project;
     Windows m_windows;

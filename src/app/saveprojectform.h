@@ -2,16 +2,58 @@
 
 #include <QDialog>
 
-// The window that asks for the data file's name and saves the project.
+class Page;
+class Project;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The save-project window: asks for the data file's name, shows how to put
+// the saved menu into a web page, and saves the project.
 class TfrmSaveProject : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TfrmSaveProject(QWidget *parent = nullptr);
+    explicit TfrmSaveProject(Project &project, QWidget *parent = nullptr);
 
-    // Writes the project to the main window's current file; false, after
-    // reporting why, when nothing was written.
+    // The pages the writer asks: the parameter page and the item parameters page.
+    void setPages(Page *params, Page *itemParams);
+
+    // The save operation on `name`. Only a start by the Save button asks
+    // before overwriting a file. True when the file was written.
+    bool SaveProject(const QString &name, bool fromButton);
+    // Saves to the project's current file without showing the window.
     bool SaveToCurrentFile();
-};
 
+    void spdSaveClick();
+    void spdCancelClick();
+    // "...": the save dialog; the chosen path replaces the box's text.
+    void newSpd1Click();
+
+    // The install help page for the current menu type.
+    QString InstallHelpHtml() const;
+
+    QLabel *Label4 = nullptr;
+    QLineEdit *eFileName = nullptr;
+    QPushButton *newSpd1 = nullptr;
+    QFrame *newPanel1 = nullptr;
+    Page *wbInstallHelp = nullptr;
+    QPushButton *spdSave = nullptr;
+    QPushButton *spdCancel = nullptr;
+
+signals:
+    // The project was saved to `path` (the caption and recent files follow).
+    void saved(const QString &path);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Project &m_project;
+    Page *m_params = nullptr;
+    Page *m_itemParams = nullptr;
+};

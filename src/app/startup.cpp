@@ -14,6 +14,7 @@
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
 #include "project/itemedits.h"
+#include "app/sitebuild.h"
 #include "project/loadpage.h"
 #include "project/project.h"
 
@@ -74,7 +75,7 @@ void createWindows()
     frmAbout = new TfrmAbout(frm);
     frmItemParams = new TfrmItemParams(*project, frm);
     frmPreview = new TfrmPreview(*project, frm);
-    frmSaveProject = new TfrmSaveProject(frm);
+    frmSaveProject = new TfrmSaveProject(*project, frm);
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
     styleLinks.SendItemParams = [] { frm->itemEdits->SendItemParams(); };
@@ -121,7 +122,18 @@ int runProgram(int argc, char **argv)
         std::printf("plivex %s\n", PLIVEX_VERSION);
         return 0;
     }
-    if (!hasDisplay()) {
+    if (!early.error.isEmpty()) {
+        std::fprintf(stderr, "plivex: %s\n%s", qPrintable(early.error), qPrintable(commandLineHelp()));
+        return 2;
+    }
+    const bool siteBuild = early.mode != CommandLine::Mode::Editor;
+    if (siteBuild) {
+        // No window is shown: no display is needed.
+        if (!hasDisplay())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            qputenv("QT_LOGGING_RULES", "qt.webenginecontext.debug=false;qt.webenginecontext.info=false;js.debug=false");
+    } else if (!hasDisplay()) {
         std::fprintf(stderr, "plivex: no display found (DISPLAY is not set); to run without a screen, "
                              "start it under Xvfb: xvfb-run -a %s\n", argv[0]);
         return 1;
@@ -147,6 +159,9 @@ int runProgram(int argc, char **argv)
         std::fprintf(stderr, "plivex: %s\n%s", qPrintable(cl.error), qPrintable(commandLineHelp()));
         return 2;
     }
+
+    if (siteBuild)
+        return runSiteBuild(cl);
 
     createWindows();
     frm->ReadSettings();

@@ -3,6 +3,7 @@
 #include "editors/wb_commands.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
+#include "project/dataopen.h"
 #include "project/dialogs.h"
 #include "project/project.h"
 
@@ -32,10 +33,7 @@ TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
 
 void TfrmItemParams::SetIndividualStyles(int kind)
 {
-    QStringList names;
-    for (const TStyle &s : m_project.styles(kind))
-        names << s.Name;
-    wbItemParams->call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
+    ::SetIndividualStyles(m_project, *wbItemParams, kind);
 }
 
 void TfrmItemParams::wbItemParamsStatusTextChange(const QString &text)

@@ -24,6 +24,9 @@ public:
     QString ProgramFolder; // ends with "/"
     QString ProjectFolder; // ends with "/"
     QString CurrentFileName;
+    // True while a data file is read: its script errors are reported as the
+    // file's, and page commands from the parameter page are dropped (a data
+    // file must not open dialogs or save projects).
     bool LoadingData = false;
     int ItemCounter = 0;
     // The item whose parameters the item parameters page shows, or none. It

@@ -21,21 +21,21 @@
   // written as \xNN or \uNNNN, so the literal survives any file encoding, an
   // enclosing <script> element and the program's style-list conversion,
   // which removes every double quote it meets.
+  // Printable ASCII but for the quote, backslash and angle brackets; and the
+  // "_" after "qrn" (the program's reader turns every start function name,
+  // qrn_init, qrn_tabsInit, ..., in the file into "//", even inside a text).
+  var PLAIN = /^[ !#-;=?-\[\]-~]*$/;
+  var QRN = /qrn_/i;
+  var ESCAPED = /[^ !#-;=?-\[\]-~]|(?<=qrn)_/gi;
+  function escapeChar(ch) {
+    var c = ch.charCodeAt(0);
+    return c < 0x100 ? '\\x' + hex(c, 2) : '\\u' + hex(c, 4);
+  }
   Q.jsString = function (text) {
     text = text == null ? '' : String(text);
-    var out = '"';
-    for (var i = 0; i < text.length; i++) {
-      var c = text.charCodeAt(i);
-      // "_" after "qrn" too: the program's reader turns every start function
-      // name (qrn_init, qrn_tabsInit, ...) in the file into "//", even
-      // inside a text.
-      if (c < 0x20 || c > 0x7E || c === 0x22 || c === 0x5C || c === 0x3C || c === 0x3E ||
-          (c === 0x5F && text.slice(Math.max(0, i - 3), i).toLowerCase() === 'qrn'))
-        out += c < 0x100 ? '\\x' + hex(c, 2) : '\\u' + hex(c, 4);
-      else
-        out += text.charAt(i);
-    }
-    return out + '"';
+    // Most texts need no escape at all: no work for them.
+    if (PLAIN.test(text) && !QRN.test(text)) return '"' + text + '"';
+    return '"' + text.replace(ESCAPED, escapeChar) + '"';
   };
 
   Q.isIdentifier = function (name) {
@@ -156,21 +156,6 @@
       out += 'var ' + name + '=' + value + ';';
     });
     return out;
-  };
-
-  // ---- evaluation ---------------------------------------------------------
-
-  // Script text that runs `text` in a function scope and, whether it ends
-  // normally or with an error, stores the values of `names` in
-  // window[resultName]. Nothing is put before the text on its first line's
-  // row count, so line N of `text` is line N of the script and an error is
-  // reported at the line the user sees in the file.
-  Q.captureScript = function (text, names, resultName) {
-    var picks = names.filter(Q.isIdentifier).map(function (n) {
-      return JSON.stringify(n) + ':typeof ' + n + '==="undefined"?undefined:' + n;
-    });
-    return 'window[' + JSON.stringify(resultName) + ']=null;(function(){try{' + text +
-           '\n}finally{window[' + JSON.stringify(resultName) + ']={' + picks.join(',') + '};}})();';
   };
 
   if (typeof module !== 'undefined' && module.exports) module.exports = Q;

@@ -170,14 +170,26 @@
       } else if (def.unit) {
         ctl.appendChild(el('span', { class: 'unitlabel', text: def.unit }));
       }
+      // A value that is no number ("auto", "calc(...)", "1e3") is kept as it
+      // came and shown as invalid, until the user types a number.
+      var raw = null;
+      var placeholder = input.placeholder;
+      var markRaw = function () {
+        input.classList.toggle('bad', raw !== null);
+        input.placeholder = raw !== null ? raw : placeholder;
+        input.title = raw !== null ? 'Not a number: ' + raw : '';
+      };
+      input.addEventListener('input', function () { if (raw !== null) { raw = null; markRaw(); } });
       field.get = function () {
-        if (input.value === '') return '';
+        if (input.value === '') return raw !== null ? raw : '';
         return unitSel ? input.value + unitSel.value : input.value;
       };
       field.set = function (v) {
         v = v == null ? '' : String(v);
         var s = parseSize(v);
-        if (!s) { input.value = ''; return; }
+        raw = null;
+        if (!s) { input.value = ''; raw = v === '' ? null : v; markRaw(); return; }
+        markRaw();
         input.value = s.num;
         if (unitSel) {
           var unit = s.unit || 'px';
@@ -307,18 +319,57 @@
     });
   }
 
-  // Runs a data text in a function scope and returns the values of `names`
-  // it declared. Errors in the text surface as ordinary script errors of
-  // the page, at the line where they stand in the text.
+  // Runs a data text in a realm of its own (a new frame per text) and returns
+  // the values of `names` it declared with var, let or const. Nothing the
+  // text leaves behind reaches the next text. Errors in the text surface as
+  // ordinary script errors of the page, at the line where they stand in the
+  // text. While it runs, the text cannot send page commands.
   var RESULT = '__plivexLoaded';
+  function runScript(doc, text) {
+    var script = doc.createElement('script');
+    script.text = text;
+    (doc.head || doc.documentElement).appendChild(script);
+  }
+  function muteStatus(win) {
+    var saved = Object.getOwnPropertyDescriptor(win, 'status');
+    try {
+      Object.defineProperty(win, 'status', { configurable: true, get: function () { return ''; }, set: function () {} });
+    } catch (e) { return function () {}; }
+    return function () {
+      try {
+        if (saved) Object.defineProperty(win, 'status', saved); else delete win.status;
+      } catch (e) {}
+    };
+  }
   function evaluate(text, names) {
-    var script = document.createElement('script');
-    script.text = Q.captureScript(text, names, RESULT);
-    document.head.appendChild(script);
-    document.head.removeChild(script);
-    var r = window[RESULT];
-    window[RESULT] = null;
-    return r || {};
+    var frame = document.createElement('iframe');
+    frame.hidden = true;
+    document.body.appendChild(frame);
+    var win = frame.contentWindow;
+    var unmute = muteStatus(window);
+    var unmuteFrame = muteStatus(win);
+    win.addEventListener('error', function (e) {
+      if (e.defaultPrevented) return; // already reported by the frame itself
+      e.preventDefault();
+      window.dispatchEvent(new ErrorEvent('error', {
+        message: e.message, lineno: e.lineno, colno: e.colno, error: e.error
+      }));
+    });
+    try {
+      runScript(frame.contentDocument, text);
+      var picks = names.filter(Q.isIdentifier).map(function (n) {
+        // One at a time: a let or const the text never reached must not
+        // cost the others.
+        return JSON.stringify(n) + ':(function(){try{return ' + n + ';}catch(e){return undefined;}})()';
+      });
+      win[RESULT] = null;
+      runScript(frame.contentDocument, 'window[' + JSON.stringify(RESULT) + ']={' + picks.join(',') + '};');
+      return win[RESULT] || {};
+    } finally {
+      unmuteFrame();
+      unmute();
+      frame.parentNode && frame.parentNode.removeChild(frame);
+    }
   }
 
   // The program puts CR LF in front of every line it reads; without the

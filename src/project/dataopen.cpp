@@ -1,0 +1,297 @@
+#include "project/dataopen.h"
+
+#include "page/page.h"
+#include "project/dialogs.h"
+#include "project/project.h"
+#include "project/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <climits>
+
+int dataTextTimeLimitMs = 10000;
+
+namespace {
+
+// A data file can declare an array of any length; more elements than this
+// are not read.
+constexpr int kMaxElements = 200000;
+
+const QString kUndefined = QStringLiteral("@undefined");
+
+QString sizeText(qint64 bytes)
+{
+    return QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
+}
+
+// Reads the file's bytes; false after the error box.
+bool readBytes(const QString &path, QByteArray &bytes)
+{
+    const QString cannot = QStringLiteral("Can't open the file:\r%1").arg(path);
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        dialogs().showError(cannot + QStringLiteral("\rIt is a folder."));
+        return false;
+    }
+    if (info.exists() && info.size() > kMaxDataFileSize) {
+        dialogs().showError(cannot + QStringLiteral("\rThe file is %1; data files over %2 are not read.")
+                                         .arg(sizeText(info.size()), sizeText(kMaxDataFileSize)));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        dialogs().showError(cannot);
+        return false;
+    }
+    // Read at most one byte past the limit: the file may have grown.
+    bytes = file.read(kMaxDataFileSize + 1);
+    if (bytes.size() > kMaxDataFileSize) {
+        dialogs().showError(cannot + QStringLiteral("\rData files over %1 are not read.").arg(sizeText(kMaxDataFileSize)));
+        return false;
+    }
+    return true;
+}
+
+// LoadingData for the time of the load; Modified false after it, however it ends.
+class LoadingScope
+{
+public:
+    explicit LoadingScope(Project &project)
+        : m_project(project)
+    {
+        m_project.LoadingData = true;
+    }
+    ~LoadingScope()
+    {
+        m_project.LoadingData = false;
+        m_project.setModified(false);
+    }
+
+private:
+    Project &m_project;
+};
+
+void RebuildItemTree(Project &project, Page &params)
+{
+    int count = params.callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted});
+    if (count <= 0)
+        return;
+    if (count > kMaxElements) {
+        dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
+                                .arg(count)
+                                .arg(kMaxElements));
+        count = kMaxElements;
+    }
+    QList<PageArgs> calls;
+    calls.reserve(count);
+    for (int i = 0; i < count; ++i)
+        calls << PageArgs{i, 0};
+    const QStringList texts = params.callBatchText(QStringLiteral("qrn_getItemParam"), calls);
+
+    QList<int> present;
+    for (int i = 0; i < count; ++i)
+        if (texts.at(i) != kUndefined)
+            present << i;
+    if (present.isEmpty())
+        return;
+
+    QList<LeveledItem> items(present.size());
+    QList<int> marks;
+    marks.reserve(present.size());
+    for (qsizetype k = 0; k < present.size(); ++k) {
+        QString text = texts.at(present.at(k));
+        marks << TakeLevelMarks(text);
+        items[k].item.Params[0] = text;
+    }
+    // One round trip per parameter number.
+    for (int p = 1; p < TItem::kParamCount; ++p) {
+        calls.clear();
+        for (int i : std::as_const(present))
+            calls << PageArgs{i, p};
+        const QStringList values = params.callBatchText(QStringLiteral("qrn_getItemParam"), calls);
+        for (qsizetype k = 0; k < present.size(); ++k)
+            items[k].item.Params[static_cast<size_t>(p)] = values.at(k);
+    }
+    const QList<int> depths = PlaceLoadedLevels(marks);
+    for (qsizetype k = 0; k < items.size(); ++k)
+        items[k].level = depths.at(k);
+
+    ItemTree &tree = project.items();
+    const QModelIndexList added = tree.insertLeveled({}, tree.rowCount(), items);
+    // A parent opens when a second subitem of the same level follows another.
+    for (qsizetype k = 1; k < added.size() && k < marks.size(); ++k)
+        if (marks.at(k) > 0 && marks.at(k) == marks.at(k - 1) && depths.at(k) > 0)
+            emit tree.expandRequested(added.at(k).parent());
+}
+
+void ReadStyles(Project &project, Page &params, const AddStyleFunction &addStyle)
+{
+    for (int kind = 0; kind <= 1; ++kind) {
+        const int n = qMin(params.callInt(QStringLiteral("qrn_getStyleParamsCount"), {kind}), kMaxElements);
+        if (n <= 0)
+            continue;
+        QList<PageArgs> calls;
+        for (int k = 0; k < n; ++k)
+            calls << PageArgs{kind, k};
+        const QStringList lists = params.callBatchText(QStringLiteral("qrn_getStyleParamsList"), calls);
+        const QStringList names = params.callBatchText(QStringLiteral("qrn_getStyleName"), calls);
+        for (int k = 0; k < n; ++k) {
+            const QString &list = lists.at(k);
+            if (list.isEmpty())
+                continue;
+            const QString name = names.at(k).isEmpty() ? QStringLiteral("Individual Style") : names.at(k);
+            const QString stylesArray = QLatin1Char('[') + list + QLatin1Char(']');
+            if (addStyle)
+                addStyle(kind, name, StyleParamsToDeclarations(list), stylesArray);
+            else
+                AddStyle(project, kind, name, StyleParamsToDeclarations(list), stylesArray);
+        }
+    }
+}
+
+} // namespace
+
+QString DataTextFromBytes(const QByteArray &bytes)
+{
+    const qsizetype eof = bytes.indexOf('\x1A');
+    const QString decoded = decodeText(eof < 0 ? bytes : bytes.left(eof));
+    QString text;
+    text.reserve(decoded.size() + decoded.size() / 16 + 2);
+    qsizetype start = 0;
+    while (start < decoded.size()) {
+        qsizetype end = decoded.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = decoded.size();
+        text += QStringLiteral("\r\n");
+        for (qsizetype i = start; i < end; ++i)
+            if (decoded.at(i) != QLatin1Char('\r'))
+                text += decoded.at(i);
+        start = end + 1;
+    }
+    return text;
+}
+
+int OtherMenuTypeIn(const QString &text, int currentType)
+{
+    auto isTabs = [](int t) { return t == 2 || t == 3; };
+    for (int i = 0; i < kMenuTypeCount; ++i) {
+        if (i == currentType || (isTabs(i) && isTabs(currentType)))
+            continue;
+        if (text.contains(menuTypes().at(static_cast<size_t>(i)).initFunctionName, Qt::CaseSensitive))
+            return i;
+    }
+    return -1;
+}
+
+QString CommentOutStartCall(QString text, int currentType)
+{
+    text.replace(menuTypes().at(static_cast<size_t>(currentType)).initFunctionName, QStringLiteral("//"),
+                 Qt::CaseInsensitive);
+    return text;
+}
+
+int TakeLevelMarks(QString &text)
+{
+    // Marks count only at the very start: "Sales|Support" is a text.
+    qsizetype n = 0;
+    while (n < text.size() && text.at(n) == QLatin1Char('|'))
+        ++n;
+    text.remove(0, n);
+    return static_cast<int>(qMin<qsizetype>(n, INT_MAX));
+}
+
+QList<int> PlaceLoadedLevels(const QList<int> &marks)
+{
+    QList<int> depths;
+    depths.reserve(marks.size());
+    QList<int> branch; // the marks of the last item at each depth on the current branch
+    for (const int m : marks) {
+        while (!branch.isEmpty() && (m == 0 || branch.last() >= m))
+            branch.removeLast();
+        depths << static_cast<int>(branch.size());
+        branch << m;
+    }
+    return depths;
+}
+
+QString StyleParamsToDeclarations(const QString &list)
+{
+    QString text = list;
+    text.replace(QStringLiteral("\","), QStringLiteral("\r"));
+    text.remove(QLatin1Char('"'));
+    QString out;
+    for (const QString &entry : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        const QString name = eq < 0 ? entry : entry.left(eq);
+        QString value = eq < 0 ? entry : entry.mid(eq + 1);
+        if (value.contains(QLatin1Char(',')))
+            value = QStringLiteral("[\"") + value.replace(QLatin1Char(','), QStringLiteral("\",\"")) + QStringLiteral("\"]");
+        else
+            value = QLatin1Char('"') + value + QLatin1Char('"');
+        out += QStringLiteral("var ") + name + QLatin1Char('=') + value + QLatin1Char(';');
+    }
+    return out;
+}
+
+void AddStyle(Project &project, int kind, const QString &name, const QString &paramsList, const QString &stylesArray)
+{
+    project.styles(kind).append({name, paramsList, stylesArray});
+}
+
+void SetIndividualStyles(const Project &project, Page &itemParams, int kind)
+{
+    QStringList names;
+    for (const TStyle &s : kind == 0 ? project.ItemStyles : project.SubmenuStyles)
+        names << s.Name;
+    itemParams.call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
+}
+
+bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
+                  const AddStyleFunction &addStyle)
+{
+    QByteArray bytes;
+    if (!readBytes(path, bytes))
+        return false;
+    QString text = DataTextFromBytes(bytes);
+    bytes.clear();
+
+    if (OtherMenuTypeIn(text, project.MenuType) >= 0)
+        dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
+                                           "You can change menu type from (File/Select menu type...).\r"));
+    text = CommentOutStartCall(std::move(text), project.MenuType);
+
+    {
+        LoadingScope loading(project);
+        const MenuType &type = project.menuType();
+        try {
+            const int limit = params.callTimeout();
+            params.setCallTimeout(dataTextTimeLimitMs);
+            try {
+                params.call(QStringLiteral("qrn_loadParams"),
+                            {text, type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName});
+            } catch (...) {
+                params.setCallTimeout(limit);
+                throw;
+            }
+            params.setCallTimeout(limit);
+            text.clear();
+            RebuildItemTree(project, params);
+        } catch (const PageError &e) {
+            // The text's own errors come as script errors. A page that had to
+            // be stopped (an endless loop in the text) is said so here.
+            if (!params.hasDocument())
+                dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
+                                                   "correctly.\r------------------------------------\r") +
+                                    e.message);
+        }
+        try {
+            ReadStyles(project, params, addStyle);
+        } catch (const PageError &) {
+            // The styles read until then stay.
+        }
+        SetIndividualStyles(project, itemParams, 0);
+        SetIndividualStyles(project, itemParams, 1);
+    }
+    return true;
+}

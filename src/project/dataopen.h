@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <functional>
+
+class Page;
+class Project;
+
+// The menu data file reader. The program does not parse the script: the
+// parameter page evaluates the text and reports items and styles back.
+
+// Reads the file at `path` into the project: the parameter page takes the
+// text, the item tree and the style lists are rebuilt from what it reports,
+// and the item parameters page is offered the style names. The caller has
+// emptied the tree and the style lists and reset the page. False, after
+// "Can't open the file:", when the file cannot be read; true otherwise,
+// whatever the page made of it. Styles go through `addStyle` when given (the
+// styles window's lists), otherwise straight into the project's lists.
+using AddStyleFunction = std::function<void(int kind, const QString &name, const QString &paramsList,
+                                            const QString &stylesArray)>;
+bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
+                  const AddStyleFunction &addStyle = {});
+
+// Files larger than this are refused unread.
+inline constexpr qint64 kMaxDataFileSize = 16 * 1024 * 1024;
+// How long the parameter page may take to evaluate a data text, in ms.
+extern int dataTextTimeLimitMs;
+
+// The steps, for the reader itself and its tests.
+
+// The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
+// line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.
+QString DataTextFromBytes(const QByteArray &bytes);
+// The menu type whose start function the text names, when it is not the
+// current one (types 2 and 3 share theirs); -1 when none is found.
+int OtherMenuTypeIn(const QString &text, int currentType);
+// Turns every start call of the current type into a comment.
+QString CommentOutStartCall(QString text, int currentType);
+// Leading "|" marks of an item text: the level, and the text without them.
+int TakeLevelMarks(QString &text);
+// Tree depths for items given by their level marks, in file order: each item
+// goes under the nearest earlier item on its branch with fewer marks, so no
+// sequence of marks can fail and an item never lands higher than its marks.
+QList<int> PlaceLoadedLevels(const QList<int> &marks);
+// A style's "key=value" list from the page as the style's parameter script.
+QString StyleParamsToDeclarations(const QString &list);
+
+// Appends a style read from a file; nothing is selected or sent to a page.
+void AddStyle(Project &project, int kind, const QString &name, const QString &paramsList,
+              const QString &stylesArray);
+// Offers the style names of a kind to the item parameters page.
+void SetIndividualStyles(const Project &project, Page &itemParams, int kind);

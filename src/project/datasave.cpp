@@ -1,0 +1,112 @@
+#include "project/datasave.h"
+
+#include "page/page.h"
+#include "project/dialogs.h"
+#include "project/product.h"
+#include "project/project.h"
+#include "project/textfile.h"
+
+namespace {
+
+const QString kNl = QStringLiteral("\r\n");
+
+QString hex(uint value, int width)
+{
+    return QStringLiteral("%1").arg(value, width, 16, QLatin1Char('0')).toUpper();
+}
+
+QString BuildStyleNamesLine(const QString &arrayName, const QList<TStyle> &styles)
+{
+    QString line = QStringLiteral("var ") + arrayName + QStringLiteral("Names=[");
+    for (const TStyle &s : styles)
+        line += scriptStringLiteral(s.Name) + QLatin1Char(',');
+    return line + QStringLiteral("];") + kNl;
+}
+
+QString BuildStyleNamesBlock(const Project &project)
+{
+    const MenuType &type = project.menuType();
+    QString out = QStringLiteral("// --- Ostrel Plivex style names ---") + kNl;
+    out += BuildStyleNamesLine(type.styleArrayName, project.ItemStyles);
+    if (!type.submenuStyleArrayName.isEmpty())
+        out += BuildStyleNamesLine(type.submenuStyleArrayName, project.SubmenuStyles);
+    return out + QStringLiteral("// --- End of Ostrel Plivex style names ---") + kNl;
+}
+
+QString BuildStyleArray(const QString &arrayName, const QList<TStyle> &styles)
+{
+    if (styles.isEmpty())
+        return {};
+    QString out = QStringLiteral("var ") + arrayName + QStringLiteral(" = [") + kNl;
+    for (const TStyle &s : styles)
+        out += QStringLiteral("    ") + s.StylesArray + QLatin1Char(',') + kNl;
+    return out + QStringLiteral("];") + kNl;
+}
+
+QString BuildItemLines(const Project &project, Page &itemParams)
+{
+    const QString arrayName = project.menuType().itemArrayName;
+    QList<PageArgs> calls;
+    calls.reserve(project.items().count());
+    project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
+        PageArgs args{level, item.Params[0], arrayName};
+        for (int i = 1; i < TItem::kParamCount; ++i)
+            args << item.Params[static_cast<size_t>(i)];
+        calls << args;
+    });
+    // One round trip for the whole tree.
+    const QStringList elements = itemParams.callBatchText(QStringLiteral("qrn_getItemData"), calls);
+    QString out;
+    for (const QString &e : elements)
+        out += e + QLatin1Char(',') + kNl;
+    return out;
+}
+
+} // namespace
+
+QString scriptStringLiteral(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + 2);
+    out += QLatin1Char('"');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool afterQrn = c == u'_' && i >= 3 && QStringView(text).mid(i - 3, 3).compare(u"qrn", Qt::CaseInsensitive) == 0;
+        if (c < 0x20 || c > 0x7E || c == u'"' || c == u'\\' || c == u'<' || c == u'>' || afterQrn)
+            out += c < 0x100 ? QStringLiteral("\\x") + hex(c, 2) : QStringLiteral("\\u") + hex(c, 4);
+        else
+            out += QChar(c);
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
+QString BuildDataText(const Project &project, Page &params, Page &itemParams)
+{
+    const MenuType &type = project.menuType();
+    QString out = QStringLiteral("/*") + kNl + QStringLiteral("   Quorna Ostrel Menu data file") + kNl +
+                  QStringLiteral("   Created by Quorna Ostrel Plivex") + kNl + QStringLiteral("   ") + kProductWebSite +
+                  kNl + QStringLiteral("*/") + kNl + kNl;
+    out += params.callText(QStringLiteral("qrn_getKeysList"), {kOmitted}) + kNl;
+    out += BuildStyleNamesBlock(project);
+    out += params.callText(QStringLiteral("qrn_getParamsList"), {QString()}) + kNl;
+    out += BuildStyleArray(type.styleArrayName, project.ItemStyles);
+    if (!type.submenuStyleArrayName.isEmpty())
+        out += BuildStyleArray(type.submenuStyleArrayName, project.SubmenuStyles);
+    out += kNl + QStringLiteral("var ") + type.itemArrayName + QStringLiteral(" = [") + kNl;
+    out += kNl + BuildItemLines(project, itemParams);
+    out += QStringLiteral("];") + kNl + kNl;
+    out += type.initFunctionName + QStringLiteral("();");
+    return out;
+}
+
+bool WriteDataFile(const Project &project, Page &params, Page &itemParams, const QString &path)
+{
+    // The whole text first: a failing page call leaves the file untouched.
+    const QByteArray bytes = encodeText(BuildDataText(project, params, itemParams));
+    if (!writeFileSafely(path, bytes)) {
+        dialogs().showError(QStringLiteral("Can't write the file: \r") + path);
+        return false;
+    }
+    return true;
+}

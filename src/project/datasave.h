@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class Page;
+class Project;
+
+// The menu data file writer. The pages give the texts of the parameter
+// values; the layout around them is fixed here.
+
+// The whole data file as one text: header, the parameter page's key block,
+// the style names, its parameter declarations, the style arrays, the item
+// array and the start call (no line end after it). A failing page call
+// throws PageError.
+QString BuildDataText(const Project &project, Page &params, Page &itemParams);
+
+// Builds the text, then replaces the file at `path` in one step, so a failure
+// never leaves an existing file emptied or half written. False after showing
+// "Can't write the file: \r" and the path.
+bool WriteDataFile(const Project &project, Page &params, Page &itemParams, const QString &path);
+
+// A style name as a script string. Written as printable ASCII with every
+// quote, backslash, angle bracket and non-ASCII character escaped, and "_"
+// escaped after "qrn", so the reader's start-call replacement cannot reach
+// into a name.
+QString scriptStringLiteral(const QString &text);

@@ -1,0 +1,370 @@
+// The data file writer and reader with the real pages of every menu type:
+// hard texts carried through a file and back, the pages' evaluation of a
+// data text, bad files, and mutated default projects.
+
+#include "pages_common.h"
+#include "project/datasave.h"
+#include "project/project.h"
+#include "support/defaultprojects.h"
+#include "support/scripteddialogs.h"
+#include "support/testfiles.h"
+#include "support/testmain.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(pagestest::MenuType)
+
+namespace {
+
+using pagestest::js;
+using pagestest::runJs;
+
+const QString kOdd = QStringLiteral("Q\"uote' back\\slash A|B </script> <!-- @at ~ \u00DCber \u20AC \u4E2D \U0001F600\r\nnext"
+                                    "\tline,comma qrn_init() QRN_TABSINIT Qrn_tmenuInit");
+
+void addTypeRows()
+{
+    QTest::addColumn<pagestest::MenuType>("type");
+    for (const pagestest::MenuType &t : pagestest::menuTypes())
+        QTest::newRow(qPrintable(t.folder)) << t;
+}
+
+QString defaultProjectPath(const pagestest::MenuType &t)
+{
+    return harness::runtimeDir() + QStringLiteral("default_scripts/") + t.folder + QStringLiteral("/default.js");
+}
+
+// A project with the two pages the writer and reader need.
+struct Editor
+{
+    Project project;
+    std::unique_ptr<WebPage> params;
+    std::unique_ptr<WebPage> itemParams;
+
+    explicit Editor(const pagestest::MenuType &t)
+    {
+        project.MenuType = t.index;
+        params = pagestest::openTypePage(t, QStringLiteral("params.html"));
+        itemParams = pagestest::openTypePage(t, QStringLiteral("itemparams.html"));
+    }
+    // As the open command does: empty project, page back to its defaults.
+    bool open(const QString &path)
+    {
+        project.items().clear();
+        project.ItemStyles.clear();
+        project.SubmenuStyles.clear();
+        params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        return ReadDataFile(project, *params, *itemParams, path);
+    }
+    bool save(const QString &path) { return WriteDataFile(project, *params, *itemParams, path); }
+    QString paramsList() { return params->callText(QStringLiteral("qrn_getParamsList"), {QString()}); }
+    QStringList outline() const
+    {
+        QStringList out;
+        project.items().walk([&out](const QModelIndex &, const TItem &item, int level) {
+            out << QString::number(level) + QLatin1Char(':') + item.Params[0];
+        });
+        return out;
+    }
+};
+
+TStyle styleFromPage(Page &stylePage, const QString &name, const QString &declarations)
+{
+    stylePage.callText(QStringLiteral("qrn_resetParams"), {kOmitted});
+    stylePage.callText(QStringLiteral("qrn_loadParams"), {declarations});
+    return {name, stylePage.callText(QStringLiteral("qrn_getParamsList"), {QString()}),
+            stylePage.callText(QStringLiteral("qrn_getStylesArray"), {QString()})};
+}
+
+bool sameStyles(const QList<TStyle> &a, const QList<TStyle> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i].Name != b[i].Name || a[i].ParamsList != b[i].ParamsList || a[i].StylesArray != b[i].StylesArray)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class DataFilesPagesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_hardTexts_readBackAndWrittenAgainUnchanged_data() { addTypeRows(); }
+    void roundTrip_hardTexts_readBackAndWrittenAgainUnchanged()
+    {
+        QFETCH(pagestest::MenuType, type);
+        QTemporaryDir dir;
+        ScriptedDialogs boxes;
+        Editor a(type);
+        // A menu-wide parameter with a hard text, taken in from a file.
+        const QString start = dir.filePath(QStringLiteral("start.js"));
+        writeTestFile(start, QStringLiteral("var %1=%2;").arg(type.fontParam, scriptStringLiteral(kOdd)).toUtf8());
+        QVERIFY(a.open(start));
+        QVERIFY(a.paramsList().contains(QStringLiteral("var %1=\"Q\\x22uote").arg(type.fontParam)));
+
+        auto itemStylePage = pagestest::openTypePage(type, QStringLiteral("itemstyles.html"));
+        a.project.ItemStyles = {
+            styleFromPage(*itemStylePage, QStringLiteral("Odd \"name\" \\ qrn_init\r\n\u00DCber"),
+                          QStringLiteral("var %1=%2;var %3=%4;").arg(type.fontParam, js(kOdd), type.imageParam, js("a,b\\c.png"))),
+            styleFromPage(*itemStylePage, QStringLiteral("Empty"), QString()),
+            styleFromPage(*itemStylePage, QStringLiteral("</script>"), QStringLiteral("var %1=\"x.png\";").arg(type.imageParam)),
+        };
+        if (!type.smStyleArray.isEmpty()) {
+            auto smPage = pagestest::openTypePage(type, QStringLiteral("smstyles.html"));
+            a.project.SubmenuStyles << styleFromPage(*smPage, QStringLiteral("Sub"),
+                                                     QStringLiteral("var %1=%2;").arg(type.smParam, js(kOdd)));
+        }
+        const QList<int> levels = type.index == 2 ? QList<int>{0, 0, 0, 0} : type.index == 3 ? QList<int>{0, 1, 1, 0}
+                                                                                              : QList<int>{0, 1, 2, 1, 0};
+        QList<LeveledItem> items;
+        for (int i = 0; i < levels.size(); ++i) {
+            LeveledItem li{levels[i], {}};
+            for (int n = 0; n < TItem::kParamCount; ++n)
+                li.item.Params[static_cast<size_t>(n)] =
+                    n == 0 ? QStringLiteral("Item %1 ").arg(i) + kOdd : (n + i) % 3 == 0 ? QString() : kOdd.left(n * 7);
+            items << li;
+        }
+        items[1].item.Params[0] = QStringLiteral("Sales|Support");
+        items[2].item.Params[0] = QString();
+        a.project.items().insertLeveled({}, 0, items);
+        const QString path = dir.filePath(QStringLiteral("menu.js"));
+        QVERIFY(a.save(path));
+        const QByteArray written = readTestFile(path);
+        for (const char c : written)
+            QVERIFY2((c >= 0x20 && c <= 0x7E) || c == '\r' || c == '\n', "the file holds more than printable ASCII");
+
+        Editor b(type);
+        QSignalSpy errors(b.params.get(), &Page::scriptError);
+        QVERIFY(b.open(path));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(boxes.asked.isEmpty());
+        QCOMPARE(b.paramsList(), a.paramsList());
+        QCOMPARE(b.outline(), a.outline());
+        QList<TItem> got, want;
+        a.project.items().walk([&](const QModelIndex &, const TItem &item, int) { want << item; });
+        b.project.items().walk([&](const QModelIndex &, const TItem &item, int) { got << item; });
+        QCOMPARE(got, want);
+        QVERIFY(sameStyles(b.project.ItemStyles, a.project.ItemStyles));
+        QVERIFY(sameStyles(b.project.SubmenuStyles, a.project.SubmenuStyles));
+
+        // Written again from what was read, the file is the same.
+        const QString again = dir.filePath(QStringLiteral("again.js"));
+        QVERIFY(b.save(again));
+        QCOMPARE(readTestFile(again), written);
+    }
+
+    void defaultProjects_areWhatTheWriterMakesOfTheirDescription_data() { addTypeRows(); }
+    void defaultProjects_areWhatTheWriterMakesOfTheirDescription()
+    {
+        QFETCH(pagestest::MenuType, type);
+        QString error;
+        const QString text = buildDefaultProject(type.index, &error);
+        QVERIFY2(!text.isEmpty(), qPrintable(error));
+        QVERIFY2(readTestFile(defaultProjectPath(type)) == text.toUtf8(),
+                 "the default project is out of date: run build/tests/make_defaults");
+
+        // It loads without errors, with items at the levels the type shows and
+        // every style in use.
+        ScriptedDialogs boxes;
+        Editor e(type);
+        QSignalSpy errors(e.params.get(), &Page::scriptError);
+        QVERIFY(e.open(defaultProjectPath(type)));
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(boxes.asked.isEmpty());
+        int deepest = 0;
+        QSet<QString> usedItem, usedSm;
+        e.project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
+            deepest = qMax(deepest, level);
+            if (!item.Params[static_cast<size_t>(type.itemStyleField)].isEmpty())
+                usedItem.insert(item.Params[static_cast<size_t>(type.itemStyleField)]);
+            if (type.smStyleField >= 0 && !item.Params[static_cast<size_t>(type.smStyleField)].isEmpty())
+                usedSm.insert(item.Params[static_cast<size_t>(type.smStyleField)]);
+        });
+        QCOMPARE(deepest, type.index == 2 ? 0 : type.index == 3 ? 1 : 2);
+        QVERIFY(e.project.ItemStyles.size() >= 2);
+        QCOMPARE(usedItem.size(), e.project.ItemStyles.size());
+        QCOMPARE(usedSm.size(), e.project.SubmenuStyles.size());
+        QCOMPARE(e.project.SubmenuStyles.isEmpty(), type.smStyleArray.isEmpty());
+    }
+
+    void evaluation_valuesThePageCannotShow_areKeptAndMarked()
+    {
+        const pagestest::MenuType &type = pagestest::menuTypes().at(0);
+        auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
+        pagestest::loadDataText(*page, type,
+                                QStringLiteral("var menuWidth=\"auto\";\r\nvar menuItemWidth=\"calc(100% - 2px)\";\r\n"
+                                               "var menuShowDelay=\"abc\";\r\nvar menuItemHeight=\"12px\";"));
+        const QString list = page->callText(QStringLiteral("qrn_getParamsList"), {QString()});
+        for (const char *decl : {"var menuWidth=\"auto\";", "var menuItemWidth=\"calc(100% - 2px)\";",
+                                 "var menuShowDelay=\"abc\";", "var menuItemHeight=\"12px\";"})
+            QVERIFY2(list.contains(QLatin1String(decl)), decl);
+        auto isMarked = [&](const char *name) {
+            return runJs(*page, QStringLiteral("document.querySelector('[data-name=\"%1\"] input').classList.contains('bad')")
+                                    .arg(QLatin1String(name)));
+        };
+        QCOMPARE(isMarked("menuShowDelay"), QStringLiteral("true"));
+        QCOMPARE(isMarked("menuWidth"), QStringLiteral("true"));
+        QCOMPARE(isMarked("menuItemHeight"), QStringLiteral("false"));
+    }
+
+    void evaluation_eachTextInAFreshRealm_readsLetAndConst_data() { addTypeRows(); }
+    void evaluation_eachTextInAFreshRealm_readsLetAndConst()
+    {
+        QFETCH(pagestest::MenuType, type);
+        auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
+        // Declared without var: such globals must not reach the next file.
+        pagestest::loadDataText(*page, type, QStringLiteral("%1=[[\"A\"],[\"B\"]]; leaked=1;").arg(type.itemArray));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 2);
+        pagestest::loadDataText(*page, type, QStringLiteral("var unrelated=1;"));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 0);
+        QCOMPARE(runJs(*page, QStringLiteral("typeof leaked")), QStringLiteral("undefined"));
+
+        pagestest::loadDataText(*page, type,
+                                QStringLiteral("const %1=[[\"C\"]];\r\nlet %2=\"bold 9px Serif\";\r\nconst %3=[[\"x=1\"]];"
+                                               "\r\nlet %3Names=[\"S\"];")
+                                    .arg(type.itemArray, type.fontParam, type.styleArray));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 1);
+        QVERIFY(page->callText(QStringLiteral("qrn_getParamsList"), {QString()})
+                    .contains(QStringLiteral("var %1=\"bold 9px Serif\";").arg(type.fontParam)));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QStringLiteral("S"));
+
+        // A let the text never reached costs nothing else.
+        pagestest::loadDataText(*page, type,
+                                QStringLiteral("var %1=[[\"D\"]];\r\nthrow 1;\r\nlet %2=\"x\";").arg(type.itemArray, type.fontParam));
+        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 1);
+    }
+
+    void evaluation_pageCommandsOfTheTextAreDropped_errorsReportedOnceAtFileLine()
+    {
+        const pagestest::MenuType &type = pagestest::menuTypes().at(0);
+        auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
+        QSignalSpy statuses(page.get(), &Page::statusTextChanged);
+        QSignalSpy errors(page.get(), &Page::scriptError);
+        pagestest::loadDataText(*page, type,
+                                QStringLiteral("window.status='@saveProject:';\r\nparent.status='@openProject:';\r\n"
+                                               "top.status='@command:help';\r\nvar b=;"));
+        QCOMPARE(statuses.count(), 0);
+        QCOMPARE(errors.count(), 1);
+        const auto e = errors.at(0).at(0).value<ScriptError>();
+        QCOMPARE(e.line, 4);
+        QCOMPARE(e.code, QStringLiteral("SyntaxError"));
+        // The page's own commands go out again afterwards.
+        runJs(*page, QStringLiteral("window.status='@modified:',''"));
+        QVERIFY(harness::waitUntil([&] { return statuses.count() == 1; }, 5000));
+    }
+
+    void badInput_clearMessageAndUsableAfterwards_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("scriptError");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("outline");
+        QByteArray random(4096, 0);
+        QRandomGenerator gen(7);
+        for (char &c : random)
+            c = static_cast<char>(gen.bounded(256));
+        const QByteArray def = readTestFile(defaultProjectPath(pagestest::menuTypes().at(0)));
+        const QString hang = QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
+                                            "------------------------------------\r");
+        QTest::newRow("random bytes") << random << true << QString() << QStringList();
+        QTest::newRow("truncated") << def.left(def.indexOf("Software") + 3) << true << QString() << QStringList();
+        QByteArray withNul = def;
+        withNul.insert(def.indexOf("var menuItems"), QByteArray("\0\0", 2));
+        QTest::newRow("NUL bytes") << withNul << true << QString() << QStringList();
+        QTest::newRow("Windows-1252") << QByteArray("var menuItems=[[\"\x80 \xDC\"],];") << false << QString()
+                                      << QStringList{QStringLiteral("0:\u20AC \u00DC")};
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFvar menuItems=[[\"\xC3\x9C\"],];") << false << QString()
+                                         << QStringList{QStringLiteral("0:\u00DC")};
+        QTest::newRow("endless loop") << QByteArray("var menuItems=[[\"A\"]];\nwhile (true) {}") << false
+                                      << hang + QStringLiteral("The page \"params.html\" did not answer the call of "
+                                                               "qrn_loadParams within 2 s. The page was stopped and loaded again.")
+                                      << QStringList();
+        QTest::newRow("thousand-level jumps")
+            << (QByteArray("var menuItems=[[\"A\"],[\"") + QByteArray(1000, '|') + "B\"],[\"|C\"],[\"" +
+                QByteArray(5000, '|') + "D\"],];")
+            << false << QString()
+            << QStringList{QStringLiteral("0:A"), QStringLiteral("1:B"), QStringLiteral("1:C"), QStringLiteral("2:D")};
+        QTest::newRow("holes") << QByteArray("var menuItems=[[\"A\"],,[\"|B\"],null,5,\"x\",];") << false << QString()
+                               << QStringList{QStringLiteral("0:A"), QStringLiteral("1:B")};
+        QTest::newRow("another menu type")
+            << readTestFile(defaultProjectPath(pagestest::menuTypes().at(2))) << true // its start call is left to run
+            << QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
+                              "You can change menu type from (File/Select menu type...).\r")
+            << QStringList();
+        QTest::newRow("huge array length") << QByteArray("var menuItems=new Array(1e9); menuItems[3]=[\"A\"];") << false
+                                           << QStringLiteral("The data file holds 1000000000 menu items; only the first "
+                                                             "200000 are read.")
+                                           << QStringList();
+    }
+    void badInput_clearMessageAndUsableAfterwards()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, scriptError);
+        QFETCH(QString, message);
+        QFETCH(QStringList, outline);
+        QTemporaryDir dir;
+        ScriptedDialogs boxes;
+        Editor e(pagestest::menuTypes().at(0));
+        QSignalSpy errors(e.params.get(), &Page::scriptError);
+        const int limit = dataTextTimeLimitMs;
+        dataTextTimeLimitMs = 2000;
+        const QString path = dir.filePath(QStringLiteral("bad.js"));
+        writeTestFile(path, bytes);
+        const bool read = e.open(path);
+        dataTextTimeLimitMs = limit;
+        QVERIFY(read);
+        QVERIFY(!e.project.LoadingData);
+        QCOMPARE(errors.count() > 0, scriptError);
+        QCOMPARE(boxes.textsOf(QStringLiteral("error")), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!outline.isEmpty())
+            QCOMPARE(e.outline(), outline);
+        // The file on disk is untouched, and the editor reads a good file.
+        QCOMPARE(readTestFile(path), bytes);
+        QVERIFY(e.open(defaultProjectPath(pagestest::menuTypes().at(0))));
+        QVERIFY(e.project.items().count() >= 7);
+    }
+
+    void fuzz_mutatedDefaultProjects_neverBreakTheReader()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs boxes;
+        const int limit = dataTextTimeLimitMs;
+        dataTextTimeLimitMs = 3000;
+        QRandomGenerator gen(20261207);
+        const QByteArray pieces[] = {"|", "\"", "[", "]", ",", "\r", "\n", "\x1A", "qrn_init", "@undefined", "\\", "/*", "\0"};
+        for (const pagestest::MenuType &type : pagestest::menuTypes()) {
+            Editor e(type);
+            const QByteArray original = readTestFile(defaultProjectPath(type));
+            for (int round = 0; round < 75; ++round) {
+                QByteArray bytes = original;
+                const int edits = 1 + static_cast<int>(gen.bounded(6));
+                for (int k = 0; k < edits && !bytes.isEmpty(); ++k) {
+                    const qsizetype at = gen.bounded(static_cast<int>(bytes.size()));
+                    switch (gen.bounded(5)) {
+                    case 0: bytes.remove(at, gen.bounded(200)); break;
+                    case 1: bytes.insert(at, bytes.mid(gen.bounded(static_cast<int>(bytes.size())), gen.bounded(300))); break;
+                    case 2: bytes[at] = static_cast<char>(gen.bounded(256)); break;
+                    case 3: bytes.insert(at, pieces[gen.bounded(static_cast<int>(std::size(pieces)))]); break;
+                    default: bytes.truncate(at); break;
+                    }
+                }
+                const QString path = dir.filePath(QStringLiteral("fuzz.js"));
+                writeTestFile(path, bytes);
+                QVERIFY(e.open(path));
+                QVERIFY(!e.project.LoadingData);
+                // Whatever came in can be written out again.
+                QVERIFY(e.save(dir.filePath(QStringLiteral("out.js"))));
+            }
+        }
+        dataTextTimeLimitMs = limit;
+    }
+};
+
+PLIVEX_TEST_MAIN(DataFilesPagesTest)
+#include "datafiles_pages_test.moc"

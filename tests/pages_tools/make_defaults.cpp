@@ -1,0 +1,33 @@
+// Writes runtime/default_scripts/<type>/default.js, the project each menu
+// type starts with, from tests/pages_tools/default_projects.json through the
+// real pages and the program's writer. Run after changing the description,
+// the pages or the writer: build/tests/make_defaults
+
+#include "project/menutypes.h"
+#include "project/textfile.h"
+#include "support/defaultprojects.h"
+#include "support/testmain.h"
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    prepareTestEnvironment();
+    Application app(argc, argv);
+    const QString root = QStringLiteral(PLIVEX_SOURCE_DIR);
+    for (int type = 0; type < kMenuTypeCount; ++type) {
+        QString error;
+        const QString text = buildDefaultProject(type, &error);
+        if (text.isEmpty()) {
+            std::fprintf(stderr, "make_defaults: %s\n", qPrintable(error));
+            return 1;
+        }
+        const QString path = root + QStringLiteral("runtime/") + defaultProjectPath(type);
+        if (!writeFileSafely(path, encodeText(text))) {
+            std::fprintf(stderr, "make_defaults: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("wrote %s\n", qPrintable(path));
+    }
+    return 0;
+}

@@ -1,0 +1,105 @@
+#include "support/defaultprojects.h"
+
+#include "page/webpage.h"
+#include "project/datasave.h"
+#include "project/menutypes.h"
+#include "project/project.h"
+#include "support/webharness.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+QString defaultProjectsDescription()
+{
+    return harness::testDataDir() + QStringLiteral("../pages_tools/default_projects.json");
+}
+
+namespace {
+
+QString declarations(const QJsonObject &values)
+{
+    QString out;
+    for (auto it = values.begin(); it != values.end(); ++it)
+        out += QStringLiteral("var ") + it.key() + QLatin1Char('=') + scriptStringLiteral(it.value().toString()) +
+               QStringLiteral(";\r\n");
+    return out;
+}
+
+bool readStyles(Page &stylePage, const QJsonArray &list, QList<TStyle> &styles, QString *error)
+{
+    for (const QJsonValue &v : list) {
+        const QString name = v.toArray().at(0).toString();
+        const QJsonObject values = v.toArray().at(1).toObject();
+        stylePage.call(QStringLiteral("qrn_resetParams"), {kOmitted});
+        stylePage.call(QStringLiteral("qrn_loadParams"), {declarations(values)});
+        const TStyle style{name, stylePage.callText(QStringLiteral("qrn_getParamsList"), {QString()}),
+                           stylePage.callText(QStringLiteral("qrn_getStylesArray"), {QString()})};
+        for (auto it = values.begin(); it != values.end(); ++it)
+            if (!style.StylesArray.contains(QLatin1Char('"') + it.key() + QLatin1Char('='))) {
+                *error = QStringLiteral("%1: %2 is no parameter of this style page").arg(name, it.key());
+                return false;
+            }
+        styles << style;
+    }
+    return true;
+}
+
+} // namespace
+
+QString buildDefaultProject(int type, QString *error)
+{
+    QFile file(defaultProjectsDescription());
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read ") + file.fileName();
+        return {};
+    }
+    const MenuType &menuType = menuTypes().at(static_cast<size_t>(type));
+    const QJsonObject description = QJsonDocument::fromJson(file.readAll()).object().value(menuType.folder).toObject();
+    const QString folder = harness::runtimeDir();
+    auto params = harness::openPage(folder + pagePath(type, QStringLiteral("params.html")));
+    auto itemParams = harness::openPage(folder + pagePath(type, QStringLiteral("itemparams.html")));
+
+    Project project;
+    project.MenuType = type;
+    params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    const QString paramText = declarations(description.value(QStringLiteral("params")).toObject());
+    if (!paramText.isEmpty())
+        params->call(QStringLiteral("qrn_loadParams"), {paramText, menuType.itemArrayName, menuType.styleArrayName,
+                                                        menuType.submenuStyleArrayName});
+
+    auto itemStyles = harness::openPage(folder + pagePath(type, QStringLiteral("itemstyles.html")));
+    if (!readStyles(*itemStyles, description.value(QStringLiteral("itemStyles")).toArray(), project.ItemStyles, error))
+        return {};
+    if (menuType.hasSubmenuStyles) {
+        auto smStyles = harness::openPage(folder + pagePath(type, QStringLiteral("smstyles.html")));
+        if (!readStyles(*smStyles, description.value(QStringLiteral("submenuStyles")).toArray(), project.SubmenuStyles,
+                        error))
+            return {};
+    }
+
+    // The item fields of the type, by key, in parameter order.
+    const QStringList keys = itemParams
+                                 ->callText(QStringLiteral("eval"),
+                                            {QStringLiteral("Plivex.page.type.itemFields.map(function(f){return f.key"
+                                                            "||'';}).join(',')")})
+                                 .split(QLatin1Char(','));
+    QList<LeveledItem> items;
+    for (const QJsonValue &v : description.value(QStringLiteral("items")).toArray()) {
+        LeveledItem li;
+        li.level = v.toArray().at(0).toInt();
+        const QJsonObject fields = v.toArray().at(1).toObject();
+        for (auto it = fields.begin(); it != fields.end(); ++it) {
+            const qsizetype n = keys.indexOf(it.key());
+            if (n < 0 || n >= TItem::kParamCount) {
+                *error = QStringLiteral("%1: no item field %2").arg(menuType.folder, it.key());
+                return {};
+            }
+            li.item.Params[static_cast<size_t>(n)] = it.value().toString();
+        }
+        items << li;
+    }
+    project.items().insertLeveled({}, 0, items);
+    return BuildDataText(project, *params, *itemParams);
+}
