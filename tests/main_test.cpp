@@ -3,6 +3,7 @@
 #include "project/project.h"
 #include "project/loadpage.h"
 #include "page/pagekeyfilter.h"
+#include "controls/spdcheckbox.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
 #include "support/fakepage.h"
@@ -14,7 +15,7 @@
 #include "support/appfixture.h"
 #include "support/testmain.h"
 
-#include <QCheckBox>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QGuiApplication>
@@ -358,10 +359,10 @@ private slots:
         bool firstTicked = false;
         QTimer::singleShot(0, frmMenuType, [&] {
             firstTicked = frmMenuType->cbMenu.at(0)->isChecked();
-            QTest::keyClick(frmMenuType, Qt::Key_Down);
-            QTest::keyClick(frmMenuType, Qt::Key_Down);
-            QTest::keyClick(frmMenuType, Qt::Key_Up);
-            QTest::keyClick(frmMenuType, Qt::Key_Escape);
+            if (!QTest::qWaitForWindowActive(frmMenuType))
+                return frmMenuType->spdCancelClick();
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Escape})
+                QTest::keyClick(QApplication::focusWidget(), key);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
         QVERIFY(firstTicked);
@@ -371,10 +372,73 @@ private slots:
         bool closed = true;
         QTimer::singleShot(0, frmMenuType, [&] {
             closed = frmMenuType->close() || !frmMenuType->isVisible();
-            QTest::keyClick(frmMenuType, Qt::Key_Return);
+            if (!QTest::qWaitForWindowActive(frmMenuType))
+                return frmMenuType->spdApplyClick();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
         QVERIFY(!closed);
+    }
+
+    void menuTypeWindow_keysToTheFocusedBox_moveTickAndFocusThenApply_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("result");
+        const int ok = QDialog::Accepted;
+        const int cancel = QDialog::Rejected;
+        QTest::newRow("down down enter") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 2 << ok;
+        QTest::newRow("past the last box") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                                          Qt::Key_Enter} << 3 << ok;
+        QTest::newRow("right then left") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Return}
+                                         << 1 << ok;
+        QTest::newRow("tab to Ok, space") << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space} << 1 << ok;
+        QTest::newRow("tab to Cancel, space") << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+                                              << 0 << cancel;
+        QTest::newRow("enter on Cancel still applies")
+            << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << 1 << ok;
+    }
+
+    void menuTypeWindow_keysToTheFocusedBox_moveTickAndFocusThenApply()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, type);
+        QFETCH(int, result);
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QStringList focusTrail;
+        QTimer::singleShot(0, frmMenuType, [&] {
+            if (!QTest::qWaitForWindowActive(frmMenuType))
+                return frmMenuType->spdCancelClick();
+            for (int key : keys) {
+                QWidget *focused = QApplication::focusWidget();
+                focusTrail << (focused ? focused->accessibleName() : QStringLiteral("none"));
+                QTest::keyClick(focused, Qt::Key(key));
+            }
+            // Whatever the keys did, leave the window.
+            if (frmMenuType->isVisible())
+                frmMenuType->spdCancelClick();
+        });
+        QCOMPARE(frmMenuType->exec(), result);
+        QCOMPARE(focusTrail.first(), QStringLiteral("Ostrel Menu"));
+        QCOMPARE(project->MenuType, type);
+        if (keys.size() > 2 && keys.at(1) == Qt::Key_Down)
+            QCOMPARE(focusTrail.at(1), menuTypes().at(1).name);
+    }
+
+    void menuTypeWindow_clickingTheTickedBoxKeepsItTicked()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        frmMenuType->FormActivate();
+        TSpdCheckBox *second = frmMenuType->cbMenu.at(1);
+        QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(second->isChecked());
+        QVERIFY(!frmMenuType->cbMenu.at(0)->isChecked());
+        QCOMPARE(frmMenuType->SelectedType, 1);
     }
 
     void missingPageFile_endsProgramWithMessage()

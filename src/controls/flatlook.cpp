@@ -23,10 +23,10 @@ QString installedFamily(const QString &family)
     if (QFontDatabase::hasFamily(family)) {
         chosen = family;
     } else {
-        // Narrow humanist sans-serifs first: they keep captions within the
-        // widths the windows were laid out for.
-        for (const char *candidate : {"Verdana", "DejaVu Sans", "Liberation Sans", "Noto Sans", "FreeSans",
-                                      "Arial", "Helvetica"}) {
+        // Narrow sans-serifs first: they keep captions within the widths the
+        // windows were laid out for.
+        for (const char *candidate : {"DejaVu Sans Condensed", "Liberation Sans", "Arial", "Noto Sans",
+                                      "DejaVu Sans", "FreeSans", "Helvetica"}) {
             if (QFontDatabase::hasFamily(QLatin1String(candidate))) {
                 chosen = QLatin1String(candidate);
                 break;
