@@ -1,7 +1,10 @@
 #include "app/saveprojectform.h"
 
+#include "controls/backgroundtile.h"
 #include "project/dialogs.h"
 
+#include <QPaintEvent>
+#include <QPainter>
 
 TfrmSaveProject::TfrmSaveProject(QWidget *parent)
     : QDialog(parent)
@@ -15,4 +18,10 @@ bool TfrmSaveProject::SaveToCurrentFile()
     // pretend the project was saved.
     dialogs().showError(QStringLiteral("Can't save the project:\rthe data file writer is not available yet."));
     return false;
+}
+
+void TfrmSaveProject::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    paintBackgroundTile(p, event->rect());
 }

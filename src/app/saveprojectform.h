@@ -13,5 +13,8 @@ public:
     // Writes the project to the main window's current file; false, after
     // reporting why, when nothing was written.
     bool SaveToCurrentFile();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
