@@ -206,6 +206,7 @@ void Tfrm::createControls()
     newPanel3->setBevelBorder(TBevelBorders(bbLeft) | bbRight | bbBottom);
     newPanel3->setAlignment(Qt::AlignLeft);
     newPanel3->setCaption(QStringLiteral("   Use Ctrl key to select and copy items."));
+    newPanel3->setFont(flatFont(TSpdFont{}));
     newPanel3->setFixedHeight(22);
     rightLayout->addWidget(newPanel3);
 

@@ -98,6 +98,8 @@ int TfrmAbout::exec()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // Start on "Ok"; the links follow it with Tab.
+    spdApply->setFocus();
     return QDialog::exec();
 }
 
