@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHash>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QWidget>
@@ -87,4 +88,28 @@ void drawFocusFrame(QPainter &painter, const QRect &rect, const QColor &color)
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
     painter.restore();
+}
+
+bool SpaceKey::press(QWidget *control, const QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !control->isEnabled())
+        return false;
+    m_down = true;
+    control->update();
+    return true;
+}
+
+bool SpaceKey::release(QWidget *control, const QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat() || !m_down)
+        return false;
+    m_down = false;
+    control->update();
+    return true;
+}
+
+void SpaceKey::cancel(QWidget *control)
+{
+    m_down = false;
+    control->update();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QKeyEvent;
 class QPainter;
 class QRect;
 class QWidget;
@@ -42,3 +43,20 @@ QColor buttonFaceColor();
 
 // The dotted frame that shows which flat control has the keyboard focus.
 void drawFocusFrame(QPainter &painter, const QRect &rect, const QColor &color);
+
+// Space on a focused flat control: down while the key is held, a click on
+// its release, as with the system's buttons.
+class SpaceKey
+{
+public:
+    bool isDown() const { return m_down; }
+    // True when the event was the Space press and is taken.
+    bool press(QWidget *control, const QKeyEvent *event);
+    // True when the release completes a press: the control clicks.
+    bool release(QWidget *control, const QKeyEvent *event);
+    // The focus left: a held key no longer counts.
+    void cancel(QWidget *control);
+
+private:
+    bool m_down = false;
+};

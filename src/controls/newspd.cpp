@@ -128,7 +128,7 @@ void TnewSpd::setCornersDraw(bool on)
 
 SpdState TnewSpd::state() const
 {
-    if (m_down || m_keyPressed)
+    if (m_down || m_space.isDown())
         return SpdState::Down;
     if (!m_inside)
         return SpdState::Normal;
@@ -277,13 +277,9 @@ void TnewSpd::leaveEvent(QEvent *)
 
 void TnewSpd::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        m_keyPressed = true;
-        update();
+    if (m_space.press(this, event))
         return;
-    }
-    if (enter && m_actsOnEnter) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_actsOnEnter) {
         click();
         return;
     }
@@ -292,9 +288,7 @@ void TnewSpd::keyPressEvent(QKeyEvent *event)
 
 void TnewSpd::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_keyPressed) {
-        m_keyPressed = false;
-        update();
+    if (m_space.release(this, event)) {
         click();
         return;
     }
@@ -309,8 +303,7 @@ void TnewSpd::focusInEvent(QFocusEvent *event)
 
 void TnewSpd::focusOutEvent(QFocusEvent *event)
 {
-    m_keyPressed = false;
-    update();
+    m_space.cancel(this);
     QWidget::focusOutEvent(event);
 }
 
@@ -318,7 +311,7 @@ void TnewSpd::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange && !isEnabled()) {
         m_pressed = false;
-        m_keyPressed = false;
+        m_space.cancel(this);
     }
     QWidget::changeEvent(event);
 }

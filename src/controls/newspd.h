@@ -91,5 +91,5 @@ private:
     bool m_actsOnEnter = true;
     bool m_inside = false;
     bool m_pressed = false;
-    bool m_keyPressed = false;
+    SpaceKey m_space;
 };

@@ -146,7 +146,7 @@ void TSpdCheckBox::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (!m_transparent)
         p.fillRect(rect(), m_color);
-    const bool pressed = m_state == ButtonState::Pressed || m_state == ButtonState::HeldDown || m_keyPressed;
+    const bool pressed = m_state == ButtonState::Pressed || m_state == ButtonState::HeldDown || m_space.isDown();
     const SquareColors &sq = pressed ? Pressed : (m_hot ? Hot : Normal);
     const QColor fontColor = pressed ? FontColor3 : (m_hot ? FontColor2 : FontColor1);
     const int m = height() / 2;
@@ -239,23 +239,16 @@ void TSpdCheckBox::leaveEvent(QEvent *)
 
 void TSpdCheckBox::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && isEnabled()) {
-        m_keyPressed = true;
-        update();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!m_space.press(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void TSpdCheckBox::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_keyPressed) {
-        m_keyPressed = false;
-        update();
+    if (m_space.release(this, event))
         click();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
+    else
+        QWidget::keyReleaseEvent(event);
 }
 
 void TSpdCheckBox::focusInEvent(QFocusEvent *event)
@@ -266,7 +259,6 @@ void TSpdCheckBox::focusInEvent(QFocusEvent *event)
 
 void TSpdCheckBox::focusOutEvent(QFocusEvent *event)
 {
-    m_keyPressed = false;
-    update();
+    m_space.cancel(this);
     QWidget::focusOutEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/flatlook.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -84,6 +86,6 @@ private:
     bool m_inside = false;
     bool m_hot = false;
     bool m_hotTracking = true;
-    bool m_keyPressed = false;
+    SpaceKey m_space;
     int m_shortcutId = 0;
 };
