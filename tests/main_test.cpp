@@ -5,6 +5,7 @@
 #include "page/pagekeyfilter.h"
 #include "app/itemtreeview.h"
 #include "app/toolplaces.h"
+#include "controls/newedit.h"
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
 #include "controls/spdcheckbox.h"
@@ -23,9 +24,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWebEngineView>
@@ -666,9 +667,14 @@ private slots:
         QTest::newRow("Delete All") << "Delete All" << orange;
         QTest::newRow("expand all") << "Expand All" << green;
         QTest::newRow("collapse all") << "Collapse All" << green;
-        QTest::newRow("Update") << "Update" << green;
-        QTest::newRow("item styles tab") << "Item Styles" << cyan;
-        QTest::newRow("submenu styles tab") << "Submenu Styles" << cyan;
+        QTest::newRow("preview Update") << "preview:Update" << green;
+        QTest::newRow("item styles tab") << "styles:Item Styles" << cyan;
+        QTest::newRow("submenu styles tab") << "styles:Submenu Styles" << cyan;
+        QTest::newRow("Add Style") << "styles:Add Style" << blue;
+        QTest::newRow("Duplicate Style") << "styles:Duplicate Style" << blue;
+        QTest::newRow("styles Delete Selected") << "styles:Delete Selected" << orange;
+        QTest::newRow("Delete All Styles") << "styles:Delete All Styles" << orange;
+        QTest::newRow("styles Ok") << "styles:Ok" << blue;
         QTest::newRow("menu type Ok") << "menuType:Ok" << blue;
         QTest::newRow("menu type Cancel") << "menuType:Cancel" << orange;
         QTest::newRow("about Ok") << "about:Ok" << blue;
@@ -681,19 +687,17 @@ private slots:
         AppFixture app;
         app.createWindows();
         // Every window is a child of the main window.
-        QWidget *window = frm;
-        if (button.startsWith(QLatin1String("menuType:")))
-            window = frmMenuType;
-        else if (button.startsWith(QLatin1String("about:")))
-            window = frmAbout;
+        const QHash<QString, QWidget *> windows{{QStringLiteral("preview"), frmPreview},
+                                                {QStringLiteral("styles"), frmItemStyles},
+                                                {QStringLiteral("menuType"), frmMenuType},
+                                                {QStringLiteral("about"), frmAbout}};
+        QWidget *window = button.contains(QLatin1Char(':')) ? windows.value(button.section(QLatin1Char(':'), 0, 0))
+                                                            : static_cast<QWidget *>(frm);
         const QString name = button.section(QLatin1Char(':'), -1);
         QList<TnewSpd *> found;
-        for (TnewSpd *b : frm->findChildren<TnewSpd *>()) {
-            const bool inWindow = window == frm ? b->window() != frmMenuType && b->window() != frmAbout
-                                                : b->window() == window;
-            if (inWindow && b->accessibleName() == name)
+        for (TnewSpd *b : frm->findChildren<TnewSpd *>())
+            if (b->window() == window && b->accessibleName() == name)
                 found << b;
-        }
         QCOMPARE(found.size(), 1);
         const TMainParams &p = found.first()->mainParams();
         QCOMPARE(p.FrameColorOver, overFrame);
@@ -702,7 +706,7 @@ private slots:
         QCOMPARE(found.first()->size().height(), small ? 14 : 18);
         QCOMPARE(p.Font_Normal.bold, small);
         // Borderless windows have nothing to round the corners against.
-        QCOMPARE(found.first()->cornersDraw(), window == frm);
+        QCOMPARE(found.first()->cornersDraw(), window != frmMenuType && window != frmAbout);
     }
 
     void flatPanels_mainWindowAndPreview_haveTheirSidesAndColours()
@@ -721,6 +725,12 @@ private slots:
         QCOMPARE(frm->newPanel3->alignment(), Qt::AlignLeft);
         QCOMPARE(frmPreview->newPanel1->bevelBorder(), TBevelBorders(bbBottom));
         QCOMPARE(frmPreview->newPanel1->color1(), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(frmItemStyles->newPanel2->borderWidth(), 3);
+        QVERIFY(frmItemStyles->newPanel2->isAncestorOf(frmItemStyles->vtItemStyles));
+        QVERIFY(frmItemStyles->newPanel3->isAncestorOf(frmItemStyles->eStyleName));
+        QVERIFY(frmItemStyles->newPanel3->isAncestorOf(frmItemStyles->spdDeleteAll));
+        QCOMPARE(frmItemStyles->eStyleName->borderColor(), QColor(0x80, 0x80, 0x80));
+        QVERIFY(frmItemStyles->eStyleName->isFlat());
         // The shown style list's tab is held down.
         QVERIFY(frmItemStyles->spdShowItemStyles->isDown());
         QVERIFY(!frmItemStyles->spdShowSmStyles->isDown());
