@@ -10,6 +10,7 @@
 #include "controls/newspd.h"
 #include "controls/spdcheckbox.h"
 #include "preview/aboutform.h"
+#include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
 #include "support/fakepage.h"
@@ -678,6 +679,10 @@ private slots:
         QTest::newRow("menu type Ok") << "menuType:Ok" << blue;
         QTest::newRow("menu type Cancel") << "menuType:Cancel" << orange;
         QTest::newRow("about Ok") << "about:Ok" << blue;
+        QTest::newRow("font unit") << "font:px" << blue;
+        QTest::newRow("Assign font") << "font:Assign font" << blue;
+        QTest::newRow("font Ok") << "font:Ok" << blue;
+        QTest::newRow("font Cancel") << "font:Cancel" << orange;
     }
 
     void flatControls_eachButtonHasItsSchemeAndEachPanelItsColours()
@@ -690,7 +695,8 @@ private slots:
         const QHash<QString, QWidget *> windows{{QStringLiteral("preview"), frmPreview},
                                                 {QStringLiteral("styles"), frmItemStyles},
                                                 {QStringLiteral("menuType"), frmMenuType},
-                                                {QStringLiteral("about"), frmAbout}};
+                                                {QStringLiteral("about"), frmAbout},
+                                                {QStringLiteral("font"), frmFont}};
         QWidget *window = button.contains(QLatin1Char(':')) ? windows.value(button.section(QLatin1Char(':'), 0, 0))
                                                             : static_cast<QWidget *>(frm);
         const QString name = button.section(QLatin1Char(':'), -1);
@@ -707,6 +713,8 @@ private slots:
         QCOMPARE(p.Font_Normal.bold, small);
         // Borderless windows have nothing to round the corners against.
         QCOMPARE(found.first()->cornersDraw(), window != frmMenuType && window != frmAbout);
+        // "Assign font" alone has a grey left-bottom corner when normal.
+        QCOMPARE(p.Color_Left_Bottom_Normal, QColor(name == QLatin1String("Assign font") ? 0xE5E5E5 : 0xFFFFFF));
     }
 
     void flatPanels_mainWindowAndPreview_haveTheirSidesAndColours()

@@ -5,6 +5,8 @@
 #include "app/itemtreeview.h"
 #include "app/main.h"
 #include "app/startup.h"
+#include "controls/newedit.h"
+#include "controls/newspd.h"
 #include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
@@ -20,7 +22,6 @@
 
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineView>
