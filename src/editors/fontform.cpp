@@ -209,7 +209,7 @@ TfrmFont::TfrmFont(QWidget *parent)
     TMainParams assignLook = spdAssign->mainParams();
     assignLook.Color_Left_Bottom_Normal = QColor(0xE5, 0xE5, 0xE5);
     spdAssign->setMainParams(assignLook);
-    spdAssign->setFixedWidth(80);
+    spdAssign->setFixedWidth(72);
     connect(spdAssign, &TnewSpd::clicked, this, &TfrmFont::spdAssignClick);
     units->addWidget(spdAssign);
     layout->addLayout(units);
