@@ -1,3 +1,5 @@
+#include "controls/newedit.h"
+#include "controls/newspd.h"
 #include "editors/fontform.h"
 #include "editors/wb_commands.h"
 #include "page/page.h"
@@ -9,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {

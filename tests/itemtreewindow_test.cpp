@@ -1,6 +1,7 @@
 #include "app/itemtreeview.h"
 #include "app/main.h"
 #include "app/startup.h"
+#include "controls/newspd.h"
 #include "project/itemedits.h"
 #include "project/outline.h"
 #include "project/project.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 
 namespace {
 

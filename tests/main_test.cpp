@@ -3,6 +3,14 @@
 #include "project/project.h"
 #include "project/loadpage.h"
 #include "page/pagekeyfilter.h"
+#include "app/itemtreeview.h"
+#include "app/toolplaces.h"
+#include "controls/newedit.h"
+#include "controls/newpanel.h"
+#include "controls/newspd.h"
+#include "controls/spdcheckbox.h"
+#include "preview/aboutform.h"
+#include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
 #include "support/fakepage.h"
@@ -14,12 +22,12 @@
 #include "support/appfixture.h"
 #include "support/testmain.h"
 
-#include <QCheckBox>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWebEngineView>
@@ -368,10 +376,10 @@ private slots:
         bool firstTicked = false;
         QTimer::singleShot(0, frmMenuType, [&] {
             firstTicked = frmMenuType->cbMenu.at(0)->isChecked();
-            QTest::keyClick(frmMenuType, Qt::Key_Down);
-            QTest::keyClick(frmMenuType, Qt::Key_Down);
-            QTest::keyClick(frmMenuType, Qt::Key_Up);
-            QTest::keyClick(frmMenuType, Qt::Key_Escape);
+            if (!QTest::qWaitForWindowActive(frmMenuType))
+                return frmMenuType->spdCancelClick();
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Escape})
+                QTest::keyClick(QApplication::focusWidget(), key);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
         QVERIFY(firstTicked);
@@ -381,10 +389,73 @@ private slots:
         bool closed = true;
         QTimer::singleShot(0, frmMenuType, [&] {
             closed = frmMenuType->close() || !frmMenuType->isVisible();
-            QTest::keyClick(frmMenuType, Qt::Key_Return);
+            if (!QTest::qWaitForWindowActive(frmMenuType))
+                return frmMenuType->spdApplyClick();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
         QVERIFY(!closed);
+    }
+
+    void menuTypeWindow_keysToTheFocusedBox_moveTickAndFocusThenApply_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("result");
+        const int ok = QDialog::Accepted;
+        const int cancel = QDialog::Rejected;
+        QTest::newRow("down down enter") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 2 << ok;
+        QTest::newRow("past the last box") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                                          Qt::Key_Enter} << 3 << ok;
+        QTest::newRow("right then left") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Return}
+                                         << 1 << ok;
+        QTest::newRow("tab to Ok, space") << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Space} << 1 << ok;
+        QTest::newRow("tab to Cancel, space") << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+                                              << 0 << cancel;
+        QTest::newRow("enter on Cancel still applies")
+            << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return} << 1 << ok;
+    }
+
+    void menuTypeWindow_keysToTheFocusedBox_moveTickAndFocusThenApply()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, type);
+        QFETCH(int, result);
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QStringList focusTrail;
+        QTimer::singleShot(0, frmMenuType, [&] {
+            if (!QTest::qWaitForWindowActive(frmMenuType))
+                return frmMenuType->spdCancelClick();
+            for (int key : keys) {
+                QWidget *focused = QApplication::focusWidget();
+                focusTrail << (focused ? focused->accessibleName() : QStringLiteral("none"));
+                QTest::keyClick(focused, Qt::Key(key));
+            }
+            // Whatever the keys did, leave the window.
+            if (frmMenuType->isVisible())
+                frmMenuType->spdCancelClick();
+        });
+        QCOMPARE(frmMenuType->exec(), result);
+        QCOMPARE(focusTrail.first(), QStringLiteral("Ostrel Menu"));
+        QCOMPARE(project->MenuType, type);
+        if (keys.size() > 2 && keys.at(1) == Qt::Key_Down)
+            QCOMPARE(focusTrail.at(1), menuTypes().at(1).name);
+    }
+
+    void menuTypeWindow_clickingTheTickedBoxKeepsItTicked()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        frmMenuType->FormActivate();
+        TSpdCheckBox *second = frmMenuType->cbMenu.at(1);
+        QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 8));
+        QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 8));
+        QVERIFY(second->isChecked());
+        QVERIFY(!frmMenuType->cbMenu.at(0)->isChecked());
+        QCOMPARE(frmMenuType->SelectedType, 1);
     }
 
     void missingPageFile_endsProgramWithMessage()
@@ -565,6 +636,183 @@ private slots:
         QVERIFY(frm->miSave->isEnabled());
         for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
             QVERIFY(m->menuAction()->isEnabled());
+    }
+
+    void mainMenu_mnemonics_uniquePerMenuAndAltOpensTheMenu()
+    {
+        AppFixture app;
+        app.createWindows();
+        frm->EnableMainMenu(true);
+        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp}) {
+            QList<QChar> letters{m->title().at(m->title().indexOf(QLatin1Char('&')) + 1).toLower()};
+            QVERIFY2(m->title().count(QLatin1Char('&')) == 1, qPrintable(m->title()));
+            QSet<QChar> inMenu;
+            for (const QAction *a : m->actions()) {
+                if (a->isSeparator())
+                    continue;
+                const QString text = a->text();
+                QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
+                const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toLower();
+                QVERIFY2(!inMenu.contains(letter), qPrintable(text));
+                inMenu.insert(letter);
+            }
+        }
+        QStringList shown;
+        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
+            shown << QString(m->title()).remove(QLatin1Char('&'));
+        QCOMPARE(shown, (QStringList{QStringLiteral("File"), QStringLiteral("View"), QStringLiteral("Help")}));
+        QCOMPARE(QString(frm->miSelectMenuType->text()).remove(QLatin1Char('&')), QStringLiteral("Select Menu Type..."));
+
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowActive(frm));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frm, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget *>(frm->miFile));
+        frm->miFile->close();
+    }
+
+    void flatControls_eachButtonHasItsSchemeAndEachPanelItsColours_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QColor>("overFrame");
+        const QColor blue(0x77, 0xAA, 0xE3), orange(0xE4, 0xA5, 0x76), green(0x37, 0xA7, 0x23),
+            cyan(0x18, 0xA3, 0xC5);
+        QTest::newRow("Add Item") << "Add Item" << blue;
+        QTest::newRow("Add Subitem") << "Add Subitem" << blue;
+        QTest::newRow("Edit Individual Styles") << "Edit Individual Styles..." << blue;
+        QTest::newRow("Delete Selected") << "Delete Selected" << orange;
+        QTest::newRow("Delete All") << "Delete All" << orange;
+        QTest::newRow("expand all") << "Expand All" << green;
+        QTest::newRow("collapse all") << "Collapse All" << green;
+        QTest::newRow("preview Update") << "preview:Update" << green;
+        QTest::newRow("item styles tab") << "styles:Item Styles" << cyan;
+        QTest::newRow("submenu styles tab") << "styles:Submenu Styles" << cyan;
+        QTest::newRow("Add Style") << "styles:Add Style" << blue;
+        QTest::newRow("Duplicate Style") << "styles:Duplicate Style" << blue;
+        QTest::newRow("styles Delete Selected") << "styles:Delete Selected" << orange;
+        QTest::newRow("Delete All Styles") << "styles:Delete All Styles" << orange;
+        QTest::newRow("styles Ok") << "styles:Ok" << blue;
+        QTest::newRow("menu type Ok") << "menuType:Ok" << blue;
+        QTest::newRow("menu type Cancel") << "menuType:Cancel" << orange;
+        QTest::newRow("about Ok") << "about:Ok" << blue;
+        QTest::newRow("font unit") << "font:px" << blue;
+        QTest::newRow("Assign font") << "font:Assign font" << blue;
+        QTest::newRow("font Ok") << "font:Ok" << blue;
+        QTest::newRow("font Cancel") << "font:Cancel" << orange;
+    }
+
+    void flatControls_eachButtonHasItsSchemeAndEachPanelItsColours()
+    {
+        QFETCH(QString, button);
+        QFETCH(QColor, overFrame);
+        AppFixture app;
+        app.createWindows();
+        // Every window is a child of the main window.
+        const QHash<QString, QWidget *> windows{{QStringLiteral("preview"), frmPreview},
+                                                {QStringLiteral("styles"), frmItemStyles},
+                                                {QStringLiteral("menuType"), frmMenuType},
+                                                {QStringLiteral("about"), frmAbout},
+                                                {QStringLiteral("font"), frmFont}};
+        QWidget *window = button.contains(QLatin1Char(':')) ? windows.value(button.section(QLatin1Char(':'), 0, 0))
+                                                            : static_cast<QWidget *>(frm);
+        const QString name = button.section(QLatin1Char(':'), -1);
+        QList<TnewSpd *> found;
+        for (TnewSpd *b : frm->findChildren<TnewSpd *>())
+            if (b->window() == window && b->accessibleName() == name)
+                found << b;
+        QCOMPARE(found.size(), 1);
+        const TMainParams &p = found.first()->mainParams();
+        QCOMPARE(p.FrameColorOver, overFrame);
+        QCOMPARE(p.FrameColorNormal, QColor(0xC0, 0xC0, 0xC0));
+        const bool small = name.endsWith(QLatin1String(" All")) && name != QLatin1String("Delete All");
+        QCOMPARE(found.first()->size().height(), small ? 14 : 18);
+        QCOMPARE(p.Font_Normal.bold, small);
+        // Borderless windows have nothing to round the corners against.
+        QCOMPARE(found.first()->cornersDraw(), window != frmMenuType && window != frmAbout);
+        // "Assign font" alone has a grey left-bottom corner when normal.
+        QCOMPARE(p.Color_Left_Bottom_Normal, QColor(name == QLatin1String("Assign font") ? 0xE5E5E5 : 0xFFFFFF));
+    }
+
+    void flatPanels_mainWindowAndPreview_haveTheirSidesAndColours()
+    {
+        AppFixture app;
+        app.createWindows();
+        QCOMPARE(frm->newPanel1->color(), QColor(0xF9, 0xF9, 0xF9));
+        QCOMPARE(frm->newPanel1->color1(), QColor(0xD4, 0xD4, 0xD4));
+        QCOMPARE(frm->newPanel2->borderWidth(), 3);
+        QCOMPARE(frm->newPanel2->color(), QColor(0xEF, 0xEF, 0xEF));
+        QCOMPARE(frm->newPanel2->color2(), QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY(frm->newPanel2->isAncestorOf(frm->vtItems));
+        QVERIFY(frm->newPanel1->isAncestorOf(frm->spdDeleteAll));
+        QCOMPARE(frm->newPanel3->caption(), QStringLiteral("   Use Ctrl key to select and copy items."));
+        QCOMPARE(frm->newPanel3->bevelBorder(), TBevelBorders(bbLeft) | bbRight | bbBottom);
+        QCOMPARE(frm->newPanel3->alignment(), Qt::AlignLeft);
+        QCOMPARE(frmPreview->newPanel1->bevelBorder(), TBevelBorders(bbBottom));
+        QCOMPARE(frmPreview->newPanel1->color1(), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(frmItemStyles->newPanel2->borderWidth(), 3);
+        QVERIFY(frmItemStyles->newPanel2->isAncestorOf(frmItemStyles->vtItemStyles));
+        QVERIFY(frmItemStyles->newPanel3->isAncestorOf(frmItemStyles->eStyleName));
+        QVERIFY(frmItemStyles->newPanel3->isAncestorOf(frmItemStyles->spdDeleteAll));
+        QCOMPARE(frmItemStyles->eStyleName->borderColor(), QColor(0x80, 0x80, 0x80));
+        QVERIFY(frmItemStyles->eStyleName->isFlat());
+        // The shown style list's tab is held down.
+        QVERIFY(frmItemStyles->spdShowItemStyles->isDown());
+        QVERIFY(!frmItemStyles->spdShowSmStyles->isDown());
+        frmItemStyles->spdShowSmStyles->click();
+        QVERIFY(!frmItemStyles->spdShowItemStyles->isDown());
+        QVERIFY(frmItemStyles->spdShowSmStyles->isDown());
+    }
+
+    void toolPlacesBeside_putsToolWindowsRightOfTheMainWindowWhenThereIsRoom_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("wide screen") << QRect(0, 0, 1600, 1000) << true;
+        QTest::newRow("full HD, taskbar") << QRect(0, 0, 1920, 1040) << true;
+        QTest::newRow("second screen on the right") << QRect(0, 0, 1280, 1024) << true;
+        QTest::newRow("too narrow") << QRect(0, 0, 1024, 768) << false;
+        QTest::newRow("too low") << QRect(0, 0, 1600, 560) << false;
+    }
+
+    void toolPlacesBeside_putsToolWindowsRightOfTheMainWindowWhenThereIsRoom()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(bool, placed);
+        const QSize itemParams(250, 258);
+        const QSize preview(334, 236);
+        const auto places = toolPlacesBeside(kMainDesignedGeometry, itemParams, preview, screen);
+        QCOMPARE(places.has_value(), placed);
+        if (!placed)
+            return;
+        // Frames included, nothing covers the main window or leaves the screen,
+        // and the two tool windows do not overlap.
+        const QMargins frame(8, 30, 8, 8);
+        const QRect mainFrame = kMainDesignedGeometry + frame;
+        const QRect item = QRect(places->itemParams, itemParams) + frame;
+        const QRect prev = QRect(places->preview, preview) + frame;
+        for (const QRect &r : {item, prev}) {
+            QVERIFY(!r.intersects(mainFrame));
+            QVERIFY(screen.contains(r));
+        }
+        QVERIFY(!item.intersects(prev));
+        QCOMPARE(places->itemParams.y(), kMainDesignedGeometry.y());
+    }
+
+    void firstRun_toolWindowsBesideTheMainWindow_storedPlacesStillWin()
+    {
+        AppFixture app;
+        app.createWindows();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint designedItemParams = frmItemParams->pos();
+        const QPoint designedPreview = frmPreview->pos();
+        const auto places = toolPlacesBeside(frm->geometry(), frmItemParams->size(), frmPreview->size(), screen);
+        frm->ReadSettings();
+        // A screen without room keeps the designed places.
+        QCOMPARE(frmItemParams->pos(), places ? places->itemParams : designedItemParams);
+        QCOMPARE(frmPreview->pos(), places ? places->preview : designedPreview);
+        app.writeSettings("[Positions]\nitempX=20\nitempY=30\npreviewX=40\npreviewY=50\n");
+        frm->ReadSettings();
+        QCOMPARE(frmItemParams->pos(), QPoint(20, 30));
+        QCOMPARE(frmPreview->pos(), QPoint(40, 50));
     }
 };
 

@@ -6,6 +6,8 @@
 #include "app/main.h"
 #include "app/saveprojectform.h"
 #include "app/startup.h"
+#include "controls/newedit.h"
+#include "controls/newspd.h"
 #include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
@@ -21,7 +23,6 @@
 
 #include <QItemSelectionModel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QWebEngineView>

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QSignalSpy>
+#include <QWebEngineView>
 
 using namespace pagestest;
 
@@ -89,6 +90,48 @@ private slots:
         QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QString());
         page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("@modified")});
         QCOMPARE(page->callText(QStringLiteral("qrn_getParamsList"), {QString()}), list);
+    }
+
+    void findParameter_hidesEveryRowThatDoesNotMatch_data() { addTypeRows(); }
+    void findParameter_hidesEveryRowThatDoesNotMatch()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        // Rows shown, as the user sees them: laid out, not merely present.
+        const QString shown = QStringLiteral(
+            "Array.prototype.filter.call(document.querySelectorAll('.row'),"
+            "function(r){return r.getClientRects().length>0}).map(function(r){return r.dataset.name}).join(' ')");
+        runJs(*page, QStringLiteral("var f=document.getElementById('find');f.value=%1;"
+                                    "f.dispatchEvent(new Event('input')),''")
+                         .arg(js(type.fontParam)));
+        QCOMPARE(runJs(*page, shown), type.fontParam);
+        runJs(*page, QStringLiteral("var f=document.getElementById('find');f.value='';"
+                                    "f.dispatchEvent(new Event('input')),''"));
+        runJs(*page, QStringLiteral("document.querySelectorAll('details').forEach(function(d){d.open=true}),''"));
+        QVERIFY(runJs(*page, shown).split(QLatin1Char(' ')).size() > 40);
+    }
+
+    void paramsPage_choices_showTheirLongestTextWholeAtTheDesignedWidth_data() { addTypeRows(); }
+    void paramsPage_choices_showTheirLongestTextWholeAtTheDesignedWidth()
+    {
+        QFETCH(MenuType, type);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        // The parameter view's width in the main window at its designed size.
+        page->view()->resize(314, 420);
+        QTRY_COMPARE(runJs(*page, QStringLiteral("String(window.innerWidth)")), QStringLiteral("314"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        const QString cut = runJs(*page, QStringLiteral(
+            "(function(){document.querySelectorAll('details').forEach(function(d){d.open=true});"
+            "var c=document.createElement('canvas').getContext('2d'),out=[];"
+            "document.querySelectorAll('select').forEach(function(s){"
+            " if(!s.getClientRects().length)return;var st=getComputedStyle(s);c.font=st.font;"
+            " var w=0;Array.prototype.forEach.call(s.options,function(o){w=Math.max(w,c.measureText(o.text).width)});"
+            // The drop-down arrow takes about 16 pixels of the box.
+            " var room=s.clientWidth-parseFloat(st.paddingLeft)-parseFloat(st.paddingRight)-16;"
+            " if(w>room)out.push((s.closest('.row')||s).dataset.name+':'+Math.ceil(w)+'>'+Math.floor(room))});"
+            "return out.join(' ')})()"));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
 
     void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable_data() { addTypeRows(); }

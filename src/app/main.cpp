@@ -4,7 +4,12 @@
 #include "app/itemtreeview.h"
 #include "app/recentfiles.h"
 #include "app/saveprojectform.h"
+#include "app/toolplaces.h"
 #include "controls/backgroundtile.h"
+#include "controls/flatlook.h"
+#include "controls/newpanel.h"
+#include "controls/newspd.h"
+#include "controls/spdschemes.h"
 #include "controls/tiledwidget.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
@@ -32,12 +37,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QGridLayout>
 #include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -165,24 +170,37 @@ void Tfrm::createControls()
 
     // Right: the item tree and its buttons.
     auto *right = new QWidget(splitter);
+    // Lies on the white grid: buttons round their corners against white.
+    setFlatColor(right, Qt::white);
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(3, 4, 6, 6);
     auto *rightHead = new QHBoxLayout;
     Label1 = new QLabel(QStringLiteral("Menu Items"), right);
     lblMenuItems = new QLabel(QStringLiteral("0"), right);
     lblMenuItems->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    spdExpandAll = new QPushButton(QStringLiteral("+"), right);
+    spdExpandAll = new TnewSpd(QStringLiteral("+"), right);
     spdExpandAll->setToolTip(QStringLiteral("Expand All"));
-    spdCollapseAll = new QPushButton(QStringLiteral("-"), right);
+    spdExpandAll->setAccessibleName(QStringLiteral("Expand All"));
+    spdCollapseAll = new TnewSpd(QStringLiteral("-"), right);
     spdCollapseAll->setToolTip(QStringLiteral("Collapse All"));
-    for (QPushButton *b : {spdExpandAll, spdCollapseAll})
-        b->setFixedSize(20, 20);
+    spdCollapseAll->setAccessibleName(QStringLiteral("Collapse All"));
+    for (TnewSpd *b : {spdExpandAll, spdCollapseAll})
+        applyExpandScheme(b);
     rightHead->addWidget(Label1);
     rightHead->addWidget(lblMenuItems, 1);
     rightHead->addWidget(spdExpandAll);
     rightHead->addWidget(spdCollapseAll);
     rightLayout->addLayout(rightHead);
-    vtItems = new ItemTreeView(right);
+
+    newPanel2 = new TnewPanel(right);
+    newPanel2->setBorderWidth(3);
+    newPanel2->setColor(QColor(0xEF, 0xEF, 0xEF));
+    newPanel2->setColor1(QColor(0xC0, 0xC0, 0xC0));
+    newPanel2->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    auto *treeLayout = new QVBoxLayout(newPanel2);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    vtItems = new ItemTreeView(newPanel2);
+    vtItems->setFrameShape(QFrame::NoFrame);
     vtItems->setModel(&m_project.items());
     itemEdits = new ItemEdits(m_project, *vtItems->selectionModel(), this);
     vtItems->onDrop = [this](const QModelIndex &target, Placement placement, bool copy) {
@@ -190,30 +208,49 @@ void Tfrm::createControls()
     };
     connect(&m_project.items(), &ItemTree::expandRequested, vtItems, &QTreeView::expand);
     connect(&m_project.items(), &ItemTree::updating, this, &Tfrm::vtItemsUpdating);
-    rightLayout->addWidget(vtItems, 1);
-    newPanel3 = new QLabel(QStringLiteral("   Use Ctrl key to select and copy items."), right);
+    treeLayout->addWidget(vtItems);
+    rightLayout->addWidget(newPanel2, 1);
+
+    newPanel3 = new TnewPanel(right);
+    newPanel3->setColor(QColor(0xF9, 0xF9, 0xF9));
+    newPanel3->setColor1(QColor(0xD4, 0xD4, 0xD4));
+    newPanel3->setColor2(QColor(0xD4, 0xD4, 0xD4));
+    newPanel3->setBevelBorder(TBevelBorders(bbLeft) | bbRight | bbBottom);
+    newPanel3->setAlignment(Qt::AlignLeft);
+    newPanel3->setCaption(QStringLiteral("   Use Ctrl key to select and copy items."));
+    newPanel3->setFont(flatFont(TSpdFont{}));
+    newPanel3->setFixedHeight(22);
     rightLayout->addWidget(newPanel3);
-    auto *buttons = new QHBoxLayout;
-    spdAddItem = new QPushButton(QStringLiteral("Add Item"), right);
-    spdAddSubitem = new QPushButton(QStringLiteral("Add Subitem"), right);
-    buttons->addWidget(spdAddItem);
-    buttons->addWidget(spdAddSubitem);
-    rightLayout->addLayout(buttons);
-    auto *buttons2 = new QHBoxLayout;
-    spdDeleteItem = new QPushButton(QStringLiteral("Delete Selected"), right);
-    spdDeleteAll = new QPushButton(QStringLiteral("Delete All"), right);
-    buttons2->addWidget(spdDeleteItem);
-    buttons2->addWidget(spdDeleteAll);
-    rightLayout->addLayout(buttons2);
-    spdItemStyles = new QPushButton(QStringLiteral("Edit Individual Styles..."), right);
-    rightLayout->addWidget(spdItemStyles);
-    connect(spdItemStyles, &QPushButton::clicked, this, &Tfrm::spdItemStylesClick);
-    connect(spdExpandAll, &QPushButton::clicked, this, [this] { spdExpandAllClick(0); });
-    connect(spdCollapseAll, &QPushButton::clicked, this, [this] { spdExpandAllClick(1); });
-    connect(spdAddItem, &QPushButton::clicked, itemEdits, &ItemEdits::AddItem);
-    connect(spdAddSubitem, &QPushButton::clicked, itemEdits, &ItemEdits::AddSubitem);
-    connect(spdDeleteItem, &QPushButton::clicked, itemEdits, &ItemEdits::DeleteSelected);
-    connect(spdDeleteAll, &QPushButton::clicked, itemEdits, &ItemEdits::DeleteAll);
+
+    newPanel1 = new TnewPanel(right);
+    newPanel1->setColor(QColor(0xF9, 0xF9, 0xF9));
+    newPanel1->setColor1(QColor(0xD4, 0xD4, 0xD4));
+    newPanel1->setColor2(QColor(0xD4, 0xD4, 0xD4));
+    auto *buttonGrid = new QGridLayout(newPanel1);
+    buttonGrid->setContentsMargins(6, 6, 6, 6);
+    buttonGrid->setSpacing(5);
+    spdAddItem = new TnewSpd(QStringLiteral("Add Item"), newPanel1);
+    spdAddSubitem = new TnewSpd(QStringLiteral("Add Subitem"), newPanel1);
+    spdDeleteItem = new TnewSpd(QStringLiteral("Delete Selected"), newPanel1);
+    spdDeleteAll = new TnewSpd(QStringLiteral("Delete All"), newPanel1);
+    spdItemStyles = new TnewSpd(QStringLiteral("Edit Individual Styles..."), newPanel1);
+    for (TnewSpd *b : {spdAddItem, spdAddSubitem, spdItemStyles})
+        applyScheme(b, SpdScheme::Blue);
+    for (TnewSpd *b : {spdDeleteItem, spdDeleteAll})
+        applyScheme(b, SpdScheme::Orange);
+    buttonGrid->addWidget(spdAddItem, 0, 0);
+    buttonGrid->addWidget(spdAddSubitem, 0, 1);
+    buttonGrid->addWidget(spdDeleteItem, 1, 0);
+    buttonGrid->addWidget(spdDeleteAll, 1, 1);
+    buttonGrid->addWidget(spdItemStyles, 2, 0, 1, 2);
+    rightLayout->addWidget(newPanel1);
+    connect(spdItemStyles, &TnewSpd::clicked, this, &Tfrm::spdItemStylesClick);
+    connect(spdExpandAll, &TnewSpd::clicked, this, [this] { spdExpandAllClick(0); });
+    connect(spdCollapseAll, &TnewSpd::clicked, this, [this] { spdExpandAllClick(1); });
+    connect(spdAddItem, &TnewSpd::clicked, itemEdits, &ItemEdits::AddItem);
+    connect(spdAddSubitem, &TnewSpd::clicked, itemEdits, &ItemEdits::AddSubitem);
+    connect(spdDeleteItem, &TnewSpd::clicked, itemEdits, &ItemEdits::DeleteSelected);
+    connect(spdDeleteAll, &TnewSpd::clicked, itemEdits, &ItemEdits::DeleteAll);
 
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -243,25 +280,27 @@ void Tfrm::createMenu()
         return a;
     };
 
-    NewProject = action(QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &Tfrm::NewProjectExecute);
-    miOpen = action(QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Tfrm::Open1Click);
-    miSave = action(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm::Save1Click);
-    miSaveAs = action(QStringLiteral("Save As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Tfrm::SaveAs1Click);
-    miImportNavigation = action(QStringLiteral("Import Navigation..."), QKeySequence(), &Tfrm::miImportNavigationClick);
-    miSelectMenuType = action(QStringLiteral("Select Menu Type..."), QKeySequence(Qt::CTRL | Qt::Key_M),
+    NewProject = action(QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &Tfrm::NewProjectExecute);
+    miOpen = action(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Tfrm::Open1Click);
+    miSave = action(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm::Save1Click);
+    miSaveAs = action(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Tfrm::SaveAs1Click);
+    miImportNavigation = action(QStringLiteral("&Import Navigation..."), QKeySequence(), &Tfrm::miImportNavigationClick);
+    miSelectMenuType = action(QStringLiteral("Select &Menu Type..."), QKeySequence(Qt::CTRL | Qt::Key_M),
                               &Tfrm::Selectmenutype1Click);
-    CloseApplication = action(QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
-    miItemParams = action(QStringLiteral("Item Parameters"), QKeySequence(Qt::Key_F7), &Tfrm::miItemParamsClick);
-    miPreview = action(QStringLiteral("Preview"), QKeySequence(Qt::Key_F8), &Tfrm::miPreviewClick);
-    miUpdatePreview = action(QStringLiteral("Update Preview"), QKeySequence(Qt::Key_F5), &Tfrm::RefreshPreview1Click);
-    Help = action(QStringLiteral("Help"), QKeySequence(Qt::Key_F1), &Tfrm::HelpExecute);
-    About = action(QStringLiteral("About"), QKeySequence(), &Tfrm::AboutExecute);
+    CloseApplication = action(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
+    miItemParams = action(QStringLiteral("&Item Parameters"), QKeySequence(Qt::Key_F7), &Tfrm::miItemParamsClick);
+    miPreview = action(QStringLiteral("&Preview"), QKeySequence(Qt::Key_F8), &Tfrm::miPreviewClick);
+    miUpdatePreview = action(QStringLiteral("&Update Preview"), QKeySequence(Qt::Key_F5), &Tfrm::RefreshPreview1Click);
+    Help = action(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), &Tfrm::HelpExecute);
+    About = action(QStringLiteral("&About"), QKeySequence(), &Tfrm::AboutExecute);
     miItemParams->setCheckable(true);
     miItemParams->setChecked(true);
     miPreview->setCheckable(true);
     miPreview->setChecked(true);
 
-    miFile = menuBar()->addMenu(QStringLiteral("File"));
+    // "&" marks each caption's mnemonic letter (Alt+F opens File); the shown
+    // text is unchanged.
+    miFile = menuBar()->addMenu(QStringLiteral("&File"));
     miFile->addAction(NewProject);
     miFile->addAction(miOpen);
     miFile->addAction(miSave);
@@ -270,17 +309,17 @@ void Tfrm::createMenu()
     miFile->addSeparator();
     miFile->addAction(miSelectMenuType);
     miFile->addSeparator();
-    miRecentFiles = miFile->addMenu(QStringLiteral("Recent files"));
+    miRecentFiles = miFile->addMenu(QStringLiteral("&Recent files"));
     miFile->addSeparator();
     miFile->addAction(CloseApplication);
 
-    miView = menuBar()->addMenu(QStringLiteral("View"));
+    miView = menuBar()->addMenu(QStringLiteral("&View"));
     miView->addAction(miItemParams);
     miView->addAction(miPreview);
     miView->addSeparator();
     miView->addAction(miUpdatePreview);
 
-    miHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    miHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     miHelp->addAction(Help);
     miHelp->addSeparator();
     miHelp->addAction(About);
@@ -718,11 +757,30 @@ QString Tfrm::SettingsFileName() const
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/plivex/plivex.ini");
 }
 
+void Tfrm::placeToolWindowsBeside()
+{
+    if (!m_windows.itemParams || !m_windows.preview)
+        return;
+    const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const auto places = toolPlacesBeside(geometry(), m_windows.itemParams->size(), m_windows.preview->size(),
+                                         screen->availableGeometry());
+    if (!places)
+        return; // no room: the designed places stay
+    m_windows.itemParams->move(places->itemParams);
+    m_windows.preview->move(places->preview);
+}
+
 void Tfrm::ReadSettings()
 {
     const QString path = SettingsFileName();
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path)) {
+        placeToolWindowsBeside();
         return;
+    }
     IniFile ini;
     ini.load(path);
     auto placeFrom = [&ini](QWidget *window, const QString &prefix) {
@@ -735,6 +793,8 @@ void Tfrm::ReadSettings()
     placeFrom(this, QStringLiteral("main"));
     if (ini.readInteger(kPositions, QStringLiteral("mainMaximized"), 0) == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
+    // Tool windows without stored places go beside the main window's place.
+    placeToolWindowsBeside();
     if (m_windows.itemParams)
         placeFrom(m_windows.itemParams, QStringLiteral("itemp"));
     if (m_windows.preview)

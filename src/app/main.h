@@ -11,6 +11,8 @@ class Page;
 class Project;
 struct ScriptError;
 class TfrmAbout;
+class TnewPanel;
+class TnewSpd;
 class TfrmFont;
 class TfrmItemParams;
 class TfrmItemStyles;
@@ -20,7 +22,6 @@ class TfrmSaveProject;
 class QAction;
 class QLabel;
 class QMenu;
-class QPushButton;
 class QSplitter;
 class QTimer;
 
@@ -68,17 +69,19 @@ public:
     QLabel *lblMenuName = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *lblMenuItems = nullptr;
-    QPushButton *spdExpandAll = nullptr;
-    QPushButton *spdCollapseAll = nullptr;
+    TnewSpd *spdExpandAll = nullptr;
+    TnewSpd *spdCollapseAll = nullptr;
+    TnewPanel *newPanel2 = nullptr; // around the item tree
     ItemTreeView *vtItems = nullptr;
     ItemEdits *itemEdits = nullptr;
     QMenu *pmItems = nullptr;
-    QLabel *newPanel3 = nullptr;
-    QPushButton *spdAddItem = nullptr;
-    QPushButton *spdAddSubitem = nullptr;
-    QPushButton *spdDeleteItem = nullptr;
-    QPushButton *spdDeleteAll = nullptr;
-    QPushButton *spdItemStyles = nullptr;
+    TnewPanel *newPanel3 = nullptr; // the hint under the tree
+    TnewPanel *newPanel1 = nullptr; // holds the item buttons
+    TnewSpd *spdAddItem = nullptr;
+    TnewSpd *spdAddSubitem = nullptr;
+    TnewSpd *spdDeleteItem = nullptr;
+    TnewSpd *spdDeleteAll = nullptr;
+    TnewSpd *spdItemStyles = nullptr;
     QSplitter *splitter = nullptr;
     QTimer *timerLoadDefault = nullptr;
 
@@ -177,6 +180,7 @@ private:
     void FormCreate();
     void rebuildRecentFilesMenu();
     bool readDataFile(const QString &path);
+    void placeToolWindowsBeside();
 
     Project &m_project;
     Windows m_windows;

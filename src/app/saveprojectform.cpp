@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>

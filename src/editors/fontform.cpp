@@ -1,6 +1,11 @@
 #include "editors/fontform.h"
 
 #include "controls/backgroundtile.h"
+#include "controls/flatlook.h"
+#include "controls/newedit.h"
+#include "controls/newpanel.h"
+#include "controls/newspd.h"
+#include "controls/spdschemes.h"
 #include "editors/wb_commands.h"
 #include "page/webpage.h"
 
@@ -16,7 +21,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPaintEvent>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -131,13 +135,21 @@ TfrmFont::TfrmFont(QWidget *parent)
     setMinimumSize(360, 490);
     resize(360, 490);
 
+    setFlatColor(this, Qt::white);
     auto *layout = new QVBoxLayout(this);
+    newPanel1 = new TnewPanel(this);
+    newPanel1->setBevelBorder(bbBottom);
+    newPanel1->setColor(QColor(0xEF, 0xEF, 0xEF));
+    newPanel1->setColor1(QColor(0xC0, 0xC0, 0xC0));
+    newPanel1->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    auto *band = new QVBoxLayout(newPanel1);
+    band->setContentsMargins(6, 4, 6, 5);
     auto *help = new QLabel(QStringLiteral("To change font style select parameters and click on 'Assign font' button. "
                                            "Also you can change font manually using edit at the bottom."),
-                            this);
+                            newPanel1);
     help->setWordWrap(true);
-    help->setAutoFillBackground(true);
-    layout->addWidget(help);
+    band->addWidget(help);
+    layout->addWidget(newPanel1);
 
     auto *lists = new QGridLayout;
     lbFont = new QListWidget(this);
@@ -174,11 +186,10 @@ TfrmFont::TfrmFont(QWidget *parent)
     auto *units = new QHBoxLayout;
     units->setSpacing(1);
     for (const char *unit : {"pt", "px", "%", "in", "cm", "mm", "pc"}) {
-        auto *b = new QPushButton(QString::fromLatin1(unit), this);
-        b->setFlat(true);
-        b->setFixedSize(26, 22);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, unit] { unitClick(QString::fromLatin1(unit)); });
+        auto *b = new TnewSpd(QString::fromLatin1(unit), this);
+        applyScheme(b, SpdScheme::Blue);
+        b->setFixedWidth(26);
+        connect(b, &TnewSpd::clicked, this, [this, unit] { unitClick(QString::fromLatin1(unit)); });
         units->addWidget(b);
         unitButtons << b;
     }
@@ -193,9 +204,13 @@ TfrmFont::TfrmFont(QWidget *parent)
     cbAssign = new QCheckBox(QStringLiteral("Auto"), this);
     cbAssign->setChecked(true);
     units->addWidget(cbAssign);
-    spdAssign = new QPushButton(QStringLiteral("Assign font"), this);
-    spdAssign->setAutoDefault(false);
-    connect(spdAssign, &QPushButton::clicked, this, &TfrmFont::spdAssignClick);
+    spdAssign = new TnewSpd(QStringLiteral("Assign font"), this);
+    applyScheme(spdAssign, SpdScheme::Blue);
+    TMainParams assignLook = spdAssign->mainParams();
+    assignLook.Color_Left_Bottom_Normal = QColor(0xE5, 0xE5, 0xE5);
+    spdAssign->setMainParams(assignLook);
+    spdAssign->setFixedWidth(72);
+    connect(spdAssign, &TnewSpd::clicked, this, &TfrmFont::spdAssignClick);
     units->addWidget(spdAssign);
     layout->addLayout(units);
 
@@ -214,12 +229,16 @@ TfrmFont::TfrmFont(QWidget *parent)
     layout->addWidget(frame);
 
     auto *values = new QGridLayout;
-    eOldValue = new QLineEdit(this);
+    eOldValue = new TnewEdit(this);
     eOldValue->setReadOnly(true);
+    eOldValue->setColor(Qt::white);
+    eOldValue->setBorderColor(QColor(0xC0, 0xC0, 0xC0));
     QPalette grey = eOldValue->palette();
     grey.setColor(QPalette::Text, Qt::gray);
     eOldValue->setPalette(grey);
-    eNewValue = new QLineEdit(this);
+    eNewValue = new TnewEdit(this);
+    eNewValue->setColor(Qt::white);
+    eNewValue->setBorderColor(QColor(0x80, 0x80, 0x80));
     auto *oldLabel = new QLabel(QStringLiteral("Old value:"), this);
     auto *newLabel = new QLabel(QStringLiteral("New value:"), this);
     oldLabel->setBuddy(eOldValue);
@@ -234,14 +253,16 @@ TfrmFont::TfrmFont(QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    spdApply = new QPushButton(QStringLiteral("Ok"), this);
-    spdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    for (QPushButton *b : {spdApply, spdCancel}) {
-        b->setAutoDefault(false);
+    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
+    spdCancel = new TnewSpd(QStringLiteral("Cancel"), this);
+    applyScheme(spdApply, SpdScheme::Blue);
+    applyScheme(spdCancel, SpdScheme::Orange);
+    for (TnewSpd *b : {spdApply, spdCancel}) {
+        b->setFixedWidth(75);
         buttons->addWidget(b);
     }
-    connect(spdApply, &QPushButton::clicked, this, &TfrmFont::spdApplyClick);
-    connect(spdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(spdApply, &TnewSpd::clicked, this, &TfrmFont::spdApplyClick);
+    connect(spdCancel, &TnewSpd::clicked, this, &QDialog::reject);
     layout->addLayout(buttons);
 
     // The chooser sees Enter and Escape before any of its controls.

@@ -7,9 +7,10 @@
 class Page;
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPushButton;
+class TnewEdit;
+class TnewPanel;
+class TnewSpd;
 
 // Parts of a font value "weight size family" as the chooser reads them: 0
 // weight ("normal" when empty), 1 size ("8px" when empty or not starting with
@@ -40,15 +41,16 @@ public:
     QListWidget *lbFont = nullptr;
     QListWidget *lbSize = nullptr;
     QListWidget *lbStyle = nullptr;
-    QList<QPushButton *> unitButtons; // newSpd1, 2, 4, 5, 6, 7, 8
+    QList<TnewSpd *> unitButtons; // newSpd1, 2, 4, 5, 6, 7, 8
     QLabel *lblUnits = nullptr;
     QCheckBox *cbAssign = nullptr;
-    QPushButton *spdAssign = nullptr;
+    TnewSpd *spdAssign = nullptr;
     Page *wbFont = nullptr;
-    QLineEdit *eOldValue = nullptr;
-    QLineEdit *eNewValue = nullptr;
-    QPushButton *spdApply = nullptr;
-    QPushButton *spdCancel = nullptr;
+    TnewEdit *eOldValue = nullptr;
+    TnewEdit *eNewValue = nullptr;
+    TnewSpd *spdApply = nullptr;
+    TnewSpd *spdCancel = nullptr;
+    TnewPanel *newPanel1 = nullptr; // the top band with the help text
 
     // The unit of composed values; kept for the whole run.
     QString CurrentUnit = QStringLiteral("px");

@@ -1,6 +1,11 @@
 #include "editors/itemstylesform.h"
 
 #include "controls/backgroundtile.h"
+#include "controls/flatlook.h"
+#include "controls/newedit.h"
+#include "controls/newpanel.h"
+#include "controls/newspd.h"
+#include "controls/spdschemes.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "project/dialogs.h"
@@ -13,11 +18,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -29,12 +32,15 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     resize(590, 528);
     setMinimumSize(590, 300);
 
+    setFlatColor(this, Qt::white);
     auto *outer = new QVBoxLayout(this);
     auto *kinds = new QHBoxLayout;
-    spdShowItemStyles = new QPushButton(QStringLiteral("Item Styles"), this);
-    spdShowSmStyles = new QPushButton(QStringLiteral("Submenu Styles"), this);
-    for (QPushButton *b : {spdShowItemStyles, spdShowSmStyles}) {
-        b->setCheckable(true);
+    spdShowItemStyles = new TnewSpd(QStringLiteral("Item Styles"), this);
+    spdShowSmStyles = new TnewSpd(QStringLiteral("Submenu Styles"), this);
+    // The two list tabs: the shown list's tab is held down.
+    for (TnewSpd *b : {spdShowItemStyles, spdShowSmStyles}) {
+        applyScheme(b, SpdScheme::Cyan);
+        b->setFixedWidth(110);
         kinds->addWidget(b);
     }
     kinds->addStretch();
@@ -47,31 +53,53 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     auto *left = new QVBoxLayout;
     body->addLayout(left, 2);
     left->addWidget(new QLabel(QStringLiteral("Style Names"), this));
+    newPanel2 = new TnewPanel(this);
+    newPanel2->setBorderWidth(3);
+    newPanel2->setColor(QColor(0xEF, 0xEF, 0xEF));
+    newPanel2->setColor1(QColor(0xC0, 0xC0, 0xC0));
+    newPanel2->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    auto *lists = new QVBoxLayout(newPanel2);
+    lists->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(newPanel2, 1);
     std::array<QItemSelectionModel *, 2> selections{};
     for (int kind = 0; kind < 2; ++kind) {
         m_lists[kind] = new StyleList(project, kind, this);
-        auto *view = new QListView(this);
+        auto *view = new QListView(newPanel2);
+        view->setFrameShape(QFrame::NoFrame);
         view->setModel(m_lists[kind]);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
         view->setContextMenuPolicy(Qt::NoContextMenu);
         view->setAccessibleName(kind == 0 ? QStringLiteral("Item styles") : QStringLiteral("Submenu styles"));
-        left->addWidget(view, 1);
+        lists->addWidget(view);
         selections.at(size_t(kind)) = view->selectionModel();
         (kind == 0 ? vtItemStyles : vtSmStyles) = view;
     }
-    auto *nameLabel = new QLabel(QStringLiteral("Style name:"), this);
-    eStyleName = new QLineEdit(this);
+    newPanel3 = new TnewPanel(this);
+    newPanel3->setColor(QColor(0xF9, 0xF9, 0xF9));
+    newPanel3->setColor1(QColor(0xD4, 0xD4, 0xD4));
+    newPanel3->setColor2(QColor(0xD4, 0xD4, 0xD4));
+    auto *namePanel = new QVBoxLayout(newPanel3);
+    namePanel->setContentsMargins(6, 4, 6, 6);
+    auto *nameLabel = new QLabel(QStringLiteral("Style name:"), newPanel3);
+    eStyleName = new TnewEdit(newPanel3);
+    eStyleName->setColor(Qt::white);
+    eStyleName->setBorderColor(QColor(0x80, 0x80, 0x80));
     nameLabel->setBuddy(eStyleName);
-    left->addWidget(nameLabel);
-    left->addWidget(eStyleName);
+    namePanel->addWidget(nameLabel);
+    namePanel->addWidget(eStyleName);
+    left->addWidget(newPanel3);
     auto *buttons = new QGridLayout;
-    spdAdd = new QPushButton(QStringLiteral("Add Style"), this);
-    spdDuplicate = new QPushButton(QStringLiteral("Duplicate Style"), this);
-    spdDelete = new QPushButton(QStringLiteral("Delete Selected"), this);
-    spdDeleteAll = new QPushButton(QStringLiteral("Delete All Styles"), this);
-    spdMoveUp = new QPushButton(QStringLiteral("Move Up"), this);
-    spdMoveDown = new QPushButton(QStringLiteral("Move Down"), this);
+    spdAdd = new TnewSpd(QStringLiteral("Add Style"), newPanel3);
+    spdDuplicate = new TnewSpd(QStringLiteral("Duplicate Style"), newPanel3);
+    spdDelete = new TnewSpd(QStringLiteral("Delete Selected"), newPanel3);
+    spdDeleteAll = new TnewSpd(QStringLiteral("Delete All Styles"), newPanel3);
+    spdMoveUp = new TnewSpd(QStringLiteral("Move Up"), newPanel3);
+    spdMoveDown = new TnewSpd(QStringLiteral("Move Down"), newPanel3);
+    for (TnewSpd *b : {spdAdd, spdDuplicate, spdMoveUp, spdMoveDown})
+        applyScheme(b, SpdScheme::Blue);
+    for (TnewSpd *b : {spdDelete, spdDeleteAll})
+        applyScheme(b, SpdScheme::Orange);
     spdMoveUp->setToolTip(QStringLiteral("Alt+Up; items keep their style"));
     spdMoveDown->setToolTip(QStringLiteral("Alt+Down; items keep their style"));
     buttons->addWidget(spdAdd, 0, 0);
@@ -80,7 +108,7 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     buttons->addWidget(spdDeleteAll, 1, 1);
     buttons->addWidget(spdMoveUp, 2, 0);
     buttons->addWidget(spdMoveDown, 2, 1);
-    left->addLayout(buttons);
+    namePanel->addLayout(buttons);
 
     // Right: the style page of the shown kind.
     auto *right = new QVBoxLayout;
@@ -97,27 +125,26 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     wbSmStyles = submenu;
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
-    spdApply = new QPushButton(QStringLiteral("Ok"), this);
+    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
+    applyScheme(spdApply, SpdScheme::Blue);
+    spdApply->setFixedWidth(75);
     bottom->addWidget(spdApply);
     right->addLayout(bottom);
-    // Enter in the name box or a list is no "Ok".
-    for (QPushButton *b : findChildren<QPushButton *>())
-        b->setAutoDefault(false);
 
     edits = new StyleEdits(project, {m_lists[0], m_lists[1]}, selections, {wbItemStyles, wbSmStyles},
                            std::move(links), this);
     connect(edits, &StyleEdits::nameShown, eStyleName, &QLineEdit::setText);
     connect(eStyleName, &QLineEdit::textEdited, edits, &StyleEdits::Rename);
-    connect(spdShowItemStyles, &QPushButton::clicked, this, [this] { switchKind(0); });
-    connect(spdShowSmStyles, &QPushButton::clicked, this, [this] { switchKind(1); });
+    connect(spdShowItemStyles, &TnewSpd::clicked, this, [this] { switchKind(0); });
+    connect(spdShowSmStyles, &TnewSpd::clicked, this, [this] { switchKind(1); });
     // A double click runs the operation twice, as two clicks would.
-    connect(spdAdd, &QPushButton::clicked, edits, &StyleEdits::Add);
-    connect(spdDuplicate, &QPushButton::clicked, edits, &StyleEdits::Duplicate);
-    connect(spdDelete, &QPushButton::clicked, edits, &StyleEdits::DeleteSelected);
-    connect(spdDeleteAll, &QPushButton::clicked, edits, &StyleEdits::DeleteAll);
-    connect(spdMoveUp, &QPushButton::clicked, edits, &StyleEdits::MoveUp);
-    connect(spdMoveDown, &QPushButton::clicked, edits, &StyleEdits::MoveDown);
-    connect(spdApply, &QPushButton::clicked, this, &TfrmItemStyles::reject);
+    connect(spdAdd, &TnewSpd::clicked, edits, &StyleEdits::Add);
+    connect(spdDuplicate, &TnewSpd::clicked, edits, &StyleEdits::Duplicate);
+    connect(spdDelete, &TnewSpd::clicked, edits, &StyleEdits::DeleteSelected);
+    connect(spdDeleteAll, &TnewSpd::clicked, edits, &StyleEdits::DeleteAll);
+    connect(spdMoveUp, &TnewSpd::clicked, edits, &StyleEdits::MoveUp);
+    connect(spdMoveDown, &TnewSpd::clicked, edits, &StyleEdits::MoveDown);
+    connect(spdApply, &TnewSpd::clicked, this, &TfrmItemStyles::reject);
     for (int kind = 0; kind < 2; ++kind) {
         auto *up = new QAction(QStringLiteral("Move Up"), list(kind));
         up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
@@ -140,8 +167,8 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
 
 void TfrmItemStyles::switchKind(int kind)
 {
-    spdShowItemStyles->setChecked(kind == 0);
-    spdShowSmStyles->setChecked(kind == 1);
+    spdShowItemStyles->setDown(kind == 0);
+    spdShowSmStyles->setDown(kind == 1);
     for (int k = 0; k < 2; ++k) {
         list(k)->setVisible(k == kind);
         if (QWidget *w = page(k)->widget())

@@ -7,10 +7,11 @@
 class Page;
 class Project;
 class QLabel;
-class QLineEdit;
 class QListView;
-class QPushButton;
 class StyleList;
+class TnewEdit;
+class TnewPanel;
+class TnewSpd;
 
 // The individual styles window: item styles and submenu styles, each listed
 // by name and edited through its style page.
@@ -31,18 +32,20 @@ public:
 
     Page *wbItemStyles = nullptr;
     Page *wbSmStyles = nullptr;
-    QPushButton *spdShowItemStyles = nullptr;
-    QPushButton *spdShowSmStyles = nullptr;
+    TnewSpd *spdShowItemStyles = nullptr;
+    TnewSpd *spdShowSmStyles = nullptr;
     QListView *vtItemStyles = nullptr;
     QListView *vtSmStyles = nullptr;
-    QLineEdit *eStyleName = nullptr;
-    QPushButton *spdAdd = nullptr;
-    QPushButton *spdDuplicate = nullptr;
-    QPushButton *spdDelete = nullptr;
-    QPushButton *spdDeleteAll = nullptr;
-    QPushButton *spdMoveUp = nullptr;
-    QPushButton *spdMoveDown = nullptr;
-    QPushButton *spdApply = nullptr;
+    TnewEdit *eStyleName = nullptr;
+    TnewPanel *newPanel2 = nullptr; // around the style lists
+    TnewPanel *newPanel3 = nullptr; // holds the style name box and the style buttons
+    TnewSpd *spdAdd = nullptr;
+    TnewSpd *spdDuplicate = nullptr;
+    TnewSpd *spdDelete = nullptr;
+    TnewSpd *spdDeleteAll = nullptr;
+    TnewSpd *spdMoveUp = nullptr;
+    TnewSpd *spdMoveDown = nullptr;
+    TnewSpd *spdApply = nullptr;
     StyleEdits *edits = nullptr;
 
 protected:

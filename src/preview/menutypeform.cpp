@@ -1,34 +1,48 @@
 #include "preview/menutypeform.h"
 
 #include "controls/backgroundtile.h"
+#include "controls/flatlook.h"
+#include "controls/newspd.h"
+#include "controls/spdcheckbox.h"
+#include "controls/spdschemes.h"
 #include "project/project.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 
 namespace {
 
+// Where the program's name may go in the picture: right of the choice
+// boxes, above the buttons.
+constexpr QRect kWatermarkArea{140, 36, 188, 80};
+
 // The window's picture: the grid tile with the program's name in light
-// colours, drawn once.
-QPixmap makeBackground()
+// colours, drawn once. The name shrinks until it fits its area whole,
+// whatever family stands in for the designed one.
+QPixmap makeBackground(qreal dpr)
 {
-    QPixmap pm(340, 159);
+    QPixmap pm(QSize(340, 159) * dpr);
+    pm.setDevicePixelRatio(dpr);
     QPainter p(&pm);
-    paintBackgroundTile(p, pm.rect());
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(26);
-    f.setBold(true);
+    paintBackgroundTile(p, QRect(0, 0, 340, 159));
+    const QString name = QStringLiteral("Ostrel Plivex");
+    TSpdFont font;
+    font.height = 26;
+    font.bold = true;
+    QFont f = flatFont(font);
+    while (f.pixelSize() > 10 && QFontMetrics(f).horizontalAdvance(name) > kWatermarkArea.width())
+        f.setPixelSize(f.pixelSize() - 1);
     p.setFont(f);
     p.setPen(QColor(0xD6, 0xE9, 0xFE));
-    p.drawText(QRect(150, 40, 180, 70), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Ostrel Plivex"));
+    p.drawText(kWatermarkArea, Qt::AlignRight | Qt::AlignVCenter, name);
     return pm;
 }
+
+const int kBoxWidths[] = {81, 109, 81, 105};
 
 } // namespace
 
@@ -39,32 +53,56 @@ TfrmMenuType::TfrmMenuType(Project &project, std::function<bool()> applyType, QW
 {
     setWindowTitle(QStringLiteral("Select Menu Type"));
     setFixedSize(340, 159);
-    BackgroundImage = makeBackground();
+    setFlatColor(this, Qt::white);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    BackgroundImage = makeBackground(screen ? screen->devicePixelRatio() : 1.0);
 
+    TSpdFont small;
+    small.height = 11;
+    QPalette text = palette();
+    text.setColor(QPalette::WindowText, QColor(0x31, 0x31, 0x31));
     auto *caption = new QLabel(QStringLiteral("Select Menu Type"), this);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    caption->move(16, 10);
+    small.bold = true;
+    caption->setFont(flatFont(small));
+    small.bold = false;
+    caption->setPalette(text);
+    caption->adjustSize();
+    caption->move(16, 12);
     auto *version = new QLabel(QStringLiteral("v2.0"), this);
-    version->move(300, 10);
+    version->setFont(flatFont(small));
+    version->setPalette(text);
+    version->adjustSize();
+    version->move(width() - 12 - version->width(), 12);
 
     for (int i = 0; i < kMenuTypeCount; ++i) {
-        auto *box = new QCheckBox(menuTypes().at(static_cast<size_t>(i)).name, this);
+        auto *box = new TSpdCheckBox(menuTypes().at(static_cast<size_t>(i)).name, this);
         box->setProperty("tag", i);
-        box->move(24, 36 + i * 22);
-        box->setAutoExclusive(false);
-        connect(box, &QCheckBox::clicked, this, [this, i] { cbMenu0Click(i); });
+        box->setFont(flatFont(small));
+        box->setColor(QColor(0xF0, 0xF0, 0xF0));
+        box->FontColor1 = QColor(0x31, 0x31, 0x31);
+        box->FontColor2 = box->FontColor3 = Qt::black;
+        box->Normal = box->Pressed = {Qt::white, QColor(0x80, 0x80, 0x80), Qt::white};
+        box->Hot = {Qt::white, Qt::black, Qt::white};
+        // A stand-in family may be wider than the designed one: never cut a name.
+        const int needed = 16 + QFontMetrics(box->font()).horizontalAdvance(box->caption()) + 2;
+        box->setGeometry(24, 38 + i * 21, qMax(kBoxWidths[i], needed), 17);
+        connect(box, &TSpdCheckBox::clicked, this, [this, i] { cbMenu0Click(i); });
         cbMenu.at(static_cast<size_t>(i)) = box;
     }
-    spdApply = new QPushButton(QStringLiteral("Ok"), this);
-    spdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    spdApply->setGeometry(170, 124, 75, 25);
-    spdCancel->setGeometry(255, 124, 75, 25);
-    spdApply->setAutoDefault(false);
-    spdCancel->setAutoDefault(false);
-    connect(spdApply, &QPushButton::clicked, this, &TfrmMenuType::spdApplyClick);
-    connect(spdCancel, &QPushButton::clicked, this, &TfrmMenuType::spdCancelClick);
+    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
+    spdCancel = new TnewSpd(QStringLiteral("Cancel"), this);
+    applyScheme(spdApply, SpdScheme::Blue);
+    applyScheme(spdCancel, SpdScheme::Orange);
+    for (TnewSpd *b : {spdApply, spdCancel}) {
+        // Borderless window: nothing to round the corners against; Enter
+        // anywhere means Ok.
+        b->setCornersDraw(false);
+        b->setActsOnEnter(false);
+    }
+    spdApply->setGeometry(170, 131, 75, 18);
+    spdCancel->setGeometry(255, 131, 75, 18);
+    connect(spdApply, &TnewSpd::clicked, this, &TfrmMenuType::spdApplyClick);
+    connect(spdCancel, &TnewSpd::clicked, this, &TfrmMenuType::spdCancelClick);
 }
 
 int TfrmMenuType::exec()
@@ -78,12 +116,26 @@ int TfrmMenuType::exec()
 void TfrmMenuType::FormActivate()
 {
     cbMenu0Click(m_project.MenuType);
+    cbMenu.at(static_cast<size_t>(m_project.MenuType))->setFocus();
+}
+
+void TfrmMenuType::moveTick(int step)
+{
+    const int type = qBound(0, SelectedType + step, kMenuTypeCount - 1);
+    cbMenu0Click(type);
+    // The focus goes with the tick, as in a group of radio buttons.
+    if (focusWidget() && focusWidget()->inherits("TSpdCheckBox"))
+        cbMenu.at(static_cast<size_t>(type))->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMenuType::cbMenu0Click(int type)
 {
-    for (int i = 0; i < kMenuTypeCount; ++i)
-        cbMenu.at(static_cast<size_t>(i))->setChecked(i == type);
+    for (int i = 0; i < kMenuTypeCount; ++i) {
+        TSpdCheckBox *box = cbMenu.at(static_cast<size_t>(i));
+        box->setChecked(i == type);
+        // Like a radio group, Tab stops at the ticked box only.
+        box->setFocusPolicy(i == type ? Qt::TabFocus : Qt::NoFocus);
+    }
     SelectedType = type;
 }
 
@@ -128,8 +180,10 @@ void TfrmMenuType::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter: spdApplyClick(); return;
     case Qt::Key_Escape: spdCancelClick(); return;
     // The arrows move the tick, as in a group of radio buttons.
-    case Qt::Key_Up: cbMenu0Click(qMax(0, SelectedType - 1)); return;
-    case Qt::Key_Down: cbMenu0Click(qMin(kMenuTypeCount - 1, SelectedType + 1)); return;
+    case Qt::Key_Up:
+    case Qt::Key_Left: moveTick(-1); return;
+    case Qt::Key_Down:
+    case Qt::Key_Right: moveTick(1); return;
     default: QDialog::keyPressEvent(event);
     }
 }

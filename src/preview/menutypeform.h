@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-class QCheckBox;
-class QPushButton;
+class TSpdCheckBox;
+class TnewSpd;
 class Project;
 
 // The small window in which the user picks the menu type: at start-up and
@@ -19,9 +19,9 @@ public:
     // `applyType` loads the pages of the chosen type; false when it failed.
     TfrmMenuType(Project &project, std::function<bool()> applyType, QWidget *parent = nullptr);
 
-    std::array<QCheckBox *, 4> cbMenu{};
-    QPushButton *spdApply = nullptr;
-    QPushButton *spdCancel = nullptr;
+    std::array<TSpdCheckBox *, 4> cbMenu{};
+    TnewSpd *spdApply = nullptr;
+    TnewSpd *spdCancel = nullptr;
     int SelectedType = 0;
     bool ShownOnce = false;
     QPixmap BackgroundImage;
@@ -30,6 +30,8 @@ public:
     void cbMenu0Click(int type);
     void spdApplyClick();
     void spdCancelClick();
+    // Ticks the box `step` places away from the ticked one (arrow keys).
+    void moveTick(int step);
 
     int exec() override;
 

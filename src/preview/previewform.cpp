@@ -1,5 +1,8 @@
 #include "preview/previewform.h"
 
+#include "controls/newpanel.h"
+#include "controls/newspd.h"
+#include "controls/spdschemes.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "project/project.h"
@@ -8,7 +11,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -22,15 +24,23 @@ TfrmPreview::TfrmPreview(Project &project, QWidget *parent)
     setMinimumSize(200, 100);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *strip = new QHBoxLayout;
-    strip->setContentsMargins(4, 2, 4, 2);
-    cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), this);
+    layout->setSpacing(0);
+    newPanel1 = new TnewPanel(this);
+    newPanel1->setBevelBorder(bbBottom);
+    newPanel1->setColor(QColor(0xEF, 0xEF, 0xEF));
+    newPanel1->setColor1(QColor(0xC0, 0xC0, 0xC0));
+    newPanel1->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    auto *strip = new QHBoxLayout(newPanel1);
+    strip->setContentsMargins(4, 3, 4, 3);
+    cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), newPanel1);
     cbAutoUpdate->setChecked(true);
-    spdUpdatePreview = new QPushButton(QStringLiteral("Update"), this);
+    spdUpdatePreview = new TnewSpd(QStringLiteral("Update"), newPanel1);
+    applyScheme(spdUpdatePreview, SpdScheme::Green);
+    spdUpdatePreview->setFixedWidth(75);
     strip->addWidget(cbAutoUpdate);
     strip->addStretch();
     strip->addWidget(spdUpdatePreview);
-    layout->addLayout(strip);
+    layout->addWidget(newPanel1);
     auto *page = new WebPage(this);
     page->setRefreshAllowed(true);
     page->setKeyFilter(PageKeyFilter);
@@ -47,7 +57,7 @@ TfrmPreview::TfrmPreview(Project &project, QWidget *parent)
                 spdUpdatePreviewClick();
         });
     });
-    connect(spdUpdatePreview, &QPushButton::clicked, this, &TfrmPreview::spdUpdatePreviewClick);
+    connect(spdUpdatePreview, &TnewSpd::clicked, this, &TfrmPreview::spdUpdatePreviewClick);
     LoadPreviewTemplate();
 }
 

@@ -5,8 +5,9 @@
 class Page;
 class Project;
 class QCheckBox;
-class QPushButton;
 class QTimer;
+class TnewPanel;
+class TnewSpd;
 
 // The tool window that shows the menu working.
 class TfrmPreview : public QWidget
@@ -28,7 +29,8 @@ public:
 
     Page *wbPreview = nullptr;
     QCheckBox *cbAutoUpdate = nullptr;
-    QPushButton *spdUpdatePreview = nullptr;
+    TnewPanel *newPanel1 = nullptr; // the top band
+    TnewSpd *spdUpdatePreview = nullptr;
     QTimer *timerUpdate = nullptr;
     QString PreviewTemplate;
     int BuildCount = 0;

@@ -11,7 +11,7 @@
     groups: base.groups.concat([['sub', 'Submenus'], ['subitems', 'Submenu items']]),
     params: base.params.concat(
       G('sub', [
-        p.choice('tabsSubMode', 'row', [['row', 'Second row under the tabs'], ['dropdown', 'Drop-down under the tab']], 'Show submenus as'),
+        p.choice('tabsSubMode', 'row', [['row', 'Row under the tabs'], ['dropdown', 'Drop-down list']], 'Show submenus as'),
         p.choice('tabsSubAlign', 'left', o.align.concat([['tab', 'Under its tab']]), 'Second row alignment'),
         p.size('tabsSubHeight', '30px', 'Second row height'),
         p.choice('tabsSubOpenOn', 'hover', o.openOn, 'Open drop-downs on'),

@@ -1,0 +1,5 @@
+#pragma once
+
+// Makes screen readers see the flat buttons as push buttons and the choice
+// boxes as check boxes, with their captions as names. Safe to call often.
+void installFlatAccessibility();
