@@ -79,6 +79,8 @@ export function behave(nav, o) {
       return;
     }
     const li = c.parentNode;
+    // The click decides; a hover opening still waiting would undo it.
+    clearTimeout(timer);
     if (has(c, 'qd')) return e.preventDefault();
     if (!sub(li)) return closeAll();
     // A link on a parent is followed when the pointer opened it on hover;
