@@ -34,6 +34,7 @@ export async function launch(options = {}) {
   // Every request is answered from `files`; nothing leaves the machine.
   await ctx.route('**/*', route => {
     const url = route.request().url();
+    if (url.startsWith('file:')) return route.continue();
     const body = files.get(url.split('#')[0]);
     if (body === undefined) return route.fulfill({ status: 404, body: '' });
     const type = url.endsWith('.js') ? 'text/javascript' : url.endsWith('.svg') ? 'image/svg+xml' : 'text/html';
