@@ -1,7 +1,7 @@
 // Frames for a menu that spans two frames of a frameset: the frameset with
 // the id is looked up in this window's document and those of its parents.
 // Returns null when there is no such frameset or its main frame cannot be
-// reached; `sub` is null when the sub frame cannot be reached (another
+// reached; `sub` is false when the sub frame cannot be reached (another
 // origin, no such frame).
 const reach = f => {
   try { return f && f.contentWindow.document.documentElement && f.contentWindow; } catch (e) { return null; }

@@ -1,7 +1,8 @@
 // How one Ostrel Menu answers the mouse, touch and keyboard. Every listener
 // sits on the menu's root, so a menu of any size costs a handful of them.
 // o: { mb (menu bar pattern), H (horizontal bar), rtl, hover (open on
-//      hover), show, hide (delays in ms), mq (small-screen query or null) }
+//      hover), show, hide (delays in ms), mq (small-screen query or null),
+//      hook (a bar item opened or closed), over (the pointer is on the menu) }
 export function behave(nav, o) {
   const doc = nav.ownerDocument;
   const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
@@ -46,6 +47,7 @@ export function behave(nav, o) {
     if (e.pointerType === 'touch') return;
     const li = e.target.closest('li');
     clearTimeout(hideTimer);
+    if (o.over) o.over();
     if (!li) return;
     const item = e.target.closest('.qi,.qx') ? li : null;
     if (hovered !== item) {
@@ -66,7 +68,9 @@ export function behave(nav, o) {
     if (o.hover && e.pointerType !== 'touch' && !small()) hideTimer = setTimeout(closeAll, o.hide);
   });
   on(doc, 'pointerdown', e => { if (!nav.contains(e.target)) closeAll(); }, true);
-  on(nav, 'focusout', e => { if (!nav.contains(e.relatedTarget)) closeAll(); });
+  // Focus moving on to the page closes; focus leaving the document (another
+  // window, or the frame that holds the submenus) does not.
+  on(nav, 'focusout', e => { if (e.relatedTarget && !nav.contains(e.relatedTarget)) closeAll(); });
 
   on(nav, 'click', e => {
     const c = e.target.closest('.qi,.qx,.qg');
@@ -157,5 +161,5 @@ export function behave(nav, o) {
     e.preventDefault();
   });
   if (o.mb) on(nav, 'keydown', e => { if (e.key === 'Tab') closeAll(); });
-  return { setOpen };
+  return { setOpen, hold: () => clearTimeout(hideTimer) };
 }

@@ -23,7 +23,9 @@ export function menu(win, doc, script, frame, across) {
   const label = P.menuLabel || 'Menu';
   const dir = { '-1': P.menuSubDirection };
   T.forEach((t, i) => { dir[i] = t.menuSubDirection; });
-  const collapse = !frame && parseFloat(P.menuCollapseWidth) > 0;
+  // A bar split over two frames never collapses behind its toggle.
+  if (frame) P.menuCollapseWidth = '';
+  const collapse = parseFloat(P.menuCollapseWidth) > 0;
   const html = (collapse ? '<button type="button" class="qg" aria-expanded="false" aria-controls="' + X + '-b"' +
     (P.menuToggleText ? '' : attr('aria-label', label)) + '>' +
     (P.menuToggleIcon ? '<img class="qic" src="' + esc(P.menuToggleIcon) + '" alt="">' : '<span class="qgi"></span>') +
@@ -51,27 +53,45 @@ export function menu(win, doc, script, frame, across) {
   // Across frames: the sub frame holds a second copy of the menu whose bar
   // lies invisibly just outside its window, so that its submenus hang into
   // the frame beside the main frame's bar items. Opening a bar item in
-  // either copy opens it in the other.
-  const sdoc = frame.sub.document;
-  const layer = make(sdoc);
-  addSheet(doc, css + `.${X} .qu{display:none!important}`);
-  addSheet(sdoc, css + `.${X}{position:fixed;margin:0;pointer-events:none}.${X} .qb{visibility:hidden}` +
-    `.${X} .qu{visibility:visible;pointer-events:auto}`);
+  // either copy opens it in the other. The copy is made when a submenu
+  // first opens, and again after the sub frame has loaded another page;
+  // when that page is of another origin, the submenus open in the main
+  // frame instead.
+  const own = addSheet(doc, `.${X} .qu{display:none!important}`);
+  addSheet(doc, css);
   place(doc, nav, script, true);
-  sdoc.body.appendChild(layer);
-  const twin = (from, to) => (li, open) => {
-    const i = [...li.parentNode.children].indexOf(li);
-    const other = to.querySelector('.qb').children[i];
-    if (open && to === layer) {
-      // Where the main frame's bar lies, seen from the sub frame.
-      const b = nav.querySelector('.qb').getBoundingClientRect();
-      const m = frame.mainEl.getBoundingClientRect(), s = frame.subEl.getBoundingClientRect();
-      const v = across === 1 || across === 'vertical';
-      layer.style.left = (v ? -b.width : b.left + m.left - s.left) + 'px';
-      layer.style.top = (v ? b.top + m.top - s.top : -b.height) + 'px';
+  const index = li => [...li.parentNode.children].indexOf(li);
+  const barItem = (menu, li) => menu.querySelector('.qb').children[index(li)];
+  let layer, peer;
+  function reach() {
+    let sdoc = null;
+    try { sdoc = frame.subEl.contentWindow.document; } catch (e) { /* another origin */ }
+    if (!sdoc || !sdoc.body) own.remove();
+    if (!own.isConnected) return null;
+    if (!layer || layer.ownerDocument !== sdoc || !layer.isConnected) {
+      layer = make(sdoc);
+      addSheet(sdoc, css + `.${X}{position:fixed;margin:0;pointer-events:none}.${X} .qb{visibility:hidden}` +
+        `.${X} .qu{visibility:visible;pointer-events:auto}`);
+      sdoc.body.appendChild(layer);
+      peer = behave(layer, Object.assign({}, o, { hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold() }));
     }
-    peers[to === layer ? 1 : 0].setOpen(other, open);
-  };
-  const peers = [behave(nav, Object.assign({}, o, { hook: twin(nav, layer) })),
-    behave(layer, Object.assign({}, o, { hook: twin(layer, nav) }))];
+    return layer;
+  }
+  const main = behave(nav, Object.assign({}, o, {
+    over: () => peer && peer.hold(),
+    hook(li, open) {
+      if (!(open ? reach() : layer)) return;
+      if (open) {
+        // The copy stands where the main frame's menu stands, seen from the
+        // sub frame, moved so that the item's edge lies on the frame's edge.
+        const n = nav.getBoundingClientRect(), l = li.getBoundingClientRect();
+        const m = frame.mainEl.getBoundingClientRect(), s = frame.subEl.getBoundingClientRect();
+        const v = across === 1 || across === 'vertical';
+        layer.style.left = (v ? n.left - l.right : n.left + m.left - s.left) + 'px';
+        layer.style.top = (v ? n.top + m.top - s.top : n.top - l.bottom) + 'px';
+      }
+      peer.setOpen(barItem(layer, li), open);
+    }
+  }));
+  return main;
 }
