@@ -2,14 +2,19 @@
 // sits on the menu's root, so a menu of any size costs a handful of them.
 // o: { mb (menu bar pattern), H (horizontal bar), rtl, hover (open on
 //      hover), show, hide (delays in ms), mq (small-screen query or null),
-//      hook (a bar item opened or closed), over (the pointer is on the menu) }
+//      hook (a bar item opened or closed), over (the pointer is on the menu),
+//      fill (writes a submenu not written yet) }
 export function behave(nav, o) {
   const doc = nav.ownerDocument;
   const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
   let timer, hideTimer, touch = false, hovered = null;
   const has = (el, c) => el.classList.contains(c);
   const small = () => !!o.mq && o.mq.matches;
-  const sub = li => li && li.lastElementChild && has(li.lastElementChild, 'qu') ? li.lastElementChild : null;
+  // A submenu not written yet is written now.
+  const sub = li => {
+    const u = li && li.lastElementChild;
+    return u && has(u, 'qu') ? u : li && o.fill ? o.fill(li) : null;
+  };
   const expander = li => li.querySelector(':scope>[aria-expanded]');
 
   function setOpen(li, open) {

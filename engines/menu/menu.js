@@ -6,7 +6,8 @@ import { addSheet, size } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
-import { list } from './markup.js';
+import { list, submenu } from './markup.js';
+import { whenIdle } from '../core/later.js';
 import { behave } from './behave.js';
 
 // Builds the menu that the data file run in `win` describes, into `doc`,
@@ -26,25 +27,36 @@ export function menu(win, doc, script, frame, across) {
   // A bar split over two frames never collapses behind its toggle.
   if (frame) P.menuCollapseWidth = '';
   const collapse = parseFloat(P.menuCollapseWidth) > 0;
+  const mo = { X, mb, H, dir, arrows: P.menuArrows, is: S.length, ss: T.length, later: [] };
   const html = (collapse ? '<button type="button" class="qg" aria-expanded="false" aria-controls="' + X + '-b"' +
     (P.menuToggleText ? '' : attr('aria-label', label)) + '>' +
     (P.menuToggleIcon ? '<img class="qic" src="' + esc(P.menuToggleIcon) + '" alt="">' : '<span class="qgi"></span>') +
     '<span>' + esc(P.menuToggleText) + '</span></button>' : '') +
     '<ul class="qb" id="' + X + '-b"' + (mb ? ' role="menubar"' + attr('aria-label', label) + (H ? '' : ' aria-orientation="vertical"') : '') + '>' +
-    list(readItems(win.menuItems).k, { X, mb, H, dir, arrows: P.menuArrows, is: S.length, ss: T.length }, 0) + '</ul>';
+    list(readItems(win.menuItems).k, mo, 0) + '</ul>';
   const css = sheet(X, P, S, T, rtl);
-  const make = d => {
+  // The menu with its bar; the bar's submenus follow when first needed or
+  // while the page is idle (the class "qw" says some are still to come).
+  const make = (d, o) => {
     const nav = d.createElement('nav');
-    nav.className = nav.id = X;
+    nav.id = X;
+    nav.className = X + ' qw';
     nav.setAttribute('aria-label', label);
     nav.innerHTML = html;
+    const bar = nav.querySelector('.qb'), todo = new Map();
+    mo.later.forEach((n, i) => { if (n) todo.set(bar.children[i], n); });
+    o.fill = whenIdle(d.defaultView || win, todo, (li, n) => {
+      li.insertAdjacentHTML('beforeend', submenu(n, mo, 0));
+      li.querySelector(':scope>[aria-expanded]').setAttribute('aria-controls', li.lastElementChild.id);
+      return li.lastElementChild;
+    }, () => nav.classList.remove('qw'));
     return nav;
   };
   const o = {
     mb, H, rtl, hover: P.menuOpenOn !== 'click', show: Math.max(0, P.menuShowDelay), hide: Math.max(0, P.menuHideDelay),
     mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.menuCollapseWidth) + ')') : null
   };
-  const nav = make(doc);
+  const nav = make(doc, o);
   if (!frame) {
     addSheet(doc, css);
     place(doc, nav, script, P.menuPosition !== 'absolute');
@@ -69,11 +81,12 @@ export function menu(win, doc, script, frame, across) {
     if (!sdoc || !sdoc.body) own.remove();
     if (!own.isConnected) return null;
     if (!layer || layer.ownerDocument !== sdoc || !layer.isConnected) {
-      layer = make(sdoc);
+      const lo = Object.assign({}, o, { hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold() });
+      layer = make(sdoc, lo);
       addSheet(sdoc, css + `.${X}{position:fixed;margin:0;pointer-events:none}.${X} .qb{visibility:hidden}` +
         `.${X} .qu{visibility:visible;pointer-events:auto}`);
       sdoc.body.appendChild(layer);
-      peer = behave(layer, Object.assign({}, o, { hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold() }));
+      peer = behave(layer, lo);
     }
     return layer;
   }

@@ -5,10 +5,13 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT, SITE } from './support.mjs';
 
+// Pages the menu's links lead to.
+const PAGES = { 'products.html': '<!DOCTYPE html><title>Products</title>', 'services.html': '<!DOCTYPE html><title>Services</title>' };
+
 let b;
 before(async () => {
   b = await launch();
-  b.serve({ 'products.html': '<!DOCTYPE html><title>Products</title>', 'services.html': '<!DOCTYPE html><title>Services</title>' });
+  b.serve(PAGES);
 });
 after(async () => { await b.close(); });
 
@@ -18,50 +21,60 @@ async function pointAt(page, text) {
   const r = await item(page, text).boundingBox();
   await page.mouse.move(r.x + r.width / 3, r.y + r.height / 2);
 }
-// Timers run only when the test says so.
-const withClock = page => page.clock.install();
-async function pauseClock(page) { await page.clock.pauseAt(Date.now() + 60000); }
+// Runs `body` with a page whose timers run only when the test says so. The
+// clock belongs to the whole browser, so such a page gets a browser of its own.
+async function onClock(data, body) {
+  const own = await launch();
+  own.serve(PAGES);
+  try {
+    const page = await menuPage(own, data, {}, page => page.clock.install());
+    await page.clock.pauseAt(Date.now() + 60000);
+    await body(page);
+  } finally {
+    await own.close();
+  }
+}
 
 test('hover_opensAfterTheShowDelayAndClosesAfterTheHideDelay', async () => {
-  const page = await menuPage(b, dataFile({ params: { menuShowDelay: 200, menuHideDelay: 500 }, items: defaultItems() }), {}, withClock);
-  await pauseClock(page);
-  await pointAt(page, 'Products');
-  await page.clock.runFor(190);
-  assert.deepEqual(await openMenus(page), []);
-  await page.clock.runFor(20);
-  assert.deepEqual(await openMenus(page), ['Products']);
-  // On to the next bar item: the open submenu stays until the next opens,
-  // so there is never a moment with neither.
-  await pointAt(page, 'Services');
-  await page.clock.runFor(190);
-  assert.deepEqual(await openMenus(page), ['Products']);
-  await page.clock.runFor(20);
-  assert.deepEqual(await openMenus(page), ['Services']);
-  await page.mouse.move(900, 650);
-  await page.clock.runFor(490);
-  assert.deepEqual(await openMenus(page), ['Services']);
-  await page.clock.runFor(20);
-  assert.deepEqual(await openMenus(page), []);
-  assert.deepEqual(page.problems, []);
+  await onClock(dataFile({ params: { menuShowDelay: 200, menuHideDelay: 500 }, items: defaultItems() }), async page => {
+    await pointAt(page, 'Products');
+    await page.clock.runFor(190);
+    assert.deepEqual(await openMenus(page), []);
+    await page.clock.runFor(20);
+    assert.deepEqual(await openMenus(page), ['Products']);
+    // On to the next bar item: the open submenu stays until the next opens,
+    // so there is never a moment with neither.
+    await pointAt(page, 'Services');
+    await page.clock.runFor(190);
+    assert.deepEqual(await openMenus(page), ['Products']);
+    await page.clock.runFor(20);
+    assert.deepEqual(await openMenus(page), ['Services']);
+    await page.mouse.move(900, 650);
+    await page.clock.runFor(490);
+    assert.deepEqual(await openMenus(page), ['Services']);
+    await page.clock.runFor(20);
+    assert.deepEqual(await openMenus(page), []);
+    assert.deepEqual(page.problems, []);
+  });
 });
 
 test('hover_crossingAnotherItemOnTheWayIntoASubmenuKeepsItOpen', async () => {
-  const page = await menuPage(b, DEFAULT_PROJECT, {}, withClock);
-  await pauseClock(page);
-  await pointAt(page, 'Products');
-  await page.clock.runFor(200);
-  // A short stop on Services, then into the Products submenu.
-  await pointAt(page, 'Services');
-  await page.clock.runFor(100);
-  await pointAt(page, 'Hardware');
-  await page.clock.runFor(1000);
-  assert.deepEqual(await openMenus(page), ['Products']);
-  // The parent keeps its hover look while its submenu is open.
-  const looks = await page.evaluate(() => {
-    const bg = t => getComputedStyle([...document.querySelectorAll('nav .qi')].find(x => x.textContent === t)).backgroundColor;
-    return [bg('Products'), bg('Services')];
+  await onClock(DEFAULT_PROJECT, async page => {
+    await pointAt(page, 'Products');
+    await page.clock.runFor(200);
+    // A short stop on Services, then into the Products submenu.
+    await pointAt(page, 'Services');
+    await page.clock.runFor(100);
+    await pointAt(page, 'Hardware');
+    await page.clock.runFor(1000);
+    assert.deepEqual(await openMenus(page), ['Products']);
+    // The parent keeps its hover look while its submenu is open.
+    const looks = await page.evaluate(() => {
+      const bg = t => getComputedStyle([...document.querySelectorAll('nav .qi')].find(x => x.textContent === t)).backgroundColor;
+      return [bg('Products'), bg('Services')];
+    });
+    assert.deepEqual(looks, ['rgb(47, 109, 181)', 'rgba(0, 0, 0, 0)']);
   });
-  assert.deepEqual(looks, ['rgb(47, 109, 181)', 'rgba(0, 0, 0, 0)']);
 });
 
 test('hover_aParentLinkIsFollowedOnClick', async () => {
@@ -70,22 +83,23 @@ test('hover_aParentLinkIsFollowedOnClick', async () => {
 });
 
 test('clickMode_firstClickOpensSecondFollowsOutsideCloses', async () => {
-  const page = await menuPage(b, dataFile({ params: { menuOpenOn: 'click' }, items: defaultItems() }), {}, withClock);
-  await pauseClock(page);
-  await pointAt(page, 'Products');
-  await page.clock.runFor(2000);
-  assert.deepEqual(await openMenus(page), []);
-  await item(page, 'Products').click();
-  assert.deepEqual(await openMenus(page), ['Products']);
-  assert.match(page.url(), /index\.html$/);
-  await page.mouse.click(900, 650);
-  assert.deepEqual(await openMenus(page), []);
-  await item(page, 'Products').click();
-  await Promise.all([page.waitForURL(/products\.html$/), item(page, 'Products').click()]);
+  await onClock(dataFile({ params: { menuOpenOn: 'click' }, items: defaultItems() }), async page => {
+    await pointAt(page, 'Products');
+    await page.clock.runFor(2000);
+    assert.deepEqual(await openMenus(page), []);
+    await item(page, 'Products').click();
+    assert.deepEqual(await openMenus(page), ['Products']);
+    assert.match(page.url(), /index\.html$/);
+    await page.mouse.click(900, 650);
+    assert.deepEqual(await openMenus(page), []);
+    await item(page, 'Products').click();
+    await Promise.all([page.waitForURL(/products\.html$/), item(page, 'Products').click()]);
+  });
 });
 
 test('touch_firstTapOpensTapOutsideClosesSecondTapFollows', async () => {
   const touch = await launch({ hasTouch: true, isMobile: false });
+  touch.serve(PAGES);
   try {
     const t = await menuPage(touch, DEFAULT_PROJECT);
     await item(t, 'Products').tap();
@@ -95,7 +109,6 @@ test('touch_firstTapOpensTapOutsideClosesSecondTapFollows', async () => {
     assert.deepEqual(await openMenus(t), []);
     await item(t, 'Services').tap();
     assert.deepEqual(await openMenus(t), ['Services']);
-    touch.serve({ 'services.html': '<!DOCTYPE html><title>Services</title>' });
     await Promise.all([t.waitForURL(/services\.html$/), item(t, 'Services').tap()]);
   } finally {
     await touch.close();
@@ -166,12 +179,12 @@ test('reducedMotion_turnsTheOpeningEffectOff', async () => {
 });
 
 test('generatedMenu_hoverOpensTheThirdLevel', async () => {
-  const page = await menuPage(b, dataFile({ items: bigItems() }), {}, withClock);
-  await pauseClock(page);
-  await pointAt(page, 'Section 4');
-  await page.clock.runFor(200);
-  await pointAt(page, 'Topic 4.3');
-  await page.clock.runFor(200);
-  assert.deepEqual(await openMenus(page), ['Section 4', 'Topic 4.3']);
-  assert.equal(await item(page, 'Page 4.3.9').isVisible(), true);
+  await onClock(dataFile({ items: bigItems() }), async page => {
+    await pointAt(page, 'Section 4');
+    await page.clock.runFor(200);
+    await pointAt(page, 'Topic 4.3');
+    await page.clock.runFor(200);
+    assert.deepEqual(await openMenus(page), ['Section 4', 'Topic 4.3']);
+    assert.equal(await item(page, 'Page 4.3.9').isVisible(), true);
+  });
 });

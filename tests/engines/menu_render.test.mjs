@@ -4,7 +4,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  launch, openPage, menuPage, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
+  launch, openPage, menuPage, wholeMenus, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
   DEFAULT_PROJECT, ENGINE, SITE
 } from './support.mjs';
 
@@ -157,6 +157,7 @@ test('brokenDataFiles_renderWhatTheyCanWithoutErrors', async () => {
   for (const c of cases) {
     b.serve({ [`bad-${c.name}.js`]: c.data, [`bad-${c.name}.html`]: pageHtml({ data: [`bad-${c.name}.js`] }), 'qrnmenu.js': ENGINE });
     const page = await openPage(b, SITE + `bad-${c.name}.html`);
+    await wholeMenus(page);
     assert.deepEqual(await menuTree(page), c.tree, c.name);
     assert.deepEqual(page.problems, [], c.name);
     await page.close();
@@ -169,6 +170,7 @@ test('engine_definesOnlyTheStartFunctionsAndNeedsNoEval', async () => {
   b.serve({ 'qrnmenu.js': ENGINE, 'data.js': DEFAULT_PROJECT, 'globals.html': `<!DOCTYPE html><html lang="en"><head><title>g</title>${csp}<script src="names.js"></script><script src="qrnmenu.js"></script></head><body><script src="data.js"></script></body></html>`,
     'names.js': 'window.before = Object.keys(window);' });
   const page = await openPage(b, SITE + 'globals.html');
+  await wholeMenus(page);
   const added = await page.evaluate(() => Object.keys(window).filter(k => !window.before.includes(k) && k !== 'before'));
   const engineNames = added.filter(k => !/^(menu|itemStyles)/.test(k));
   assert.deepEqual(engineNames.sort(), ['qrn_init', 'qrn_initFrame']);

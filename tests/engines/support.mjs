@@ -91,13 +91,19 @@ export function bigItems(top = 10, mid = 10, leaf = 10) {
   return items;
 }
 
-// Serves a page with the engine and `data` (a data file text) and opens it.
+// Serves a page with the engine and `data` (a data file text) and opens it,
+// then waits until the menus have written all their submenus, which they do
+// while the page is idle. On a page whose clock the test controls (`setup`)
+// submenus are written when they first open instead.
 export async function menuPage(b, data, options = {}, setup) {
   const name = options.name || 'index.html';
   b.serve({ 'qrnmenu.js': ENGINE, 'data.js': data, [name]: pageHtml(options) });
   const page = await openPage(b, SITE + name, setup);
+  if (!setup) await wholeMenus(page);
   return page;
 }
+
+export const wholeMenus = page => page.waitForFunction(() => !document.querySelector('nav.qw'));
 
 // The menu as nested [text, children] lists, read from the rendered markup.
 export function menuTree(page, sel = 'nav') {
