@@ -13,9 +13,10 @@ const Q = require(path.join(data, 'common/format.js'));
 require(path.join(data, 'common/schema.js'));
 
 // The engines read the parameters through the same descriptions the editor's
-// pages use: "plivex:params/<type>" is [name, default, style marks] per
-// parameter, the default typed as the data file declares it (flag, plain
-// number or text); marks: 1 item styles, 2 submenu styles.
+// pages use: "plivex:params/<type>" exports the type's name prefix and, by
+// default, [name without the prefix, default, style marks] per parameter,
+// the default typed as the data file declares it (flag, plain number or
+// text); marks: 1 item styles, 2 submenu styles.
 const params = {
   name: 'plivex-params',
   setup(b) {
@@ -24,11 +25,15 @@ const params = {
       require(path.join(data, a.path, 'schema.js'));
       const t = Q.types[a.path];
       const table = t.params.map(p => {
+        if (!p.name.startsWith(t.prefix)) throw new Error(`${p.name} does not begin with ${t.prefix}`);
         const def = p.kind === 'flag' ? Q.toFlag(p.def) : p.kind === 'number' && !p.units ? Number(p.def) : p.def;
         const st = ' ' + p.styles + ' ';
-        return [p.name, def, (st.includes(' item ') ? 1 : 0) | (st.includes(' submenu ') ? 2 : 0)];
+        return [p.name.slice(t.prefix.length), def, (st.includes(' item ') ? 1 : 0) | (st.includes(' submenu ') ? 2 : 0)];
       });
-      return { contents: 'export default ' + JSON.stringify(table), loader: 'js', watchFiles: [path.join(data, a.path, 'schema.js')] };
+      return {
+        contents: `export const prefix = ${JSON.stringify(t.prefix)};export default ${JSON.stringify(table)}`,
+        loader: 'js', watchFiles: [path.join(data, a.path, 'schema.js')]
+      };
     });
   }
 };

@@ -16,12 +16,13 @@ export function coerce(def, v) {
   else if (typeof v === 'number' && isFinite(v)) return String(v);
 }
 
-// The values of every parameter in `table` ([name, default, style marks]),
-// read from the window that ran the data file.
-export function readParams(win, table) {
+// The values of every parameter in `table` ([name without the type's
+// prefix, default, style marks]), read from the window that ran the data
+// file; the result is keyed by the names without prefix.
+export function readParams(win, table, prefix) {
   const values = {};
   for (const [name, def] of table) {
-    const v = coerce(def, win[name]);
+    const v = coerce(def, win[prefix + name]);
     values[name] = v === undefined ? def : v;
   }
   return values;
@@ -29,9 +30,10 @@ export function readParams(win, table) {
 
 // Individual styles: each element is an array of "name=value" texts. The
 // result holds, per style, the values of the parameters that kind of style
-// may override (`mark` 1 item styles, 2 submenu styles); anything else in
-// the array (unknown names, "inherit=all", holes) is left out.
-export function readStyles(arr, table, mark) {
+// may override (`mark` 1 item styles, 2 submenu styles), keyed like
+// readParams(); anything else in the array (unknown names, "inherit=all",
+// holes) is left out.
+export function readStyles(arr, table, prefix, mark) {
   const out = [];
   if (!Array.isArray(arr)) return out;
   for (let i = 0; i < arr.length; i++) {
@@ -40,9 +42,9 @@ export function readStyles(arr, table, mark) {
       const text = typeof e === 'string' ? e : '';
       const eq = text.indexOf('=');
       const name = text.slice(0, eq);
-      const row = eq > 0 && table.find(r => r[0] === name && r[2] & mark);
+      const row = eq > 0 && table.find(r => prefix + r[0] === name && r[2] & mark);
       const v = row && coerce(row[1], text.slice(eq + 1));
-      if (v !== undefined) s[name] = v;
+      if (v !== undefined) s[row[0]] = v;
     }
     out.push(s);
   }

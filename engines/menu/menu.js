@@ -1,5 +1,5 @@
 // The Ostrel Menu: a horizontal or vertical bar with fly-out submenus.
-import TABLE from 'plivex:params/ostrel-menu';
+import TABLE, { prefix } from 'plivex:params/ostrel-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { readItems } from '../core/items.js';
 import { addSheet, size } from '../core/css.js';
@@ -15,23 +15,23 @@ import { behave } from './behave.js';
 // `frame` ({ sub, mainEl, subEl } and the orientation `across`), the
 // submenus open in the sub frame's document.
 export function menu(win, doc, script, frame, across) {
-  const P = readParams(win, TABLE);
-  const S = readStyles(win.itemStyles, TABLE, 1), T = readStyles(win.menuStyles, TABLE, 2);
+  const P = readParams(win, TABLE, prefix);
+  const S = readStyles(win.itemStyles, TABLE, prefix, 1), T = readStyles(win.menuStyles, TABLE, prefix, 2);
   const X = uniqueName(doc, 'qrnm');
   const near = script && script.ownerDocument === doc ? script : doc.documentElement;
   const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
-  const mb = P.menuKeyboard === 'menubar', H = P.menuOrientation !== 'vertical';
-  const label = P.menuLabel || 'Menu';
-  const dir = { '-1': P.menuSubDirection };
-  T.forEach((t, i) => { dir[i] = t.menuSubDirection; });
+  const mb = P.Keyboard === 'menubar', H = P.Orientation !== 'vertical';
+  const label = P.Label || 'Menu';
+  const dir = { '-1': P.SubDirection };
+  T.forEach((t, i) => { dir[i] = t.SubDirection; });
   // A bar split over two frames never collapses behind its toggle.
-  if (frame) P.menuCollapseWidth = '';
-  const collapse = parseFloat(P.menuCollapseWidth) > 0;
-  const mo = { X, mb, H, dir, arrows: P.menuArrows, is: S.length, ss: T.length, later: [] };
+  if (frame) P.CollapseWidth = '';
+  const collapse = parseFloat(P.CollapseWidth) > 0;
+  const mo = { X, mb, H, dir, arrows: P.Arrows, is: S.length, ss: T.length, later: [] };
   const html = (collapse ? '<button type="button" class="qg" aria-expanded="false" aria-controls="' + X + '-b"' +
-    (P.menuToggleText ? '' : attr('aria-label', label)) + '>' +
-    (P.menuToggleIcon ? '<img class="qic" src="' + esc(P.menuToggleIcon) + '" alt="">' : '<span class="qgi"></span>') +
-    '<span>' + esc(P.menuToggleText) + '</span></button>' : '') +
+    (P.ToggleText ? '' : attr('aria-label', label)) + '>' +
+    (P.ToggleIcon ? '<img class="qic" src="' + esc(P.ToggleIcon) + '" alt="">' : '<span class="qgi"></span>') +
+    '<span>' + esc(P.ToggleText) + '</span></button>' : '') +
     '<ul class="qb" id="' + X + '-b"' + (mb ? ' role="menubar"' + attr('aria-label', label) + (H ? '' : ' aria-orientation="vertical"') : '') + '>' +
     list(readItems(win.menuItems).k, mo, 0) + '</ul>';
   const css = sheet(X, P, S, T, rtl);
@@ -53,13 +53,13 @@ export function menu(win, doc, script, frame, across) {
     return nav;
   };
   const o = {
-    mb, H, rtl, hover: P.menuOpenOn !== 'click', show: Math.max(0, P.menuShowDelay), hide: Math.max(0, P.menuHideDelay),
-    mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.menuCollapseWidth) + ')') : null
+    mb, H, rtl, hover: P.OpenOn !== 'click', show: Math.max(0, P.ShowDelay), hide: Math.max(0, P.HideDelay),
+    mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.CollapseWidth) + ')') : null
   };
   const nav = make(doc, o);
   if (!frame) {
     addSheet(doc, css);
-    place(doc, nav, script, P.menuPosition !== 'absolute');
+    place(doc, nav, script, P.Position !== 'absolute');
     return behave(nav, o);
   }
   // Across frames: the sub frame holds a second copy of the menu whose bar
