@@ -74,14 +74,14 @@ export function menu(win, doc, script, frame, across) {
   place(doc, nav, script, true);
   const index = li => [...li.parentNode.children].indexOf(li);
   const barItem = (menu, li) => menu.querySelector('.qb').children[index(li)];
-  let layer, peer;
+  let layer, peer, lo;
   function reach() {
     let sdoc = null;
     try { sdoc = frame.subEl.contentWindow.document; } catch (e) { /* another origin */ }
     if (!sdoc || !sdoc.body) own.remove();
     if (!own.isConnected) return null;
     if (!layer || layer.ownerDocument !== sdoc || !layer.isConnected) {
-      const lo = Object.assign({}, o, { hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold() });
+      lo = Object.assign({}, o, { hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold() });
       layer = make(sdoc, lo);
       addSheet(sdoc, css + `.${X}{position:fixed;margin:0;pointer-events:none}.${X} .qb{visibility:hidden}` +
         `.${X} .qu{visibility:visible;pointer-events:auto}`);
@@ -103,7 +103,9 @@ export function menu(win, doc, script, frame, across) {
         layer.style.left = (v ? n.left - l.right : n.left + m.left - s.left) + 'px';
         layer.style.top = (v ? n.top + m.top - s.top : n.top - l.bottom) + 'px';
       }
-      peer.setOpen(barItem(layer, li), open);
+      const twin = barItem(layer, li);
+      if (open) lo.fill(twin);
+      peer.setOpen(twin, open);
     }
   }));
   return main;
