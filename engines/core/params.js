@@ -6,14 +6,10 @@
 // text), made to the type of `def`; undefined when it cannot be.
 export function coerce(def, v) {
   const t = typeof def;
-  if (t === 'boolean') {
-    if (typeof v === 'boolean') return v;
-    if (v === 'true' || v === 'false') return v === 'true';
-  } else if (t === 'number') {
-    const n = typeof v === 'string' && v.trim() !== '' ? +v : v;
-    if (typeof n === 'number' && isFinite(n)) return n;
-  } else if (typeof v === 'string') return v;
-  else if (typeof v === 'number' && isFinite(v)) return String(v);
+  if (t === 'boolean') return typeof v === 'boolean' ? v : v === 'true' ? true : v === 'false' ? false : undefined;
+  if (t === 'number') v = typeof v === 'string' && v.trim() ? +v : v;
+  else if (typeof v === 'string') return v;
+  if (typeof v === 'number' && isFinite(v)) return t === 'number' ? v : '' + v;
 }
 
 // The values of every parameter in `table` ([name without the type's

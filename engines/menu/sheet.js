@@ -45,10 +45,9 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
   // the Item values.
   const look = (li, V, pre, dir) => {
     const g = k => V[pre + k];
-    const it = `${li}>.qi,${li}>.qx`;
-    return rule(it, 'background', bg(g('BackColor'), g('BackImage')), 'color', clean(g('TextColor')), 'font', clean(g('Font')),
+    return rule(li + '>:not(ul)', 'background', bg(g('BackColor'), g('BackImage')), 'color', clean(g('TextColor')), 'font', clean(g('Font')),
       'justify-content', FLEX[g('TextAlign')], 'padding', size(g('Padding')), 'border', border(g('BorderWidth'), g('BorderColor'))) +
-      rule(`${li}.qh>.qi:not(.qd),${li}.qh>.qx,${li}>.qi:focus-visible,${li}>.qx:focus-visible` + (V.KeepHighlighted ? `,${li}.qo>.qi,${li}.qo>.qx` : ''),
+      rule(`${li}.qh>:not(ul,.qd),${li}>:focus-visible` + (V.KeepHighlighted ? `,${li}.qo>:not(ul)` : ''),
         'background', bg(g('HoverBackColor') || g('BackColor'), g('HoverBackImage') || g('BackImage')), 'color', clean(g('HoverTextColor')),
         'border-color', clean(g('HoverBorderColor')), 'text-decoration', g('HoverUnderline') ? 'underline' : '') +
       rule(`${li}>.qc`, 'background-color', clean(V.ItemCurrentBackColor), 'color', clean(V.ItemCurrentTextColor)) +
