@@ -13,8 +13,7 @@ export function whenIdle(win, todo, write, done) {
     if (!todo.size) done();
     return r;
   };
-  const idle = win.requestIdleCallback ? f => win.requestIdleCallback(f, { timeout: 1000 })
-    : f => win.setTimeout(() => f({ timeRemaining: () => 10 }), 20);
+  const idle = f => win.requestIdleCallback(f, { timeout: 1000 });
   // At least one part per round, so a page that is never idle still ends.
   const step = d => {
     let n = 0;

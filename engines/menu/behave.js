@@ -3,7 +3,9 @@
 // o: { mb (menu bar pattern), H (horizontal bar), rtl, hover (open on
 //      hover), show, hide (delays in ms), mq (small-screen query or null),
 //      hook (a bar item opened or closed), over (the pointer is on the menu),
-//      fill (writes a submenu not written yet) }
+//      fill (writes a submenu not written yet), into (opens a bar item's
+//      submenu and focuses in it) and back (focuses a bar item's opener)
+//      for a menu whose submenus lie in another frame }
 export function behave(nav, o) {
   const doc = nav.ownerDocument;
   const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
@@ -119,7 +121,13 @@ export function behave(nav, o) {
   const first = li => items(sub(li))[0];
   const last = li => items(sub(li)).pop();
   // Opens the submenu of `li` and focuses its first (or last) item.
-  const enter = (li, end) => { if (open(li)) focus(end ? last(li) : first(li)); };
+  // Across frames the submenu lies in the other copy, which `into` reaches.
+  const enter = (li, end) => o.into && o.into(li, end) || open(li) && focus(end ? last(li) : first(li));
+  // Closes the submenu of `li` and gives the focus back to its opener.
+  const leave = li => {
+    closeIn(li);
+    if (o.back && has(li.parentNode, 'qb')) o.back(li); else focus(expander(li));
+  };
 
   on(nav, 'keydown', e => {
     const c = e.target.closest('.qi,.qx');
@@ -133,14 +141,14 @@ export function behave(nav, o) {
     const upper = inBar ? null : ul.parentNode;
     if (k === 'Escape') {
       if (has(li, 'qo') && expander(li)) { closeIn(li); focus(expander(li)); }
-      else if (upper) { closeIn(upper); focus(expander(upper)); }
+      else if (upper) leave(upper);
       else if (small() && has(nav, 'qv')) { nav.classList.remove('qv'); const g = nav.querySelector('.qg'); g.setAttribute('aria-expanded', false); g.focus(); }
       else return;
     } else if (k === 'Home') focus(list[0]);
     else if (k === 'End') focus(list[list.length - 1]);
     else if (!o.mb) {
       // Site navigation: arrows move within a list and into an open submenu.
-      if ((k === 'ArrowDown' || k === fwd) && c === expander(li) && has(li, 'qo')) focus(first(li));
+      if ((k === 'ArrowDown' || k === fwd) && c === expander(li) && has(li, 'qo')) enter(li);
       else if (k === 'ArrowDown' || k === fwd) step(1);
       else if (k === 'ArrowUp' || k === back) step(-1);
       else return;
@@ -154,7 +162,7 @@ export function behave(nav, o) {
       // submenu, moves along a horizontal bar to the next bar item.
       const top = nav.querySelector('.qb');
       const barItem = upper.parentNode === top;
-      if (k === back && !(barItem && o.H && !small())) { closeIn(upper); focus(expander(upper)); }
+      if (k === back && !(barItem && o.H && !small())) leave(upper);
       else if (o.H && !small()) {
         const bar = items(top), own = c.closest('.qb>li').firstElementChild;
         const to = bar[(bar.indexOf(own) + (k === fwd ? 1 : -1) + bar.length) % bar.length];
@@ -166,5 +174,5 @@ export function behave(nav, o) {
     e.preventDefault();
   });
   if (o.mb) on(nav, 'keydown', e => { if (e.key === 'Tab') closeAll(); });
-  return { setOpen, hold: () => clearTimeout(hideTimer) };
+  return { setOpen, enter, hold: () => clearTimeout(hideTimer), focus: li => focus(expander(li)) };
 }

@@ -81,7 +81,9 @@ export function menu(win, doc, script, frame, across) {
     if (!sdoc || !sdoc.body) own.remove();
     if (!own.isConnected) return null;
     if (!layer || layer.ownerDocument !== sdoc || !layer.isConnected) {
-      lo = Object.assign({}, o, { hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold() });
+      lo = Object.assign({}, o, {
+        hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold(), back: li => main.focus(barItem(nav, li))
+      });
       layer = make(sdoc, lo);
       addSheet(sdoc, css + `.${X}{position:fixed;margin:0;pointer-events:none}.${X} .qb{visibility:hidden}` +
         `.${X} .qu{visibility:visible;pointer-events:auto}`);
@@ -92,6 +94,11 @@ export function menu(win, doc, script, frame, across) {
   }
   const main = behave(nav, Object.assign({}, o, {
     over: () => peer && peer.hold(),
+    // Keys that open a submenu open it in the sub frame and focus there.
+    into: (li, end) => {
+      main.setOpen(li, true);
+      return own.isConnected && layer && layer.isConnected && (peer.enter(barItem(layer, li), end), true);
+    },
     hook(li, open) {
       if (!(open ? reach() : layer)) return;
       if (open) {

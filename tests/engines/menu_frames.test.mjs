@@ -56,6 +56,24 @@ test('framePair_submenusOpenInTheSubFrameBesideTheirBarItem', async () => {
   }
 });
 
+test('framePair_keysOpenTheSubmenuInTheSubFrameAndEscapeComesBack', async () => {
+  site('keys', SITE, 0, 'horizontal');
+  const page = await openPage(b, SITE + 'keys.html');
+  const bar = frameOf(page, 'keys-bar.html'), sub = frameOf(page, '/content.html');
+  await bar.waitForSelector('nav');
+  await bar.getByRole('button', { name: 'Products' }).focus();
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await sub.evaluate(() => document.activeElement.textContent), 'Software');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await sub.evaluate(() => document.activeElement.textContent), 'Hardware');
+  await page.keyboard.press('Escape');
+  assert.equal(await bar.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Products');
+  assert.equal(await sub.locator('nav .qo').count(), 0);
+  assert.deepEqual(page.problems, []);
+});
+
 test('framePair_subFrameLoadsAnotherPage_submenusFollowItOrFallBack', async () => {
   site('nav', SITE, 0, 'horizontal');
   b.serve({ 'page2.html': content.replace('Content', 'Page two') });
