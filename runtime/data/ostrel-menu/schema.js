@@ -46,12 +46,15 @@
         p.size('menuSeparatorMargin', '4px', 'Space around separators', { styles: 'submenu' })
       ].concat(Q.iconParams('menu', '16px'))),
       G('behaviour', [
-        p.choice('menuOpenOn', 'hover', o.openOn, 'Open submenus on', { help: 'Click: a top-level item opens its submenu on click; a second click or a click elsewhere closes it.' }),
+        p.choice('menuOpenOn', 'hover', o.openOn, 'Open submenus on', { help: 'Click: the first click on an item with a submenu opens the submenu, the next one follows the item\'s link (or closes the submenu when the item has none); a click elsewhere closes it. On touch screens the first tap always opens.' }),
         p.count('menuShowDelay', 150, 'ms', 'Show delay', { min: 0, help: 'Time the mouse must rest on an item before its submenu opens.' }),
         p.count('menuHideDelay', 400, 'ms', 'Hide delay', { min: 0, help: 'Time after the mouse has left before submenus close.' }),
         p.choice('menuEffect', 'fade', [['none', 'None'], ['fade', 'Fade'], ['slide', 'Slide']], 'Opening effect', { styles: 'submenu' }),
         p.count('menuEffectDuration', 150, 'ms', 'Effect duration', { min: 0, styles: 'submenu' }),
-        p.flag('menuKeepHighlighted', true, 'Keep parent highlighted', { help: 'An item stays in its hover look while its submenu is open.' })
+        p.flag('menuKeepHighlighted', true, 'Keep parent highlighted', { help: 'An item stays in its hover look while its submenu is open.' }),
+        p.choice('menuKeyboard', 'disclosure', [['disclosure', 'Site navigation'], ['menubar', 'Application menu bar']], 'Keyboard and screen readers',
+          { help: 'Site navigation: Tab moves through the items, Enter or Space on an item with a submenu (or on the arrow beside its link) opens it. Application menu bar: the menu is one Tab stop; arrow keys move between the items and open the submenus, as in the menu bar of a desktop program.' }),
+        p.text('menuLabel', 'Site menu', 'Name for screen readers', { help: 'Screen readers announce the menu by this name; give each menu of a page its own.' })
       ]),
       G('small', [
         p.size('menuCollapseWidth', '640px', 'Collapse below width', { help: 'When the window is narrower, the bar becomes a toggle button that shows the menu as a vertical list; 0px never collapses.' }),

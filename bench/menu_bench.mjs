@@ -1,0 +1,72 @@
+#!/usr/bin/env node
+// Renders a 1,110-item Ostrel Menu of three levels in Debian's Chromium and
+// prints, as median of 15 fresh pages each:
+//   menu_1110_ms:    data file evaluated to menu laid out
+//   floor_1110_ms:   the same for a bare nested list built from the same data
+//   menu_1110_whole_ms: until the menu's last submenu is written
+//   size_gzip_bytes: qrnmenu.js compressed
+// Run after a build: node bench/menu_bench.mjs   (PLIVEX_BIN_DIR picks
+// another build than build/bin).
+import zlib from 'node:zlib';
+import { launch, openPage, dataFile, bigItems, ENGINE, SITE } from '../tests/engines/support.mjs';
+
+const RUNS = 15;
+const data = dataFile({ items: bigItems(10, 10, 10) });
+
+// The data file starts the clock itself, so loading it is not counted; the
+// page stops it once the layout is done.
+const start = 'window.t0=performance.now();\r\n';
+// Submenus that the menu writes later, while the page is idle, are timed
+// apart: menu_1110_whole_ms is until the last of them is in the document.
+const stop = '<script>document.body.offsetHeight;window.elapsed=performance.now()-t0;var n=document.querySelector("nav.qw");' +
+  'if(n)new MutationObserver(function(){if(!n.classList.contains("qw"))window.whole=performance.now()-t0;}).observe(n,{attributes:true});' +
+  'else window.whole=elapsed;</script>';
+
+// The floor: the least a script can do with the same data, one nested list
+// of links written in one go, its inner lists hidden as a menu's closed
+// submenus are (so both lay out the same ten visible items).
+const floor = `function floor(){var h='',l=-1,i,e,d;for(i=0;i<menuItems.length;i++){e=menuItems[i];d=e[0].match(/^\\|*/)[0].length;` +
+  `if(d>l)h+='<ul>';else{h+='</li>';while(l>d){h+='</ul></li>';l--;}}h+='<li><a href="'+e[1]+'">'+e[0].slice(d)+'</a>';l=d;}` +
+  `while(l-->=0)h+='</li></ul>';var n=document.createElement('nav');n.innerHTML=h;document.currentScript.before(n);}`;
+
+const page = (head, dataName) => `<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Bench</title>${head}</head>` +
+  `<body><h1>Bench</h1><script src="${dataName}"></script>${stop}<p>Page text</p></body></html>`;
+
+const b = await launch();
+b.serve({
+  'qrnmenu.js': ENGINE, 'floor.js': floor,
+  'menu-data.js': start + data,
+  'floor-data.js': start + data.replace(/qrn_init\(\);$/, 'floor();'),
+  'menu.html': page('<script src="qrnmenu.js"></script>', 'menu-data.js'),
+  'floor.html': page('<style>nav ul ul{display:none}</style><script src="floor.js"></script>', 'floor-data.js')
+});
+
+async function measure(name) {
+  const p = await openPage(b, SITE + name);
+  await p.waitForFunction(() => window.whole !== undefined);
+  const [ms, whole] = await p.evaluate(() => [window.elapsed, window.whole]);
+  const items = await p.evaluate(() => document.querySelectorAll('nav li').length);
+  if (p.problems.length || items !== 1110) throw new Error(`${name}: ${items} items, ${p.problems.join('; ')}`);
+  await p.close();
+  return [ms, whole];
+}
+
+const median = list => list.sort((a, c) => a - c)[list.length >> 1];
+const times = { menu: [], whole: [], floor: [] };
+// One warm-up of each, then the two alternate so that both see the same machine.
+await measure('menu.html');
+await measure('floor.html');
+for (let i = 0; i < RUNS; i++) {
+  const [menu, whole] = await measure('menu.html');
+  times.menu.push(menu);
+  times.whole.push(whole);
+  times.floor.push((await measure('floor.html'))[0]);
+}
+await b.close();
+
+const menu = median(times.menu), base = median(times.floor);
+console.log(`menu_1110_ms: ${menu.toFixed(1)}`);
+console.log(`floor_1110_ms: ${base.toFixed(1)}`);
+console.log(`menu_floor_ratio: ${(menu / base).toFixed(2)}`);
+console.log(`menu_1110_whole_ms: ${median(times.whole).toFixed(1)}`);
+console.log(`size_gzip_bytes: ${zlib.gzipSync(ENGINE, { level: 9 }).length}`);

@@ -1,0 +1,60 @@
+// Bundles the engine files: node engines/build.mjs OUTDIR [MAPDIR]
+// Each engine file is one minified script without dependencies. Source maps,
+// when MAPDIR is given, go there and never beside the shipped files.
+import * as esbuild from 'esbuild';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import fs from 'node:fs';
+
+const here = path.dirname(new URL(import.meta.url).pathname);
+const require = createRequire(import.meta.url);
+const data = path.join(here, '../runtime/data');
+const Q = require(path.join(data, 'common/format.js'));
+require(path.join(data, 'common/schema.js'));
+
+// The engines read the parameters through the same descriptions the editor's
+// pages use: "plivex:params/<type>" exports the type's name prefix and, by
+// default, [name without the prefix, default, style marks] per parameter,
+// the default typed as the data file declares it (flag, plain number or
+// text); marks: 1 item styles, 2 submenu styles.
+const params = {
+  name: 'plivex-params',
+  setup(b) {
+    b.onResolve({ filter: /^plivex:params\// }, a => ({ path: a.path.slice(14), namespace: 'plivex-params' }));
+    b.onLoad({ filter: /.*/, namespace: 'plivex-params' }, a => {
+      require(path.join(data, a.path, 'schema.js'));
+      const t = Q.types[a.path];
+      const table = t.params.map(p => {
+        if (!p.name.startsWith(t.prefix)) throw new Error(`${p.name} does not begin with ${t.prefix}`);
+        const def = p.kind === 'flag' ? Q.toFlag(p.def) : p.kind === 'number' && !p.units ? Number(p.def) : p.def;
+        const st = ' ' + p.styles + ' ';
+        return [p.name.slice(t.prefix.length), def, (st.includes(' item ') ? 1 : 0) | (st.includes(' submenu ') ? 2 : 0)];
+      });
+      return {
+        contents: `export const prefix = ${JSON.stringify(t.prefix)};export default ${JSON.stringify(table)}`,
+        loader: 'js', watchFiles: [path.join(data, a.path, 'schema.js')]
+      };
+    });
+  }
+};
+
+export const engines = ['qrnmenu.js'];
+
+const [out, maps] = process.argv.slice(2);
+if (!out) {
+  console.error('usage: node engines/build.mjs OUTDIR [MAPDIR]');
+  process.exit(2);
+}
+for (const file of engines) {
+  const r = await esbuild.build({
+    entryPoints: [path.join(here, file)], bundle: true, minify: true, format: 'iife', target: 'chrome102',
+    legalComments: 'none', write: false, outfile: path.join(out, file), sourcemap: maps ? 'external' : false,
+    plugins: [params], logLevel: 'warning'
+  });
+  fs.mkdirSync(out, { recursive: true });
+  for (const f of r.outputFiles) {
+    const map = f.path.endsWith('.map');
+    if (map) fs.mkdirSync(maps, { recursive: true });
+    fs.writeFileSync(map ? path.join(maps, path.basename(f.path)) : f.path, f.contents);
+  }
+}

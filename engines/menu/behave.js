@@ -1,0 +1,178 @@
+// How one Ostrel Menu answers the mouse, touch and keyboard. Every listener
+// sits on the menu's root, so a menu of any size costs a handful of them.
+// o: { mb (menu bar pattern), H (horizontal bar), rtl, hover (open on
+//      hover), show, hide (delays in ms), mq (small-screen query or null),
+//      hook (a bar item opened or closed), over (the pointer is on the menu),
+//      fill (writes a submenu not written yet), into (opens a bar item's
+//      submenu and focuses in it) and back (focuses a bar item's opener)
+//      for a menu whose submenus lie in another frame }
+export function behave(nav, o) {
+  const doc = nav.ownerDocument;
+  const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
+  let timer, hideTimer, touch = false, hovered = null;
+  const has = (el, c) => el.classList.contains(c);
+  const small = () => !!o.mq && o.mq.matches;
+  // A submenu not written yet is written now.
+  const sub = li => {
+    const u = li && li.lastElementChild;
+    return u && has(u, 'qu') ? u : li && o.fill ? o.fill(li) : null;
+  };
+  const expander = li => li.querySelector(':scope>[aria-expanded]');
+
+  function setOpen(li, open) {
+    if (has(li, 'qo') === open) return;
+    li.classList.toggle('qo', open);
+    if (o.hook && has(li.parentNode, 'qb')) o.hook(li, open);
+    const e = expander(li);
+    if (e) e.setAttribute('aria-expanded', open);
+  }
+  function closeIn(el) {
+    for (const li of el.querySelectorAll('.qo')) setOpen(li, false);
+    if (has(el, 'qo')) setOpen(el, false);
+  }
+  const closeAll = () => closeIn(nav);
+  const closeSiblings = li => { for (const s of li.parentNode.children) if (s !== li) closeIn(s); };
+  function open(li) {
+    const ul = sub(li);
+    if (!ul || has(li.firstElementChild, 'qd')) return false;
+    closeSiblings(li);
+    if (has(li, 'qo')) return true;
+    setOpen(li, true);
+    if (!small() && ul.offsetParent) {
+      // Kept inside the window: turned to the other side near an edge.
+      ul.classList.remove('qf', 'qy');
+      const r = ul.getBoundingClientRect(), v = doc.documentElement;
+      if (r.right > v.clientWidth || r.left < 0) ul.classList.add('qf');
+      if (r.bottom > v.clientHeight && r.height < v.clientHeight) ul.classList.add('qy');
+    }
+    return true;
+  }
+
+  // ---- pointer --------------------------------------------------------
+  on(nav, 'pointerdown', e => { touch = e.pointerType === 'touch'; });
+  on(nav, 'pointerover', e => {
+    if (e.pointerType === 'touch') return;
+    const li = e.target.closest('li');
+    clearTimeout(hideTimer);
+    if (o.over) o.over();
+    if (!li) return;
+    const item = e.target.closest('.qi,.qx') ? li : null;
+    if (hovered !== item) {
+      if (hovered) hovered.classList.remove('qh');
+      if (item) item.classList.add('qh');
+      hovered = item;
+    }
+    // Only the item the pointer rests on counts, so crossing other items on
+    // the way into a submenu changes nothing.
+    if (!o.hover || small()) return;
+    clearTimeout(timer);
+    timer = setTimeout(() => sub(li) ? open(li) : closeSiblings(li), o.show);
+  });
+  on(nav, 'pointerleave', e => {
+    if (hovered) hovered.classList.remove('qh');
+    hovered = null;
+    clearTimeout(timer);
+    if (o.hover && e.pointerType !== 'touch' && !small()) hideTimer = setTimeout(closeAll, o.hide);
+  });
+  on(doc, 'pointerdown', e => { if (!nav.contains(e.target)) closeAll(); }, true);
+  // Focus moving on to the page closes; focus leaving the document (another
+  // window, or the frame that holds the submenus) does not.
+  on(nav, 'focusout', e => { if (e.relatedTarget && !nav.contains(e.relatedTarget)) closeAll(); });
+
+  on(nav, 'click', e => {
+    const c = e.target.closest('.qi,.qx,.qg');
+    if (!c) return;
+    if (has(c, 'qg')) {
+      const show = !has(nav, 'qv');
+      nav.classList.toggle('qv', show);
+      c.setAttribute('aria-expanded', show);
+      if (!show) closeAll();
+      return;
+    }
+    const li = c.parentNode;
+    // The click decides; a hover opening still waiting would undo it.
+    clearTimeout(timer);
+    if (has(c, 'qd')) return e.preventDefault();
+    if (!sub(li)) return closeAll();
+    // A link on a parent is followed when the pointer opened it on hover;
+    // otherwise the first click or tap opens the submenu and the next one
+    // follows the link (or closes the submenu when there is none).
+    const link = has(c, 'qi') && c.hasAttribute('href');
+    if (link && o.hover && !touch && !small()) return;
+    if (!has(li, 'qo')) { open(li); e.preventDefault(); }
+    else if (!link) closeIn(li);
+  });
+
+  // ---- keyboard -------------------------------------------------------
+  const focusable = x => (has(x, 'qi') || has(x, 'qx')) && (o.mb || x.tagName === 'BUTTON' || x.hasAttribute('href'));
+  const items = ul => {
+    const r = [];
+    for (const li of ul.children) for (const x of li.children) if (focusable(x)) r.push(x);
+    return r;
+  };
+  function focus(x) {
+    if (!x) return;
+    if (o.mb && has(x.parentNode.parentNode, 'qb')) {
+      for (const y of nav.querySelectorAll('.qb>li>[tabindex="0"]')) y.tabIndex = -1;
+      x.tabIndex = 0;
+    }
+    x.focus();
+  }
+  const first = li => items(sub(li))[0];
+  const last = li => items(sub(li)).pop();
+  // Opens the submenu of `li` and focuses its first (or last) item.
+  // Across frames the submenu lies in the other copy, which `into` reaches.
+  const enter = (li, end) => o.into && o.into(li, end) || open(li) && focus(end ? last(li) : first(li));
+  // Closes the submenu of `li` and gives the focus back to its opener.
+  const leave = li => {
+    closeIn(li);
+    if (o.back && has(li.parentNode, 'qb')) o.back(li); else focus(expander(li));
+  };
+
+  on(nav, 'keydown', e => {
+    const c = e.target.closest('.qi,.qx');
+    if (!c || e.altKey || e.ctrlKey || e.metaKey) return;
+    const li = c.parentNode, ul = li.parentNode, k = e.key;
+    const inBar = has(ul, 'qb'), across = inBar && o.H && !small();
+    const fwd = o.rtl ? 'ArrowLeft' : 'ArrowRight', back = o.rtl ? 'ArrowRight' : 'ArrowLeft';
+    const next = across ? fwd : 'ArrowDown', prev = across ? back : 'ArrowUp';
+    const list = items(ul), at = list.indexOf(c);
+    const step = d => focus(list[(at + d + list.length) % list.length]);
+    const upper = inBar ? null : ul.parentNode;
+    if (k === 'Escape') {
+      if (has(li, 'qo') && expander(li)) { closeIn(li); focus(expander(li)); }
+      else if (upper) leave(upper);
+      else if (small() && has(nav, 'qv')) { nav.classList.remove('qv'); const g = nav.querySelector('.qg'); g.setAttribute('aria-expanded', false); g.focus(); }
+      else return;
+    } else if (k === 'Home') focus(list[0]);
+    else if (k === 'End') focus(list[list.length - 1]);
+    else if (!o.mb) {
+      // Site navigation: arrows move within a list and into an open submenu.
+      if ((k === 'ArrowDown' || k === fwd) && c === expander(li) && has(li, 'qo')) enter(li);
+      else if (k === 'ArrowDown' || k === fwd) step(1);
+      else if (k === 'ArrowUp' || k === back) step(-1);
+      else return;
+    } else if (k === next) step(1);
+    else if (k === prev) step(-1);
+    else if (sub(li) && (k === 'Enter' || k === ' ' || k === (across ? 'ArrowDown' : fwd))) enter(li);
+    else if (sub(li) && across && k === 'ArrowUp') enter(li, true);
+    else if (k === ' ') c.click();
+    else if (!inBar && (k === fwd || k === back)) {
+      // Right from an item without submenu, or left from a first-level
+      // submenu, moves along a horizontal bar to the next bar item.
+      const top = nav.querySelector('.qb');
+      const barItem = upper.parentNode === top;
+      if (k === back && !(barItem && o.H && !small())) leave(upper);
+      else if (o.H && !small()) {
+        const bar = items(top), own = c.closest('.qb>li').firstElementChild;
+        const to = bar[(bar.indexOf(own) + (k === fwd ? 1 : -1) + bar.length) % bar.length];
+        closeAll();
+        focus(to);
+        if (sub(to.parentNode)) enter(to.parentNode);
+      } else return;
+    } else return;
+    e.preventDefault();
+  });
+  if (o.mb) on(nav, 'keydown', e => { if (e.key === 'Tab') closeAll(); });
+  return { setOpen, enter, hold: () => clearTimeout(hideTimer), focus: li => focus(expander(li)) };
+}

@@ -1,0 +1,142 @@
+// Shared by the engine tests: Debian's Chromium through playwright-core, a
+// site served from memory, and data files written as the editor writes them.
+import { chromium } from 'playwright-core';
+import { createRequire } from 'node:module';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+const here = path.dirname(new URL(import.meta.url).pathname);
+export const BIN = process.env.PLIVEX_BIN_DIR || path.resolve(here, '../../build/bin');
+export const ENGINE = fs.readFileSync(path.join(BIN, 'qrnmenu.js'), 'utf8');
+export const DEFAULT_PROJECT = fs.readFileSync(path.join(BIN, 'default_scripts/ostrel-menu/default.js'), 'latin1');
+
+const require = createRequire(import.meta.url);
+export const Q = require(path.join(BIN, 'data/common/format.js'));
+require(path.join(BIN, 'data/common/schema.js'));
+require(path.join(BIN, 'data/ostrel-menu/schema.js'));
+export const TYPE = Q.types['ostrel-menu'];
+export const DEFAULTS = Object.fromEntries(TYPE.params.map(p => [p.name, p.def]));
+
+export const SITE = 'http://site.test/';
+export const OTHER = 'http://other.test/';
+
+// A fresh browser profile per test file, removed again on close.
+export async function launch(options = {}) {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'plivex-engines-'));
+  const ctx = await chromium.launchPersistentContext(dir, {
+    executablePath: '/usr/bin/chromium', headless: true, viewport: { width: 1000, height: 700 },
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--no-first-run'],
+    ...options
+  });
+  const files = new Map();
+  // Every request is answered from `files`; nothing leaves the machine.
+  await ctx.route('**/*', route => {
+    const url = route.request().url();
+    if (url.startsWith('file:')) return route.continue();
+    const body = files.get(url.split('#')[0]);
+    if (body === undefined) return route.fulfill({ status: 404, body: '' });
+    const type = url.endsWith('.js') ? 'text/javascript' : url.endsWith('.svg') ? 'image/svg+xml' : 'text/html';
+    return route.fulfill({ status: 200, contentType: type + '; charset=utf-8', body });
+  });
+  return {
+    ctx,
+    // Serves `map` (name -> text) under `base`.
+    serve(map, base = SITE) { for (const [name, text] of Object.entries(map)) files.set(base + name, text); },
+    async close() { await ctx.close(); fs.rmSync(dir, { recursive: true, force: true }); }
+  };
+}
+
+// A page that records every script error and console message; the tests
+// expect none.
+export async function openPage(b, url, setup) {
+  const page = await b.ctx.newPage();
+  page.problems = [];
+  page.on('pageerror', e => page.problems.push('error: ' + e.message));
+  page.on('console', m => page.problems.push(m.type() + ': ' + m.text()));
+  if (setup) await setup(page);
+  await page.goto(url);
+  return page;
+}
+
+// A page loading the engine in its head and the data file in its body.
+export function pageHtml({ data = ['data.js'], before = '', after = '', dir = '', head = '' } = {}) {
+  return `<!DOCTYPE html><html lang="en"${dir ? ` dir="${dir}"` : ''}><head><meta charset="utf-8"><title>Menu test</title>` +
+    `<script src="qrnmenu.js"></script>${head}</head><body>${before}` +
+    data.map(d => `<script src="${d}"></script>`).join('') + `${after}<main><h1>Content</h1><p>Text</p></main></body></html>`;
+}
+
+// The data file text for params, styles ([{name: value}]) and items
+// ([level, text, link, ...fields 2 to 10]), laid out as the editor writes it.
+export function dataFile({ params = {}, itemStyles = [], menuStyles = [], items = [], init = 'qrn_init();' } = {}) {
+  const entries = list => list.map(s => '    [' + Object.entries(s).map(([k, v]) => Q.jsString(k + '=' + v)).join(',') + '],\r\n').join('');
+  return Q.keyBlock(TYPE) + '\r\n' + Q.declarations(TYPE.params, params) + '\r\n' +
+    (itemStyles.length ? 'var itemStyles = [\r\n' + entries(itemStyles) + '];\r\n' : '') +
+    (menuStyles.length ? 'var menuStyles = [\r\n' + entries(menuStyles) + '];\r\n' : '') +
+    '\r\nvar menuItems = [\r\n\r\n' + items.map(([level, ...f]) => Q.itemElement(level, f) + ',\r\n').join('') + '];\r\n\r\n' + init;
+}
+
+// A three-level menu of `top` items with `mid` children of `leaf` children
+// each: 10 x 10 x 10 gives 1,110 items.
+export function bigItems(top = 10, mid = 10, leaf = 10) {
+  const items = [];
+  for (let a = 0; a < top; a++) {
+    items.push([0, `Section ${a}`, `s${a}.html`]);
+    for (let b = 0; b < mid; b++) {
+      items.push([1, `Topic ${a}.${b}`, `s${a}/t${b}.html`]);
+      for (let c = 0; c < leaf; c++) items.push([2, `Page ${a}.${b}.${c}`, `s${a}/t${b}/p${c}.html`]);
+    }
+  }
+  return items;
+}
+
+// Serves a page with the engine and `data` (a data file text) and opens it,
+// then waits until the menus have written all their submenus, which they do
+// while the page is idle. On a page whose clock the test controls (`setup`)
+// submenus are written when they first open instead.
+export async function menuPage(b, data, options = {}, setup) {
+  const name = options.name || 'index.html';
+  b.serve({ 'qrnmenu.js': ENGINE, 'data.js': data, [name]: pageHtml(options) });
+  const page = await openPage(b, SITE + name, setup);
+  if (!setup) await wholeMenus(page);
+  return page;
+}
+
+export const wholeMenus = page => page.waitForFunction(() => !document.querySelector('nav.qw'));
+
+// The menu as nested [text, children] lists, read from the rendered markup.
+export function menuTree(page, sel = 'nav') {
+  return page.evaluate(sel => {
+    const read = ul => [...ul.children].map(li => {
+      const sub = li.querySelector(':scope>ul');
+      const text = li.querySelector(':scope>.qi').textContent;
+      return sub ? [text, read(sub)] : [text];
+    });
+    return read(document.querySelector(sel + ' .qb'));
+  }, sel);
+}
+
+// The expected tree of an item list (separators left out).
+export function expectedTree(items) {
+  const root = [];
+  const stack = [root];
+  for (const [level, text] of items) {
+    stack.length = level + 1;
+    if (text === '-') continue;
+    const node = [text];
+    stack[level].push(node);
+    stack.push(node[1] = []);
+  }
+  const trim = list => list.map(n => n[1].length ? [n[0], trim(n[1])] : [n[0]]);
+  return trim(root);
+}
+
+// Items of the default project, read from its data file.
+export function defaultItems() {
+  const menuItems = new Function(DEFAULT_PROJECT.replace(/qrn_init\(\);$/, '') + ';return menuItems;')();
+  return menuItems.map(e => {
+    const level = e[0].match(/^\|*/)[0].length;
+    return [level, e[0].slice(level), ...e.slice(1)];
+  });
+}

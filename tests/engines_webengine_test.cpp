@@ -1,0 +1,172 @@
+// The Ostrel Menu engine in Qt WebEngine, the oldest Chromium the engines
+// support: the staged qrnmenu.js renders data files and answers real keys.
+#include "pages_common.h"
+#include "support/testmain.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEngineView>
+
+using pagestest::js;
+using pagestest::runJs;
+
+class EnginesWebEngineTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<WebPage> m_page;
+    std::unique_ptr<QSignalSpy> m_errors;
+
+    // Writes a page that loads the staged engine and then `data`, opens it
+    // and waits until the menu has written all its submenus.
+    void openMenu(const QByteArray &data)
+    {
+        QVERIFY(m_dir.isValid());
+        QFile::remove(m_dir.filePath(QStringLiteral("qrnmenu.js")));
+        QVERIFY(QFile::copy(harness::runtimeDir() + QStringLiteral("qrnmenu.js"), m_dir.filePath(QStringLiteral("qrnmenu.js"))));
+        writeFile(QStringLiteral("data.js"), data);
+        writeFile(QStringLiteral("index.html"),
+                  "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>Menu</title>"
+                  "<script src=\"qrnmenu.js\"></script></head><body><script src=\"data.js\"></script>"
+                  "<p><a id=\"after\" href=\"#after\">After the menu</a></p></body></html>");
+        m_page = harness::openPage(m_dir.filePath(QStringLiteral("index.html")));
+        m_errors = std::make_unique<QSignalSpy>(m_page.get(), &Page::scriptError);
+        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("!!document.querySelector('nav:not(.qw)')")) == QStringLiteral("true"); }));
+    }
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    QString eval(const QString &code) { return runJs(*m_page, code); }
+    // The texts of the items, each with one "|" per level, in tree order.
+    QString outline()
+    {
+        return eval(QStringLiteral("[...document.querySelectorAll('nav .qi')].map(a=>{let n=0,u=a.parentNode.parentNode;"
+                                   "while(u.classList.contains('qu')){n++;u=u.parentNode.parentNode;}"
+                                   "return '|'.repeat(n)+a.textContent;}).join(',')"));
+    }
+    QString focused() { return eval(QStringLiteral("document.activeElement.textContent")); }
+    QString openItems()
+    {
+        return eval(QStringLiteral("[...document.querySelectorAll('nav .qo')].map(li=>li.firstElementChild.textContent).join(',')"));
+    }
+    // Presses `key` in the focused widget, as a keyboard would, and waits
+    // until the focus or what is open has changed to `focus` / `open`.
+    void press(Qt::Key key, const QString &focus, const QString &open)
+    {
+        QWidget *target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, key);
+        QVERIFY2(harness::waitUntil([&] { return focused() == focus && openItems() == open; }, 5000),
+                 qPrintable(QStringLiteral("after key %1: focus %2, open %3").arg(int(key)).arg(focused(), openItems())));
+    }
+    void focusPage()
+    {
+        QWidget *proxy = m_page->view()->focusProxy();
+        QVERIFY(proxy);
+        proxy->setFocus();
+        QVERIFY(harness::waitUntil([&] { return proxy->hasFocus(); }, 5000));
+    }
+    static QByteArray defaultProject()
+    {
+        QFile file(harness::runtimeDir() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void cleanup()
+    {
+        if (m_errors)
+            QCOMPARE(m_errors->count(), 0);
+        m_errors.reset();
+        m_page.reset();
+    }
+
+    void defaultProject_rendersItsTreeLinksAndStates()
+    {
+        openMenu(defaultProject());
+        QCOMPARE(outline(), QStringLiteral("Home,Products,|Software,||Desktop editor,||Web tools,|Hardware,|All products,Services,"
+                                           "|Web design,|Hosting,|Support,News,About us,|Our team,|Careers,|Contact,Shop"));
+        QCOMPARE(eval(QStringLiteral("document.querySelector('nav [aria-current=page]').getAttribute('href')")), QStringLiteral("index.html"));
+        QCOMPARE(eval(QStringLiteral("document.querySelector('nav [aria-disabled=true]').textContent")), QStringLiteral("Careers"));
+        QCOMPARE(eval(QStringLiteral("getComputedStyle(document.getElementById('shop-link')).backgroundColor")),
+                 QStringLiteral("rgb(232, 119, 46)"));
+        QCOMPARE(eval(QStringLiteral("document.querySelectorAll('nav .qb>li').length")), QStringLiteral("6"));
+    }
+
+    void generatedMenu_rendersAllItemsAndOpensTheThirdLevel()
+    {
+        QByteArray data = "var menuItems=[";
+        for (int a = 0; a < 10; ++a) {
+            data += QStringLiteral("[\"Section %1\",\"s%1.html\"],").arg(a).toLatin1();
+            for (int b = 0; b < 10; ++b) {
+                data += QStringLiteral("[\"|Topic %1.%2\",\"t.html\"],").arg(a).arg(b).toLatin1();
+                for (int c = 0; c < 10; ++c)
+                    data += QStringLiteral("[\"||Page %1.%2.%3\",\"p.html\"],").arg(a).arg(b).arg(c).toLatin1();
+            }
+        }
+        data += "];qrn_init();";
+        openMenu(data);
+        QCOMPARE(eval(QStringLiteral("document.querySelectorAll('nav .qi').length")), QStringLiteral("1110"));
+        eval(QStringLiteral("document.querySelector('nav button[aria-label=\"Section 9\"]').click(),"
+                            "document.querySelector('nav button[aria-label=\"Topic 9.9\"]').click(),''"));
+        QCOMPARE(openItems(), QStringLiteral("Section 9,Topic 9.9"));
+        QCOMPARE(eval(QStringLiteral("[...document.querySelectorAll('nav .qi')].find(a=>a.textContent==='Page 9.9.9').offsetParent!==null")),
+                 QStringLiteral("true"));
+    }
+
+    void siteNavigationKeys_openMoveAndCloseWithFocusReturned()
+    {
+        openMenu(defaultProject());
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Home"), QString());
+        press(Qt::Key_Tab, QStringLiteral("Products"), QString());
+        press(Qt::Key_Tab, QString(), QString()); // the arrow button beside the link
+        press(Qt::Key_Return, QString(), QStringLiteral("Products"));
+        press(Qt::Key_Down, QStringLiteral("Software"), QStringLiteral("Products"));
+        press(Qt::Key_End, QStringLiteral("All products"), QStringLiteral("Products"));
+        press(Qt::Key_Escape, QString(), QString());
+        QCOMPARE(eval(QStringLiteral("document.activeElement.getAttribute('aria-label')")), QStringLiteral("Products"));
+    }
+
+    void menuBarKeys_arrowsOpenSubmenusAndMoveAlongTheBar()
+    {
+        openMenu(defaultProject().replace("var menuKeyboard=\"disclosure\";", "var menuKeyboard=\"menubar\";"));
+        QCOMPARE(eval(QStringLiteral("document.querySelector('nav .qb').getAttribute('role')")), QStringLiteral("menubar"));
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Home"), QString());
+        press(Qt::Key_Right, QStringLiteral("Products"), QString());
+        press(Qt::Key_Down, QStringLiteral("Software"), QStringLiteral("Products"));
+        press(Qt::Key_Right, QStringLiteral("Desktop editor"), QStringLiteral("Products,Software"));
+        press(Qt::Key_Left, QStringLiteral("Software"), QStringLiteral("Products"));
+        press(Qt::Key_Down, QStringLiteral("Hardware"), QStringLiteral("Products"));
+        press(Qt::Key_Right, QStringLiteral("Web design"), QStringLiteral("Services"));
+        press(Qt::Key_Escape, QStringLiteral("Services"), QString());
+    }
+
+    void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("outline");
+        QTest::newRow("nothing declared") << QByteArray("qrn_init();") << QString();
+        QTest::newRow("wrong types") << QByteArray("var menuOrientation=5;var menuShowDelay='x';var itemStyles=3;"
+                                                   "var menuItems=[['A',7,null],['|B']];qrn_init();")
+                                     << QStringLiteral("A,|B");
+        QTest::newRow("holes and level jumps") << QByteArray("var menuItems=[['||A'],,'@undefined',['|||B'],['C']];qrn_init();")
+                                               << QStringLiteral("A,|B,C");
+    }
+    void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, outline);
+        openMenu(data);
+        QCOMPARE(this->outline(), outline);
+    }
+};
+
+PLIVEX_TEST_MAIN(EnginesWebEngineTest)
+#include "engines_webengine_test.moc"
