@@ -91,7 +91,11 @@ private slots:
         const QList<QPair<QString, QAction *>> buttons = {
             {QStringLiteral("newProject"), frm->NewProject},  {QStringLiteral("openProject"), frm->miOpen},
             {QStringLiteral("saveProject"), frm->miSave},     {QStringLiteral("saveProjectAs"), frm->miSaveAs},
-            {QStringLiteral("menuType"), frm->miSelectMenuType}, {QStringLiteral("help"), frm->Help}};
+            {QStringLiteral("menuType"), frm->miSelectMenuType}, {QStringLiteral("help"), frm->Help},
+            {QStringLiteral("undo"), frm->miUndo}, {QStringLiteral("redo"), frm->miRedo}};
+        // A change, so there is something to undo (questions about it are
+        // left unanswered, which cancels them).
+        frm->itemEdits->AddItem();
         for (const auto &[command, action] : buttons) {
             QSignalSpy triggered(action, &QAction::triggered);
             if (action == frm->miSelectMenuType)

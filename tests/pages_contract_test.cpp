@@ -294,14 +294,15 @@ private slots:
     {
         auto page = harness::openPage(harness::runtimeDir() + QStringLiteral("data/toolbar/toolbar.html"));
         QSignalSpy status(page.get(), &Page::statusTextChanged);
-        const QStringList commands{"newProject", "openProject", "saveProject", "saveProjectAs", "menuType", "help"};
+        const QStringList commands{"newProject", "openProject", "saveProject", "saveProjectAs",
+                                   "undo",       "redo",        "menuType",    "help"};
         for (const QString &c : commands)
             runJs(*page, QStringLiteral("document.querySelector('[data-command=%1]').click(),''").arg(c));
         QTRY_COMPARE(status.count(), commands.size());
         for (int i = 0; i < commands.size(); ++i)
             QCOMPARE(status.at(i).at(0).toString(), "@command:" + commands[i]);
         page->callText(QStringLiteral("qrn_setValue"), {QString()});
-        QCOMPARE(runJs(*page, QStringLiteral("document.querySelectorAll('button').length")), QStringLiteral("6"));
+        QCOMPARE(runJs(*page, QStringLiteral("document.querySelectorAll('button').length")), QStringLiteral("8"));
     }
 
     void paramsPage_controls_sendCommandsAndShowAnswers_data() { addTypeRows(); }

@@ -269,7 +269,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("runs");
-        for (const char *n : {"newProject", "openProject", "saveProject", "saveProjectAs", "menuType", "help"})
+        for (const char *n : {"newProject", "openProject", "saveProject", "saveProjectAs", "undo", "redo", "menuType", "help"})
             QTest::newRow(n) << n << true;
         QTest::newRow("unknown") << "format" << false;
         QTest::newRow("other case") << "SaveProject" << false;

@@ -20,6 +20,7 @@
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
 #include "project/dataopen.h"
+#include "project/datasave.h"
 #include "project/dialogs.h"
 #include "project/itemedits.h"
 #include "project/loadpage.h"
@@ -27,10 +28,13 @@
 #include "project/navimport.h"
 #include "project/textfile.h"
 #include "project/programfolder.h"
+#include "project/projecthistory.h"
+#include "project/tempfolder.h"
 #include "project/project.h"
 #include "project/shell.h"
 
 #include <QAction>
+#include <utility>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -121,7 +125,64 @@ void Tfrm::setWindows(const Windows &windows)
     connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
         setCaption(path);
         AddRecentFile(path);
+        history->saved();
     });
+    Page *itemParams = windows.itemParams->wbItemParams;
+    history = new ProjectHistory(m_project, *vtItems->selectionModel(),
+                                 {[this, itemParams] { return BuildDataText(m_project, *wb, *itemParams); },
+                                  [this](const QString &text) { return readDataText(text); }},
+                                 RecoveryFile(), this);
+    connect(history, &ProjectHistory::changed, this, &Tfrm::updateUndoActions);
+    connect(&m_project, &Project::marked, this, &Tfrm::updateUndoActions);
+    updateUndoActions();
+}
+
+void Tfrm::updateUndoActions()
+{
+    if (!history)
+        return;
+    miUndo->setText(history->undoText());
+    miRedo->setText(history->redoText());
+    miUndo->setEnabled(miEdit->menuAction()->isEnabled() && history->canUndo());
+    miRedo->setEnabled(miEdit->menuAction()->isEnabled() && history->canRedo());
+}
+
+void Tfrm::miUndoClick()
+{
+    if (history && history->canUndo())
+        history->Undo();
+}
+
+void Tfrm::miRedoClick()
+{
+    if (history && history->canRedo())
+        history->Redo();
+}
+
+bool Tfrm::readDataText(const QString &text)
+{
+    // The reader takes files; the state goes through one in the program's
+    // private folder.
+    const QString path = previewTempFolder() + QStringLiteral("undo.js");
+    QString error;
+    if (!writeFileSafely(path, encodeText(text), &error)) {
+        dialogs().showError(QStringLiteral("Can't write the file: \r%1").arg(path));
+        return false;
+    }
+    m_project.ItemCounter = 0;
+    m_project.items().clear();
+    m_project.CurrentItem = nullptr;
+    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    m_windows.itemStyles->edits->clear();
+    const bool read = readDataFile(path);
+    QFile::remove(path);
+    return read;
+}
+
+void Tfrm::setPendingRestore(const QString &dataText, const QString &fileName)
+{
+    m_restoreText = dataText;
+    m_restoreFileName = fileName;
 }
 
 void Tfrm::setCaption(const QString &fileName)
@@ -313,6 +374,13 @@ void Tfrm::createMenu()
     miFile->addSeparator();
     miFile->addAction(CloseApplication);
 
+    miUndo = action(QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &Tfrm::miUndoClick);
+    miRedo = action(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Tfrm::miRedoClick);
+    miRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    miEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    miEdit->addAction(miUndo);
+    miEdit->addAction(miRedo);
+
     miView = menuBar()->addMenu(QStringLiteral("&View"));
     miView->addAction(miItemParams);
     miView->addAction(miPreview);
@@ -444,6 +512,8 @@ bool Tfrm::AskSaveChanges()
     case Dialogs::Answer::No:
         answer = true;
         ChangesDiscarded = true;
+        if (history)
+            history->discarded();
         break;
     case Dialogs::Answer::Yes:
         // A failed save keeps the project open and modified: closing on it
@@ -505,7 +575,7 @@ void Tfrm::RecentFileClick(int index)
 
 void Tfrm::EnableMainMenu(bool on)
 {
-    for (QMenu *m : {miFile, miView, miHelp}) {
+    for (QMenu *m : {miFile, miEdit, miView, miHelp}) {
         m->menuAction()->setEnabled(on);
         // A disabled menu must not fire its entries' shortcuts either.
         for (QAction *a : m->actions())
@@ -525,6 +595,7 @@ void Tfrm::NewProjectExecute()
     m_windows.itemParams->SetIndividualStyles(1);
     MarkModified();
     m_project.setModified(false);
+    history->reset();
 }
 
 void Tfrm::Selectmenutype1Click()
@@ -569,7 +640,8 @@ void Tfrm::RunProjectCommand(const QString &name)
     const QHash<QString, QAction *> actions = {
         {QStringLiteral("newProject"), NewProject}, {QStringLiteral("openProject"), miOpen},
         {QStringLiteral("saveProject"), miSave},    {QStringLiteral("saveProjectAs"), miSaveAs},
-        {QStringLiteral("menuType"), miSelectMenuType}, {QStringLiteral("help"), Help}};
+        {QStringLiteral("menuType"), miSelectMenuType}, {QStringLiteral("help"), Help},
+        {QStringLiteral("undo"), miUndo}, {QStringLiteral("redo"), miRedo}};
     // Through the menu's own entries, so a disabled menu stays disabled.
     if (QAction *a = actions.value(name))
         a->trigger();
@@ -591,6 +663,22 @@ bool Tfrm::readDataFile(const QString &path)
 
 void Tfrm::LoadDefaultProject()
 {
+    if (!m_restoreText.isEmpty()) {
+        // The project a crash left behind, in place of the default one.
+        const QString text = std::exchange(m_restoreText, QString());
+        const QString fileName = std::exchange(m_restoreFileName, QString());
+        readDataText(text);
+        m_project.CurrentFileName = fileName;
+        if (!fileName.isEmpty()) {
+            m_project.ProjectFolder = QFileInfo(fileName).absolutePath() + QLatin1Char('/');
+            setCaption(fileName);
+        }
+        m_windows.preview->spdUpdatePreviewClick();
+        history->reset();
+        m_project.MarkModified(QStringLiteral("Restore"));
+        history->flush();
+        return;
+    }
     const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
     if (QFileInfo::exists(path) && readDataFile(path)) {
         const QString folder = QFileInfo(path).absolutePath();
@@ -598,6 +686,7 @@ void Tfrm::LoadDefaultProject()
         m_project.ProjectFolder = folder + QLatin1Char('/');
     }
     m_windows.preview->spdUpdatePreviewClick();
+    history->reset();
 }
 
 void Tfrm::HelpExecute()
@@ -638,7 +727,9 @@ void Tfrm::Open1Click()
     QDir::setCurrent(folder);
     wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
     m_windows.itemStyles->ResetStyles();
-    if (!readDataFile(path))
+    const bool read = readDataFile(path);
+    history->reset();
+    if (!read)
         return;
     m_project.CurrentFileName = path;
     m_windows.saveProject->eFileName->setText(path);

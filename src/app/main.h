@@ -9,6 +9,8 @@ class ItemEdits;
 class ItemTreeView;
 class Page;
 class Project;
+class ProjectHistory;
+struct HistoryState;
 struct ScriptError;
 class TfrmAbout;
 class TnewPanel;
@@ -55,6 +57,11 @@ public:
 
     void setWindows(const Windows &windows);
     Project &project() { return m_project; }
+    // Undo and redo; made once the pages are known (setWindows).
+    ProjectHistory *history = nullptr;
+    // A project from the recovery file, loaded instead of the default project
+    // the next time that would load.
+    void setPendingRestore(const QString &dataText, const QString &fileName);
 
     bool PageLoaded = false;
     QStringList RecentFiles;
@@ -95,6 +102,9 @@ public:
     QAction *miSave = nullptr;
     QAction *miSaveAs = nullptr;
     QAction *miImportNavigation = nullptr;
+    QMenu *miEdit = nullptr;
+    QAction *miUndo = nullptr;
+    QAction *miRedo = nullptr;
     QAction *miSelectMenuType = nullptr;
     QAction *CloseApplication = nullptr;
     QAction *miItemParams = nullptr;
@@ -148,6 +158,8 @@ public:
     // items after the focused item. False, after saying why, when it can't.
     bool ImportNavigation(const QString &path);
     void miImportNavigationClick();
+    void miUndoClick();
+    void miRedoClick();
     void miItemParamsClick();
     void miPreviewClick();
     void RefreshPreview1Click();
@@ -180,8 +192,12 @@ private:
     void FormCreate();
     void rebuildRecentFilesMenu();
     bool readDataFile(const QString &path);
+    bool readDataText(const QString &text);
+    void updateUndoActions();
     void placeToolWindowsBeside();
 
     Project &m_project;
     Windows m_windows;
+    QString m_restoreText;
+    QString m_restoreFileName;
 };

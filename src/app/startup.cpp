@@ -17,8 +17,10 @@
 #include "app/sitebuild.h"
 #include "project/loadpage.h"
 #include "project/project.h"
+#include "project/recoveryfile.h"
 
 #include <QLoggingCategory>
+#include <QLocale>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -42,6 +44,18 @@ QStringList rawArguments(int argc, char **argv)
 }
 
 } // namespace
+
+bool offerRecovery(RecoveryFile::Contents &contents)
+{
+    RecoveryFile recovery;
+    if (!recovery.read(contents))
+        return false;
+    const QString when = QLocale().toString(contents.written.toLocalTime(), QLocale::ShortFormat);
+    if (dialogs().askYesNo(QStringLiteral("Restore the unsaved menu from %1?").arg(when)) == Dialogs::Answer::Yes)
+        return true;
+    recovery.remove();
+    return false;
+}
 
 Project *project = nullptr;
 Tfrm *frm = nullptr;
@@ -166,7 +180,15 @@ int runProgram(int argc, char **argv)
     createWindows();
     frm->ReadSettings();
     frm->EnableMainMenu(false);
-    if (!programEnding()) {
+    // A project a crash or a killed session left unsaved is offered first; it
+    // brings its own menu type.
+    RecoveryFile::Contents recovered;
+    const bool restore = !programEnding() && cl.file.isEmpty() && offerRecovery(recovered);
+    if (restore) {
+        frmMenuType->SelectedType = recovered.menuType;
+        frmMenuType->spdApplyClick();
+        frm->setPendingRestore(recovered.dataText, recovered.fileName);
+    } else if (!programEnding()) {
         if (cl.menuType >= 0) {
             frmMenuType->SelectedType = cl.menuType;
             frmMenuType->spdApplyClick();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/recoveryfile.h"
+
 class Project;
 class Tfrm;
 class TfrmAbout;
@@ -23,6 +25,10 @@ void quietEngineLogging();
 // main window first, and wires them together; destroys them at the end.
 void createWindows();
 void destroyWindows();
+
+// Asks whether to restore the project in the recovery file, if there is one;
+// a No lets it go. True, with the project in `contents`, to restore it.
+bool offerRecovery(RecoveryFile::Contents &contents);
 
 // What start-up made. Only start-up and tests reach the windows this way;
 // the windows get what they need through their constructors.

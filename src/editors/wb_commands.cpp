@@ -119,6 +119,7 @@ void RunProjectCommand(const QString &name)
 {
     static const QStringList known = {QStringLiteral("newProject"), QStringLiteral("openProject"),
                                       QStringLiteral("saveProject"), QStringLiteral("saveProjectAs"),
+                                      QStringLiteral("undo"),        QStringLiteral("redo"),
                                       QStringLiteral("menuType"),    QStringLiteral("help")};
     if (known.contains(name) && g_targets.runProjectCommand)
         g_targets.runProjectCommand(name);

@@ -10,6 +10,8 @@ bool PageKeyFilter(const QKeyEvent &event)
     if (event.modifiers() & Qt::ControlModifier) {
         switch (key) {
         case Qt::Key_Z:
+            // Ctrl+Z is the field's own undo; Ctrl+Shift+Z redoes the project.
+            return event.modifiers() & Qt::ShiftModifier;
         case Qt::Key_C:
         case Qt::Key_X:
         case Qt::Key_V:

@@ -1,0 +1,113 @@
+#include "app/main.h"
+#include "app/startup.h"
+#include "controls/newspd.h"
+#include "project/itemedits.h"
+#include "project/project.h"
+#include "project/projecthistory.h"
+#include "support/appfixture.h"
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+// The main window with the Ostrel Menu's default project loaded.
+void openDefaultProject(AppFixture &app)
+{
+    app.createWindows();
+    app.chooseMenuType(0);
+    QVERIFY(app.waitForParameterPage());
+    QVERIFY(frm->history->history().count() == 1);
+}
+
+} // namespace
+
+class UndoTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void editMenu_undoAndRedoAnItemEdit_throughThePages()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        const int items = project->items().count();
+        const QString saved = frm->history->history().current()->dataText;
+        QVERIFY(!frm->miUndo->isEnabled());
+
+        frm->spdAddItem->click();
+        QCOMPARE(frm->miUndo->text(), QStringLiteral("Undo Add Item"));
+        QVERIFY(frm->miUndo->isEnabled());
+        frm->miUndo->trigger();
+        QCOMPARE(project->items().count(), items);
+        QCOMPARE(frm->history->history().current()->dataText, saved);
+        QVERIFY(!project->Modified());
+        QCOMPARE(frm->miRedo->text(), QStringLiteral("Redo Add Item"));
+
+        frm->miRedo->trigger();
+        QCOMPARE(project->items().count(), items + 1);
+        QVERIFY(project->Modified());
+        QVERIFY(frm->history->recovery().exists());
+        // The data text read back is the one recorded: nothing new to record.
+        QVERIFY(!frm->history->canRedo());
+        QCOMPARE(frm->history->history().count(), 2);
+    }
+
+    void editMenu_isOffWhileTheMainMenuIs()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        frm->EnableMainMenu(false);
+        QVERIFY(!frm->miEdit->menuAction()->isEnabled());
+        QVERIFY(!frm->miUndo->isEnabled());
+        frm->EnableMainMenu(true);
+        QVERIFY(frm->miEdit->menuAction()->isEnabled());
+    }
+
+    void newProject_discardingChanges_removesTheRecoveryFile()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        frm->spdAddItem->click();
+        frm->history->flush();
+        QVERIFY(frm->history->recovery().exists());
+        app.dialogs.answers.enqueue(Dialogs::Answer::No);
+        frm->NewProjectExecute();
+        QVERIFY(!frm->history->recovery().exists());
+        QVERIFY(!frm->history->canUndo());
+    }
+
+    void recoveryFile_offeredAtStart_restoresTheProjectModified()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        frm->spdAddItem->click();
+        frm->spdAddItem->click();
+        frm->history->flush();
+        const QString left = frm->history->history().current()->dataText;
+        const int items = project->items().count();
+
+        // A new session finds the file and is told Yes.
+        RecoveryFile::Contents contents;
+        app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        QVERIFY(offerRecovery(contents));
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("yesNo")).first().startsWith(
+            QStringLiteral("Restore the unsaved menu from ")));
+        QCOMPARE(contents.dataText, left);
+        frm->setPendingRestore(contents.dataText, contents.fileName);
+        frm->LoadDefaultProject();
+        QCOMPARE(project->items().count(), items);
+        QVERIFY(project->Modified());
+
+        // Told No, it lets the file go.
+        app.dialogs.answers.enqueue(Dialogs::Answer::No);
+        QVERIFY(!offerRecovery(contents));
+        QVERIFY(!frm->history->recovery().exists());
+    }
+};
+
+PLIVEX_TEST_MAIN(UndoTest)
+#include "undo_test.moc"
