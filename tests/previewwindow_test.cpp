@@ -1,0 +1,109 @@
+// The preview among the program's windows: the main window's commands and
+// keys that drive it, and the program's --preview command line.
+
+#include "app/main.h"
+#include "app/startup.h"
+#include "page/webpage.h"
+#include "preview/previewform.h"
+#include "project/project.h"
+#include "support/appfixture.h"
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+
+// The program itself, run without a display.
+QProcess *runProgram(const QStringList &args)
+{
+    auto *p = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p->setProcessEnvironment(env);
+    p->start(harness::runtimeDir() + QStringLiteral("plivex"), args);
+    p->waitForFinished(60000);
+    return p;
+}
+
+} // namespace
+
+class PreviewWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void countdown_followsMarkModified_andResetProjectStopsIt()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        project->MarkModified();
+        QVERIFY(frmPreview->timerUpdate->isActive());
+        frm->ResetProject();
+        QVERIFY(!frmPreview->timerUpdate->isActive());
+
+        // Unticked, a change starts no countdown; Update Preview still rebuilds.
+        frmPreview->cbAutoUpdate->setChecked(false);
+        project->MarkModified();
+        QVERIFY(!frmPreview->timerUpdate->isActive());
+        const int builds = frmPreview->BuildCount;
+        frm->miUpdatePreview->trigger();
+        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void f5_inThePreviewPage_rebuildsWithoutReloadingByItself()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        frm->EnableMainMenu(true);
+        frm->show();
+        frmPreview->show();
+        frmPreview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmPreview));
+        QSignalSpy ready(frmPreview, &TfrmPreview::pageReady);
+        frmPreview->spdUpdatePreviewClick();
+        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        auto *view = static_cast<WebPage *>(frmPreview->wbPreview)->view();
+        QVERIFY(harness::waitUntil([&] { return view->focusProxy() != nullptr; }));
+        view->focusProxy()->setFocus();
+        QVERIFY(harness::waitUntil([&] { return view->focusProxy()->hasFocus(); }));
+
+        const int builds = frmPreview->BuildCount;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        QVERIFY(harness::waitUntil([&] { return ready.size() == 2; }));
+        // The focus is back in the preview's page.
+        QVERIFY(harness::waitUntil([&] { return view->focusProxy() && view->focusProxy()->hasFocus(); }));
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void previewCommandLine_withoutDisplay_explainsWhatItNeeds()
+    {
+        std::unique_ptr<QProcess> p(runProgram({QStringLiteral("--preview"), QStringLiteral("menu.js")}));
+        QCOMPARE(p->exitCode(), 2);
+        QVERIFY(p->readAllStandardError().contains("--preview needs a data file and the page to write"));
+
+        QTemporaryDir dir;
+        p.reset(runProgram({QStringLiteral("--preview"), dir.path() + QStringLiteral("/none.js"),
+                            dir.path() + QStringLiteral("/out.html")}));
+        QCOMPARE(p->exitCode(), 1);
+        QVERIFY(p->readAllStandardError().startsWith("plivex: can't read " + dir.path().toUtf8()));
+        QVERIFY(!QFileInfo::exists(dir.path() + QStringLiteral("/out.html")));
+    }
+};
+
+PLIVEX_TEST_MAIN(PreviewWindowTest)
+#include "previewwindow_test.moc"
