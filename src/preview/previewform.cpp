@@ -247,6 +247,8 @@ void TfrmPreview::wbPreviewDocumentComplete()
         m_web->view()->page()->runJavaScript(
             QStringLiteral("window.scrollTo(%1,%2);").arg(m_scroll.x()).arg(m_scroll.y()));
     giveFocusBack();
+    // A reload the page makes by itself leaves the focus where the user put it.
+    m_focus.clear();
     emit pageReady();
 }
 
