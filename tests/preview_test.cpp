@@ -6,6 +6,7 @@
 #include "controls/newspd.h"
 #include "preview/previewform.h"
 #include "preview/previewpage.h"
+#include "project/menutypes.h"
 #include "project/project.h"
 #include "project/shell.h"
 #include "project/tempfolder.h"
@@ -206,6 +207,39 @@ private slots:
         fresh.MenuType = 3;
         TfrmPreview other(fresh, {});
         QCOMPARE(other.PreviewTemplate, builtInPreviewTemplate());
+    }
+
+    void shippedTemplates_showTheMenuWithinARealisticPage_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int type = 0; type < kMenuTypeCount; ++type)
+            QTest::addRow("%s", qPrintable(menuTypes().at(size_t(type)).folder)) << type;
+    }
+    void shippedTemplates_showTheMenuWithinARealisticPage()
+    {
+        QFETCH(int, type);
+        const auto shipped = readPreviewTemplate(harness::runtimeDir() + pagePath(type, QStringLiteral("preview.html")));
+        QVERIFY(shipped);
+        QVERIFY(shipped->contains(QStringLiteral("charset=\"utf-8\"")));
+        const QStringList engines = previewEngineNames(type);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(shipped->contains(QStringList{"@ENGINE", "@2_ENGINE", "@3_ENGINE"}.at(i)), !engines.at(i).isEmpty());
+        m_preview->PreviewTemplate = *shipped;
+        m_project->MenuType = type;
+        // Other tests rely on the last type's engine being missing.
+        const bool had = QFileInfo::exists(folder() + engines.first());
+        writeFile(folder() + engines.first(), kEngine);
+        const bool built = rebuilt();
+        if (!had)
+            QFile::remove(folder() + engines.first());
+        QVERIFY(built);
+        QCOMPARE(menuText(m_preview->wbPreview), QStringLiteral("Home|News"));
+        // A header above the menu and text below it, as on a web site.
+        QVERIFY(evaluate(m_preview->wbPreview, "document.querySelector('header h1').getBoundingClientRect().bottom <= "
+                                               "document.getElementById('menu').getBoundingClientRect().top")
+                    .toBool());
+        QVERIFY(evaluate(m_preview->wbPreview, "document.querySelector('main').textContent.length > 200").toBool());
+        QVERIFY(m_dialogs->asked.isEmpty());
     }
 
     void buildPreview_writesTheAssembledPageAndShowsIt()
