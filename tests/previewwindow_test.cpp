@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "page/webpage.h"
 #include "preview/previewform.h"
+#include "app/itemtreeview.h"
 #include "project/project.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -90,6 +92,45 @@ private slots:
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
+    void newItem_showsInThePreviewMenuAfterTheCountdown()
+    {
+        AppFixture app;
+        app.createWindows();
+        QSignalSpy ready(frmPreview, &TfrmPreview::pageReady);
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        frm->show();
+        frmPreview->show();
+        // The default project loads and is previewed.
+        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        QVERIFY(project->items().count() > 0);
+        auto *page = static_cast<WebPage *>(frmPreview->wbPreview)->view()->page();
+        auto pageText = [&] {
+            QString text;
+            bool done = false;
+            page->runJavaScript(QStringLiteral("document.body.textContent"), [&](const QVariant &v) {
+                text = v.toString();
+                done = true;
+            });
+            harness::waitUntil([&] { return done; });
+            return text;
+        };
+        const QString first = project->items().index(0, 0).data().toString();
+        QVERIFY2(pageText().contains(first), qPrintable(first));
+
+        frm->vtItems->setFocus();
+        frm->vtItems->setCurrentIndex(project->items().index(0, 0));
+        frm->spdAddItem->click();
+        const QString added = project->CurrentItem->Params[0];
+        QVERIFY(added.startsWith(QStringLiteral("Item ")));
+        QVERIFY(frmPreview->timerUpdate->isActive());
+        QVERIFY(!pageText().contains(added));
+        const int before = ready.size();
+        QVERIFY(harness::waitUntil([&] { return ready.size() > before; }, 5000));
+        QVERIFY2(pageText().contains(added), qPrintable(pageText()));
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
     void previewCommandLine_withoutDisplay_explainsWhatItNeeds()
     {
         std::unique_ptr<QProcess> p(runProgram({QStringLiteral("--preview"), QStringLiteral("menu.js")}));
@@ -99,7 +140,7 @@ private slots:
         QTemporaryDir dir;
         p.reset(runProgram({QStringLiteral("--preview"), dir.path() + QStringLiteral("/none.js"),
                             dir.path() + QStringLiteral("/out.html")}));
-        QCOMPARE(p->exitCode(), 1);
+        QCOMPARE(p->exitCode(), 2);
         QVERIFY(p->readAllStandardError().startsWith("plivex: can't read " + dir.path().toUtf8()));
         QVERIFY(!QFileInfo::exists(dir.path() + QStringLiteral("/out.html")));
     }

@@ -16,6 +16,7 @@
 #include "app/saveprojectform.h"
 #include "project/itemedits.h"
 #include "app/sitebuild.h"
+#include "project/datasave.h"
 #include "project/loadpage.h"
 #include "project/programfolder.h"
 #include "project/project.h"
@@ -94,7 +95,8 @@ void createWindows()
     frmFont = new TfrmFont(frm);
     frmAbout = new TfrmAbout(frm);
     frmItemParams = new TfrmItemParams(*project, frm);
-    frmPreview = new TfrmPreview(*project, {}, frm);
+    frmPreview = new TfrmPreview(
+        *project, [] { return BuildDataText(*project, *frm->wb, *frmItemParams->wbItemParams); }, frm);
     frmSaveProject = new TfrmSaveProject(*project, frm);
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
