@@ -3,6 +3,7 @@
 
 #include "app/main.h"
 #include "app/startup.h"
+#include "controls/newspd.h"
 #include "page/webpage.h"
 #include "preview/previewform.h"
 #include "app/itemtreeview.h"
@@ -13,8 +14,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -143,6 +145,25 @@ private slots:
         QCOMPARE(p->exitCode(), 2);
         QVERIFY(p->readAllStandardError().startsWith("plivex: can't read " + dir.path().toUtf8()));
         QVERIFY(!QFileInfo::exists(dir.path() + QStringLiteral("/out.html")));
+
+        // A default project: the page beside its engine shows the menu.
+        const QString data = dir.path() + QStringLiteral("/site/menu.js");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/site")));
+        QVERIFY(QFile::copy(harness::runtimeDir() + QStringLiteral("default_scripts/ostrel-menu/default.js"), data));
+        const QString out = dir.path() + QStringLiteral("/out/menu.html");
+        p.reset(runProgram({QStringLiteral("--preview"), data, out}));
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(QFileInfo::exists(dir.path() + QStringLiteral("/out/qrnmenu.js")));
+        auto page = harness::openPage(out);
+        bool done = false;
+        QString text;
+        static_cast<WebPage *>(page.get())->view()->page()->runJavaScript(
+            QStringLiteral("(document.querySelector('nav')||{}).textContent||''"), [&](const QVariant &v) {
+                text = v.toString();
+                done = true;
+            });
+        QVERIFY(harness::waitUntil([&] { return done; }));
+        QVERIFY2(text.contains(QStringLiteral("Home")), qPrintable(text));
     }
 };
 
