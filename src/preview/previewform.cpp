@@ -56,8 +56,8 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     newPanel1->setColor1(QColor(0xC0, 0xC0, 0xC0));
     newPanel1->setColor2(QColor(0xC0, 0xC0, 0xC0));
     auto *strip = new QHBoxLayout(newPanel1);
-    strip->setContentsMargins(4, 3, 4, 3);
-    strip->setSpacing(4);
+    strip->setContentsMargins(3, 3, 3, 3);
+    strip->setSpacing(2);
     cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), newPanel1);
     cbAutoUpdate->setChecked(true);
     // The band fits the window's designed width of 334 pixels: the widths go
@@ -71,6 +71,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     spdOpenInBrowser = new TnewSpd(QStringLiteral("Open in Browser"), newPanel1);
     applyScheme(spdOpenInBrowser, SpdScheme::Blue);
     spdOpenInBrowser->setToolTip(QStringLiteral("Open the preview page in the default web browser"));
+    spdOpenInBrowser->setMinimumWidth(spdOpenInBrowser->sizeHint().width());
     spdUpdatePreview = new TnewSpd(QStringLiteral("Update"), newPanel1);
     applyScheme(spdUpdatePreview, SpdScheme::Green);
     spdUpdatePreview->setFixedWidth(75);
