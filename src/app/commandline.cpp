@@ -39,6 +39,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             cl.mode = CommandLine::Mode::Check;
         } else if (a == QLatin1String("--convert")) {
             cl.mode = CommandLine::Mode::Convert;
+        } else if (a == QLatin1String("--preview")) {
+            cl.mode = CommandLine::Mode::Preview;
         } else if (a == QLatin1String("--type") || a.startsWith(QLatin1String("--type="))) {
             QString value;
             if (a.startsWith(QLatin1String("--type=")))
@@ -75,6 +77,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
+    case CommandLine::Mode::Preview:
+        if (files.size() != 2)
+            fail(QStringLiteral("--preview needs a data file and the page to write"));
+        cl.file = files.value(0);
+        cl.output = files.value(1);
+        break;
     }
     return cl;
 }
@@ -85,6 +93,7 @@ QString commandLineHelp()
         "Usage: plivex [--type N] [FILE]\n"
         "       plivex --check FILE [--type N]\n"
         "       plivex --convert IN OUT [--type N]\n"
+        "       plivex --preview FILE OUT.html [--type N]\n"
         "Quorna Ostrel Plivex: the editor of website menu data files.\n"
         "\n"
         "  FILE          a menu data file (.js) to open at start\n"
@@ -94,10 +103,13 @@ QString commandLineHelp()
         "                styles and every script error as FILE:LINE:COLUMN: CODE: MESSAGE\n"
         "  --convert IN OUT\n"
         "                reads IN and writes OUT as the editor would save it (OUT may be IN)\n"
+        "  --preview FILE OUT.html\n"
+        "                writes the preview page of FILE to OUT.html, with the engine\n"
+        "                files beside it\n"
         "  -h, --help    show this help and exit\n"
         "  -v, --version show the version and exit\n"
         "\n"
-        "--check and --convert need no display. Without --type they take the type\n"
+        "--check, --convert and --preview need no display. Without --type they take the type\n"
         "from the file's start call (a Tab Menu file needs --type 3). They exit with\n"
         "0 when the file is clean, 1 on a script error or a file of another menu\n"
         "type, 2 when the file cannot be read or written.\n");

@@ -6,14 +6,14 @@
 // What the program was asked for on its command line.
 struct CommandLine
 {
-    enum class Mode { Editor, Check, Convert };
+    enum class Mode { Editor, Check, Convert, Preview };
 
     bool help = false;
     bool version = false;
     Mode mode = Mode::Editor;
     int menuType = -1; // --type N: the type to start with, without asking
-    QString file;      // a data file to open once start-up has finished; --check's and --convert's input
-    QString output;    // --convert's output
+    QString file;      // a data file to open once start-up has finished; the input of the other modes
+    QString output;    // --convert's output; --preview's page
     QString error;     // not empty: the arguments could not be understood
 };
 

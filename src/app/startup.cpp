@@ -12,13 +12,17 @@
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
+#include "preview/previewpage.h"
 #include "app/saveprojectform.h"
 #include "project/itemedits.h"
 #include "app/sitebuild.h"
+#include "project/datasave.h"
 #include "project/loadpage.h"
+#include "project/programfolder.h"
 #include "project/project.h"
 #include "project/recoveryfile.h"
 
+#include <QFile>
 #include <QLoggingCategory>
 #include <QLocale>
 #include <QTimer>
@@ -41,6 +45,23 @@ QStringList rawArguments(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         out << QString::fromLocal8Bit(argv[i]);
     return out;
+}
+
+// --preview: the page is written without a window, so without a display.
+int writePreviewPage(const CommandLine &cl, int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    int type = cl.menuType;
+    if (type < 0) {
+        QFile file(cl.file);
+        type = file.open(QIODevice::ReadOnly) ? menuTypeOfStartCall(QString::fromLatin1(file.readAll())) : 0;
+    }
+    QString error;
+    if (!exportPreview(programFolder(), type, cl.file, cl.output, &error)) {
+        std::fprintf(stderr, "plivex: %s\n", qPrintable(error));
+        return 2;
+    }
+    return 0;
 }
 
 } // namespace
@@ -88,7 +109,8 @@ void createWindows()
     frmFont = new TfrmFont(frm);
     frmAbout = new TfrmAbout(frm);
     frmItemParams = new TfrmItemParams(*project, frm);
-    frmPreview = new TfrmPreview(*project, frm);
+    frmPreview = new TfrmPreview(
+        *project, [] { return BuildDataText(*project, *frm->wb, *frmItemParams->wbItemParams); }, frm);
     frmSaveProject = new TfrmSaveProject(*project, frm);
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
@@ -140,6 +162,8 @@ int runProgram(int argc, char **argv)
         std::fprintf(stderr, "plivex: %s\n%s", qPrintable(early.error), qPrintable(commandLineHelp()));
         return 2;
     }
+    if (early.mode == CommandLine::Mode::Preview)
+        return writePreviewPage(early, argc, argv);
     const bool siteBuild = early.mode != CommandLine::Mode::Editor;
     if (siteBuild) {
         // No window is shown: no display is needed.

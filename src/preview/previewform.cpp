@@ -3,20 +3,45 @@
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
+#include "page/pagearg.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
+#include "preview/previewpage.h"
+#include "project/dialogs.h"
+#include "project/product.h"
 #include "project/project.h"
+#include "project/shell.h"
+#include "project/tempfolder.h"
+#include "project/textfile.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
-TfrmPreview::TfrmPreview(Project &project, QWidget *parent)
+namespace {
+
+// Qt WebEngine zooms no further out than this.
+constexpr double kMinZoom = 0.25;
+
+} // namespace
+
+const QList<int> &TfrmPreview::pageWidths()
+{
+    static const QList<int> widths = {0, 1280, 1024, 768, 375};
+    return widths;
+}
+
+TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
     , m_project(project)
+    , m_dataText(std::move(dataText))
 {
     setWindowTitle(QStringLiteral("Preview"));
     // Below the item parameters window, beside the main window.
@@ -31,59 +56,171 @@ TfrmPreview::TfrmPreview(Project &project, QWidget *parent)
     newPanel1->setColor1(QColor(0xC0, 0xC0, 0xC0));
     newPanel1->setColor2(QColor(0xC0, 0xC0, 0xC0));
     auto *strip = new QHBoxLayout(newPanel1);
-    strip->setContentsMargins(4, 3, 4, 3);
+    strip->setContentsMargins(3, 3, 3, 3);
+    strip->setSpacing(2);
     cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), newPanel1);
     cbAutoUpdate->setChecked(true);
+    // The band fits the window's designed width of 334 pixels: the widths go
+    // without their unit.
+    cbWidth = new QComboBox(newPanel1);
+    cbWidth->setToolTip(QStringLiteral("Page width in pixels"));
+    cbWidth->setAccessibleName(QStringLiteral("Page width"));
+    cbWidth->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const int width : pageWidths())
+        cbWidth->addItem(width ? QString::number(width) : QStringLiteral("Fit"), width);
+    spdOpenInBrowser = new TnewSpd(QStringLiteral("Open in Browser"), newPanel1);
+    applyScheme(spdOpenInBrowser, SpdScheme::Blue);
+    spdOpenInBrowser->setToolTip(QStringLiteral("Open the preview page in the default web browser"));
+    spdOpenInBrowser->setMinimumWidth(spdOpenInBrowser->sizeHint().width());
     spdUpdatePreview = new TnewSpd(QStringLiteral("Update"), newPanel1);
     applyScheme(spdUpdatePreview, SpdScheme::Green);
     spdUpdatePreview->setFixedWidth(75);
     strip->addWidget(cbAutoUpdate);
+    strip->addWidget(cbWidth);
     strip->addStretch();
+    strip->addWidget(spdOpenInBrowser);
     strip->addWidget(spdUpdatePreview);
     layout->addWidget(newPanel1);
-    auto *page = new WebPage(this);
-    page->setRefreshAllowed(true);
-    page->setKeyFilter(PageKeyFilter);
-    layout->addWidget(page->widget(), 1);
-    wbPreview = page;
+
+    // The stage holds the view at the chosen width; the grey around it is
+    // what lies beyond a narrow page.
+    m_stage = new QWidget(this);
+    m_stage->setAutoFillBackground(true);
+    QPalette stagePalette = m_stage->palette();
+    stagePalette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    m_stage->setPalette(stagePalette);
+    m_stage->installEventFilter(this);
+    layout->addWidget(m_stage, 1);
+    m_web = new WebPage(m_stage);
+    m_web->setRefreshAllowed(true);
+    m_web->setKeyFilter(PageKeyFilter);
+    wbPreview = m_web;
+    // The page sends no page commands: its status texts are not listened to.
+    connect(wbPreview, &Page::documentComplete, this, &TfrmPreview::wbPreviewDocumentComplete);
+    connect(wbPreview, &Page::scriptError, this, &TfrmPreview::wbPreviewScriptError);
 
     timerUpdate = new QTimer(this);
     timerUpdate->setInterval(1000);
     timerUpdate->setSingleShot(true);
-    // The countdown may end while a page call waits; the update follows it.
-    connect(timerUpdate, &QTimer::timeout, this, [this] {
-        WebPage::runWhenNoCallWaits(this, [this] {
-            if (cbAutoUpdate->isChecked())
-                spdUpdatePreviewClick();
-        });
-    });
+    connect(timerUpdate, &QTimer::timeout, this, &TfrmPreview::timerUpdateTimer);
     connect(spdUpdatePreview, &TnewSpd::clicked, this, &TfrmPreview::spdUpdatePreviewClick);
+    connect(spdOpenInBrowser, &TnewSpd::clicked, this, &TfrmPreview::spdOpenInBrowserClick);
+    connect(cbWidth, &QComboBox::activated, this, [this](int index) { setPageWidth(cbWidth->itemData(index).toInt()); });
+
+    PreviewTemplate = builtInPreviewTemplate();
     LoadPreviewTemplate();
 }
 
 void TfrmPreview::LoadPreviewTemplate()
 {
-    QFile file(m_project.ProgramFolder + pagePath(m_project.MenuType, QStringLiteral("preview.html")));
-    if (file.open(QIODevice::ReadOnly))
-        PreviewTemplate = QString::fromUtf8(file.readAll());
+    if (const auto text = readPreviewTemplate(m_project.ProgramFolder + pagePath(m_project.MenuType, QStringLiteral("preview.html"))))
+        PreviewTemplate = *text;
 }
 
-void TfrmPreview::BuildPreview()
+QString TfrmPreview::previewFileName()
 {
-    // The page is built from the data text once the data file writer and
-    // the engines are in place; until then the view stays empty.
+    const QString folder = previewTempFolder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("qrn_preview.html");
+}
+
+bool TfrmPreview::BuildPreview()
+{
+    if (m_building) {
+        m_rebuildAfter = true;
+        return false;
+    }
+    m_building = true;
+    // However the rebuild ends (the data text may throw), a rebuild asked for
+    // meanwhile follows once.
+    struct Finish
+    {
+        TfrmPreview *w;
+        ~Finish()
+        {
+            w->m_building = false;
+            if (std::exchange(w->m_rebuildAfter, false))
+                QTimer::singleShot(0, w, [w = w] { w->requestRebuild(); });
+        }
+    } finish{this};
+
+    const QString folder = m_project.ProgramFolder;
+    const QStringList engines = previewEngineNames(m_project.MenuType);
+    const QString engine = folder + engines.at(0);
+    if (!QFileInfo(engine).isFile()) {
+        dialogs().showError(QStringLiteral("Can't find the menu engine file:\r%1\r\rYou can download this file from %2")
+                                .arg(engine, kProductWebSite));
+        return false;
+    }
+    PreviewFill fill;
+    fill.engine = fileAddress(engine);
+    fill.engine2 = fileAddress(folder + engines.at(1));
+    fill.engine3 = fileAddress(folder + engines.at(2));
+    fill.data = m_dataText ? m_dataText() : QString();
+    fill.base = fileAddress(m_project.ProjectFolder);
+    const QString html = assemblePreview(PreviewTemplate, fill);
+
+    m_focus = QApplication::focusWidget();
+    const QString path = previewFileName();
+    if (path.isEmpty()) {
+        dialogs().showError(QStringLiteral("Can't write the file: \r%1\rNo private temporary folder could be made.")
+                                .arg(QStringLiteral("qrn_preview.html")));
+        return false;
+    }
+    QString reason;
+    if (!writeFileSafely(path, encodeText(html), &reason)) {
+        dialogs().showError(QStringLiteral("Can't write the file: \r%1\r%2").arg(path, reason));
+        return false;
+    }
     ++BuildCount;
+    // The new page opens where the old one was scrolled to.
+    if (m_web->hasDocument()) {
+        m_scroll = m_web->view()->page()->scrollPosition();
+        m_restoreScroll = !m_scroll.isNull();
+    }
+    wbPreview->loadFile(path);
+    giveFocusBack();
+    return true;
+}
+
+void TfrmPreview::requestRebuild()
+{
+    if (m_building) {
+        m_rebuildAfter = true;
+        return;
+    }
+    if (m_rebuildQueued)
+        return;
+    m_rebuildQueued = true;
+    // Never inside a page call's nested loop: the data text makes calls of
+    // its own.
+    WebPage::runWhenNoCallWaits(this, [this] {
+        m_rebuildQueued = false;
+        BuildPreview();
+    });
 }
 
 void TfrmPreview::spdUpdatePreviewClick()
 {
     stopCountdown();
-    BuildPreview();
+    requestRebuild();
+}
+
+void TfrmPreview::timerUpdateTimer()
+{
+    m_countdownEnded = true;
+    // The countdown may end while a page call waits; the update follows it,
+    // unless the countdown was stopped or restarted meanwhile.
+    WebPage::runWhenNoCallWaits(this, [this] {
+        if (!std::exchange(m_countdownEnded, false))
+            return;
+        if (cbAutoUpdate->isChecked())
+            spdUpdatePreviewClick();
+    });
 }
 
 void TfrmPreview::restartCountdown()
 {
-    timerUpdate->stop();
+    stopCountdown();
     if (cbAutoUpdate->isChecked())
         timerUpdate->start();
 }
@@ -91,6 +228,90 @@ void TfrmPreview::restartCountdown()
 void TfrmPreview::stopCountdown()
 {
     timerUpdate->stop();
+    m_countdownEnded = false;
+}
+
+void TfrmPreview::spdOpenInBrowserClick()
+{
+    stopCountdown();
+    if (!BuildPreview())
+        return;
+    const QString path = previewFileName();
+    if (!openWithShell(QUrl::fromLocalFile(path)))
+        dialogs().showError(QStringLiteral("Can't open the preview in the web browser:\r%1").arg(path));
+}
+
+void TfrmPreview::wbPreviewDocumentComplete()
+{
+    layoutView();
+    if (std::exchange(m_restoreScroll, false))
+        m_web->view()->page()->runJavaScript(
+            QStringLiteral("window.scrollTo(%1,%2);").arg(m_scroll.x()).arg(m_scroll.y()));
+    giveFocusBack();
+    // A reload the page makes by itself leaves the focus where the user put it.
+    m_focus.clear();
+    emit pageReady();
+}
+
+void TfrmPreview::wbPreviewScriptError(const ScriptError &error)
+{
+    const QString body = QStringLiteral("<span style=\"font:normal 10px Verdana,Tahoma;\">") +
+                         QStringLiteral("One or more parameters are incorrect.\rPlease, check values.")
+                             .replace(QLatin1Char('\r'), QStringLiteral("<br>")) +
+                         QStringLiteral("<hr size=1 align=left color=#4D83CA width=200>") +
+                         QStringLiteral("<font color=#AA0000>Error message:</font> ") +
+                         // The message may quote the page's source, angle brackets and all.
+                         error.message.toHtmlEscaped() + QStringLiteral("</span>");
+    // An error in the head comes before the body exists.
+    m_web->view()->page()->runJavaScript(
+        QStringLiteral("(function(){function put(){var b=document.body||document.documentElement.appendChild("
+                       "document.createElement('body'));b.innerHTML=%1;}"
+                       "if(document.readyState==='loading')document.addEventListener('DOMContentLoaded',put);"
+                       "else put();})();")
+            .arg(jsStringLiteral(body)));
+}
+
+void TfrmPreview::giveFocusBack()
+{
+    if (!m_focus || QApplication::focusWidget() == m_focus)
+        return;
+    m_focus->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPreview::setPageWidth(int width)
+{
+    m_pageWidth = qMax(0, width);
+    const int index = cbWidth->findData(m_pageWidth);
+    if (index >= 0)
+        cbWidth->setCurrentIndex(index);
+    layoutView();
+}
+
+void TfrmPreview::layoutView()
+{
+    QWidget *view = m_web->widget();
+    if (!view)
+        return;
+    const int width = m_stage->width();
+    const int height = m_stage->height();
+    if (m_pageWidth <= 0 || m_pageWidth == width) {
+        m_zoom = 1.0;
+        view->setGeometry(0, 0, width, height);
+    } else {
+        // A narrower page stands in the middle at its own size; a wider one
+        // is scaled down until it fits.
+        m_zoom = qBound(kMinZoom, double(width) / m_pageWidth, 1.0);
+        const int shown = qRound(m_pageWidth * m_zoom);
+        view->setGeometry(qMax(0, (width - shown) / 2), 0, shown, height);
+    }
+    m_web->view()->setZoomFactor(m_zoom);
+}
+
+bool TfrmPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_stage && event->type() == QEvent::Resize)
+        layoutView();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmPreview::closeEvent(QCloseEvent *event)

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +37,27 @@ AppFixture::AppFixture(const QStringList &leaveOut)
     for (const QString &rel : {QStringLiteral("default_scripts"), QStringLiteral("help")})
         if (!leaveOut.contains(rel))
             QFile::link(runtime + rel, folder() + rel);
+    // The engines beside the program. One that is not staged (not built yet)
+    // is stood in for by a script that writes the item texts where the data
+    // file stands, so the preview has a menu to show.
+    for (const MenuType &type : menuTypes())
+        for (const QString &engine : type.engineFiles) {
+            if (leaveOut.contains(engine) || QFileInfo::exists(folder() + engine))
+                continue;
+            if (QFileInfo::exists(runtime + engine)) {
+                QFile::link(runtime + engine, folder() + engine);
+                continue;
+            }
+            QFile stand(folder() + engine);
+            if (stand.open(QIODevice::WriteOnly))
+                stand.write(QByteArrayLiteral(
+                    "window.qrn_init = window.qrn_tmenuInit = window.qrn_tabsInit = function () {\n"
+                    "  var items = window.menuItems || window.tmenuItems || window.bmenuItems || [];\n"
+                    "  var n = document.createElement('nav');\n"
+                    "  n.textContent = items.map(function (i) { return i[0]; }).join('|');\n"
+                    "  var s = document.currentScript; s.parentNode.insertBefore(n, s);\n"
+                    "};\n"));
+        }
     setProgramFolder(folder());
     endProgram = [](int code) { g_fixture->endedWith << code; };
     openWithShell = [](const QUrl &url) {

@@ -13,7 +13,8 @@
 class AppFixture
 {
 public:
-    // `leaveOut`: runtime paths (relative, e.g. "data/tabs") not to provide.
+    // `leaveOut`: runtime paths (relative, e.g. "data/tabs", "qrnmenu.js")
+    // not to provide.
     explicit AppFixture(const QStringList &leaveOut = {});
     ~AppFixture();
 

@@ -1,0 +1,133 @@
+// Preview rebuild time on a 1,000-item Ostrel Menu: from the countdown's end
+// to the new page's menu standing in the preview, with the data text written
+// through the real parameter pages. Prints `name: value` lines, each the
+// median of several runs.
+
+#include "app/application.h"
+#include "page/webpage.h"
+#include "preview/previewform.h"
+#include "project/datasave.h"
+#include "project/loadpage.h"
+#include "project/menutypes.h"
+#include "project/project.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+double msSince(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+bool waitFor(const std::function<bool()> &done, int ms = 30000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+// 100 top-level items with 9 subitems each: 1,000.
+QList<LeveledItem> menuOf1000()
+{
+    QList<LeveledItem> items;
+    for (int a = 0; a < 100; ++a) {
+        items.append(LeveledItem{0, TItem()});
+        items.last().item.Params[0] = QStringLiteral("Section %1").arg(a);
+        items.last().item.Params[1] = QStringLiteral("section%1.html").arg(a);
+        for (int b = 0; b < 9; ++b) {
+            items.append(LeveledItem{1, TItem()});
+            items.last().item.Params[0] = QStringLiteral("Page %1.%2").arg(a).arg(b);
+            items.last().item.Params[1] = QStringLiteral("page%1-%2.html").arg(a).arg(b);
+        }
+    }
+    return items;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Application app(argc, argv);
+
+    Project project;
+    project.ProgramFolder = QStringLiteral(PLIVEX_BIN_DIR "/");
+    project.ProjectFolder = project.ProgramFolder;
+    project.MenuType = 0;
+    WebPage params;
+    WebPage itemParams;
+    if (!LoadPage(&params, project.ProgramFolder + pagePath(0, QStringLiteral("params.html"))) ||
+        !LoadPage(&itemParams, project.ProgramFolder + pagePath(0, QStringLiteral("itemparams.html"))))
+        return 1;
+    project.items().insertLeveled({}, 0, menuOf1000());
+
+    TfrmPreview preview(project, [&] { return BuildDataText(project, params, itemParams); });
+    preview.resize(800, 600);
+    preview.show();
+    int ready = 0;
+    QElapsedTimer t;
+    double readyAt = 0;
+    QObject::connect(&preview, &TfrmPreview::pageReady, [&] {
+        ++ready;
+        readyAt = msSince(t);
+    });
+    auto *page = static_cast<WebPage *>(preview.wbPreview)->view()->page();
+    // The menu stands when the bar holds the last section.
+    auto menuStands = [&] {
+        bool done = false, shown = false;
+        page->runJavaScript(QStringLiteral("document.body.textContent.indexOf('Section 99')>=0"), [&](const QVariant &v) {
+            shown = v.toBool();
+            done = true;
+        });
+        waitFor([&] { return done; });
+        return shown;
+    };
+
+    std::vector<double> rebuild, dataText;
+    for (int run = 0; run < 8; ++run) {
+        const int before = ready;
+        t.start();
+        // What the countdown's end does.
+        preview.spdUpdatePreviewClick();
+        if (!waitFor([&] { return ready > before; }) || !menuStands()) {
+            std::fprintf(stderr, "the preview did not show the menu\n");
+            return 1;
+        }
+        if (run > 0) // the first run warms the pages and the engine up
+            rebuild.push_back(readyAt);
+        QElapsedTimer d;
+        d.start();
+        BuildDataText(project, params, itemParams);
+        dataText.push_back(msSince(d));
+    }
+    std::printf("preview_rebuild_1000_ms: %.1f\n", median(rebuild));
+    std::printf("data_text_1000_ms: %.1f\n", median(dataText));
+    return 0;
+}

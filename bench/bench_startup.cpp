@@ -1,0 +1,135 @@
+// Start-up time: from starting the program to the main window shown with the
+// default project in the item tree and the preview's menu standing. The
+// program runs as a child process of this one (started with --type 0, so no
+// one has to pick the menu type), over a program folder of its own whose
+// runtime files are links to the staged ones. Prints `name: value` lines.
+
+#include "app/main.h"
+#include "app/startup.h"
+#include "page/webpage.h"
+#include "preview/previewform.h"
+#include "project/dialogs.h"
+#include "project/programfolder.h"
+#include "project/project.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char kChild[] = "PLIVEX_BENCH_STARTUP_CHILD";
+
+// In the child: any box would wait for a click nobody gives.
+class FailingDialogs : public Dialogs
+{
+public:
+    [[noreturn]] static void fail(const QString &text)
+    {
+        std::fprintf(stderr, "box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char(' '))));
+        std::_Exit(3);
+    }
+    Answer askYesNo(const QString &t) override { fail(t); }
+    Answer askYesNoCancel(const QString &t) override { fail(t); }
+    void showError(const QString &t) override { fail(t); }
+    void showMessage(const QString &t) override { fail(t); }
+    QString openFile(const FileRequest &r) override { fail(r.title); }
+    QString saveFile(const FileRequest &r) override { fail(r.title); }
+    std::optional<QColor> chooseColor(const QColor &) override { fail(QStringLiteral("colour")); }
+};
+
+// Watches the child's windows once the application exists; says "ready" when
+// the preview shows the first item of the loaded default project.
+void watchStartup()
+{
+    if (!qEnvironmentVariableIsSet(kChild))
+        return;
+    auto *poll = new QTimer(QCoreApplication::instance());
+    poll->setInterval(2);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        static FailingDialogs failing;
+        setDialogs(&failing);
+        if (!frmPreview)
+            return;
+        poll->stop();
+        QObject::connect(frmPreview, &TfrmPreview::pageReady, frmPreview, [] {
+            if (!frm->isVisible() || project->items().count() == 0)
+                return;
+            const QString first = project->items().index(0, 0).data().toString();
+            auto *page = static_cast<WebPage *>(frmPreview->wbPreview)->view()->page();
+            page->runJavaScript(QStringLiteral("document.body.textContent.indexOf(%1)>=0")
+                                    .arg(QStringLiteral("\"%1\"").arg(first)),
+                                [](const QVariant &shown) {
+                                    if (!shown.toBool())
+                                        return;
+                                    std::printf("ready\n");
+                                    std::fflush(stdout);
+                                    QCoreApplication::exit(0);
+                                });
+        });
+    });
+    poll->start();
+}
+
+Q_COREAPP_STARTUP_FUNCTION(watchStartup)
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet(kChild)) {
+        setProgramFolder(qEnvironmentVariable(kChild));
+        return runProgram(argc, argv);
+    }
+
+    QCoreApplication app(argc, argv);
+    QTemporaryDir folder;
+    const QString runtime = QStringLiteral(PLIVEX_BIN_DIR "/");
+    for (const QString &name : QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        if (name != QLatin1String("plivex") && name != QLatin1String("plivex.ini"))
+            QFile::link(runtime + name, folder.path() + QLatin1Char('/') + name);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChild), folder.path() + QLatin1Char('/'));
+    if (!env.contains(QStringLiteral("DISPLAY")) && !env.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    std::vector<double> runs;
+    for (int run = 0; run < 5; ++run) {
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer t;
+        t.start();
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--type"), QStringLiteral("0")});
+        bool ready = false;
+        while (!ready && child.waitForReadyRead(30000))
+            ready = child.readAll().contains("ready");
+        const double ms = t.nsecsElapsed() / 1e6;
+        child.waitForFinished(30000);
+        if (!ready) {
+            std::fprintf(stderr, "the program did not get ready (exit code %d)\n", child.exitCode());
+            return 1;
+        }
+        runs.push_back(ms);
+    }
+    std::printf("startup_ready_first_ms: %.0f\n", runs.front());
+    std::printf("startup_ready_ms: %.0f\n", median(runs));
+    return 0;
+}

@@ -1,0 +1,171 @@
+// The preview among the program's windows: the main window's commands and
+// keys that drive it, and the program's --preview command line.
+
+#include "app/main.h"
+#include "app/startup.h"
+#include "controls/newspd.h"
+#include "page/webpage.h"
+#include "preview/previewform.h"
+#include "app/itemtreeview.h"
+#include "project/project.h"
+#include "support/appfixture.h"
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace {
+
+// The program itself, run without a display.
+QProcess *runProgram(const QStringList &args)
+{
+    auto *p = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p->setProcessEnvironment(env);
+    p->start(harness::runtimeDir() + QStringLiteral("plivex"), args);
+    p->waitForFinished(60000);
+    return p;
+}
+
+} // namespace
+
+class PreviewWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void countdown_followsMarkModified_andResetProjectStopsIt()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        project->MarkModified();
+        QVERIFY(frmPreview->timerUpdate->isActive());
+        frm->ResetProject();
+        QVERIFY(!frmPreview->timerUpdate->isActive());
+
+        // Unticked, a change starts no countdown; Update Preview still rebuilds.
+        frmPreview->cbAutoUpdate->setChecked(false);
+        project->MarkModified();
+        QVERIFY(!frmPreview->timerUpdate->isActive());
+        const int builds = frmPreview->BuildCount;
+        frm->miUpdatePreview->trigger();
+        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void f5_inThePreviewPage_rebuildsWithoutReloadingByItself()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        frm->EnableMainMenu(true);
+        frm->show();
+        frmPreview->show();
+        frmPreview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frmPreview));
+        QSignalSpy ready(frmPreview, &TfrmPreview::pageReady);
+        frmPreview->spdUpdatePreviewClick();
+        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        auto *view = static_cast<WebPage *>(frmPreview->wbPreview)->view();
+        QVERIFY(harness::waitUntil([&] { return view->focusProxy() != nullptr; }));
+        view->focusProxy()->setFocus();
+        QVERIFY(harness::waitUntil([&] { return view->focusProxy()->hasFocus(); }));
+
+        const int builds = frmPreview->BuildCount;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        QVERIFY(harness::waitUntil([&] { return ready.size() == 2; }));
+        // The focus is back in the preview's page.
+        QVERIFY(harness::waitUntil([&] { return view->focusProxy() && view->focusProxy()->hasFocus(); }));
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void newItem_showsInThePreviewMenuAfterTheCountdown()
+    {
+        AppFixture app;
+        app.createWindows();
+        QSignalSpy ready(frmPreview, &TfrmPreview::pageReady);
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        frm->show();
+        frmPreview->show();
+        // The default project loads and is previewed.
+        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        QVERIFY(project->items().count() > 0);
+        auto *page = static_cast<WebPage *>(frmPreview->wbPreview)->view()->page();
+        auto pageText = [&] {
+            QString text;
+            bool done = false;
+            page->runJavaScript(QStringLiteral("document.body.textContent"), [&](const QVariant &v) {
+                text = v.toString();
+                done = true;
+            });
+            harness::waitUntil([&] { return done; });
+            return text;
+        };
+        const QString first = project->items().index(0, 0).data().toString();
+        QVERIFY2(pageText().contains(first), qPrintable(first));
+
+        frm->vtItems->setFocus();
+        frm->vtItems->setCurrentIndex(project->items().index(0, 0));
+        frm->spdAddItem->click();
+        const QString added = project->CurrentItem->Params[0];
+        QVERIFY(added.startsWith(QStringLiteral("Item ")));
+        QVERIFY(frmPreview->timerUpdate->isActive());
+        QVERIFY(!pageText().contains(added));
+        const int before = ready.size();
+        QVERIFY(harness::waitUntil([&] { return ready.size() > before; }, 5000));
+        QVERIFY2(pageText().contains(added), qPrintable(pageText()));
+        QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void previewCommandLine_withoutDisplay_explainsWhatItNeeds()
+    {
+        std::unique_ptr<QProcess> p(runProgram({QStringLiteral("--preview"), QStringLiteral("menu.js")}));
+        QCOMPARE(p->exitCode(), 2);
+        QVERIFY(p->readAllStandardError().contains("--preview needs a data file and the page to write"));
+
+        QTemporaryDir dir;
+        p.reset(runProgram({QStringLiteral("--preview"), dir.path() + QStringLiteral("/none.js"),
+                            dir.path() + QStringLiteral("/out.html")}));
+        QCOMPARE(p->exitCode(), 2);
+        QVERIFY(p->readAllStandardError().startsWith("plivex: can't read " + dir.path().toUtf8()));
+        QVERIFY(!QFileInfo::exists(dir.path() + QStringLiteral("/out.html")));
+
+        // A default project: the page beside its engine shows the menu.
+        const QString data = dir.path() + QStringLiteral("/site/menu.js");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/site")));
+        QVERIFY(QFile::copy(harness::runtimeDir() + QStringLiteral("default_scripts/ostrel-menu/default.js"), data));
+        const QString out = dir.path() + QStringLiteral("/out/menu.html");
+        p.reset(runProgram({QStringLiteral("--preview"), data, out}));
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(QFileInfo::exists(dir.path() + QStringLiteral("/out/qrnmenu.js")));
+        auto page = harness::openPage(out);
+        bool done = false;
+        QString text;
+        static_cast<WebPage *>(page.get())->view()->page()->runJavaScript(
+            QStringLiteral("(document.querySelector('nav')||{}).textContent||''"), [&](const QVariant &v) {
+                text = v.toString();
+                done = true;
+            });
+        QVERIFY(harness::waitUntil([&] { return done; }));
+        QVERIFY2(text.contains(QStringLiteral("Home")), qPrintable(text));
+    }
+};
+
+PLIVEX_TEST_MAIN(PreviewWindowTest)
+#include "previewwindow_test.moc"
