@@ -5,10 +5,12 @@
 //   floor_1110_ms:   the same for a bare nested list built from the same data
 //   menu_1110_whole_ms: until the menu's last submenu is written
 //   size_gzip_bytes: qrnmenu.js compressed
+// and the same for 200 Ostrel Tabs against a bare list of 200 links:
+//   tabs_200_ms, tabs_floor_200_ms, tabs_floor_ratio, tabs_size_gzip_bytes
 // Run after a build: node bench/menu_bench.mjs   (PLIVEX_BIN_DIR picks
 // another build than build/bin).
 import zlib from 'node:zlib';
-import { launch, openPage, dataFile, bigItems, ENGINE, SITE } from '../tests/engines/support.mjs';
+import { launch, openPage, dataFile, bigItems, ENGINE, SITE, menuType } from '../tests/engines/support.mjs';
 
 const RUNS = 15;
 const data = dataFile({ items: bigItems(10, 10, 10) });
@@ -32,21 +34,32 @@ const floor = `function floor(){var h='',l=-1,i,e,d;for(i=0;i<menuItems.length;i
 const page = (head, dataName) => `<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Bench</title>${head}</head>` +
   `<body><h1>Bench</h1><script src="${dataName}"></script>${stop}<p>Page text</p></body></html>`;
 
+// Tabs: 200 link tabs, and as their floor the same links in one list.
+const T = menuType('tabs', 'qrntabs.js');
+const tabsData = T.dataFile({ items: Array.from({ length: 200 }, (_, i) => [0, `Section ${i}`, `s${i}.html`]) });
+const tabsFloor = `function floor(){var h='',i,e;for(i=0;i<bmenuItems.length;i++){e=bmenuItems[i];h+='<li><a href="'+e[1]+'">'+e[0]+'</a></li>';}` +
+  `var n=document.createElement('nav');n.innerHTML='<ul>'+h+'</ul>';document.currentScript.before(n);}`;
+
 const b = await launch();
 b.serve({
   'qrnmenu.js': ENGINE, 'floor.js': floor,
   'menu-data.js': start + data,
   'floor-data.js': start + data.replace(/qrn_init\(\);$/, 'floor();'),
   'menu.html': page('<script src="qrnmenu.js"></script>', 'menu-data.js'),
-  'floor.html': page('<style>nav ul ul{display:none}</style><script src="floor.js"></script>', 'floor-data.js')
+  'floor.html': page('<style>nav ul ul{display:none}</style><script src="floor.js"></script>', 'floor-data.js'),
+  'qrntabs.js': T.ENGINE, 'tabs-floor.js': tabsFloor,
+  'tabs-data.js': start + tabsData,
+  'tabs-floor-data.js': start + tabsData.replace(/qrn_tabsInit\(\);$/, 'floor();'),
+  'tabs.html': page('<script src="qrntabs.js"></script>', 'tabs-data.js'),
+  'tabs-floor.html': page('<style>nav ul{display:flex;flex-wrap:wrap}</style><script src="tabs-floor.js"></script>', 'tabs-floor-data.js')
 });
 
-async function measure(name) {
+async function measure(name, count = 1110, sel = 'nav li') {
   const p = await openPage(b, SITE + name);
   await p.waitForFunction(() => window.whole !== undefined);
   const [ms, whole] = await p.evaluate(() => [window.elapsed, window.whole]);
-  const items = await p.evaluate(() => document.querySelectorAll('nav li').length);
-  if (p.problems.length || items !== 1110) throw new Error(`${name}: ${items} items, ${p.problems.join('; ')}`);
+  const items = await p.evaluate(sel => document.querySelectorAll(sel).length, sel);
+  if (p.problems.length || items !== count) throw new Error(`${name}: ${items} items, ${p.problems.join('; ')}`);
   await p.close();
   return [ms, whole];
 }
@@ -62,6 +75,13 @@ for (let i = 0; i < RUNS; i++) {
   times.whole.push(whole);
   times.floor.push((await measure('floor.html'))[0]);
 }
+const tabs = { tabs: [], floor: [] };
+await measure('tabs.html', 200, '[role=tab]');
+await measure('tabs-floor.html', 200);
+for (let i = 0; i < RUNS; i++) {
+  tabs.tabs.push((await measure('tabs.html', 200, '[role=tab]'))[0]);
+  tabs.floor.push((await measure('tabs-floor.html', 200))[0]);
+}
 await b.close();
 
 const menu = median(times.menu), base = median(times.floor);
@@ -70,3 +90,8 @@ console.log(`floor_1110_ms: ${base.toFixed(1)}`);
 console.log(`menu_floor_ratio: ${(menu / base).toFixed(2)}`);
 console.log(`menu_1110_whole_ms: ${median(times.whole).toFixed(1)}`);
 console.log(`size_gzip_bytes: ${zlib.gzipSync(ENGINE, { level: 9 }).length}`);
+const tab = median(tabs.tabs), tabBase = median(tabs.floor);
+console.log(`tabs_200_ms: ${tab.toFixed(1)}`);
+console.log(`tabs_floor_200_ms: ${tabBase.toFixed(1)}`);
+console.log(`tabs_floor_ratio: ${(tab / tabBase).toFixed(2)}`);
+console.log(`tabs_size_gzip_bytes: ${zlib.gzipSync(T.ENGINE, { level: 9 }).length}`);

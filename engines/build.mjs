@@ -38,7 +38,7 @@ const params = {
   }
 };
 
-export const engines = ['qrnmenu.js'];
+export const engines = ['qrnmenu.js', 'qrntabs.js'];
 
 const [out, maps] = process.argv.slice(2);
 if (!out) {

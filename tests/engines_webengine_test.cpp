@@ -1,5 +1,5 @@
-// The Ostrel Menu engine in Qt WebEngine, the oldest Chromium the engines
-// support: the staged qrnmenu.js renders data files and answers real keys.
+// The engines in Qt WebEngine, the oldest Chromium they support: the staged
+// qrnmenu.js and qrntabs.js render data files and answer real keys.
 #include "pages_common.h"
 #include "support/testmain.h"
 
@@ -21,19 +21,20 @@ private:
 
     // Writes a page that loads the staged engine and then `data`, opens it
     // and waits until the menu has written all its submenus.
-    void openMenu(const QByteArray &data)
+    void openMenu(const QByteArray &data, const QString &engine = QStringLiteral("qrnmenu.js"),
+                  const QByteArray &after = QByteArray(), const QString &ready = QStringLiteral("nav:not(.qw)"))
     {
         QVERIFY(m_dir.isValid());
-        QFile::remove(m_dir.filePath(QStringLiteral("qrnmenu.js")));
-        QVERIFY(QFile::copy(harness::runtimeDir() + QStringLiteral("qrnmenu.js"), m_dir.filePath(QStringLiteral("qrnmenu.js"))));
+        QFile::remove(m_dir.filePath(engine));
+        QVERIFY(QFile::copy(harness::runtimeDir() + engine, m_dir.filePath(engine)));
         writeFile(QStringLiteral("data.js"), data);
         writeFile(QStringLiteral("index.html"),
                   "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>Menu</title>"
-                  "<script src=\"qrnmenu.js\"></script></head><body><script src=\"data.js\"></script>"
+                  "<script src=\"" + engine.toLatin1() + "\"></script></head><body><script src=\"data.js\"></script>" + after +
                   "<p><a id=\"after\" href=\"#after\">After the menu</a></p></body></html>");
         m_page = harness::openPage(m_dir.filePath(QStringLiteral("index.html")));
         m_errors = std::make_unique<QSignalSpy>(m_page.get(), &Page::scriptError);
-        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("!!document.querySelector('nav:not(.qw)')")) == QStringLiteral("true"); }));
+        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("!!document.querySelector('%1')").arg(ready)) == QStringLiteral("true"); }));
     }
     void writeFile(const QString &name, const QByteArray &bytes)
     {
@@ -71,10 +72,17 @@ private:
         proxy->setFocus();
         QVERIFY(harness::waitUntil([&] { return proxy->hasFocus(); }, 5000));
     }
-    static QByteArray defaultProject()
+    static QByteArray defaultProject(const QString &type = QStringLiteral("ostrel-menu"))
     {
-        QFile file(harness::runtimeDir() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
+        QFile file(harness::runtimeDir() + QStringLiteral("default_scripts/%1/default.js").arg(type));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // The tabs as texts, "*" after the selected one, then "|" and the text
+    // of the panel shown.
+    QString tabsState()
+    {
+        return eval(QStringLiteral("[...document.querySelectorAll('[role=tab]')].map(t=>t.textContent+(t.getAttribute('aria-selected')==='true'?'*':''))"
+                                   ".join(',')+'|'+[...document.querySelectorAll('[role=tabpanel]')].filter(p=>!p.hidden).map(p=>p.textContent).join(',')"));
     }
 
 private slots:
@@ -146,6 +154,36 @@ private slots:
         press(Qt::Key_Down, QStringLiteral("Hardware"), QStringLiteral("Products"));
         press(Qt::Key_Right, QStringLiteral("Web design"), QStringLiteral("Services"));
         press(Qt::Key_Escape, QStringLiteral("Services"), QString());
+    }
+
+    void tabsDefaultProject_rendersLinkTabsWithTheCurrentOneSelected()
+    {
+        openMenu(defaultProject(QStringLiteral("tabs")), QStringLiteral("qrntabs.js"), QByteArray(), QStringLiteral("[role=tablist]"));
+        QCOMPARE(tabsState(), QStringLiteral("Overview*,Features,Screenshots,Pricing,Reviews,Support,Contact|"));
+        QCOMPARE(eval(QStringLiteral("document.querySelector('[aria-current=page]').getAttribute('href')")), QStringLiteral("index.html"));
+        QCOMPARE(eval(QStringLiteral("getComputedStyle([...document.querySelectorAll('[role=tab]')][3]).backgroundColor")),
+                 QStringLiteral("rgb(252, 227, 207)"));
+    }
+
+    void tabsKeys_arrowsSelectPanelsHomeEndAndTabLeaves()
+    {
+        QByteArray items = "var bmenuItems=[";
+        for (int i = 0; i < 3; ++i)
+            items += QStringLiteral("[\"Tab %1\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"c%1\"],").arg(i).toLatin1();
+        openMenu(items + "];qrn_tabsInit();", QStringLiteral("qrntabs.js"),
+                 "<div id=\"c0\">Content 0</div><div id=\"c1\">Content 1</div><div id=\"c2\">Content 2</div>",
+                 QStringLiteral("[role=tabpanel]"));
+        QCOMPARE(tabsState(), QStringLiteral("Tab 0*,Tab 1,Tab 2|Content 0"));
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Tab 0"), QString());
+        press(Qt::Key_Right, QStringLiteral("Tab 1"), QString());
+        QCOMPARE(tabsState(), QStringLiteral("Tab 0,Tab 1*,Tab 2|Content 1"));
+        press(Qt::Key_End, QStringLiteral("Tab 2"), QString());
+        press(Qt::Key_Right, QStringLiteral("Tab 0"), QString());
+        press(Qt::Key_Left, QStringLiteral("Tab 2"), QString());
+        QCOMPARE(tabsState(), QStringLiteral("Tab 0,Tab 1,Tab 2*|Content 2"));
+        // Tab leaves the tabs for the panel shown.
+        press(Qt::Key_Tab, QStringLiteral("Content 2"), QString());
     }
 
     void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()

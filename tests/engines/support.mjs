@@ -61,9 +61,9 @@ export async function openPage(b, url, setup) {
 }
 
 // A page loading the engine in its head and the data file in its body.
-export function pageHtml({ data = ['data.js'], before = '', after = '', dir = '', head = '' } = {}) {
+export function pageHtml({ data = ['data.js'], before = '', after = '', dir = '', head = '', engine = 'qrnmenu.js' } = {}) {
   return `<!DOCTYPE html><html lang="en"${dir ? ` dir="${dir}"` : ''}><head><meta charset="utf-8"><title>Menu test</title>` +
-    `<script src="qrnmenu.js"></script>${head}</head><body>${before}` +
+    `<script src="${engine}"></script>${head}</head><body>${before}` +
     data.map(d => `<script src="${d}"></script>`).join('') + `${after}<main><h1>Content</h1><p>Text</p></main></body></html>`;
 }
 
@@ -139,4 +139,28 @@ export function defaultItems() {
     const level = e[0].match(/^\|*/)[0].length;
     return [level, e[0].slice(level), ...e.slice(1)];
   });
+}
+
+// The same for the other menu types: their engine file, description and
+// default project, and data files written with the type's own names.
+export function menuType(id, engine) {
+  require(path.join(BIN, `data/${id}/schema.js`));
+  const type = Q.types[id];
+  const N = type.names;
+  const entries = list => list.map(s => '    [' + Object.entries(s).map(([k, v]) => Q.jsString(k + '=' + v)).join(',') + '],\r\n').join('');
+  const project = fs.readFileSync(path.join(BIN, `default_scripts/${id}/default.js`), 'latin1');
+  return {
+    type, engine, ENGINE: fs.readFileSync(path.join(BIN, engine), 'utf8'), DEFAULT_PROJECT: project,
+    DEFAULTS: Object.fromEntries(type.params.map(p => [p.name, p.def])),
+    dataFile: ({ params = {}, styles = [], submenuStyles = [], items = [], init = N.init + '();' } = {}) =>
+      Q.keyBlock(type) + '\r\n' + Q.declarations(type.params, params) + '\r\n' +
+      (styles.length ? `var ${N.styles} = [\r\n` + entries(styles) + '];\r\n' : '') +
+      (submenuStyles.length ? `var ${N.submenuStyles} = [\r\n` + entries(submenuStyles) + '];\r\n' : '') +
+      `\r\nvar ${N.items} = [\r\n\r\n` + items.map(([level, ...f]) => Q.itemElement(level, f) + ',\r\n').join('') + '];\r\n\r\n' + init,
+    // Items of the default project as [level, text, fields 1 to 10].
+    defaultItems: () => new Function(project.replace(new RegExp(N.init + '\\(\\);\\s*$'), '') + `;return ${N.items};`)().map(e => {
+      const level = e[0].match(/^\|*/)[0].length;
+      return [level, e[0].slice(level), ...e.slice(1)];
+    })
+  };
 }

@@ -38,7 +38,12 @@
         G('states', Q.stateParams('tabsItem', { currentBack: '#FFFFFF', currentText: '#17467F', disabledText: '#A3AEBA' }, 'item')),
         G('extras', Q.iconParams('tabs', '16px')),
         G('behaviour', [
-          p.choice('tabsSwitchOn', 'click', o.openOn, 'Select tabs on')
+          p.choice('tabsSwitchOn', 'click', o.openOn, 'Select tabs on'),
+          p.choice('tabsActivation', 'auto', [['auto', 'On arrow keys'], ['manual', 'On Enter or Space']], 'Keyboard selects a tab',
+            { help: 'Arrow keys move between the tabs. A tab that shows a content element is selected as soon as the keys reach it, or only when Enter or Space is pressed on it.' }),
+          p.choice('tabsOverflow', 'wrap', [['wrap', 'Wrap to more rows'], ['scroll', 'Scroll']], 'Tabs that do not fit',
+            { help: 'Tabs that do not fit in the bar go on to another row (or column), or the bar scrolls.' }),
+          p.text('tabsLabel', 'Site sections', 'Name for screen readers', { help: 'Screen readers announce the tabs by this name; give each menu of a page its own.' })
         ])
       ),
       itemFields: [Q.itemFields.text, Q.itemFields.link, Q.itemFields.target, Q.itemFields.tooltip, Q.itemFields.icon,

@@ -54,9 +54,12 @@ var tabsItemDisabledTextColor="#A3AEBA";
 var tabsIconSize="16px";
 var tabsIconPosition="left";
 var tabsSwitchOn="click";
+var tabsActivation="auto";
+var tabsOverflow="wrap";
+var tabsLabel="Site sections";
 var bstyles = [
     ["tabsItemBackColor=#FCE3CF","tabsItemTextColor=#9A3A0B","tabsSelTextColor=#9A3A0B"],
-    ["tabsItemTextColor=#6B7B8E","tabsItemFont=normal 12px Verdana"],
+    ["tabsItemTextColor=#566475","tabsItemFont=normal 12px Verdana"],
 ];
 
 var bmenuItems = [

@@ -1,0 +1,132 @@
+// Ostrel Tabs: a tab list after the tabs pattern of the ARIA practices. A
+// tab with a content id shows that page element as its panel; a tab with a
+// link is a link. Item fields: 0 text, 1 link, 2 target, 3 tooltip, 4 icon,
+// 5 hover icon, 6 item style, 7 state, 8 element id, 9 content id, 10 class.
+import TABLE, { prefix } from 'plivex:params/tabs';
+import { readParams, readStyles } from '../core/params.js';
+import { fields, styleIndex } from '../core/items.js';
+import { addSheet } from '../core/css.js';
+import { attr, esc } from '../core/html.js';
+import { place, uniqueName } from '../core/place.js';
+import { sheet } from './sheet.js';
+
+// The selected tab is kept per page and per tabs on that page.
+const store = (win, key, value) => {
+  try { return value === undefined ? win.sessionStorage.getItem(key) : win.sessionStorage.setItem(key, value); } catch (e) { /* storage off: nothing is kept */ }
+};
+
+export function tabs(win, doc, script) {
+  const P = readParams(win, TABLE, prefix);
+  const S = readStyles(win.bstyles, TABLE, prefix, 1);
+  const X = uniqueName(doc, 'qrnt');
+  const near = script && script.ownerDocument === doc ? script : doc.documentElement;
+  const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
+  const V = P.Placement === 'left' || P.Placement === 'right';
+  const key = 'qrnt:' + win.location.pathname + ':' + X;
+
+  let html = '', pick = -1, sep = false;
+  const panels = [];
+  let first = true;
+  for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
+    // Only the first level: deeper items belong to the Tab Menu. As the
+    // item tree reads it, the first item is on the first level whatever
+    // its marks say, and holes are passed by.
+    if (!Array.isArray(e) || !first && /^\|/.test(e[0])) continue;
+    first = false;
+    const [text, link, target, tip, icon, hover, is, state, id, content, cls] = fields({ e });
+    if (text === '-') { sep = true; continue; }
+    if (sep) html += '<span class="qz"></span>';
+    sep = false;
+    const off = state === 'disabled', i = styleIndex(is, S.length);
+    if (state === 'current' && pick < 0) pick = panels.length;
+    html += (content ? '<button type="button"' : '<a' + attr('href', off ? '' : link) + attr('target', target)) +
+      ' role="tab" tabindex="-1" aria-selected="false" id="' + esc(id || X + '-t' + panels.length) + '"' +
+      ' class="qi' + (i >= 0 ? ' qs' + i : '') + (state === 'current' ? ' qc' : off ? ' qd' : '') + (cls ? ' ' + esc(cls) : '') + '"' +
+      attr('title', tip) + (off ? ' aria-disabled="true"' : '') + (state === 'current' && !content ? ' aria-current="page"' : '') + '>' +
+      (icon ? '<img class="qic' + (hover ? ' qin' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
+      (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') +
+      '<span>' + text + '</span>' + (content ? '</button>' : '</a>');
+    panels.push(content);
+  }
+
+  const root = doc.createElement('div');
+  root.id = X;
+  root.className = X;
+  root.innerHTML = '<div class="ql" role="tablist"' + attr('aria-label', P.Label) + (V ? ' aria-orientation="vertical"' : '') +
+    '>' + html + '</div><div class="qp"></div>';
+  const list = root.firstChild, box = root.lastChild;
+  const all = [...list.querySelectorAll('.qi')];
+  const usable = all.filter(t => !t.classList.contains('qd'));
+  if (pick < 0) {
+    const kept = P.RememberSelected ? parseInt(store(win, key), 10) : NaN;
+    pick = kept >= 0 && kept < all.length ? kept : Math.max(0, P.Selected | 0);
+  }
+  if (!all[pick] || all[pick].classList.contains('qd')) pick = all.indexOf(usable[0]);
+
+  // A tab's panel is the page element it names, moved in beside the tabs;
+  // elements further down the page are taken once the page has loaded.
+  const els = [];
+  const takePanels = () => all.forEach((t, i) => {
+    const el = !els[i] && panels[i] && doc.getElementById(panels[i]);
+    if (!el || el.contains(root)) return;
+    els[i] = el;
+    el.id = X + '-p' + i;
+    el.setAttribute('role', 'tabpanel');
+    el.setAttribute('aria-labelledby', t.id);
+    t.setAttribute('aria-controls', el.id);
+    el.tabIndex = 0;
+    el.hidden = t !== sel;
+    box.appendChild(el);
+  });
+
+  // The one tab of the tabs that Tab reaches, and the selected one; only
+  // they change, so a long row of tabs costs nothing more.
+  let stop, sel;
+  const rove = t => {
+    if (stop) stop.tabIndex = -1;
+    if (stop = t) t.tabIndex = 0;
+  };
+  const show = (t, on) => {
+    t.setAttribute('aria-selected', on);
+    const el = els[all.indexOf(t)];
+    if (el) el.hidden = !on;
+  };
+  function select(t, remember) {
+    if (!t || t.classList.contains('qd')) return;
+    rove(t);
+    if (sel) show(sel, false);
+    show(sel = t, true);
+    if (remember && P.RememberSelected) store(win, key, all.indexOf(t));
+  }
+  select(all[pick]);
+
+  // A click on a disabled tab selects nothing: select() passes it by.
+  root.addEventListener('click', e => select(e.target.closest('.qi'), true));
+  if (P.SwitchOn === 'hover') root.addEventListener('pointerover', e => e.pointerType !== 'touch' && select(e.target.closest('button.qi'), true));
+  list.addEventListener('keydown', e => {
+    const t = e.target.closest('.qi');
+    if (!t || e.altKey || e.ctrlKey || e.metaKey) return;
+    const k = e.key, n = usable.length;
+    const d = { [V ? 'ArrowDown' : rtl ? 'ArrowLeft' : 'ArrowRight']: 1, [V ? 'ArrowUp' : rtl ? 'ArrowRight' : 'ArrowLeft']: -1 }[k];
+    const to = k === 'Home' ? usable[0] : k === 'End' ? usable[n - 1] : d ? usable[(usable.indexOf(t) + d + n) % n] : null;
+    if (k === ' ' && t.tagName === 'A') t.click();
+    else if (!to) return;
+    e.preventDefault();
+    if (!to) return;
+    // The focus moves with the arrows; a tab with a panel is selected on
+    // the way unless selection waits for Enter or Space.
+    if (P.Activation !== 'manual' && to.tagName === 'BUTTON') select(to, true);
+    else rove(to);
+    to.focus();
+  });
+  // Leaving the tabs leaves the selected tab as their tab stop.
+  list.addEventListener('focusout', e => {
+    if (list.contains(e.relatedTarget)) return;
+    rove(sel || usable[0]);
+  });
+
+  addSheet(doc, sheet(X, P, S, rtl));
+  place(doc, root, script, P.Position !== 'absolute');
+  takePanels();
+  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', takePanels, { once: true });
+}
