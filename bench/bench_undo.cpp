@@ -1,0 +1,80 @@
+// Undo on a 2,000-item project in the real windows and pages: recording the
+// state after a change, and undoing that change. Prints "record_2000_ms" and
+// "undo_2000_ms", each the median of several runs.
+
+#include "app/application.h"
+#include "app/itemtreeview.h"
+#include "app/main.h"
+#include "app/startup.h"
+#include "preview/menutypeform.h"
+#include "project/itemedits.h"
+#include "project/project.h"
+#include "project/projecthistory.h"
+
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    Application app(argc, argv);
+
+    createWindows();
+    frmMenuType->cbMenu0Click(0);
+    frmMenuType->spdApplyClick();
+    if (!QTest::qWaitFor([] { return frm->PageLoaded && !frm->timerLoadDefault->isActive(); }, 30000)) {
+        std::fprintf(stderr, "the pages did not load\n");
+        return 1;
+    }
+    QList<LeveledItem> items;
+    for (int i = 0; i < 2000; ++i) {
+        LeveledItem li;
+        li.level = i % 10 == 0 ? 0 : i % 10 < 5 ? 1 : 2;
+        li.item.Params[0] = QStringLiteral("Item number %1").arg(i);
+        li.item.Params[1] = QStringLiteral("pages/page%1.html").arg(i);
+        items << li;
+    }
+    project->items().clear();
+    project->items().insertLeveled({}, 0, items);
+    frm->history->reset();
+
+    std::vector<double> record, undo;
+    for (int run = 0; run < 7; ++run) {
+        frm->vtItems->selectionModel()->setCurrentIndex(project->items().index(run, 0),
+                                                         QItemSelectionModel::ClearAndSelect);
+        frm->itemEdits->MoveDown();
+        QElapsedTimer t;
+        t.start();
+        frm->history->flush();
+        record.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        if (!frm->history->Undo() || project->items().count() != 2000)
+            return 1;
+        undo.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("record_2000_ms: %.1f\n", median(record));
+    std::printf("undo_2000_ms: %.1f\n", median(undo));
+    destroyWindows();
+    return 0;
+}
