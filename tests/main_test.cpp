@@ -698,6 +698,9 @@ private slots:
         QTest::newRow("Assign font") << "font:Assign font" << blue;
         QTest::newRow("font Ok") << "font:Ok" << blue;
         QTest::newRow("font Cancel") << "font:Cancel" << orange;
+        QTest::newRow("save Save") << "save:Save" << blue;
+        QTest::newRow("save Cancel") << "save:Cancel" << orange;
+        QTest::newRow("save browse") << "save:..." << blue;
     }
 
     void flatControls_eachButtonHasItsSchemeAndEachPanelItsColours()
@@ -711,7 +714,8 @@ private slots:
                                                 {QStringLiteral("styles"), frmItemStyles},
                                                 {QStringLiteral("menuType"), frmMenuType},
                                                 {QStringLiteral("about"), frmAbout},
-                                                {QStringLiteral("font"), frmFont}};
+                                                {QStringLiteral("font"), frmFont},
+                                                {QStringLiteral("save"), frmSaveProject}};
         QWidget *window = button.contains(QLatin1Char(':')) ? windows.value(button.section(QLatin1Char(':'), 0, 0))
                                                             : static_cast<QWidget *>(frm);
         const QString name = button.section(QLatin1Char(':'), -1);
@@ -724,7 +728,7 @@ private slots:
         QCOMPARE(p.FrameColorOver, overFrame);
         QCOMPARE(p.FrameColorNormal, QColor(0xC0, 0xC0, 0xC0));
         const bool small = name.endsWith(QLatin1String(" All")) && name != QLatin1String("Delete All");
-        QCOMPARE(found.first()->size().height(), small ? 14 : 18);
+        QCOMPARE(found.first()->size().height(), name == QLatin1String("...") ? 19 : small ? 14 : 18);
         QCOMPARE(p.Font_Normal.bold, small);
         // Borderless windows have nothing to round the corners against.
         QCOMPARE(found.first()->cornersDraw(), window != frmMenuType && window != frmAbout);

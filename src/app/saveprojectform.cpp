@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "controls/backgroundtile.h"
+#include "controls/spdschemes.h"
 #include "page/webpage.h"
 #include "project/datasave.h"
 #include "project/dialogs.h"
@@ -44,17 +45,17 @@ TfrmSaveProject::TfrmSaveProject(Project &project, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     Label4 = new QLabel(QStringLiteral("Data filename:"), this);
-    eFileName = new QLineEdit(this);
+    eFileName = new TnewEdit(this);
     Label4->setBuddy(eFileName);
-    newSpd1 = new QPushButton(QStringLiteral("..."), this);
-    newSpd1->setFixedWidth(32);
+    newSpd1 = new TnewSpd(QStringLiteral("..."), this);
+    applyScheme(newSpd1, SpdScheme::Blue);
+    newSpd1->setFixedSize(32, 19);
     top->addWidget(Label4);
     top->addWidget(eFileName, 1);
     top->addWidget(newSpd1);
     layout->addLayout(top);
 
-    newPanel1 = new QFrame(this);
-    newPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    newPanel1 = new TnewPanel(this);
     auto *panelLayout = new QVBoxLayout(newPanel1);
     panelLayout->setContentsMargins(1, 1, 1, 1);
     auto *help = new WebPage(newPanel1);
@@ -64,22 +65,22 @@ TfrmSaveProject::TfrmSaveProject(Project &project, QWidget *parent)
     layout->addWidget(newPanel1, 1);
 
     auto *bottom = new QHBoxLayout;
-    spdSave = new QPushButton(QStringLiteral("Save"), this);
-    spdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    spdSave = new TnewSpd(QStringLiteral("Save"), this);
+    spdCancel = new TnewSpd(QStringLiteral("Cancel"), this);
+    applyScheme(spdSave, SpdScheme::Blue);
+    applyScheme(spdCancel, SpdScheme::Orange);
     // Enter belongs to the window (a save without the overwrite question),
-    // not to a default button.
-    for (QPushButton *b : {newSpd1, spdSave, spdCancel}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    // not to the focused button.
+    for (TnewSpd *b : {newSpd1, spdSave, spdCancel})
+        b->setActsOnEnter(false);
     bottom->addStretch();
     bottom->addWidget(spdSave);
     bottom->addWidget(spdCancel);
     layout->addLayout(bottom);
 
-    connect(newSpd1, &QPushButton::clicked, this, &TfrmSaveProject::newSpd1Click);
-    connect(spdSave, &QPushButton::clicked, this, &TfrmSaveProject::spdSaveClick);
-    connect(spdCancel, &QPushButton::clicked, this, &TfrmSaveProject::spdCancelClick);
+    connect(newSpd1, &TnewSpd::clicked, this, &TfrmSaveProject::newSpd1Click);
+    connect(spdSave, &TnewSpd::clicked, this, &TfrmSaveProject::spdSaveClick);
+    connect(spdCancel, &TnewSpd::clicked, this, &TfrmSaveProject::spdCancelClick);
 }
 
 void TfrmSaveProject::setPages(Page *params, Page *itemParams)

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "controls/newedit.h"
+#include "controls/newpanel.h"
+#include "controls/newspd.h"
+
 #include <QDialog>
 
 class Page;
 class Project;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // The save-project window: asks for the data file's name, shows how to put
 // the saved menu into a web page, and saves the project.
@@ -36,12 +37,12 @@ public:
     QString InstallHelpHtml() const;
 
     QLabel *Label4 = nullptr;
-    QLineEdit *eFileName = nullptr;
-    QPushButton *newSpd1 = nullptr;
-    QFrame *newPanel1 = nullptr;
+    TnewEdit *eFileName = nullptr;
+    TnewSpd *newSpd1 = nullptr;
+    TnewPanel *newPanel1 = nullptr;
     Page *wbInstallHelp = nullptr;
-    QPushButton *spdSave = nullptr;
-    QPushButton *spdCancel = nullptr;
+    TnewSpd *spdSave = nullptr;
+    TnewSpd *spdCancel = nullptr;
 
 signals:
     // The project was saved to `path` (the caption and recent files follow).
