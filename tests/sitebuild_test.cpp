@@ -122,6 +122,32 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("plivex: Can't write the file:")), qPrintable(r.err));
     }
 
+    void import_writesTheTypesDefaultsWithThePagesNavigation()
+    {
+        QTemporaryDir dir;
+        const QString page = dir.filePath(QStringLiteral("site.html"));
+        const QString out = dir.filePath(QStringLiteral("menu.js"));
+        writeTestFile(page, "<html><body><nav><ul><li><a href=\"/\">Home</a></li><li><a href=\"/shop\">Shop</a>"
+                            "<ul><li><a href=\"/shop/new\" target=\"_blank\">New</a></li></ul></li></ul></nav></body></html>");
+        Run r = plivex({QStringLiteral("--import"), page, out, QStringLiteral("--type"), QStringLiteral("tabs")});
+        QCOMPARE(r.exitCode, 0);
+        // The Ostrel Tabs have one level: the subitem is brought up.
+        QCOMPARE(r.out.trimmed(), QStringLiteral("items: 3"));
+        r = plivex({QStringLiteral("--check"), out, QStringLiteral("--type=2")});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("items: 3")), qPrintable(r.out));
+        const QByteArray written = readTestFile(out);
+        QVERIFY(written.contains("\"/shop/new\""));
+        QVERIFY(written.contains("qrn_tabsInit"));
+
+        writeTestFile(page, "<p>No links here</p>");
+        r = plivex({QStringLiteral("--import"), page, out});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("No navigation links were found")), qPrintable(r.err));
+        r = plivex({QStringLiteral("--import"), dir.filePath(QStringLiteral("missing.html")), out});
+        QCOMPARE(r.exitCode, 2);
+    }
+
     void usageErrors_exitWithTheUsage_data()
     {
         QTest::addColumn<QStringList>("args");

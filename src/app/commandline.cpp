@@ -39,6 +39,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             cl.mode = CommandLine::Mode::Check;
         } else if (a == QLatin1String("--convert")) {
             cl.mode = CommandLine::Mode::Convert;
+        } else if (a == QLatin1String("--import")) {
+            cl.mode = CommandLine::Mode::Import;
         } else if (a == QLatin1String("--preview")) {
             cl.mode = CommandLine::Mode::Preview;
         } else if (a == QLatin1String("--type") || a.startsWith(QLatin1String("--type="))) {
@@ -77,6 +79,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
+    case CommandLine::Mode::Import:
+        if (files.size() != 2)
+            fail(QStringLiteral("--import needs a web page or sitemap and the data file to write"));
+        cl.file = files.value(0);
+        cl.output = files.value(1);
+        break;
     case CommandLine::Mode::Preview:
         if (files.size() != 2)
             fail(QStringLiteral("--preview needs a data file and the page to write"));
@@ -94,6 +102,7 @@ QString commandLineHelp()
         "       plivex --check FILE [--type N]\n"
         "       plivex --convert IN OUT [--type N]\n"
         "       plivex --preview FILE OUT.html [--type N]\n"
+        "       plivex --import PAGE.html|sitemap.xml OUT.js [--type N]\n"
         "Quorna Ostrel Plivex: the editor of website menu data files.\n"
         "\n"
         "  FILE          a menu data file (.js) to open at start\n"
@@ -106,11 +115,15 @@ QString commandLineHelp()
         "  --preview FILE OUT.html\n"
         "                writes the preview page of FILE to OUT.html, with the engine\n"
         "                files beside it\n"
+        "  --import PAGE.html|sitemap.xml OUT.js\n"
+        "                writes a data file of the type's default parameters whose\n"
+        "                items are the page's navigation or the sitemap's addresses\n"
         "  -h, --help    show this help and exit\n"
         "  -v, --version show the version and exit\n"
         "\n"
-        "--check, --convert and --preview need no display. Without --type they take the type\n"
-        "from the file's start call (a Tab Menu file needs --type 3). They exit with\n"
+        "--check, --convert, --preview and --import need no display. Without --type\n"
+        "they take the type from the file's start call (a Tab Menu file needs\n"
+        "--type 3; --import makes an Ostrel Menu). They exit with\n"
         "0 when the file is clean, 1 on a script error or a file of another menu\n"
         "type, 2 when the file cannot be read or written.\n");
 }

@@ -7,6 +7,8 @@
 #include "project/dialogs.h"
 #include "project/programfolder.h"
 #include "project/project.h"
+#include "project/textfile.h"
+#include "project/navimport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -69,7 +71,9 @@ int runSiteBuild(const CommandLine &cl)
     } restore{previous};
 
     int type = cl.menuType;
-    if (type < 0) {
+    if (type < 0 && cl.mode == CommandLine::Mode::Import) {
+        type = 0;
+    } else if (type < 0) {
         QFile file(cl.file);
         if (file.open(QIODevice::ReadOnly))
             type = menuTypeOfStartCall(QString::fromLatin1(file.read(kMaxDataFileSize)));
@@ -99,6 +103,22 @@ int runSiteBuild(const CommandLine &cl)
     });
 
     try {
+        if (cl.mode == CommandLine::Mode::Import) {
+            QFile file(cl.file);
+            if (QFileInfo(cl.file).isDir() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxDataFileSize) {
+                printLine(stderr, QStringLiteral("plivex: Can't open the file: ") + cl.file);
+                return 2;
+            }
+            const QList<LeveledItem> items = navimport::fromFile(decodeText(file.readAll()));
+            if (items.isEmpty()) {
+                printLine(stderr, QStringLiteral("plivex: No navigation links were found in the file: ") + cl.file);
+                return 1;
+            }
+            params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+            project.items().insertLeveled({}, 0, items, project.menuType().maxLevels);
+            printLine(stdout, QStringLiteral("items: %1").arg(project.items().count()));
+            return WriteDataFile(project, params, itemParams, cl.output) ? 0 : 2;
+        }
         if (!ReadDataFile(project, params, itemParams, cl.file))
             return 2;
         printLine(stdout, QStringLiteral("items: %1").arg(project.items().count()));
