@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(e.code, QStringLiteral("SyntaxError"));
         // The page's own commands go out again afterwards.
         runJs(*page, QStringLiteral("window.status='@modified:',''"));
-        QVERIFY(harness::waitUntil([&] { return statuses.count() == 1; }, 5000));
+        QVERIFY(harness::waitUntil([&] { return statuses.count() == 1; }));
     }
 
     void badInput_clearMessageAndUsableAfterwards_data()

@@ -62,7 +62,7 @@ private:
         QWidget *target = QApplication::focusWidget();
         QVERIFY(target);
         QTest::keyClick(target, key);
-        QVERIFY2(harness::waitUntil([&] { return focused() == focus && openItems() == open; }, 5000),
+        QVERIFY2(harness::waitUntil([&] { return focused() == focus && openItems() == open; }),
                  qPrintable(QStringLiteral("after key %1: focus %2, open %3").arg(int(key)).arg(focused(), openItems())));
     }
     void focusPage()
@@ -70,7 +70,7 @@ private:
         QWidget *proxy = m_page->view()->focusProxy();
         QVERIFY(proxy);
         proxy->setFocus();
-        QVERIFY(harness::waitUntil([&] { return proxy->hasFocus(); }, 5000));
+        QVERIFY(harness::waitUntil([&] { return proxy->hasFocus(); }));
     }
     static QByteArray defaultProject(const QString &type = QStringLiteral("ostrel-menu"))
     {

@@ -105,7 +105,7 @@ private slots:
                 whenShown(frmSaveProject, [] { frmSaveProject->reject(); });
             runJs(frm->wbToolbar,
                   QStringLiteral("document.querySelector('[data-command=\"%1\"]').click(),''").arg(command));
-            QVERIFY2(harness::waitUntil([&] { return triggered.count() == 1; }, 10000), qPrintable(command));
+            QVERIFY2(harness::waitUntil([&] { return triggered.count() == 1; }), qPrintable(command));
             QVERIFY(ChannelIdle);
         }
         QCOMPARE(app.shellOpened.size(), 1);
@@ -174,7 +174,7 @@ private slots:
                 app.dialogs.files.enqueue(app.folder() + c.answer);
             QCOMPARE(click(c.kind), QStringLiteral("clicked"));
             ++answered;
-            QVERIFY2(harness::waitUntil([&] { return field(c.kind) == c.answer; }, 10000),
+            QVERIFY2(harness::waitUntil([&] { return field(c.kind) == c.answer; }),
                      qPrintable(c.kind + QStringLiteral(": ") + field(c.kind)));
             if (itemPage) {
                 // The page hands the answer on to the selected items.
@@ -186,7 +186,7 @@ private slots:
                 QVERIFY(harness::waitUntil([&] {
                     return project->items().record(a)->Params[size_t(n)] == c.answer &&
                            project->items().record(b)->Params[size_t(n)] == c.answer;
-                }, 10000));
+                }));
             }
             QVERIFY(ChannelIdle);
         }
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(harness::waitUntil([&] {
             return project->items().record(a)->Params[0] == QLatin1String("Home") &&
                    project->items().record(c)->Params[0] == QLatin1String("Home");
-        }, 10000));
+        }));
         QCOMPARE(project->items().record(b)->Params[0], QStringLiteral("B"));
         QCOMPARE(project->items().data(a).toString(), QStringLiteral("Home"));
         QVERIFY(project->Modified());
@@ -265,7 +265,7 @@ private slots:
         QVERIFY(!project->Modified());
         runJs(frm->wb, QStringLiteral("var e=document.querySelector('main input[type=text]');e.value='x';"
                                       "e.dispatchEvent(new Event('change'));''"));
-        QVERIFY(harness::waitUntil([] { return project->Modified(); }, 10000));
+        QVERIFY(harness::waitUntil([] { return project->Modified(); }));
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
         frm->NewProject->trigger();
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
@@ -280,7 +280,7 @@ private slots:
         Page *page = frmItemParams->wbItemParams;
         page->loadHtml(QStringLiteral("<script>\nsetTimeout(function(){ missing(); }, 0);\n</script>"),
                        QUrl::fromLocalFile(app.folder()));
-        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("error")).isEmpty(); }, 10000));
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("error")).isEmpty(); }));
         QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
                      QStringLiteral("Line: 2\rChar: 24\rCode: ReferenceError\rMessage: ")),
                  qPrintable(app.dialogs.textsOf(QStringLiteral("error")).first()));

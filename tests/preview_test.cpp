@@ -67,7 +67,7 @@ QVariant evaluate(Page *page, const QString &script)
         result = v;
         done = true;
     });
-    harness::waitUntil([&] { return done; }, 10000);
+    harness::waitUntil([&] { return done; });
     return result;
 }
 
@@ -420,7 +420,7 @@ private slots:
         m_preview->setPageWidth(width);
         const int want = expected ? expected : m_preview->wbPreview->widget()->width();
         auto innerWidth = [&] { return evaluate(m_preview->wbPreview, "window.innerWidth").toInt(); };
-        QVERIFY2(harness::waitUntil([&] { return qAbs(innerWidth() - want) <= 2; }, 5000),
+        QVERIFY2(harness::waitUntil([&] { return qAbs(innerWidth() - want) <= 2; }),
                  qPrintable(QStringLiteral("%1 instead of %2").arg(innerWidth()).arg(want)));
         // Kept across rebuilds, and never wider than the window.
         QVERIFY(rebuilt());

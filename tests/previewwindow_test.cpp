@@ -128,7 +128,7 @@ private slots:
         QVERIFY(frmPreview->timerUpdate->isActive());
         QVERIFY(!pageText().contains(added));
         const int before = ready.size();
-        QVERIFY(harness::waitUntil([&] { return ready.size() > before; }, 5000));
+        QVERIFY(harness::waitUntil([&] { return ready.size() > before; }));
         QVERIFY2(pageText().contains(added), qPrintable(pageText()));
         QVERIFY(app.dialogs.asked.isEmpty());
     }

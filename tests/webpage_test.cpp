@@ -232,7 +232,7 @@ private slots:
             failing->loadHtml(hangsWhileLoadingFor(60000), QUrl::fromLocalFile(testDataDir()));
             QVERIFY_THROWS_EXCEPTION(PageError, failing->call(QStringLiteral("add"), {1, 2}));
         }
-        QVERIFY(harness::waitUntil([&] { return statuses.count() == 5; }, 5000));
+        QVERIFY(harness::waitUntil([&] { return statuses.count() == 5; }));
     }
 
     void runWhenNoCallWaits_timerFiringDuringACall_runsItsWorkAfterTheCall()
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(m_page->callInt(QStringLiteral("spin"), {400}), 400);
         QVERIFY(!timer.isActive());
         QVERIFY(callsWaitingAtRun.isEmpty());
-        QVERIFY(harness::waitUntil([&] { return !callsWaitingAtRun.isEmpty(); }, 5000));
+        QVERIFY(harness::waitUntil([&] { return !callsWaitingAtRun.isEmpty(); }));
         QCOMPARE(callsWaitingAtRun, QList<int>{0});
 
         // With no call waiting it runs at once; work whose context went is dropped.
