@@ -1,5 +1,8 @@
 #include "app/main.h"
 #include "app/startup.h"
+#include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
+#include "project/datasave.h"
 #include "controls/newspd.h"
 #include "project/itemedits.h"
 #include "project/project.h"
@@ -54,6 +57,24 @@ private slots:
         // The data text read back is the one recorded: nothing new to record.
         QVERIFY(!frm->history->canRedo());
         QCOMPARE(frm->history->history().count(), 2);
+    }
+
+    void undo_ofAStyleChange_restoresTheExactDataText()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        const QString before = frm->history->history().current()->dataText;
+        const int styles = project->ItemStyles.size();
+        frmItemStyles->edits->Add();
+        QCOMPARE(frm->miUndo->text(), QStringLiteral("Undo Add Style"));
+        frm->history->flush();
+        QVERIFY(frm->history->history().current()->dataText != before);
+        frm->miUndo->trigger();
+        QCOMPARE(project->ItemStyles.size(), styles);
+        QCOMPARE(BuildDataText(*project, *frm->wb, *frmItemParams->wbItemParams), before);
+        frm->miRedo->trigger();
+        QCOMPARE(project->ItemStyles.size(), styles + 1);
+        QCOMPARE(project->ItemStyles.last().Name, QStringLiteral("New Individual Style"));
     }
 
     void editMenu_isOffWhileTheMainMenuIs()
