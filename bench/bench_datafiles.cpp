@@ -2,6 +2,7 @@
 // through the real pages of the Ostrel Menu, as the save and open commands
 // do. Prints "save_N_ms" and "open_N_ms", each the median of several runs.
 
+#include "benchsupport.h"
 #include "app/application.h"
 #include "page/webpage.h"
 #include "project/dataopen.h"
@@ -21,13 +22,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 std::unique_ptr<WebPage> openPage(const QString &path)
 {
@@ -65,11 +59,7 @@ void fill(Project &project, int n)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareHeadlessBench();
     Application app(argc, argv);
 
     const QString folder = programFolder();

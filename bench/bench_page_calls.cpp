@@ -2,6 +2,7 @@
 // thousand single calls, and a thousand calls in one batch. Prints one figure
 // a line ("name: value"), each the median of several runs.
 
+#include "benchsupport.h"
 #include "app/application.h"
 #include "page/webpage.h"
 
@@ -15,13 +16,6 @@
 
 namespace {
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 double msSince(const QElapsedTimer &t)
 {
     return t.nsecsElapsed() / 1e6;
@@ -31,11 +25,7 @@ double msSince(const QElapsedTimer &t)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareHeadlessBench();
     Application app(argc, argv);
 
     WebPage page;

@@ -3,6 +3,7 @@
 // through the real parameter pages. Prints `name: value` lines, each the
 // median of several runs.
 
+#include "benchsupport.h"
 #include "app/application.h"
 #include "page/webpage.h"
 #include "preview/previewform.h"
@@ -22,13 +23,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 double msSince(const QElapsedTimer &t)
 {
@@ -70,11 +64,7 @@ QList<LeveledItem> menuOf1000()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareHeadlessBench();
     Application app(argc, argv);
 
     Project project;

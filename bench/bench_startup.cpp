@@ -4,6 +4,7 @@
 // one has to pick the menu type), over a program folder of its own whose
 // runtime files are links to the staged ones. Prints `name: value` lines.
 
+#include "benchsupport.h"
 #include "app/main.h"
 #include "app/startup.h"
 #include "page/webpage.h"
@@ -82,13 +83,6 @@ void watchStartup()
 }
 
 Q_COREAPP_STARTUP_FUNCTION(watchStartup)
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 } // namespace
 

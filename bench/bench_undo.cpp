@@ -2,6 +2,7 @@
 // state after a change, and undoing that change. Prints "record_2000_ms" and
 // "undo_2000_ms", each the median of several runs.
 
+#include "benchsupport.h"
 #include "app/application.h"
 #include "app/itemtreeview.h"
 #include "app/main.h"
@@ -20,24 +21,9 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    prepareHeadlessBench();
     Application app(argc, argv);
 
     createWindows();

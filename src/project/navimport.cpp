@@ -83,13 +83,14 @@ std::unique_ptr<Element> parseHtml(const QString &html)
     const qsizetype n = html.size();
     qsizetype i = 0;
 
-    auto closeTo = [&cur](const QString &name, bool inclusive) {
+    // An end tag closes the nearest open element of its name and everything
+    // left open inside it; one with nothing to close is ignored.
+    auto close = [&cur](const QString &name) {
         for (Element *e = cur; e && e->parent; e = e->parent)
             if (e->name == name) {
-                cur = inclusive ? e->parent : e;
-                return true;
+                cur = e->parent;
+                return;
             }
-        return false;
     };
     auto addText = [&cur](const QString &raw) {
         if (raw.isEmpty())
@@ -128,7 +129,7 @@ std::unique_ptr<Element> parseHtml(const QString &html)
             const qsizetype end = html.indexOf(QLatin1Char('>'), j);
             i = end < 0 ? n : end + 1;
             if (!name.isEmpty())
-                closeTo(name, true);
+                close(name);
             continue;
         }
         if (!c.isLetter()) {
