@@ -14,7 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-Q_DECLARE_METATYPE(pagestest::MenuType)
+Q_DECLARE_METATYPE(pagestest::PageType)
 
 namespace {
 
@@ -26,12 +26,12 @@ const QString kOdd = QStringLiteral("Q\"uote' back\\slash A|B </script> <!-- @at
 
 void addTypeRows()
 {
-    QTest::addColumn<pagestest::MenuType>("type");
-    for (const pagestest::MenuType &t : pagestest::menuTypes())
+    QTest::addColumn<pagestest::PageType>("type");
+    for (const pagestest::PageType &t : pagestest::pageTypes())
         QTest::newRow(qPrintable(t.folder)) << t;
 }
 
-QString defaultProjectPath(const pagestest::MenuType &t)
+QString defaultProjectPath(const pagestest::PageType &t)
 {
     return harness::runtimeDir() + QStringLiteral("default_scripts/") + t.folder + QStringLiteral("/default.js");
 }
@@ -43,7 +43,7 @@ struct Editor
     std::unique_ptr<WebPage> params;
     std::unique_ptr<WebPage> itemParams;
 
-    explicit Editor(const pagestest::MenuType &t)
+    explicit Editor(const pagestest::PageType &t)
     {
         project.MenuType = t.index;
         params = pagestest::openTypePage(t, QStringLiteral("params.html"));
@@ -98,7 +98,7 @@ private slots:
     void roundTrip_hardTexts_readBackAndWrittenAgainUnchanged_data() { addTypeRows(); }
     void roundTrip_hardTexts_readBackAndWrittenAgainUnchanged()
     {
-        QFETCH(pagestest::MenuType, type);
+        QFETCH(pagestest::PageType, type);
         QTemporaryDir dir;
         ScriptedDialogs boxes;
         Editor a(type);
@@ -162,7 +162,7 @@ private slots:
     void defaultProjects_areWhatTheWriterMakesOfTheirDescription_data() { addTypeRows(); }
     void defaultProjects_areWhatTheWriterMakesOfTheirDescription()
     {
-        QFETCH(pagestest::MenuType, type);
+        QFETCH(pagestest::PageType, type);
         QString error;
         const QString text = buildDefaultProject(type.index, &error);
         QVERIFY2(!text.isEmpty(), qPrintable(error));
@@ -195,7 +195,7 @@ private slots:
 
     void evaluation_valuesThePageCannotShow_areKeptAndMarked()
     {
-        const pagestest::MenuType &type = pagestest::menuTypes().at(0);
+        const pagestest::PageType &type = pagestest::pageTypes().at(0);
         auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
         pagestest::loadDataText(*page, type,
                                 QStringLiteral("var menuWidth=\"auto\";\r\nvar menuItemWidth=\"calc(100% - 2px)\";\r\n"
@@ -216,7 +216,7 @@ private slots:
     void evaluation_eachTextInAFreshRealm_readsLetAndConst_data() { addTypeRows(); }
     void evaluation_eachTextInAFreshRealm_readsLetAndConst()
     {
-        QFETCH(pagestest::MenuType, type);
+        QFETCH(pagestest::PageType, type);
         auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
         // Declared without var: such globals must not reach the next file.
         pagestest::loadDataText(*page, type, QStringLiteral("%1=[[\"A\"],[\"B\"]]; leaked=1;").arg(type.itemArray));
@@ -242,7 +242,7 @@ private slots:
 
     void evaluation_pageCommandsOfTheTextAreDropped_errorsReportedOnceAtFileLine()
     {
-        const pagestest::MenuType &type = pagestest::menuTypes().at(0);
+        const pagestest::PageType &type = pagestest::pageTypes().at(0);
         auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
         QSignalSpy statuses(page.get(), &Page::statusTextChanged);
         QSignalSpy errors(page.get(), &Page::scriptError);
@@ -269,7 +269,7 @@ private slots:
         QRandomGenerator gen(7);
         for (char &c : random)
             c = static_cast<char>(gen.bounded(256));
-        const QByteArray def = readTestFile(defaultProjectPath(pagestest::menuTypes().at(0)));
+        const QByteArray def = readTestFile(defaultProjectPath(pagestest::pageTypes().at(0)));
         const QString hang = QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
                                             "------------------------------------\r");
         QTest::newRow("random bytes") << random << true << QString() << QStringList();
@@ -293,7 +293,7 @@ private slots:
         QTest::newRow("holes") << QByteArray("var menuItems=[[\"A\"],,[\"|B\"],null,5,\"x\",];") << false << QString()
                                << QStringList{QStringLiteral("0:A"), QStringLiteral("1:B")};
         QTest::newRow("another menu type")
-            << readTestFile(defaultProjectPath(pagestest::menuTypes().at(2))) << true // its start call is left to run
+            << readTestFile(defaultProjectPath(pagestest::pageTypes().at(2))) << true // its start call is left to run
             << QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                               "You can change menu type from (File/Select menu type...).\r")
             << QStringList();
@@ -310,7 +310,7 @@ private slots:
         QFETCH(QStringList, outline);
         QTemporaryDir dir;
         ScriptedDialogs boxes;
-        Editor e(pagestest::menuTypes().at(0));
+        Editor e(pagestest::pageTypes().at(0));
         QSignalSpy errors(e.params.get(), &Page::scriptError);
         const int limit = dataTextTimeLimitMs;
         dataTextTimeLimitMs = 2000;
@@ -326,7 +326,7 @@ private slots:
             QCOMPARE(e.outline(), outline);
         // The file on disk is untouched, and the editor reads a good file.
         QCOMPARE(readTestFile(path), bytes);
-        QVERIFY(e.open(defaultProjectPath(pagestest::menuTypes().at(0))));
+        QVERIFY(e.open(defaultProjectPath(pagestest::pageTypes().at(0))));
         QVERIFY(e.project.items().count() >= 7);
     }
 
@@ -338,7 +338,7 @@ private slots:
         dataTextTimeLimitMs = 3000;
         QRandomGenerator gen(20261207);
         const QByteArray pieces[] = {"|", "\"", "[", "]", ",", "\r", "\n", "\x1A", "qrn_init", "@undefined", "\\", "/*", "\0"};
-        for (const pagestest::MenuType &type : pagestest::menuTypes()) {
+        for (const pagestest::PageType &type : pagestest::pageTypes()) {
             Editor e(type);
             const QByteArray original = readTestFile(defaultProjectPath(type));
             for (int round = 0; round < 75; ++round) {

@@ -13,6 +13,7 @@
 #include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
+#include "editors/wb_commands.h"
 #include "support/fakepage.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
@@ -307,6 +308,20 @@ private slots:
         app.createWindows();
         QVERIFY(frm->AskSaveChanges());
         QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void projectCommands_eachHasAMainMenuAction()
+    {
+        AppFixture app;
+        app.createWindows();
+        QSet<QAction *> seen;
+        for (const QString &name : ProjectCommands()) {
+            QAction *a = frm->projectCommandAction(name);
+            QVERIFY2(a, qPrintable(name));
+            QVERIFY2(!seen.contains(a), qPrintable(name));
+            seen.insert(a);
+        }
+        QVERIFY(!frm->projectCommandAction(QStringLiteral("format")));
     }
 
     void newProject_resetsPageAndProject()

@@ -5,6 +5,7 @@
 
 #include "page/pagearg.h"
 #include "project/dataopen.h"
+#include "project/menutypes.h"
 #include "support/webharness.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@
 
 namespace pagestest {
 
-struct MenuType
+struct PageType
 {
     int index;
     QString folder;
@@ -30,14 +31,30 @@ struct MenuType
     QString smParam; // a text parameter that submenu styles may override
 };
 
-inline const QList<MenuType> &menuTypes()
+// The script names come from the program's own menu type table; only the
+// parameters the tests pick to exercise styles are chosen here.
+inline const QList<PageType> &pageTypes()
 {
-    static const QList<MenuType> types{
-        {0, "ostrel-menu", "menuItems", "qrn_init", "itemStyles", "menuStyles", 6, 7, "menuItemFont", "menuItemBackImage", "menuSubBackImage"},
-        {1, "tree-menu", "tmenuItems", "qrn_tmenuInit", "tstyles", "tXPStyles", 7, 8, "tmenuItemFont", "tmenuItemBackImage", "tmenuExpandIcon"},
-        {2, "tabs", "bmenuItems", "qrn_tabsInit", "bstyles", "", 6, -1, "tabsItemFont", "tabsItemBackImage", ""},
-        {3, "tab-menu", "bmenuItems", "qrn_tabsInit", "bstyles", "", 7, -1, "tabsItemFont", "tabsItemBackImage", ""},
+    struct Chosen
+    {
+        const char *font, *image, *sm;
     };
+    static const Chosen chosen[kMenuTypeCount]{
+        {"menuItemFont", "menuItemBackImage", "menuSubBackImage"},
+        {"tmenuItemFont", "tmenuItemBackImage", "tmenuExpandIcon"},
+        {"tabsItemFont", "tabsItemBackImage", ""},
+        {"tabsItemFont", "tabsItemBackImage", ""},
+    };
+    static const QList<PageType> types = [] {
+        QList<PageType> list;
+        for (int i = 0; i < kMenuTypeCount; ++i) {
+            const ::MenuType &t = ::menuTypes()[static_cast<size_t>(i)];
+            list.append({i, t.folder, t.itemArrayName, t.initFunctionName, t.styleArrayName, t.submenuStyleArrayName,
+                         t.styleRefParam[0], t.styleRefParam[1], QString::fromLatin1(chosen[i].font),
+                         QString::fromLatin1(chosen[i].image), QString::fromLatin1(chosen[i].sm)});
+        }
+        return list;
+    }();
     return types;
 }
 
@@ -46,7 +63,7 @@ inline QString pagePath(const QString &folder, const QString &file)
     return harness::runtimeDir() + QStringLiteral("data/") + folder + QLatin1Char('/') + file;
 }
 
-inline std::unique_ptr<WebPage> openTypePage(const MenuType &t, const QString &file)
+inline std::unique_ptr<WebPage> openTypePage(const PageType &t, const QString &file)
 {
     return harness::openPage(pagePath(t.folder, file));
 }
@@ -63,7 +80,7 @@ inline QString js(const QString &text)
 }
 
 // Hands a data text to the parameter page as the program's reader does.
-inline void loadDataText(Page &params, const MenuType &t, const QString &fileText)
+inline void loadDataText(Page &params, const PageType &t, const QString &fileText)
 {
     const QString text = CommentOutStartCall(DataTextFromBytes(fileText.toUtf8()), t.index);
     params.callText(QStringLiteral("qrn_loadParams"), {text, t.itemArray, t.styleArray, t.smStyleArray});

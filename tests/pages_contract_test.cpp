@@ -10,14 +10,14 @@
 
 using namespace pagestest;
 
-Q_DECLARE_METATYPE(pagestest::MenuType)
+Q_DECLARE_METATYPE(pagestest::PageType)
 
 namespace {
 
 void addTypeRows()
 {
-    QTest::addColumn<MenuType>("type");
-    for (const MenuType &t : menuTypes())
+    QTest::addColumn<PageType>("type");
+    for (const PageType &t : pageTypes())
         QTest::newRow(qPrintable(t.folder)) << t;
 }
 
@@ -61,7 +61,7 @@ private slots:
     void paramsPage_contractFunctions_answerAsSpecified_data() { addTypeRows(); }
     void paramsPage_contractFunctions_answerAsSpecified()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
 
@@ -95,7 +95,7 @@ private slots:
     void findParameter_hidesEveryRowThatDoesNotMatch_data() { addTypeRows(); }
     void findParameter_hidesEveryRowThatDoesNotMatch()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
         // Rows shown, as the user sees them: laid out, not merely present.
@@ -115,7 +115,7 @@ private slots:
     void paramsPage_choices_showTheirLongestTextWholeAtTheDesignedWidth_data() { addTypeRows(); }
     void paramsPage_choices_showTheirLongestTextWholeAtTheDesignedWidth()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         // The parameter view's width in the main window at its designed size.
         page->view()->resize(314, 420);
@@ -137,7 +137,7 @@ private slots:
     void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable_data() { addTypeRows(); }
     void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         const QString text = QStringLiteral("var %1=[[\"A\"],5,,[\"|B\",\"b.html\"],];\r\nvar %2=[[\"x=1\"],7,];\r\nvar %2Names=[\"S\",];")
                                  .arg(type.itemArray, type.styleArray);
@@ -159,7 +159,7 @@ private slots:
     void loadParams_secondText_keepsNothingOfTheFirst_data() { addTypeRows(); }
     void loadParams_secondText_keepsNothingOfTheFirst()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
         const QString defaultFont = declared(*page, type.fontParam);
@@ -183,12 +183,12 @@ private slots:
 
     void loadParams_failingText_raisesScriptErrorAtFileLine_data()
     {
-        QTest::addColumn<MenuType>("type");
+        QTest::addColumn<PageType>("type");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("code");
         const QString head = QStringLiteral("/*\r\n   header\r\n*/\r\n\r\n");
-        for (const MenuType &t : menuTypes()) {
+        for (const PageType &t : pageTypes()) {
             QTest::addRow("%s syntax", qPrintable(t.folder))
                 << t << head + QStringLiteral("var a=1;\r\nvar b=(;\r\nvar c=3;") << 6 << "SyntaxError";
             QTest::addRow("%s runtime", qPrintable(t.folder))
@@ -198,7 +198,7 @@ private slots:
     }
     void loadParams_failingText_raisesScriptErrorAtFileLine()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         QFETCH(QString, text);
         QFETCH(int, line);
         QFETCH(QString, code);
@@ -217,7 +217,7 @@ private slots:
     void itemPage_contractFunctions_answerAsSpecified_data() { addTypeRows(); }
     void itemPage_contractFunctions_answerAsSpecified()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("itemparams.html"));
         QCOMPARE(page->value(QStringLiteral("itemParamsCnt")).toInt(), 11);
 
@@ -257,10 +257,10 @@ private slots:
 
     void stylePages_contractFunctions_answerAsSpecified_data()
     {
-        QTest::addColumn<MenuType>("type");
+        QTest::addColumn<PageType>("type");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("param");
-        for (const MenuType &t : menuTypes()) {
+        for (const PageType &t : pageTypes()) {
             QTest::addRow("%s item", qPrintable(t.folder)) << t << "itemstyles.html" << t.fontParam;
             if (!t.smStyleArray.isEmpty())
                 QTest::addRow("%s submenu", qPrintable(t.folder)) << t << "smstyles.html" << t.smParam;
@@ -268,7 +268,7 @@ private slots:
     }
     void stylePages_contractFunctions_answerAsSpecified()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         QFETCH(QString, file);
         QFETCH(QString, param);
         auto page = openTypePage(type, file);
@@ -308,7 +308,7 @@ private slots:
     void paramsPage_controls_sendCommandsAndShowAnswers_data() { addTypeRows(); }
     void paramsPage_controls_sendCommandsAndShowAnswers()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         QSignalSpy status(page.get(), &Page::statusTextChanged);
         const QString prefix = type.fontParam.left(type.fontParam.indexOf(QStringLiteral("Item")));
@@ -361,7 +361,7 @@ private slots:
 
     void colourSwatch_emptyField_takesTheColourItOpensAtAndOnlyTheSentValueCancels()
     {
-        const MenuType &type = menuTypes().at(0);
+        const PageType &type = pageTypes().at(0);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         const QString prefix = type.fontParam.left(type.fontParam.indexOf(QStringLiteral("Item")));
         const QString colour = prefix + QStringLiteral("BorderColor");
@@ -389,7 +389,7 @@ private slots:
     void itemPage_controls_sendItemCommands_data() { addTypeRows(); }
     void itemPage_controls_sendItemCommands()
     {
-        QFETCH(MenuType, type);
+        QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("itemparams.html"));
         page->callText(QStringLiteral("qrn_setIndividualStyles"), {0, QStringLiteral("One\rTwo")});
         page->callText(QStringLiteral("qrn_setItemParams"), PageArgs(11, QString()));
@@ -433,7 +433,7 @@ private slots:
     {
         auto help = harness::openPage(harness::runtimeDir() + QStringLiteral("help/data-format.html"));
         QStringList expected;
-        for (const MenuType &t : menuTypes()) {
+        for (const PageType &t : pageTypes()) {
             auto params = openTypePage(t, QStringLiteral("params.html"));
             const QString list = params->callText(QStringLiteral("qrn_getParamsList"), {QString()});
             for (const QString &line : list.split(QStringLiteral("\r\n")))
@@ -447,12 +447,12 @@ private slots:
         expected.sort();
         QCOMPARE(got, expected);
         QCOMPARE(runJs(*help, QStringLiteral("document.querySelectorAll('#itemtables tr').length")),
-                 QString::number(menuTypes().size() * 12));
+                 QString::number(pageTypes().size() * 12));
     }
 
     void stylePage_controls_sendCommandsAndClearOverrides()
     {
-        const MenuType &type = menuTypes().at(0);
+        const PageType &type = pageTypes().at(0);
         auto page = openTypePage(type, QStringLiteral("itemstyles.html"));
         QSignalSpy status(page.get(), &Page::statusTextChanged);
         clickButton(*page, QStringLiteral("menuItemTextColor"));

@@ -635,15 +635,20 @@ void Tfrm::wbToolbarStatusTextChange(const QString &text)
     PageStatusTextChange(wbToolbar, text, CommandValue);
 }
 
-void Tfrm::RunProjectCommand(const QString &name)
+QAction *Tfrm::projectCommandAction(const QString &name) const
 {
     const QHash<QString, QAction *> actions = {
         {QStringLiteral("newProject"), NewProject}, {QStringLiteral("openProject"), miOpen},
         {QStringLiteral("saveProject"), miSave},    {QStringLiteral("saveProjectAs"), miSaveAs},
         {QStringLiteral("menuType"), miSelectMenuType}, {QStringLiteral("help"), Help},
         {QStringLiteral("undo"), miUndo}, {QStringLiteral("redo"), miRedo}};
+    return actions.value(name);
+}
+
+void Tfrm::RunProjectCommand(const QString &name)
+{
     // Through the menu's own entries, so a disabled menu stays disabled.
-    if (QAction *a = actions.value(name))
+    if (QAction *a = projectCommandAction(name))
         a->trigger();
 }
 

@@ -173,6 +173,7 @@ public:
 
     // A project command of the pages ("saveProject", ...).
     void RunProjectCommand(const QString &name);
+    QAction *projectCommandAction(const QString &name) const;
 
     // Events of the hosted views.
     void wbStatusTextChange(const QString &text);

@@ -115,13 +115,18 @@ void PickFile(const QString &kind)
     CommandValue = RelativeToProject(picked, folder);
 }
 
-void RunProjectCommand(const QString &name)
+const QStringList &ProjectCommands()
 {
-    static const QStringList known = {QStringLiteral("newProject"), QStringLiteral("openProject"),
+    static const QStringList names = {QStringLiteral("newProject"), QStringLiteral("openProject"),
                                       QStringLiteral("saveProject"), QStringLiteral("saveProjectAs"),
                                       QStringLiteral("undo"),        QStringLiteral("redo"),
                                       QStringLiteral("menuType"),    QStringLiteral("help")};
-    if (known.contains(name) && g_targets.runProjectCommand)
+    return names;
+}
+
+void RunProjectCommand(const QString &name)
+{
+    if (ProjectCommands().contains(name) && g_targets.runProjectCommand)
         g_targets.runProjectCommand(name);
 }
 

@@ -70,6 +70,8 @@ bool PageStatusTextChange(Page *view, const QString &text, QString &slot);
 bool DispatchPageCommand(Page *view, const QString &text, QString &slot);
 // "newProject", "openProject", "saveProject", "saveProjectAs", "menuType",
 // "help"; any other name does nothing.
+// The names the toolbar page may send as "@command:<name>"; anything else is ignored.
+const QStringList &ProjectCommands();
 void RunProjectCommand(const QString &name);
 // Shows the file picker for "image" or "url"; a picked file replaces
 // CommandValue.
