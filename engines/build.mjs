@@ -48,7 +48,10 @@ if (!out) {
 for (const file of engines) {
   const r = await esbuild.build({
     entryPoints: [path.join(here, file)], bundle: true, minify: true, format: 'iife', target: 'chrome102',
-    legalComments: 'none', write: false, outfile: path.join(out, file), sourcemap: maps ? 'external' : false,
+    legalComments: 'none', write: false,
+    // Chromium compiles every function while the engine loads, ahead of the
+    // data file, instead of one by one while the menu is being built.
+    banner: { js: '//# allFunctionsCalledOnLoad' }, outfile: path.join(out, file), sourcemap: maps ? 'external' : false,
     plugins: [params], logLevel: 'warning'
   });
   fs.mkdirSync(out, { recursive: true });
