@@ -40,6 +40,12 @@ const params = {
 
 export const engines = ['qrnmenu.js', 'qrntabs.js'];
 
+// Fields of an engine's own objects, shortened in its shipped file; none is
+// a name that the page or the browser reads or sets.
+const internal = {
+  'qrnmenu.js': /^(X|mb|H|sd|rtl|arrows|is|ss|later|hover|show|hide|mq|hook|over|fill|into|back|setOpen|enter|hold|opener|main|sub|mainEl|subEl)$/
+};
+
 const [out, maps] = process.argv.slice(2);
 if (!out) {
   console.error('usage: node engines/build.mjs OUTDIR [MAPDIR]');
@@ -48,7 +54,7 @@ if (!out) {
 for (const file of engines) {
   const r = await esbuild.build({
     entryPoints: [path.join(here, file)], bundle: true, minify: true, format: 'iife', target: 'chrome102',
-    legalComments: 'none', write: false,
+    legalComments: 'none', mangleProps: internal[file], write: false,
     // Chromium compiles every function while the engine loads, ahead of the
     // data file, instead of one by one while the menu is being built.
     banner: { js: '//# allFunctionsCalledOnLoad' }, outfile: path.join(out, file), sourcemap: maps ? 'external' : false,

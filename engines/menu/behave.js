@@ -7,7 +7,7 @@
 //      submenu and focuses in it) and back (focuses a bar item's opener)
 //      for a menu whose submenus lie in another frame }
 export function behave(nav, o) {
-  const doc = nav.ownerDocument;
+  const doc = nav.ownerDocument, bar = nav.querySelector('.qb');
   const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
   let timer, hideTimer, touch = false, hovered = null;
   const has = (el, c) => el.classList.contains(c);
@@ -22,7 +22,7 @@ export function behave(nav, o) {
   function setOpen(li, open) {
     if (has(li, 'qo') === open) return;
     li.classList.toggle('qo', open);
-    if (o.hook && has(li.parentNode, 'qb')) o.hook(li, open);
+    if (li.parentNode === bar) o.hook?.(li, open);
     const e = expander(li);
     if (e) e.setAttribute('aria-expanded', open);
   }
@@ -31,6 +31,14 @@ export function behave(nav, o) {
     if (has(el, 'qo')) setOpen(el, false);
   }
   const closeAll = () => closeIn(nav);
+  // Shows or hides the menu behind its toggle on small screens.
+  const toggle = show => {
+    const g = nav.querySelector('.qg');
+    nav.classList.toggle('qv', show);
+    g.setAttribute('aria-expanded', show);
+    if (!show) closeAll();
+    return g;
+  };
   const closeSiblings = li => { for (const s of li.parentNode.children) if (s !== li) closeIn(s); };
   function open(li) {
     const ul = sub(li);
@@ -54,7 +62,7 @@ export function behave(nav, o) {
     if (e.pointerType === 'touch') return;
     const li = e.target.closest('li');
     clearTimeout(hideTimer);
-    if (o.over) o.over();
+    o.over?.();
     if (!li) return;
     const item = e.target.closest('.qi,.qx') ? li : null;
     if (hovered !== item) {
@@ -82,13 +90,7 @@ export function behave(nav, o) {
   on(nav, 'click', e => {
     const c = e.target.closest('.qi,.qx,.qg');
     if (!c) return;
-    if (has(c, 'qg')) {
-      const show = !has(nav, 'qv');
-      nav.classList.toggle('qv', show);
-      c.setAttribute('aria-expanded', show);
-      if (!show) closeAll();
-      return;
-    }
+    if (has(c, 'qg')) return toggle(!has(nav, 'qv'));
     const li = c.parentNode;
     // The click decides; a hover opening still waiting would undo it.
     clearTimeout(timer);
@@ -110,62 +112,59 @@ export function behave(nav, o) {
     for (const li of ul.children) for (const x of li.children) if (focusable(x)) r.push(x);
     return r;
   };
+  // The item `d` places after (or before) `x` in `list`, round the ends.
+  const wrap = (list, x, d) => list[(list.indexOf(x) + d + list.length) % list.length];
   function focus(x) {
     if (!x) return;
-    if (o.mb && has(x.parentNode.parentNode, 'qb')) {
-      for (const y of nav.querySelectorAll('.qb>li>[tabindex="0"]')) y.tabIndex = -1;
+    if (o.mb && x.parentNode.parentNode === bar) {
+      for (const y of bar.querySelectorAll(':scope>li>[tabindex="0"]')) y.tabIndex = -1;
       x.tabIndex = 0;
     }
     x.focus();
   }
-  const first = li => items(sub(li))[0];
-  const last = li => items(sub(li)).pop();
   // Opens the submenu of `li` and focuses its first (or last) item.
   // Across frames the submenu lies in the other copy, which `into` reaches.
-  const enter = (li, end) => o.into && o.into(li, end) || open(li) && focus(end ? last(li) : first(li));
+  const enter = (li, end) => o.into?.(li, end) || open(li) && focus(items(sub(li)).at(end ? -1 : 0));
   // Closes the submenu of `li` and gives the focus back to its opener.
   const leave = li => {
     closeIn(li);
-    if (o.back && has(li.parentNode, 'qb')) o.back(li); else focus(expander(li));
+    if (o.back && li.parentNode === bar) o.back(li); else focus(expander(li));
   };
 
   on(nav, 'keydown', e => {
     const c = e.target.closest('.qi,.qx');
     if (!c || e.altKey || e.ctrlKey || e.metaKey) return;
-    const li = c.parentNode, ul = li.parentNode, k = e.key;
-    const inBar = has(ul, 'qb'), across = inBar && o.H && !small();
-    const fwd = o.rtl ? 'ArrowLeft' : 'ArrowRight', back = o.rtl ? 'ArrowRight' : 'ArrowLeft';
-    const next = across ? fwd : 'ArrowDown', prev = across ? back : 'ArrowUp';
-    const list = items(ul), at = list.indexOf(c);
-    const step = d => focus(list[(at + d + list.length) % list.length]);
-    const upper = inBar ? null : ul.parentNode;
+    // Right and left swap on right-to-left pages: "fwd" is towards the end
+    // of the line.
+    const k = (o.rtl && { ArrowLeft: 'ArrowRight', ArrowRight: 'ArrowLeft' }[e.key]) || e.key;
+    const down = k === 'ArrowDown', up = k === 'ArrowUp', fwd = k === 'ArrowRight', back = k === 'ArrowLeft';
+    const li = c.parentNode, ul = li.parentNode, row = o.H && !small(), across = ul === bar && row;
+    const list = items(ul), step = d => focus(wrap(list, c, d));
+    const upper = ul !== bar && ul.parentNode;
     if (k === 'Escape') {
-      if (has(li, 'qo') && expander(li)) { closeIn(li); focus(expander(li)); }
+      if (has(li, 'qo') && expander(li)) leave(li);
       else if (upper) leave(upper);
-      else if (small() && has(nav, 'qv')) { nav.classList.remove('qv'); const g = nav.querySelector('.qg'); g.setAttribute('aria-expanded', false); g.focus(); }
+      else if (small() && has(nav, 'qv')) toggle(false).focus();
       else return;
     } else if (k === 'Home') focus(list[0]);
-    else if (k === 'End') focus(list[list.length - 1]);
+    else if (k === 'End') focus(list.pop());
     else if (!o.mb) {
       // Site navigation: arrows move within a list and into an open submenu.
-      if ((k === 'ArrowDown' || k === fwd) && c === expander(li) && has(li, 'qo')) enter(li);
-      else if (k === 'ArrowDown' || k === fwd) step(1);
-      else if (k === 'ArrowUp' || k === back) step(-1);
+      if ((down || fwd) && c === expander(li) && has(li, 'qo')) enter(li);
+      else if (down || fwd) step(1);
+      else if (up || back) step(-1);
       else return;
-    } else if (k === next) step(1);
-    else if (k === prev) step(-1);
-    else if (sub(li) && (k === 'Enter' || k === ' ' || k === (across ? 'ArrowDown' : fwd))) enter(li);
-    else if (sub(li) && across && k === 'ArrowUp') enter(li, true);
+    } else if (across ? fwd : down) step(1);
+    else if (across ? back : up) step(-1);
+    else if (sub(li) && (k === 'Enter' || k === ' ' || (across ? down : fwd))) enter(li);
+    else if (sub(li) && across && up) enter(li, true);
     else if (k === ' ') c.click();
-    else if (!inBar && (k === fwd || k === back)) {
+    else if (upper && (fwd || back)) {
       // Right from an item without submenu, or left from a first-level
       // submenu, moves along a horizontal bar to the next bar item.
-      const top = nav.querySelector('.qb');
-      const barItem = upper.parentNode === top;
-      if (k === back && !(barItem && o.H && !small())) leave(upper);
-      else if (o.H && !small()) {
-        const bar = items(top), own = c.closest('.qb>li').firstElementChild;
-        const to = bar[(bar.indexOf(own) + (k === fwd ? 1 : -1) + bar.length) % bar.length];
+      if (back && !(upper.parentNode === bar && row)) leave(upper);
+      else if (row) {
+        const to = wrap(items(bar), c.closest('.qb>li').firstElementChild, fwd ? 1 : -1);
         closeAll();
         focus(to);
         if (sub(to.parentNode)) enter(to.parentNode);
@@ -174,5 +173,5 @@ export function behave(nav, o) {
     e.preventDefault();
   });
   if (o.mb) on(nav, 'keydown', e => { if (e.key === 'Tab') closeAll(); });
-  return { setOpen, enter, hold: () => clearTimeout(hideTimer), focus: li => focus(expander(li)) };
+  return { setOpen, enter, hold: () => clearTimeout(hideTimer), opener: li => focus(expander(li)) };
 }

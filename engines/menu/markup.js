@@ -7,7 +7,7 @@ import { direction } from './sheet.js';
 
 const isSep = n => fields(n)[0] === '-';
 
-// o: { X, mb (menu bar pattern), arrows, H, dir (menuSubDirection), is, ss
+// o: { X, mb (menu bar pattern), arrows, H, sd (menuSubDirection), is, ss
 //      (style counts), later }
 // With `later` (an array) at the bar level, the bar's submenus are left out
 // and `later` gets, per bar item, its node when it has a submenu (else null),
@@ -51,6 +51,6 @@ export function list(nodes, o, level) {
 // The submenu of the item `n` at `level`, with everything below it.
 export function submenu(n, o, level) {
   const f = fields(n), t = styleIndex(f[7], o.ss);
-  return '<ul id="' + o.X + '-' + n.n + '" class="qu q' + direction(o.dir[t] || o.dir[-1], level === 0 && o.H) + (t >= 0 ? ' qt' + t : '') + '"' +
+  return '<ul id="' + o.X + '-' + n.n + '" class="qu q' + direction(o.sd[t] || o.sd[-1], level === 0 && o.H) + (t >= 0 ? ' qt' + t : '') + '"' +
     (o.mb ? ' role="menu"' + attr('aria-label', plain(f[0])) : '') + '>' + list(n.k, o, level + 1) + '</ul>';
 }

@@ -22,18 +22,23 @@ export function menu(win, doc, script, frame, across) {
   const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
   const mb = P.Keyboard === 'menubar', H = P.Orientation !== 'vertical';
   const label = P.Label || 'Menu';
-  const dir = { '-1': P.SubDirection };
-  T.forEach((t, i) => { dir[i] = t.SubDirection; });
+  const sd = { '-1': P.SubDirection };
+  T.forEach((t, i) => { sd[i] = t.SubDirection; });
   // A bar split over two frames never collapses behind its toggle.
   if (frame) P.CollapseWidth = '';
   const collapse = parseFloat(P.CollapseWidth) > 0;
-  const mo = { X, mb, H, dir, arrows: P.Arrows, is: S.length, ss: T.length, later: [] };
+  // What the markup and the behaviour need to know.
+  const o = {
+    X, mb, H, sd, rtl, arrows: P.Arrows, is: S.length, ss: T.length, later: [],
+    hover: P.OpenOn !== 'click', show: Math.max(0, P.ShowDelay), hide: Math.max(0, P.HideDelay),
+    mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.CollapseWidth) + ')') : null
+  };
   const html = (collapse ? '<button type="button" class="qg" aria-expanded="false" aria-controls="' + X + '-b"' +
     (P.ToggleText ? '' : attr('aria-label', label)) + '>' +
     (P.ToggleIcon ? '<img class="qic" src="' + esc(P.ToggleIcon) + '" alt="">' : '<span class="qgi"></span>') +
     '<span>' + esc(P.ToggleText) + '</span></button>' : '') +
     '<ul class="qb" id="' + X + '-b"' + (mb ? ' role="menubar"' + attr('aria-label', label) + (H ? '' : ' aria-orientation="vertical"') : '') + '>' +
-    list(readItems(win.menuItems).k, mo, 0) + '</ul>';
+    list(readItems(win.menuItems).k, o, 0) + '</ul>';
   const css = sheet(X, P, S, T, rtl);
   // The menu with its bar; the bar's submenus follow when first needed or
   // while the page is idle (the class "qw" says some are still to come).
@@ -44,17 +49,13 @@ export function menu(win, doc, script, frame, across) {
     nav.setAttribute('aria-label', label);
     nav.innerHTML = html;
     const bar = nav.querySelector('.qb'), todo = new Map();
-    mo.later.forEach((n, i) => { if (n) todo.set(bar.children[i], n); });
+    o.later.forEach((n, i) => { if (n) todo.set(bar.children[i], n); });
     o.fill = whenIdle(d.defaultView || win, todo, (li, n) => {
-      li.insertAdjacentHTML('beforeend', submenu(n, mo, 0));
+      li.insertAdjacentHTML('beforeend', submenu(n, o, 0));
       li.querySelector(':scope>[aria-expanded]').setAttribute('aria-controls', li.lastElementChild.id);
       return li.lastElementChild;
     }, () => nav.classList.remove('qw'));
     return nav;
-  };
-  const o = {
-    mb, H, rtl, hover: P.OpenOn !== 'click', show: Math.max(0, P.ShowDelay), hide: Math.max(0, P.HideDelay),
-    mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.CollapseWidth) + ')') : null
   };
   const nav = make(doc, o);
   if (!frame) {
@@ -82,7 +83,7 @@ export function menu(win, doc, script, frame, across) {
     if (!own.isConnected) return null;
     if (!layer || layer.ownerDocument !== sdoc || !layer.isConnected) {
       lo = Object.assign({}, o, {
-        hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold(), back: li => main.focus(barItem(nav, li))
+        hook: (li, open) => main.setOpen(barItem(nav, li), open), over: () => main.hold(), back: li => main.opener(barItem(nav, li))
       });
       layer = make(sdoc, lo);
       addSheet(sdoc, css + `.${X}{position:fixed;margin:0;pointer-events:none}.${X} .qb{visibility:hidden}` +
