@@ -11,11 +11,11 @@ export function behave(nav, o) {
   const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
   let timer, hideTimer, touch = false, hovered = null;
   const has = (el, c) => el.classList.contains(c);
-  const small = () => !!o.mq && o.mq.matches;
+  const small = () => o.mq?.matches;
   // A submenu not written yet is written now.
   const sub = li => {
-    const u = li && li.lastElementChild;
-    return u && has(u, 'qu') ? u : li && o.fill ? o.fill(li) : null;
+    const u = li?.lastElementChild;
+    return u && has(u, 'qu') ? u : li && o.fill?.(li);
   };
   const expander = li => li.querySelector(':scope>[aria-expanded]');
 
@@ -23,8 +23,7 @@ export function behave(nav, o) {
     if (has(li, 'qo') === open) return;
     li.classList.toggle('qo', open);
     if (li.parentNode === bar) o.hook?.(li, open);
-    const e = expander(li);
-    if (e) e.setAttribute('aria-expanded', open);
+    expander(li)?.setAttribute('aria-expanded', open);
   }
   function closeIn(el) {
     for (const li of el.querySelectorAll('.qo')) setOpen(li, false);
@@ -57,6 +56,12 @@ export function behave(nav, o) {
   }
 
   // ---- pointer --------------------------------------------------------
+  // The item under the pointer, for its hover look.
+  const mark = item => {
+    hovered?.classList.remove('qh');
+    item?.classList.add('qh');
+    hovered = item;
+  };
   on(nav, 'pointerdown', e => { touch = e.pointerType === 'touch'; });
   on(nav, 'pointerover', e => {
     if (e.pointerType === 'touch') return;
@@ -65,11 +70,7 @@ export function behave(nav, o) {
     o.over?.();
     if (!li) return;
     const item = e.target.closest('.qi,.qx') ? li : null;
-    if (hovered !== item) {
-      if (hovered) hovered.classList.remove('qh');
-      if (item) item.classList.add('qh');
-      hovered = item;
-    }
+    if (hovered !== item) mark(item);
     // Only the item the pointer rests on counts, so crossing other items on
     // the way into a submenu changes nothing.
     if (!o.hover || small()) return;
@@ -77,8 +78,7 @@ export function behave(nav, o) {
     timer = setTimeout(() => sub(li) ? open(li) : closeSiblings(li), o.show);
   });
   on(nav, 'pointerleave', e => {
-    if (hovered) hovered.classList.remove('qh');
-    hovered = null;
+    mark(null);
     clearTimeout(timer);
     if (o.hover && e.pointerType !== 'touch' && !small()) hideTimer = setTimeout(closeAll, o.hide);
   });
@@ -106,7 +106,7 @@ export function behave(nav, o) {
   });
 
   // ---- keyboard -------------------------------------------------------
-  const focusable = x => (has(x, 'qi') || has(x, 'qx')) && (o.mb || x.tagName === 'BUTTON' || x.hasAttribute('href'));
+  const focusable = x => x.matches('.qi,.qx') && (o.mb || x.tagName === 'BUTTON' || x.hasAttribute('href'));
   const items = ul => {
     const r = [];
     for (const li of ul.children) for (const x of li.children) if (focusable(x)) r.push(x);
