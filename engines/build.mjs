@@ -38,7 +38,7 @@ const params = {
   }
 };
 
-export const engines = ['qrnmenu.js', 'qrntabs.js'];
+export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmenu_ss.js', 'qrntabs.js'];
 
 // Fields of an engine's own objects, shortened in its shipped file; none is
 // a name that the page or the browser reads or sets.
