@@ -166,9 +166,12 @@ export function tree(win, doc, script, hooks) {
     else if (k === 'Enter' && !a.href) toggle(a, x !== 'true');
     else if (k.length === 1 && k !== ' ') {
       // Type-ahead: the next item whose text begins with what was typed
-      // within the last half second.
-      typed = e.timeStamp - last > 500 ? k : typed + k;
-      last = e.timeStamp;
+      // within the last half second; one letter typed again goes on to the
+      // next item with that letter.
+      const now = Date.now();
+      typed = now - last > 500 ? k : typed + k;
+      last = now;
+      if (typed.split(k).join('') === '') typed = k;
       const t = typed.toLowerCase(), from = typed.length > 1 ? i : i + 1;
       for (let j = 0; j < all.length && !to; j++) {
         const b = all[(from + j) % all.length];
