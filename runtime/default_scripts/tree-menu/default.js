@@ -59,7 +59,9 @@ var tmenuRemember=true;
 var tmenuRememberKey="tmenu";
 var tmenuExpandAll=false;
 var tmenuToggleOnText=true;
+var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
+var tmenuLabel="Site contents";
 var tstyles = [
     ["tmenuItemTextColor=#17467F","tmenuItemFont=bold 13px Verdana"],
     ["tmenuItemBackColor=#FFF4E5","tmenuItemTextColor=#B8420F","tmenuItemHoverBackColor=#FFE4C2"],
