@@ -1,0 +1,97 @@
+// Every parameter of the Ostrel Tree Menu's description takes effect; item
+// styles change exactly the items given them and submenu styles exactly
+// the subtree below the item given them.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch } from './support.mjs';
+import { T, treePage } from './tree_support.mjs';
+import { changed } from './walk.mjs';
+
+let b;
+before(async () => {
+  b = await launch();
+  b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
+});
+after(async () => { await b.close(); });
+
+// Tested by their own behaviour in tree_keyboard and tree_addons.
+const BEHAVIOUR = ['tmenuSingleBranch', 'tmenuRemember', 'tmenuRememberKey', 'tmenuToggleOnText', 'tmenuOpenOn', 'tmenuAnimDuration'];
+const CONTEXT = { tmenuLeft: { tmenuPosition: 'absolute' }, tmenuTop: { tmenuPosition: 'absolute' } };
+
+// Open holds Child (with icons and the mouse) and Deep (closed, under
+// Child); then a separator, a current and a disabled item.
+const items = (style = '', sub = '') => [
+  [0, 'Open', '', '', '', '', '', '', style, sub, 'open'],
+  [1, 'Child', 'child.html', '', '', 'pic.svg', 'pic.svg', '', style],
+  [1, 'Branch', '', '', '', '', '', '', style, '', 'open'],
+  [2, 'Deep', 'deep.html', '', '', '', '', '', style],
+  [2, 'Deeper', '', '', '', '', '', '', style],
+  [3, 'Deepest', 'deepest.html'],
+  [0, '-'],
+  [0, 'Here', 'here.html', '', '', '', '', '', style, '', 'current'],
+  [0, 'Off', 'off.html', '', '', '', '', '', style, '', 'disabled'],
+  [0, 'Plain', 'plain.html']
+];
+const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'width', 'height', 'overflowY', 'minHeight', 'backgroundColor', 'backgroundImage',
+  'color', 'fontFamily', 'fontSize', 'fontWeight', 'textDecorationLine', 'justifyContent', 'flexWrap', 'order', 'marginLeft',
+  'paddingTop', 'paddingLeft', 'paddingRight', 'borderTopWidth', 'borderTopStyle', 'borderTopColor', 'borderLeftWidth', 'borderLeftStyle',
+  'borderLeftColor', 'borderTopLeftRadius'];
+
+// Each element of the tree with its attributes, look and place, with the
+// mouse on Child.
+async function picture(data, name) {
+  const page = await treePage(b, data, { name });
+  await page.hover('text=Child');
+  const pic = await page.evaluate(PROPS => {
+    const nav = document.querySelector('nav');
+    return [nav, ...nav.querySelectorAll('*')].map(el => {
+      const cs = getComputedStyle(el), r = el.getBoundingClientRect();
+      return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
+        ` before:${getComputedStyle(el, '::before').content} @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
+    });
+  }, PROPS);
+  assert.deepEqual(page.problems, [], name);
+  await page.close();
+  return pic;
+}
+
+test('everyParameter_changesTheRenderedTree', async () => {
+  const base = new Map(), dead = [];
+  for (const p of T.type.params) {
+    if (BEHAVIOUR.includes(p.name)) continue;
+    const context = CONTEXT[p.name] || {}, key = JSON.stringify(context);
+    if (!base.has(key)) base.set(key, JSON.stringify(await picture(T.dataFile({ params: context, items: items() }), 'base.html')));
+    const pic = await picture(T.dataFile({ params: { ...context, [p.name]: changed(p) }, items: items() }), 'walk.html');
+    if (JSON.stringify(pic) === base.get(key)) dead.push(p.name);
+  }
+  assert.deepEqual(dead, [], 'parameters without effect');
+});
+
+test('itemStyles_changeOnlyTheItemsGivenThem', async () => {
+  // Every item but Deepest and Plain has style 0; those two must look the same.
+  const split = pic => [pic.filter(l => /^A /.test(l) && !/deepest|plain/.test(l)), pic.filter(l => /^A .*(deepest|plain)\.html/.test(l)).map(l => l.replace(/ @.*$/, ''))];
+  const [own, other] = split(await picture(T.dataFile({ items: items('0'), styles: [{ inherit: 'all' }] }), 'style-base.html'));
+  const failures = [];
+  for (const p of T.type.params.filter(p => / item /.test(' ' + p.styles + ' '))) {
+    const [own2, other2] = split(await picture(T.dataFile({ items: items('0'), styles: [{ [p.name]: changed(p) }] }), 'style.html'));
+    if (JSON.stringify(own2) === JSON.stringify(own)) failures.push(p.name + ': no effect');
+    if (JSON.stringify(other2) !== JSON.stringify(other)) failures.push(p.name + ': changed an item without the style');
+  }
+  assert.deepEqual(failures, []);
+});
+
+test('submenuStyles_changeTheSubtreeOfTheItemGivenThemAndNothingElse', async () => {
+  // Style 0 on Branch: its subtree (Deep, Deeper, Deepest) changes, the
+  // items outside (Open, Child, Branch itself, Here) do not.
+  const data = sub => T.dataFile({ items: items().map((e, i) => i === 2 ? [...e.slice(0, 9), '0', e[10]] : e), submenuStyles: [sub] });
+  const outside = pic => pic.filter(l => /^A .*aria-level=[12] /.test(l)).map(l => l.replace(/ @.*$/, ''));
+  const inside = pic => pic.filter(l => /^(UL|A|LI|SPAN)\b/.test(l)).join('\n');
+  const base = await picture(data({ inherit: 'all' }), 'sub-base.html');
+  const failures = [];
+  for (const p of T.type.params.filter(p => / submenu /.test(' ' + p.styles + ' '))) {
+    const pic = await picture(data({ [p.name]: changed(p) }), 'sub.html');
+    if (inside(pic) === inside(base)) failures.push(p.name + ': no effect');
+    if (JSON.stringify(outside(pic)) !== JSON.stringify(outside(base))) failures.push(p.name + ': changed items outside the subtree');
+  }
+  assert.deepEqual(failures, []);
+});
