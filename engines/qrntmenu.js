@@ -5,8 +5,8 @@
 // after the data file, and reach the trees through one object:
 //   qrn_tmenu.use(f)  runs f(tree) for every tree already on the page and
 //                     for each tree built later, once it stands in the page.
-// tree: { nav, tree (the role=tree list), X (the tree's class and id),
-//   P (parameters without prefix), root (the item nodes), win,
+// tree: { nav (its id is also the tree's class), tree (the role=tree
+//   list), P (parameters without prefix), root (the item nodes),
 //   toggle(item, open, quick), fillAll() (writes every branch not written
 //   yet), items() (the items shown, in order), rove(item) (the tab stop) }
 import { tree } from './tree/tree.js';

@@ -11,7 +11,7 @@ export function filterBar(t) {
   t.tree.id = t.nav.id + '-t';
   t.nav.insertBefore(bar, t.tree);
   const st = doc.createElement('style');
-  st.textContent = `.${t.X} .qf{display:flex;flex-wrap:wrap;gap:4px;margin-bottom:4px}.${t.X} .qf input{flex:1 1 100%;min-width:0;font:inherit}`;
+  st.textContent = `.${t.nav.id} .qf{display:flex;flex-wrap:wrap;gap:4px;margin-bottom:4px}.${t.nav.id} .qf input{flex:1 1 100%;min-width:0;font:inherit}`;
   bar.appendChild(st);
   const [box, more, less] = bar.children;
   const branches = () => {

@@ -21,7 +21,7 @@ const done = new Map();
 
 export function remember(t) {
   if (!t.P.Remember) return;
-  const win = t.win;
+  const win = t.nav.ownerDocument.defaultView;
   let store = null;
   try { store = win.sessionStorage; } catch (e) { /* storage off */ }
   if (!store) return;
@@ -35,11 +35,11 @@ export function remember(t) {
   if (kept && kept.s === sum && Array.isArray(kept.o)) {
     t.fillAll();
     for (const a of t.tree.querySelectorAll('[' + EXP + ']'))
-      t.toggle(a, kept.o.includes(a.getAttribute('aria-owns').slice(t.X.length)), 1);
+      t.toggle(a, kept.o.includes(a.getAttribute('aria-owns').slice(t.nav.id.length)), 1);
     t.nav.scrollTop = +kept.y || 0;
   }
   const save = () => {
-    const o = [...t.tree.querySelectorAll('[' + EXP + '=true]')].map(a => a.getAttribute('aria-owns').slice(t.X.length));
+    const o = [...t.tree.querySelectorAll('[' + EXP + '=true]')].map(a => a.getAttribute('aria-owns').slice(t.nav.id.length));
     try { store.setItem(key, JSON.stringify({ s: sum, o, y: t.nav.scrollTop })); } catch (e) { /* storage off or full */ }
   };
   new win.MutationObserver(save).observe(t.tree, { subtree: true, attributeFilter: [EXP] });

@@ -9,16 +9,15 @@ const FLEX = { left: 'flex-start', center: 'center', right: 'flex-end' };
 const MARKS = { triangle: ['"\\25B8"', '"\\25BE"'], plusminus: ['"+"', '"\\2212"'], folder: ['"\\1F4C1"', '"\\1F4C2"'] };
 
 const FIXED = '&,& *{box-sizing:border-box}& ul{list-style:none;margin:0;padding:0}' +
-  '& .qu{padding-inline-start:var(--qin);background:var(--qbg);border:var(--qbw) solid var(--qbc);padding-block:var(--qpd);padding-inline-end:var(--qpd)}' +
-  '& .qu>li{border-inline-start:var(--qln)}& .qu[hidden]{display:none}& li[hidden]{display:none}' +
+  '& .qu{overflow:hidden;background:var(--qbg);border:var(--qbw) solid var(--qbc);padding:var(--qpd);padding-inline-start:var(--qin)}' +
+  '& .qu>li{border-inline-start:var(--qln)}& [hidden]{display:none!important}' +
   '& .qi{display:flex;align-items:center;gap:.3em;text-decoration:none;cursor:pointer;touch-action:manipulation}' +
   '& .qd{cursor:default}& .qi:focus-visible{outline:2px solid;outline-offset:-2px}' +
-  '& .qe{flex:none;width:var(--qew);height:1em;display:inline-flex;align-items:center;justify-content:center;font-size:.85em;' +
-  'background:var(--qxc) center/contain no-repeat}& .qe::before{content:var(--qtc)}' +
+  '& .qe{flex:none;width:var(--qew);text-align:center;font-size:.85em;background:var(--qxc) center/contain no-repeat}& .qe::before{content:var(--qtc)}' +
   '& [aria-expanded=true]>.qe{background-image:var(--qxo)}& [aria-expanded=true]>.qe::before{content:var(--qto)}' +
-  '& .qi:not([aria-expanded])>.qe{background:none}& .qi:not([aria-expanded])>.qe::before{content:none}' +
-  '& .qic{object-fit:contain;flex:none}& .qih,& .qio,& .qi:hover>.qin,& [aria-expanded=true]>.qic.qiz{display:none}' +
-  '& .qi:hover>.qih,& [aria-expanded=true]>.qio{display:inline}& .qi:hover>.qio.qin{display:none}';
+  '& :not([aria-expanded])>.qe{visibility:hidden}' +
+  '& .qic{object-fit:contain;flex:none}& .qih,& .qio,& .qi:hover>.qin,& [aria-expanded=true]>.qio+.qic{display:none}' +
+  '& .qi:hover>.qih,& [aria-expanded=true]>.qio{display:inline}& .qi:hover>.qin{display:none}';
 
 const col = c => clean(c) || 'transparent';
 const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '');
@@ -55,7 +54,7 @@ export function sheet(X, P, S, T, rtl) {
       'background', bg(P.BackColor, P.BackImage), 'border', size(P.BorderWidth) + ' ' + (clean(P.BorderStyle) || 'solid') + ' ' + col(P.BorderColor),
       'border-radius', size(P.Radius), 'padding', size(P.Padding)) + '.' + X + '{' + vars(P, rtl) + '}' +
     rule('& .qz', 'border-top', '1px solid ' + col(P.BorderColor)) +
-    rule('& .qe', 'order', P.ExpanderPosition === 'right' ? 2 : 0, 'margin-inline-start', P.ExpanderPosition === 'right' ? 'auto' : '') +
+    (P.ExpanderPosition === 'right' ? rule('& .qe', 'order', 2, 'margin-inline-start', 'auto') : '') +
     rule('& .qic', 'width', size(P.IconSize), 'height', size(P.IconSize), 'order', P.IconPosition === 'right' ? 1 : P.IconPosition === 'top' ? -1 : 0) +
     (P.IconPosition === 'top' ? rule('& .qi', 'flex-wrap', 'wrap') + rule('& .qic', 'flex-basis', '100%') : '') +
     look('& .qi', P);

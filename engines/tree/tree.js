@@ -28,11 +28,11 @@ export function tree(win, doc, script, hooks) {
   // Branches open at start: all, those marked "open" and those that lead
   // to the current page.
   const open = new Set();
-  let current = null;
+  let current;
   (function mark(list) {
     for (const n of list) {
       const st = n.e[9];
-      if (P.ExpandAll || st === 'open') open.add(n);
+      if (st === 'open') open.add(n);
       if (st === 'current' && !current) for (let u = current = n; u.p.e; u = u.p) open.add(u.p);
       mark(n.k);
     }
@@ -46,7 +46,7 @@ export function tree(win, doc, script, hooks) {
     for (const n of nodes) {
       if (isSep(n)) { sep = s !== ''; continue; }
       const [text, link, target, tip, icon, hover, opened, is, ss, state, id] = fields(n);
-      const branch = n.k.some(c => !isSep(c)), on = open.has(n), off = state === 'disabled';
+      const branch = n.k.some(c => !isSep(c)), on = P.ExpandAll || open.has(n), off = state === 'disabled';
       const i = styleIndex(is, S.length), t = styleIndex(ss, T.length);
       const g = X + '-' + n.n;
       s += '<li role="none"' + (i >= 0 || sep ? ' class="' + (i >= 0 ? 'qs' + i : '') + (sep ? ' qz' : '') + '"' : '') + '><a role="treeitem" tabindex="-1" class="qi' +
@@ -54,8 +54,8 @@ export function tree(win, doc, script, hooks) {
         (branch ? ' ' + EXP + '="' + on + '" aria-owns="' + g + '"' : '') + attr('href', off ? '' : link) + attr('target', target) +
         attr('title', tip) + attr('id', id) + (state === 'current' ? ' aria-current="page"' : '') + (off ? ' aria-disabled="true"' : '') +
         '><span class="qe"></span>' +
-        (icon ? '<img class="qic' + (hover ? ' qin' : '') + (opened ? ' qiz' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
         (opened ? '<img class="qic qio' + (hover ? ' qin' : '') + '" src="' + esc(opened) + '" alt="">' : '') +
+        (icon ? '<img class="qic' + (hover ? ' qin' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
         (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') + '<span>' + text + '</span></a>';
       if (branch) {
         const write = all || on;
@@ -105,19 +105,14 @@ export function tree(win, doc, script, hooks) {
   const parentItem = a => a.parentNode.parentNode !== tr ? a.parentNode.parentNode.previousSibling : null;
   const usable = a => a && a.hasAttribute(EXP) && !a.classList.contains('qd');
 
-  const motion = win.matchMedia('(prefers-reduced-motion: reduce)');
+  const motion = win.matchMedia('(prefers-reduced-motion:reduce)');
   const slide = (g, on, quick) => {
     if (g.qa) g.qa.cancel();
     g.hidden = false;
-    if (quick || motion.matches || !(P.AnimDuration > 0) || !g.animate) { g.hidden = !on; return; }
+    if (quick || motion.matches || !(P.AnimDuration > 0)) { g.hidden = !on; return; }
     const h = g.scrollHeight + 'px';
-    g.style.overflow = 'hidden';
     const an = g.qa = g.animate({ height: on ? ['0px', h] : [h, '0px'] }, { duration: P.AnimDuration, easing: 'ease-out' });
-    an.onfinish = an.oncancel = () => {
-      g.style.overflow = '';
-      g.qa = null;
-      if (an.playState === 'finished') g.hidden = !on;
-    };
+    an.onfinish = () => { g.hidden = !on; };
   };
   // Opens or closes the branch of item `a`; `quick` (for many branches at
   // once) leaves out the animation and the one-branch rule.
@@ -150,32 +145,22 @@ export function tree(win, doc, script, hooks) {
     tr.addEventListener('pointerover', e => e.pointerType !== 'touch' && toggle(e.target.closest('.qi'), true));
   tr.addEventListener('focusin', e => rove(e.target.closest('.qi') || stop));
 
-  let typed = '', last = 0;
   tr.addEventListener('keydown', e => {
     const a = e.target.closest('.qi');
     if (!a || e.altKey || e.ctrlKey || e.metaKey) return;
     const k = e.key, all = items(), i = all.indexOf(a), x = a.getAttribute(EXP);
+    const d = { ArrowDown: i + 1, ArrowUp: i - 1, Home: 0, End: all.length - 1 }[k];
     let to = null;
-    if (k === 'ArrowDown') to = all[i + 1];
-    else if (k === 'ArrowUp') to = all[i - 1];
-    else if (k === 'Home') to = all[0];
-    else if (k === 'End') to = all[all.length - 1];
+    if (d != null) to = all[d];
     else if (k === (rtl ? 'ArrowLeft' : 'ArrowRight')) x === 'false' ? toggle(a, true) : x && (to = all[i + 1]);
     else if (k === (rtl ? 'ArrowRight' : 'ArrowLeft')) x === 'true' ? toggle(a, false) : to = parentItem(a);
     else if (k === '*') for (const li of a.parentNode.parentNode.children) toggle(li.firstChild, true, 1);
     else if (k === 'Enter' && !a.href) toggle(a, x !== 'true');
     else if (k.length === 1 && k !== ' ') {
-      // Type-ahead: the next item whose text begins with what was typed
-      // within the last half second; one letter typed again goes on to the
-      // next item with that letter.
-      const now = Date.now();
-      typed = now - last > 500 ? k : typed + k;
-      last = now;
-      if (typed.split(k).join('') === '') typed = k;
-      const t = typed.toLowerCase(), from = typed.length > 1 ? i : i + 1;
-      for (let j = 0; j < all.length && !to; j++) {
-        const b = all[(from + j) % all.length];
-        if (b.textContent.trim().toLowerCase().startsWith(t)) to = b;
+      // Type-ahead: the next item shown whose text begins with the letter.
+      for (let j = 1; j <= all.length && !to; j++) {
+        const b = all[(i + j) % all.length];
+        if (b.textContent.trim().toLowerCase().startsWith(k.toLowerCase())) to = b;
       }
     } else return;
     e.preventDefault();
@@ -187,11 +172,10 @@ export function tree(win, doc, script, hooks) {
 
   addSheet(doc, sheet(X, P, S, T, rtl));
   place(doc, nav, script, P.Position !== 'absolute');
-  const cur = current && items().find(a => a.getAttribute('aria-current'));
-  rove(cur || tr.querySelector('.qi'));
+  rove(tr.querySelector('[aria-current]') || tr.querySelector('.qi'));
 
   // What the add-ons may use (see qrntmenu.js).
-  const api = { nav, tree: tr, X, P, root, toggle, fillAll, items, rove, win };
+  const api = { nav, tree: tr, P, root, toggle, fillAll, items, rove };
   const ready = () => {
     hooks.t.push(api);
     for (const f of hooks.a) f(api);

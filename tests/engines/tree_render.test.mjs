@@ -85,13 +85,13 @@ test('itemFields_linksTargetsIconsIdsSeparatorsAndStates', async () => {
       off.hasAttribute('href'), off.getAttribute('aria-disabled'), off.parentNode.className, document.querySelector('[aria-current=page]').textContent,
       document.querySelector('[aria-current=page]').tabIndex];
   });
-  assert.deepEqual(r, ['a.html', '_blank', 'Tip', 'Bold', ['pic.svg:', 'open.svg:', 'hover.svg:'], false, 'true', ' qz', 'Here', 0]);
+  assert.deepEqual(r, ['a.html', '_blank', 'Tip', 'Bold', ['open.svg:', 'pic.svg:', 'hover.svg:'], false, 'true', ' qz', 'Here', 0]);
   const icons = () => page.evaluate(() => [...document.querySelectorAll('#item-a img')].map(i => getComputedStyle(i).display !== 'none'));
-  assert.deepEqual(await icons(), [true, false, false]);
+  assert.deepEqual(await icons(), [false, true, false]);
   // The open icon while the branch is open, the hover icon under the mouse.
   await page.locator('#item-a .qe').click();
   await page.mouse.move(600, 600);
-  assert.deepEqual(await icons(), [false, true, false]);
+  assert.deepEqual(await icons(), [true, false, false]);
   await page.hover('#item-a');
   assert.deepEqual(await icons(), [false, false, true]);
   // A disabled item neither follows its link nor opens.
