@@ -10,10 +10,16 @@
 //   size_gzip_bytes: qrnmenu.js compressed
 // and the same for 200 Ostrel Tabs against a bare list of 200 links:
 //   tabs_200_ms, tabs_floor_200_ms, tabs_floor_ratio, tabs_size_gzip_bytes
+// and for the same 1,110 items as an Ostrel Tree Menu against the same floor
+// built from its own data file:
+//   tree_1110_ms, tree_floor_1110_ms, tree_floor_ratio, tree_size_gzip_bytes,
+//   tree_add_size_gzip_bytes, tree_ss_size_gzip_bytes
 // Run after a build: node bench/menu_bench.mjs   (PLIVEX_BIN_DIR picks
 // another build than build/bin).
 import zlib from 'node:zlib';
-import { launch, openPage, dataFile, bigItems, ENGINE, SITE, menuType } from '../tests/engines/support.mjs';
+import fs from 'node:fs';
+import path from 'node:path';
+import { launch, openPage, dataFile, bigItems, ENGINE, SITE, BIN, menuType } from '../tests/engines/support.mjs';
 
 const RUNS = 31;
 const data = dataFile({ items: bigItems(10, 10, 10) });
@@ -45,6 +51,12 @@ const tabsData = T.dataFile({ items: Array.from({ length: 200 }, (_, i) => [0, `
 const tabsFloor = hint + `function floor(){var h='',i,e;for(i=0;i<bmenuItems.length;i++){e=bmenuItems[i];h+='<li><a href="'+e[1]+'">'+e[0]+'</a></li>';}` +
   `var n=document.createElement('nav');n.innerHTML='<ul>'+h+'</ul>';document.currentScript.before(n);}`;
 
+// The tree: the same items in its own data file; its floor is the menu's.
+const TR = menuType('tree-menu', 'qrntmenu.js');
+const treeData = TR.dataFile({ items: bigItems(10, 10, 10) });
+const treeFloor = floor.replace(/menuItems/g, 'tmenuItems');
+const addOn = name => fs.readFileSync(path.join(BIN, name), 'utf8');
+
 const b = await launch();
 b.serve({
   'qrnmenu.js': ENGINE, 'floor.js': floor,
@@ -56,7 +68,12 @@ b.serve({
   'tabs-data.js': start + tabsData,
   'tabs-floor-data.js': start + tabsData.replace(/qrn_tabsInit\(\);$/, 'floor();'),
   'tabs.html': page('<script src="qrntabs.js"></script>', 'tabs-data.js'),
-  'tabs-floor.html': page('<style>nav ul{display:flex;flex-wrap:wrap}</style><script src="tabs-floor.js"></script>', 'tabs-floor-data.js')
+  'tabs-floor.html': page('<style>nav ul{display:flex;flex-wrap:wrap}</style><script src="tabs-floor.js"></script>', 'tabs-floor-data.js'),
+  'qrntmenu.js': TR.ENGINE, 'tree-floor.js': treeFloor,
+  'tree-data.js': start + treeData,
+  'tree-floor-data.js': start + treeData.replace(/qrn_tmenuInit\(\);$/, 'floor();'),
+  'tree.html': page('<script src="qrntmenu.js"></script>', 'tree-data.js'),
+  'tree-floor.html': page('<style>nav ul ul{display:none}</style><script src="tree-floor.js"></script>', 'tree-floor-data.js')
 });
 
 async function measure(name, count = 1110, sel = 'nav li') {
@@ -88,6 +105,7 @@ async function pairs(one, other) {
 }
 const times = await pairs(() => measure('menu.html'), () => measure('floor.html'));
 const tabs = await pairs(() => measure('tabs.html', 200, '[role=tab]'), () => measure('tabs-floor.html', 200));
+const tree = await pairs(() => measure('tree.html', 1110, '[role=treeitem]'), () => measure('tree-floor.html'));
 await b.close();
 
 // name_ms and name_q1_ms for one side; the ratio of the medians.
@@ -103,3 +121,8 @@ console.log(`menu_1110_whole_ms: ${times.whole.median.toFixed(1)}`);
 console.log(`size_gzip_bytes: ${zlib.gzipSync(ENGINE, { level: 9 }).length}`);
 report('tabs_200_ms', 'tabs_floor_200_ms', 'tabs_floor_ratio', tabs);
 console.log(`tabs_size_gzip_bytes: ${zlib.gzipSync(T.ENGINE, { level: 9 }).length}`);
+const gz = text => zlib.gzipSync(text, { level: 9 }).length;
+report('tree_1110_ms', 'tree_floor_1110_ms', 'tree_floor_ratio', tree);
+console.log(`tree_size_gzip_bytes: ${gz(TR.ENGINE)}`);
+console.log(`tree_add_size_gzip_bytes: ${gz(addOn('qrntmenu_add.js'))}`);
+console.log(`tree_ss_size_gzip_bytes: ${gz(addOn('qrntmenu_ss.js'))}`);

@@ -1,5 +1,6 @@
 // The engines in Qt WebEngine, the oldest Chromium they support: the staged
-// qrnmenu.js and qrntabs.js render data files and answer real keys.
+// qrnmenu.js, qrntmenu.js with its add-ons and qrntabs.js render data files
+// and answer real keys.
 #include "pages_common.h"
 #include "support/testmain.h"
 
@@ -21,16 +22,22 @@ private:
 
     // Writes a page that loads the staged engine and then `data`, opens it
     // and waits until the menu has written all its submenus.
+    // `engine` may name several files, separated by spaces, loaded in that
+    // order before the data file.
     void openMenu(const QByteArray &data, const QString &engine = QStringLiteral("qrnmenu.js"),
                   const QByteArray &after = QByteArray(), const QString &ready = QStringLiteral("nav:not(.qw)"))
     {
         QVERIFY(m_dir.isValid());
-        QFile::remove(m_dir.filePath(engine));
-        QVERIFY(QFile::copy(harness::runtimeDir() + engine, m_dir.filePath(engine)));
+        QByteArray scripts;
+        for (const QString &file : engine.split(QLatin1Char(' '))) {
+            QFile::remove(m_dir.filePath(file));
+            QVERIFY(QFile::copy(harness::runtimeDir() + file, m_dir.filePath(file)));
+            scripts += "<script src=\"" + file.toLatin1() + "\"></script>";
+        }
         writeFile(QStringLiteral("data.js"), data);
         writeFile(QStringLiteral("index.html"),
-                  "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>Menu</title>"
-                  "<script src=\"" + engine.toLatin1() + "\"></script></head><body><script src=\"data.js\"></script>" + after +
+                  "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>Menu</title>" + scripts +
+                  "</head><body><script src=\"data.js\"></script>" + after +
                   "<p><a id=\"after\" href=\"#after\">After the menu</a></p></body></html>");
         m_page = harness::openPage(m_dir.filePath(QStringLiteral("index.html")));
         m_errors = std::make_unique<QSignalSpy>(m_page.get(), &Page::scriptError);
@@ -184,6 +191,74 @@ private slots:
         QCOMPARE(tabsState(), QStringLiteral("Tab 0,Tab 1,Tab 2*|Content 2"));
         // Tab leaves the tabs for the panel shown.
         press(Qt::Key_Tab, QStringLiteral("Content 2"), QString());
+    }
+
+    // The tree's items shown, "|" per level, "+" after an open branch.
+    QString treeShown()
+    {
+        return eval(QStringLiteral("[...document.querySelectorAll('[role=treeitem]')].filter(a=>a.offsetParent)"
+                                   ".map(a=>'|'.repeat(a.getAttribute('aria-level')-1)+a.textContent+(a.getAttribute('aria-expanded')==='true'?'+':''))"
+                                   ".join(',')"));
+    }
+    static QByteArray treeItems()
+    {
+        return "var tmenuAnimDuration=0;var tmenuItems=[['Alpha','a.html'],['|Apple'],['|Apricot'],['||Dried'],['Beta'],['|Banana'],['Gamma']];"
+               "qrn_tmenuInit();";
+    }
+
+    void treeDefaultProject_rendersItsOpenBranchStylesAndAddOns()
+    {
+        openMenu(defaultProject(QStringLiteral("tree-menu")), QStringLiteral("qrntmenu.js qrntmenu_add.js qrntmenu_ss.js"));
+        QCOMPARE(treeShown(), QStringLiteral("Getting started+,|Installation,|First steps,User guide,Reference,Downloads,Contact"));
+        QCOMPARE(eval(QStringLiteral("getComputedStyle(document.querySelector('[title=\"Latest version\"]')).backgroundColor")),
+                 QStringLiteral("rgb(255, 244, 229)"));
+        eval(QStringLiteral("[...document.querySelectorAll('nav button')].find(b=>b.textContent==='Expand all').click(),''"));
+        QVERIFY(harness::waitUntil([&] { return treeShown().count(QLatin1Char('+')) == 4; }));
+        // The filter box keeps the matches and their ancestors.
+        eval(QStringLiteral("(i=>{i.value='styl';i.dispatchEvent(new Event('input'))})(document.querySelector('nav input')),''"));
+        QCOMPARE(treeShown(), QStringLiteral("User guide+,|Editing menus+,||Styles"));
+        // What is open is kept over a reload.
+        eval(QStringLiteral("(i=>{i.value='';i.dispatchEvent(new Event('input'))})(document.querySelector('nav input')),location.reload(),''"));
+        QVERIFY(harness::waitUntil([&] { return treeShown().count(QLatin1Char('+')) == 4; }));
+    }
+
+    void treeKeys_arrowsOpenEnterCloseAndLeaveTheBranches()
+    {
+        openMenu(treeItems(), QStringLiteral("qrntmenu.js"));
+        QCOMPARE(treeShown(), QStringLiteral("Alpha,Beta,Gamma"));
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Alpha"), QString());
+        press(Qt::Key_Right, QStringLiteral("Alpha"), QString());
+        press(Qt::Key_Right, QStringLiteral("Apple"), QString());
+        press(Qt::Key_Down, QStringLiteral("Apricot"), QString());
+        press(Qt::Key_Right, QStringLiteral("Apricot"), QString());
+        press(Qt::Key_End, QStringLiteral("Gamma"), QString());
+        QCOMPARE(treeShown(), QStringLiteral("Alpha+,|Apple,|Apricot+,||Dried,Beta,Gamma"));
+        press(Qt::Key_Up, QStringLiteral("Beta"), QString());
+        press(Qt::Key_Return, QStringLiteral("Beta"), QString());
+        press(Qt::Key_Home, QStringLiteral("Alpha"), QString());
+        press(Qt::Key_Left, QStringLiteral("Alpha"), QString());
+        QCOMPARE(treeShown(), QStringLiteral("Alpha,Beta+,|Banana,Gamma"));
+        press(Qt::Key_Tab, QStringLiteral("After the menu"), QString());
+    }
+
+    void treeBrokenDataFiles_renderWhatTheyCan_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nothing declared") << QByteArray("qrn_tmenuInit();") << QString();
+        QTest::newRow("wrong types") << QByteArray("var tmenuIndent=5;var tmenuLines='x';var tstyles=3;var tXPStyles=[null];"
+                                                   "var tmenuItems=[['A',7,null,{},[],'','','0','0','open'],['|B']];qrn_tmenuInit();")
+                                     << QStringLiteral("A+,|B");
+        QTest::newRow("holes and level jumps") << QByteArray("var tmenuItems=[['||A'],,'@undefined',['|||B'],['C']];qrn_tmenuInit();")
+                                               << QStringLiteral("A,C");
+    }
+    void treeBrokenDataFiles_renderWhatTheyCan()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, shown);
+        openMenu(data, QStringLiteral("qrntmenu.js qrntmenu_add.js qrntmenu_ss.js"));
+        QCOMPARE(treeShown(), shown);
     }
 
     void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()
