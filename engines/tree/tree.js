@@ -105,11 +105,10 @@ export function tree(win, doc, script, hooks) {
   const parentItem = a => a.parentNode.parentNode !== tr ? a.parentNode.parentNode.previousSibling : null;
   const usable = a => a && a.hasAttribute(EXP) && !a.classList.contains('qd');
 
-  const motion = win.matchMedia('(prefers-reduced-motion:reduce)');
   const slide = (g, on, quick) => {
     if (g.qa) g.qa.cancel();
     g.hidden = false;
-    if (quick || motion.matches || !(P.AnimDuration > 0)) { g.hidden = !on; return; }
+    if (quick || !(P.AnimDuration > 0) || win.matchMedia('(prefers-reduced-motion:reduce)').matches) { g.hidden = !on; return; }
     const h = g.scrollHeight + 'px';
     const an = g.qa = g.animate({ height: on ? ['0px', h] : [h, '0px'] }, { duration: P.AnimDuration, easing: 'ease-out' });
     an.onfinish = () => { g.hidden = !on; };
