@@ -164,3 +164,15 @@ export function menuType(id, engine) {
     })
   };
 }
+
+// An axe-core audit of the first element matching `sel`, with every
+// opening effect at its end: violations as "rule: target" lines.
+const AXE = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+export async function axeAudit(page, sel = 'nav') {
+  await page.addScriptTag({ content: AXE });
+  return page.evaluate(async sel => {
+    for (const a of document.getAnimations()) a.finish();
+    const r = await window.axe.run(document.querySelector(sel), { resultTypes: ['violations'] });
+    return r.violations.flatMap(v => v.nodes.map(n => v.id + ': ' + n.target.join(' ')));
+  }, sel);
+}

@@ -3,12 +3,8 @@
 // right-to-left pages, an axe audit and broken data files.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import fs from 'node:fs';
-import { launch, openPage, pageHtml, bigItems, SITE } from './support.mjs';
+import { launch, openPage, pageHtml, bigItems, axeAudit, SITE } from './support.mjs';
 import { T, treePage, settled, shown, smallTree } from './tree_support.mjs';
-
-const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 let b;
 before(async () => {
@@ -25,15 +21,6 @@ const attrs = (page, text) => page.evaluate(text => {
 const css = (page, text, prop) => page.evaluate(([text, prop]) =>
   getComputedStyle([...document.querySelectorAll('[role=treeitem]')].find(x => x.textContent === text))[prop], [text, prop]);
 
-// Violations inside the tree, as "rule: target" lines.
-async function audit(page) {
-  await page.addScriptTag({ content: AXE });
-  return page.evaluate(async () => {
-    for (const a of document.getAnimations()) a.finish();
-    const r = await window.axe.run(document.querySelector('nav'), { resultTypes: ['violations'] });
-    return r.violations.flatMap(v => v.nodes.map(n => v.id + ': ' + n.target.join(' ')));
-  });
-}
 
 test('defaultProject_rendersItsTreeWithFieldsStylesAndTheOpenBranch', async () => {
   const page = await treePage(b, T.DEFAULT_PROJECT);
@@ -51,7 +38,7 @@ test('defaultProject_rendersItsTreeWithFieldsStylesAndTheOpenBranch', async () =
   await page.getByRole('treeitem', { name: 'User guide' }).click();
   const group = () => page.evaluate(() => getComputedStyle(document.querySelector('[aria-owns$="-3"]').nextElementSibling).backgroundColor);
   assert.equal(await group(), 'rgb(243, 246, 250)');
-  assert.deepEqual(await audit(page), []);
+  assert.deepEqual(await axeAudit(page), []);
   assert.deepEqual(page.problems, []);
 });
 
@@ -65,7 +52,7 @@ test('generatedTree_writesAll1110ItemsShowsTheFirstLevelAndOpensTheThird', async
   await page.getByRole('treeitem', { name: 'Page 9.9.9' }).waitFor();
   assert.equal((await shown(page)).split(',').length, 30);
   assert.equal(await page.getByRole('treeitem', { name: 'Page 9.9.9' }).getAttribute('aria-level'), '3');
-  assert.deepEqual(await audit(page), []);
+  assert.deepEqual(await axeAudit(page), []);
   assert.deepEqual(page.problems, []);
 });
 

@@ -16,3 +16,19 @@ export function changed(p) {
   }
   throw new Error('no changed value for ' + p.name);
 }
+
+// The parameters of `params` that leave `picture(data, name)` (any JSON
+// value) as it was. skip: names tested by their behaviour elsewhere;
+// context: per name, other parameters it needs to show (X needs absolute
+// placement); data(params): the data file for those parameters.
+export async function deadParameters(params, { skip = [], context = {}, picture, data }) {
+  const base = new Map(), dead = [];
+  for (const p of params) {
+    if (skip.includes(p.name)) continue;
+    const ctx = context[p.name] || {}, key = JSON.stringify(ctx);
+    if (!base.has(key)) base.set(key, JSON.stringify(await picture(data(ctx), 'base.html')));
+    const pic = await picture(data({ ...ctx, [p.name]: changed(p) }), 'walk.html');
+    if (JSON.stringify(pic) === base.get(key)) dead.push(p.name);
+  }
+  return dead;
+}
