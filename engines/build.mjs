@@ -17,12 +17,15 @@ require(path.join(data, 'common/schema.js'));
 // default, [name without the prefix, default, style marks] per parameter,
 // the default typed as the data file declares it (flag, plain number or
 // text); marks: 1 item styles, 2 submenu styles.
+// Types whose description builds on another type's.
+const BASE = { 'tab-menu': 'tabs' };
+
 const params = {
   name: 'plivex-params',
   setup(b) {
     b.onResolve({ filter: /^plivex:params\// }, a => ({ path: a.path.slice(14), namespace: 'plivex-params' }));
     b.onLoad({ filter: /.*/, namespace: 'plivex-params' }, a => {
-      require(path.join(data, a.path, 'schema.js'));
+      for (const id of [BASE[a.path], a.path]) if (id) require(path.join(data, id, 'schema.js'));
       const t = Q.types[a.path];
       const table = t.params.map(p => {
         if (!p.name.startsWith(t.prefix)) throw new Error(`${p.name} does not begin with ${t.prefix}`);
@@ -38,7 +41,7 @@ const params = {
   }
 };
 
-export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmenu_ss.js', 'qrntabs.js'];
+export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmenu_ss.js', 'qrntabs.js', 'qrntabmenu.js'];
 
 // Fields of an engine's own objects, shortened in its shipped file; none is
 // a name that the page or the browser reads or sets.
