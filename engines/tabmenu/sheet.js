@@ -1,17 +1,14 @@
 // The style sheet of one Ostrel Tab Menu: the tab row is drawn as the Ostrel
 // Tabs draw theirs; this adds the submenus, as a second row under the tabs
 // or as drop-down lists. "&" stands for the menu's own class.
-import { clean, size, url, decl } from '../core/css.js';
-import { sheet as tabSheet } from '../tabs/sheet.js';
+import { clean, size, decl } from '../core/css.js';
+import { sheet as tabSheet, FLEX, col, bg } from '../tabs/sheet.js';
 
-const FLEX = { left: 'flex-start', center: 'center', right: 'flex-end', tab: 'flex-start' };
 const FIXED = '& .qu{margin:0;padding:0;list-style:none;display:flex}& .qu[hidden]{display:none!important}& .qu>li{display:flex}' +
   '& .qj{display:flex;flex:1;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer}& .qj.qd{cursor:default}' +
   '& .qj:focus-visible{outline:2px solid;outline-offset:-2px}& .qj:hover>.qin{display:none}& .qj:hover>.qih{display:inline}' +
   '@keyframes qrntfade{from{opacity:0}}@media (prefers-reduced-motion:reduce){& .qu{animation:none!important}}';
 
-const col = c => clean(c) || 'transparent';
-const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '');
 const border = (w, c, st) => size(w) + ' ' + (clean(st || '') || 'solid') + ' ' + col(c);
 // The values an item style gives a submenu item: its Item values stand for
 // the SubItem ones.

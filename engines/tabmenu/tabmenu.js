@@ -5,20 +5,27 @@
 // 8 element id, 9 content id, 10 class.
 import TABLE, { prefix } from 'plivex:params/tab-menu';
 import { readParams, readStyles } from '../core/params.js';
-import { readItems, fields, styleIndex } from '../core/items.js';
+import { fields, styleIndex } from '../core/items.js';
 import { addSheet } from '../core/css.js';
 import { attr, esc, plain } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
 
+const dis = el => el.classList.contains('qd');
 const store = (win, key, value) => {
   try { return value === undefined ? win.sessionStorage.getItem(key) : win.sessionStorage.setItem(key, value); } catch (e) { /* storage off: nothing is kept */ }
 };
 
-// The inside of an item: icons and text.
-const inner = (text, icon, hover) => (icon ? '<img class="qic' + (hover ? ' qin' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
-  (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') + '<span>' + text + '</span>';
-const marks = (f, off) => attr('title', f[3]) + (off ? ' aria-disabled="true"' : '') + (f[6] === 'current' ? ' aria-current="page"' : '');
+// One tab or submenu item: `tag` opens its element, `cls` is its own
+// class and `more` its other attributes.
+function item(f, styles, tag, cls, more) {
+  const [text, , , tip, icon, hover, state, is, , content, extra] = f, off = state === 'disabled', i = styleIndex(is, styles);
+  return tag + (tag === '<a' ? attr('href', off ? '' : f[1]) + attr('target', f[2]) : '') + more +
+    ' class="' + cls + (i >= 0 ? ' qs' + i : '') + (state === 'current' ? ' qc' : off ? ' qd' : '') + (extra ? ' ' + esc(extra) : '') + '"' +
+    attr('title', tip) + (off ? ' aria-disabled="true"' : '') + (state === 'current' && !content ? ' aria-current="page"' : '') + '>' +
+    (icon ? '<img class="qic' + (hover ? ' qin' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
+    (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') + '<span>' + text + '</span>';
+}
 
 export function tabMenu(win, doc, script) {
   const P = readParams(win, TABLE, prefix);
@@ -30,42 +37,39 @@ export function tabMenu(win, doc, script) {
   const drop = P.SubMode === 'dropdown';
   const key = 'qrnt:' + win.location.pathname + ':' + X;
 
-  let tabsHtml = '', subsHtml = '', pick = -1, sep = false, n = 0;
+  // The tabs, each with the items below it: deeper levels count as the
+  // second and holes are passed by. As the item tree reads it, the first
+  // item is a tab whatever its marks say.
+  const tabs = [];
+  let sep = false;
+  for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
+    if (!Array.isArray(e)) continue;
+    const f = fields({ e });
+    if (tabs.length && /^\|/.test(e[0])) tabs[tabs.length - 1].k.push(f);
+    else if (f[0] === '-') sep = true;
+    else { tabs.push({ f, k: [], sep }); sep = false; }
+  }
+
+  let tabsHtml = '', subsHtml = '', pick = -1;
   const panels = [], hasSub = [];
-  for (const node of readItems(win.bmenuItems).k) {
-    const f = fields(node), [text, link, target, , icon, hover, state, is, id, content, cls] = f;
-    if (text === '-') { sep = true; continue; }
-    if (sep) tabsHtml += '<span class="qz"></span>';
-    sep = false;
-    const off = state === 'disabled', i = styleIndex(is, S.length);
-    // Items below the second level are kept, as items of the submenu.
-    let sub = '', subSep = false, subCur = false;
-    const walk = list => list.forEach(c => {
-      const g = fields(c), soff = g[6] === 'disabled', si = styleIndex(g[7], S.length);
-      if (g[0] === '-') subSep = sub !== '';
-      else {
-        if (g[6] === 'current') subCur = true;
-        sub += '<li' + (subSep ? ' class="qz"' : '') + '><a class="qj' + (si >= 0 ? ' qs' + si : '') + (g[6] === 'current' ? ' qc' : soff ? ' qd' : '') +
-          (g[10] ? ' ' + esc(g[10]) : '') + '"' + attr('href', soff ? '' : g[1]) + attr('target', g[2]) + attr('id', g[8]) + marks(g, soff) + '>' +
-          inner(g[0], g[4], g[5]) + '</a></li>';
-        subSep = false;
-      }
-      walk(c.k);
-    });
-    walk(node.k);
-    const tid = esc(id || X + '-t' + n);
-    if ((state === 'current' || subCur) && pick < 0 && !off) pick = n;
-    tabsHtml += (content ? '<button type="button"' : '<a' + attr('href', off ? '' : link) + attr('target', target)) +
-      ' role="tab" tabindex="-1" aria-selected="false" id="' + tid + '"' +
-      ' class="qi' + (i >= 0 ? ' qs' + i : '') + (state === 'current' ? ' qc' : off ? ' qd' : '') + (cls ? ' ' + esc(cls) : '') + '"' +
-      (sub ? ' aria-controls="' + X + '-s' + n + '"' + (drop ? ' aria-expanded="false"' : '') : '') +
-      attr('title', f[3]) + (off ? ' aria-disabled="true"' : '') + (state === 'current' && !content ? ' aria-current="page"' : '') + '>' +
-      inner(text, icon, hover) + (content ? '</button>' : '</a>');
-    if (sub) subsHtml += '<ul class="qu" id="' + X + '-s' + n + '"' + attr('aria-label', plain(text) || null) + ' hidden>' + sub + '</ul>';
+  tabs.forEach(({ f, k, sep }, n) => {
+    const [text, , , , , , state, , id, content] = f;
+    let sub = '', line = false;
+    for (const g of k) {
+      if (g[0] === '-') { line = sub !== ''; continue; }
+      if (g[6] === 'current' && pick < 0) pick = n;
+      sub += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, '<a', 'qj', attr('id', g[8])) + '</a></li>';
+      line = false;
+    }
+    if (state === 'current' && pick < 0) pick = n;
+    tabsHtml += (sep ? '<span class="qz"></span>' : '') +
+      item(f, S.length, content ? '<button type="button"' : '<a', 'qi', ' role="tab" tabindex="-1" aria-selected="false" id="' +
+      esc(id || X + '-t' + n) + '"' + (sub ? ' aria-controls="' + X + '-s' + n + '"' + (drop ? ' aria-expanded="false"' : '') : '')) +
+      (content ? '</button>' : '</a>');
+    if (sub) subsHtml += '<ul class="qu" id="' + X + '-s' + n + '"' + attr('aria-label', plain(text)) + ' hidden>' + sub + '</ul>';
     hasSub.push(!!sub);
     panels.push(content);
-    n++;
-  }
+  });
 
   const root = doc.createElement('div');
   root.id = X;
@@ -74,7 +78,7 @@ export function tabMenu(win, doc, script) {
     '>' + tabsHtml + '</div><div class="qr">' + subsHtml + '</div><div class="qp"></div>';
   const [list, row, box] = root.children;
   const all = [...list.querySelectorAll('.qi')];
-  const usable = all.filter(t => !t.classList.contains('qd'));
+  const usable = all.filter(t => !dis(t));
   // Each tab's submenu list, or null.
   let k = 0;
   const subs = hasSub.map(h => h ? row.children[k++] : null);
@@ -83,7 +87,7 @@ export function tabMenu(win, doc, script) {
     const kept = P.RememberSelected ? parseInt(store(win, key), 10) : NaN;
     pick = kept >= 0 && kept < all.length ? kept : Math.max(0, P.Selected | 0);
   }
-  if (!all[pick] || all[pick].classList.contains('qd')) pick = all.indexOf(usable[0]);
+  if (!all[pick] || dis(all[pick])) pick = all.indexOf(usable[0]);
 
   const els = [];
   const takePanels = () => all.forEach((t, i) => {
@@ -109,7 +113,7 @@ export function tabMenu(win, doc, script) {
     const u = subAt(sel);
     if (!u || drop || P.SubAlign !== 'tab' || V) return;
     const a = sel.getBoundingClientRect(), r = row.getBoundingClientRect();
-    u.style.marginInlineStart = Math.max(0, Math.round(rtl ? r.right - a.right : a.left - r.left)) + 'px';
+    u.style.marginInlineStart = (rtl ? r.right - a.right : a.left - r.left) + 'px';
   };
   const show = (t, on) => {
     t.setAttribute('aria-selected', on);
@@ -118,7 +122,7 @@ export function tabMenu(win, doc, script) {
     if (u && !drop) u.hidden = !on;
   };
   function select(t, remember) {
-    if (!t || t.classList.contains('qd')) return;
+    if (!t || dis(t)) return;
     rove(t);
     if (sel !== t) {
       if (sel) show(sel, false);
@@ -141,7 +145,7 @@ export function tabMenu(win, doc, script) {
   // from the tabs' content edge.
   function open(t) {
     const u = subAt(t);
-    if (!drop || !u || t.classList.contains('qd')) return null;
+    if (!drop || !u || dis(t)) return null;
     if (opened === t) return u;
     close();
     opened = t;
@@ -151,8 +155,8 @@ export function tabMenu(win, doc, script) {
     const x = side === 'left' ? a.right - r.left : side === 'right' ? a.left - r.left - u.offsetWidth
       : rtl ? a.right - r.left - u.offsetWidth : a.left - r.left;
     const y = V ? a.top - r.top : side === 'bottom' ? a.top - r.top - u.offsetHeight : a.bottom - r.top;
-    u.style.left = Math.round(x) + 'px';
-    u.style.top = Math.round(y) + 'px';
+    u.style.left = x + 'px';
+    u.style.top = y + 'px';
     return u;
   }
 
@@ -167,18 +171,18 @@ export function tabMenu(win, doc, script) {
     if (P.SwitchOn === 'hover' && t && (t.tagName === 'BUTTON' || subAt(t) && !drop)) select(t, true);
     if (!hoverOpen || !t) return;
     clearTimeout(timer);
-    timer = setTimeout(() => subAt(t) ? open(t) : close(), Math.max(0, P.SubShowDelay));
+    timer = setTimeout(() => subAt(t) ? open(t) : close(), P.SubShowDelay);
   });
   on(root, 'pointerleave', e => {
     clearTimeout(timer);
-    if (hoverOpen && e.pointerType !== 'touch') hideTimer = setTimeout(close, Math.max(0, P.SubHideDelay));
+    if (hoverOpen && e.pointerType !== 'touch') hideTimer = setTimeout(close, P.SubHideDelay);
   });
   on(doc, 'pointerdown', e => { if (!root.contains(e.target)) close(); }, true);
   on(root, 'focusout', e => { if (e.relatedTarget && !root.contains(e.relatedTarget)) close(); });
   on(root, 'click', e => {
     const t = e.target.closest('.qi,.qj');
     if (!t) return;
-    if (t.classList.contains('qd')) return e.preventDefault();
+    if (dis(t)) return e.preventDefault();
     if (t.classList.contains('qj')) return close();
     clearTimeout(timer);
     const u = subAt(t), link = t.hasAttribute('href');
@@ -200,10 +204,9 @@ export function tabMenu(win, doc, script) {
     const u = drop ? open(t) : (select(t, true), subAt(t));
     const l = u ? links(u) : [];
     if (l.length) l[end ? l.length - 1 : 0].focus();
-    return !!u;
   };
-  const move = (t, to) => {
-    if (!to) return;
+  const move = to => {
+    close();
     // The focus moves with the arrows; a tab with a panel, or with a row
     // to show, is selected on the way unless selection waits for Enter.
     if (P.Activation !== 'manual' && (to.tagName === 'BUTTON' || subAt(to) && !drop)) select(to, true);
@@ -211,38 +214,24 @@ export function tabMenu(win, doc, script) {
     to.focus();
   };
   on(root, 'keydown', e => {
-    if (e.altKey || e.ctrlKey || e.metaKey) return;
-    const k = e.key, t = e.target.closest('.qi');
-    if (t) {
-      const c = usable.length, at = usable.indexOf(t);
-      const d = { [V ? 'ArrowDown' : fwd]: 1, [V ? 'ArrowUp' : back]: -1 }[k];
-      const u = subAt(t);
-      if (u && (k === into || k === 'ArrowDown' && !V || k === 'Enter' || k === ' ') && !t.classList.contains('qd')) {
-        if (k === 'Enter' || k === ' ') select(t, true);
-        enter(t, k === 'ArrowUp');
-      } else if (k === 'Escape' && opened) { close(); t.focus(); }
-      else if (k === 'Home' || k === 'End' || d) {
-        close();
-        move(t, k === 'Home' ? usable[0] : k === 'End' ? usable[c - 1] : usable[(at + d + c) % c]);
-      } else if (k === ' ' && t.tagName === 'A') t.click();
-      else return;
-      return e.preventDefault();
-    }
-    const a = e.target.closest('.qj');
-    if (!a) return;
-    const u = a.closest('.qu'), owner = all[subs.indexOf(u)], l = links(u), at = l.indexOf(a);
-    const step = dd => l[(at + dd + l.length) % l.length].focus();
-    if (k === 'Escape') { close(); owner.focus(); }
-    else if (k === 'ArrowDown' || !drop && k === fwd) step(1);
-    else if (k === 'ArrowUp' || !drop && k === back) step(-1);
-    else if (k === 'Home') l[0].focus();
-    else if (k === 'End') l[l.length - 1].focus();
-    else if (drop && (k === 'ArrowLeft' || k === 'ArrowRight')) {
-      // Along the tabs from inside a drop-down: the neighbouring tab.
-      const c = usable.length, i = usable.indexOf(owner), dd = k === fwd ? 1 : -1;
-      close();
-      move(owner, usable[(i + dd + c) % c]);
-    } else return;
+    const k = e.key, a = e.target.closest('.qi,.qj');
+    if (!a || e.altKey || e.ctrlKey || e.metaKey) return;
+    // On a tab, or on an item of the submenu `u` of the tab `t`.
+    const tab = a.classList.contains('qi'), u = tab ? !dis(a) && subAt(a) : a.closest('.qu');
+    const t = tab ? a : all[subs.indexOf(u)], list = tab ? usable : links(u), c = list.length;
+    // Arrows along the list: the tabs, a drop-down's column or the row.
+    const d = (tab ? { [V ? 'ArrowDown' : fwd]: 1, [V ? 'ArrowUp' : back]: -1 }
+      : { ArrowDown: 1, ArrowUp: -1, [drop ? '' : fwd]: 1, [drop ? '' : back]: -1 })[k];
+    const to = k === 'Home' ? list[0] : k === 'End' ? list[c - 1] : d ? list[(list.indexOf(a) + d + c) % c] : null;
+    if (tab && u && (k === into || k === 'ArrowDown' && !V || k === 'Enter' || k === ' ')) {
+      if (k === 'Enter' || k === ' ') select(a, true);
+      enter(a, k === 'ArrowUp');
+    } else if (k === 'Escape' && (opened || !tab)) { close(); t.focus(); }
+    else if (to) tab ? move(to) : to.focus();
+    // Left and right in a drop-down go on to the neighbouring tab.
+    else if (!tab && drop && (k === 'ArrowLeft' || k === 'ArrowRight')) move(usable[(usable.indexOf(t) + (k === fwd ? 1 : -1) + usable.length) % usable.length]);
+    else if (k === ' ' && a.tagName === 'A' && tab) a.click();
+    else return;
     e.preventDefault();
   });
   // Leaving the tabs leaves the selected tab as their tab stop.

@@ -2,7 +2,7 @@
 // without their "tabs" prefix; "&" stands for the tabs' own class.
 import { clean, size, url, decl } from '../core/css.js';
 
-const FLEX = { left: 'flex-start', center: 'center', right: 'flex-end' };
+export const FLEX = { left: 'flex-start', center: 'center', right: 'flex-end' };
 // Per placement: the direction of the whole (bar and panels), the side of
 // a tab that faces the content, its rounded corners (top left, top right,
 // bottom right, bottom left) and the way the selected tab stands out.
@@ -17,8 +17,8 @@ const FIXED = '&,& *{box-sizing:border-box}& .qp{flex:1;min-width:0}& .qp>[hidde
   '& .qz{width:1px;min-height:1px;background:currentColor;opacity:.3}' +
   '& .qic{object-fit:contain}& .qih,& .qi:hover>.qin{display:none}& .qi:hover>.qih{display:inline}';
 
-const col = c => clean(c) || 'transparent';
-const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '');
+export const col = c => clean(c) || 'transparent';
+export const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '');
 
 export function sheet(X, P, styles, rtl) {
   const side = SIDES[P.Placement] ? P.Placement : 'top';
