@@ -185,14 +185,15 @@ export function tabMenu(win, doc, script) {
     if (dis(t)) return e.preventDefault();
     if (t.classList.contains('qj')) return close();
     clearTimeout(timer);
-    const u = subAt(t), link = t.hasAttribute('href');
+    const u = subAt(t), link = t.hasAttribute('href'), was = sel === t;
+    // Selected first: the selected look may change the tab's size.
+    select(t, true);
     // A parent opens on the first click or tap and its link is followed on
     // the next; a mouse that opened it on hover follows the link at once.
     if (!u) close();
     else if (drop && opened !== t && !(link && hoverOpen && !touch)) { open(t); e.preventDefault(); }
     else if (drop && !link) close();
-    else if (!drop && sel !== t && link && !(P.SwitchOn === 'hover' && !touch)) e.preventDefault();
-    select(t, true);
+    else if (!drop && !was && link && !(P.SwitchOn === 'hover' && !touch)) e.preventDefault();
   });
 
   // ---- keyboard -------------------------------------------------------

@@ -87,7 +87,7 @@ var tabsSubItemHoverUnderline=false;
 var tabsSubItemHoverBackImage="";
 var tabsSubItemSelTextColor="#17467F";
 var bstyles = [
-    ["tabsItemBackColor=#E8772E","tabsItemTextColor=#FFFFFF","tabsItemHoverBackColor=#C95F1B","tabsItemHoverTextColor=#FFFFFF"],
+    ["tabsItemBackColor=#C2510F","tabsItemTextColor=#FFFFFF","tabsItemHoverBackColor=#9E410C","tabsItemHoverTextColor=#FFFFFF"],
     ["tabsItemTextColor=#B8420F","tabsItemFont=bold 12px Verdana"],
 ];
 
