@@ -1,6 +1,6 @@
 // The engines in Qt WebEngine, the oldest Chromium they support: the staged
-// qrnmenu.js, qrntmenu.js with its add-ons and qrntabs.js render data files
-// and answer real keys.
+// qrnmenu.js, qrntmenu.js with its add-ons, qrntabs.js and qrntabmenu.js
+// render data files and answer real keys.
 #include "pages_common.h"
 #include "support/testmain.h"
 
@@ -58,9 +58,11 @@ private:
                                    "return '|'.repeat(n)+a.textContent;}).join(',')"));
     }
     QString focused() { return eval(QStringLiteral("document.activeElement.textContent")); }
+    // The open submenus: by their item in a menu, by their tab in a tab menu.
     QString openItems()
     {
-        return eval(QStringLiteral("[...document.querySelectorAll('nav .qo')].map(li=>li.firstElementChild.textContent).join(',')"));
+        return eval(QStringLiteral("[...document.querySelectorAll('nav .qo')].map(li=>li.firstElementChild.textContent).concat("
+                                   "[...document.querySelectorAll('[role=tablist]~.qr>ul:not([hidden])')].map(u=>u.getAttribute('aria-label'))).join(',')"));
     }
     // Presses `key` in the focused widget, as a keyboard would, and waits
     // until the focus or what is open has changed to `focus` / `open`.
@@ -259,6 +261,34 @@ private slots:
         QFETCH(QString, shown);
         openMenu(data, QStringLiteral("qrntmenu.js qrntmenu_add.js qrntmenu_ss.js"));
         QCOMPARE(treeShown(), shown);
+    }
+
+    void tabMenuDefaultProject_rendersTabsAndShowsTheRowOfTheClickedTab()
+    {
+        openMenu(defaultProject(QStringLiteral("tab-menu")), QStringLiteral("qrntabmenu.js"), QByteArray(), QStringLiteral("[role=tablist]"));
+        QCOMPARE(tabsState(), QStringLiteral("Home*,Products,Services,Company,Shop|"));
+        QCOMPARE(eval(QStringLiteral("document.querySelectorAll('.qr a').length")), QStringLiteral("9"));
+        QCOMPARE(openItems(), QString());
+        eval(QStringLiteral("[...document.querySelectorAll('[role=tab]')][3].click(),''"));
+        QCOMPARE(openItems(), QStringLiteral("Company"));
+        QCOMPARE(eval(QStringLiteral("document.querySelector('[aria-disabled=true]').textContent")), QStringLiteral("Careers"));
+        QCOMPARE(eval(QStringLiteral("location.hash+document.title")), QStringLiteral("Menu"));
+    }
+
+    void tabMenuKeys_downEntersTheDropDownEscapeLeavesArrowsGoOn()
+    {
+        openMenu(defaultProject(QStringLiteral("tab-menu")).replace("var tabsSubMode=\"row\";", "var tabsSubMode=\"dropdown\";"),
+                 QStringLiteral("qrntabmenu.js"), QByteArray(), QStringLiteral("[role=tablist]"));
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Home"), QString());
+        press(Qt::Key_Right, QStringLiteral("Products"), QString());
+        press(Qt::Key_Down, QStringLiteral("Software"), QStringLiteral("Products"));
+        press(Qt::Key_Up, QStringLiteral("Accessories"), QStringLiteral("Products"));
+        press(Qt::Key_Escape, QStringLiteral("Products"), QString());
+        press(Qt::Key_Return, QStringLiteral("Software"), QStringLiteral("Products"));
+        press(Qt::Key_Right, QStringLiteral("Services"), QString());
+        press(Qt::Key_Space, QStringLiteral("Consulting"), QStringLiteral("Services"));
+        QCOMPARE(tabsState(), QStringLiteral("Home,Products,Services*,Company,Shop|"));
     }
 
     void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()
