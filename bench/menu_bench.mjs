@@ -14,6 +14,12 @@
 // built from its own data file:
 //   tree_1110_ms, tree_floor_1110_ms, tree_floor_ratio, tree_size_gzip_bytes,
 //   tree_add_size_gzip_bytes, tree_ss_size_gzip_bytes
+// and for an Ostrel Tab Menu of 10 tabs with 110 submenu items each (the
+// submenus not shown are written later, while the page is idle) against the
+// same bare nested list as the menu's, with the first tab's items shown as
+// the tab menu's second row shows them:
+//   tabmenu_1110_ms, tabmenu_floor_1110_ms, tabmenu_floor_ratio,
+//   tabmenu_size_gzip_bytes
 // Run after a build: node bench/menu_bench.mjs   (PLIVEX_BIN_DIR picks
 // another build than build/bin).
 import zlib from 'node:zlib';
@@ -57,6 +63,19 @@ const treeData = TR.dataFile({ items: bigItems(10, 10, 10) });
 const treeFloor = floor.replace(/menuItems/g, 'tmenuItems');
 const addOn = name => fs.readFileSync(path.join(BIN, name), 'utf8');
 
+// Tab Menu: 10 tabs of 110 items each; its floor is the menu's floor run
+// on the tab menu's item array.
+const TM = menuType('tab-menu', 'qrntabmenu.js');
+const tabMenuItems = [];
+for (let a = 0; a < 10; a++) {
+  tabMenuItems.push([0, `Section ${a}`, `s${a}.html`]);
+  for (let c = 0; c < 110; c++) tabMenuItems.push([1, `Page ${a}.${c}`, `s${a}/p${c}.html`]);
+}
+const tabMenuData = TM.dataFile({ items: tabMenuItems });
+// The tab menu shows its tabs and, as a second row, the first tab's items:
+// the floor shows the same links, in rows, the other lists hidden.
+const tabMenuFloorCss = 'nav ul{display:flex;flex-wrap:wrap}nav ul ul{display:none}nav li:first-child>ul{display:flex}';
+
 const b = await launch();
 b.serve({
   'qrnmenu.js': ENGINE, 'floor.js': floor,
@@ -73,7 +92,12 @@ b.serve({
   'tree-data.js': start + treeData,
   'tree-floor-data.js': start + treeData.replace(/qrn_tmenuInit\(\);$/, 'floor();'),
   'tree.html': page('<script src="qrntmenu.js"></script>', 'tree-data.js'),
-  'tree-floor.html': page('<style>nav ul ul{display:none}</style><script src="tree-floor.js"></script>', 'tree-floor-data.js')
+  'tree-floor.html': page('<style>nav ul ul{display:none}</style><script src="tree-floor.js"></script>', 'tree-floor-data.js'),
+  'qrntabmenu.js': TM.ENGINE, 'tabmenu-floor.js': floor.replace(/menuItems/g, 'bmenuItems'),
+  'tabmenu-data.js': start + tabMenuData,
+  'tabmenu-floor-data.js': start + tabMenuData.replace(/qrn_tabsInit\(\);$/, 'floor();'),
+  'tabmenu.html': page('<script src="qrntabmenu.js"></script>', 'tabmenu-data.js'),
+  'tabmenu-floor.html': page(`<style>${tabMenuFloorCss}</style><script src="tabmenu-floor.js"></script>`, 'tabmenu-floor-data.js')
 });
 
 async function measure(name, count = 1110, sel = 'nav li') {
@@ -106,6 +130,7 @@ async function pairs(one, other) {
 const times = await pairs(() => measure('menu.html'), () => measure('floor.html'));
 const tabs = await pairs(() => measure('tabs.html', 200, '[role=tab]'), () => measure('tabs-floor.html', 200));
 const tree = await pairs(() => measure('tree.html', 1110, '[role=treeitem]'), () => measure('tree-floor.html'));
+const tabMenu = await pairs(() => measure('tabmenu.html', 10, '[role=tab]'), () => measure('tabmenu-floor.html'));
 await b.close();
 
 // name_ms and name_q1_ms for one side; the ratio of the medians.
@@ -126,3 +151,5 @@ report('tree_1110_ms', 'tree_floor_1110_ms', 'tree_floor_ratio', tree);
 console.log(`tree_size_gzip_bytes: ${gz(TR.ENGINE)}`);
 console.log(`tree_add_size_gzip_bytes: ${gz(addOn('qrntmenu_add.js'))}`);
 console.log(`tree_ss_size_gzip_bytes: ${gz(addOn('qrntmenu_ss.js'))}`);
+report('tabmenu_1110_ms', 'tabmenu_floor_1110_ms', 'tabmenu_floor_ratio', tabMenu);
+console.log(`tabmenu_size_gzip_bytes: ${gz(TM.ENGINE)}`);

@@ -112,7 +112,8 @@ export function tabMenu(win, doc, script) {
   const align = () => {
     const u = subAt(sel);
     if (!u || drop || P.SubAlign !== 'tab' || V) return;
-    const a = sel.getBoundingClientRect(), r = row.getBoundingClientRect();
+    u.style.marginInlineStart = 0;
+    const a = sel.getBoundingClientRect(), r = u.getBoundingClientRect();
     u.style.marginInlineStart = (rtl ? r.right - a.right : a.left - r.left) + 'px';
   };
   const show = (t, on) => {
@@ -167,11 +168,12 @@ export function tabMenu(win, doc, script) {
   on(root, 'pointerover', e => {
     if (e.pointerType === 'touch') return;
     clearTimeout(hideTimer);
+    // Only the tab the pointer rests on counts, so crossing other tabs on
+    // the way into a drop-down changes nothing.
+    clearTimeout(timer);
     const t = e.target.closest('.qi');
     if (P.SwitchOn === 'hover' && t && (t.tagName === 'BUTTON' || subAt(t) && !drop)) select(t, true);
-    if (!hoverOpen || !t) return;
-    clearTimeout(timer);
-    timer = setTimeout(() => subAt(t) ? open(t) : close(), P.SubShowDelay);
+    if (hoverOpen && t) timer = setTimeout(() => subAt(t) ? open(t) : close(), P.SubShowDelay);
   });
   on(root, 'pointerleave', e => {
     clearTimeout(timer);

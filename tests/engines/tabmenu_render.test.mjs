@@ -97,7 +97,7 @@ test('generatedMenu_showsAllItemsOfTheSelectedTab', async () => {
 });
 
 test('contentPanels_andTheCurrentSubmenuItemSelectItsTab', async () => {
-  const items = [[0, 'Tab 0', '', '', '', '', '', '', '', '', 'c0'], [1, 'Sub 0', 's0.html'],
+  const items = [[0, 'Tab 0', '', '', '', '', '', '', '', '', 'c0'], [1, 'Sub 0', 's0.html'], [0, '-'],
     [0, 'Tab 1', '', '', '', '', '', '', '', '', 'c1'], [1, 'Sub 1', 's1.html', '', '', '', '', 'current']];
   const page = await tabMenuPage(b, T.dataFile({ items }), { after: '<section id="c0">Content 0</section><section id="c1">Content 1</section>' });
   assert.deepEqual(await state(page), { tabs: 'Tab 0,Tab 1*', open: 'Tab 1', shown: 'Content 1', focus: 'BODY' });
@@ -108,6 +108,21 @@ test('contentPanels_andTheCurrentSubmenuItemSelectItsTab', async () => {
   assert.deepEqual(await state(page), { tabs: 'Tab 0*,Tab 1', open: 'Tab 0', shown: 'Content 0', focus: 'Tab 0' });
   assert.deepEqual(await audit(page), []);
   assert.deepEqual(page.problems, []);
+});
+
+test('rowUnderItsTab_startsWhereTheSelectedTabStarts', async () => {
+  for (const dir of ['', 'rtl']) {
+    const data = T.dataFile({ params: { tabsSubAlign: 'tab' }, items: [[0, 'First tab'], [1, 'F1', 'f1.html'], [0, 'Second tab'], [1, 'S1', 's1.html'], [1, 'S2', 's2.html']] });
+    const page = await tabMenuPage(b, data, { dir, name: 'under.html' });
+    await page.getByRole('tab', { name: 'Second tab' }).click();
+    // The selected tab and the first item of the row shown.
+    const [tab, first] = await page.evaluate(() => [document.querySelector('[aria-selected=true]'), document.querySelector('.qr ul:not([hidden]) li')]
+      .map(e => e.getBoundingClientRect().toJSON()));
+    const edge = dir ? 'right' : 'left';
+    assert.ok(Math.abs(first[edge] - tab[edge]) < 1, JSON.stringify([dir, first, tab]));
+    assert.deepEqual(page.problems, [], dir);
+    await page.close();
+  }
 });
 
 test('placement_inTheFlowBeforeAndAfterLoadAbsoluteAndSeveralMenus', async () => {
