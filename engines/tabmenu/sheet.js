@@ -13,8 +13,8 @@ const border = (w, c, st) => size(w) + ' ' + (clean(st || '') || 'solid') + ' ' 
 // The values an item style gives a submenu item: its Item values stand for
 // the SubItem ones.
 const subValues = (P, s) => {
-  const V = Object.assign({}, P);
-  for (const k in s) if ('Sub' + k in P) V['Sub' + k] = s[k]; else if (k === 'ItemDisabledTextColor') V[k] = s[k];
+  const V = Object.assign({}, P, s);
+  for (const k in s) if ('Sub' + k in P) V['Sub' + k] = s[k];
   return V;
 };
 
@@ -36,12 +36,12 @@ export function sheet(X, P, S, rtl, drop, V) {
     (drop
       ? rule('& .qr', 'display', 'contents') +
         rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', P.SubWidth ? size(P.SubWidth) : 'max-content',
-          'box-shadow', P.SubShadow ? '2px 3px 8px rgba(0,0,0,.25)' : 'none', 'animation', 'qrntfade .15s ease-out') +
-        rule('& .qu>.qz', 'border-top', '1px solid', 'border-color', clean(P.SubBorderColor) || 'currentColor')
+          'box-shadow', P.SubShadow ? '2px 3px 8px rgba(0,0,0,.25)' : 'none', 'animation', 'qrntfade .15s ease-out')
       : rule('& .qr', 'display', 'flex', 'min-height', size(P.SubHeight), V ? 'min-width' : '', V ? size(P.SubHeight) : '') +
         rule('& .qu', 'flex', 1, 'flex-direction', V ? 'column' : 'row', 'flex-wrap', V ? '' : 'wrap',
-          V ? 'align-items' : 'justify-content', FLEX[P.SubAlign]) +
-        rule('& .qu>.qz', V ? 'border-top' : 'border-inline-start', '1px solid', 'border-color', clean(P.SubBorderColor) || 'currentColor')) +
+          V ? 'align-items' : 'justify-content', FLEX[P.SubAlign])) +
+    // Separators: a line across a drop-down or a column, along a row.
+    rule('& .qu>.qz', drop || V ? 'border-top' : 'border-inline-start', '1px solid', 'border-color', clean(P.SubBorderColor) || 'currentColor') +
     look('& .qj', P);
   S.forEach((s, i) => { css += look('& .qj.qs' + i, subValues(P, s)); });
   return css;

@@ -10,11 +10,8 @@ import { addSheet } from '../core/css.js';
 import { attr, esc, plain } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
+import { dis, store, firstPick, panels } from '../tabs/panels.js';
 
-const dis = el => el.classList.contains('qd');
-const store = (win, key, value) => {
-  try { return value === undefined ? win.sessionStorage.getItem(key) : win.sessionStorage.setItem(key, value); } catch (e) { /* storage off: nothing is kept */ }
-};
 
 // One tab or submenu item: `tag` opens its element, `cls` is its own
 // class and `more` its other attributes.
@@ -51,7 +48,7 @@ export function tabMenu(win, doc, script) {
   }
 
   let tabsHtml = '', subsHtml = '', pick = -1;
-  const panels = [], hasSub = [];
+  const ids = [], hasSub = [];
   tabs.forEach(({ f, k, sep }, n) => {
     const [text, , , , , , state, , id, content] = f;
     let sub = '', line = false;
@@ -68,7 +65,7 @@ export function tabMenu(win, doc, script) {
       (content ? '</button>' : '</a>');
     if (sub) subsHtml += '<ul class="qu" id="' + X + '-s' + n + '"' + attr('aria-label', plain(text)) + ' hidden>' + sub + '</ul>';
     hasSub.push(!!sub);
-    panels.push(content);
+    ids.push(content);
   });
 
   const root = doc.createElement('div');
@@ -83,25 +80,9 @@ export function tabMenu(win, doc, script) {
   let k = 0;
   const subs = hasSub.map(h => h ? row.children[k++] : null);
   const subAt = t => subs[all.indexOf(t)];
-  if (pick < 0) {
-    const kept = P.RememberSelected ? parseInt(store(win, key), 10) : NaN;
-    pick = kept >= 0 && kept < all.length ? kept : Math.max(0, P.Selected | 0);
-  }
-  if (!all[pick] || dis(all[pick])) pick = all.indexOf(usable[0]);
+  pick = firstPick(win, key, P, all, pick);
 
-  const els = [];
-  const takePanels = () => all.forEach((t, i) => {
-    const el = !els[i] && panels[i] && doc.getElementById(panels[i]);
-    if (!el || el.contains(root)) return;
-    els[i] = el;
-    el.id = X + '-p' + i;
-    el.setAttribute('role', 'tabpanel');
-    el.setAttribute('aria-labelledby', t.id);
-    t.setAttribute('aria-controls', ((t.getAttribute('aria-controls') || '') + ' ' + el.id).trim());
-    el.tabIndex = 0;
-    el.hidden = t !== sel;
-    box.appendChild(el);
-  });
+  const { els, take: takePanels } = panels(doc, X, all, ids, box, () => sel);
 
   let stop, sel, opened = null, timer, hideTimer, touch = false;
   const rove = t => {

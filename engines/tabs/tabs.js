@@ -9,11 +9,8 @@ import { addSheet } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
+import { store, firstPick, panels } from './panels.js';
 
-// The selected tab is kept per page and per tabs on that page.
-const store = (win, key, value) => {
-  try { return value === undefined ? win.sessionStorage.getItem(key) : win.sessionStorage.setItem(key, value); } catch (e) { /* storage off: nothing is kept */ }
-};
 
 export function tabs(win, doc, script) {
   const P = readParams(win, TABLE, prefix);
@@ -25,7 +22,7 @@ export function tabs(win, doc, script) {
   const key = 'qrnt:' + win.location.pathname + ':' + X;
 
   let html = '', pick = -1, sep = false;
-  const panels = [];
+  const ids = [];
   let first = true;
   for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
     // Only the first level: deeper items belong to the Tab Menu. As the
@@ -38,15 +35,15 @@ export function tabs(win, doc, script) {
     if (sep) html += '<span class="qz"></span>';
     sep = false;
     const off = state === 'disabled', i = styleIndex(is, S.length);
-    if (state === 'current' && pick < 0) pick = panels.length;
+    if (state === 'current' && pick < 0) pick = ids.length;
     html += (content ? '<button type="button"' : '<a' + attr('href', off ? '' : link) + attr('target', target)) +
-      ' role="tab" tabindex="-1" aria-selected="false" id="' + esc(id || X + '-t' + panels.length) + '"' +
+      ' role="tab" tabindex="-1" aria-selected="false" id="' + esc(id || X + '-t' + ids.length) + '"' +
       ' class="qi' + (i >= 0 ? ' qs' + i : '') + (state === 'current' ? ' qc' : off ? ' qd' : '') + (cls ? ' ' + esc(cls) : '') + '"' +
       attr('title', tip) + (off ? ' aria-disabled="true"' : '') + (state === 'current' && !content ? ' aria-current="page"' : '') + '>' +
       (icon ? '<img class="qic' + (hover ? ' qin' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
       (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') +
       '<span>' + text + '</span>' + (content ? '</button>' : '</a>');
-    panels.push(content);
+    ids.push(content);
   }
 
   const root = doc.createElement('div');
@@ -57,27 +54,9 @@ export function tabs(win, doc, script) {
   const list = root.firstChild, box = root.lastChild;
   const all = [...list.querySelectorAll('.qi')];
   const usable = all.filter(t => !t.classList.contains('qd'));
-  if (pick < 0) {
-    const kept = P.RememberSelected ? parseInt(store(win, key), 10) : NaN;
-    pick = kept >= 0 && kept < all.length ? kept : Math.max(0, P.Selected | 0);
-  }
-  if (!all[pick] || all[pick].classList.contains('qd')) pick = all.indexOf(usable[0]);
+  pick = firstPick(win, key, P, all, pick);
 
-  // A tab's panel is the page element it names, moved in beside the tabs;
-  // elements further down the page are taken once the page has loaded.
-  const els = [];
-  const takePanels = () => all.forEach((t, i) => {
-    const el = !els[i] && panels[i] && doc.getElementById(panels[i]);
-    if (!el || el.contains(root)) return;
-    els[i] = el;
-    el.id = X + '-p' + i;
-    el.setAttribute('role', 'tabpanel');
-    el.setAttribute('aria-labelledby', t.id);
-    t.setAttribute('aria-controls', el.id);
-    el.tabIndex = 0;
-    el.hidden = t !== sel;
-    box.appendChild(el);
-  });
+  const { els, take: takePanels } = panels(doc, X, all, ids, box, () => sel);
 
   // The one tab of the tabs that Tab reaches, and the selected one; only
   // they change, so a long row of tabs costs nothing more.
