@@ -108,6 +108,17 @@ test('contentPanels_andTheCurrentSubmenuItemSelectItsTab', async () => {
   assert.deepEqual(await state(page), { tabs: 'Tab 0*,Tab 1', open: 'Tab 0', shown: 'Content 0', focus: 'Tab 0' });
   assert.deepEqual(await audit(page), []);
   assert.deepEqual(page.problems, []);
+  // The tab chosen last comes back after a reload when the parameter says so.
+  const remembered = [];
+  for (const remember of [false, true]) {
+    const data = T.dataFile({ params: { tabsRememberSelected: remember }, items: items.slice(0, 4) });
+    const p = await tabMenuPage(b, data, { after: '<section id="c0">Content 0</section><section id="c1">Content 1</section>', name: `remember-${remember}.html` });
+    await p.getByRole('tab', { name: 'Tab 1' }).click();
+    await p.reload();
+    remembered.push((await state(p)).shown);
+    assert.deepEqual(p.problems, []);
+  }
+  assert.deepEqual(remembered, ['Content 0', 'Content 1']);
 });
 
 test('rowUnderItsTab_startsWhereTheSelectedTabStarts', async () => {

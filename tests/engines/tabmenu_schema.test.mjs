@@ -13,7 +13,8 @@ before(async () => {
 });
 after(async () => { await b.close(); });
 
-// Tested by their own behaviour in tabmenu_keyboard and tabmenu_pointer.
+// Tested by their own behaviour in tabmenu_render, tabmenu_keyboard and
+// tabmenu_pointer.
 const BEHAVIOUR = ['tabsSelected', 'tabsRememberSelected', 'tabsSwitchOn', 'tabsActivation', 'tabsSubOpenOn', 'tabsSubShowDelay', 'tabsSubHideDelay'];
 const DROP = { tabsSubMode: 'dropdown', tabsSubOpenOn: 'click' };
 const CONTEXT = { tabsLeft: { tabsPosition: 'absolute' }, tabsTop: { tabsPosition: 'absolute' }, tabsSubWidth: DROP, tabsSubShadow: DROP };
