@@ -267,7 +267,8 @@ private slots:
     {
         openMenu(defaultProject(QStringLiteral("tab-menu")), QStringLiteral("qrntabmenu.js"), QByteArray(), QStringLiteral("[role=tablist]"));
         QCOMPARE(tabsState(), QStringLiteral("Home*,Products,Services,Company,Shop|"));
-        QCOMPARE(eval(QStringLiteral("document.querySelectorAll('.qr a').length")), QStringLiteral("9"));
+        // The submenus are written once the page is idle.
+        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("document.querySelectorAll('.qr a').length")) == QStringLiteral("9"); }));
         QCOMPARE(openItems(), QString());
         eval(QStringLiteral("[...document.querySelectorAll('[role=tab]')][3].click(),''"));
         QCOMPARE(openItems(), QStringLiteral("Company"));
