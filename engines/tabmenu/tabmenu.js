@@ -12,7 +12,6 @@ import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
 import { dis, store, firstPick, panels } from '../tabs/panels.js';
 
-
 // One tab or submenu item: `tag` opens its element, `cls` is its own
 // class and `more` its other attributes.
 function item(f, styles, tag, cls, more) {
