@@ -46,7 +46,8 @@ export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmen
 // Fields of an engine's own objects, shortened in its shipped file; none is
 // a name that the page or the browser reads or sets.
 const internal = {
-  'qrnmenu.js': /^(X|mb|H|sd|rtl|arrows|is|ss|later|hover|show|hide|mq|hook|over|fill|into|back|setOpen|enter|hold|opener|main|sub|mainEl|subEl)$/
+  'qrnmenu.js': /^(X|mb|H|sd|rtl|arrows|is|ss|later|hover|show|hide|mq|hook|over|fill|into|back|setOpen|enter|hold|opener|main|sub|mainEl|subEl)$/,
+  'qrntabmenu.js': /^(sep|els|take)$/
 };
 
 const [out, maps] = process.argv.slice(2);

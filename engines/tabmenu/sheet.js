@@ -24,7 +24,7 @@ export function sheet(X, P, S, rtl, drop, V) {
   const look = (sel, W) => rule(sel, 'background', bg(W.SubItemBackColor, W.SubItemBackImage), 'color', clean(W.SubItemTextColor),
     'font', clean(W.SubItemFont), 'justify-content', FLEX[W.SubItemTextAlign], 'padding', size(W.SubItemPadding),
     'border', border(W.SubItemBorderWidth, W.SubItemBorderColor)) +
-    rule(`${sel}:hover:not(.qd),${sel}:focus-visible`, 'background', bg(W.SubItemHoverBackColor || W.SubItemBackColor, W.SubItemHoverBackImage || W.SubItemBackImage),
+    rule(`${sel}:hover:not(.qd)`, 'background', bg(W.SubItemHoverBackColor || W.SubItemBackColor, W.SubItemHoverBackImage || W.SubItemBackImage),
       'color', clean(W.SubItemHoverTextColor), 'border-color', clean(W.SubItemHoverBorderColor), 'text-decoration', W.SubItemHoverUnderline ? 'underline' : '') +
     rule(`${sel}.qc`, 'color', clean(W.SubItemSelTextColor)) +
     rule(`${sel}.qd`, 'color', clean(W.ItemDisabledTextColor));
@@ -36,7 +36,7 @@ export function sheet(X, P, S, rtl, drop, V) {
     (drop
       ? rule('& .qr', 'display', 'contents') +
         rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', P.SubWidth ? size(P.SubWidth) : 'max-content',
-          'box-shadow', P.SubShadow ? '2px 3px 8px rgba(0,0,0,.25)' : 'none', 'animation', 'qrntfade .15s ease-out')
+          'box-shadow', P.SubShadow ? '2px 3px 8px #0004' : 'none', 'animation', 'qrntfade .15s')
       : rule('& .qr', 'display', 'flex', 'min-height', size(P.SubHeight)) +
         rule('& .qu', 'flex', 1, 'flex-direction', V ? 'column' : 'row', 'flex-wrap', V ? '' : 'wrap',
           V ? 'align-items' : 'justify-content', FLEX[P.SubAlign])) +
