@@ -4,12 +4,8 @@
 // right-to-left pages and broken data files.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import fs from 'node:fs';
-import { launch, openPage, SITE } from './support.mjs';
+import { launch, openPage, axeAudit, SITE } from './support.mjs';
 import { T, tabMenuPage, state } from './tabmenu_support.mjs';
-
-const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 let b;
 before(async () => { b = await launch(); });
@@ -23,13 +19,8 @@ const attrs = (page, text) => page.evaluate(text => {
 const css = (page, text, prop) => page.evaluate(([text, prop]) =>
   getComputedStyle([...document.querySelectorAll('.qi,.qj')].find(x => x.textContent === text))[prop], [text, prop]);
 
-async function audit(page) {
-  await page.addScriptTag({ content: AXE });
-  return page.evaluate(async () => {
-    const r = await window.axe.run(document.querySelector('[role=tablist]').parentNode, { resultTypes: ['violations'] });
-    return r.violations.flatMap(v => v.nodes.map(n => v.id + ': ' + n.target.join(' ')));
-  });
-}
+// The audit of the whole menu: tabs, submenus and panels.
+const audit = page => axeAudit(page, 'div:has(>[role=tablist])');
 
 test('defaultProject_rendersTabsSubmenusFieldsAndStyles', async () => {
   const page = await tabMenuPage(b, T.DEFAULT_PROJECT);

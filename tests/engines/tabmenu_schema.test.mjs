@@ -4,7 +4,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch } from './support.mjs';
 import { T, tabMenuPage } from './tabmenu_support.mjs';
-import { changed } from './walk.mjs';
+import { changed, deadParameters } from './walk.mjs';
 
 let b;
 before(async () => {
@@ -60,14 +60,7 @@ async function picture(data, name) {
 }
 
 test('everyParameter_changesTheRenderedMenu', async () => {
-  const base = new Map(), dead = [];
-  for (const p of T.type.params) {
-    if (BEHAVIOUR.includes(p.name)) continue;
-    const context = CONTEXT[p.name] || {}, key = JSON.stringify(context);
-    if (!base.has(key)) base.set(key, JSON.stringify(await picture(T.dataFile({ params: context, items: items() }), 'base.html')));
-    const pic = await picture(T.dataFile({ params: { ...context, [p.name]: changed(p) }, items: items() }), 'walk.html');
-    if (JSON.stringify(pic) === base.get(key)) dead.push(p.name);
-  }
+  const dead = await deadParameters(T.type.params, { skip: BEHAVIOUR, context: CONTEXT, picture, data: params => T.dataFile({ params, items: items() }) });
   assert.deepEqual(dead, [], 'parameters without effect');
 });
 
