@@ -9,7 +9,7 @@ import { addSheet } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
-import { store, firstPick, panels } from './panels.js';
+import { dis, store, firstPick } from './panels.js';
 
 
 export function tabs(win, doc, script) {
@@ -53,10 +53,26 @@ export function tabs(win, doc, script) {
     '>' + html + '</div><div class="qp"></div>';
   const list = root.firstChild, box = root.lastChild;
   const all = [...list.querySelectorAll('.qi')];
-  const usable = all.filter(t => !t.classList.contains('qd'));
+  const usable = all.filter(t => !dis(t));
   pick = firstPick(win, key, P, all, pick);
 
-  const { els, take: takePanels } = panels(doc, X, all, ids, box, () => sel);
+  // A tab's panel is the page element it names, moved in beside the tabs;
+  // elements further down the page are taken once the page has loaded. The
+  // Tab Menu's version (panels.js) also keeps a tab's submenu in its
+  // aria-controls; this one is written out to keep this file small.
+  const els = [];
+  const takePanels = () => all.forEach((t, i) => {
+    const el = !els[i] && ids[i] && doc.getElementById(ids[i]);
+    if (!el || el.contains(root)) return;
+    els[i] = el;
+    el.id = X + '-p' + i;
+    el.setAttribute('role', 'tabpanel');
+    el.setAttribute('aria-labelledby', t.id);
+    t.setAttribute('aria-controls', el.id);
+    el.tabIndex = 0;
+    el.hidden = t !== sel;
+    box.appendChild(el);
+  });
 
   // The one tab of the tabs that Tab reaches, and the selected one; only
   // they change, so a long row of tabs costs nothing more.
@@ -71,7 +87,7 @@ export function tabs(win, doc, script) {
     if (el) el.hidden = !on;
   };
   function select(t, remember) {
-    if (!t || t.classList.contains('qd')) return;
+    if (!t || dis(t)) return;
     rove(t);
     if (sel) show(sel, false);
     show(sel = t, true);
@@ -85,18 +101,19 @@ export function tabs(win, doc, script) {
   list.addEventListener('keydown', e => {
     const t = e.target.closest('.qi');
     if (!t || e.altKey || e.ctrlKey || e.metaKey) return;
-    const k = e.key, n = usable.length;
+    const k = e.key;
     const d = { [V ? 'ArrowDown' : rtl ? 'ArrowLeft' : 'ArrowRight']: 1, [V ? 'ArrowUp' : rtl ? 'ArrowRight' : 'ArrowLeft']: -1 }[k];
-    const to = k === 'Home' ? usable[0] : k === 'End' ? usable[n - 1] : d ? usable[(usable.indexOf(t) + d + n) % n] : null;
+    // at() counts a negative place from the end, which wraps the arrows.
+    const to = k === 'Home' ? usable[0] : k === 'End' ? usable.at(-1) : d ? usable.at((usable.indexOf(t) + d) % usable.length) : null;
     if (k === ' ' && t.tagName === 'A') t.click();
-    else if (!to) return;
+    else if (to) {
+      // The focus moves with the arrows; a tab with a panel is selected on
+      // the way unless selection waits for Enter or Space.
+      if (P.Activation !== 'manual' && to.tagName === 'BUTTON') select(to, true);
+      else rove(to);
+      to.focus();
+    } else return;
     e.preventDefault();
-    if (!to) return;
-    // The focus moves with the arrows; a tab with a panel is selected on
-    // the way unless selection waits for Enter or Space.
-    if (P.Activation !== 'manual' && to.tagName === 'BUTTON') select(to, true);
-    else rove(to);
-    to.focus();
   });
   // Leaving the tabs leaves the selected tab as their tab stop.
   list.addEventListener('focusout', e => {
