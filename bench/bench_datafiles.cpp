@@ -38,15 +38,10 @@ std::unique_ptr<WebPage> openPage(const QString &path)
 void fill(Project &project, int n)
 {
     project.items().clear();
-    QList<LeveledItem> items;
+    QList<LeveledItem> items = threeLevelMenu(n);
     for (int i = 0; i < n; ++i) {
-        LeveledItem li;
-        li.level = i % 10 == 0 ? 0 : i % 10 < 5 ? 1 : 2;
-        li.item.Params[0] = QStringLiteral("Item number %1").arg(i);
-        li.item.Params[1] = QStringLiteral("pages/page%1.html").arg(i);
-        li.item.Params[3] = QStringLiteral("Tooltip of item %1").arg(i);
-        li.item.Params[6] = QString::number(i % 3);
-        items << li;
+        items[i].item.Params[3] = QStringLiteral("Tooltip of item %1").arg(i);
+        items[i].item.Params[6] = QString::number(i % 3);
     }
     project.items().insertLeveled({}, 0, items);
     project.ItemStyles.clear();

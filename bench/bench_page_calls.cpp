@@ -14,15 +14,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-double msSince(const QElapsedTimer &t)
-{
-    return t.nsecsElapsed() / 1e6;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     prepareHeadlessBench();

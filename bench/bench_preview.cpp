@@ -24,10 +24,6 @@
 
 namespace {
 
-double msSince(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
 
 bool waitFor(const std::function<bool()> &done, int ms = 30000)
 {
@@ -43,22 +39,6 @@ bool waitFor(const std::function<bool()> &done, int ms = 30000)
     return true;
 }
 
-// 100 top-level items with 9 subitems each: 1,000.
-QList<LeveledItem> menuOf1000()
-{
-    QList<LeveledItem> items;
-    for (int a = 0; a < 100; ++a) {
-        items.append(LeveledItem{0, TItem()});
-        items.last().item.Params[0] = QStringLiteral("Section %1").arg(a);
-        items.last().item.Params[1] = QStringLiteral("section%1.html").arg(a);
-        for (int b = 0; b < 9; ++b) {
-            items.append(LeveledItem{1, TItem()});
-            items.last().item.Params[0] = QStringLiteral("Page %1.%2").arg(a).arg(b);
-            items.last().item.Params[1] = QStringLiteral("page%1-%2.html").arg(a).arg(b);
-        }
-    }
-    return items;
-}
 
 } // namespace
 
@@ -76,7 +56,7 @@ int main(int argc, char **argv)
     if (!LoadPage(&params, project.ProgramFolder + pagePath(0, QStringLiteral("params.html"))) ||
         !LoadPage(&itemParams, project.ProgramFolder + pagePath(0, QStringLiteral("itemparams.html"))))
         return 1;
-    project.items().insertLeveled({}, 0, menuOf1000());
+    project.items().insertLeveled({}, 0, nestedMenu({100, 9}));
 
     TfrmPreview preview(project, [&] { return BuildDataText(project, params, itemParams); });
     preview.resize(800, 600);

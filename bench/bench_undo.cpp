@@ -33,16 +33,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the pages did not load\n");
         return 1;
     }
-    QList<LeveledItem> items;
-    for (int i = 0; i < 2000; ++i) {
-        LeveledItem li;
-        li.level = i % 10 == 0 ? 0 : i % 10 < 5 ? 1 : 2;
-        li.item.Params[0] = QStringLiteral("Item number %1").arg(i);
-        li.item.Params[1] = QStringLiteral("pages/page%1.html").arg(i);
-        items << li;
-    }
     project->items().clear();
-    project->items().insertLeveled({}, 0, items);
+    project->items().insertLeveled({}, 0, threeLevelMenu(2000));
     frm->history->reset();
 
     std::vector<double> record, undo;

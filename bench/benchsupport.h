@@ -1,13 +1,16 @@
 #pragma once
 
+#include "project/itemtree.h"
+
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QtGlobal>
 
 #include <algorithm>
 #include <vector>
 
 // What every benchmark program shares: a headless web engine as the tests
-// run it, and the median of its runs.
+// run it, the time of a run, its median, and the menus it works on.
 
 inline void prepareHeadlessBench()
 {
@@ -23,4 +26,45 @@ inline double median(std::vector<double> v)
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+inline double msSince(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// A nested menu: widths[0] top-level items ("Section 3"), widths[1] below
+// each ("Page 3.4"), widths[2] below each of those ("Topic 3.4.5"); the
+// first two levels link to their pages.
+inline QList<LeveledItem> nestedMenu(const QList<int> &widths)
+{
+    QList<LeveledItem> items;
+    const auto add = [&](auto &self, int level, const QString &path) -> void {
+        static const char *const names[] = {"Section", "Page", "Topic"};
+        for (int i = 0; i < widths.value(level); ++i) {
+            const QString here = path.isEmpty() ? QString::number(i) : path + QLatin1Char('.') + QString::number(i);
+            items.append(LeveledItem{level, TItem()});
+            items.last().item.Params[0] = QLatin1String(names[std::min(level, 2)]) + QLatin1Char(' ') + here;
+            if (level < 2)
+                items.last().item.Params[1] = QString::fromLatin1(names[level]).toLower() + QString(here).replace(QLatin1Char('.'), QLatin1Char('-')) + QStringLiteral(".html");
+            self(self, level + 1, here);
+        }
+    };
+    add(add, 0, QString());
+    return items;
+}
+
+// n items three levels deep: every tenth on the first level, the next four
+// on the second, five on the third; each with a text and a link.
+inline QList<LeveledItem> threeLevelMenu(int n)
+{
+    QList<LeveledItem> items;
+    for (int i = 0; i < n; ++i) {
+        LeveledItem li;
+        li.level = i % 10 == 0 ? 0 : i % 10 < 5 ? 1 : 2;
+        li.item.Params[0] = QStringLiteral("Item number %1").arg(i);
+        li.item.Params[1] = QStringLiteral("pages/page%1.html").arg(i);
+        items << li;
+    }
+    return items;
 }

@@ -29,7 +29,6 @@
 #include "project/textfile.h"
 #include "project/programfolder.h"
 #include "project/projecthistory.h"
-#include "project/tempfolder.h"
 #include "project/project.h"
 #include "project/shell.h"
 
@@ -161,22 +160,14 @@ void Tfrm::miRedoClick()
 
 bool Tfrm::readDataText(const QString &text)
 {
-    // The reader takes files; the state goes through one in the program's
-    // private folder.
-    const QString path = previewTempFolder() + QStringLiteral("undo.js");
-    QString error;
-    if (!writeFileSafely(path, encodeText(text), &error)) {
-        dialogs().showError(QStringLiteral("Can't write the file: \r%1").arg(path));
-        return false;
-    }
     m_project.ItemCounter = 0;
     m_project.items().clear();
     m_project.CurrentItem = nullptr;
     wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
     m_windows.itemStyles->edits->clear();
-    const bool read = readDataFile(path);
-    QFile::remove(path);
-    return read;
+    // Line breaks as the reader gives them to the page from a file.
+    ReadDataText(m_project, *wb, *m_windows.itemParams->wbItemParams, DataTextFromBytes(encodeText(text)), addStyleToList());
+    return true;
 }
 
 void Tfrm::setPendingRestore(const QString &dataText, const QString &fileName)
@@ -255,9 +246,7 @@ void Tfrm::createControls()
 
     newPanel2 = new TnewPanel(right);
     newPanel2->setBorderWidth(3);
-    newPanel2->setColor(QColor(0xEF, 0xEF, 0xEF));
-    newPanel2->setColor1(QColor(0xC0, 0xC0, 0xC0));
-    newPanel2->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    newPanel2->setColors(QColor(0xEF, 0xEF, 0xEF), QColor(0xC0, 0xC0, 0xC0));
     auto *treeLayout = new QVBoxLayout(newPanel2);
     treeLayout->setContentsMargins(0, 0, 0, 0);
     vtItems = new ItemTreeView(newPanel2);
@@ -273,9 +262,7 @@ void Tfrm::createControls()
     rightLayout->addWidget(newPanel2, 1);
 
     newPanel3 = new TnewPanel(right);
-    newPanel3->setColor(QColor(0xF9, 0xF9, 0xF9));
-    newPanel3->setColor1(QColor(0xD4, 0xD4, 0xD4));
-    newPanel3->setColor2(QColor(0xD4, 0xD4, 0xD4));
+    newPanel3->setColors(QColor(0xF9, 0xF9, 0xF9), QColor(0xD4, 0xD4, 0xD4));
     newPanel3->setBevelBorder(TBevelBorders(bbLeft) | bbRight | bbBottom);
     newPanel3->setAlignment(Qt::AlignLeft);
     newPanel3->setCaption(QStringLiteral("   Use Ctrl key to select and copy items."));
@@ -284,9 +271,7 @@ void Tfrm::createControls()
     rightLayout->addWidget(newPanel3);
 
     newPanel1 = new TnewPanel(right);
-    newPanel1->setColor(QColor(0xF9, 0xF9, 0xF9));
-    newPanel1->setColor1(QColor(0xD4, 0xD4, 0xD4));
-    newPanel1->setColor2(QColor(0xD4, 0xD4, 0xD4));
+    newPanel1->setColors(QColor(0xF9, 0xF9, 0xF9), QColor(0xD4, 0xD4, 0xD4));
     auto *buttonGrid = new QGridLayout(newPanel1);
     buttonGrid->setContentsMargins(6, 6, 6, 6);
     buttonGrid->setSpacing(5);
@@ -659,11 +644,15 @@ void Tfrm::wbDocumentComplete()
 
 bool Tfrm::readDataFile(const QString &path)
 {
+    return ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path, addStyleToList());
+}
+
+AddStyleFunction Tfrm::addStyleToList()
+{
     // Styles go into the styles window's lists, so its views follow.
-    return ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path,
-                        [this](int kind, const QString &name, const QString &paramsList, const QString &stylesArray) {
-                            m_windows.itemStyles->AddStyle(kind, name, paramsList, stylesArray);
-                        });
+    return [this](int kind, const QString &name, const QString &paramsList, const QString &stylesArray) {
+        m_windows.itemStyles->AddStyle(kind, name, paramsList, stylesArray);
+    };
 }
 
 void Tfrm::LoadDefaultProject()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/dataopen.h"
 #include "project/product.h"
 
 #include <QMainWindow>
@@ -194,6 +195,7 @@ private:
     void rebuildRecentFilesMenu();
     bool readDataFile(const QString &path);
     bool readDataText(const QString &text);
+    AddStyleFunction addStyleToList();
     void updateUndoActions();
     void placeToolWindowsBeside();
 

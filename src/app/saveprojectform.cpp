@@ -1,6 +1,7 @@
 #include "app/saveprojectform.h"
 
 #include "app/application.h"
+#include "controls/flatlook.h"
 #include "controls/backgroundtile.h"
 #include "controls/spdschemes.h"
 #include "page/webpage.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +20,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -94,8 +93,7 @@ void TfrmSaveProject::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     wbInstallHelp->loadHtml(InstallHelpHtml(), QUrl(QStringLiteral("about:blank")));
     eFileName->setText(m_project.CurrentFileName);
     eFileName->setFocus();

@@ -1,5 +1,8 @@
 #include "controls/flatlook.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHash>
@@ -112,4 +115,10 @@ void SpaceKey::cancel(QWidget *control)
 {
     m_down = false;
     control->update();
+}
+
+void centerOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -38,6 +38,10 @@ std::optional<QColor> parentColor(const QWidget *control);
 // Containers give themselves a colour for their flat children this way.
 void setFlatColor(QWidget *container, const QColor &color);
 
+// Places a window in the middle of the primary screen's free area, as the
+// program's dialogs open.
+void centerOnScreen(QWidget *window);
+
 // The system's button face colour.
 QColor buttonFaceColor();
 

@@ -89,6 +89,14 @@ void TnewPanel::setColor2(const QColor &color)
     update();
 }
 
+void TnewPanel::setColors(const QColor &face, const QColor &edges)
+{
+    m_color = face;
+    m_color1 = edges;
+    m_color2 = edges;
+    update();
+}
+
 void TnewPanel::setBevelBorder(TBevelBorders sides)
 {
     m_bevelBorder = sides;

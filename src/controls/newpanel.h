@@ -38,6 +38,9 @@ public:
     void setColor1(const QColor &color);
     QColor color2() const { return m_color2; }
     void setColor2(const QColor &color);
+    // The face and both bevel edges in one go: every panel of the program
+    // draws its two edges in the same colour.
+    void setColors(const QColor &face, const QColor &edges);
     TBevelBorders bevelBorder() const { return m_bevelBorder; }
     void setBevelBorder(TBevelBorders sides);
     bool fullRepaint() const { return m_fullRepaint; }

@@ -221,7 +221,7 @@ void TSpdCheckBox::mouseDoubleClickEvent(QMouseEvent *event)
 void TSpdCheckBox::enterEvent(QEnterEvent *)
 {
     QWidget *grabber = QWidget::mouseGrabber();
-    if (!m_hotTracking || m_inside || !isEnabled() || (grabber && grabber != this))
+    if (m_inside || !isEnabled() || (grabber && grabber != this))
         return;
     m_inside = true;
     m_hot = true;

@@ -85,7 +85,6 @@ private:
     bool m_tracking = false;
     bool m_inside = false;
     bool m_hot = false;
-    bool m_hotTracking = true;
     SpaceKey m_space;
     int m_shortcutId = 0;
 };

@@ -13,7 +13,6 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +21,6 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -139,9 +137,7 @@ TfrmFont::TfrmFont(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     newPanel1 = new TnewPanel(this);
     newPanel1->setBevelBorder(bbBottom);
-    newPanel1->setColor(QColor(0xEF, 0xEF, 0xEF));
-    newPanel1->setColor1(QColor(0xC0, 0xC0, 0xC0));
-    newPanel1->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    newPanel1->setColors(QColor(0xEF, 0xEF, 0xEF), QColor(0xC0, 0xC0, 0xC0));
     auto *band = new QVBoxLayout(newPanel1);
     band->setContentsMargins(6, 4, 6, 5);
     auto *help = new QLabel(QStringLiteral("To change font style select parameters and click on 'Assign font' button. "
@@ -274,8 +270,7 @@ TfrmFont::TfrmFont(QWidget *parent)
 
 int TfrmFont::exec()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     eOldValue->setText(CommandValue);
     eNewValue->setText(CommandValue);
     SelectFontParts();

@@ -15,13 +15,11 @@
 
 #include <QAction>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent)
@@ -55,9 +53,7 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     left->addWidget(new QLabel(QStringLiteral("Style Names"), this));
     newPanel2 = new TnewPanel(this);
     newPanel2->setBorderWidth(3);
-    newPanel2->setColor(QColor(0xEF, 0xEF, 0xEF));
-    newPanel2->setColor1(QColor(0xC0, 0xC0, 0xC0));
-    newPanel2->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    newPanel2->setColors(QColor(0xEF, 0xEF, 0xEF), QColor(0xC0, 0xC0, 0xC0));
     auto *lists = new QVBoxLayout(newPanel2);
     lists->setContentsMargins(0, 0, 0, 0);
     left->addWidget(newPanel2, 1);
@@ -76,9 +72,7 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
         (kind == 0 ? vtItemStyles : vtSmStyles) = view;
     }
     newPanel3 = new TnewPanel(this);
-    newPanel3->setColor(QColor(0xF9, 0xF9, 0xF9));
-    newPanel3->setColor1(QColor(0xD4, 0xD4, 0xD4));
-    newPanel3->setColor2(QColor(0xD4, 0xD4, 0xD4));
+    newPanel3->setColors(QColor(0xF9, 0xF9, 0xF9), QColor(0xD4, 0xD4, 0xD4));
     auto *namePanel = new QVBoxLayout(newPanel3);
     namePanel->setContentsMargins(6, 4, 6, 6);
     auto *nameLabel = new QLabel(QStringLiteral("Style name:"), newPanel3);
@@ -200,8 +194,7 @@ void TfrmItemStyles::AddStyle(int kind, const QString &name, const QString &para
 
 int TfrmItemStyles::exec()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     // Items may have changed their styles since the last showing.
     m_lists[0]->refreshCounts();
     m_lists[1]->refreshCounts();

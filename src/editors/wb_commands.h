@@ -68,8 +68,6 @@ bool PageStatusTextChange(Page *view, const QString &text, QString &slot);
 // receives the answered value. True when the command changed the value.
 // The channel is idle again when this returns or throws.
 bool DispatchPageCommand(Page *view, const QString &text, QString &slot);
-// "newProject", "openProject", "saveProject", "saveProjectAs", "menuType",
-// "help"; any other name does nothing.
 // The names the toolbar page may send as "@command:<name>"; anything else is ignored.
 const QStringList &ProjectCommands();
 void RunProjectCommand(const QString &name);

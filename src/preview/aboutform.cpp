@@ -7,12 +7,10 @@
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 
 
 namespace {
@@ -96,8 +94,7 @@ void TfrmAbout::makeLink(QLabel *label, const QString &target)
 
 int TfrmAbout::exec()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     // Start on "Ok"; the links follow it with Tab.
     spdApply->setFocus();
     return QDialog::exec();

@@ -107,8 +107,7 @@ TfrmMenuType::TfrmMenuType(Project &project, std::function<bool()> applyType, QW
 
 int TfrmMenuType::exec()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centerOnScreen(this);
     FormActivate();
     return QDialog::exec();
 }

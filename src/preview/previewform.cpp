@@ -52,9 +52,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     layout->setSpacing(0);
     newPanel1 = new TnewPanel(this);
     newPanel1->setBevelBorder(bbBottom);
-    newPanel1->setColor(QColor(0xEF, 0xEF, 0xEF));
-    newPanel1->setColor1(QColor(0xC0, 0xC0, 0xC0));
-    newPanel1->setColor2(QColor(0xC0, 0xC0, 0xC0));
+    newPanel1->setColors(QColor(0xEF, 0xEF, 0xEF), QColor(0xC0, 0xC0, 0xC0));
     auto *strip = new QHBoxLayout(newPanel1);
     strip->setContentsMargins(3, 3, 3, 3);
     strip->setSpacing(2);

@@ -253,9 +253,14 @@ bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QStrin
     QByteArray bytes;
     if (!readBytes(path, bytes))
         return false;
-    QString text = DataTextFromBytes(bytes);
+    const QString text = DataTextFromBytes(bytes);
     bytes.clear();
+    ReadDataText(project, params, itemParams, text, addStyle);
+    return true;
+}
 
+void ReadDataText(Project &project, Page &params, Page &itemParams, QString text, const AddStyleFunction &addStyle)
+{
     if (OtherMenuTypeIn(text, project.MenuType) >= 0)
         dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                                            "You can change menu type from (File/Select menu type...).\r"));
@@ -293,5 +298,4 @@ bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QStrin
         SetIndividualStyles(project, itemParams, 0);
         SetIndividualStyles(project, itemParams, 1);
     }
-    return true;
 }

@@ -22,6 +22,10 @@ using AddStyleFunction = std::function<void(int kind, const QString &name, const
                                             const QString &stylesArray)>;
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
                   const AddStyleFunction &addStyle = {});
+// The same for a text already in memory (an undo state, a recovered
+// project), as ReadDataFile reads it after decoding the file.
+void ReadDataText(Project &project, Page &params, Page &itemParams, QString text,
+                  const AddStyleFunction &addStyle = {});
 
 // Files larger than this are refused unread.
 inline constexpr qint64 kMaxDataFileSize = 16 * 1024 * 1024;

@@ -1,5 +1,6 @@
 #include "project/recoveryfile.h"
 
+#include "project/menutypes.h"
 #include "project/textfile.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ bool RecoveryFile::read(Contents &contents) const
     bool ok = false;
     const int type = head.at(1).toInt(&ok);
     const QDateTime written = QDateTime::fromString(QString::fromUtf8(head.at(2)), Qt::ISODateWithMs);
-    if (!ok || type < 0 || type > 3 || !written.isValid())
+    if (!ok || type < 0 || type >= kMenuTypeCount || !written.isValid())
         return false;
     contents.menuType = type;
     contents.written = written;

@@ -86,12 +86,6 @@ void StyleList::move(int from, int to)
     endMoveRows();
 }
 
-void StyleList::reload()
-{
-    beginResetModel();
-    endResetModel();
-}
-
 void StyleList::refreshCounts()
 {
     if (rowCount() > 0)

@@ -27,8 +27,6 @@ public:
     void removeAt(int row);
     void removeAll();
     void move(int from, int to);
-    // The list changed behind the model: show it anew.
-    void reload();
     // The item counts beside the names may have changed.
     void refreshCounts();
 
