@@ -24,6 +24,7 @@
 #include "support/testmain.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
@@ -453,6 +454,7 @@ private slots:
                 frmMenuType->spdCancelClick();
         });
         QCOMPARE(frmMenuType->exec(), result);
+        QVERIFY2(!focusTrail.isEmpty(), "the window never became active");
         QCOMPARE(focusTrail.first(), QStringLiteral("Ostrel Menu"));
         QCOMPARE(project->MenuType, type);
         if (keys.size() > 2 && keys.at(1) == Qt::Key_Down)
@@ -658,9 +660,16 @@ private slots:
         AppFixture app;
         app.createWindows();
         frm->EnableMainMenu(true);
+        QSet<QChar> onBar;
+        for (const QAction *title : frm->menuBar()->actions()) {
+            const QString text = title->text();
+            QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
+            const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toLower();
+            QVERIFY2(!onBar.contains(letter), qPrintable(text));
+            onBar.insert(letter);
+        }
+        QCOMPARE(onBar.size(), 4);
         for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp}) {
-            QList<QChar> letters{m->title().at(m->title().indexOf(QLatin1Char('&')) + 1).toLower()};
-            QVERIFY2(m->title().count(QLatin1Char('&')) == 1, qPrintable(m->title()));
             QSet<QChar> inMenu;
             for (const QAction *a : m->actions()) {
                 if (a->isSeparator())

@@ -118,8 +118,8 @@ export function tabMenu(win, doc, script) {
     if (sel !== t) {
       if (sel) show(sel, false);
       show(sel = t, true);
+      align();
     }
-    align();
     if (remember && P.RememberSelected) store(win, key, all.indexOf(t));
   }
   select(all[pick]);
@@ -136,7 +136,7 @@ export function tabMenu(win, doc, script) {
   // from the tabs' content edge.
   function open(t) {
     const u = subAt(t);
-    if (!drop || !u || dis(t)) return null;
+    if (!u || dis(t)) return null;
     if (opened === t) return u;
     close();
     opened = t;

@@ -17,7 +17,7 @@ export function tabs(win, doc, script) {
   const S = readStyles(win.bstyles, TABLE, prefix, 1);
   const X = uniqueName(doc, 'qrnt');
   const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
+  const rtl = /^rtl$/i.test(near.closest('[dir]')?.dir);
   const V = P.Placement === 'left' || P.Placement === 'right';
   const key = 'qrnt:' + win.location.pathname + ':' + X;
 

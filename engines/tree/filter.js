@@ -6,7 +6,7 @@ export function filterBar(t) {
   const doc = t.nav.ownerDocument;
   const bar = doc.createElement('div');
   bar.className = 'qf';
-  bar.innerHTML = '<input type="search" placeholder="Filter" aria-label="Filter"' + (t.nav.id ? ' aria-controls="' + t.nav.id + '-t"' : '') +
+  bar.innerHTML = '<input type="search" placeholder="Filter" aria-label="Filter" aria-controls="' + t.nav.id + '-t"' +
     '><button type="button">Expand all</button><button type="button">Collapse all</button>';
   t.tree.id = t.nav.id + '-t';
   t.nav.insertBefore(bar, t.tree);

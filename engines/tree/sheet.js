@@ -17,7 +17,7 @@ const FIXED = '&,& *{box-sizing:border-box}& ul{list-style:none;margin:0;padding
   '& [aria-expanded=true]>.qe{background-image:var(--qxo)}& [aria-expanded=true]>.qe::before{content:var(--qto)}' +
   '& :not([aria-expanded])>.qe{visibility:hidden}' +
   '& .qic{object-fit:contain;flex:none}& .qih,& .qio,& .qi:hover>.qin,& [aria-expanded=true]>.qio+.qic{display:none}' +
-  '& .qi:hover>.qih,& [aria-expanded=true]>.qio{display:inline}& .qi:hover>.qin{display:none}';
+  '& .qi:hover>.qih,& [aria-expanded=true]>.qio{display:inline}';
 
 const col = c => clean(c) || 'transparent';
 const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '');
