@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
@@ -19,12 +20,26 @@ QString boxTitle()
     return kAppTitle;
 }
 
+// Shows a dialog and gives the keyboard back to the widget that had it, so
+// that keys go on where they were (Delete, Yes, then Ctrl+Z in the item
+// tree). Without a window manager nothing else would reactivate the window.
+int execKeepingFocus(QDialog &dialog)
+{
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const int result = dialog.exec();
+    if (focused && focused->isVisible()) {
+        focused->activateWindow();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+    return result;
+}
+
 Dialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
 {
     QMessageBox box(QMessageBox::Question, boxTitle(), shownText(text), buttons, owner());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(escape);
-    switch (box.exec()) {
+    switch (execKeepingFocus(box)) {
     case QMessageBox::Yes: return Dialogs::Answer::Yes;
     case QMessageBox::No: return Dialogs::Answer::No;
     default: return escape == QMessageBox::No ? Dialogs::Answer::No : Dialogs::Answer::Cancel;
@@ -63,13 +78,13 @@ Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text)
 void WidgetDialogs::showError(const QString &text)
 {
     QMessageBox box(QMessageBox::Critical, boxTitle(), shownText(text), QMessageBox::Ok, owner());
-    box.exec();
+    execKeepingFocus(box);
 }
 
 void WidgetDialogs::showMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, boxTitle(), shownText(text), QMessageBox::Ok, owner());
-    box.exec();
+    execKeepingFocus(box);
 }
 
 QString WidgetDialogs::openFile(const FileRequest &request)
@@ -78,7 +93,7 @@ QString WidgetDialogs::openFile(const FileRequest &request)
     configure(dlg, request);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().constFirst();
 }
@@ -90,7 +105,7 @@ QString WidgetDialogs::saveFile(const FileRequest &request)
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().constFirst();
 }
@@ -98,7 +113,7 @@ QString WidgetDialogs::saveFile(const FileRequest &request)
 std::optional<QColor> WidgetDialogs::chooseColor(const QColor &initial)
 {
     QColorDialog dlg(initial, owner());
-    if (dlg.exec() != QDialog::Accepted)
+    if (execKeepingFocus(dlg) != QDialog::Accepted)
         return std::nullopt;
     return dlg.selectedColor();
 }
