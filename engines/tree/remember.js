@@ -43,6 +43,11 @@ export function remember(t) {
     try { store.setItem(key, JSON.stringify({ s: sum, o, y: t.nav.scrollTop })); } catch (e) { /* storage off or full */ }
   };
   new win.MutationObserver(save).observe(t.tree, { subtree: true, attributeFilter: [EXP] });
-  t.nav.addEventListener('scroll', save, { passive: true });
+  // Scrolling fires many times a second and each save walks the tree, so
+  // the position is kept a moment after scrolling, and at once when the
+  // page is left before that.
+  let wait = 0;
+  t.nav.addEventListener('scroll', () => { wait ||= setTimeout(() => { wait = 0; save(); }, 250); }, { passive: true });
+  win.addEventListener('pagehide', save);
   save();
 }

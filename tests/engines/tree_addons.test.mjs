@@ -94,6 +94,25 @@ test('openBranches_andScrollPosition_lastTheVisitAndAreForgottenWhenTheItemsChan
   }
 });
 
+test('scrolling_keepsThePositionAfterABurstWithoutSavingOnEveryEvent', async () => {
+  const params = { tmenuHeight: '120px', tmenuAnimDuration: 0 };
+  const page = await treePage(b, T.dataFile({ params, items: smallTree() }), { addons: ['qrntmenu_ss.js'], name: 'burst.html' });
+  await page.getByRole('treeitem', { name: 'Beta' }).click();
+  await page.getByRole('treeitem', { name: 'Delta' }).click();
+  const writes = await page.evaluate(() => {
+    let n = 0;
+    const set = Storage.prototype.setItem;
+    Storage.prototype.setItem = function (...a) { n++; return set.apply(this, a); };
+    const nav = document.querySelector('nav');
+    for (let y = 1; y <= 40; y++) { nav.scrollTop = y; nav.dispatchEvent(new Event('scroll')); }
+    return n;
+  });
+  assert.equal(writes, 0);
+  await page.waitForFunction(() => Object.keys(sessionStorage).some(k => JSON.parse(sessionStorage.getItem(k)).y === 40));
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
 test('twoTreesWithTheirOwnStorageNames_keepTheirOwnBranches', async () => {
   b.serve({
     'qrntmenu.js': T.ENGINE,
