@@ -29,7 +29,12 @@ namespace {
 bool whileSaveWindowShown(const std::function<void()> &inWindow, const std::function<void()> &open)
 {
     bool shown = false;
-    QTimer::singleShot(0, frmSaveProject, [&] {
+    // A timer of this frame: when `open` returns without ever showing the
+    // window, the timer goes with the frame instead of firing later on
+    // references that no longer exist.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, frmSaveProject, [&] {
         shown = frmSaveProject->isVisible();
         frmSaveProject->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(frmSaveProject));
@@ -37,6 +42,7 @@ bool whileSaveWindowShown(const std::function<void()> &inWindow, const std::func
         if (frmSaveProject->isVisible())
             frmSaveProject->reject();
     });
+    timer.start(0);
     open();
     return shown;
 }
