@@ -552,6 +552,40 @@ private slots:
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
+    // Escape typed into a page of a dialog closes the dialog, as it does
+    // from the dialog's other controls.
+    void escapeInAPageOfADialog_closesTheDialog()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        const QList<std::pair<QDialog *, Page *>> dialogs{{frmItemStyles, frmItemStyles->wbItemStyles},
+                                                           {frmSaveProject, frmSaveProject->wbInstallHelp}};
+        for (auto [dialog, page] : dialogs) {
+            bool pressed = false;
+            QTimer press, watchdog;
+            press.setSingleShot(true);
+            watchdog.setSingleShot(true);
+            connect(&press, &QTimer::timeout, dialog, [&, dialog = dialog, page = page] {
+                dialog->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                QWebEngineView *view = static_cast<WebPage *>(page)->view();
+                QTRY_VERIFY(view->focusProxy() != nullptr);
+                view->focusProxy()->setFocus();
+                QTRY_VERIFY(view->focusProxy()->hasFocus());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                pressed = true;
+            });
+            // Ends the dialog when the key did not, so the test fails instead of waiting.
+            connect(&watchdog, &QTimer::timeout, dialog, [dialog = dialog] { dialog->done(-1); });
+            press.start(0);
+            watchdog.start(30000);
+            const int result = dialog->exec();
+            QVERIFY2(pressed, dialog->windowTitle().toUtf8());
+            QCOMPARE(result, int(QDialog::Rejected));
+        }
+    }
+
     void scriptErrors_reportedWithTheirWording_data()
     {
         QTest::addColumn<bool>("toolbar");

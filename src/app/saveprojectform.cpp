@@ -4,6 +4,7 @@
 #include "controls/flatlook.h"
 #include "controls/backgroundtile.h"
 #include "controls/spdschemes.h"
+#include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "project/datasave.h"
 #include "project/dialogs.h"
@@ -59,6 +60,7 @@ TfrmSaveProject::TfrmSaveProject(Project &project, QWidget *parent)
     panelLayout->setContentsMargins(1, 1, 1, 1);
     auto *help = new WebPage(newPanel1);
     help->setContextMenuEnabled(false);
+    help->setKeyFilter(DialogPageKeyFilter);
     panelLayout->addWidget(help->widget());
     wbInstallHelp = help;
     layout->addWidget(newPanel1, 1);

@@ -111,7 +111,7 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     auto *item = new WebPage(this);
     auto *submenu = new WebPage(this);
     for (WebPage *view : {item, submenu}) {
-        view->setKeyFilter(PageKeyFilter);
+        view->setKeyFilter(DialogPageKeyFilter);
         view->setContextMenuEnabled(false);
         right->addWidget(view->widget(), 1);
     }

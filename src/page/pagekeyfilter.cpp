@@ -26,3 +26,9 @@ bool PageKeyFilter(const QKeyEvent &event)
     }
     return (key == Qt::Key_F1 || key == Qt::Key_F5) && !event.isAutoRepeat();
 }
+
+bool DialogPageKeyFilter(const QKeyEvent &event)
+{
+    return PageKeyFilter(event) ||
+           (event.key() == Qt::Key_Escape && (event.type() == QEvent::KeyPress || event.type() == QEvent::ShortcutOverride));
+}

@@ -753,7 +753,14 @@ bool WebPage::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    // A key for the window that no shortcut took never reaches the page.
+    // A key for the window that no shortcut took never reaches the page; the
+    // window's own key handling sees it instead (a dialog's Escape, say),
+    // as it would for any other control. The web view hands on no key the
+    // page leaves alone, so it goes to the view's holder and up from there.
+    if (forWindow && m_view->parentWidget()) {
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), key->count());
+        QCoreApplication::sendEvent(m_view->parentWidget(), &copy);
+    }
     return forWindow;
 }
 
