@@ -2,14 +2,13 @@
 // Tabs draw theirs; this adds the submenus, as a second row under the tabs
 // or as drop-down lists. "&" stands for the menu's own class.
 import { clean, size, decl } from '../core/css.js';
-import { sheet as tabSheet, FLEX, col, bg } from '../tabs/sheet.js';
+import { sheet as tabSheet, FLEX, bg, border } from '../tabs/sheet.js';
 
 const FIXED = '& .qu{margin:0;padding:0;list-style:none;display:flex}& .qu[hidden]{display:none!important}& .qu>li{display:flex}' +
   '& .qj{display:flex;flex:1;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer}' +
   '& .qj:focus-visible{outline:2px solid;outline-offset:-2px}& .qj:hover>.qin{display:none}& .qj:hover>.qih{display:inline}' +
   '@keyframes qrntfade{from{opacity:0}}@media (prefers-reduced-motion:reduce){& .qu{animation:none!important}}';
 
-const border = (w, c, st) => size(w) + ' ' + (clean(st || '') || 'solid') + ' ' + col(c);
 // The values an item style gives a submenu item: its Item values stand for
 // the SubItem ones.
 const subValues = (P, s) => {
@@ -35,13 +34,13 @@ export function sheet(X, P, S, rtl, drop, V) {
   let css = tabSheet(X, P, S, rtl) + FIXED.replace(/&/g, '.' + X) + frame +
     (drop
       ? rule('& .qr', 'display', 'contents') +
-        rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', P.SubWidth ? size(P.SubWidth) : 'max-content',
+        rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', size(P.SubWidth) || 'max-content',
           'box-shadow', P.SubShadow ? '2px 3px 8px #0004' : 'none', 'animation', 'qrntfade .15s')
       : rule('& .qr', 'display', 'flex', 'min-height', size(P.SubHeight)) +
         rule('& .qu', 'flex', 1, 'flex-direction', V ? 'column' : 'row', 'flex-wrap', V ? '' : 'wrap',
           V ? 'align-items' : 'justify-content', FLEX[P.SubAlign])) +
     // Separators: a line across a drop-down or a column, along a row.
-    rule('& .qu>.qz', drop || V ? 'border-top' : 'border-inline-start', '1px solid', 'border-color', clean(P.SubBorderColor) || 'currentColor') +
+    rule('& .qu>.qz', drop || V ? 'border-top' : 'border-inline-start', '1px solid ' + (clean(P.SubBorderColor) || 'currentColor')) +
     look('& .qj', P);
   S.forEach((s, i) => { css += look('& .qj.qs' + i, subValues(P, s)); });
   return css;

@@ -12,15 +12,15 @@ import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
 import { dis, store, firstPick, panels } from '../tabs/panels.js';
 
-// One tab or submenu item: `tag` opens its element, `cls` is its own
-// class and `more` its other attributes.
-function item(f, styles, tag, cls, more) {
-  const [text, , , tip, icon, hover, state, is, , content, extra] = f, off = state === 'disabled', i = styleIndex(is, styles);
-  return tag + (tag === '<a' ? attr('href', off ? '' : f[1]) + attr('target', f[2]) : '') + more +
+// One tab or submenu item, a link when `a` is true and a button otherwise:
+// `cls` is its own class and `more` its other attributes.
+function item(f, styles, cls, more, a) {
+  const [text, link, target, tip, icon, hover, state, is, , content, extra] = f, off = state === 'disabled', i = styleIndex(is, styles);
+  return (a ? '<a' + attr('href', off ? '' : link) + attr('target', target) : '<button type="button"') + more +
     ' class="' + cls + (i >= 0 ? ' qs' + i : '') + (state === 'current' ? ' qc' : off ? ' qd' : '') + (extra ? ' ' + esc(extra) : '') + '"' +
     attr('title', tip) + (off ? ' aria-disabled="true"' : '') + (state === 'current' && !content ? ' aria-current="page"' : '') + '>' +
     (icon ? '<img class="qic' + (hover ? ' qin' : '') + '" src="' + esc(icon) + '" alt="">' : '') +
-    (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') + '<span>' + text + '</span>';
+    (hover ? '<img class="qic qih" src="' + esc(hover) + '" alt="">' : '') + '<span>' + text + '</span>' + (a ? '</a>' : '</button>');
 }
 
 export function tabMenu(win, doc, script) {
@@ -28,7 +28,7 @@ export function tabMenu(win, doc, script) {
   const S = readStyles(win.bstyles, TABLE, prefix, 1);
   const X = uniqueName(doc, 'qrnt');
   const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
+  const rtl = /^rtl$/i.test(near.closest('[dir]')?.dir);
   const side = P.Placement, V = side === 'left' || side === 'right';
   const drop = P.SubMode === 'dropdown';
   const key = 'qrnt:' + win.location.pathname + ':' + X;
@@ -41,7 +41,7 @@ export function tabMenu(win, doc, script) {
   let sep = false;
   for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
     if (!Array.isArray(e)) continue;
-    if (tabs.length && /^\|/.test(e[0])) { tabs[tabs.length - 1].k.push(e); continue; }
+    if (tabs.length && /^\|/.test(e[0])) { tabs.at(-1).k.push(e); continue; }
     const f = fields({ e });
     if (f[0] === '-') sep = true;
     else { tabs.push({ f, k: [], sep }); sep = false; }
@@ -56,9 +56,8 @@ export function tabMenu(win, doc, script) {
     if ((state === 'current' || m.k.some(e => e[6] === 'current')) && pick < 0) pick = n;
     m.s = m.k.some(e => !/^\|*-$/.test(e[0]));
     tabsHtml += (m.sep ? '<span class="qz"></span>' : '') +
-      item(m.f, S.length, content ? '<button type="button"' : '<a', 'qi', ' role="tab" tabindex="-1" aria-selected="false" id="' +
-      esc(id || X + '-t' + n) + '"' + (m.s && drop ? ' aria-expanded="false"' : '')) +
-      (content ? '</button>' : '</a>');
+      item(m.f, S.length, 'qi', ' role="tab" tabindex="-1" aria-selected="false" id="' +
+      esc(id || X + '-t' + n) + '"' + (m.s && drop ? ' aria-expanded="false"' : ''), !content);
     ids.push(content);
   });
 
@@ -80,7 +79,7 @@ export function tabMenu(win, doc, script) {
       for (const e of m.k) {
         const g = fields({ e });
         if (g[0] === '-') { line = html !== ''; continue; }
-        html += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, '<a', 'qj', attr('id', g[8])) + '</a></li>';
+        html += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, 'qj', attr('id', g[8]), true) + '</li>';
         line = false;
       }
       row.insertAdjacentHTML('beforeend', '<ul class="qu" id="' + X + '-s' + i + '"' + attr('aria-label', t.textContent.trim()) + ' hidden>' + html + '</ul>');
@@ -93,7 +92,7 @@ export function tabMenu(win, doc, script) {
 
   const { els, take: takePanels } = panels(doc, X, all, ids, box, () => sel);
 
-  let stop, sel, opened = null, timer, hideTimer, touch = false;
+  let stop, sel, opened, timer, hideTimer, touch;
   const rove = t => {
     if (stop) stop.tabIndex = -1;
     if (stop = t) t.tabIndex = 0;
@@ -132,22 +131,29 @@ export function tabMenu(win, doc, script) {
     subAt(opened).hidden = true;
     opened = null;
   }
+  // Where a drop-down of size `n` starts on one axis of the window (size
+  // `m`), beside a tab reaching from `lo` to `hi`. Along the tabs it starts
+  // where the tab starts (ends where it ends when `back`); across them it
+  // goes after the tab (before it when `back`), or to the other side when
+  // only that side has room. It is then moved inside the window, or to the
+  // window's start when it is larger.
+  const fit = (lo, hi, n, m, along, back) => {
+    const p = along ? back ? hi - n : lo : back ? lo - n : hi, q = back ? hi : lo - n;
+    return !along && (p < 0 || p + n > m) && q >= 0 && q + n <= m ? q : Math.max(0, Math.min(p, m - n));
+  };
   // Opens the drop-down of `t` beside the tab, on the side facing away
-  // from the tabs' content edge.
+  // from the tabs' content edge, inside the window.
   function open(t) {
     const u = subAt(t);
-    if (!u || dis(t)) return null;
+    if (!u || dis(t)) return;
     if (opened === t) return u;
     close();
     opened = t;
     t.setAttribute('aria-expanded', true);
     u.hidden = false;
-    const r = root.getBoundingClientRect(), a = t.getBoundingClientRect();
-    const x = side === 'left' ? a.right - r.left : side === 'right' ? a.left - r.left - u.offsetWidth
-      : rtl ? a.right - r.left - u.offsetWidth : a.left - r.left;
-    const y = V ? a.top - r.top : side === 'bottom' ? a.top - r.top - u.offsetHeight : a.bottom - r.top;
-    u.style.left = x + 'px';
-    u.style.top = y + 'px';
+    const r = root.getBoundingClientRect(), a = t.getBoundingClientRect(), v = doc.documentElement;
+    u.style.left = fit(a.left, a.right, u.offsetWidth, v.clientWidth, !V, V ? side === 'right' : rtl) - r.left + 'px';
+    u.style.top = fit(a.top, a.bottom, u.offsetHeight, v.clientHeight, V, side === 'bottom') - r.top + 'px';
     return u;
   }
 
@@ -195,11 +201,10 @@ export function tabMenu(win, doc, script) {
   const into = { bottom: 'ArrowUp', left: 'ArrowRight', right: 'ArrowLeft' }[side];
   const links = u => [...u.querySelectorAll('a[href]')];
   // The element `d` places on from `x` in the list `l`, round at the ends.
-  const step = (l, x, d) => l[(l.indexOf(x) + d + l.length) % l.length];
+  const step = (l, x, d) => l.at((l.indexOf(x) + d) % l.length);
   const enter = (t, end) => {
     const u = drop ? open(t) : (select(t, true), subAt(t));
-    const l = u ? links(u) : [];
-    (end ? l.pop() : l[0])?.focus();
+    if (u) links(u).at(end ? -1 : 0)?.focus();
   };
   const move = to => {
     close();
@@ -218,7 +223,7 @@ export function tabMenu(win, doc, script) {
     // Arrows along the list: the tabs, a drop-down's column or the row.
     const d = (tab ? { [V ? 'ArrowDown' : fwd]: 1, [V ? 'ArrowUp' : back]: -1 }
       : { ArrowDown: 1, ArrowUp: -1, [drop ? '' : fwd]: 1, [drop ? '' : back]: -1 })[k];
-    const to = k === 'Home' ? list[0] : k === 'End' ? list[list.length - 1] : d ? step(list, a, d) : null;
+    const to = k === 'Home' ? list[0] : k === 'End' ? list.at(-1) : d ? step(list, a, d) : null;
     if (tab && u && (k === into || k === 'ArrowDown' && !V || k === 'Enter' || k === ' ')) {
       if (k === 'Enter' || k === ' ') select(a, true);
       enter(a, k === 'ArrowUp');
@@ -241,5 +246,5 @@ export function tabMenu(win, doc, script) {
   takePanels();
   align();
   on(win, 'resize', align);
-  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', () => { takePanels(); align(); }, { once: true });
+  if (doc.readyState === 'loading') on(doc, 'DOMContentLoaded', () => { takePanels(); align(); });
 }

@@ -19,6 +19,9 @@ const FIXED = '&,& *{box-sizing:border-box}& .qp{flex:1;min-width:0}& .qp>[hidde
 
 export const col = c => clean(c) || 'transparent';
 export const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '');
+// A border of width `w` and colour `c`, solid unless the style `st` says
+// otherwise.
+export const border = (w, c, st = '') => size(w) + ' ' + (clean(st) || 'solid') + ' ' + col(c);
 
 export function sheet(X, P, styles, rtl) {
   const side = SIDES[P.Placement] ? P.Placement : 'top';
@@ -33,10 +36,10 @@ export function sheet(X, P, styles, rtl) {
   const shift = v => (v = size(v) || '0px', `translate(calc(${dx}*${v}),calc(${dy}*${v}))`);
 
   const look = (sel, S) => {
-    return rule(sel, 'width', S.ItemWidth ? size(S.ItemWidth) : '', 'min-height', size(S.ItemHeight), 'border-radius', corners(S.ItemRadius),
+    return rule(sel, 'width', size(S.ItemWidth), 'min-height', size(S.ItemHeight), 'border-radius', corners(S.ItemRadius),
       'background', bg(S.ItemBackColor, S.ItemBackImage), 'color', clean(S.ItemTextColor), 'font', clean(S.ItemFont),
       'justify-content', FLEX[S.ItemTextAlign], 'padding', size(S.ItemPadding),
-      'border', size(S.ItemBorderWidth) + ' solid ' + col(S.ItemBorderColor)) +
+      'border', border(S.ItemBorderWidth, S.ItemBorderColor)) +
       rule(`${sel}:hover:not(.qd)`, 'background', bg(S.ItemHoverBackColor || S.ItemBackColor, S.ItemHoverBackImage || S.ItemBackImage),
         'color', clean(S.ItemHoverTextColor), 'border-color', clean(S.ItemHoverBorderColor), 'text-decoration', S.ItemHoverUnderline ? 'underline' : '') +
       rule(`${sel}.qc`, 'background-color', clean(S.ItemCurrentBackColor), 'color', clean(S.ItemCurrentTextColor)) +
@@ -47,11 +50,11 @@ export function sheet(X, P, styles, rtl) {
 
   let css = FIXED.replace(/&/g, '.' + X) +
     rule('&', 'display', 'flex', 'flex-direction', flow, 'position', abs ? 'absolute' : 'relative', 'left', abs ? size(P.Left) : '', 'top', abs ? size(P.Top) : '',
-      'z-index', P.ZIndex | 0, 'width', P.Width ? size(P.Width) : '') +
+      'z-index', P.ZIndex | 0, 'width', size(P.Width)) +
     rule('& .ql', 'display', 'flex', 'flex-direction', V ? 'column' : 'row', 'flex-wrap', P.Overflow === 'scroll' ? 'nowrap' : 'wrap',
       'overflow', P.Overflow === 'scroll' ? 'auto' : '', 'justify-content', V ? '' : FLEX[P.Align], 'align-items', V ? (P.Align === 'justify' ? 'stretch' : FLEX[P.Align]) : '',
       'gap', size(P.ItemSpacing), 'background', bg(P.BackColor, P.BackImage),
-      'border', size(P.BorderWidth) + ' ' + (clean(P.BorderStyle) || 'solid') + ' ' + col(P.BorderColor),
+      'border', border(P.BorderWidth, P.BorderColor, P.BorderStyle),
       'border-radius', size(P.Radius), 'padding', size(P.Padding), 'padding-' + inner, '0', 'border-' + inner + '-width', '0') +
     (P.Align === 'justify' && !V ? rule('& .qi', 'flex', '1 0 auto') : '') +
     rule('& .qic', 'width', size(P.IconSize), 'height', size(P.IconSize), 'order', P.IconPosition === 'right' ? 1 : -1) +

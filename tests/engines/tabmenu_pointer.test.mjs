@@ -125,3 +125,38 @@ test('reducedMotion_turnsTheDropDownEffectOff', async () => {
   await page.emulateMedia({ reducedMotion: 'reduce' });
   assert.equal(await effect(), 'none');
 });
+
+// Drop-downs near a window edge stay inside the window: moved back along the
+// tabs, or turned to the other side of their tab where the side they open
+// to has no room (over the tab when neither side has); one taller than the
+// window starts at its top.
+test('dropDown_nearTheWindowEdges_staysInsideBesideItsTab', async () => {
+  const edgeItems = [[0, 'Home', 'index.html'], [0, 'Products', '#p'], ...[1, 2, 3, 4, 5, 6, 7, 8].map(i => [1, 'Product ' + i, '#p' + i]),
+    [0, 'Services', '#s'], [1, 'Training for teams and single users, on site or online', '#t'], [1, 'Consulting on site and online', '#c']];
+  const cases = [
+    { name: 'top, right edge', tab: 'Services', view: [360, 400], beside: 'below' },
+    { name: 'top, right to left, left edge', dir: 'rtl', tab: 'Services', view: [360, 400], beside: 'below' },
+    { name: 'bottom, no room above', params: { tabsPlacement: 'bottom' }, tab: 'Services', view: [360, 400], beside: 'below' },
+    { name: 'left, bottom edge', params: { tabsPlacement: 'left' }, tab: 'Services', view: [440, 120], beside: 'right' },
+    { name: 'left, no room on either side', params: { tabsPlacement: 'left' }, tab: 'Services', view: [360, 400] },
+    { name: 'left, taller than the window', params: { tabsPlacement: 'left' }, tab: 'Products', view: [400, 120], beside: 'right' },
+    { name: 'right, no room on the left', params: { tabsPlacement: 'right', tabsWidth: '200px' }, tab: 'Services', view: [600, 400], beside: 'right' }
+  ];
+  for (const c of cases) {
+    const data = T.dataFile({ params: { tabsSubMode: 'dropdown', tabsSubOpenOn: 'click', ...c.params }, items: edgeItems });
+    const page = await tabMenuPage(b, data, { name: 'edge.html', dir: c.dir });
+    await page.setViewportSize({ width: c.view[0], height: c.view[1] });
+    await tab(page, c.tab).click();
+    const [list, t, w, h] = await page.evaluate(name => {
+      const t = [...document.querySelectorAll('[role=tab]')].find(t => t.textContent === name);
+      const v = document.documentElement;
+      return [document.getElementById(t.getAttribute('aria-controls')), t].map(e => e.getBoundingClientRect().toJSON()).concat(v.clientWidth, v.clientHeight);
+    }, c.tab);
+    const where = c.name + ': ' + JSON.stringify({ list, t, w, h });
+    for (const [start, size, room] of [[list.left, list.width, w], [list.top, list.height, h]])
+      assert.ok(size > room ? Math.abs(start) < 1 : start >= 0 && start + size <= room + 0.5, where);
+    if (c.beside) assert.ok(Math.abs(c.beside === 'below' ? list.top - t.bottom : list.left - t.right) < 1, where);
+    assert.deepEqual(page.problems, [], c.name);
+    await page.close();
+  }
+});
