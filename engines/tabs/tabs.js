@@ -23,13 +23,12 @@ export function tabs(win, doc, script) {
 
   let html = '', pick = -1, sep = false;
   const ids = [];
-  let first = true;
   for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
     // Only the first level: deeper items belong to the Tab Menu. As the
-    // item tree reads it, the first item is on the first level whatever
-    // its marks say, and holes are passed by.
-    if (!Array.isArray(e) || !first && /^\|/.test(e[0])) continue;
-    first = false;
+    // item tree reads it, the first item (nothing taken yet, not even a
+    // separator) is on the first level whatever its marks say, and holes
+    // are passed by.
+    if (!Array.isArray(e) || (ids.length || sep) && /^\|/.test(e[0])) continue;
     const [text, link, target, tip, icon, hover, is, state, id, content, cls] = fields({ e });
     if (text === '-') { sep = true; continue; }
     if (sep) html += '<span class="qz"></span>';
@@ -124,5 +123,5 @@ export function tabs(win, doc, script) {
   addSheet(doc, sheet(X, P, S, rtl));
   place(doc, root, script, P.Position !== 'absolute');
   takePanels();
-  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', takePanels, { once: true });
+  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', takePanels);
 }

@@ -128,6 +128,7 @@ test('brokenDataFiles_renderWhatTheyCanWithoutErrors', async () => {
     ['nothing declared', 'qrn_tabsInit();', ''],
     ['wrong types', 'var tabsPlacement=5;var tabsSelected="x";var bstyles=3;var tabsRememberSelected="yes";var bmenuItems=[["A",7,null],["B",null,"","","","","9"]];qrn_tabsInit();', 'A*,B'],
     ['holes, deeper levels, missing content', 'var bmenuItems=[,"@undefined",["|A"],["B","","","","","","","disabled"],["C","","","","","","","","","","nowhere"]];qrn_tabsInit();', 'A*,B,C'],
+    ['a leading separator takes the first level', 'var bmenuItems=[["-"],["|A"],["B"],["|C"]];qrn_tabsInit();', 'B*'],
     ['every tab disabled', 'var bmenuItems=[["A","a.html","","","","","","disabled"],["B","","","","","","","disabled","","","c"]];qrn_tabsInit();', 'A,B'],
     ['selected out of range and disabled', 'var tabsSelected=7;var bmenuItems=[["A","","","","","","","disabled"],["B"]];qrn_tabsInit();', 'A,B*']
   ];
