@@ -1,4 +1,5 @@
 #include "controls/backgroundtile.h"
+#include "controls/flatlook.h"
 #include "controls/newedit.h"
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -386,6 +388,40 @@ private slots:
         const QFont font = flatFont(f);
         QVERIFY(QFontDatabase::hasFamily(font.family()));
         QCOMPARE(font.pixelSize(), 11);
+    }
+
+    void centerOnScreen_windowLargerThanTheScreen_fitsWithinItsFreeArea_data()
+    {
+        // Sizes in parts of the screen's free area: window, then its minimum.
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<QSizeF>("minimum");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("smaller: kept") << QSizeF(0.5, 0.5) << QSizeF(0.1, 0.1) << true;
+        QTest::newRow("taller: shrunk") << QSizeF(0.5, 1.6) << QSizeF(0.1, 0.1) << true;
+        QTest::newRow("wider and taller: shrunk") << QSizeF(2, 3) << QSizeF(0.1, 0.1) << true;
+        QTest::newRow("minimum taller: kept at it") << QSizeF(0.5, 2) << QSizeF(0.1, 1.5) << false;
+    }
+
+    void centerOnScreen_windowLargerThanTheScreen_fitsWithinItsFreeArea()
+    {
+        QFETCH(QSizeF, size);
+        QFETCH(QSizeF, minimum);
+        QFETCH(bool, fits);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto part = [&](QSizeF f) { return QSize(int(f.width() * area.width()), int(f.height() * area.height())); };
+        QWidget window;
+        window.setMinimumSize(part(minimum));
+        window.resize(part(size));
+        const QSize wanted = window.size();
+        centerOnScreen(&window);
+        QVERIFY(window.width() >= window.minimumWidth() && window.height() >= window.minimumHeight());
+        if (size.width() <= 1 && size.height() <= 1)
+            QCOMPARE(window.size(), wanted);
+        QCOMPARE(area.contains(window.geometry()), fits);
+        // Whatever its size, the top left corner with the title bar stays on the screen.
+        QVERIFY(area.contains(window.geometry().topLeft()));
+        if (fits)
+            QVERIFY(std::abs(window.geometry().center().y() - area.center().y()) <= 1);
     }
 
     void keyboard_tabReachesButtonsAndBoxes_spaceAndEnterAct()

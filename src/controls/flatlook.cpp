@@ -11,6 +11,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 
 const char *const kFlatColor = "flatColor";
@@ -119,6 +121,15 @@ void SpaceKey::cancel(QWidget *control)
 
 void centerOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // On a small or highly scaled screen a dialog is made to fit (never
+    // below its minimum size), and its top left corner stays on the screen,
+    // so that its title bar and buttons can be reached.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(area.size() - frame).expandedTo(window->minimumSize()));
+    const QPoint centred = area.center() - window->rect().center();
+    window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
 }

@@ -39,7 +39,7 @@ std::optional<QColor> parentColor(const QWidget *control);
 void setFlatColor(QWidget *container, const QColor &color);
 
 // Places a window in the middle of the primary screen's free area, as the
-// program's dialogs open.
+// program's dialogs open, made smaller first when it does not fit there.
 void centerOnScreen(QWidget *window);
 
 // The system's button face colour.
