@@ -2,9 +2,19 @@
 
 #include <QKeyEvent>
 
+namespace {
+
+// A key on its way in, before or as it is delivered; releases never count.
+bool isPress(const QKeyEvent &event)
+{
+    return event.type() == QEvent::KeyPress || event.type() == QEvent::ShortcutOverride;
+}
+
+} // namespace
+
 bool PageKeyFilter(const QKeyEvent &event)
 {
-    if (event.type() != QEvent::KeyPress && event.type() != QEvent::ShortcutOverride)
+    if (!isPress(event))
         return false;
     const int key = event.key();
     if (event.modifiers() & Qt::ControlModifier) {
@@ -29,6 +39,5 @@ bool PageKeyFilter(const QKeyEvent &event)
 
 bool DialogPageKeyFilter(const QKeyEvent &event)
 {
-    return PageKeyFilter(event) ||
-           (event.key() == Qt::Key_Escape && (event.type() == QEvent::KeyPress || event.type() == QEvent::ShortcutOverride));
+    return PageKeyFilter(event) || (event.key() == Qt::Key_Escape && isPress(event));
 }
