@@ -3,6 +3,7 @@
 // the reader does with files it cannot use.
 
 #include "project/dataopen.h"
+#include "project/datatextscan.h"
 #include "project/datasave.h"
 #include "project/product.h"
 #include "project/project.h"

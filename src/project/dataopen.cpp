@@ -1,6 +1,7 @@
 #include "project/dataopen.h"
 
 #include "page/page.h"
+#include "project/datatextscan.h"
 #include "project/dialogs.h"
 #include "project/project.h"
 #include "project/textfile.h"
@@ -170,18 +171,6 @@ QString DataTextFromBytes(const QByteArray &bytes)
         start = end + 1;
     }
     return text;
-}
-
-int OtherMenuTypeIn(const QString &text, int currentType)
-{
-    auto isTabs = [](int t) { return t == 2 || t == 3; };
-    for (int i = 0; i < kMenuTypeCount; ++i) {
-        if (i == currentType || (isTabs(i) && isTabs(currentType)))
-            continue;
-        if (text.contains(menuTypes().at(static_cast<size_t>(i)).initFunctionName, Qt::CaseSensitive))
-            return i;
-    }
-    return -1;
 }
 
 QString CommentOutStartCall(QString text, int currentType)

@@ -37,9 +37,6 @@ extern int dataTextTimeLimitMs;
 // The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
 // line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.
 QString DataTextFromBytes(const QByteArray &bytes);
-// The menu type whose start function the text names, when it is not the
-// current one (types 2 and 3 share theirs); -1 when none is found.
-int OtherMenuTypeIn(const QString &text, int currentType);
 // Turns every start call of the current type into a comment.
 QString CommentOutStartCall(QString text, int currentType);
 // Leading "|" marks of an item text: the level, and the text without them.

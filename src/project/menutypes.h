@@ -18,6 +18,8 @@ struct MenuType
     QString initFunctionName;
     QString styleArrayName;
     QString submenuStyleArrayName; // empty: the type has no submenu styles
+    // The variable by which a data file names its type; its value is `folder`.
+    QString typeVariableName;
     // How many levels of items the type shows; 0: any number.
     int maxLevels;
     // Which item parameter holds the item's style number of each kind

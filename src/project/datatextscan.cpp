@@ -1,0 +1,124 @@
+#include "project/datatextscan.h"
+
+#include "project/menutypes.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+bool isIdentifierChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+}
+
+// True when `at` begins a statement: nothing but blanks since the start of
+// the text, a line break, or the end of a statement or block.
+bool startsStatement(const QString &code, qsizetype at)
+{
+    for (qsizetype i = at - 1; i >= 0; --i) {
+        const QChar c = code.at(i);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char(';') || c == QLatin1Char('{') ||
+            c == QLatin1Char('}'))
+            return true;
+        if (!c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+// The string literal starting at `quote` in `text`, without escapes resolved
+// (type names have none).
+QString literalAt(const QString &text, qsizetype quote)
+{
+    const QChar q = text.at(quote);
+    const qsizetype end = text.indexOf(q, quote + 1);
+    return end < 0 ? QString() : text.mid(quote + 1, end - quote - 1);
+}
+
+} // namespace
+
+QString CodeOfDataText(const QString &text)
+{
+    QString code = text;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    auto blank = [&code](qsizetype from, qsizetype to) {
+        for (qsizetype k = from; k < to; ++k)
+            if (code.at(k) != QLatin1Char('\n') && code.at(k) != QLatin1Char('\r'))
+                code[k] = QLatin1Char(' ');
+    };
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('/') && i + 1 < n && text.at(i + 1) == QLatin1Char('/')) {
+            qsizetype end = i + 2;
+            while (end < n && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+                ++end;
+            blank(i + 2, end);
+            i = end;
+        } else if (c == QLatin1Char('/') && i + 1 < n && text.at(i + 1) == QLatin1Char('*')) {
+            qsizetype end = text.indexOf(QStringLiteral("*/"), i + 2);
+            end = end < 0 ? n : end;
+            blank(i + 2, end);
+            i = end + 2;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char('`')) {
+            qsizetype end = i + 1;
+            while (end < n && text.at(end) != c) {
+                // A plain string ends at a line break even when unclosed.
+                if (c != QLatin1Char('`') && (text.at(end) == QLatin1Char('\n') || text.at(end) == QLatin1Char('\r')))
+                    break;
+                end += text.at(end) == QLatin1Char('\\') ? 2 : 1;
+            }
+            end = qMin(end, n);
+            blank(i + 1, end);
+            i = end + 1;
+        } else {
+            ++i;
+        }
+    }
+    return code;
+}
+
+int MenuTypeNamedIn(const QString &text)
+{
+    static const QRegularExpression statement(
+        QStringLiteral("(?:\\b(?:var|let|const)\\s+)?\\b(menuType|tmenuType|tabsType)\\s*=\\s*(?=[\"'])"));
+    const QString code = CodeOfDataText(text);
+    int named = -1;
+    for (auto it = statement.globalMatch(code); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (!startsStatement(code, m.capturedStart()))
+            continue;
+        const QString value = literalAt(text, m.capturedEnd());
+        named = -1;
+        for (int t = 0; t < kMenuTypeCount; ++t) {
+            const MenuType &type = menuTypes().at(static_cast<size_t>(t));
+            if (type.typeVariableName == m.captured(1) && type.folder == value)
+                named = t;
+        }
+    }
+    return named;
+}
+
+int OtherMenuTypeIn(const QString &text, int currentType)
+{
+    auto isTabs = [](int t) { return t == 2 || t == 3; };
+    const QString code = CodeOfDataText(text);
+    for (int t = 0; t < kMenuTypeCount; ++t) {
+        if (t == currentType || (isTabs(t) && isTabs(currentType)))
+            continue;
+        const QString &name = menuTypes().at(static_cast<size_t>(t)).initFunctionName;
+        for (qsizetype at = code.indexOf(name); at >= 0; at = code.indexOf(name, at + 1)) {
+            if (at > 0 && (isIdentifierChar(code.at(at - 1)) || code.at(at - 1) == QLatin1Char('.')))
+                continue;
+            // The start function and its relatives (qrn_initFrame) share the name's start.
+            qsizetype end = at + name.size();
+            while (end < code.size() && isIdentifierChar(code.at(end)))
+                ++end;
+            while (end < code.size() && code.at(end).isSpace())
+                ++end;
+            if (end < code.size() && code.at(end) == QLatin1Char('(') && startsStatement(code, at))
+                return t;
+        }
+    }
+    return -1;
+}
