@@ -8,6 +8,7 @@
 #include "support/testmain.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QItemSelectionModel>
 #include <QMimeData>
 
@@ -26,6 +27,19 @@ QString listed(const QList<LeveledItem> &items)
         lines << QString(li.level, QLatin1Char('\t')) + fields.join(QLatin1Char('|'));
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+const QString kSitemapOpen = QStringLiteral(
+    "<?xml version=\"1.0\"?><urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\" "
+    "xmlns:image=\"http://www.google.com/schemas/sitemap-image/1.1\">");
+
+// The number of items that link somewhere.
+int linkedItems(const QList<LeveledItem> &items)
+{
+    int n = 0;
+    for (const LeveledItem &li : items)
+        n += li.item.Params[navimport::kLink].isEmpty() ? 0 : 1;
+    return n;
 }
 
 } // namespace
@@ -103,6 +117,133 @@ private slots:
                                 "\t\tHello world|https://ex.com/blog/2024/hello-world\nContact|https://ex.com/contact"));
     }
 
+    void sitemap_onlyPagesCount_andAPageIsOneItemWithItsFolder_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<QString>("items");
+        QTest::newRow("image entries are no pages")
+            << QStringLiteral("<url><loc>https://ex.com/shop</loc><image:image><image:loc>https://ex.com/i/rose.jpg"
+                              "</image:loc></image:image></url>")
+            << QStringLiteral("Shop|https://ex.com/shop");
+        QTest::newRow("page before its folder")
+            << QStringLiteral("<url><loc>https://ex.com/outdoor.html</loc></url>"
+                              "<url><loc>https://ex.com/outdoor/roses.html</loc></url>")
+            << QStringLiteral("Outdoor|https://ex.com/outdoor.html\n\tRoses|https://ex.com/outdoor/roses.html");
+        QTest::newRow("folder before its page")
+            << QStringLiteral("<url><loc>https://ex.com/outdoor/roses.html</loc></url>"
+                              "<url><loc>https://ex.com/outdoor.html</loc></url>")
+            << QStringLiteral("Outdoor|https://ex.com/outdoor.html\n\tRoses|https://ex.com/outdoor/roses.html");
+        QTest::newRow("a folder's index page is its link")
+            << QStringLiteral("<url><loc>https://ex.com/index.html</loc></url>"
+                              "<url><loc>https://ex.com/news/index.php</loc></url>")
+            << QStringLiteral("Home|https://ex.com/index.html\nNews|https://ex.com/news/index.php");
+        QTest::newRow("loc outside a url, or of another namespace")
+            << QStringLiteral("<loc>https://ex.com/stray</loc><url><x:loc xmlns:x=\"urn:other\">https://ex.com/other"
+                              "</x:loc><loc>https://ex.com/real</loc></url>")
+            << QStringLiteral("Real|https://ex.com/real");
+    }
+    void sitemap_onlyPagesCount_andAPageIsOneItemWithItsFolder()
+    {
+        QFETCH(QString, entries);
+        QFETCH(QString, items);
+        QCOMPARE(listed(navimport::fromFile(kSitemapOpen + entries + QStringLiteral("</urlset>"))), items);
+    }
+
+    void sitemapIndex_isToldApart_withItsSitemaps()
+    {
+        const QString index = QStringLiteral(
+            "<?xml version=\"1.0\"?><sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+            "<sitemap><loc>https://ex.com/pages.xml</loc></sitemap>"
+            "<sitemap><loc>https://ex.com/posts.xml</loc></sitemap></sitemapindex>");
+        QStringList sitemaps;
+        QVERIFY(navimport::isSitemapIndex(index, &sitemaps));
+        QCOMPARE(sitemaps, (QStringList{QStringLiteral("https://ex.com/pages.xml"), QStringLiteral("https://ex.com/posts.xml")}));
+        QVERIFY(navimport::fromFile(index).isEmpty());
+        QVERIFY(navimport::sitemapIndexMessage(QStringLiteral("i.xml"), sitemaps).contains(QStringLiteral("\rhttps://ex.com/posts.xml")));
+        QVERIFY(!navimport::isSitemapIndex(kSitemapOpen + QStringLiteral("<url><loc>https://ex.com/sitemapindex</loc></url></urlset>")));
+        QVERIFY(!navimport::isSitemapIndex(QStringLiteral("<p>a sitemapindex in words</p>")));
+    }
+
+    // Each element the reader treats on its own, nested far past any real
+    // page, with a link at the bottom: no crash, and the link is still found.
+    void deepNesting_ofEachKnownElement_stillYieldsTheLinks_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("close");
+        for (const char *name : {"ul", "ol", "menu", "li", "a", "nav", "details", "summary", "button", "span", "div", "b"}) {
+            const QString n = QString::fromLatin1(name);
+            QTest::newRow(name) << QStringLiteral("<%1>").arg(n) << QStringLiteral("</%1>").arg(n);
+            QTest::newRow(qPrintable(n + QStringLiteral(" left open"))) << QStringLiteral("<%1>").arg(n) << QString();
+        }
+        QTest::newRow("list items") << QStringLiteral("<ul><li><a href=\"/x\">x</a>") << QStringLiteral("</li></ul>");
+        QTest::newRow("lists in nav") << QStringLiteral("<nav><ul><li>") << QString();
+    }
+    void deepNesting_ofEachKnownElement_stillYieldsTheLinks()
+    {
+        QFETCH(QString, open);
+        QFETCH(QString, close);
+        constexpr int kDepth = 20000;
+        const QString html = open.repeated(kDepth) + QStringLiteral("<a href=\"/deep\">Deep</a>") + close.repeated(kDepth);
+        const QString page = QStringLiteral("<nav>") + html + QStringLiteral("</nav>");
+        for (const auto &items : {navimport::fromPage(page), navimport::fromFragment(html)}) {
+            bool found = false;
+            for (const LeveledItem &li : items)
+                found = found || li.item.Params[navimport::kLink] == QLatin1String("/deep");
+            QVERIFY2(found, qPrintable(listed(items).left(300)));
+        }
+    }
+
+    void manyOpenSpans_andStrayEndTags_areReadInOnePass()
+    {
+        // A million open spans, then end tags that close nothing, then the
+        // navigation: all read, and the navigation found.
+        const QString html = QStringLiteral("<span>").repeated(1000000) + QStringLiteral("</li>").repeated(200000) +
+                             QStringLiteral("&").repeated(100000) +
+                             QStringLiteral("<nav><a href=\"/a\">A</a><a href=\"/b\">B</a></nav>");
+        QCOMPARE(listed(navimport::fromPage(html)), QStringLiteral("A|/a\nB|/b"));
+    }
+
+    void fuzz_randomAndMutatedMarkup_neverBreakTheReader()
+    {
+        const QString page = QStringLiteral(
+            "<html><body><nav aria-label=\"Main\"><ul><li><a href=\"/\" title=\"Start\">Home</a></li>"
+            "<li><details><summary>Shop &amp; more</summary><ul><li><a href='/shop/new' target=_blank>New</a></li>"
+            "<li><button aria-haspopup=\"true\">Sale</button><ol><li><a href=/sale>All <b>sale</b></a></li></ol></li>"
+            "</ul></details></li><li><a href=\"/c\"><img alt=\"Contact\"></a></li></ul></nav>"
+            "<script>var s = '<ul><li><a href=x>no</a></li></ul>';</script><!-- <a href=y> --></body></html>");
+        const QString sitemap = kSitemapOpen + QStringLiteral(
+            "<url><loc>https://ex.com/a/b.html</loc></url><url><loc>https://ex.com/a.html</loc></url></urlset>");
+        const QString pieces = QStringLiteral("<>/=\"' &;#xul li a nav!-?\n");
+        QRandomGenerator gen(20261207);
+        for (int round = 0; round < 400; ++round) {
+            QString text = round % 3 == 0 ? sitemap : page;
+            if (round % 5 == 4) {
+                text = QString(static_cast<qsizetype>(gen.bounded(1, 4000)), Qt::Uninitialized);
+                for (QChar &c : text)
+                    c = round % 2 ? pieces.at(gen.bounded(pieces.size())) : QChar(char16_t(gen.bounded(1, 0xD7FF)));
+            }
+            const int edits = gen.bounded(1, 12);
+            for (int k = 0; k < edits && !text.isEmpty(); ++k) {
+                const qsizetype at = gen.bounded(text.size());
+                switch (gen.bounded(4)) {
+                case 0: text.remove(at, gen.bounded(1, 20)); break;
+                case 1: text.insert(at, pieces.at(gen.bounded(pieces.size()))); break;
+                case 2: text.insert(at, text.mid(gen.bounded(text.size()), gen.bounded(1, 200))); break;
+                default: text[at] = pieces.at(gen.bounded(pieces.size())); break;
+                }
+            }
+            const QList<LeveledItem> items = navimport::fromFile(text);
+            QVERIFY(linkedItems(items) <= items.size());
+            int previous = -1;
+            for (const LeveledItem &li : items) {
+                // Levels only ever go one deeper than the item before.
+                QVERIFY2(li.level >= 0 && li.level <= previous + 1, qPrintable(text.left(500)));
+                previous = li.level;
+            }
+            QVERIFY(navimport::fromFragment(text).size() >= 0);
+        }
+    }
+
     void paste_htmlFromABrowser_becomesItems_plainTextStaysAnOutline()
     {
         Project project;
@@ -151,6 +292,18 @@ private slots:
         QVERIFY(!frm->ImportNavigation(empty));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")),
                  QStringList{QStringLiteral("No navigation links were found in the file:\r") + empty});
+        QCOMPARE(project->items().count(), 2);
+
+        const QString index = app.folder() + QStringLiteral("sitemap.xml");
+        QFile x(index);
+        QVERIFY(x.open(QIODevice::WriteOnly));
+        x.write("<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>https://ex.com/s1.xml"
+                "</loc></sitemap></sitemapindex>");
+        x.close();
+        QVERIFY(!frm->ImportNavigation(index));
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).last(),
+                 index + QStringLiteral(" is a sitemap index, not a sitemap; import one of the sitemaps it lists:\r"
+                                        "https://ex.com/s1.xml"));
         QCOMPARE(project->items().count(), 2);
     }
 };

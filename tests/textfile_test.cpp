@@ -49,6 +49,33 @@ private slots:
         QVERIFY(!error.isEmpty());
     }
 
+    void writeFileSafely_writesInPlaceWhereTheFolderTakesNoNewFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("menu.js"));
+        QVERIFY(writeFileSafely(path, "old"));
+        const QFile::Permissions open = QFile::permissions(dir.path());
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        struct Restore
+        {
+            QString folder;
+            QFile::Permissions permissions;
+            ~Restore() { QFile::setPermissions(folder, permissions); }
+        } restore{dir.path(), open};
+        QFile probe(dir.filePath(QStringLiteral("probe")));
+        if (probe.open(QIODevice::WriteOnly))
+            QSKIP("This user may write into any folder (root): a read-only folder cannot be made here.");
+
+        QString error;
+        QVERIFY2(writeFileSafely(path, "new", &error), qPrintable(error));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("new"));
+        // A new file still cannot be made there, and says so.
+        QVERIFY(!writeFileSafely(dir.filePath(QStringLiteral("other.js")), "x", &error));
+        QVERIFY(!error.isEmpty());
+    }
+
     void previewTempFolder_isPrivateAndStable()
     {
         const QString folder = previewTempFolder();

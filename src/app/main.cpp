@@ -778,7 +778,13 @@ bool Tfrm::ImportNavigation(const QString &path)
                                 .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1));
         return false;
     }
-    const QList<LeveledItem> items = navimport::fromFile(decodeText(file.readAll()));
+    const QString text = decodeText(file.readAll());
+    QStringList sitemaps;
+    if (navimport::isSitemapIndex(text, &sitemaps)) {
+        dialogs().showMessage(navimport::sitemapIndexMessage(path, sitemaps));
+        return false;
+    }
+    const QList<LeveledItem> items = navimport::fromFile(text);
     if (items.isEmpty()) {
         dialogs().showMessage(QStringLiteral("No navigation links were found in the file:\r%1").arg(path));
         return false;

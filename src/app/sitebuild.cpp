@@ -1,134 +1,252 @@
 #include "app/sitebuild.h"
 
 #include "app/commandline.h"
+#include "app/consoledialogs.h"
+#include "app/consoleoutput.h"
 #include "page/webpage.h"
+#include "preview/previewpage.h"
 #include "project/dataopen.h"
 #include "project/datasave.h"
-#include "project/dialogs.h"
+#include "project/datatextscan.h"
+#include "project/menutypes.h"
+#include "project/navimport.h"
 #include "project/programfolder.h"
 #include "project/project.h"
 #include "project/textfile.h"
-#include "project/navimport.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
+#include <QRegularExpression>
 
 namespace {
 
-void printLine(FILE *stream, const QString &text)
+// The one wording of each failure, whichever option meets it.
+QString cannotRead(const QString &path, const QString &reason)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
+    return QStringLiteral("can't read %1: %2").arg(path, reason);
 }
 
-// Message boxes become lines on standard error; questions are answered No.
-class ConsoleDialogs : public Dialogs
+QString cannotWrite(const QString &path, const QString &reason)
 {
-public:
-    Answer askYesNo(const QString &) override { return Answer::No; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-    void showError(const QString &text) override
-    {
-        ++errors;
-        printLine(stderr, QStringLiteral("plivex: ") + oneLine(text));
-    }
-    void showMessage(const QString &text) override { printLine(stderr, QStringLiteral("plivex: ") + oneLine(text)); }
-    QString openFile(const FileRequest &) override { return {}; }
-    QString saveFile(const FileRequest &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+    return QStringLiteral("can't write %1: %2").arg(path, reason);
+}
 
-    int errors = 0;
-
-private:
-    static QString oneLine(QString text)
-    {
-        text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        return text.simplified();
-    }
-};
-
-} // namespace
-
-int menuTypeOfStartCall(const QString &text)
+QString typeName(int type)
 {
-    for (const int type : {1, 2, 0})
-        if (text.contains(menuTypes().at(static_cast<size_t>(type)).initFunctionName))
-            return type;
+    return menuTypes().at(static_cast<size_t>(type)).name;
+}
+
+// The whole file, or false after saying why not.
+bool readInput(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        printErrorLine(cannotRead(path, QStringLiteral("no such file")));
+        return false;
+    }
+    if (info.isDir()) {
+        printErrorLine(cannotRead(path, QStringLiteral("it is a folder")));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printErrorLine(cannotRead(path, file.errorString()));
+        return false;
+    }
+    // One byte past the limit tells a file that is too large, even one
+    // that grows while it is read.
+    bytes = file.read(kMaxDataFileSize + 1);
+    if (bytes.size() > kMaxDataFileSize) {
+        printErrorLine(cannotRead(path, QStringLiteral("files over %1 MB are not read").arg(kMaxDataFileSize >> 20)));
+        return false;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        printErrorLine(cannotRead(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// The output file's folder must exist: a build that names a wrong folder is
+// told so, not given a new folder.
+bool outputFolderExists(const QString &path)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (folder.isDir())
+        return true;
+    printErrorLine(cannotWrite(path, QStringLiteral("the folder %1 does not exist").arg(folder.filePath())));
+    return false;
+}
+
+// The type to read the text as, or -1 after saying why it cannot be read as
+// any. A --type the file contradicts is a finding, not a choice.
+int typeToReadAs(const CommandLine &cl, const QString &text)
+{
+    const int named = MenuTypeNamedIn(text);
+    const int fileType = menuTypeOfDataText(text);
+    if (cl.menuType >= 0) {
+        const int other = named >= 0 && named != cl.menuType ? named : OtherMenuTypeIn(text, cl.menuType);
+        if (other >= 0) {
+            printErrorLine(QStringLiteral("%1: a data file of the %2, but --type names the %3; "
+                                          "leave --type out to read it as the file says")
+                               .arg(cl.file, typeName(other), typeName(cl.menuType)));
+            return -1;
+        }
+        return cl.menuType;
+    }
+    const int type = fileType >= 0 ? fileType : 0;
+    const int called = OtherMenuTypeIn(text, type);
+    if (called >= 0) {
+        printErrorLine(QStringLiteral("%1: the file names the %2 but starts the %3; give --type to read it as one of them")
+                           .arg(cl.file, typeName(type), typeName(called)));
+        return -1;
+    }
+    return type;
+}
+
+int writeOutput(const QString &path, const QByteArray &bytes)
+{
+    if (!outputFolderExists(path))
+        return 2;
+    QString reason;
+    if (!writeFileSafely(path, bytes, &reason)) {
+        printErrorLine(cannotWrite(path, reason));
+        return 2;
+    }
     return 0;
 }
 
-int runSiteBuild(const CommandLine &cl)
+// The pages a read needs, loaded; false after saying which is missing.
+bool loadPages(const Project &project, WebPage &params, WebPage &itemParams)
 {
-    ConsoleDialogs console;
-    Dialogs *previous = setDialogs(&console);
-    struct Restore
-    {
-        Dialogs *previous;
-        ~Restore() { setDialogs(previous); }
-    } restore{previous};
-
-    int type = cl.menuType;
-    if (type < 0 && cl.mode == CommandLine::Mode::Import) {
-        type = 0;
-    } else if (type < 0) {
-        QFile file(cl.file);
-        if (file.open(QIODevice::ReadOnly))
-            type = menuTypeOfStartCall(QString::fromLatin1(file.read(kMaxDataFileSize)));
-        else
-            type = 0; // the reader says why it cannot read the file
+    for (const auto &[page, file] : {std::pair<WebPage *, QString>{&params, QStringLiteral("params.html")},
+                                     std::pair<WebPage *, QString>{&itemParams, QStringLiteral("itemparams.html")}}) {
+        const QString path = project.ProgramFolder + pagePath(project.MenuType, file);
+        if (!QFileInfo(path).isFile()) {
+            printErrorLine(cannotRead(path, QStringLiteral("the program's page is missing")));
+            return false;
+        }
+        page->loadFile(path);
     }
+    return true;
+}
+
+int runImport(const CommandLine &cl, ConsoleDialogs &console)
+{
+    QByteArray bytes;
+    if (!readInput(cl.file, bytes))
+        return 2;
+    const QString text = decodeText(bytes);
+    bytes.clear();
+    QStringList sitemaps;
+    if (navimport::isSitemapIndex(text, &sitemaps)) {
+        printErrorLine(asOneLine(navimport::sitemapIndexMessage(cl.file, sitemaps)));
+        return 1;
+    }
+    const QList<LeveledItem> items = navimport::fromFile(text);
+    if (items.isEmpty()) {
+        printErrorLine(QStringLiteral("%1: no navigation links were found").arg(cl.file));
+        return 1;
+    }
+    Project project;
+    project.MenuType = cl.menuType < 0 ? 0 : cl.menuType;
+    project.ProgramFolder = programFolder();
+    WebPage params;
+    WebPage itemParams;
+    if (!loadPages(project, params, itemParams))
+        return 2;
+    params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    project.items().insertLeveled({}, 0, items, project.menuType().maxLevels);
+    const QString data = BuildDataText(project, params, itemParams);
+    if (console.errors > 0)
+        return 1;
+    printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
+    return writeOutput(cl.output, encodeText(data));
+}
+
+int runRead(const CommandLine &cl, ConsoleDialogs &console)
+{
+    QByteArray bytes;
+    if (!readInput(cl.file, bytes))
+        return 2;
+    QString text = DataTextFromBytes(bytes);
+    bytes.clear();
+    const int type = typeToReadAs(cl, text);
+    if (type < 0)
+        return 1;
+    if (!definesMenu(text, type)) {
+        printErrorLine(QStringLiteral("%1: not a menu data file of the %2: it defines no %3")
+                           .arg(cl.file, typeName(type), menuTypes().at(static_cast<size_t>(type)).itemArrayName));
+        return 1;
+    }
+    if (cl.mode != CommandLine::Mode::Check && !outputFolderExists(cl.output))
+        return 2;
+
     Project project;
     project.MenuType = type;
     project.ProgramFolder = programFolder();
-    for (const QString &page : {QStringLiteral("params.html"), QStringLiteral("itemparams.html")})
-        if (!QFileInfo::exists(project.ProgramFolder + pagePath(type, page))) {
-            printLine(stderr, QStringLiteral("plivex: Can't open the file: ") + project.ProgramFolder + pagePath(type, page));
-            return 2;
-        }
     WebPage params;
     WebPage itemParams;
-    params.loadFile(project.ProgramFolder + pagePath(type, QStringLiteral("params.html")));
-    itemParams.loadFile(project.ProgramFolder + pagePath(type, QStringLiteral("itemparams.html")));
-
+    if (!loadPages(project, params, itemParams))
+        return 2;
     int scriptErrors = 0;
     QObject::connect(&params, &Page::scriptError, &params, [&](const ScriptError &e) {
         // Only errors of the file itself; the pages are ours.
         if (!project.LoadingData)
             return;
         ++scriptErrors;
-        printLine(stderr, QStringLiteral("%1:%2:%3: %4: %5").arg(cl.file).arg(e.line).arg(e.column).arg(e.code, e.message));
+        printLocatedError(QStringLiteral("%1:%2:%3: %4: %5").arg(cl.file).arg(e.line).arg(e.column).arg(e.code, e.message));
     });
-
-    try {
-        if (cl.mode == CommandLine::Mode::Import) {
-            QFile file(cl.file);
-            if (QFileInfo(cl.file).isDir() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxDataFileSize) {
-                printLine(stderr, QStringLiteral("plivex: Can't open the file: ") + cl.file);
-                return 2;
-            }
-            const QList<LeveledItem> items = navimport::fromFile(decodeText(file.readAll()));
-            if (items.isEmpty()) {
-                printLine(stderr, QStringLiteral("plivex: No navigation links were found in the file: ") + cl.file);
-                return 1;
-            }
-            params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-            project.items().insertLeveled({}, 0, items, project.menuType().maxLevels);
-            printLine(stdout, QStringLiteral("items: %1").arg(project.items().count()));
-            return WriteDataFile(project, params, itemParams, cl.output) ? 0 : 2;
+    ReadDataText(project, params, itemParams, std::move(text));
+    const bool clean = scriptErrors == 0 && console.errors == 0;
+    if (cl.mode == CommandLine::Mode::Check || cl.mode == CommandLine::Mode::Convert) {
+        printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
+        printOutputLine(QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));
+        printOutputLine(QStringLiteral("submenu styles: %1").arg(project.SubmenuStyles.size()));
+    }
+    if (!clean)
+        return 1;
+    if (cl.mode == CommandLine::Mode::Convert)
+        return writeOutput(cl.output, encodeText(BuildDataText(project, params, itemParams)));
+    if (cl.mode == CommandLine::Mode::Preview) {
+        QString error;
+        if (!exportPreview(project.ProgramFolder, type, cl.file, cl.output, &error)) {
+            printErrorLine(error);
+            return 2;
         }
-        if (!ReadDataFile(project, params, itemParams, cl.file))
-            return 2;
-        printLine(stdout, QStringLiteral("items: %1").arg(project.items().count()));
-        printLine(stdout, QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));
-        printLine(stdout, QStringLiteral("submenu styles: %1").arg(project.SubmenuStyles.size()));
-        if (cl.mode == CommandLine::Mode::Convert && !WriteDataFile(project, params, itemParams, cl.output))
-            return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+int menuTypeOfDataText(const QString &text)
+{
+    const int named = MenuTypeNamedIn(text);
+    return named >= 0 ? named : OtherMenuTypeIn(text, -1);
+}
+
+bool definesMenu(const QString &text, int type)
+{
+    const QString &name = menuTypes().at(static_cast<size_t>(type)).itemArrayName;
+    const QRegularExpression assignment(QStringLiteral("(?<![\\w$.])%1\\s*=(?!=)").arg(name));
+    return assignment.match(CodeOfDataText(text)).hasMatch();
+}
+
+int runSiteBuild(const CommandLine &cl)
+{
+    ConsoleDialogs console;
+    console.subject = cl.file;
+    Dialogs *previous = setDialogs(&console);
+    struct Restore
+    {
+        Dialogs *previous;
+        ~Restore() { setDialogs(previous); }
+    } restore{previous};
+    try {
+        return cl.mode == CommandLine::Mode::Import ? runImport(cl, console) : runRead(cl, console);
     } catch (const PageError &e) {
-        printLine(stderr, QStringLiteral("plivex: ") + e.message);
+        printErrorLine(QStringLiteral("%1: %2").arg(cl.file, asOneLine(e.message)));
         return 2;
     }
-    return scriptErrors > 0 || console.errors > 0 ? 1 : 0;
 }

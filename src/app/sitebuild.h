@@ -4,13 +4,20 @@
 
 struct CommandLine;
 
-// --check and --convert: a data file read (and written) through the same
-// reader, writer and pages as in the editor, without a window. Reports go to
-// standard output (counts) and standard error (errors). Answers the exit
-// code: 0 clean, 1 script error or file of another menu type, 2 a file that
-// cannot be read or written. Needs the application object.
+// --check, --convert, --preview and --import: a file read (and written)
+// through the same reader, writer and pages as in the editor, without a
+// window. Counts go to standard output, findings and failures to standard
+// error, one line each. Answers the exit code: 0 clean, 1 a finding (a
+// script error, a file of another menu type than --type, no menu, nothing
+// to import), 2 a file that cannot be read or written. Output is written
+// only from a complete read without findings; otherwise it is left as it
+// was. Needs the application object.
 int runSiteBuild(const CommandLine &commandLine);
 
-// The menu type a data text's start call names: 0, 1 or 2 (the Ostrel Tabs
-// and the Ostrel Tab Menu share theirs); 0 when there is none.
-int menuTypeOfStartCall(const QString &text);
+// The menu type a data text is for: the type its type statement names,
+// otherwise the type whose start function it calls; -1 when it says neither.
+int menuTypeOfDataText(const QString &text);
+
+// Whether the text's code assigns the item array of the menu type (strings
+// and comments do not count): the least a data file of that type holds.
+bool definesMenu(const QString &text, int type);

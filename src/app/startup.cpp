@@ -15,6 +15,7 @@
 #include "preview/previewpage.h"
 #include "app/saveprojectform.h"
 #include "project/itemedits.h"
+#include "app/consoleoutput.h"
 #include "app/sitebuild.h"
 #include "project/datasave.h"
 #include "project/loadpage.h"
@@ -45,23 +46,6 @@ QStringList rawArguments(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         out << QString::fromLocal8Bit(argv[i]);
     return out;
-}
-
-// --preview: the page is written without a window, so without a display.
-int writePreviewPage(const CommandLine &cl, int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    int type = cl.menuType;
-    if (type < 0) {
-        QFile file(cl.file);
-        type = file.open(QIODevice::ReadOnly) ? menuTypeOfStartCall(QString::fromLatin1(file.readAll())) : 0;
-    }
-    QString error;
-    if (!exportPreview(programFolder(), type, cl.file, cl.output, &error)) {
-        std::fprintf(stderr, "plivex: %s\n", qPrintable(error));
-        return 2;
-    }
-    return 0;
 }
 
 } // namespace
@@ -162,8 +146,6 @@ int runProgram(int argc, char **argv)
         std::fprintf(stderr, "plivex: %s\n%s", qPrintable(early.error), qPrintable(commandLineHelp()));
         return 2;
     }
-    if (early.mode == CommandLine::Mode::Preview)
-        return writePreviewPage(early, argc, argv);
     const bool siteBuild = early.mode != CommandLine::Mode::Editor;
     if (siteBuild) {
         // No window is shown: no display is needed.
@@ -171,6 +153,7 @@ int runProgram(int argc, char **argv)
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
             qputenv("QT_LOGGING_RULES", "qt.webenginecontext.debug=false;qt.webenginecontext.info=false;js.debug=false");
+        keepOnlyOwnOutput();
     } else if (!hasDisplay()) {
         std::fprintf(stderr, "plivex: no display found (DISPLAY is not set); to run without a screen, "
                              "start it under Xvfb: xvfb-run -a %s\n", argv[0]);
@@ -194,7 +177,7 @@ int runProgram(int argc, char **argv)
     // Qt has taken its own options out of the arguments by now.
     const CommandLine cl = parseCommandLine(QCoreApplication::arguments().mid(1));
     if (!cl.error.isEmpty()) {
-        std::fprintf(stderr, "plivex: %s\n%s", qPrintable(cl.error), qPrintable(commandLineHelp()));
+        printErrorLine(cl.error);
         return 2;
     }
 

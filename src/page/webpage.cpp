@@ -386,6 +386,12 @@ void WebPage::onConsoleMessage(const QString &message)
         e.column = o.value(QStringLiteral("column")).toInt();
         e.code = o.value(QStringLiteral("code")).toString();
         e.message = o.value(QStringLiteral("message")).toString();
+        // The engine words an uncaught error as "Uncaught TypeError: ...";
+        // the name is the code already.
+        if (e.message.startsWith(QLatin1String("Uncaught ")))
+            e.message.remove(0, 9);
+        if (e.message.startsWith(e.code + QLatin1String(": ")))
+            e.message.remove(0, e.code.size() + 2);
         enqueue({Event::Error, {}, e});
     }
 }

@@ -21,10 +21,20 @@ struct Element
     QString text;
     Element *parent = nullptr;
     std::vector<std::unique_ptr<Element>> children;
+    int depth = 0;
+    // The li a new li would close, and the link a new link would close: the
+    // nearest open one, not beyond a list (nor, for the link, an li).
+    Element *openItem = nullptr;
+    Element *openLink = nullptr;
 
     bool is(QLatin1StringView n) const { return name == n; }
     bool isList() const { return name == QLatin1String("ul") || name == QLatin1String("ol") || name == QLatin1String("menu"); }
 };
+
+// Elements nested deeper than this are not opened: what they hold joins the
+// element at the limit, so links keep coming whatever the input's depth, and
+// no walk over the tree goes deeper.
+constexpr int kMaxDepth = 512;
 
 const QSet<QString> &voidElements()
 {
@@ -50,12 +60,14 @@ QString decodeEntities(const QString &s)
             out += s[i];
             continue;
         }
-        const qsizetype semi = s.indexOf(QLatin1Char(';'), i + 1);
-        if (semi < 0 || semi - i > 10) {
+        // References are short: looking further would make a text of
+        // ampersands quadratic.
+        const qsizetype semi = QStringView(s).mid(i + 1, 10).indexOf(QLatin1Char(';'));
+        if (semi < 0) {
             out += s[i];
             continue;
         }
-        const QString name = s.mid(i + 1, semi - i - 1);
+        const QString name = s.mid(i + 1, semi);
         bool ok = false;
         char32_t code = 0;
         if (name.startsWith(QLatin1String("#x")) || name.startsWith(QLatin1String("#X")))
@@ -64,10 +76,10 @@ QString decodeEntities(const QString &s)
             code = name.mid(1).toUInt(&ok, 10);
         if (ok && code > 0 && code <= 0x10FFFF) {
             out += QString::fromUcs4(&code, 1);
-            i = semi;
+            i += semi + 1;
         } else if (named.contains(name)) {
             out += named.value(name);
-            i = semi;
+            i += semi + 1;
         } else {
             out += s[i];
         }
@@ -82,15 +94,26 @@ std::unique_ptr<Element> parseHtml(const QString &html)
     Element *cur = root.get();
     const qsizetype n = html.size();
     qsizetype i = 0;
+    // How many elements of each name are open: an end tag with nothing to
+    // close costs nothing, and each element is closed once, so the reader
+    // stays linear in the input.
+    QHash<QString, int> open;
+    // One copy of each name, shared by its elements.
+    QSet<QString> names;
 
+    auto closeTo = [&cur, &open](Element *e) {
+        for (; cur != e; cur = cur->parent)
+            --open[cur->name];
+    };
     // An end tag closes the nearest open element of its name and everything
     // left open inside it; one with nothing to close is ignored.
-    auto close = [&cur](const QString &name) {
-        for (Element *e = cur; e && e->parent; e = e->parent)
-            if (e->name == name) {
-                cur = e->parent;
-                return;
-            }
+    auto close = [&cur, &open, &closeTo](const QString &name) {
+        if (open.value(name) <= 0)
+            return;
+        Element *e = cur;
+        while (e->name != name)
+            e = e->parent;
+        closeTo(e->parent);
     };
     auto addText = [&cur](const QString &raw) {
         if (raw.isEmpty())
@@ -142,7 +165,7 @@ std::unique_ptr<Element> parseHtml(const QString &html)
         while (j < n && (html[j].isLetterOrNumber() || html[j] == QLatin1Char('-') || html[j] == QLatin1Char(':')))
             ++j;
         auto e = std::make_unique<Element>();
-        e->name = html.mid(i + 1, j - i - 1).toLower();
+        e->name = *names.insert(html.mid(i + 1, j - i - 1).toLower());
         bool selfClosing = false;
         while (j < n && html[j] != QLatin1Char('>')) {
             if (html[j].isSpace()) {
@@ -188,20 +211,15 @@ std::unique_ptr<Element> parseHtml(const QString &html)
         const QString name = e->name;
         // A new item closes the one before it in the same list; a link
         // cannot hold another link.
-        if (name == QLatin1String("li")) {
-            for (Element *p = cur; p && p->parent && !p->isList(); p = p->parent)
-                if (p->is(QLatin1String("li"))) {
-                    cur = p->parent;
-                    break;
-                }
-        } else if (name == QLatin1String("a")) {
-            for (Element *p = cur; p && p->parent && !p->isList() && !p->is(QLatin1String("li")); p = p->parent)
-                if (p->is(QLatin1String("a"))) {
-                    cur = p->parent;
-                    break;
-                }
-        }
+        if (name == QLatin1String("li") && cur->openItem)
+            closeTo(cur->openItem->parent);
+        else if (name == QLatin1String("a") && cur->openLink)
+            closeTo(cur->openLink->parent);
         e->parent = cur;
+        e->depth = cur->depth + 1;
+        const bool isItem = name == QLatin1String("li");
+        e->openItem = isItem ? e.get() : e->isList() ? nullptr : cur->openItem;
+        e->openLink = name == QLatin1String("a") ? e.get() : (isItem || e->isList()) ? nullptr : cur->openLink;
         Element *raw = e.get();
         cur->children.push_back(std::move(e));
         if (name == QLatin1String("script") || name == QLatin1String("style")) {
@@ -211,23 +229,30 @@ std::unique_ptr<Element> parseHtml(const QString &html)
             i = close < 0 ? n : close + 1;
             continue;
         }
-        if (!selfClosing && !voidElements().contains(name))
+        if (!selfClosing && !voidElements().contains(name) && raw->depth < kMaxDepth) {
             cur = raw;
+            ++open[name];
+        }
     }
     return root;
 }
 
 QString textOf(const Element *e, bool skipLists)
 {
-    if (e->name.isEmpty())
-        return e->text;
     QString out;
-    for (const auto &c : e->children) {
-        if (skipLists && c->isList())
+    std::vector<const Element *> stack{e};
+    while (!stack.empty()) {
+        const Element *x = stack.back();
+        stack.pop_back();
+        if (x->name.isEmpty()) {
+            out += x->text;
             continue;
-        if (c->is(QLatin1String("br")))
+        }
+        if (x != e && x->is(QLatin1String("br")))
             out += QLatin1Char(' ');
-        out += textOf(c.get(), skipLists);
+        for (auto it = x->children.rbegin(); it != x->children.rend(); ++it)
+            if (!skipLists || !(*it)->isList())
+                stack.push_back(it->get());
     }
     return out;
 }
@@ -247,15 +272,24 @@ QString itemText(const QString &plain)
     return t;
 }
 
+// Every element inside `e`, in document order; `visit` answers whether to
+// go into the one it was given.
 template<typename Visit>
 void forEachElement(const Element *e, Visit visit)
 {
-    for (const auto &c : e->children)
-        if (!c->name.isEmpty()) {
-            if (!visit(c.get()))
-                continue; // not into this one
-            forEachElement(c.get(), visit);
-        }
+    std::vector<const Element *> stack;
+    auto pushChildren = [&stack](const Element *x) {
+        for (auto it = x->children.rbegin(); it != x->children.rend(); ++it)
+            if (!(*it)->name.isEmpty())
+                stack.push_back(it->get());
+    };
+    pushChildren(e);
+    while (!stack.empty()) {
+        const Element *x = stack.back();
+        stack.pop_back();
+        if (visit(x))
+            pushChildren(x);
+    }
 }
 
 int linkCount(const Element *e)
@@ -383,14 +417,14 @@ QList<LeveledItem> fromPage(const QString &html)
     const Element *best = nullptr;
     int bestLinks = 0;
     forEachElement(root.get(), [&](const Element *x) {
-        if (x->is(QLatin1String("nav"))) {
-            const int links = linkCount(x);
-            if (links > bestLinks) {
-                best = x;
-                bestLinks = links;
-            }
+        if (!x->is(QLatin1String("nav")))
+            return true;
+        const int links = linkCount(x);
+        if (links > bestLinks) {
+            best = x;
+            bestLinks = links;
         }
-        return true;
+        return false; // a nav inside has no more links than this one
     });
     if (!best) {
         forEachElement(root.get(), [&](const Element *x) {
@@ -427,6 +461,93 @@ QString nameFromSegment(const QString &segment)
     return s;
 }
 
+namespace {
+
+const QString kSitemapNamespace = QStringLiteral("http://www.sitemaps.org/schemas/sitemap/0.9");
+
+// The addresses of a sitemap file: the loc of each url of a urlset, or the
+// loc of each sitemap of a sitemap index, in the sitemap namespace only (an
+// image's or a video's loc is no page). `isIndex` tells which the file is.
+QStringList sitemapAddresses(const QString &xml, bool *isIndex)
+{
+    QStringList out;
+    QXmlStreamReader reader(xml);
+    bool index = false;
+    // Each open element's place: 1 the root, 2 an entry under it, 0 other.
+    std::vector<char> places;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement()) {
+            if (!places.empty())
+                places.pop_back();
+            continue;
+        }
+        if (!reader.isStartElement())
+            continue;
+        const bool ours = reader.namespaceUri() == kSitemapNamespace;
+        const QStringView name = reader.name();
+        char place = 0;
+        if (places.empty()) {
+            index = ours && name == QLatin1String("sitemapindex");
+            place = ours && (index || name == QLatin1String("urlset")) ? 1 : 0;
+        } else if (places.back() == 1 && ours && name == (index ? QLatin1String("sitemap") : QLatin1String("url"))) {
+            place = 2;
+        } else if (places.back() == 2 && ours && name == QLatin1String("loc")) {
+            const QString address = reader.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            if (!address.isEmpty() && QUrl(address).isValid())
+                out << address;
+            continue; // its end has been read
+        }
+        places.push_back(place);
+    }
+    if (isIndex)
+        *isIndex = index;
+    return out;
+}
+
+// A page's name without its extension: "outdoor.html" and the folder
+// "outdoor" are one item.
+QString pageKey(const QString &segment)
+{
+    static const QRegularExpression extension(QStringLiteral("\\.(html?|php|aspx?|jsp|cfm|shtml)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QString key = segment;
+    key.remove(extension);
+    return key;
+}
+
+bool isFolderPage(const QString &segment)
+{
+    static const QRegularExpression page(QStringLiteral("^(index|default)\\.(html?|php|aspx?|jsp|cfm|shtml)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return page.match(segment).hasMatch();
+}
+
+} // namespace
+
+bool isSitemapIndex(const QString &text, QStringList *sitemaps)
+{
+    if (!text.contains(QLatin1String("sitemapindex")))
+        return false;
+    bool index = false;
+    const QStringList listed = sitemapAddresses(text, &index);
+    if (index && sitemaps)
+        *sitemaps = listed;
+    return index;
+}
+
+QString sitemapIndexMessage(const QString &path, const QStringList &sitemaps)
+{
+    QString text = QStringLiteral("%1 is a sitemap index, not a sitemap; import one of the sitemaps it lists").arg(path);
+    if (sitemaps.isEmpty())
+        return text + QStringLiteral(" (it lists none).");
+    constexpr int kShown = 10;
+    text += QStringLiteral(":\r") + sitemaps.mid(0, kShown).join(QLatin1Char('\r'));
+    if (sitemaps.size() > kShown)
+        text += QStringLiteral("\r... and %1 more.").arg(sitemaps.size() - kShown);
+    return text;
+}
+
 QList<LeveledItem> fromSitemap(const QString &xml)
 {
     struct Node
@@ -434,34 +555,32 @@ QList<LeveledItem> fromSitemap(const QString &xml)
         QString segment;
         QString url;
         std::vector<std::unique_ptr<Node>> children;
+        QHash<QString, Node *> byKey;
     };
     Node root;
     QString homeUrl;
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (!reader.isStartElement() || reader.name() != QLatin1String("loc"))
-            continue;
-        const QString address = reader.readElementText().trimmed();
-        const QUrl url(address);
-        if (address.isEmpty() || !url.isValid())
-            continue;
-        const QStringList segments = url.path().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    bool index = false;
+    const QStringList addresses = sitemapAddresses(xml, &index);
+    if (index)
+        return {};
+    for (const QString &address : addresses) {
+        QStringList segments = QUrl(address).path().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (!segments.isEmpty() && isFolderPage(segments.last()))
+            segments.removeLast();
         if (segments.isEmpty()) {
             if (homeUrl.isEmpty())
                 homeUrl = address;
             continue;
         }
         Node *n = &root;
-        for (const QString &seg : segments) {
-            Node *next = nullptr;
-            for (auto &c : n->children)
-                if (c->segment == seg)
-                    next = c.get();
+        for (const QString &seg : std::as_const(segments)) {
+            const QString key = pageKey(seg);
+            Node *next = n->byKey.value(key);
             if (!next) {
                 n->children.push_back(std::make_unique<Node>());
                 next = n->children.back().get();
                 next->segment = seg;
+                n->byKey.insert(key, next);
             }
             n = next;
         }

@@ -21,9 +21,18 @@ QList<LeveledItem> fromFragment(const QString &html);
 // A whole page: the nav element with the most links, or the list with the
 // most links when the page has no nav.
 QList<LeveledItem> fromPage(const QString &html);
-// A sitemap.xml: its addresses as a tree by their path segments, each item
-// named from its last segment ("about-us" gives "About us").
+// A sitemap.xml: the addresses of its url entries as a tree by their path
+// segments, each item named from its last segment ("about-us" gives "About
+// us"). A page and the folder of the same name ("outdoor.html",
+// "outdoor/roses.html") are one item with the page's link, and a folder's
+// index page is the folder's link. A sitemap index gives nothing.
 QList<LeveledItem> fromSitemap(const QString &xml);
+// Whether the text is a sitemap index, which lists sitemaps, not pages;
+// `sitemaps` receives their addresses.
+bool isSitemapIndex(const QString &text, QStringList *sitemaps = nullptr);
+// What to tell the user who imports the sitemap index at `path`; lines
+// separated by CR.
+QString sitemapIndexMessage(const QString &path, const QStringList &sitemaps);
 // A file's text, by what it holds: a sitemap or a page.
 QList<LeveledItem> fromFile(const QString &text);
 

@@ -45,6 +45,9 @@ QByteArray encodeText(const QString &text)
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
+    // A folder the user may not add files to can still hold a file they may
+    // change: then the file is written in place, without the spare copy.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = file.errorString();

@@ -10,5 +10,7 @@ QString decodeText(const QByteArray &bytes);
 QByteArray encodeText(const QString &text);
 
 // Replaces the file at `path` with `bytes` in one step: on any failure the
-// old file is left as it was. `error` receives the reason.
+// old file is left as it was. `error` receives the reason. Where the folder
+// takes no new files but the file itself may be changed, the file is
+// written in place instead (a failure half-way then leaves it short).
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *error = nullptr);
