@@ -1,10 +1,22 @@
 // Saves and opens projects of 1,000, 2,000 and 5,000 items with three styles
 // through the real pages of the Ostrel Menu, as the save and open commands
-// do. Prints "save_N_ms" and "open_N_ms", each the median of several runs.
+// do. Prints "save_N_ms" and "open_N_ms", each the median of several runs,
+// and for 5,000 items the floors measured in the same run, so the ratios do
+// not depend on the machine:
+//   open_5000_floor_ms  the same text evaluated in a bare page of the same
+//                       web engine, all its values returned in one call;
+//   save_5000_floor_ms  the same text built by one pass over the model and
+//                       one page call for the parameters, then written.
+// reader_read_after_read_ms is an empty read right after another: the wait
+// for the fresh document the first one left, which a reused document would
+// not need.
 
 #include "benchsupport.h"
 #include "app/application.h"
+#include "page/readerpage.h"
 #include "page/webpage.h"
+#include "project/datatextscan.h"
+#include "project/textfile.h"
 #include "project/dataopen.h"
 #include "project/datasave.h"
 #include "project/menutypes.h"
@@ -12,6 +24,7 @@
 #include "project/project.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
@@ -50,6 +63,48 @@ void fill(Project &project, int n)
                                      QStringLiteral("[\"menuItemTextColor=#112233\",\"menuItemFont=bold 12px Arial\"]")};
 }
 
+// The floor's page: nothing but a function that runs a text and returns the
+// values of the names asked for in one JSON text.
+const char kBarePage[] = R"HTML(<!DOCTYPE html><html><head></head><body><script>
+function readAll(text, names) {
+  var s = document.createElement('script');
+  s.text = text;
+  document.head.appendChild(s);
+  var out = {};
+  names.split('\n').forEach(function (n) { try { out[n] = (0, eval)(n); } catch (e) {} });
+  return JSON.stringify(out);
+}
+</script></body></html>)HTML";
+
+double openFloor(WebPage &bare, const QString &text, const QStringList &names)
+{
+    QElapsedTimer t;
+    t.start();
+    const QString json = bare.callText(QStringLiteral("readAll"), {text, names.join(QLatin1Char('\n'))});
+    const double ms = msSince(t);
+    return json.size() > 1000 ? ms : -1;
+}
+
+// One pass over the model writing each item's element, the parameters from
+// the page in one call, and the file written.
+double saveFloor(const Project &project, Page &params, const QString &path)
+{
+    QElapsedTimer t;
+    t.start();
+    QString out = params.callText(QStringLiteral("qrn_getParamsList"), {QString()});
+    out += QStringLiteral("\r\nvar menuItems = [\r\n");
+    project.items().walk([&out](const QModelIndex &, const TItem &item, int level) {
+        out += QLatin1Char('[') + jsStringLiteral(QString(level, QLatin1Char('|')) + item.Params[0]);
+        for (size_t p = 1; p < item.Params.size(); ++p)
+            out += QLatin1Char(',') + jsStringLiteral(item.Params[p]);
+        out += QStringLiteral("],\r\n");
+    });
+    out += QStringLiteral("];\r\n");
+    if (!writeFileSafely(path, encodeText(out)))
+        return -1;
+    return msSince(t);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -64,11 +119,18 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the pages did not load from %s\n", qPrintable(folder));
         return 1;
     }
+    WebPage bare(nullptr, WebPage::Kind::Isolated);
+    bare.loadHtml(QString::fromUtf8(kBarePage), QUrl());
+    const MenuType &type = menuTypes().at(0);
+    const QStringList names = params->callText(QStringLiteral("qrn_getDataNames"),
+                                               {type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName})
+                                  .split(QLatin1Char('\r'));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.js"));
+    const QString floorPath = dir.filePath(QStringLiteral("floor.js"));
     Project project;
     for (const int n : {1000, 2000, 5000}) {
-        std::vector<double> save, open, build;
+        std::vector<double> save, open, build, saveFloors, openFloors, documents;
         for (int run = 0; run < 7; ++run) {
             fill(project, n);
             QElapsedTimer t;
@@ -88,10 +150,31 @@ int main(int argc, char **argv)
                 project.ItemStyles.size() != 3)
                 return 1;
             open.push_back(t.nsecsElapsed() / 1e6);
+            if (n != 5000)
+                continue;
+            saveFloors.push_back(saveFloor(project, *params, floorPath));
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return 1;
+            const QString text = CommentOutStartCall(DataTextFromBytes(file.readAll()), 0);
+            openFloors.push_back(openFloor(bare, text, names));
+            // A fresh reader document, as each read leaves for the next.
+            ReaderPage reader;
+            reader.read(QString(), {});
+            t.restart();
+            reader.read(QString(), {});
+            documents.push_back(msSince(t));
         }
         std::printf("save_%d_ms: %.1f\n", n, median(save));
         std::printf("open_%d_ms: %.1f\n", n, median(open));
         std::printf("build_%d_ms: %.1f\n", n, median(build));
+        if (n == 5000) {
+            std::printf("save_5000_floor_ms: %.1f\n", median(saveFloors));
+            std::printf("open_5000_floor_ms: %.1f\n", median(openFloors));
+            std::printf("save_5000_ratio: %.2f\n", median(save) / median(saveFloors));
+            std::printf("open_5000_ratio: %.2f\n", median(open) / median(openFloors));
+            std::printf("reader_read_after_read_ms: %.1f\n", median(documents));
+        }
     }
     return 0;
 }

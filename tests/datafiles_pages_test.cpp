@@ -7,6 +7,7 @@
 #include "project/project.h"
 #include "support/defaultprojects.h"
 #include "support/scripteddialogs.h"
+#include "page/readerpage.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 
@@ -259,6 +260,109 @@ private slots:
         QVERIFY(harness::waitUntil([&] { return statuses.count() == 1; }));
     }
 
+    // Someone else's data file through the real reader: whatever it tries,
+    // no page command reaches the program, no page of the program changes,
+    // nothing of it runs on after the read, and its menu is read.
+    void hostileScripts_runNoCommand_changeNoPage_endWithTheRead_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("the report line") << QStringLiteral(
+            "console.log('\\x01plivex:status:@command:menuType');"
+            "console.log('\\x01plivex:error:{\"line\":1,\"column\":1,\"code\":\"E\",\"message\":\"m\"}');");
+        QTest::newRow("status of every window") << QStringLiteral(
+            "window.status='@command:menuType'; parent.status='@command:help'; top.status='@saveProject:';"
+            "window.frameElement && (window.frameElement.ownerDocument.defaultView.status='@command:help');");
+        QTest::newRow("the parent's timers") << QStringLiteral(
+            "parent.setTimeout(function(){ parent.status='@command:menuType'; }, 0);"
+            "top.setInterval(function(){ top.status='@command:help'; }, 1);"
+            "setTimeout(function(){ status='@command:menuType'; }, 0);");
+        QTest::newRow("frames and animation") << QStringLiteral(
+            "requestAnimationFrame(function loop(){ status='@command:help'; requestAnimationFrame(loop); });"
+            "var f=document.createElement('iframe'); document.body.appendChild(f);"
+            "f.contentWindow.setTimeout(function(){ f.contentWindow.parent.status='@command:menuType'; }, 0);");
+        QTest::newRow("postMessage") << QStringLiteral(
+            "parent.postMessage('@command:menuType','*'); top.postMessage({status:'@command:help'},'*');"
+            "window.addEventListener('message', function(){ status='@command:menuType'; });");
+        QTest::newRow("document.write") << QStringLiteral(
+            "document.write('<script>status=\"@command:menuType\"; parent.qrn_reCreateParams && "
+            "parent.qrn_reCreateParams();<\\/script><iframe src=\"file:///etc/passwd\"></iframe>');");
+        QTest::newRow("location changes") << QStringLiteral(
+            "try { location.href='file:///etc/passwd'; } catch (e) {} try { parent.location.reload(); } catch (e) {}"
+            "try { top.location='about:blank'; } catch (e) {} try { history.pushState({}, '', '#x'); } catch (e) {}");
+        QTest::newRow("the page's own names") << QStringLiteral(
+            "var qrn_getItemsCount=function(){ return 99; }; function qrn_loadValues(){ status='@command:help'; }"
+            "var qrn_read=null; var qrn_reCreateParams=1; JSON.stringify=function(){ return '{}'; };"
+            "Object.defineProperty(window, 'status', {set: function(){}, get: function(){ return ''; }});"
+            "Array.prototype.toJSON=undefined; var Plivex=null;");
+        QTest::newRow("reaching for files and the network") << QStringLiteral(
+            "try { var x=new XMLHttpRequest(); x.open('GET','file:///etc/passwd',false); x.send(); "
+            "status='@command:'+x.responseText; } catch (e) {}"
+            "try { fetch('http://127.0.0.1/'); } catch (e) {} try { new Worker('data:,1'); } catch (e) {}"
+            "try { window.open('file:///etc/passwd'); } catch (e) {}");
+    }
+    void hostileScripts_runNoCommand_changeNoPage_endWithTheRead()
+    {
+        QFETCH(QString, script);
+        QTemporaryDir dir;
+        ScriptedDialogs boxes;
+        const pagestest::PageType &type = pagestest::pageTypes().at(0);
+        Editor e(type);
+        QSignalSpy statuses(e.params.get(), &Page::statusTextChanged);
+        QSignalSpy itemStatuses(e.itemParams.get(), &Page::statusTextChanged);
+        QSignalSpy refused(e.params.get(), &WebPage::navigationRefused);
+        const QString before = runJs(*e.params, QStringLiteral("document.body.innerHTML.length + ':' + location.href"));
+        const QString path = dir.filePath(QStringLiteral("hostile.js"));
+        writeTestFile(path, QStringLiteral("var menuItems=[[\"A\"],[\"|B\"],];\nvar menuWidth=\"123px\";\n%1\nqrn_init();")
+                                .arg(script)
+                                .toUtf8());
+        QVERIFY(e.open(path));
+        QCOMPARE(e.outline(), (QStringList{QStringLiteral("0:A"), QStringLiteral("1:B")}));
+        QVERIFY(e.paramsList().contains(QStringLiteral("var menuWidth=\"123px\";")));
+        // The page's own command, sent after anything the script could have
+        // left to run would have run, is the first and only one.
+        runJs(*e.params, QStringLiteral("setTimeout(function(){ window.status='@modified:'; }, 300), ''"));
+        QVERIFY(harness::waitUntil([&] { return statuses.count() >= 1; }));
+        QCOMPARE(statuses.count(), 1);
+        QCOMPARE(statuses.at(0).at(0).toString(), QStringLiteral("@modified:"));
+        QCOMPARE(itemStatuses.count(), 0);
+        QCOMPARE(refused.count(), 0);
+        QCOMPARE(runJs(*e.params, QStringLiteral("document.body.innerHTML.length + ':' + location.href")), before);
+        QCOMPARE(runJs(*e.params, QStringLiteral("typeof qrn_loadValues + typeof qrn_getItemsCount")),
+                 QStringLiteral("functionfunction"));
+        QVERIFY(boxes.asked.isEmpty());
+    }
+
+    // The reader page itself: a fresh document for each read, so nothing a
+    // text defines or leaves running is there for the next one.
+    void readerPage_eachReadStartsAfresh_andTheSecretIsNowhereToRead()
+    {
+        ReaderPage reader;
+        ReaderPage::Result r = reader.read(QStringLiteral("var a=1; leaked=2; setInterval(function(){ a++; }, 1);"),
+                                           {QStringLiteral("a"), QStringLiteral("leaked")});
+        QCOMPARE(r.values, QStringLiteral("{\"a\":1,\"leaked\":2,\"@lengths\":{}}"));
+        r = reader.read(QStringLiteral("var seen = typeof leaked + typeof a + location.protocol + origin;"),
+                        {QStringLiteral("seen")});
+        QCOMPARE(r.values, QStringLiteral("{\"seen\":\"undefinedundefineddata:null\",\"@lengths\":{}}"));
+        r = reader.read(QStringLiteral("var n = 1/0, f = function(){}, d = [1,,3];\nthrow new TypeError('x');"),
+                        {QStringLiteral("n"), QStringLiteral("f"), QStringLiteral("d"), QStringLiteral("not a name;")});
+        QCOMPARE(r.values, QStringLiteral("{\"n\":\"Infinity\",\"d\":[1,null,3],\"@lengths\":{}}"));
+        QCOMPARE(r.errors.size(), 1);
+        QCOMPARE(r.errors.at(0).line, 2);
+        QCOMPARE(r.errors.at(0).code, QStringLiteral("TypeError"));
+        QCOMPARE(r.errors.at(0).message, QStringLiteral("x"));
+
+        // The hosted pages' report script is in no frame and no reader; its
+        // source, the only place the secret is written, is not the setter's.
+        const pagestest::PageType &type = pagestest::pageTypes().at(0);
+        auto params = pagestest::openTypePage(type, QStringLiteral("params.html"));
+        const QString setter = runJs(*params, QStringLiteral("String(Object.getOwnPropertyDescriptor(window,'status').set)"));
+        QVERIFY2(setter.contains(QStringLiteral("mark")) && !setter.contains(QStringLiteral("plivex")), qPrintable(setter));
+        QCOMPARE(runJs(*params, QStringLiteral("var f=document.createElement('iframe'); document.body.appendChild(f);"
+                                               "var d=Object.getOwnPropertyDescriptor(f.contentWindow,'status');"
+                                               "f.remove(); String(!!(d && d.set))")),
+                 QStringLiteral("false"));
+    }
+
     void badInput_clearMessageAndUsableAfterwards_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -282,8 +386,7 @@ private slots:
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFvar menuItems=[[\"\xC3\x9C\"],];") << false << QString()
                                          << QStringList{QStringLiteral("0:\u00DC")};
         QTest::newRow("endless loop") << QByteArray("var menuItems=[[\"A\"]];\nwhile (true) {}") << false
-                                      << hang + QStringLiteral("The page \"params.html\" did not answer the call of "
-                                                               "qrn_loadParams within 2 s. The page was stopped and loaded again.")
+                                      << hang + QStringLiteral("The script did not end within 2 s and was stopped.")
                                       << QStringList();
         QTest::newRow("thousand-level jumps")
             << (QByteArray("var menuItems=[[\"A\"],[\"") + QByteArray(1000, '|') + "B\"],[\"|C\"],[\"" +

@@ -95,15 +95,23 @@ struct ReaderPages
     QStringList itemTexts;
     QList<QList<QPair<QString, QString>>> styles{{}, {}};
     QString textGiven;
+    QString namesGiven;
+    QString valuesGiven;
     bool loadingDuringLoad = false;
 
     explicit ReaderPages(Project &project)
     {
         params.completeLoad();
         itemParams.completeLoad();
-        params.setHandler(QStringLiteral("qrn_loadParams"), [this, &project](const PageArgs &a) {
+        params.setAnswer(QStringLiteral("qrn_getDataNames"), QStringLiteral("menuItems\ritemStyles"));
+        params.setHandler(FakePage::kEvaluateApart, [this, &project](const PageArgs &a) {
             textGiven = argText(a.at(0));
+            namesGiven = argText(a.at(1));
             loadingDuringLoad = project.LoadingData;
+            return QVariant(QStringLiteral("{\"menuItems\":[]}"));
+        });
+        params.setHandler(QStringLiteral("qrn_loadValues"), [this](const PageArgs &a) {
+            valuesGiven = argText(a.at(0));
             return QVariant(QString());
         });
         params.setHandler(QStringLiteral("qrn_getItemsCount"), [this](const PageArgs &) { return QVariant(int(itemTexts.size())); });
@@ -355,6 +363,13 @@ private slots:
         QTest::newRow("no equals sign") << QStringLiteral("\"inherit\"") << QStringLiteral("var inherit=\"inherit\";");
         QTest::newRow("equals in value") << QStringLiteral("\"a=b=c\"") << QStringLiteral("var a=\"b=c\";");
         QTest::newRow("escaped quote survives") << QStringLiteral("\"t=a\\x22b\"") << QStringLiteral("var t=\"a\\x22b\";");
+        // A file's list declares names and strings, never code.
+        QTest::newRow("name that is code") << QStringLiteral("\"a;parent.status='@command:menuType';var b=1\",\"c=2\"")
+                                           << QStringLiteral("var c=\"2\";");
+        QTest::newRow("backslash that would end the string")
+            << QStringLiteral("\"a=x\\\",\"b=;top.status='@command:menuType';//\"")
+            << QStringLiteral("var a=\"x\\\\\";var b=\";top.status='@command:menuType';//\";");
+        QTest::newRow("same in a list value") << QStringLiteral("\"f=A\\,B\"") << QStringLiteral("var f=[\"A\\\\\",\"B\"];");
     }
     void styleParamsToDeclarations()
     {
@@ -384,6 +399,9 @@ private slots:
         QVERIFY(boxes.asked.isEmpty());
         QCOMPARE(pages.textGiven, QStringLiteral("\r\nvar a = 1;\r\n//();"));
         QVERIFY(pages.loadingDuringLoad);
+        // The names the page asked for go to the reader, its values to the page.
+        QCOMPARE(pages.namesGiven, QStringLiteral("menuItems\ritemStyles"));
+        QCOMPARE(pages.valuesGiven, QStringLiteral("{\"menuItems\":[]}"));
         QVERIFY(!p.LoadingData);
         QVERIFY(!p.Modified());
         QCOMPARE(outline(p), (QStringList{QStringLiteral("A/0"), QStringLiteral("A1/1"), QStringLiteral("A2/1"),
@@ -431,7 +449,7 @@ private slots:
         Project p;
         ReaderPages pages(p);
         pages.styles[0] = {{QStringLiteral("\"a=1\""), QStringLiteral("One")}};
-        pages.params.setFailure(QStringLiteral("qrn_loadParams"), QStringLiteral("broken"));
+        pages.params.setFailure(QStringLiteral("qrn_loadValues"), QStringLiteral("broken"));
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "x");
         // The page still holds its document: nothing to say beyond its own errors.

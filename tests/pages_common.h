@@ -83,7 +83,7 @@ inline QString js(const QString &text)
 inline void loadDataText(Page &params, const PageType &t, const QString &fileText)
 {
     const QString text = CommentOutStartCall(DataTextFromBytes(fileText.toUtf8()), t.index);
-    params.callText(QStringLiteral("qrn_loadParams"), {text, t.itemArray, t.styleArray, t.smStyleArray});
+    EvaluateDataText(params, menuTypes().at(static_cast<size_t>(t.index)), text);
 }
 
 inline QString styleParamsToDeclarations(const QString &list)

@@ -6,7 +6,11 @@
 #include "support/testmain.h"
 #include "support/webharness.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -64,13 +68,10 @@ private slots:
         QTest::newRow("script error at its line")
             << QByteArray("var menuItems=[[\"A\"],];\nvar x = ;\nqrn_init();") << QStringList() << 1
             << QStringLiteral("items: 0\nitem styles: 0\nsubmenu styles: 0\n")
-            << QStringLiteral("^%1:2:9: SyntaxError: .*Unexpected token");
+            << QStringLiteral("^%1:2:9: SyntaxError: Unexpected token");
         QTest::newRow("another menu type")
-            << tree << QStringList{QStringLiteral("--type"), QStringLiteral("0")} << 1
-            << QStringLiteral("items: 0\nitem styles: 0\nsubmenu styles: 0\n")
-            << QStringLiteral("^plivex: Perhaps, this data file is for another menu type");
-        QTest::newRow("missing file") << QByteArray() << QStringList() << 2 << QString()
-                                      << QStringLiteral("^plivex: Can't open the file: %1$");
+            << tree << QStringList{QStringLiteral("--type"), QStringLiteral("0")} << 1 << QString()
+            << QStringLiteral("^plivex: %1: a data file of the Ostrel Tree Menu, but --type names the Ostrel Menu");
     }
     void check_outputAndExitCodes()
     {
@@ -119,7 +120,161 @@ private slots:
         // An output that cannot be written.
         r = plivex({QStringLiteral("--convert"), in, dir.filePath(QStringLiteral("no/such/out.js"))});
         QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.err.contains(QStringLiteral("plivex: Can't write the file:")), qPrintable(r.err));
+        QCOMPARE(r.err, QStringLiteral("plivex: can't write %1: the folder %2 does not exist\n")
+                            .arg(dir.filePath(QStringLiteral("no/such/out.js")), dir.filePath(QStringLiteral("no/such"))));
+
+        // A Tab Menu file without --type is read as what it says it is.
+        r = plivex({QStringLiteral("--convert"), in, out});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readTestFile(out), saved);
+    }
+
+    // Every option against every input it must refuse: the exit code, one
+    // line with the same wording whichever option met the fault, nothing
+    // else on either stream, and every file as it was.
+    void everyOption_refusesBadInput_andLeavesTheFiles_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("kind"); // 0 a file, 1 missing, 2 a folder
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errPattern"); // %1: the input's path
+        const QByteArray menu = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
+        QByteArray random(6000, 0);
+        QRandomGenerator gen(23);
+        for (char &c : random)
+            c = static_cast<char>(gen.bounded(256));
+        QByteArray missingComma = menu;
+        missingComma.replace(missingComma.indexOf("\",\"", missingComma.indexOf("var menuItems")), 3, "\" \"");
+        const QString noMenu = QStringLiteral("^plivex: %1: not a menu data file of the Ostrel Menu: it defines no menuItems$");
+        QTest::newRow("missing file") << QByteArray() << 1 << QStringList() << 2
+                                      << QStringLiteral("^plivex: can't read %1: no such file$");
+        QTest::newRow("a folder") << QByteArray() << 2 << QStringList() << 2
+                                  << QStringLiteral("^plivex: can't read %1: it is a folder$");
+        QTest::newRow("empty file") << QByteArray() << 0 << QStringList() << 1 << noMenu;
+        QTest::newRow("random bytes") << random << 0 << QStringList() << 1 << noMenu;
+        QTest::newRow("an engine file") << readTestFile(harness::runtimeDir() + QStringLiteral("qrnmenu.js")) << 0
+                                        << QStringList() << 1 << noMenu;
+        QTest::newRow("a script without a menu") << QByteArray("var menuType=\"ostrel-menu\"; // menuItems=[]\nvar x=1;")
+                                                 << 0 << QStringList() << 1 << noMenu;
+        QTest::newRow("one missing comma") << missingComma << 0 << QStringList() << 1
+                                           << QStringLiteral("^%1:\\d+:\\d+: SyntaxError: [^:]+$");
+        QTest::newRow("Tabs file, --type tab-menu")
+            << readTestFile(defaultProject(QStringLiteral("tabs"))) << 0 << QStringList{QStringLiteral("--type=3")} << 1
+            << QStringLiteral("^plivex: %1: a data file of the Ostrel Tabs, but --type names the Ostrel Tab Menu; "
+                              "leave --type out to read it as the file says$");
+        QTest::newRow("Tab Menu file, --type tabs")
+            << readTestFile(defaultProject(QStringLiteral("tab-menu"))) << 0 << QStringList{QStringLiteral("--type=2")} << 1
+            << QStringLiteral("^plivex: %1: a data file of the Ostrel Tab Menu, but --type names the Ostrel Tabs; ");
+        QTest::newRow("Ostrel Menu file, --type tree-menu")
+            << menu << 0 << QStringList{QStringLiteral("--type"), QStringLiteral("tree-menu")} << 1
+            << QStringLiteral("^plivex: %1: a data file of the Ostrel Menu, but --type names the Ostrel Tree Menu; ");
+    }
+    void everyOption_refusesBadInput_andLeavesTheFiles()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, kind);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errPattern);
+        const QByteArray old("// the output a build made before\n");
+        for (const QString &option : {QStringLiteral("--check"), QStringLiteral("--convert"), QStringLiteral("--convert in place"),
+                                      QStringLiteral("--preview")}) {
+            QTemporaryDir dir;
+            const QString in = dir.filePath(QStringLiteral("in.js"));
+            if (kind == 0)
+                writeTestFile(in, contents);
+            else if (kind == 2)
+                QVERIFY(QDir().mkpath(in));
+            QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("site"))));
+            const QString out = dir.filePath(option == QLatin1String("--preview") ? QStringLiteral("site/page.html")
+                                                                                 : QStringLiteral("site/out.js"));
+            writeTestFile(out, old);
+            QStringList args{option.section(QLatin1Char(' '), 0, 0), in};
+            if (option == QLatin1String("--convert in place"))
+                args << in;
+            else if (option != QLatin1String("--check"))
+                args << out;
+            const Run r = plivex(args + options);
+            const QString what = option + QStringLiteral(": ") + r.err;
+            QVERIFY2(r.exitCode == exitCode, qPrintable(what + QString::number(r.exitCode)));
+            const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY2(lines.size() == 1, qPrintable(what));
+            const QRegularExpression re(errPattern.arg(QRegularExpression::escape(in)));
+            QVERIFY2(re.match(lines.first()).hasMatch(), qPrintable(what));
+            for (const QString &line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                QVERIFY2(QRegularExpression(QStringLiteral("^(items|item styles|submenu styles): \\d+$")).match(line).hasMatch(),
+                         qPrintable(option + QStringLiteral(": ") + r.out));
+            if (kind == 0)
+                QCOMPARE(readTestFile(in), contents);
+            QCOMPARE(readTestFile(out), old);
+            QCOMPARE(QDir(dir.filePath(QStringLiteral("site"))).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
+        }
+    }
+
+    void preview_writesThePageOnlyWhereItsFolderIs()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("menu.js"));
+        writeTestFile(in, readTestFile(defaultProject(QStringLiteral("tree-menu"))));
+        const QString page = dir.filePath(QStringLiteral("site/page.html"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("site"))));
+        Run r = plivex({QStringLiteral("--preview"), in, page});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QVERIFY2(r.err.isEmpty() && r.out.isEmpty(), qPrintable(r.err + r.out));
+        QVERIFY(readTestFile(page).contains("qrntmenu.js"));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("site/qrntmenu.js"))));
+
+        const QString nowhere = dir.filePath(QStringLiteral("nonexistent/x.html"));
+        r = plivex({QStringLiteral("--preview"), in, nowhere});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, QStringLiteral("plivex: can't write %1: the folder %2 does not exist\n")
+                            .arg(nowhere, dir.filePath(QStringLiteral("nonexistent"))));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nonexistent"))));
+    }
+
+    void import_refusesWhatHoldsNoNavigation_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("kind"); // 0 a file, 1 missing, 2 a folder
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errPattern");
+        QTest::newRow("missing file") << QByteArray() << 1 << 2 << QStringLiteral("^plivex: can't read %1: no such file$");
+        QTest::newRow("a folder") << QByteArray() << 2 << 2 << QStringLiteral("^plivex: can't read %1: it is a folder$");
+        QTest::newRow("empty file") << QByteArray() << 0 << 1 << QStringLiteral("^plivex: %1: no navigation links were found$");
+        QTest::newRow("a page without links") << QByteArray("<p>No links here</p>") << 0 << 1
+                                              << QStringLiteral("^plivex: %1: no navigation links were found$");
+        QTest::newRow("a sitemap index")
+            << QByteArray("<?xml version=\"1.0\"?><sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+                          "<sitemap><loc>https://ex.com/a.xml</loc></sitemap><sitemap><loc>https://ex.com/b.xml</loc>"
+                          "</sitemap></sitemapindex>")
+            << 0 << 1
+            << QStringLiteral("^plivex: %1 is a sitemap index, not a sitemap; import one of the sitemaps it lists: "
+                              "https://ex.com/a.xml https://ex.com/b.xml$");
+        QTest::newRow("twenty thousand nested lists")
+            << (QByteArray("<ul><li>").repeated(20000)) << 0 << 1 << QStringLiteral("^plivex: %1: no navigation links were found$");
+    }
+    void import_refusesWhatHoldsNoNavigation()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, kind);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errPattern);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("site.html"));
+        if (kind == 0)
+            writeTestFile(in, contents);
+        else if (kind == 2)
+            QVERIFY(QDir().mkpath(in));
+        const QString out = dir.filePath(QStringLiteral("menu.js"));
+        writeTestFile(out, "old");
+        const Run r = plivex({QStringLiteral("--import"), in, out});
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2(QRegularExpression(errPattern.arg(QRegularExpression::escape(in))).match(r.err.trimmed()).hasMatch() &&
+                     r.err.count(QLatin1Char('\n')) == 1,
+                 qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(readTestFile(out), QByteArray("old"));
     }
 
     void import_writesTheTypesDefaultsWithThePagesNavigation()
@@ -139,13 +294,6 @@ private slots:
         const QByteArray written = readTestFile(out);
         QVERIFY(written.contains("\"/shop/new\""));
         QVERIFY(written.contains("qrn_tabsInit"));
-
-        writeTestFile(page, "<p>No links here</p>");
-        r = plivex({QStringLiteral("--import"), page, out});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("No navigation links were found")), qPrintable(r.err));
-        r = plivex({QStringLiteral("--import"), dir.filePath(QStringLiteral("missing.html")), out});
-        QCOMPARE(r.exitCode, 2);
     }
 
     void usageErrors_exitWithTheUsage_data()

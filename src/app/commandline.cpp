@@ -121,9 +121,13 @@ QString commandLineHelp()
         "  -h, --help    show this help and exit\n"
         "  -v, --version show the version and exit\n"
         "\n"
-        "--check, --convert, --preview and --import need no display. Without --type\n"
-        "they take the type from the file's start call (a Tab Menu file needs\n"
-        "--type 3; --import makes an Ostrel Menu). They exit with\n"
-        "0 when the file is clean, 1 on a script error or a file of another menu\n"
-        "type, 2 when the file cannot be read or written.\n");
+        "--check, --convert, --preview and --import need no display and print only\n"
+        "their own lines (set PLIVEX_DEBUG to see the engine's as well). Without\n"
+        "--type they read the type from the file (its menuType, tmenuType or tabsType\n"
+        "statement, else its start call); a --type the file contradicts is a finding.\n"
+        "--import makes an Ostrel Menu unless --type says otherwise. They exit with\n"
+        "0 when the file is clean; 1 on a finding: a script error, a file of another\n"
+        "type than --type, a file that defines no menu, nothing to import; 2 when a\n"
+        "file cannot be read or written. OUT is written only after a clean read;\n"
+        "otherwise it is left as it was.\n");
 }

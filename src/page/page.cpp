@@ -26,6 +26,15 @@ Page::Page(QObject *parent)
 
 Page::~Page() = default;
 
+ScriptError tidied(ScriptError error)
+{
+    if (error.message.startsWith(QLatin1String("Uncaught ")))
+        error.message.remove(0, 9);
+    if (error.message.startsWith(error.code + QLatin1String(": ")))
+        error.message.remove(0, error.code.size() + 2);
+    return error;
+}
+
 QString Page::resultText(const QVariant &v)
 {
     if (!v.isValid() || v.isNull())

@@ -6,11 +6,15 @@
 #include <QKeyEvent>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QMetaType>
 #include <functional>
 
 class QWidget;
+
+// The most elements of one array Page::evaluateApart hands back.
+inline constexpr int kMaxApartArrayLength = 200000;
 
 // A script error reported by a hosted page. The platform has no numeric error
 // codes, so `code` is the error's name ("SyntaxError", "TypeError", ...).
@@ -23,6 +27,11 @@ struct ScriptError
 };
 
 Q_DECLARE_METATYPE(ScriptError)
+
+// The error with its message as the engine words it for the console
+// ("Uncaught TypeError: x is not a function") cut to what the code does not
+// say already ("x is not a function").
+ScriptError tidied(ScriptError error);
 
 // A script error as the program reports it: "Line: ...\rChar: ...\rCode:
 // ...\rMessage: ...".
@@ -66,6 +75,17 @@ public:
     virtual QVariant value(const QString &name) = 0;
     // Sets window.status of the page.
     virtual void setStatus(const QString &text) = 0;
+    // Runs `script`, someone else's code, where it reaches nothing: not this
+    // page, no file, no network and no way to the program. Answers the
+    // values of `names` the script defined (with var, let or const) as the
+    // text of one JSON object; a name it left undefined is missing. An array
+    // longer than kMaxApartArrayLength comes cut to that length, and its
+    // whole length is given under "@lengths" (an object of name and length,
+    // always present; no script can define that name). Its script
+    // errors are reported as this page's own, before the call returns. A
+    // script that does not end within the call time limit is stopped, and the
+    // call throws PageError.
+    virtual QString evaluateApart(const QString &script, const QStringList &names) = 0;
 
     QString callText(const QString &function, const PageArgs &args = {});
     int callInt(const QString &function, const PageArgs &args = {});

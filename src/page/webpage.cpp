@@ -1,5 +1,7 @@
 #include "page/webpage.h"
 
+#include "page/readerpage.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -8,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -25,16 +28,20 @@
 
 namespace {
 
-// Console messages that carry our own reports start with this prefix.
-const QString kReportPrefix = QStringLiteral("\x01plivex:");
+// Console messages that carry our own reports start with this mark, then the
+// secret of the load and a colon.
+const QString kReportMark = QStringLiteral("\x01plivex:");
 
 // Chromium ignores window.status and reports script errors only to the
-// console. This script, run at the creation of every document and frame,
+// console. This script, run at the creation of the main frame's document,
 // makes window.status a property whose setter reports each value, and reports
 // every uncaught script error with its position, keeping it off the console.
+// The mark with the load's secret lives only in the script's closure: the
+// sources a page can read (the setter's, the listener's) do not hold it.
 const char kHookScript[] = R"JS(
 (function () {
   var log = console.log.bind(console);
+  var mark = @MARK;
   var text = '';
   try {
     Object.defineProperty(window, 'status', {
@@ -43,13 +50,13 @@ const char kHookScript[] = R"JS(
       // The program sets the status past the report (a second argument).
       set: function (v, quiet) {
         text = String(v);
-        if (quiet !== true) log('\x01plivex:status:' + text);
+        if (quiet !== true) log(mark + 'status:' + text);
       }
     });
   } catch (e) {}
   window.addEventListener('error', function (e) {
     if (!(e instanceof ErrorEvent)) return;
-    log('\x01plivex:error:' + JSON.stringify({
+    log(mark + 'error:' + JSON.stringify({
       line: e.lineno | 0, column: e.colno | 0,
       code: (e.error && e.error.name) || 'Error',
       message: String(e.message)
@@ -58,6 +65,29 @@ const char kHookScript[] = R"JS(
   }, true);
 })();
 )JS";
+
+const QString kHookName = QStringLiteral("plivex-hooks");
+
+QString newSecret()
+{
+    quint64 words[2];
+    QRandomGenerator::system()->fillRange(words);
+    return QString::number(words[0], 36) + QString::number(words[1], 36);
+}
+
+// An isolated page reaches nothing: its one document comes from the
+// program as a data: address, and every request it makes is refused.
+class NothingInterceptor : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (info.requestUrl().scheme() != QLatin1String("data") ||
+            info.resourceType() != QWebEngineUrlRequestInfo::ResourceTypeMainFrame)
+            info.block(true);
+    }
+};
 
 class OfflineInterceptor : public QWebEngineUrlRequestInterceptor
 {
@@ -175,6 +205,29 @@ QWebEngineProfile *WebPage::offlineProfile()
     return profile;
 }
 
+QWebEngineProfile *WebPage::isolatedProfile()
+{
+    static QPointer<QWebEngineProfile> profile;
+    if (!profile) {
+        profile = new QWebEngineProfile(QCoreApplication::instance());
+        profile->setHttpCacheType(QWebEngineProfile::NoCache);
+        profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+        profile->setUrlRequestInterceptor(new NothingInterceptor(profile));
+        QWebEngineSettings *s = profile->settings();
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+        s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+        s->setAttribute(QWebEngineSettings::AutoLoadImages, false);
+        s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        s->setAttribute(QWebEngineSettings::WebGLEnabled, false);
+        s->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+    }
+    return profile;
+}
+
 int WebPage::callsInProgress()
 {
     return g_callsInProgress;
@@ -204,23 +257,16 @@ void WebPage::lastCallEnded()
             });
 }
 
-WebPage::WebPage(QWidget *parentWidget)
+WebPage::WebPage(QWidget *parentWidget, Kind kind)
     : Page(parentWidget)
+    , m_kind(kind)
     , m_pending(std::make_unique<QList<Event>>())
 {
     g_pages.append(this);
     m_view = new QWebEngineView(parentWidget);
-    m_page = new HostedWebEnginePage(offlineProfile(), this);
+    m_page = new HostedWebEnginePage(kind == Kind::Hosted ? offlineProfile() : isolatedProfile(), this);
     m_view->setPage(m_page);
     m_view->setAcceptDrops(false);
-
-    QWebEngineScript hook;
-    hook.setName(QStringLiteral("plivex-hooks"));
-    hook.setSourceCode(QString::fromUtf8(kHookScript));
-    hook.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    hook.setWorldId(QWebEngineScript::MainWorld);
-    hook.setRunsOnSubFrames(true);
-    m_page->scripts().insert(hook);
 
     connect(m_page, &QWebEnginePage::loadStarted, this, &WebPage::onLoadStarted);
     connect(m_page, &QWebEnginePage::loadFinished, this, &WebPage::onLoadFinished);
@@ -267,8 +313,28 @@ QString WebPage::pageName() const
     return QStringLiteral("empty view");
 }
 
+void WebPage::installReportScript()
+{
+    // A new secret for each document: what an earlier one knew is worthless.
+    for (const QWebEngineScript &old : m_page->scripts().find(kHookName))
+        m_page->scripts().remove(old);
+    if (m_kind != Kind::Hosted)
+        return;
+    m_reportPrefix = kReportMark + newSecret() + QLatin1Char(':');
+    QWebEngineScript hook;
+    hook.setName(kHookName);
+    hook.setSourceCode(QString::fromUtf8(kHookScript).replace(QStringLiteral("@MARK"), jsStringLiteral(m_reportPrefix)));
+    hook.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    hook.setWorldId(QWebEngineScript::MainWorld);
+    // Frames are documents of their own, whoever wrote them: they get no
+    // way to the program.
+    hook.setRunsOnSubFrames(false);
+    m_page->scripts().insert(hook);
+}
+
 void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
 {
+    installReportScript();
     m_lastKind = kind;
     m_lastWhat = what;
     m_lastUrl = url;
@@ -357,6 +423,8 @@ void WebPage::onRenderProcessTerminated(int)
 
 bool WebPage::acceptNavigation(const QUrl &url, int type, bool isMainFrame)
 {
+    if (m_kind == Kind::Isolated)
+        return isMainFrame && type == QWebEnginePage::NavigationTypeTyped;
     if (!isMainFrame)
         return true;
     // Loads the program starts itself come as typed navigations; a user has
@@ -374,9 +442,9 @@ bool WebPage::acceptNavigation(const QUrl &url, int type, bool isMainFrame)
 
 void WebPage::onConsoleMessage(const QString &message)
 {
-    if (!message.startsWith(kReportPrefix))
+    if (m_reportPrefix.isEmpty() || !message.startsWith(m_reportPrefix))
         return;
-    const QStringView rest = QStringView(message).mid(kReportPrefix.size());
+    const QStringView rest = QStringView(message).mid(m_reportPrefix.size());
     if (rest.startsWith(u"status:")) {
         enqueue({Event::Status, rest.mid(7).toString(), {}});
     } else if (rest.startsWith(u"error:")) {
@@ -386,13 +454,7 @@ void WebPage::onConsoleMessage(const QString &message)
         e.column = o.value(QStringLiteral("column")).toInt();
         e.code = o.value(QStringLiteral("code")).toString();
         e.message = o.value(QStringLiteral("message")).toString();
-        // The engine words an uncaught error as "Uncaught TypeError: ...";
-        // the name is the code already.
-        if (e.message.startsWith(QLatin1String("Uncaught ")))
-            e.message.remove(0, 9);
-        if (e.message.startsWith(e.code + QLatin1String(": ")))
-            e.message.remove(0, e.code.size() + 2);
-        enqueue({Event::Error, {}, e});
+        enqueue({Event::Error, {}, tidied(e)});
     }
 }
 
@@ -680,6 +742,18 @@ void WebPage::setStatus(const QString &text)
              QStringLiteral("(function(){var d=Object.getOwnPropertyDescriptor(window,'status');"
                             "if(d&&d.set)d.set.call(window,%1,true);else window.status=%1;return{ok:true};})()")
                  .arg(jsStringLiteral(text)));
+}
+
+QString WebPage::evaluateApart(const QString &script, const QStringList &names)
+{
+    if (!m_reader)
+        m_reader = std::make_unique<ReaderPage>();
+    m_reader->setTimeLimit(callTimeout());
+    const ReaderPage::Result result = m_reader->read(script, names);
+    for (const ScriptError &e : result.errors)
+        enqueue({Event::Error, {}, e});
+    flushAfterCall();
+    return result.values;
 }
 
 void WebPage::setRefreshAllowed(bool allowed)

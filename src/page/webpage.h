@@ -11,6 +11,7 @@ class QDeadlineTimer;
 class QWebEngineView;
 class QWebEngineProfile;
 class HostedWebEnginePage;
+class ReaderPage;
 
 // The real hosted page: a QWebEngineView whose page the program drives.
 //
@@ -22,7 +23,10 @@ class HostedWebEnginePage;
 // loaded again) and, without ending anything, once the application is quitting.
 //
 // Status texts and script errors are caught by a script injected at document
-// creation and arrive through console messages. They are queued and delivered
+// creation into the main frame and arrive through console messages that carry
+// a secret the program makes for each load; a line without it is no report,
+// whoever printed it. No other frame has the script or its secret. They are
+// queued and delivered
 // from the event loop, never while any page call waits; what a page reports
 // during a call to it is delivered just before that call returns (as it would
 // be during the call itself).
@@ -31,7 +35,11 @@ class WebPage : public Page
     Q_OBJECT
 
 public:
-    explicit WebPage(QWidget *parentWidget = nullptr);
+    // A hosted page reports status texts and script errors to the program;
+    // an isolated one has no way to it at all (see ReaderPage).
+    enum class Kind { Hosted, Isolated };
+
+    explicit WebPage(QWidget *parentWidget = nullptr, Kind kind = Kind::Hosted);
     ~WebPage() override;
 
     QString pageName() const override;
@@ -45,6 +53,7 @@ public:
     QVariantList callBatch(const QString &function, const QList<PageArgs> &argLists) override;
     QVariant value(const QString &name) override;
     void setStatus(const QString &text) override;
+    QString evaluateApart(const QString &script, const QStringList &names) override;
 
     void setRefreshAllowed(bool allowed) override;
     void setContextMenuEnabled(bool enabled) override;
@@ -65,6 +74,9 @@ public:
     // The profile every hosted view uses: off the record, no cache, and only
     // local schemes reachable.
     static QWebEngineProfile *offlineProfile();
+    // The profile of isolated pages: off the record, and nothing reachable
+    // but the document the program gives them.
+    static QWebEngineProfile *isolatedProfile();
 
 signals:
     // A main-frame navigation the program did not start was refused.
@@ -93,6 +105,7 @@ private:
     // the document again.
     void recoverFromHang(qint64 hungRenderer);
     void installKeyFilter();
+    void installReportScript();
     void showContextMenu(const QPoint &pos);
 
     void onConsoleMessage(const QString &message);
@@ -105,8 +118,11 @@ private:
     void deliverPending();
     void scheduleDelivery();
 
+    Kind m_kind;
     QWebEngineView *m_view = nullptr;
     HostedWebEnginePage *m_page = nullptr;
+    QString m_reportPrefix; // the report mark and this load's secret
+    std::unique_ptr<ReaderPage> m_reader; // made for the first evaluateApart
     QPointer<QWidget> m_filteredProxy;
     KeyFilter m_keyFilter;
     bool m_refreshAllowed = false;

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <climits>
 
@@ -17,7 +18,7 @@ namespace {
 
 // A data file can declare an array of any length; more elements than this
 // are not read.
-constexpr int kMaxElements = 200000;
+constexpr int kMaxElements = kMaxApartArrayLength;
 
 const QString kUndefined = QStringLiteral("@undefined");
 
@@ -209,15 +210,30 @@ QString StyleParamsToDeclarations(const QString &list)
     QString text = list;
     text.replace(QStringLiteral("\","), QStringLiteral("\r"));
     text.remove(QLatin1Char('"'));
+    // The list comes from a file: the script made of it declares names and
+    // strings and nothing else, whatever the list holds.
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_$][A-Za-z0-9_$]*$"));
     QString out;
     for (const QString &entry : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
         const qsizetype eq = entry.indexOf(QLatin1Char('='));
         const QString name = eq < 0 ? entry : entry.left(eq);
+        if (!identifier.match(name).hasMatch())
+            continue;
         QString value = eq < 0 ? entry : entry.mid(eq + 1);
-        if (value.contains(QLatin1Char(',')))
-            value = QStringLiteral("[\"") + value.replace(QLatin1Char(','), QStringLiteral("\",\"")) + QStringLiteral("\"]");
+        // Escapes such as \x22 stay escapes; only a backslash that would
+        // take the closing quote is doubled.
+        QStringList pieces = value.split(QLatin1Char(','));
+        for (QString &piece : pieces) {
+            qsizetype slashes = 0;
+            while (slashes < piece.size() && piece.at(piece.size() - 1 - slashes) == QLatin1Char('\\'))
+                ++slashes;
+            if (slashes % 2)
+                piece += QLatin1Char('\\');
+        }
+        if (pieces.size() > 1)
+            value = QStringLiteral("[\"") + pieces.join(QStringLiteral("\",\"")) + QStringLiteral("\"]");
         else
-            value = QLatin1Char('"') + value + QLatin1Char('"');
+            value = QLatin1Char('"') + pieces.first() + QLatin1Char('"');
         out += QStringLiteral("var ") + name + QLatin1Char('=') + value + QLatin1Char(';');
     }
     return out;
@@ -259,25 +275,17 @@ void ReadDataText(Project &project, Page &params, Page &itemParams, QString text
         LoadingScope loading(project);
         const MenuType &type = project.menuType();
         try {
-            const int limit = params.callTimeout();
-            params.setCallTimeout(dataTextTimeLimitMs);
-            try {
-                params.call(QStringLiteral("qrn_loadParams"),
-                            {text, type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName});
-            } catch (...) {
-                params.setCallTimeout(limit);
-                throw;
-            }
-            params.setCallTimeout(limit);
-            text.clear();
-            RebuildItemTree(project, params);
-        } catch (const PageError &e) {
-            // The text's own errors come as script errors. A page that had to
-            // be stopped (an endless loop in the text) is said so here.
-            if (!params.hasDocument())
+            // The text's own errors come as script errors. A text that had
+            // to be stopped (an endless loop) is said so here.
+            const QString stopped = EvaluateDataText(params, type, text);
+            if (!stopped.isEmpty())
                 dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
                                                    "correctly.\r------------------------------------\r") +
-                                    e.message);
+                                    stopped);
+            text.clear();
+            RebuildItemTree(project, params);
+        } catch (const PageError &) {
+            // The items read until then stay.
         }
         try {
             ReadStyles(project, params, addStyle);
@@ -287,4 +295,23 @@ void ReadDataText(Project &project, Page &params, Page &itemParams, QString text
         SetIndividualStyles(project, itemParams, 0);
         SetIndividualStyles(project, itemParams, 1);
     }
+}
+
+QString EvaluateDataText(Page &params, const MenuType &type, const QString &text)
+{
+    const PageArgs arrays{type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName};
+    const QStringList names = params.callText(QStringLiteral("qrn_getDataNames"), arrays).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
+    const int limit = params.callTimeout();
+    params.setCallTimeout(dataTextTimeLimitMs);
+    QString values = QStringLiteral("{}");
+    QString stopped;
+    try {
+        values = params.evaluateApart(text, names);
+    } catch (const PageError &e) {
+        // The page forgets the previous project all the same.
+        stopped = e.message;
+    }
+    params.setCallTimeout(limit);
+    params.call(QStringLiteral("qrn_loadValues"), PageArgs{values} + arrays);
+    return stopped;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 class Page;
+struct MenuType;
 class Project;
 
 // The menu data file reader. The program does not parse the script: the
@@ -33,6 +34,13 @@ inline constexpr qint64 kMaxDataFileSize = 16 * 1024 * 1024;
 extern int dataTextTimeLimitMs;
 
 // The steps, for the reader itself and its tests.
+
+// Runs the text apart from every page of the program (Page::evaluateApart),
+// within the data text time limit, and gives the parameter page the values
+// it defined of the names the page asks for (the menu-wide parameters and
+// the type's arrays). Answers why the text had to be stopped (it did not
+// end in time; the page is then given no values), empty when it ran.
+QString EvaluateDataText(Page &params, const MenuType &type, const QString &text);
 
 // The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
 // line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.

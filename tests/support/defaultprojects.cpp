@@ -1,6 +1,7 @@
 #include "support/defaultprojects.h"
 
 #include "page/webpage.h"
+#include "project/dataopen.h"
 #include "project/datasave.h"
 #include "project/menutypes.h"
 #include "project/project.h"
@@ -66,8 +67,7 @@ QString buildDefaultProject(int type, QString *error)
     params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
     const QString paramText = declarations(description.value(QStringLiteral("params")).toObject());
     if (!paramText.isEmpty())
-        params->call(QStringLiteral("qrn_loadParams"), {paramText, menuType.itemArrayName, menuType.styleArrayName,
-                                                        menuType.submenuStyleArrayName});
+        EvaluateDataText(*params, menuType, paramText);
 
     auto itemStyles = harness::openPage(folder + pagePath(type, QStringLiteral("itemstyles.html")));
     if (!readStyles(*itemStyles, description.value(QStringLiteral("itemStyles")).toArray(), project.ItemStyles, error))

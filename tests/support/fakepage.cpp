@@ -65,6 +65,11 @@ QVariant FakePage::call(const QString &function, const PageArgs &args)
     throw PageError(function, m_name, QStringLiteral("The page has no function %1.").arg(function));
 }
 
+QString FakePage::evaluateApart(const QString &script, const QStringList &names)
+{
+    return resultText(call(kEvaluateApart, {script, names.join(QLatin1Char('\r'))}));
+}
+
 QVariantList FakePage::callBatch(const QString &function, const QList<PageArgs> &argLists)
 {
     QVariantList out;

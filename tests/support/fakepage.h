@@ -32,6 +32,10 @@ public:
     QVariantList callBatch(const QString &function, const QList<PageArgs> &argLists) override;
     QVariant value(const QString &name) override;
     void setStatus(const QString &text) override;
+    // Answered like a call of kEvaluateApart with the script and the names
+    // joined by CR, so tests script it as any other function.
+    QString evaluateApart(const QString &script, const QStringList &names) override;
+    static inline const QString kEvaluateApart = QStringLiteral("(evaluate apart)");
 
     void setRefreshAllowed(bool allowed) override { refreshAllowed = allowed; }
     void setContextMenuEnabled(bool enabled) override { contextMenuEnabled = enabled; }

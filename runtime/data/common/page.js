@@ -319,11 +319,11 @@
     });
   }
 
-  // Runs a data text in a realm of its own (a new frame per text) and returns
-  // the values of `names` it declared with var, let or const. Nothing the
-  // text leaves behind reaches the next text. Errors in the text surface as
-  // ordinary script errors of the page, at the line where they stand in the
-  // text. While it runs, the text cannot send page commands.
+  // Runs a style's parameter script (declarations the program writes from a
+  // style's list, never a file's own code) in a realm of its own (a new frame
+  // per text) and returns the values of `names` it declared. Nothing the text
+  // leaves behind reaches the next text. Errors in it surface as ordinary
+  // script errors of the page. While it runs, it cannot send page commands.
   var RESULT = '__plivexLoaded';
   function runScript(doc, text) {
     var script = doc.createElement('script');
@@ -406,26 +406,44 @@
     window.qrn_getKeysList = function () { return Q.keyBlock(type); };
     window.qrn_getParamsList = function () { return Q.declarations(type.params, currentValues()); };
 
-    window.qrn_loadParams = function (text, itemArray, styleArray, smStyleArray) {
+    // The names a data file's values are read by: the menu-wide parameters,
+    // the type's version and type statements, and the arrays (the style
+    // arrays with their names arrays).
+    function dataNames(itemArray, styleArray, smStyleArray) {
       var names = [itemArray, styleArray, smStyleArray].map(function (n) { return Q.isIdentifier(n) ? n : ''; });
       var wanted = paramNames().concat([type.prefix + 'DataVersion', type.prefix + 'Type']);
       names.forEach(function (n, i) { if (n) { wanted.push(n); if (i) wanted.push(n + 'Names'); } });
-      // Forget the previous project before the text can fail half-way.
+      return { arrays: names, wanted: wanted };
+    }
+    window.qrn_getDataNames = function (itemArray, styleArray, smStyleArray) {
+      return dataNames(itemArray, styleArray, smStyleArray).wanted.join('\r');
+    };
+
+    // The values a data file defined, as the program read them apart from
+    // this page: one JSON object of name and value.
+    window.qrn_loadValues = function (json, itemArray, styleArray, smStyleArray) {
+      var names = dataNames(itemArray, styleArray, smStyleArray).arrays;
       window.qrn_reCreateParams();
-      var r = evaluate(dropLeadingLineEnd(text), wanted);
+      var r = JSON.parse(json == null || json === '' ? '{}' : String(json));
+      if (r === null || typeof r !== 'object' || Array.isArray(r)) r = {};
+      function own(name) { return Object.prototype.hasOwnProperty.call(r, name) ? r[name] : undefined; }
       var values = {};
-      params.forEach(function (p) { if (r[p.name] !== undefined) values[p.name] = Q.valueText(p, r[p.name]); });
+      params.forEach(function (p) { var v = own(p.name); if (v !== undefined) values[p.name] = Q.valueText(p, v); });
       setValues(values);
-      function list(name) { return name && Array.isArray(r[name]) ? r[name] : []; }
+      function list(name) { return name && Array.isArray(own(name)) ? own(name) : []; }
+      // An array too long to hand over whole says how long it was.
+      var lengths = own('@lengths') || {};
+      var items = list(names[0]);
       loaded = {
-        items: list(names[0]),
+        items: items,
+        itemCount: Math.max(items.length, Number(lengths[names[0]]) || 0),
         styles: [list(names[1]), list(names[2])],
         names: [list(names[1] && names[1] + 'Names'), list(names[2] && names[2] + 'Names')]
       };
       return '';
     };
 
-    window.qrn_getItemsCount = function () { return loaded.items.length; };
+    window.qrn_getItemsCount = function () { return loaded.itemCount || loaded.items.length; };
     window.qrn_getItemParam = function (index, param) {
       var e = loaded.items[index];
       if (!Array.isArray(e)) return '@undefined';
