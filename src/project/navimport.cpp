@@ -21,7 +21,11 @@ struct Element
     QString text;
     Element *parent = nullptr;
     std::vector<std::unique_ptr<Element>> children;
-    int depth = 0;
+    // How many of the open elements down to this one are of the kinds the
+    // import reads (lists, items, links, nav, details, summary, button), and
+    // how many of any other kind.
+    int knownDepth = 0;
+    int otherDepth = 0;
     // The li a new li would close, and the link a new link would close: the
     // nearest open one, not beyond a list (nor, for the link, an li).
     Element *openItem = nullptr;
@@ -29,11 +33,17 @@ struct Element
 
     bool is(QLatin1StringView n) const { return name == n; }
     bool isList() const { return name == QLatin1String("ul") || name == QLatin1String("ol") || name == QLatin1String("menu"); }
+    bool isKnown() const
+    {
+        static const QSet<QString> known = {"ul", "ol", "menu", "li", "a", "nav", "details", "summary", "button"};
+        return known.contains(name);
+    }
 };
 
 // Elements nested deeper than this are not opened: what they hold joins the
 // element at the limit, so links keep coming whatever the input's depth, and
-// no walk over the tree goes deeper.
+// no walk over the tree goes deeper. The kinds the import reads count apart
+// from the rest, so a navigation below a thousand open spans keeps its shape.
 constexpr int kMaxDepth = 512;
 
 const QSet<QString> &voidElements()
@@ -216,7 +226,9 @@ std::unique_ptr<Element> parseHtml(const QString &html)
         else if (name == QLatin1String("a") && cur->openLink)
             closeTo(cur->openLink->parent);
         e->parent = cur;
-        e->depth = cur->depth + 1;
+        const bool known = e->isKnown();
+        e->knownDepth = cur->knownDepth + (known ? 1 : 0);
+        e->otherDepth = cur->otherDepth + (known ? 0 : 1);
         const bool isItem = name == QLatin1String("li");
         e->openItem = isItem ? e.get() : e->isList() ? nullptr : cur->openItem;
         e->openLink = name == QLatin1String("a") ? e.get() : (isItem || e->isList()) ? nullptr : cur->openLink;
@@ -229,7 +241,7 @@ std::unique_ptr<Element> parseHtml(const QString &html)
             i = close < 0 ? n : close + 1;
             continue;
         }
-        if (!selfClosing && !voidElements().contains(name) && raw->depth < kMaxDepth) {
+        if (!selfClosing && !voidElements().contains(name) && (known ? raw->knownDepth : raw->otherDepth) <= kMaxDepth) {
             cur = raw;
             ++open[name];
         }
