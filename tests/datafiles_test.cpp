@@ -397,7 +397,7 @@ private slots:
 
         QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
         QVERIFY(boxes.asked.isEmpty());
-        QCOMPARE(pages.textGiven, QStringLiteral("\r\nvar a = 1;\r\n//();"));
+        QCOMPARE(pages.textGiven, QStringLiteral("var a = 1;\r\n//();"));
         QVERIFY(pages.loadingDuringLoad);
         // The names the page asked for go to the reader, its values to the page.
         QCOMPARE(pages.namesGiven, QStringLiteral("menuItems\ritemStyles"));
@@ -438,7 +438,7 @@ private slots:
         QCOMPARE(boxes.textsOf(QStringLiteral("error")),
                  QStringList{QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                                             "You can change menu type from (File/Select menu type...).\r")});
-        QCOMPARE(pages.textGiven, QStringLiteral("\r\nqrn_init();\r\nqrn_tabsInit();"));
+        QCOMPARE(pages.textGiven, QStringLiteral("qrn_init();\r\nqrn_tabsInit();"));
         QCOMPARE(p.items().count(), 1);
     }
 

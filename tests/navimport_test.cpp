@@ -175,7 +175,8 @@ private slots:
             QTest::newRow(name) << QStringLiteral("<%1>").arg(n) << QStringLiteral("</%1>").arg(n);
             QTest::newRow(qPrintable(n + QStringLiteral(" left open"))) << QStringLiteral("<%1>").arg(n) << QString();
         }
-        QTest::newRow("list items") << QStringLiteral("<ul><li><a href=\"/x\">x</a>") << QStringLiteral("</li></ul>");
+        QTest::newRow("list items") << QStringLiteral("<ul><li>x") << QStringLiteral("</li></ul>");
+        QTest::newRow("links and lists") << QStringLiteral("<a href=\"/x\">x</a><ul><li>") << QStringLiteral("</li></ul>");
         QTest::newRow("lists in nav") << QStringLiteral("<nav><ul><li>") << QString();
     }
     void deepNesting_ofEachKnownElement_stillYieldsTheLinks()

@@ -303,10 +303,13 @@ QString EvaluateDataText(Page &params, const MenuType &type, const QString &text
     const QStringList names = params.callText(QStringLiteral("qrn_getDataNames"), arrays).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
     const int limit = params.callTimeout();
     params.setCallTimeout(dataTextTimeLimitMs);
+    // The reader puts CR LF in front of every line; without the first one,
+    // line N of the script is line N of the file, as its errors say.
+    const QStringView script = text.startsWith(QLatin1String("\r\n")) ? QStringView(text).mid(2) : QStringView(text);
     QString values = QStringLiteral("{}");
     QString stopped;
     try {
-        values = params.evaluateApart(text, names);
+        values = params.evaluateApart(script.toString(), names);
     } catch (const PageError &e) {
         // The page forgets the previous project all the same.
         stopped = e.message;

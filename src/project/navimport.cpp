@@ -241,7 +241,12 @@ std::unique_ptr<Element> parseHtml(const QString &html)
             i = close < 0 ? n : close + 1;
             continue;
         }
-        if (!selfClosing && !voidElements().contains(name) && (known ? raw->knownDepth : raw->otherDepth) <= kMaxDepth) {
+        // Items and links are always opened, so what they hold stays theirs:
+        // each closes the open one of its kind before it, so past the limit
+        // they add a level or two, never more.
+        const bool deepEnough = name != QLatin1String("a") && name != QLatin1String("li") &&
+                                (known ? raw->knownDepth : raw->otherDepth) > kMaxDepth;
+        if (!selfClosing && !voidElements().contains(name) && !deepEnough) {
             cur = raw;
             ++open[name];
         }
