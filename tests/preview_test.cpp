@@ -323,7 +323,7 @@ private slots:
                                                                              .contains("Error message:"); }));
         QCOMPARE(evaluate(page, "document.body.textContent").toString(),
                  QStringLiteral("One or more parameters are incorrect.Please, check values.Error message: "
-                                "Uncaught Error: <b>bad</b> value"));
+                                "Error: <b>bad</b> value"));
         QCOMPARE(evaluate(page, "document.querySelectorAll('span br, span hr, span font').length").toInt(), 3);
         QCOMPARE(evaluate(page, "document.querySelector('span').getAttribute('style')").toString(),
                  QStringLiteral("font:normal 10px Verdana,Tahoma;"));

@@ -151,6 +151,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/site")));
         QVERIFY(QFile::copy(harness::runtimeDir() + QStringLiteral("default_scripts/ostrel-menu/default.js"), data));
         const QString out = dir.path() + QStringLiteral("/out/menu.html");
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/out")));
         p.reset(runProgram({QStringLiteral("--preview"), data, out}));
         QCOMPARE(p->exitCode(), 0);
         QVERIFY(QFileInfo::exists(dir.path() + QStringLiteral("/out/qrnmenu.js")));

@@ -259,7 +259,7 @@ void TfrmPreview::wbPreviewScriptError(const ScriptError &error)
                          QStringLiteral("<hr size=1 align=left color=#4D83CA width=200>") +
                          QStringLiteral("<font color=#AA0000>Error message:</font> ") +
                          // The message may quote the page's source, angle brackets and all.
-                         error.message.toHtmlEscaped() + QStringLiteral("</span>");
+                         (error.code + QStringLiteral(": ") + error.message).toHtmlEscaped() + QStringLiteral("</span>");
     // An error in the head comes before the body exists.
     m_web->view()->page()->runJavaScript(
         QStringLiteral("(function(){function put(){var b=document.body||document.documentElement.appendChild("
