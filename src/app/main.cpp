@@ -28,6 +28,7 @@
 #include "project/navimport.h"
 #include "project/textfile.h"
 #include "project/programfolder.h"
+#include "project/projectcontroller.h"
 #include "project/projecthistory.h"
 #include "project/project.h"
 #include "project/shell.h"
@@ -121,16 +122,32 @@ void Tfrm::setWindows(const Windows &windows)
     windows.itemParams->setItemSelection(vtItems->selectionModel());
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
     windows.saveProject->setPages(wb, windows.itemParams->wbItemParams);
-    connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
-        setCaption(path);
+    ProjectController::Views views;
+    views.loadTypePages = [this] { return LoadMenuTypePages(); };
+    views.chooseMenuType = [menuType = windows.menuType] { return menuType->exec() == QDialog::Accepted; };
+    views.resetStyles = [styles = windows.itemStyles] { styles->ResetStyles(); };
+    views.clearStyles = [styles = windows.itemStyles] { styles->edits->clear(); };
+    // Styles go into the styles window's lists, so its views follow.
+    views.addStyle = [styles = windows.itemStyles](int kind, const QString &name, const QString &paramsList,
+                                                   const QString &stylesArray) {
+        styles->AddStyle(kind, name, paramsList, stylesArray);
+    };
+    views.refreshPreview = [preview = windows.preview] { preview->spdUpdatePreviewClick(); };
+    views.stopPreview = [preview = windows.preview] { preview->stopCountdown(); };
+    views.saveToCurrentFile = [save = windows.saveProject] { return save->SaveToCurrentFile(); };
+    views.saveAs = [save = windows.saveProject] { return save->exec() == QDialog::Accepted; };
+    controller = new ProjectController(m_project, *wb, *windows.itemParams->wbItemParams, *vtItems->selectionModel(),
+                                       *itemEdits, std::move(views), RecoveryFile(), this);
+    history = &controller->history();
+    connect(controller, &ProjectController::captionChanged, this, &Tfrm::setCaption);
+    connect(controller, &ProjectController::fileOpened, this, [this, save = windows.saveProject](const QString &path) {
+        save->eFileName->setText(path);
         AddRecentFile(path);
-        history->saved();
     });
-    Page *itemParams = windows.itemParams->wbItemParams;
-    history = new ProjectHistory(m_project, *vtItems->selectionModel(),
-                                 {[this, itemParams] { return BuildDataText(m_project, *wb, *itemParams); },
-                                  [this](const QString &text) { return readDataText(text); }},
-                                 RecoveryFile(), this);
+    connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
+        AddRecentFile(path);
+        controller->saved(path);
+    });
     connect(history, &ProjectHistory::changed, this, &Tfrm::updateUndoActions);
     connect(&m_project, &Project::marked, this, &Tfrm::updateUndoActions);
     updateUndoActions();
@@ -158,27 +175,12 @@ void Tfrm::miRedoClick()
         history->Redo();
 }
 
-bool Tfrm::readDataText(const QString &text)
+void Tfrm::setCaption(const QString &fileName, bool readIncomplete)
 {
-    m_project.ItemCounter = 0;
-    m_project.items().clear();
-    m_project.CurrentItem = nullptr;
-    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    m_windows.itemStyles->edits->clear();
-    // Line breaks as the reader gives them to the page from a file.
-    ReadDataText(m_project, *wb, *m_windows.itemParams->wbItemParams, DataTextFromBytes(encodeText(text)), addStyleToList());
-    return true;
-}
-
-void Tfrm::setPendingRestore(const QString &dataText, const QString &fileName)
-{
-    m_restoreText = dataText;
-    m_restoreFileName = fileName;
-}
-
-void Tfrm::setCaption(const QString &fileName)
-{
-    setWindowTitle(fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
+    QString caption = fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName();
+    if (readIncomplete)
+        caption += QStringLiteral(" (read incompletely)");
+    setWindowTitle(caption);
 }
 
 void Tfrm::createControls()
@@ -302,13 +304,8 @@ void Tfrm::createControls()
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({330, 245});
 
-    timerLoadDefault = new QTimer(this);
-    timerLoadDefault->setInterval(300);
-    connect(timerLoadDefault, &QTimer::timeout, this, &Tfrm::timerLoadDefaultTimer);
-
     connect(wb, &Page::statusTextChanged, this, &Tfrm::wbStatusTextChange);
     connect(wbToolbar, &Page::statusTextChanged, this, &Tfrm::wbToolbarStatusTextChange);
-    connect(wb, &Page::documentComplete, this, &Tfrm::wbDocumentComplete);
     connect(wb, &Page::scriptError, this, &Tfrm::wbScriptError);
     connect(wbToolbar, &Page::scriptError, this, &Tfrm::wbToolbarScriptError);
 }
@@ -461,17 +458,17 @@ void Tfrm::FormCreate()
 {
     m_project.ProgramFolder = programFolder();
     m_project.ProjectFolder = m_project.ProgramFolder;
-    ResetProject();
     wb->setKeyFilter(PageKeyFilter);
     wbToolbar->setKeyFilter(PageKeyFilter);
     LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage);
-    timerLoadDefault->start();
 }
 
 bool Tfrm::LoadMenuTypePages()
 {
     const QString folder = m_project.ProgramFolder;
     const int type = m_project.MenuType;
+    if (controller)
+        controller->setPagesReady(false);
     if (!LoadPage(wb, folder + pagePath(type, QStringLiteral("params.html"))))
         return false;
     if (!LoadPage(m_windows.itemParams->wbItemParams, folder + pagePath(type, QStringLiteral("itemparams.html"))))
@@ -479,6 +476,8 @@ bool Tfrm::LoadMenuTypePages()
     m_windows.itemStyles->ResetStyles();
     m_windows.preview->LoadPreviewTemplate();
     lblMenuName->setText(m_project.menuType().name);
+    if (controller)
+        controller->setPagesReady(true);
     return !programEnding();
 }
 
@@ -489,49 +488,7 @@ void Tfrm::MarkModified()
 
 bool Tfrm::AskSaveChanges()
 {
-    ChangesDiscarded = false;
-    if (!m_project.Modified())
-        return true;
-    bool answer = false;
-    switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
-    case Dialogs::Answer::No:
-        answer = true;
-        ChangesDiscarded = true;
-        if (history)
-            history->discarded();
-        break;
-    case Dialogs::Answer::Yes:
-        // A failed save keeps the project open and modified: closing on it
-        // would lose the work.
-        if (!m_project.CurrentFileName.isEmpty())
-            answer = m_windows.saveProject->SaveToCurrentFile();
-        else
-            answer = m_windows.saveProject->exec() == QDialog::Accepted;
-        break;
-    default: answer = false; break;
-    }
-    if (answer)
-        m_project.setModified(false);
-    return answer;
-}
-
-void Tfrm::ResetProject()
-{
-    m_project.ItemCounter = 0;
-    m_project.items().clear();
-    m_project.CurrentItem = nullptr;
-    // Clearing the tree reports no selection change: the item page must
-    // still stop showing the item that went.
-    if (m_windows.itemParams)
-        itemEdits->SendItemParams();
-    if (m_windows.preview)
-        m_windows.preview->stopCountdown();
-    m_project.setModified(false);
-    m_project.CurrentFileName.clear();
-    PageLoaded = false;
-    m_project.LoadingData = false;
-    setWindowTitle(kAppTitle);
-    lblMenuItems->setText(QStringLiteral("0"));
+    return controller->askSaveChanges();
 }
 
 void Tfrm::AddRecentFile(const QString &path)
@@ -554,8 +511,7 @@ void Tfrm::RecentFileClick(int index)
 {
     if (index < 0 || index >= RecentFiles.size())
         return;
-    PendingOpenFile = RecentFiles.at(index);
-    Open1Click();
+    controller->open(RecentFiles.at(index));
 }
 
 void Tfrm::EnableMainMenu(bool on)
@@ -571,42 +527,12 @@ void Tfrm::EnableMainMenu(bool on)
 
 void Tfrm::NewProjectExecute()
 {
-    if (!AskSaveChanges())
-        return;
-    ResetProject();
-    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    m_windows.itemStyles->ResetStyles();
-    m_windows.itemParams->SetIndividualStyles(0);
-    m_windows.itemParams->SetIndividualStyles(1);
-    MarkModified();
-    m_project.setModified(false);
-    history->reset();
+    controller->newProject();
 }
 
 void Tfrm::Selectmenutype1Click()
 {
-    if (!AskSaveChanges())
-        return;
-    if (m_windows.menuType->exec() != QDialog::Accepted) {
-        // The project stays: changes the user agreed to discard are still
-        // unsaved, and closing must ask about them again.
-        if (ChangesDiscarded)
-            m_project.setModified(true);
-        return;
-    }
-    ResetProject();
-    m_windows.itemStyles->ResetStyles();
-    timerLoadDefault->start();
-    m_project.setModified(false);
-}
-
-void Tfrm::timerLoadDefaultTimer()
-{
-    // Timers fire while a page call waits: try again on the next tick.
-    if (!PageLoaded || WebPage::callsInProgress() > 0)
-        return;
-    timerLoadDefault->stop();
-    LoadDefaultProject();
+    controller->changeMenuType();
 }
 
 void Tfrm::wbStatusTextChange(const QString &text)
@@ -637,52 +563,6 @@ void Tfrm::RunProjectCommand(const QString &name)
         a->trigger();
 }
 
-void Tfrm::wbDocumentComplete()
-{
-    PageLoaded = true;
-}
-
-bool Tfrm::readDataFile(const QString &path)
-{
-    return ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path, addStyleToList());
-}
-
-AddStyleFunction Tfrm::addStyleToList()
-{
-    // Styles go into the styles window's lists, so its views follow.
-    return [this](int kind, const QString &name, const QString &paramsList, const QString &stylesArray) {
-        m_windows.itemStyles->AddStyle(kind, name, paramsList, stylesArray);
-    };
-}
-
-void Tfrm::LoadDefaultProject()
-{
-    if (!m_restoreText.isEmpty()) {
-        // The project a crash left behind, in place of the default one.
-        const QString text = std::exchange(m_restoreText, QString());
-        const QString fileName = std::exchange(m_restoreFileName, QString());
-        readDataText(text);
-        m_project.CurrentFileName = fileName;
-        if (!fileName.isEmpty()) {
-            m_project.ProjectFolder = QFileInfo(fileName).absolutePath() + QLatin1Char('/');
-            setCaption(fileName);
-        }
-        m_windows.preview->spdUpdatePreviewClick();
-        history->reset();
-        m_project.MarkModified(QStringLiteral("Restore"));
-        history->flush();
-        return;
-    }
-    const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
-    if (QFileInfo::exists(path) && readDataFile(path)) {
-        const QString folder = QFileInfo(path).absolutePath();
-        QDir::setCurrent(folder);
-        m_project.ProjectFolder = folder + QLatin1Char('/');
-    }
-    m_windows.preview->spdUpdatePreviewClick();
-    history->reset();
-}
-
 void Tfrm::HelpExecute()
 {
     openWithShell(QUrl::fromLocalFile(m_project.ProgramFolder + QStringLiteral("help/index.html")));
@@ -695,59 +575,17 @@ void Tfrm::AboutExecute()
 
 void Tfrm::Open1Click()
 {
-    // However the command ends, a recent-files entry is used once.
-    struct ClearPending
-    {
-        QString &pending;
-        ~ClearPending() { pending.clear(); }
-    } clearPending{PendingOpenFile};
-
-    if (!AskSaveChanges())
-        return;
-    QString path = PendingOpenFile;
-    if (path.isEmpty()) {
-        path = dialogs().openFile({QStringLiteral("Open project"),
-                                   QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
-                                   QStringLiteral("js"), m_project.ProjectFolder});
-        if (path.isEmpty())
-            return;
-    }
-    path = QFileInfo(path).absoluteFilePath();
-    ResetProject();
-    // The item parameters page would still show an item of the old project.
-    itemEdits->SendItemParams();
-    const QString folder = QFileInfo(path).absolutePath();
-    m_project.ProjectFolder = folder + QLatin1Char('/');
-    QDir::setCurrent(folder);
-    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    m_windows.itemStyles->ResetStyles();
-    const bool read = readDataFile(path);
-    history->reset();
-    if (!read)
-        return;
-    m_project.CurrentFileName = path;
-    m_windows.saveProject->eFileName->setText(path);
-    setCaption(path);
-    AddRecentFile(path);
-}
-
-void Tfrm::OpenFileFromCommandLine(const QString &path)
-{
-    PendingOpenFile = QFileInfo(path).absoluteFilePath();
-    Open1Click();
+    controller->open();
 }
 
 void Tfrm::Save1Click()
 {
-    if (!m_project.CurrentFileName.isEmpty())
-        m_windows.saveProject->SaveToCurrentFile();
-    else
-        m_windows.saveProject->exec();
+    controller->save();
 }
 
 void Tfrm::SaveAs1Click()
 {
-    m_windows.saveProject->exec();
+    controller->saveAs();
 }
 
 void Tfrm::miImportNavigationClick()
