@@ -17,6 +17,7 @@
 #include "support/fakepage.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
+#include "project/commandtable.h"
 #include "project/menutypes.h"
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
@@ -315,18 +316,45 @@ private slots:
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
-    void projectCommands_eachHasAMainMenuAction()
+    void commandTable_eachCommandHasOneActionInItsPlace_andPagesReachOnlyTheirs()
     {
         AppFixture app;
         app.createWindows();
         QSet<QAction *> seen;
-        for (const QString &name : ProjectCommands()) {
-            QAction *a = frm->projectCommandAction(name);
-            QVERIFY2(a, qPrintable(name));
-            QVERIFY2(!seen.contains(a), qPrintable(name));
+        for (const Command &c : commandTable()) {
+            if (c.id == kRecentFilesId) {
+                QVERIFY(frm->miFile->actions().contains(frm->miRecentFiles->menuAction()));
+                continue;
+            }
+            QAction *a = frm->command(c.id);
+            QVERIFY2(a, qPrintable(c.id));
+            QVERIFY2(!seen.contains(a), qPrintable(c.id));
             seen.insert(a);
+            QCOMPARE(a->text(), c.text);
+            QCOMPARE(a->shortcuts(), c.keys);
+            const bool inMenuBar = c.places & Command::MainMenu;
+            QCOMPARE(frm->pmItems->actions().contains(a), !inMenuBar);
+            if (inMenuBar) {
+                bool underItsMenu = false;
+                for (QAction *top : frm->menuBar()->actions())
+                    underItsMenu = underItsMenu || (top->text() == c.menu && top->menu()->actions().contains(a));
+                QVERIFY2(underItsMenu, qPrintable(c.id));
+            }
         }
-        QVERIFY(!frm->projectCommandAction(QStringLiteral("format")));
+        // A page reaches the project commands only.
+        int triggered = 0;
+        for (const Command &c : commandTable())
+            if (QAction *a = frm->command(c.id))
+                connect(a, &QAction::triggered, frm, [&triggered, id = c.id] {
+                    if (!isPageCommand(id))
+                        ++triggered;
+                });
+        frm->EnableMainMenu(true);
+        for (const QString &id : {QStringLiteral("exit"), QStringLiteral("about"), QStringLiteral("deleteAll")})
+            frm->RunProjectCommand(id);
+        QCOMPARE(triggered, 0);
+        QVERIFY(isPageCommand(QStringLiteral("saveProject")));
+        QVERIFY(!isPageCommand(QStringLiteral("format")));
     }
 
     void newProject_resetsPageAndProject()

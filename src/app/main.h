@@ -164,9 +164,10 @@ public:
     void spdExpandAllClick(int tag);
     void vtItemsUpdating();
 
-    // A project command of the pages ("saveProject", ...).
+    // A command a page asked for ("saveProject", ...).
     void RunProjectCommand(const QString &name);
-    QAction *projectCommandAction(const QString &name) const;
+    // The action of a command of the command table, by its id.
+    QAction *command(const QString &id) const;
 
     // Events of the hosted views.
     void wbStatusTextChange(const QString &text);
@@ -179,13 +180,17 @@ protected:
 
 private:
     void createControls();
-    void createMenu();
-    void createItemsMenu();
+    // The main menu and the tree's popup menu, from the command table.
+    void createCommands();
+    // Which commands can run now: the main menu on or off, undo and redo.
+    void updateCommandStates();
     void FormCreate();
     void rebuildRecentFilesMenu();
-    void updateUndoActions();
     void placeToolWindowsBeside();
 
     Project &m_project;
     Windows m_windows;
+    QList<QMenu *> m_mainMenus;
+    QList<QAction *> m_commands;
+    bool m_mainMenuOn = true;
 };

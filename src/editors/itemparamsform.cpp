@@ -27,12 +27,14 @@ TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
     lblSeveralSelected = new QLabel(this);
     lblSeveralSelected->setContentsMargins(6, 3, 6, 3);
     lblSeveralSelected->setStyleSheet(QStringLiteral("background: #FFF4C2; color: #5A4500;"));
+    lblSeveralSelected->setWordWrap(true);
+    lblSeveralSelected->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     lblSeveralSelected->hide();
     layout->addWidget(lblSeveralSelected);
     auto *page = new WebPage(this);
     page->setKeyFilter(PageKeyFilter);
     page->setContextMenuEnabled(false);
-    layout->addWidget(page->widget());
+    layout->addWidget(page->widget(), 1);
     wbItemParams = page;
     connect(wbItemParams, &Page::statusTextChanged, this, &TfrmItemParams::wbItemParamsStatusTextChange);
     connect(wbItemParams, &Page::scriptError, this, &TfrmItemParams::wbItemParamsScriptError);
