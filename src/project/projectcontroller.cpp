@@ -16,6 +16,25 @@
 
 #include <utility>
 
+namespace {
+
+// Set for the time of a load, however it ends.
+class LoadingFlag
+{
+public:
+    explicit LoadingFlag(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~LoadingFlag() { m_flag = false; }
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
 int MenuTypeNamedInFile(const QString &path)
 {
     QFile file(path);
@@ -91,12 +110,7 @@ bool ProjectController::load(const Load &request)
         m_waiting = request;
         return false;
     }
-    m_loading = true;
-    struct Done
-    {
-        bool &loading;
-        ~Done() { loading = false; }
-    } done{m_loading};
+    const LoadingFlag loading(m_loading);
     bool loaded = runLoad(request);
     while (m_waiting) {
         const Load next = *std::exchange(m_waiting, std::nullopt);
@@ -150,12 +164,7 @@ bool ProjectController::restoreText(const QString &text)
 {
     if (m_loading)
         return false;
-    m_loading = true;
-    struct Done
-    {
-        bool &loading;
-        ~Done() { loading = false; }
-    } done{m_loading};
+    const LoadingFlag loading(m_loading);
     const QString cannot = QStringLiteral("The project could not be put back as it was");
     try {
         if (m_views.clearStyles)
