@@ -8,8 +8,10 @@
 #include "app/main.h"
 #include "app/startup.h"
 #include "preview/menutypeform.h"
+#include "page/page.h"
 #include "project/itemedits.h"
 #include "project/project.h"
+#include "project/projectcontroller.h"
 #include "project/projecthistory.h"
 
 #include <QElapsedTimer>
@@ -29,7 +31,8 @@ int main(int argc, char **argv)
     createWindows();
     frmMenuType->cbMenu0Click(0);
     frmMenuType->spdApplyClick();
-    if (!QTest::qWaitFor([] { return frm->PageLoaded && !frm->timerLoadDefault->isActive(); }, 30000)) {
+    frm->controller->loadDefault();
+    if (!QTest::qWaitFor([] { return frm->wb->hasDocument(); }, 30000)) {
         std::fprintf(stderr, "the pages did not load\n");
         return 1;
     }

@@ -4,11 +4,13 @@
 #include "project/project.h"
 #include "project/projecthistory.h"
 #include "project/recoveryfile.h"
+#include "project/recoveryoffer.h"
 #include "support/scripteddialogs.h"
 #include "support/testmain.h"
 
 #include <QItemSelectionModel>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -213,8 +215,58 @@ private slots:
         c.dataText = QStringLiteral("var menuItems=[];");
         c.menuType = 1;
         c.written = QDateTime::currentDateTimeUtc();
-        RecoveryFile(folder).write(c);
+        const RecoveryFile own(folder);
+        own.write(c);
         ::kill(::getpid(), SIGKILL);
+    }
+
+    // Run as a child process: writes, says so, and runs until its input ends.
+    void childWritesThenRuns()
+    {
+        const QString folder = qEnvironmentVariable("PLIVEX_RECOVERY_RUNNING_CHILD");
+        if (folder.isEmpty())
+            QSKIP("runs only as the child of recoveryFile_ofARunningInstance_isNeitherOfferedNorRemoved");
+        RecoveryFile::Contents c;
+        c.dataText = QStringLiteral("var menuItems=[[\"live\"]];");
+        c.written = QDateTime::currentDateTimeUtc();
+        RecoveryFile own(folder);
+        QVERIFY(own.write(c));
+        QFile out;
+        QVERIFY(out.open(stdout, QIODevice::WriteOnly));
+        out.write("written\n");
+        out.flush();
+        QFile in;
+        QVERIFY(in.open(stdin, QIODevice::ReadOnly));
+        in.readAll();
+    }
+
+    void recoveryFile_ofARunningInstance_isNeitherOfferedNorRemoved()
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PLIVEX_RECOVERY_RUNNING_CHILD"), dir.path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("childWritesThenRuns")});
+        QVERIFY(child.waitForStarted());
+        while (!child.readAllStandardOutput().contains("written"))
+            QVERIFY(child.waitForReadyRead(30000));
+
+        QVERIFY(RecoveryFile::leftBehind(dir.path()).isEmpty());
+        RecoveryFile::Contents c;
+        QVERIFY(!offerRecovery(c, dir.path()));
+        QVERIFY(dialogs.asked.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("recovery-*.js")}, QDir::Files).size(), 1);
+
+        // It ends without removing its file (as an instance that was not
+        // told to save): now the file is offered, and a No removes it.
+        child.closeWriteChannel();
+        QVERIFY(child.waitForFinished(30000));
+        dialogs.answers.enqueue(Dialogs::Answer::No);
+        QVERIFY(!offerRecovery(c, dir.path()));
+        QCOMPARE(dialogs.textsOf(QStringLiteral("yesNo")).size(), 1);
+        QVERIFY(QDir(dir.path()).entryList({QStringLiteral("recovery*")}, QDir::Files).isEmpty());
     }
 
     void recoveryFile_killedProcess_leavesARestorableFile()
@@ -227,10 +279,18 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("childWritesThenIsKilled")});
         QVERIFY(child.waitForFinished(30000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        // Its lock is left behind with it, stale: the file is offered.
+        QVERIFY(!QDir(dir.path()).entryList({QStringLiteral("recovery-*.js.lock")}, QDir::Files).isEmpty());
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(Dialogs::Answer::Yes);
         RecoveryFile::Contents c;
-        QVERIFY(RecoveryFile(dir.path()).read(c));
+        const std::optional<RecoveryFile> left = offerRecovery(c, dir.path());
+        QVERIFY(left);
         QCOMPARE(c.menuType, 1);
         QCOMPARE(c.dataText, QStringLiteral("var menuItems=[];"));
+        // Taken, it stays until saved or let go, and no one else offers it.
+        QVERIFY(left->exists());
+        QVERIFY(RecoveryFile::leftBehind(dir.path()).isEmpty());
     }
 };
 

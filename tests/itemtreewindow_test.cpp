@@ -2,6 +2,7 @@
 #include "app/main.h"
 #include "app/startup.h"
 #include "controls/newspd.h"
+#include "editors/itemparamsform.h"
 #include "project/itemedits.h"
 #include "project/outline.h"
 #include "project/project.h"
@@ -203,6 +204,31 @@ private slots:
         view->onDrop(QModelIndex(), Placement::Nowhere, false);
         QCOMPARE(shape(), QStringLiteral("B\nA\nC"));
         QVERIFY(project->Modified());
+    }
+
+    void clickOnAnItemOfAMultiSelection_selectsItAlone_andTheItemWindowSaysWhenSeveralAreSelected()
+    {
+        AppFixture app;
+        openWithItems(app, QStringLiteral("A\nB\nC"));
+        click(QStringLiteral("A"));
+        QVERIFY(frmItemParams->lblSeveralSelected->isHidden());
+        click(QStringLiteral("C"), Qt::ShiftModifier);
+        QCOMPARE(frm->vtItems->selectionModel()->selectedRows().size(), 3);
+        QVERIFY(!frmItemParams->lblSeveralSelected->isHidden());
+        QCOMPARE(frmItemParams->lblSeveralSelected->text(),
+                 QStringLiteral("3 items selected: changes go to all of them."));
+        QCOMPARE(frmItemParams->windowTitle(), QStringLiteral("Item Parameters - 3 items"));
+
+        click(QStringLiteral("B"));
+        const QModelIndexList selected = frm->vtItems->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first(), find(QStringLiteral("B")));
+        QCOMPARE(frm->vtItems->currentIndex(), find(QStringLiteral("B")));
+        QVERIFY(frmItemParams->lblSeveralSelected->isHidden());
+        QCOMPARE(frmItemParams->windowTitle(), QStringLiteral("Item Parameters"));
+        // A second click on the one selected item still renames, as before.
+        click(QStringLiteral("B"));
+        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
     }
 };
 

@@ -17,6 +17,7 @@
 #include "support/fakepage.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
+#include "project/commandtable.h"
 #include "project/menutypes.h"
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
@@ -205,7 +206,6 @@ private slots:
         QVERIFY(project->items().count() > 0);
         QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - recent.js"));
         QVERIFY(app.dialogs.fileRequests.isEmpty());
-        QVERIFY(frm->PendingOpenFile.isEmpty());
 
         frm->Open1Click(); // no pending file: the dialog, here cancelled
         QCOMPARE(app.dialogs.fileRequests.size(), 1);
@@ -267,7 +267,11 @@ private slots:
             QCOMPARE(QFile::exists(app.settingsPath()), replaced);
             return;
         }
-        QCOMPARE(project->items().count(), replaced ? 0 : 1);
+        // A new type starts with its default project.
+        if (replaced && operation == QLatin1String("menuType"))
+            QVERIFY(project->items().count() > 1);
+        else
+            QCOMPARE(project->items().count(), replaced ? 0 : 1);
         QCOMPARE(project->Modified(), !replaced);
         if (operation == QLatin1String("menuType"))
             QCOMPARE(menuTypeShown, replaced);
@@ -279,11 +283,12 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         addItem(QStringLiteral("kept"));
+        const int items = project->items().count();
         frm->MarkModified();
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
         QTimer::singleShot(0, frmMenuType, [] { frmMenuType->spdCancelClick(); });
         frm->Selectmenutype1Click();
-        QCOMPARE(project->items().count(), 1);
+        QCOMPARE(project->items().count(), items);
         QVERIFY(project->Modified());
         // So closing asks again.
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
@@ -311,18 +316,45 @@ private slots:
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
-    void projectCommands_eachHasAMainMenuAction()
+    void commandTable_eachCommandHasOneActionInItsPlace_andPagesReachOnlyTheirs()
     {
         AppFixture app;
         app.createWindows();
         QSet<QAction *> seen;
-        for (const QString &name : ProjectCommands()) {
-            QAction *a = frm->projectCommandAction(name);
-            QVERIFY2(a, qPrintable(name));
-            QVERIFY2(!seen.contains(a), qPrintable(name));
+        for (const Command &c : commandTable()) {
+            if (c.id == kRecentFilesId) {
+                QVERIFY(frm->miFile->actions().contains(frm->miRecentFiles->menuAction()));
+                continue;
+            }
+            QAction *a = frm->command(c.id);
+            QVERIFY2(a, qPrintable(c.id));
+            QVERIFY2(!seen.contains(a), qPrintable(c.id));
             seen.insert(a);
+            QCOMPARE(a->text(), c.text);
+            QCOMPARE(a->shortcuts(), c.keys);
+            const bool inMenuBar = c.places & Command::MainMenu;
+            QCOMPARE(frm->pmItems->actions().contains(a), !inMenuBar);
+            if (inMenuBar) {
+                bool underItsMenu = false;
+                for (QAction *top : frm->menuBar()->actions())
+                    underItsMenu = underItsMenu || (top->text() == c.menu && top->menu()->actions().contains(a));
+                QVERIFY2(underItsMenu, qPrintable(c.id));
+            }
         }
-        QVERIFY(!frm->projectCommandAction(QStringLiteral("format")));
+        // A page reaches the project commands only.
+        int triggered = 0;
+        for (const Command &c : commandTable())
+            if (QAction *a = frm->command(c.id))
+                connect(a, &QAction::triggered, frm, [&triggered, id = c.id] {
+                    if (!isPageCommand(id))
+                        ++triggered;
+                });
+        frm->EnableMainMenu(true);
+        for (const QString &id : {QStringLiteral("exit"), QStringLiteral("about"), QStringLiteral("deleteAll")})
+            frm->RunProjectCommand(id);
+        QCOMPARE(triggered, 0);
+        QVERIFY(isPageCommand(QStringLiteral("saveProject")));
+        QVERIFY(!isPageCommand(QStringLiteral("format")));
     }
 
     void newProject_resetsPageAndProject()
@@ -357,10 +389,11 @@ private slots:
         });
         frm->Selectmenutype1Click();
         QCOMPARE(project->MenuType, 2);
-        QCOMPARE(project->items().count(), 0);
+        // The new type's default project, without the old item.
+        QVERIFY(project->items().count() > 0);
+        QVERIFY(project->items().match(project->items().index(0, 0), Qt::DisplayRole, QStringLiteral("old item"), 1,
+                                       Qt::MatchRecursive | Qt::MatchExactly).isEmpty());
         QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
-        QVERIFY(frm->timerLoadDefault->isActive());
-        QVERIFY(!frm->PageLoaded);
         QVERIFY(app.waitForParameterPage());
         QVERIFY(loadedPagePath(frm->wb).endsWith(QStringLiteral("data/tabs/params.html")));
         QVERIFY(loadedPagePath(frmItemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));

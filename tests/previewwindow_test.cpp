@@ -8,6 +8,7 @@
 #include "preview/previewform.h"
 #include "app/itemtreeview.h"
 #include "project/project.h"
+#include "project/projectcontroller.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
@@ -53,7 +54,7 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         project->MarkModified();
         QVERIFY(frmPreview->timerUpdate->isActive());
-        frm->ResetProject();
+        frm->controller->reset();
         QVERIFY(!frmPreview->timerUpdate->isActive());
 
         // Unticked, a change starts no countdown; Update Preview still rebuilds.

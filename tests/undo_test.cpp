@@ -7,11 +7,13 @@
 #include "project/itemedits.h"
 #include "project/project.h"
 #include "project/projecthistory.h"
+#include "app/itemtreeview.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
 #include <QAction>
+#include <QSet>
 #include <QMenu>
 #include <QPushButton>
 
@@ -101,32 +103,47 @@ private slots:
         QVERIFY(!frm->history->canUndo());
     }
 
-    void recoveryFile_offeredAtStart_restoresTheProjectModified()
+    void undo_keepsTheItemCounter_newItemsNeverRepeatANumber()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        QStringList added;
+        auto addOne = [&added] {
+            frm->spdAddItem->click();
+            added << project->items().record(frm->vtItems->currentIndex())->Params[0];
+            frm->history->flush();
+        };
+        addOne();
+        addOne();
+        frm->miUndo->trigger();
+        frm->miUndo->trigger();
+        addOne();
+        QCOMPARE(added.size(), 3);
+        QCOMPARE(QSet<QString>(added.begin(), added.end()).size(), 3);
+    }
+
+    void undo_whenThePageFailsToReadTheState_keepsTreeAndHistoryUsable()
     {
         AppFixture app;
         openDefaultProject(app);
         frm->spdAddItem->click();
-        frm->spdAddItem->click();
         frm->history->flush();
-        const QString left = frm->history->history().current()->dataText;
         const int items = project->items().count();
+        const int states = frm->history->history().count();
+        // The parameter page can no longer read a data text.
+        frm->wb->call(QStringLiteral("eval"),
+                      {QStringLiteral("window.qrn_loadParams = function () { throw new Error('broken'); };")});
 
-        // A new session finds the file and is told Yes.
-        RecoveryFile::Contents contents;
-        app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        QVERIFY(offerRecovery(contents));
-        QVERIFY(app.dialogs.textsOf(QStringLiteral("yesNo")).first().startsWith(
-            QStringLiteral("Restore the unsaved menu from ")));
-        QCOMPARE(contents.dataText, left);
-        frm->setPendingRestore(contents.dataText, contents.fileName);
-        frm->LoadDefaultProject();
+        QVERIFY(!frm->history->Undo());
         QCOMPARE(project->items().count(), items);
-        QVERIFY(project->Modified());
-
-        // Told No, it lets the file go.
-        app.dialogs.answers.enqueue(Dialogs::Answer::No);
-        QVERIFY(!offerRecovery(contents));
-        QVERIFY(!frm->history->recovery().exists());
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
+        // Still at the newest state, and still recording.
+        QVERIFY(frm->miUndo->isEnabled());
+        QVERIFY(!frm->history->canRedo());
+        frm->spdAddItem->click();
+        QVERIFY(frm->history->quietTime.isActive());
+        frm->history->flush();
+        QCOMPARE(frm->history->history().count(), states + 1);
     }
 };
 

@@ -2,6 +2,9 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QMouseEvent>
+
+#include <utility>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -57,6 +60,30 @@ Placement ItemTreeView::placementAt(const QPoint &pos, QModelIndex *target) cons
     if (rect.bottom() - pos.y() < margin)
         return Placement::After;
     return Placement::Into;
+}
+
+void ItemTreeView::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    m_clickInSelection = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
+                         index.isValid() && selectionModel()->isSelected(index) &&
+                         selectionModel()->selectedRows().size() > 1;
+    QTreeView::mousePressEvent(event);
+}
+
+void ItemTreeView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool inSelection = std::exchange(m_clickInSelection, false);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (inSelection && index.isValid() && event->button() == Qt::LeftButton && state() != DraggingState) {
+        // As in file managers: the click selects that item alone. It starts
+        // no rename, which would edit one item while several looked chosen.
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        setState(NoState);
+        event->accept();
+        return;
+    }
+    QTreeView::mouseReleaseEvent(event);
 }
 
 void ItemTreeView::dragEnterEvent(QDragEnterEvent *event)

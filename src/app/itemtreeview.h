@@ -22,7 +22,13 @@ public:
     Placement placementAt(const QPoint &pos, QModelIndex *target) const;
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+
+private:
+    // The press was a plain click on an item of a multi-selection.
+    bool m_clickInSelection = false;
 };

@@ -20,6 +20,7 @@
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
 #include "project/dataopen.h"
+#include "project/commandtable.h"
 #include "project/datasave.h"
 #include "project/dialogs.h"
 #include "project/itemedits.h"
@@ -28,6 +29,7 @@
 #include "project/navimport.h"
 #include "project/textfile.h"
 #include "project/programfolder.h"
+#include "project/projectcontroller.h"
 #include "project/projecthistory.h"
 #include "project/project.h"
 #include "project/shell.h"
@@ -101,8 +103,7 @@ Tfrm::Tfrm(Project &project, QWidget *parent)
 {
     setWindowTitle(kAppTitle);
     createControls();
-    createMenu();
-    createItemsMenu();
+    createCommands();
     FormCreate();
 }
 
@@ -121,29 +122,35 @@ void Tfrm::setWindows(const Windows &windows)
     windows.itemParams->setItemSelection(vtItems->selectionModel());
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
     windows.saveProject->setPages(wb, windows.itemParams->wbItemParams);
-    connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
-        setCaption(path);
+    ProjectController::Views views;
+    views.loadTypePages = [this] { return LoadMenuTypePages(); };
+    views.chooseMenuType = [menuType = windows.menuType] { return menuType->exec() == QDialog::Accepted; };
+    views.resetStyles = [styles = windows.itemStyles] { styles->ResetStyles(); };
+    views.clearStyles = [styles = windows.itemStyles] { styles->edits->clear(); };
+    // Styles go into the styles window's lists, so its views follow.
+    views.addStyle = [styles = windows.itemStyles](int kind, const QString &name, const QString &paramsList,
+                                                   const QString &stylesArray) {
+        styles->AddStyle(kind, name, paramsList, stylesArray);
+    };
+    views.refreshPreview = [preview = windows.preview] { preview->spdUpdatePreviewClick(); };
+    views.stopPreview = [preview = windows.preview] { preview->stopCountdown(); };
+    views.saveToCurrentFile = [save = windows.saveProject] { return save->SaveToCurrentFile(); };
+    views.saveAs = [save = windows.saveProject] { return save->exec() == QDialog::Accepted; };
+    controller = new ProjectController(m_project, *wb, *windows.itemParams->wbItemParams, *vtItems->selectionModel(),
+                                       *itemEdits, std::move(views), RecoveryFile(), this);
+    history = &controller->history();
+    connect(controller, &ProjectController::captionChanged, this, &Tfrm::setCaption);
+    connect(controller, &ProjectController::fileOpened, this, [this, save = windows.saveProject](const QString &path) {
+        save->eFileName->setText(path);
         AddRecentFile(path);
-        history->saved();
     });
-    Page *itemParams = windows.itemParams->wbItemParams;
-    history = new ProjectHistory(m_project, *vtItems->selectionModel(),
-                                 {[this, itemParams] { return BuildDataText(m_project, *wb, *itemParams); },
-                                  [this](const QString &text) { return readDataText(text); }},
-                                 RecoveryFile(), this);
-    connect(history, &ProjectHistory::changed, this, &Tfrm::updateUndoActions);
-    connect(&m_project, &Project::marked, this, &Tfrm::updateUndoActions);
-    updateUndoActions();
-}
-
-void Tfrm::updateUndoActions()
-{
-    if (!history)
-        return;
-    miUndo->setText(history->undoText());
-    miRedo->setText(history->redoText());
-    miUndo->setEnabled(miEdit->menuAction()->isEnabled() && history->canUndo());
-    miRedo->setEnabled(miEdit->menuAction()->isEnabled() && history->canRedo());
+    connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
+        AddRecentFile(path);
+        controller->saved(path);
+    });
+    connect(history, &ProjectHistory::changed, this, &Tfrm::updateCommandStates);
+    connect(&m_project, &Project::marked, this, &Tfrm::updateCommandStates);
+    updateCommandStates();
 }
 
 void Tfrm::miUndoClick()
@@ -158,27 +165,12 @@ void Tfrm::miRedoClick()
         history->Redo();
 }
 
-bool Tfrm::readDataText(const QString &text)
+void Tfrm::setCaption(const QString &fileName, bool readIncomplete)
 {
-    m_project.ItemCounter = 0;
-    m_project.items().clear();
-    m_project.CurrentItem = nullptr;
-    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    m_windows.itemStyles->edits->clear();
-    // Line breaks as the reader gives them to the page from a file.
-    ReadDataText(m_project, *wb, *m_windows.itemParams->wbItemParams, DataTextFromBytes(encodeText(text)), addStyleToList());
-    return true;
-}
-
-void Tfrm::setPendingRestore(const QString &dataText, const QString &fileName)
-{
-    m_restoreText = dataText;
-    m_restoreFileName = fileName;
-}
-
-void Tfrm::setCaption(const QString &fileName)
-{
-    setWindowTitle(fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
+    QString caption = fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName();
+    if (readIncomplete)
+        caption += QStringLiteral(" (read incompletely)");
+    setWindowTitle(caption);
 }
 
 void Tfrm::createControls()
@@ -302,146 +294,154 @@ void Tfrm::createControls()
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({330, 245});
 
-    timerLoadDefault = new QTimer(this);
-    timerLoadDefault->setInterval(300);
-    connect(timerLoadDefault, &QTimer::timeout, this, &Tfrm::timerLoadDefaultTimer);
-
     connect(wb, &Page::statusTextChanged, this, &Tfrm::wbStatusTextChange);
     connect(wbToolbar, &Page::statusTextChanged, this, &Tfrm::wbToolbarStatusTextChange);
-    connect(wb, &Page::documentComplete, this, &Tfrm::wbDocumentComplete);
     connect(wb, &Page::scriptError, this, &Tfrm::wbScriptError);
     connect(wbToolbar, &Page::scriptError, this, &Tfrm::wbToolbarScriptError);
 }
 
-void Tfrm::createMenu()
+void Tfrm::createCommands()
 {
-    auto action = [this](const QString &text, const QKeySequence &shortcut, auto slot) {
-        auto *a = new QAction(text, this);
-        if (!shortcut.isEmpty())
-            a->setShortcut(shortcut);
-        // Shortcuts work from every window of the program, the tool windows
-        // and their pages included.
-        a->setShortcutContext(Qt::ApplicationShortcut);
-        connect(a, &QAction::triggered, this, slot);
-        return a;
+    const QList<QPair<QString, std::function<void()>>> handlers = {
+        {QStringLiteral("newProject"), [this] { NewProjectExecute(); }},
+        {QStringLiteral("openProject"), [this] { Open1Click(); }},
+        {QStringLiteral("saveProject"), [this] { Save1Click(); }},
+        {QStringLiteral("saveProjectAs"), [this] { SaveAs1Click(); }},
+        {QStringLiteral("importNavigation"), [this] { miImportNavigationClick(); }},
+        {QStringLiteral("menuType"), [this] { Selectmenutype1Click(); }},
+        {QStringLiteral("exit"), [this] { close(); }},
+        {QStringLiteral("undo"), [this] { miUndoClick(); }},
+        {QStringLiteral("redo"), [this] { miRedoClick(); }},
+        {QStringLiteral("itemParams"), [this] { miItemParamsClick(); }},
+        {QStringLiteral("preview"), [this] { miPreviewClick(); }},
+        {QStringLiteral("updatePreview"), [this] { RefreshPreview1Click(); }},
+        {QStringLiteral("help"), [this] { HelpExecute(); }},
+        {QStringLiteral("about"), [this] { AboutExecute(); }},
+        {QStringLiteral("addItem"), [this] { itemEdits->AddItem(); }},
+        {QStringLiteral("addSubitem"), [this] { itemEdits->AddSubitem(); }},
+        {QStringLiteral("deleteItem"), [this] { itemEdits->DeleteSelected(); }},
+        {QStringLiteral("deleteAll"), [this] { itemEdits->DeleteAll(); }},
+        {QStringLiteral("expandAll"), [this] { spdExpandAllClick(0); }},
+        {QStringLiteral("collapseAll"), [this] { spdExpandAllClick(1); }},
+        {QStringLiteral("rename"),
+         [this] {
+             if (vtItems->currentIndex().isValid())
+                 vtItems->edit(vtItems->currentIndex());
+         }},
+        {QStringLiteral("moveUp"), [this] { itemEdits->MoveUp(); }},
+        {QStringLiteral("moveDown"), [this] { itemEdits->MoveDown(); }},
+        {QStringLiteral("indent"), [this] { itemEdits->Indent(); }},
+        {QStringLiteral("outdent"), [this] { itemEdits->Outdent(); }},
+        {QStringLiteral("cut"), [this] { QGuiApplication::clipboard()->setMimeData(itemEdits->Cut()); }},
+        {QStringLiteral("copy"), [this] { QGuiApplication::clipboard()->setMimeData(itemEdits->Copy()); }},
+        {QStringLiteral("paste"), [this] { itemEdits->Paste(QGuiApplication::clipboard()->mimeData()); }},
+        {QStringLiteral("selectAll"), [this] { itemEdits->SelectAll(); }},
     };
+    pmItems = new QMenu(vtItems);
+    for (const Command &c : commandTable()) {
+        const bool inMenuBar = c.places & Command::MainMenu;
+        QMenu *menu = pmItems;
+        if (inMenuBar) {
+            menu = menuBar()->findChild<QMenu *>(c.menu, Qt::FindDirectChildrenOnly);
+            if (!menu) {
+                menu = menuBar()->addMenu(c.menu);
+                menu->setObjectName(c.menu);
+                m_mainMenus << menu;
+            }
+        }
+        if (c.separatorBefore)
+            menu->addSeparator();
+        if (c.id == kRecentFilesId) {
+            miRecentFiles = menu->addMenu(c.text);
+            continue;
+        }
+        // Main menu keys work in every window of the program, the tool
+        // windows and their pages included; the tree's keys only while it
+        // has the focus.
+        auto *a = new QAction(c.text, inMenuBar ? static_cast<QObject *>(this) : vtItems);
+        a->setObjectName(c.id);
+        a->setShortcuts(c.keys);
+        a->setShortcutContext(inMenuBar ? Qt::ApplicationShortcut : Qt::WidgetWithChildrenShortcut);
+        a->setCheckable(c.checkable);
+        a->setChecked(c.checkable);
+        for (const auto &[id, handler] : handlers)
+            if (id == c.id)
+                connect(a, &QAction::triggered, this, handler);
+        if (!inMenuBar)
+            vtItems->addAction(a);
+        menu->addAction(a);
+        m_commands << a;
+    }
+    connect(vtItems, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { pmItems->popup(vtItems->viewport()->mapToGlobal(pos)); });
 
-    NewProject = action(QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &Tfrm::NewProjectExecute);
-    miOpen = action(QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), &Tfrm::Open1Click);
-    miSave = action(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm::Save1Click);
-    miSaveAs = action(QStringLiteral("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Tfrm::SaveAs1Click);
-    miImportNavigation = action(QStringLiteral("&Import Navigation..."), QKeySequence(), &Tfrm::miImportNavigationClick);
-    miSelectMenuType = action(QStringLiteral("Select &Menu Type..."), QKeySequence(Qt::CTRL | Qt::Key_M),
-                              &Tfrm::Selectmenutype1Click);
-    CloseApplication = action(QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &QWidget::close);
-    miItemParams = action(QStringLiteral("&Item Parameters"), QKeySequence(Qt::Key_F7), &Tfrm::miItemParamsClick);
-    miPreview = action(QStringLiteral("&Preview"), QKeySequence(Qt::Key_F8), &Tfrm::miPreviewClick);
-    miUpdatePreview = action(QStringLiteral("&Update Preview"), QKeySequence(Qt::Key_F5), &Tfrm::RefreshPreview1Click);
-    Help = action(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), &Tfrm::HelpExecute);
-    About = action(QStringLiteral("&About"), QKeySequence(), &Tfrm::AboutExecute);
-    miItemParams->setCheckable(true);
-    miItemParams->setChecked(true);
-    miPreview->setCheckable(true);
-    miPreview->setChecked(true);
-
-    // "&" marks each caption's mnemonic letter (Alt+F opens File); the shown
-    // text is unchanged.
-    miFile = menuBar()->addMenu(QStringLiteral("&File"));
-    miFile->addAction(NewProject);
-    miFile->addAction(miOpen);
-    miFile->addAction(miSave);
-    miFile->addAction(miSaveAs);
-    miFile->addAction(miImportNavigation);
-    miFile->addSeparator();
-    miFile->addAction(miSelectMenuType);
-    miFile->addSeparator();
-    miRecentFiles = miFile->addMenu(QStringLiteral("&Recent files"));
-    miFile->addSeparator();
-    miFile->addAction(CloseApplication);
-
-    miUndo = action(QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &Tfrm::miUndoClick);
-    miRedo = action(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Tfrm::miRedoClick);
-    miRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    miEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    miEdit->addAction(miUndo);
-    miEdit->addAction(miRedo);
-
-    miView = menuBar()->addMenu(QStringLiteral("&View"));
-    miView->addAction(miItemParams);
-    miView->addAction(miPreview);
-    miView->addSeparator();
-    miView->addAction(miUpdatePreview);
-
-    miHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    miHelp->addAction(Help);
-    miHelp->addSeparator();
-    miHelp->addAction(About);
+    // The names the rest of the window and its tests use.
+    NewProject = command(QStringLiteral("newProject"));
+    miOpen = command(QStringLiteral("openProject"));
+    miSave = command(QStringLiteral("saveProject"));
+    miSaveAs = command(QStringLiteral("saveProjectAs"));
+    miImportNavigation = command(QStringLiteral("importNavigation"));
+    miSelectMenuType = command(QStringLiteral("menuType"));
+    CloseApplication = command(QStringLiteral("exit"));
+    miUndo = command(QStringLiteral("undo"));
+    miRedo = command(QStringLiteral("redo"));
+    miItemParams = command(QStringLiteral("itemParams"));
+    miPreview = command(QStringLiteral("preview"));
+    miUpdatePreview = command(QStringLiteral("updatePreview"));
+    Help = command(QStringLiteral("help"));
+    About = command(QStringLiteral("about"));
+    miAddItem = command(QStringLiteral("addItem"));
+    miAddSubitem = command(QStringLiteral("addSubitem"));
+    miRename = command(QStringLiteral("rename"));
+    miDeleteItem = command(QStringLiteral("deleteItem"));
+    miDeleteAll = command(QStringLiteral("deleteAll"));
+    miMoveUp = command(QStringLiteral("moveUp"));
+    miMoveDown = command(QStringLiteral("moveDown"));
+    miIndent = command(QStringLiteral("indent"));
+    miOutdent = command(QStringLiteral("outdent"));
+    miSelectAll = command(QStringLiteral("selectAll"));
+    miCut = command(QStringLiteral("cut"));
+    miCopy = command(QStringLiteral("copy"));
+    miPaste = command(QStringLiteral("paste"));
+    miExpandAll = command(QStringLiteral("expandAll"));
+    miCollapseAll = command(QStringLiteral("collapseAll"));
+    miExpandAll->setData(0);
+    miCollapseAll->setData(1);
+    miFile = m_mainMenus.value(0);
+    miEdit = m_mainMenus.value(1);
+    miView = m_mainMenus.value(2);
+    miHelp = m_mainMenus.value(3);
     rebuildRecentFilesMenu();
 }
 
-void Tfrm::createItemsMenu()
+QAction *Tfrm::command(const QString &id) const
 {
-    // The tree's own keys work while it has the focus; the popup menu shows them.
-    auto action = [this](const QString &text, const QKeySequence &shortcut, auto slot) {
-        auto *a = new QAction(text, vtItems);
-        if (!shortcut.isEmpty())
-            a->setShortcut(shortcut);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        connect(a, &QAction::triggered, this, slot);
-        vtItems->addAction(a);
-        return a;
-    };
-    miAddItem = action(QStringLiteral("Add Item"), QKeySequence(Qt::Key_Insert), [this] { itemEdits->AddItem(); });
-    miAddSubitem = action(QStringLiteral("Add Subitem"), QKeySequence(Qt::ALT | Qt::Key_Insert),
-                          [this] { itemEdits->AddSubitem(); });
-    miRename = action(QStringLiteral("Rename"), QKeySequence(Qt::Key_F2), [this] {
-        if (vtItems->currentIndex().isValid())
-            vtItems->edit(vtItems->currentIndex());
-    });
-    miDeleteItem = action(QStringLiteral("Delete Selected"), QKeySequence(Qt::Key_Delete),
-                          [this] { itemEdits->DeleteSelected(); });
-    miDeleteAll = action(QStringLiteral("Delete All"), QKeySequence(), [this] { itemEdits->DeleteAll(); });
-    miMoveUp = action(QStringLiteral("Move Up"), QKeySequence(Qt::ALT | Qt::Key_Up), [this] { itemEdits->MoveUp(); });
-    miMoveDown = action(QStringLiteral("Move Down"), QKeySequence(Qt::ALT | Qt::Key_Down),
-                        [this] { itemEdits->MoveDown(); });
-    miIndent = action(QStringLiteral("Indent"), QKeySequence(Qt::ALT | Qt::Key_Right), [this] { itemEdits->Indent(); });
-    miOutdent = action(QStringLiteral("Outdent"), QKeySequence(Qt::ALT | Qt::Key_Left),
-                       [this] { itemEdits->Outdent(); });
-    miSelectAll = action(QStringLiteral("Select All"), QKeySequence(Qt::CTRL | Qt::Key_A),
-                         [this] { itemEdits->SelectAll(); });
-    miCut = action(QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                   [this] { QGuiApplication::clipboard()->setMimeData(itemEdits->Cut()); });
-    miCopy = action(QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
-                    [this] { QGuiApplication::clipboard()->setMimeData(itemEdits->Copy()); });
-    miPaste = action(QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                     [this] { itemEdits->Paste(QGuiApplication::clipboard()->mimeData()); });
-    miExpandAll = action(QStringLiteral("Expand All"), QKeySequence(), [this] { spdExpandAllClick(0); });
-    miCollapseAll = action(QStringLiteral("Collapse All"), QKeySequence(), [this] { spdExpandAllClick(1); });
-    miExpandAll->setData(0);
-    miCollapseAll->setData(1);
+    for (QAction *a : m_commands)
+        if (a->objectName() == id)
+            return a;
+    return nullptr;
+}
 
-    pmItems = new QMenu(vtItems);
-    pmItems->addAction(miAddItem);
-    pmItems->addAction(miAddSubitem);
-    pmItems->addSeparator();
-    pmItems->addAction(miDeleteItem);
-    pmItems->addAction(miDeleteAll);
-    pmItems->addSeparator();
-    pmItems->addAction(miExpandAll);
-    pmItems->addAction(miCollapseAll);
-    pmItems->addSeparator();
-    pmItems->addAction(miRename);
-    pmItems->addAction(miMoveUp);
-    pmItems->addAction(miMoveDown);
-    pmItems->addAction(miIndent);
-    pmItems->addAction(miOutdent);
-    pmItems->addSeparator();
-    pmItems->addAction(miCut);
-    pmItems->addAction(miCopy);
-    pmItems->addAction(miPaste);
-    pmItems->addAction(miSelectAll);
-    connect(vtItems, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { pmItems->popup(vtItems->viewport()->mapToGlobal(pos)); });
+void Tfrm::updateCommandStates()
+{
+    for (QMenu *m : m_mainMenus)
+        m->menuAction()->setEnabled(m_mainMenuOn);
+    for (const Command &c : commandTable()) {
+        QAction *a = (c.places & Command::MainMenu) ? command(c.id) : nullptr;
+        if (!a)
+            continue;
+        // A disabled menu must not fire its entries' shortcuts either.
+        bool on = m_mainMenuOn;
+        if (c.enabled == Command::Enabled::CanUndo)
+            on = on && history && history->canUndo();
+        else if (c.enabled == Command::Enabled::CanRedo)
+            on = on && history && history->canRedo();
+        a->setEnabled(on);
+    }
+    if (history) {
+        miUndo->setText(history->undoText());
+        miRedo->setText(history->redoText());
+    }
 }
 
 void Tfrm::spdExpandAllClick(int tag)
@@ -461,17 +461,17 @@ void Tfrm::FormCreate()
 {
     m_project.ProgramFolder = programFolder();
     m_project.ProjectFolder = m_project.ProgramFolder;
-    ResetProject();
     wb->setKeyFilter(PageKeyFilter);
     wbToolbar->setKeyFilter(PageKeyFilter);
     LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage);
-    timerLoadDefault->start();
 }
 
 bool Tfrm::LoadMenuTypePages()
 {
     const QString folder = m_project.ProgramFolder;
     const int type = m_project.MenuType;
+    if (controller)
+        controller->setPagesReady(false);
     if (!LoadPage(wb, folder + pagePath(type, QStringLiteral("params.html"))))
         return false;
     if (!LoadPage(m_windows.itemParams->wbItemParams, folder + pagePath(type, QStringLiteral("itemparams.html"))))
@@ -479,6 +479,8 @@ bool Tfrm::LoadMenuTypePages()
     m_windows.itemStyles->ResetStyles();
     m_windows.preview->LoadPreviewTemplate();
     lblMenuName->setText(m_project.menuType().name);
+    if (controller)
+        controller->setPagesReady(true);
     return !programEnding();
 }
 
@@ -489,49 +491,7 @@ void Tfrm::MarkModified()
 
 bool Tfrm::AskSaveChanges()
 {
-    ChangesDiscarded = false;
-    if (!m_project.Modified())
-        return true;
-    bool answer = false;
-    switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
-    case Dialogs::Answer::No:
-        answer = true;
-        ChangesDiscarded = true;
-        if (history)
-            history->discarded();
-        break;
-    case Dialogs::Answer::Yes:
-        // A failed save keeps the project open and modified: closing on it
-        // would lose the work.
-        if (!m_project.CurrentFileName.isEmpty())
-            answer = m_windows.saveProject->SaveToCurrentFile();
-        else
-            answer = m_windows.saveProject->exec() == QDialog::Accepted;
-        break;
-    default: answer = false; break;
-    }
-    if (answer)
-        m_project.setModified(false);
-    return answer;
-}
-
-void Tfrm::ResetProject()
-{
-    m_project.ItemCounter = 0;
-    m_project.items().clear();
-    m_project.CurrentItem = nullptr;
-    // Clearing the tree reports no selection change: the item page must
-    // still stop showing the item that went.
-    if (m_windows.itemParams)
-        itemEdits->SendItemParams();
-    if (m_windows.preview)
-        m_windows.preview->stopCountdown();
-    m_project.setModified(false);
-    m_project.CurrentFileName.clear();
-    PageLoaded = false;
-    m_project.LoadingData = false;
-    setWindowTitle(kAppTitle);
-    lblMenuItems->setText(QStringLiteral("0"));
+    return controller->askSaveChanges();
 }
 
 void Tfrm::AddRecentFile(const QString &path)
@@ -554,59 +514,23 @@ void Tfrm::RecentFileClick(int index)
 {
     if (index < 0 || index >= RecentFiles.size())
         return;
-    PendingOpenFile = RecentFiles.at(index);
-    Open1Click();
+    controller->open(RecentFiles.at(index));
 }
 
 void Tfrm::EnableMainMenu(bool on)
 {
-    for (QMenu *m : {miFile, miEdit, miView, miHelp}) {
-        m->menuAction()->setEnabled(on);
-        // A disabled menu must not fire its entries' shortcuts either.
-        for (QAction *a : m->actions())
-            if (!a->menu() && !a->isSeparator())
-                a->setEnabled(on);
-    }
+    m_mainMenuOn = on;
+    updateCommandStates();
 }
 
 void Tfrm::NewProjectExecute()
 {
-    if (!AskSaveChanges())
-        return;
-    ResetProject();
-    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    m_windows.itemStyles->ResetStyles();
-    m_windows.itemParams->SetIndividualStyles(0);
-    m_windows.itemParams->SetIndividualStyles(1);
-    MarkModified();
-    m_project.setModified(false);
-    history->reset();
+    controller->newProject();
 }
 
 void Tfrm::Selectmenutype1Click()
 {
-    if (!AskSaveChanges())
-        return;
-    if (m_windows.menuType->exec() != QDialog::Accepted) {
-        // The project stays: changes the user agreed to discard are still
-        // unsaved, and closing must ask about them again.
-        if (ChangesDiscarded)
-            m_project.setModified(true);
-        return;
-    }
-    ResetProject();
-    m_windows.itemStyles->ResetStyles();
-    timerLoadDefault->start();
-    m_project.setModified(false);
-}
-
-void Tfrm::timerLoadDefaultTimer()
-{
-    // Timers fire while a page call waits: try again on the next tick.
-    if (!PageLoaded || WebPage::callsInProgress() > 0)
-        return;
-    timerLoadDefault->stop();
-    LoadDefaultProject();
+    controller->changeMenuType();
 }
 
 void Tfrm::wbStatusTextChange(const QString &text)
@@ -620,67 +544,13 @@ void Tfrm::wbToolbarStatusTextChange(const QString &text)
     PageStatusTextChange(wbToolbar, text, CommandValue);
 }
 
-QAction *Tfrm::projectCommandAction(const QString &name) const
-{
-    const QHash<QString, QAction *> actions = {
-        {QStringLiteral("newProject"), NewProject}, {QStringLiteral("openProject"), miOpen},
-        {QStringLiteral("saveProject"), miSave},    {QStringLiteral("saveProjectAs"), miSaveAs},
-        {QStringLiteral("menuType"), miSelectMenuType}, {QStringLiteral("help"), Help},
-        {QStringLiteral("undo"), miUndo}, {QStringLiteral("redo"), miRedo}};
-    return actions.value(name);
-}
-
 void Tfrm::RunProjectCommand(const QString &name)
 {
     // Through the menu's own entries, so a disabled menu stays disabled.
-    if (QAction *a = projectCommandAction(name))
-        a->trigger();
-}
-
-void Tfrm::wbDocumentComplete()
-{
-    PageLoaded = true;
-}
-
-bool Tfrm::readDataFile(const QString &path)
-{
-    return ReadDataFile(m_project, *wb, *m_windows.itemParams->wbItemParams, path, addStyleToList());
-}
-
-AddStyleFunction Tfrm::addStyleToList()
-{
-    // Styles go into the styles window's lists, so its views follow.
-    return [this](int kind, const QString &name, const QString &paramsList, const QString &stylesArray) {
-        m_windows.itemStyles->AddStyle(kind, name, paramsList, stylesArray);
-    };
-}
-
-void Tfrm::LoadDefaultProject()
-{
-    if (!m_restoreText.isEmpty()) {
-        // The project a crash left behind, in place of the default one.
-        const QString text = std::exchange(m_restoreText, QString());
-        const QString fileName = std::exchange(m_restoreFileName, QString());
-        readDataText(text);
-        m_project.CurrentFileName = fileName;
-        if (!fileName.isEmpty()) {
-            m_project.ProjectFolder = QFileInfo(fileName).absolutePath() + QLatin1Char('/');
-            setCaption(fileName);
-        }
-        m_windows.preview->spdUpdatePreviewClick();
-        history->reset();
-        m_project.MarkModified(QStringLiteral("Restore"));
-        history->flush();
+    if (!isPageCommand(name))
         return;
-    }
-    const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
-    if (QFileInfo::exists(path) && readDataFile(path)) {
-        const QString folder = QFileInfo(path).absolutePath();
-        QDir::setCurrent(folder);
-        m_project.ProjectFolder = folder + QLatin1Char('/');
-    }
-    m_windows.preview->spdUpdatePreviewClick();
-    history->reset();
+    if (QAction *a = command(name))
+        a->trigger();
 }
 
 void Tfrm::HelpExecute()
@@ -695,59 +565,17 @@ void Tfrm::AboutExecute()
 
 void Tfrm::Open1Click()
 {
-    // However the command ends, a recent-files entry is used once.
-    struct ClearPending
-    {
-        QString &pending;
-        ~ClearPending() { pending.clear(); }
-    } clearPending{PendingOpenFile};
-
-    if (!AskSaveChanges())
-        return;
-    QString path = PendingOpenFile;
-    if (path.isEmpty()) {
-        path = dialogs().openFile({QStringLiteral("Open project"),
-                                   QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
-                                   QStringLiteral("js"), m_project.ProjectFolder});
-        if (path.isEmpty())
-            return;
-    }
-    path = QFileInfo(path).absoluteFilePath();
-    ResetProject();
-    // The item parameters page would still show an item of the old project.
-    itemEdits->SendItemParams();
-    const QString folder = QFileInfo(path).absolutePath();
-    m_project.ProjectFolder = folder + QLatin1Char('/');
-    QDir::setCurrent(folder);
-    wb->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    m_windows.itemStyles->ResetStyles();
-    const bool read = readDataFile(path);
-    history->reset();
-    if (!read)
-        return;
-    m_project.CurrentFileName = path;
-    m_windows.saveProject->eFileName->setText(path);
-    setCaption(path);
-    AddRecentFile(path);
-}
-
-void Tfrm::OpenFileFromCommandLine(const QString &path)
-{
-    PendingOpenFile = QFileInfo(path).absoluteFilePath();
-    Open1Click();
+    controller->open();
 }
 
 void Tfrm::Save1Click()
 {
-    if (!m_project.CurrentFileName.isEmpty())
-        m_windows.saveProject->SaveToCurrentFile();
-    else
-        m_windows.saveProject->exec();
+    controller->save();
 }
 
 void Tfrm::SaveAs1Click()
 {
-    m_windows.saveProject->exec();
+    controller->saveAs();
 }
 
 void Tfrm::miImportNavigationClick()

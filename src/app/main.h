@@ -10,6 +10,7 @@ class ItemEdits;
 class ItemTreeView;
 class Page;
 class Project;
+class ProjectController;
 class ProjectHistory;
 struct HistoryState;
 struct ScriptError;
@@ -58,17 +59,12 @@ public:
 
     void setWindows(const Windows &windows);
     Project &project() { return m_project; }
-    // Undo and redo; made once the pages are known (setWindows).
+    // The project's lifecycle and its undo history; made once the pages are
+    // known (setWindows).
+    ProjectController *controller = nullptr;
     ProjectHistory *history = nullptr;
-    // A project from the recovery file, loaded instead of the default project
-    // the next time that would load.
-    void setPendingRestore(const QString &dataText, const QString &fileName);
 
-    bool PageLoaded = false;
     QStringList RecentFiles;
-    QString PendingOpenFile;
-    // The last AskSaveChanges was answered No: the changes were let go.
-    bool ChangesDiscarded = false;
 
     // Controls.
     Page *wbToolbar = nullptr;
@@ -91,7 +87,6 @@ public:
     TnewSpd *spdDeleteAll = nullptr;
     TnewSpd *spdItemStyles = nullptr;
     QSplitter *splitter = nullptr;
-    QTimer *timerLoadDefault = nullptr;
 
     // Main menu.
     QMenu *miFile = nullptr;
@@ -133,14 +128,13 @@ public:
 
     void MarkModified();
     bool AskSaveChanges();
-    void ResetProject();
     void AddRecentFile(const QString &path);
     void EnableMainMenu(bool on);
-    // The caption: the title, and the file name without its folder.
-    void setCaption(const QString &fileName);
+    // The caption: the title, the file name without its folder, and a note
+    // when the file was read incompletely.
+    void setCaption(const QString &fileName, bool readIncomplete = false);
     // Loads the pages of the project's menu type into every view.
     bool LoadMenuTypePages();
-    void LoadDefaultProject();
     void ReadSettings();
     void WriteSettings();
     // The settings file: beside the program when that folder is writable,
@@ -169,38 +163,34 @@ public:
     // Expand All (tag 0) and Collapse All (tag 1).
     void spdExpandAllClick(int tag);
     void vtItemsUpdating();
-    // Opens a file named on the command line, through the open flow.
-    void OpenFileFromCommandLine(const QString &path);
 
-    // A project command of the pages ("saveProject", ...).
+    // A command a page asked for ("saveProject", ...).
     void RunProjectCommand(const QString &name);
-    QAction *projectCommandAction(const QString &name) const;
+    // The action of a command of the command table, by its id.
+    QAction *command(const QString &id) const;
 
     // Events of the hosted views.
     void wbStatusTextChange(const QString &text);
     void wbToolbarStatusTextChange(const QString &text);
-    void wbDocumentComplete();
     void wbScriptError(const ScriptError &error);
     void wbToolbarScriptError(const ScriptError &error);
-    void timerLoadDefaultTimer();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
-    void createMenu();
-    void createItemsMenu();
+    // The main menu and the tree's popup menu, from the command table.
+    void createCommands();
+    // Which commands can run now: the main menu on or off, undo and redo.
+    void updateCommandStates();
     void FormCreate();
     void rebuildRecentFilesMenu();
-    bool readDataFile(const QString &path);
-    bool readDataText(const QString &text);
-    AddStyleFunction addStyleToList();
-    void updateUndoActions();
     void placeToolWindowsBeside();
 
     Project &m_project;
     Windows m_windows;
-    QString m_restoreText;
-    QString m_restoreFileName;
+    QList<QMenu *> m_mainMenus;
+    QList<QAction *> m_commands;
+    bool m_mainMenuOn = true;
 };

@@ -21,7 +21,8 @@
 #include "project/loadpage.h"
 #include "project/programfolder.h"
 #include "project/project.h"
-#include "project/recoveryfile.h"
+#include "project/projectcontroller.h"
+#include "project/recoveryoffer.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -49,18 +50,6 @@ QStringList rawArguments(int argc, char **argv)
 }
 
 } // namespace
-
-bool offerRecovery(RecoveryFile::Contents &contents)
-{
-    RecoveryFile recovery;
-    if (!recovery.read(contents))
-        return false;
-    const QString when = QLocale().toString(contents.written.toLocalTime(), QLocale::ShortFormat);
-    if (dialogs().askYesNo(QStringLiteral("Restore the unsaved menu from %1?").arg(when)) == Dialogs::Answer::Yes)
-        return true;
-    recovery.remove();
-    return false;
-}
 
 Project *project = nullptr;
 Tfrm *frm = nullptr;
@@ -112,6 +101,38 @@ void createWindows()
     frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);
     QObject::connect(frmItemParams, &TfrmItemParams::closedByUser, frm, [] { frm->miItemParams->setChecked(false); });
     QObject::connect(frmPreview, &TfrmPreview::closedByUser, frm, [] { frm->miPreview->setChecked(false); });
+}
+
+void startProject(const CommandLine &cl)
+{
+    if (programEnding())
+        return;
+    // A project a crash or a killed session left unsaved is offered at every
+    // start; it brings its own menu type.
+    RecoveryFile::Contents recovered;
+    std::optional<RecoveryFile> left = offerRecovery(recovered);
+    int type = cl.menuType;
+    if (left)
+        type = recovered.menuType;
+    else if (type < 0 && !cl.file.isEmpty())
+        type = MenuTypeNamedInFile(cl.file);
+    if (type >= 0) {
+        frmMenuType->SelectedType = type;
+        frmMenuType->spdApplyClick();
+    } else {
+        frmMenuType->exec();
+    }
+    if (programEnding())
+        return;
+    if (left) {
+        frm->controller->restore(recovered, std::move(*left));
+        // The named file comes through Open, which asks about the restored
+        // changes first.
+        if (!cl.file.isEmpty())
+            frm->controller->open(cl.file);
+        return;
+    }
+    frm->controller->start(cl.file);
 }
 
 void destroyWindows()
@@ -187,22 +208,7 @@ int runProgram(int argc, char **argv)
     createWindows();
     frm->ReadSettings();
     frm->EnableMainMenu(false);
-    // A project a crash or a killed session left unsaved is offered first; it
-    // brings its own menu type.
-    RecoveryFile::Contents recovered;
-    const bool restore = !programEnding() && cl.file.isEmpty() && offerRecovery(recovered);
-    if (restore) {
-        frmMenuType->SelectedType = recovered.menuType;
-        frmMenuType->spdApplyClick();
-        frm->setPendingRestore(recovered.dataText, recovered.fileName);
-    } else if (!programEnding()) {
-        if (cl.menuType >= 0) {
-            frmMenuType->SelectedType = cl.menuType;
-            frmMenuType->spdApplyClick();
-        } else {
-            frmMenuType->exec();
-        }
-    }
+    startProject(cl);
     if (programEnding()) {
         destroyWindows();
         return 1;
@@ -211,8 +217,6 @@ int runProgram(int argc, char **argv)
     frmItemParams->show();
     frmPreview->show();
     frm->show();
-    if (!cl.file.isEmpty())
-        QTimer::singleShot(0, frm, [file = cl.file] { frm->OpenFileFromCommandLine(file); });
     const int result = app.exec();
     destroyWindows();
     return result;

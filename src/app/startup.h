@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/recoveryfile.h"
+#include "app/commandline.h"
 
 class Project;
 class Tfrm;
@@ -26,9 +26,11 @@ void quietEngineLogging();
 void createWindows();
 void destroyWindows();
 
-// Asks whether to restore the project in the recovery file, if there is one;
-// a No lets it go. True, with the project in `contents`, to restore it.
-bool offerRecovery(RecoveryFile::Contents &contents);
+// The first project of the session, in its menu type: a project left
+// behind by a crash when the user takes it, else the named file, else the
+// default project. The type comes from --type, the recovered project, the
+// file's own type statement, or the menu type window, in that order.
+void startProject(const CommandLine &cl);
 
 // What start-up made. Only start-up and tests reach the windows this way;
 // the windows get what they need through their constructors.

@@ -34,10 +34,11 @@ int execKeepingFocus(QDialog &dialog)
     return result;
 }
 
-Dialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape)
+Dialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape,
+                    QMessageBox::StandardButton defaultButton = QMessageBox::Yes)
 {
     QMessageBox box(QMessageBox::Question, boxTitle(), shownText(text), buttons, owner());
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     box.setEscapeButton(escape);
     switch (execKeepingFocus(box)) {
     case QMessageBox::Yes: return Dialogs::Answer::Yes;
@@ -68,6 +69,11 @@ void configure(QFileDialog &dlg, const Dialogs::FileRequest &request)
 Dialogs::Answer WidgetDialogs::askYesNo(const QString &text)
 {
     return ask(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+Dialogs::Answer WidgetDialogs::askNoYes(const QString &text)
+{
+    return ask(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No);
 }
 
 Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString &text)

@@ -8,6 +8,7 @@ class WidgetDialogs : public Dialogs
 {
 public:
     Answer askYesNo(const QString &text) override;
+    Answer askNoYes(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     void showError(const QString &text) override;
     void showMessage(const QString &text) override;

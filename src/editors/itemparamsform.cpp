@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,13 +23,44 @@ TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
     setMinimumSize(200, 240);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    lblSeveralSelected = new QLabel(this);
+    lblSeveralSelected->setContentsMargins(6, 3, 6, 3);
+    lblSeveralSelected->setStyleSheet(QStringLiteral("background: #FFF4C2; color: #5A4500;"));
+    lblSeveralSelected->setWordWrap(true);
+    lblSeveralSelected->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    lblSeveralSelected->hide();
+    layout->addWidget(lblSeveralSelected);
     auto *page = new WebPage(this);
     page->setKeyFilter(PageKeyFilter);
     page->setContextMenuEnabled(false);
-    layout->addWidget(page->widget());
+    layout->addWidget(page->widget(), 1);
     wbItemParams = page;
     connect(wbItemParams, &Page::statusTextChanged, this, &TfrmItemParams::wbItemParamsStatusTextChange);
     connect(wbItemParams, &Page::scriptError, this, &TfrmItemParams::wbItemParamsScriptError);
+}
+
+void TfrmItemParams::setItemSelection(QItemSelectionModel *selection)
+{
+    if (m_selection)
+        disconnect(m_selection, nullptr, this, nullptr);
+    m_selection = selection;
+    if (m_selection) {
+        connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TfrmItemParams::showSelectionCount);
+        // A replaced tree drops its selection without a selectionChanged.
+        connect(m_selection->model(), &QAbstractItemModel::modelReset, this, &TfrmItemParams::showSelectionCount);
+        connect(m_selection->model(), &QAbstractItemModel::rowsRemoved, this, &TfrmItemParams::showSelectionCount);
+    }
+    showSelectionCount();
+}
+
+void TfrmItemParams::showSelectionCount()
+{
+    const qsizetype n = m_selection ? m_selection->selectedRows().size() : 0;
+    lblSeveralSelected->setVisible(n > 1);
+    if (n > 1)
+        lblSeveralSelected->setText(QStringLiteral("%1 items selected: changes go to all of them.").arg(n));
+    setWindowTitle(n > 1 ? QStringLiteral("Item Parameters - %1 items").arg(n) : QStringLiteral("Item Parameters"));
 }
 
 void TfrmItemParams::SetIndividualStyles(int kind)

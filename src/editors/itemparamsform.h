@@ -6,6 +6,7 @@
 class Page;
 class Project;
 class QItemSelectionModel;
+class QLabel;
 struct ScriptError;
 
 // The tool window that hosts the item parameters page. It holds no item data:
@@ -19,7 +20,7 @@ public:
     explicit TfrmItemParams(Project &project, QWidget *parent = nullptr);
 
     // The item tree's selection, whose items the page's edits go to.
-    void setItemSelection(QItemSelectionModel *selection) { m_selection = selection; }
+    void setItemSelection(QItemSelectionModel *selection);
 
     // Offers the names of the styles of a kind to the item parameters page.
     void SetIndividualStyles(int kind);
@@ -32,6 +33,8 @@ public:
     void wbItemParamsScriptError(const ScriptError &error);
 
     Page *wbItemParams = nullptr;
+    // Shown while several items are selected: the page's edits go to all.
+    QLabel *lblSeveralSelected = nullptr;
     // The value answered to the page's last command.
     QString CommandSlot;
 
@@ -43,6 +46,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showSelectionCount();
+
     Project &m_project;
     QItemSelectionModel *m_selection = nullptr;
 };

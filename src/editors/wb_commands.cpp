@@ -3,6 +3,7 @@
 #include "editors/fontform.h"
 #include "editors/itemparamsform.h"
 #include "page/page.h"
+#include "project/commandtable.h"
 #include "project/dialogs.h"
 #include "project/project.h"
 
@@ -115,18 +116,9 @@ void PickFile(const QString &kind)
     CommandValue = RelativeToProject(picked, folder);
 }
 
-const QStringList &ProjectCommands()
-{
-    static const QStringList names = {QStringLiteral("newProject"), QStringLiteral("openProject"),
-                                      QStringLiteral("saveProject"), QStringLiteral("saveProjectAs"),
-                                      QStringLiteral("undo"),        QStringLiteral("redo"),
-                                      QStringLiteral("menuType"),    QStringLiteral("help")};
-    return names;
-}
-
 void RunProjectCommand(const QString &name)
 {
-    if (ProjectCommands().contains(name) && g_targets.runProjectCommand)
+    if (isPageCommand(name) && g_targets.runProjectCommand)
         g_targets.runProjectCommand(name);
 }
 

@@ -68,8 +68,8 @@ bool PageStatusTextChange(Page *view, const QString &text, QString &slot);
 // receives the answered value. True when the command changed the value.
 // The channel is idle again when this returns or throws.
 bool DispatchPageCommand(Page *view, const QString &text, QString &slot);
-// The names the toolbar page may send as "@command:<name>"; anything else is ignored.
-const QStringList &ProjectCommands();
+// Runs a command of the command table a page may ask for by name
+// ("@command:<name>"); any other name is ignored.
 void RunProjectCommand(const QString &name);
 // Shows the file picker for "image" or "url"; a picked file replaces
 // CommandValue.

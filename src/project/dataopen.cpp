@@ -74,11 +74,16 @@ private:
     Project &m_project;
 };
 
+// Replaces the tree with the items the page read; the old items stay until
+// every item has been fetched.
 void RebuildItemTree(Project &project, Page &params)
 {
+    ItemTree &tree = project.items();
     int count = params.callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted});
-    if (count <= 0)
+    if (count <= 0) {
+        tree.clear();
         return;
+    }
     if (count > kMaxElements) {
         dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
                                 .arg(count)
@@ -95,8 +100,10 @@ void RebuildItemTree(Project &project, Page &params)
     for (int i = 0; i < count; ++i)
         if (texts.at(i) != kUndefined)
             present << i;
-    if (present.isEmpty())
+    if (present.isEmpty()) {
+        tree.clear();
         return;
+    }
 
     QList<LeveledItem> items(present.size());
     QList<int> marks;
@@ -119,8 +126,8 @@ void RebuildItemTree(Project &project, Page &params)
     for (qsizetype k = 0; k < items.size(); ++k)
         items[k].level = depths.at(k);
 
-    ItemTree &tree = project.items();
-    const QModelIndexList added = tree.insertLeveled({}, tree.rowCount(), items);
+    tree.clear();
+    const QModelIndexList added = tree.insertLeveled({}, 0, items);
     // A parent opens when a second subitem of the same level follows another.
     for (qsizetype k = 1; k < added.size() && k < marks.size(); ++k)
         if (marks.at(k) > 0 && marks.at(k) == marks.at(k - 1) && depths.at(k) > 0)
@@ -253,19 +260,33 @@ void SetIndividualStyles(const Project &project, Page &itemParams, int kind)
 }
 
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
-                  const AddStyleFunction &addStyle)
+                  const AddStyleFunction &addStyle, bool *complete)
 {
     QByteArray bytes;
     if (!readBytes(path, bytes))
         return false;
     const QString text = DataTextFromBytes(bytes);
     bytes.clear();
-    ReadDataText(project, params, itemParams, text, addStyle);
+    const bool whole = ReadDataText(project, params, itemParams, text, addStyle);
+    if (complete)
+        *complete = whole;
     return true;
 }
 
-void ReadDataText(Project &project, Page &params, Page &itemParams, QString text, const AddStyleFunction &addStyle)
+bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text, const AddStyleFunction &addStyle)
 {
+    bool complete = true;
+    // The text's own errors arrive as the page's script errors, before the
+    // call that caused them returns.
+    int scriptErrors = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(&params, &Page::scriptError, &params, [&scriptErrors] { ++scriptErrors; });
+    struct Disconnect
+    {
+        const QMetaObject::Connection &connection;
+        ~Disconnect() { QObject::disconnect(connection); }
+    } disconnect{counting};
+
     if (OtherMenuTypeIn(text, project.MenuType) >= 0)
         dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                                            "You can change menu type from (File/Select menu type...).\r"));
@@ -278,13 +299,20 @@ void ReadDataText(Project &project, Page &params, Page &itemParams, QString text
             // The text's own errors come as script errors. A text that had
             // to be stopped (an endless loop) is said so here.
             const QString stopped = EvaluateDataText(params, type, text);
-            if (!stopped.isEmpty())
+            if (!stopped.isEmpty()) {
+                complete = false;
                 dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
                                                    "correctly.\r------------------------------------\r") +
                                     stopped);
+            }
             text.clear();
             RebuildItemTree(project, params);
+            // An error that left no item behind stopped the text before its
+            // item array.
+            if (scriptErrors > 0 && project.items().rowCount() == 0)
+                complete = false;
         } catch (const PageError &) {
+            complete = false;
             // The items read until then stay.
         }
         try {
@@ -295,6 +323,7 @@ void ReadDataText(Project &project, Page &params, Page &itemParams, QString text
         SetIndividualStyles(project, itemParams, 0);
         SetIndividualStyles(project, itemParams, 1);
     }
+    return complete;
 }
 
 QString EvaluateDataText(Page &params, const MenuType &type, const QString &text)

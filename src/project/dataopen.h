@@ -19,13 +19,20 @@ class Project;
 // "Can't open the file:", when the file cannot be read; true otherwise,
 // whatever the page made of it. Styles go through `addStyle` when given (the
 // styles window's lists), otherwise straight into the project's lists.
+// `complete`, when given, says whether the text was read to its end (see
+// ReadDataText).
 using AddStyleFunction = std::function<void(int kind, const QString &name, const QString &paramsList,
                                             const QString &stylesArray)>;
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
-                  const AddStyleFunction &addStyle = {});
+                  const AddStyleFunction &addStyle = {}, bool *complete = nullptr);
 // The same for a text already in memory (an undo state, a recovered
-// project), as ReadDataFile reads it after decoding the file.
-void ReadDataText(Project &project, Page &params, Page &itemParams, QString text,
+// project), as ReadDataFile reads it after decoding the file. The item tree
+// is replaced only once the page has evaluated the text: a text the page
+// could not evaluate leaves the tree as it was. False when the read did not
+// complete: the page was stopped (time limit) or failed, or the text's
+// script failed before any item was read. Saving such a project would lose
+// what the file holds beyond what was read.
+bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text,
                   const AddStyleFunction &addStyle = {});
 
 // Files larger than this are refused unread.

@@ -9,6 +9,11 @@ Dialogs *g_dialogs = nullptr;
 
 Dialogs::~Dialogs() = default;
 
+Dialogs::Answer Dialogs::askNoYes(const QString &text)
+{
+    return askYesNo(text);
+}
+
 Dialogs &dialogs()
 {
     // The application installs the real boxes before any window exists; a

@@ -30,6 +30,9 @@ public:
 
     // Question sign, Yes and No; Yes is the default, Escape answers No.
     virtual Answer askYesNo(const QString &text) = 0;
+    // The same with No as the default: for questions whose Yes loses data.
+    // A seam without boxes answers as to askYesNo.
+    virtual Answer askNoYes(const QString &text);
     // Question sign, Yes, No and Cancel; Escape or closing answers Cancel.
     virtual Answer askYesNoCancel(const QString &text) = 0;
     // Error sign and one OK button.

@@ -95,6 +95,13 @@ void ProjectHistory::discarded()
     m_recovery.remove();
 }
 
+void ProjectHistory::adoptRecovery(RecoveryFile file)
+{
+    if (file.path() != m_recovery.path())
+        m_recovery.remove();
+    m_recovery = std::move(file);
+}
+
 void ProjectHistory::keepRecovery()
 {
     if (!m_project.Modified()) {
@@ -114,10 +121,24 @@ bool ProjectHistory::restore(const HistoryState *state)
 {
     if (!state)
         return false;
-    m_restoring = true;
+    // However the load ends, changes are recorded again afterwards.
+    struct Restoring
+    {
+        bool &flag;
+        explicit Restoring(bool &f) : flag(f) { flag = true; }
+        ~Restoring() { flag = false; }
+    } restoring(m_restoring);
     const QString fileName = m_project.CurrentFileName;
-    const bool loaded = m_access.loadText(state->dataText);
+    bool loaded = false;
+    try {
+        loaded = m_access.loadText(state->dataText);
+    } catch (...) {
+        m_project.CurrentFileName = fileName;
+        throw;
+    }
     m_project.CurrentFileName = fileName;
+    if (!loaded)
+        return false;
     QItemSelection selection;
     for (const QList<int> &path : state->selected) {
         const QModelIndex i = indexAt(m_project.items(), path);
@@ -131,22 +152,34 @@ bool ProjectHistory::restore(const HistoryState *state)
     m_project.MarkModified();
     m_project.takeChange();
     m_project.setModified(!m_history.currentIsSaved());
-    m_restoring = false;
     keepRecovery();
     emit changed();
-    return loaded;
+    return true;
 }
 
 bool ProjectHistory::Undo()
 {
     flush();
-    return restore(m_history.undo());
+    const HistoryState *state = m_history.undo();
+    if (restore(state))
+        return true;
+    // The project was not replaced: the history stays where the project is.
+    if (state)
+        m_history.redo();
+    emit changed();
+    return false;
 }
 
 bool ProjectHistory::Redo()
 {
     flush();
-    return restore(m_history.redo());
+    const HistoryState *state = m_history.redo();
+    if (restore(state))
+        return true;
+    if (state)
+        m_history.undo();
+    emit changed();
+    return false;
 }
 
 bool ProjectHistory::canUndo() const

@@ -22,7 +22,8 @@ public:
     {
         // The project's data text as the writer builds it.
         std::function<QString()> dataText;
-        // Loads a data text into the project (reset and read); false if it failed.
+        // Loads a data text into the project; false when the project was
+        // left as it was (the history then stays where it is).
         std::function<bool(const QString &)> loadText;
     };
 
@@ -47,6 +48,9 @@ public:
     bool canRedo() const;
     const History &history() const { return m_history; }
     RecoveryFile &recovery() { return m_recovery; }
+    // Keeps the project in `file` from now on: a recovered project stays in
+    // the file it came from until it is saved or let go.
+    void adoptRecovery(RecoveryFile file);
 
     // The quiet time after the last change; tests shorten it.
     QTimer quietTime;

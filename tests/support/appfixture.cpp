@@ -8,6 +8,7 @@
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
 #include "project/menutypes.h"
+#include "project/projectcontroller.h"
 #include "support/webharness.h"
 
 #include <QDir>
@@ -82,11 +83,13 @@ void AppFixture::chooseMenuType(int type)
 {
     frmMenuType->cbMenu0Click(type);
     frmMenuType->spdApplyClick();
+    if (!programEnding())
+        frm->controller->loadDefault();
 }
 
 bool AppFixture::waitForParameterPage()
 {
-    return harness::waitUntil([] { return frm->PageLoaded && !frm->timerLoadDefault->isActive(); });
+    return harness::waitUntil([] { return frm->wb->hasDocument(); });
 }
 
 void AppFixture::writeSettings(const QByteArray &text) const

@@ -20,10 +20,10 @@ public:
 
     // Creates the eight windows as the program does.
     void createWindows();
-    // Chooses a menu type through the menu type window, as Ok would.
+    // Chooses a menu type through the menu type window, as Ok would, and
+    // loads its default project as start-up does.
     void chooseMenuType(int type);
-    // Waits until the parameter page has loaded and the default-project
-    // timer has stopped.
+    // Waits until the parameter page has loaded.
     bool waitForParameterPage();
 
     QString folder() const { return m_dir.path() + QLatin1Char('/'); }

@@ -16,6 +16,12 @@ Dialogs::Answer ScriptedDialogs::askYesNo(const QString &text)
     return answers.isEmpty() ? Answer::No : answers.dequeue();
 }
 
+Dialogs::Answer ScriptedDialogs::askNoYes(const QString &text)
+{
+    asked.append({QStringLiteral("noYes"), text});
+    return answers.isEmpty() ? Answer::No : answers.dequeue();
+}
+
 Dialogs::Answer ScriptedDialogs::askYesNoCancel(const QString &text)
 {
     asked.append({QStringLiteral("yesNoCancel"), text});

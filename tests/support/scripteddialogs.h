@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "yesNoCancel", "error", "message", "open", "save", "color"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color"
         QString text; // message text, or the file dialog's title
     };
 
@@ -22,6 +22,7 @@ public:
     ~ScriptedDialogs() override; // puts back the previous seam
 
     Answer askYesNo(const QString &text) override;
+    Answer askNoYes(const QString &text) override;
     Answer askYesNoCancel(const QString &text) override;
     void showError(const QString &text) override;
     void showMessage(const QString &text) override;

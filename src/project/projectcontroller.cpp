@@ -1,0 +1,333 @@
+#include "project/projectcontroller.h"
+
+#include "page/page.h"
+#include "project/datasave.h"
+#include "project/datatextscan.h"
+#include "project/dialogs.h"
+#include "project/itemedits.h"
+#include "project/menutypes.h"
+#include "project/project.h"
+#include "project/projecthistory.h"
+#include "project/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace {
+
+// Set for the time of a load, however it ends.
+class LoadingFlag
+{
+public:
+    explicit LoadingFlag(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~LoadingFlag() { m_flag = false; }
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+int MenuTypeNamedInFile(const QString &path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.read(kMaxDataFileSize + 1);
+    if (bytes.size() > kMaxDataFileSize)
+        return -1;
+    return MenuTypeNamedIn(DataTextFromBytes(bytes));
+}
+
+ProjectController::ProjectController(Project &project, Page &params, Page &itemParams,
+                                     QItemSelectionModel &selection, ItemEdits &itemEdits, Views views,
+                                     RecoveryFile recovery, QObject *parent)
+    : QObject(parent)
+    , m_project(project)
+    , m_params(params)
+    , m_itemParams(itemParams)
+    , m_itemEdits(itemEdits)
+    , m_views(std::move(views))
+{
+    m_history = new ProjectHistory(m_project, selection,
+                                   {[this] { return BuildDataText(m_project, m_params, m_itemParams); },
+                                    [this](const QString &text) { return restoreText(text); }},
+                                   std::move(recovery), this);
+}
+
+ProjectController::~ProjectController() = default;
+
+void ProjectController::emitCaption()
+{
+    emit captionChanged(m_project.CurrentFileName, m_readIncomplete);
+}
+
+void ProjectController::setProjectFolderOf(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    m_project.ProjectFolder = folder + QLatin1Char('/');
+    QDir::setCurrent(folder);
+}
+
+void ProjectController::reset()
+{
+    m_project.ItemCounter = 0;
+    m_project.items().clear();
+    m_project.CurrentItem = nullptr;
+    m_project.setModified(false);
+    m_project.CurrentFileName.clear();
+    m_project.LoadingData = false;
+    m_readIncomplete = false;
+    if (m_views.stopPreview)
+        m_views.stopPreview();
+    if (m_pagesReady) {
+        // Clearing the tree reports no selection change: the item page must
+        // still stop showing the item that went.
+        m_itemEdits.SendItemParams();
+        m_params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        if (m_views.resetStyles)
+            m_views.resetStyles();
+        SetIndividualStyles(m_project, m_itemParams, 0);
+        SetIndividualStyles(m_project, m_itemParams, 1);
+    }
+    emitCaption();
+}
+
+bool ProjectController::load(const Load &request)
+{
+    // Without the type's pages there is nothing to read a project into.
+    if (!m_pagesReady)
+        return false;
+    if (m_loading) {
+        // The latest request wins; it runs once the current load is done.
+        m_waiting = request;
+        return false;
+    }
+    const LoadingFlag loading(m_loading);
+    bool loaded = runLoad(request);
+    while (m_waiting) {
+        const Load next = *std::exchange(m_waiting, std::nullopt);
+        loaded = runLoad(next);
+    }
+    return loaded;
+}
+
+bool ProjectController::runLoad(const Load &request)
+{
+    reset();
+    bool read = true;
+    bool complete = true;
+    switch (request.from) {
+    case Load::From::Default: {
+        const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
+        if (QFileInfo::exists(path) && ReadDataFile(m_project, m_params, m_itemParams, path, m_views.addStyle))
+            setProjectFolderOf(path);
+        break;
+    }
+    case Load::From::File:
+        setProjectFolderOf(request.path);
+        read = ReadDataFile(m_project, m_params, m_itemParams, request.path, m_views.addStyle, &complete);
+        if (read) {
+            m_project.CurrentFileName = request.path;
+            m_readIncomplete = !complete;
+            emit fileOpened(request.path);
+        }
+        break;
+    case Load::From::Recovered:
+        // Line breaks as the reader gives them to the page from a file.
+        ReadDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
+                     m_views.addStyle);
+        m_project.CurrentFileName = request.fileName;
+        if (!request.fileName.isEmpty())
+            m_project.ProjectFolder = QFileInfo(request.fileName).absolutePath() + QLatin1Char('/');
+        break;
+    }
+    emitCaption();
+    if (m_views.refreshPreview)
+        m_views.refreshPreview();
+    m_history->reset();
+    if (request.from == Load::From::Recovered) {
+        m_project.MarkModified(QStringLiteral("Restore"));
+        m_history->flush();
+    }
+    return read;
+}
+
+bool ProjectController::restoreText(const QString &text)
+{
+    if (m_loading)
+        return false;
+    const LoadingFlag loading(m_loading);
+    const QString cannot = QStringLiteral("The project could not be put back as it was");
+    try {
+        if (m_views.clearStyles)
+            m_views.clearStyles();
+        // Line breaks as the reader gives them to the page from a file.
+        if (!ReadDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
+                          m_views.addStyle)) {
+            dialogs().showError(cannot + QLatin1Char('.'));
+            return false;
+        }
+    } catch (const PageError &e) {
+        dialogs().showError(cannot + QStringLiteral(":\r") + e.message);
+        return false;
+    }
+    return true;
+}
+
+void ProjectController::newProject()
+{
+    if (!askSaveChanges())
+        return;
+    reset();
+    // The preview counts down afresh; the new project counts as unchanged.
+    m_project.MarkModified();
+    m_project.setModified(false);
+    m_history->reset();
+}
+
+bool ProjectController::askToSwitchType(const QString &path)
+{
+    const int named = MenuTypeNamedInFile(path);
+    if (named < 0 || named == m_project.MenuType)
+        return true;
+    const QString other = menuTypes().at(static_cast<size_t>(named)).name;
+    const QString text = QStringLiteral("The file %1 is a data file of the %2.\rSwitch to the %2 and open it?")
+                             .arg(QFileInfo(path).fileName(), other);
+    if (dialogs().askYesNo(text) != Dialogs::Answer::Yes)
+        return false;
+    m_project.MenuType = named;
+    return m_views.loadTypePages && m_views.loadTypePages();
+}
+
+bool ProjectController::open(const QString &given)
+{
+    if (!askSaveChanges())
+        return false;
+    QString path = given;
+    if (path.isEmpty()) {
+        path = dialogs().openFile({QStringLiteral("Open project"),
+                                   QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
+                                   QStringLiteral("js"), m_project.ProjectFolder});
+        if (path.isEmpty())
+            return false;
+    }
+    path = QFileInfo(path).absoluteFilePath();
+    if (!askToSwitchType(path)) {
+        // The project stays: changes the user agreed to let go are still
+        // unsaved, and closing must ask about them again.
+        if (m_changesDiscarded)
+            m_project.setModified(true);
+        return false;
+    }
+    Load request;
+    request.from = Load::From::File;
+    request.path = path;
+    return load(request);
+}
+
+void ProjectController::start(const QString &file)
+{
+    if (file.isEmpty()) {
+        loadDefault();
+        return;
+    }
+    const QString path = QFileInfo(file).absoluteFilePath();
+    if (!askToSwitchType(path)) {
+        loadDefault();
+        return;
+    }
+    Load request;
+    request.from = Load::From::File;
+    request.path = path;
+    // A file that cannot be read leaves the default project, not an empty one.
+    if (!load(request))
+        loadDefault();
+}
+
+void ProjectController::restore(const RecoveryFile::Contents &recovered, RecoveryFile file)
+{
+    m_history->adoptRecovery(std::move(file));
+    Load request;
+    request.from = Load::From::Recovered;
+    request.text = recovered.dataText;
+    request.fileName = recovered.fileName;
+    load(request);
+}
+
+void ProjectController::loadDefault()
+{
+    load({});
+}
+
+bool ProjectController::changeMenuType()
+{
+    if (!askSaveChanges())
+        return false;
+    if (!m_views.chooseMenuType || !m_views.chooseMenuType()) {
+        if (m_changesDiscarded)
+            m_project.setModified(true);
+        return false;
+    }
+    loadDefault();
+    return true;
+}
+
+bool ProjectController::save()
+{
+    if (m_project.CurrentFileName.isEmpty())
+        return saveAs();
+    if (m_readIncomplete) {
+        const QString text = QStringLiteral("The file %1 was read incompletely: saving over it keeps only what was "
+                                            "read.\rOverwrite it anyway?\r(No: save it under another name.)")
+                                 .arg(QFileInfo(m_project.CurrentFileName).fileName());
+        if (dialogs().askNoYes(text) != Dialogs::Answer::Yes)
+            return saveAs();
+    }
+    return m_views.saveToCurrentFile && m_views.saveToCurrentFile();
+}
+
+bool ProjectController::saveAs()
+{
+    return m_views.saveAs && m_views.saveAs();
+}
+
+bool ProjectController::askSaveChanges()
+{
+    m_changesDiscarded = false;
+    if (!m_project.Modified())
+        return true;
+    bool answer = false;
+    switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
+    case Dialogs::Answer::No:
+        answer = true;
+        m_changesDiscarded = true;
+        m_history->discarded();
+        break;
+    case Dialogs::Answer::Yes:
+        // A failed save keeps the project open and modified: closing on it
+        // would lose the work.
+        answer = save();
+        break;
+    default: answer = false; break;
+    }
+    if (answer)
+        m_project.setModified(false);
+    return answer;
+}
+
+void ProjectController::saved(const QString &path)
+{
+    // The file written holds the whole project now.
+    Q_UNUSED(path);
+    m_readIncomplete = false;
+    m_history->saved();
+    emitCaption();
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "project/dataopen.h"
+#include "project/recoveryfile.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class ItemEdits;
+class Page;
+class Project;
+class ProjectHistory;
+class QItemSelectionModel;
+
+// The project's lifecycle: New, Open, the default project, a recovered
+// project, undo and redo, a change of menu type, Save and the question about
+// unsaved changes. All of them go through one reset and one load, and loads
+// run one at a time. It knows no widget: what only a window can do comes in
+// as functions, what the windows show follows its signals.
+class ProjectController : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Views
+    {
+        // Loads the pages of the project's menu type into every view; false
+        // when the program is ending.
+        std::function<bool()> loadTypePages;
+        // The menu type window; true once the user applied a type (its pages
+        // are loaded by then).
+        std::function<bool()> chooseMenuType;
+        // The styles window: its pages as for a new project, its lists empty.
+        std::function<void()> resetStyles;
+        // Only the styles window's lists emptied, its pages kept.
+        std::function<void()> clearStyles;
+        AddStyleFunction addStyle;
+        std::function<void()> refreshPreview;
+        std::function<void()> stopPreview;
+        // The save window: writes the current file, or asks where to save;
+        // true once the file is written.
+        std::function<bool()> saveToCurrentFile;
+        std::function<bool()> saveAs;
+    };
+
+    ProjectController(Project &project, Page &params, Page &itemParams, QItemSelectionModel &selection,
+                      ItemEdits &itemEdits, Views views, RecoveryFile recovery, QObject *parent = nullptr);
+    ~ProjectController() override;
+
+    ProjectHistory &history() { return *m_history; }
+
+    // The pages of the current menu type are loaded (or loading): resets and
+    // loads may call them. The loadTypePages view says so.
+    void setPagesReady(bool ready) { m_pagesReady = ready; }
+
+    // --- the roads into a project ---
+    void newProject();
+    // `path` empty: the open dialog. Asks about unsaved changes first; a
+    // file naming another menu type offers to switch to it.
+    bool open(const QString &path = {});
+    // The first project of a session: a named file, else the default one.
+    // Nothing is asked about unsaved changes (there are none).
+    void start(const QString &file = {});
+    // The project a crash left behind in `file`, loaded modified; the file
+    // keeps it from now on.
+    void restore(const RecoveryFile::Contents &recovered, RecoveryFile file);
+    void loadDefault();
+    // Asks about unsaved changes, then the menu type window; a new type
+    // starts with its default project.
+    bool changeMenuType();
+
+    // --- saving ---
+    bool save();
+    bool saveAs();
+    // "Do you want to save changes?"; true when the project may go.
+    bool askSaveChanges();
+    // The save window wrote the project to `path`.
+    void saved(const QString &path);
+    // The last askSaveChanges was answered No: the changes were let go.
+    bool changesDiscarded() const { return m_changesDiscarded; }
+    // The current file was read incompletely: saving over it asks first.
+    bool readIncomplete() const { return m_readIncomplete; }
+
+    // The one reset: an empty project without file, in the current type.
+    void reset();
+
+signals:
+    // The caption changes: the project's file (empty for none), and whether
+    // it was read incompletely.
+    void captionChanged(const QString &fileName, bool readIncomplete);
+    // A file was opened (the recent files and the save window follow).
+    void fileOpened(const QString &path);
+
+private:
+    struct Load
+    {
+        enum class From { Default, File, Recovered };
+        From from = From::Default;
+        QString path;     // File
+        QString text;     // Recovered
+        QString fileName; // Recovered: the project's own file
+    };
+    // The one load: reset, read, and the history starts anew. A load asked
+    // for while one runs replaces any other waiting and runs after it.
+    bool load(const Load &request);
+    bool runLoad(const Load &request);
+    // Undo and redo: the text read in place of the project; the item
+    // counter stays and the tree is replaced only once the text was read.
+    bool restoreText(const QString &text);
+    bool askToSwitchType(const QString &path);
+    void setProjectFolderOf(const QString &path);
+    void emitCaption();
+
+    Project &m_project;
+    Page &m_params;
+    Page &m_itemParams;
+    ItemEdits &m_itemEdits;
+    Views m_views;
+    ProjectHistory *m_history = nullptr;
+    bool m_pagesReady = false;
+    bool m_loading = false;
+    std::optional<Load> m_waiting;
+    bool m_changesDiscarded = false;
+    bool m_readIncomplete = false;
+};
+
+// The menu type a data file names in its own type statement, or -1 (none,
+// or the file cannot be read).
+int MenuTypeNamedInFile(const QString &path);
