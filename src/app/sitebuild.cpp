@@ -1,5 +1,6 @@
 #include "app/sitebuild.h"
 
+#include "app/audit.h"
 #include "app/commandline.h"
 #include "page/webpage.h"
 #include "project/dataopen.h"
@@ -8,6 +9,7 @@
 #include "project/programfolder.h"
 #include "project/project.h"
 #include "project/textfile.h"
+#include "project/valuecheck.h"
 #include "project/navimport.h"
 
 #include <QFile>
@@ -124,6 +126,13 @@ int runSiteBuild(const CommandLine &cl)
         printLine(stdout, QStringLiteral("items: %1").arg(project.items().count()));
         printLine(stdout, QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));
         printLine(stdout, QStringLiteral("submenu styles: %1").arg(project.SubmenuStyles.size()));
+        const QList<BadValue> badValues = FindBadValues(project, params);
+        for (const BadValue &bad : badValues)
+            printLine(stderr, cl.file + QStringLiteral(": bad value: ") + describeBadValue(bad));
+        scriptErrors += static_cast<int>(badValues.size());
+        if (cl.mode == CommandLine::Mode::Audit)
+            if (const int audit = auditMenu(project, params, cl.file))
+                return audit;
         if (cl.mode == CommandLine::Mode::Convert && !WriteDataFile(project, params, itemParams, cl.output))
             return 2;
     } catch (const PageError &e) {

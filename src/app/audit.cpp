@@ -1,0 +1,135 @@
+#include "app/audit.h"
+
+#include "page/page.h"
+#include "page/pagearg.h"
+#include "page/pageerror.h"
+#include "page/webpage.h"
+#include "preview/previewpage.h"
+#include "project/project.h"
+#include "project/textfile.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// A menu of thousands of items opened one submenu at a time takes a while;
+// a page that never finishes must not hold a build for ever.
+constexpr int kAuditTimeLimitMs = 300000;
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+QString readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The items that use item style `index`, as "item N "text"", in file order.
+QStringList itemsWithStyle(const Project &project, int index)
+{
+    const int field = project.menuType().styleRefParam[0];
+    QStringList out;
+    int n = 0;
+    project.items().walk([&](const QModelIndex &, const TItem &item, int) {
+        if (field >= 0 && item.Params[static_cast<size_t>(field)] == QString::number(index))
+            out << QStringLiteral("item %1 \"%2\"").arg(n).arg(item.Params[0]);
+        ++n;
+    });
+    return out;
+}
+
+// The hover and current-page pairs under their minimum: of the parameters,
+// then of each item style, named by the items that use it.
+int reportStateContrast(const Project &project, Page &params)
+{
+    int found = 0;
+    auto report = [&](const QString &json, const QString &where) {
+        for (const QJsonValue &v : QJsonDocument::fromJson(json.toUtf8()).array()) {
+            const QJsonArray a = v.toArray();
+            printLine(stdout, QStringLiteral("contrast-states: %1: %2 (%3): %4 on %5, contrast %6, needs %7")
+                                  .arg(where, a.at(1).toString(), a.at(0).toString(), a.at(2).toString(),
+                                       a.at(3).toString(), a.at(4).toString(), a.at(5).toString()));
+            ++found;
+        }
+    };
+    report(params.callText(QStringLiteral("qrn_getStateContrast"), {kOmitted}), QStringLiteral("parameter"));
+    for (qsizetype i = 0; i < project.ItemStyles.size(); ++i) {
+        const QStringList users = itemsWithStyle(project, static_cast<int>(i));
+        const QString where = QStringLiteral("item style %1 \"%2\"%3")
+                                  .arg(i)
+                                  .arg(project.ItemStyles.at(i).Name,
+                                       users.isEmpty() ? QString() : QStringLiteral(" of ") + users.join(QStringLiteral(", ")));
+        report(params.callText(QStringLiteral("qrn_getStateContrast"), {0, project.ItemStyles.at(i).StylesArray}), where);
+    }
+    return found;
+}
+
+} // namespace
+
+int auditMenu(const Project &project, Page &params, const QString &dataFile)
+{
+    int findings = reportStateContrast(project, params);
+
+    QTemporaryDir folder;
+    QString error;
+    const QString pagePath = folder.path() + QStringLiteral("/audit.html");
+    if (!folder.isValid() || !exportPreview(project.ProgramFolder, project.MenuType, dataFile, pagePath, &error)) {
+        printLine(stderr, QStringLiteral("plivex: can't render the menu: ") + error);
+        return 2;
+    }
+    const QString axe = readAll(project.ProgramFolder + QStringLiteral("axe.min.js"));
+    const QString audit = readAll(project.ProgramFolder + QStringLiteral("data/common/audit.js"));
+    if (axe.isEmpty() || audit.isEmpty()) {
+        printLine(stderr, QStringLiteral("plivex: can't find the audit scripts beside the program: ") + project.ProgramFolder +
+                              QStringLiteral("axe.min.js"));
+        return 2;
+    }
+    WebPage page;
+    page.loadFile(pagePath);
+    QString result;
+    try {
+        page.callText(QStringLiteral("eval"), {axe + QStringLiteral("\n;''")});
+        page.callText(QStringLiteral("eval"), {audit + QStringLiteral("\n;''")});
+        page.callText(QStringLiteral("qrn_audit"), {kOmitted});
+        QElapsedTimer clock;
+        clock.start();
+        while (result.isEmpty() && clock.elapsed() < kAuditTimeLimitMs) {
+            QEventLoop wait;
+            QTimer::singleShot(100, &wait, &QEventLoop::quit);
+            wait.exec();
+            result = page.callText(QStringLiteral("eval"), {QStringLiteral("window.qrnAuditResult||''")});
+        }
+    } catch (const PageError &e) {
+        printLine(stderr, QStringLiteral("plivex: can't audit the menu: ") + e.message);
+        return 2;
+    }
+    const QJsonObject answer = QJsonDocument::fromJson(result.toUtf8()).object();
+    if (result.isEmpty() || answer.contains(QStringLiteral("error"))) {
+        printLine(stderr, QStringLiteral("plivex: can't audit the menu: ") +
+                              (result.isEmpty() ? QStringLiteral("it did not finish in time") : answer.value(QStringLiteral("error")).toString()));
+        return 2;
+    }
+    for (const QJsonValue &v : answer.value(QStringLiteral("findings")).toArray()) {
+        const QJsonArray f = v.toArray();
+        const int item = f.at(1).toInt(-1);
+        const QString where = item >= 0 ? QStringLiteral("item %1 \"%2\"").arg(item).arg(f.at(2).toString())
+                                        : f.at(2).toString();
+        printLine(stdout, QStringLiteral("%1: %2: %3").arg(f.at(0).toString(), where, f.at(3).toString()));
+        ++findings;
+    }
+    return findings > 0 ? 1 : 0;
+}
