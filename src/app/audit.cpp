@@ -5,6 +5,7 @@
 #include "page/pageerror.h"
 #include "page/webpage.h"
 #include "preview/previewpage.h"
+#include "project/contrastcheck.h"
 #include "project/project.h"
 #include "project/textfile.h"
 
@@ -38,42 +39,17 @@ QString readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The items that use item style `index`, as "item N "text"", in file order.
-QStringList itemsWithStyle(const Project &project, int index)
-{
-    const int field = project.menuType().styleRefParam[0];
-    QStringList out;
-    int n = 0;
-    project.items().walk([&](const QModelIndex &, const TItem &item, int) {
-        if (field >= 0 && item.Params[static_cast<size_t>(field)] == QString::number(index))
-            out << QStringLiteral("item %1 \"%2\"").arg(n).arg(item.Params[0]);
-        ++n;
-    });
-    return out;
-}
-
-// The hover and current-page pairs under their minimum: of the parameters,
-// then of each item style, named by the items that use it.
+// The hover and current-page pairs under their minimum, which no rendered
+// page shows.
 int reportStateContrast(const Project &project, Page &params)
 {
     int found = 0;
-    auto report = [&](const QString &json, const QString &where) {
-        for (const QJsonValue &v : QJsonDocument::fromJson(json.toUtf8()).array()) {
-            const QJsonArray a = v.toArray();
-            printLine(stdout, QStringLiteral("contrast-states: %1: %2 (%3): %4 on %5, contrast %6, needs %7")
-                                  .arg(where, a.at(1).toString(), a.at(0).toString(), a.at(2).toString(),
-                                       a.at(3).toString(), a.at(4).toString(), a.at(5).toString()));
-            ++found;
-        }
-    };
-    report(params.callText(QStringLiteral("qrn_getStateContrast"), {kOmitted}), QStringLiteral("parameter"));
-    for (qsizetype i = 0; i < project.ItemStyles.size(); ++i) {
-        const QStringList users = itemsWithStyle(project, static_cast<int>(i));
-        const QString where = QStringLiteral("item style %1 \"%2\"%3")
-                                  .arg(i)
-                                  .arg(project.ItemStyles.at(i).Name,
-                                       users.isEmpty() ? QString() : QStringLiteral(" of ") + users.join(QStringLiteral(", ")));
-        report(params.callText(QStringLiteral("qrn_getStateContrast"), {0, project.ItemStyles.at(i).StylesArray}), where);
+    for (const ContrastFinding &f : FindLowContrast(project, params)) {
+        if (f.state.isEmpty())
+            continue;
+        printLine(stdout, QStringLiteral("contrast-states: ") + contrastFindingPlace(f) + QStringLiteral(": ") +
+                              describeContrastFinding(f));
+        ++found;
     }
     return found;
 }
@@ -92,8 +68,9 @@ int auditMenu(const Project &project, Page &params, const QString &dataFile)
         return 2;
     }
     const QString axe = readAll(project.ProgramFolder + QStringLiteral("axe.min.js"));
+    const QString checks = readAll(project.ProgramFolder + QStringLiteral("data/common/checks.js"));
     const QString audit = readAll(project.ProgramFolder + QStringLiteral("data/common/audit.js"));
-    if (axe.isEmpty() || audit.isEmpty()) {
+    if (axe.isEmpty() || checks.isEmpty() || audit.isEmpty()) {
         printLine(stderr, QStringLiteral("plivex: can't find the audit scripts beside the program: ") + project.ProgramFolder +
                               QStringLiteral("axe.min.js"));
         return 2;
@@ -103,6 +80,7 @@ int auditMenu(const Project &project, Page &params, const QString &dataFile)
     QString result;
     try {
         page.callText(QStringLiteral("eval"), {axe + QStringLiteral("\n;''")});
+        page.callText(QStringLiteral("eval"), {checks + QStringLiteral("\n;''")});
         page.callText(QStringLiteral("eval"), {audit + QStringLiteral("\n;''")});
         page.callText(QStringLiteral("qrn_audit"), {kOmitted});
         QElapsedTimer clock;

@@ -14,6 +14,7 @@ class ProjectHistory;
 struct HistoryState;
 struct ScriptError;
 class TfrmAbout;
+class TfrmAccessibility;
 class TnewPanel;
 class TnewSpd;
 class TfrmFont;
@@ -164,6 +165,8 @@ public:
     void miItemParamsClick();
     void miPreviewClick();
     void RefreshPreview1Click();
+    // View > Check Accessibility: the live list of findings.
+    void miAccessibilityClick();
     void spdItemStylesClick();
     void RecentFileClick(int index);
     // Expand All (tag 0) and Collapse All (tag 1).
@@ -200,6 +203,7 @@ private:
     void placeToolWindowsBeside();
 
     Project &m_project;
+    TfrmAccessibility *m_accessibility = nullptr;
     Windows m_windows;
     QString m_restoreText;
     QString m_restoreFileName;

@@ -130,8 +130,8 @@ QString CssFamilyName(const QString &family)
 
 bool EndsInGenericFamily(const QString &value)
 {
-    const QString families = rawPart(value, 2);
-    const QString last = FamilyFromCss(families.section(QLatin1Char(','), -1).trimmed());
+    // A quoted "serif" names a font of that name, not the generic family.
+    const QString last = rawPart(value, 2).section(QLatin1Char(','), -1).trimmed();
     return !last.isEmpty() && last == last.toLower() && isCssKeyword(last, true) && last != QLatin1String("emoji");
 }
 

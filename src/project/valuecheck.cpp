@@ -11,13 +11,13 @@
 namespace {
 
 // The page answers [[name, value, problem], ...].
-void takeAnswer(const QString &json, const QString &where, QList<BadValue> &out)
+void takeAnswer(const QString &json, const QString &where, int kind, int style, QList<BadValue> &out)
 {
     const QJsonArray list = QJsonDocument::fromJson(json.toUtf8()).array();
     for (const QJsonValue &entry : list) {
         const QJsonArray a = entry.toArray();
         if (a.size() == 3)
-            out.append({where, a.at(0).toString(), a.at(1).toString(), a.at(2).toString()});
+            out.append({where, kind, style, a.at(0).toString(), a.at(1).toString(), a.at(2).toString()});
     }
 }
 
@@ -29,14 +29,15 @@ constexpr int kShownInQuestion = 12;
 QList<BadValue> FindBadValues(const Project &project, Page &params)
 {
     QList<BadValue> out;
-    takeAnswer(params.callText(QStringLiteral("qrn_getBadValues"), {kOmitted}), QString(), out);
+    takeAnswer(params.callText(QStringLiteral("qrn_getBadValues"), {kOmitted}), QString(), -1, -1, out);
     for (int kind = 0; kind < 2; ++kind) {
         const QList<TStyle> &styles = project.styles(kind);
         for (qsizetype i = 0; i < styles.size(); ++i) {
             const QString where = (kind == 0 ? QStringLiteral("item style %1 \"%2\"") : QStringLiteral("submenu style %1 \"%2\""))
                                       .arg(i)
                                       .arg(styles.at(i).Name);
-            takeAnswer(params.callText(QStringLiteral("qrn_getBadValues"), {kind, styles.at(i).StylesArray}), where, out);
+            takeAnswer(params.callText(QStringLiteral("qrn_getBadValues"), {kind, styles.at(i).StylesArray}), where, kind,
+                        static_cast<int>(i), out);
         }
     }
     return out;

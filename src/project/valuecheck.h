@@ -12,6 +12,8 @@ class Project;
 struct BadValue
 {
     QString where;
+    int styleKind = -1; // 0 item style, 1 submenu style; -1 the menu-wide parameters
+    int style = -1;
     QString name;
     QString value;
     QString problem;

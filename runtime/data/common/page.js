@@ -637,16 +637,28 @@
         }
         return JSON.stringify(bad.map(function (b) { return [b.name, b.value, b.problem]; }));
       };
-      // The pairs under their minimum that only show under the mouse or on
-      // the current page's item, which a rendered page does not show: of
-      // the parameters, or with a kind and an entry list of that style. JSON
-      // [[pair, parameter, text, back, ratio, minimum]].
-      window.qrn_getStateContrast = function (kind, list) {
+      // The colour pairs under their contrast minimum, of the parameters or,
+      // with a kind and an entry list, of that style; JSON [[pair, parameter,
+      // text, back, ratio, minimum, state]]. The state ('hover', 'current'
+      // or '') tells the pairs that no rendered page shows.
+      window.qrn_getLowContrast = function (kind, list) {
         var values = currentValues();
         if (kind !== undefined && kind !== null && kind !== '') Object.assign(values, styleEntryValues(list));
-        return JSON.stringify(Q.contrastReport(type, values).filter(function (r) { return r.low && r.pair.state; }).map(function (r) {
-          return [r.pair.label, r.textFrom || r.backFrom || r.pair.text[0], r.text, r.back, Q.ratioText(r.ratio), r.threshold + ':1'];
+        return JSON.stringify(Q.contrastReport(type, values).filter(function (r) { return r.low; }).map(function (r) {
+          return [r.pair.label, r.textFrom || r.backFrom || r.pair.text[0], r.text, r.back, Q.ratioText(r.ratio),
+            r.threshold + ':1', r.pair.state];
         }));
+      };
+      // Shows a parameter's row and puts the focus in it.
+      window.qrn_focusParam = function (name) {
+        var f = byName[name];
+        if (!f) return '';
+        var group = f.row.closest('details');
+        if (group) group.open = true;
+        f.row.hidden = false;
+        f.row.scrollIntoView({ block: 'center' });
+        if (f.input) f.input.focus();
+        return '';
       };
     }
     if (role !== 'itemparams') buildContrast();
