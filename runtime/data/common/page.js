@@ -533,7 +533,9 @@
       var host = pairHost(pair);
       if (!host) return;
       var badge = el('span', { class: 'ratio', role: 'status' });
-      host.row.querySelector('.ctl').appendChild(badge);
+      var ctl = host.row.querySelector('.ctl');
+      ctl.classList.add('rated');
+      ctl.appendChild(badge);
       ratioBadges.push({ pair: pair, badge: badge, host: host });
     });
     ratioBadges.forEach(function (b) {
@@ -547,15 +549,20 @@
       var r = Q.resolvePair(b.pair, values);
       var text = Q.ratioText(r.ratio);
       var what = b.pair.label + ': ' + r.text + ' on ' + r.back + ', contrast ' + text;
-      b.badge.textContent = (b.shared ? b.pair.label + ' ' : '') + (r.low ? '\u26A0 ' : '') + text;
+      // The sample shows the pair; the ratio stays in the page's own ink,
+      // readable however bad the pair is.
+      b.badge.textContent = '';
+      var sample = el('span', { class: 'sample', text: 'Aa', 'aria-hidden': 'true' });
+      b.badge.appendChild(sample);
+      b.badge.appendChild(document.createTextNode(' ' + (b.shared ? b.pair.label + ' ' : '') + (r.low ? '\u26A0 ' : '') + text));
       b.badge.classList.toggle('low', r.low);
       b.badge.classList.toggle('exempt', r.exempt);
       b.badge.title = what + (r.exempt ? ' (disabled items are exempt)'
         : r.low ? ', under ' + r.threshold + ':1 for ' + (r.large ? 'large' : 'normal') + ' text'
         : isFinite(r.ratio) ? '' : ' (not a colour)');
       b.badge.setAttribute('aria-label', b.badge.title);
-      b.badge.style.color = Q.parseColor(r.text) ? r.text : '';
-      b.badge.style.backgroundColor = Q.parseColor(r.back) ? r.back : '';
+      sample.style.color = Q.parseColor(r.text) ? r.text : '';
+      sample.style.backgroundColor = Q.parseColor(r.back) ? r.back : '';
     });
   }
 
