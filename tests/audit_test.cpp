@@ -1,39 +1,15 @@
 // plivex --audit: the menu of a data file rendered by its engine and checked
 // for people who read it, as a build pipeline runs it.
 
+#include "support/plivexrun.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run plivex(const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    p.setProcessEnvironment(env);
-    p.start(harness::runtimeDir() + QStringLiteral("plivex"), args);
-    Run r;
-    if (!p.waitForFinished(300000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
 
 QString defaultProject(const QString &folder)
 {
@@ -41,7 +17,7 @@ QString defaultProject(const QString &folder)
 }
 
 // The findings: the lines after the counts.
-QStringList findings(const Run &r)
+QStringList findings(const PlivexRun &r)
 {
     QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     lines.removeIf([](const QString &l) { return l.contains(QLatin1String("styles: ")) || l.startsWith(QLatin1String("items: ")); });
@@ -68,7 +44,7 @@ private slots:
     {
         QFETCH(QString, folder);
         QFETCH(QStringList, options);
-        const Run r = plivex(QStringList{QStringLiteral("--audit"), defaultProject(folder)} + options);
+        const PlivexRun r = runPlivex(QStringList{QStringLiteral("--audit"), defaultProject(folder)} + options);
         QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
         QVERIFY2(findings(r).isEmpty(), qPrintable(r.out));
     }
@@ -113,7 +89,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         QVERIFY(writeTestFile(path, text));
-        const Run r = plivex({QStringLiteral("--audit"), path});
+        const PlivexRun r = runPlivex({QStringLiteral("--audit"), path});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(findings(r).contains(finding), qPrintable(r.out + r.err));
         const QRegularExpression pattern(every);
@@ -125,7 +101,7 @@ private slots:
     void unreadableFile_exitsTwo()
     {
         QTemporaryDir dir;
-        const Run r = plivex({QStringLiteral("--audit"), dir.filePath(QStringLiteral("missing.js"))});
+        const PlivexRun r = runPlivex({QStringLiteral("--audit"), dir.filePath(QStringLiteral("missing.js"))});
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(QStringLiteral("Can't open the file")), qPrintable(r.err));
         QVERIFY(findings(r).isEmpty());

@@ -7,10 +7,10 @@
 #include "project/project.h"
 #include "project/valuecheck.h"
 #include "support/scripteddialogs.h"
+#include "support/plivexrun.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -44,30 +44,6 @@ struct Editor
 
     bool open(const QString &path) { return ReadDataFile(project, *params, *itemParams, path); }
 };
-
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run plivex(const QStringList &args)
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    p.setProcessEnvironment(env);
-    p.start(harness::runtimeDir() + QStringLiteral("plivex"), args);
-    Run r;
-    if (!p.waitForFinished(120000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
 
 } // namespace
 
@@ -135,7 +111,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.js"));
         QVERIFY(writeTestFile(path, badMenu()));
-        const Run r = plivex({QStringLiteral("--check"), path});
+        const PlivexRun r = runPlivex({QStringLiteral("--check"), path});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.out, QStringLiteral("items: 18\nitem styles: 2\nsubmenu styles: 1\n"));
         QVERIFY2(r.err.contains(path + QStringLiteral(": bad value: menuItemTextColor = \"banana\": not a colour")), qPrintable(r.err));
