@@ -121,6 +121,22 @@ private slots:
         // The file is read, never written.
         QCOMPARE(readTestFile(path), badMenu());
     }
+
+    // No one is there to say Yes: nothing is written, and the line says why.
+    void convertCommand_withBadValues_writesNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.js"));
+        const QString out = dir.filePath(QStringLiteral("out.js"));
+        QVERIFY(writeTestFile(path, badMenu()));
+        QVERIFY(writeTestFile(out, "user's own"));
+        const PlivexRun r = runPlivex({QStringLiteral("--convert"), path, out});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("plivex: The menu cannot use these values: ")) &&
+                     r.err.contains(QStringLiteral(" Save them all the same? No\n")),
+                 qPrintable(r.err));
+        QCOMPARE(readTestFile(out), QByteArray("user's own"));
+    }
 };
 
 PLIVEX_TEST_MAIN(ValueCheckTest)

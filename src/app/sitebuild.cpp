@@ -30,7 +30,12 @@ void printLine(FILE *stream, const QString &text)
 class ConsoleDialogs : public Dialogs
 {
 public:
-    Answer askYesNo(const QString &) override { return Answer::No; }
+    Answer askYesNo(const QString &text) override
+    {
+        // Said, so that what the No stopped is not a mystery.
+        printLine(stderr, QStringLiteral("plivex: ") + oneLine(text) + QStringLiteral(" No"));
+        return Answer::No;
+    }
     Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
     void showError(const QString &text) override
     {
