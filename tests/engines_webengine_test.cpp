@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(eval(QStringLiteral("document.querySelector('nav [aria-current=page]').getAttribute('href')")), QStringLiteral("index.html"));
         QCOMPARE(eval(QStringLiteral("document.querySelector('nav [aria-disabled=true]').textContent")), QStringLiteral("Careers"));
         QCOMPARE(eval(QStringLiteral("getComputedStyle(document.getElementById('shop-link')).backgroundColor")),
-                 QStringLiteral("rgb(232, 119, 46)"));
+                 QStringLiteral("rgb(181, 80, 15)"));
         QCOMPARE(eval(QStringLiteral("document.querySelectorAll('nav .qb>li').length")), QStringLiteral("6"));
     }
 

@@ -148,13 +148,87 @@ private slots:
         QVERIFY(!font.UpdateSample());
     }
 
+    void genericFamily_isKnownAtTheEndOfAValue_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("one family") << "normal 13px Verdana" << false;
+        QTest::newRow("stack with sans-serif") << "normal 13px Verdana, Geneva, sans-serif" << true;
+        QTest::newRow("no space after the comma") << "bold 12px Georgia,serif" << true;
+        QTest::newRow("generic alone") << "normal 12px monospace" << true;
+        QTest::newRow("quoted generic is a family name") << "normal 12px Arial, \"sans-serif\"" << false;
+        QTest::newRow("generic in the middle") << "normal 12px serif, Georgia" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void genericFamily_isKnownAtTheEndOfAValue()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, ends);
+        QCOMPARE(EndsInGenericFamily(value), ends);
+    }
+
+    void genericFamilyFor_guessesFromTheFamily_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("generic");
+        QTest::newRow("sans") << "Verdana" << "sans-serif";
+        QTest::newRow("a sans serif by name") << "DejaVu Sans" << "sans-serif";
+        QTest::newRow("serif by name") << "DejaVu Serif" << "serif";
+        QTest::newRow("quoted serif") << "\"Times New Roman\"" << "serif";
+        QTest::newRow("fixed pitch") << "DejaVu Sans Mono" << "monospace";
+        QTest::newRow("first of a list") << "Courier, Arial" << "monospace";
+    }
+    void genericFamilyFor_guessesFromTheFamily()
+    {
+        QFETCH(QString, family);
+        QFETCH(QString, generic);
+        QCOMPARE(GenericFamilyFor(family), generic);
+    }
+
+    // A value without a generic family shows the suggestion; its button adds
+    // the family, and then the suggestion goes.
+    void chosenFamilyWithoutGeneric_isOfferedOne()
+    {
+        TfrmFont font;
+        openWith(font, QStringLiteral("bold 12px Verdana"), [&] {
+            QVERIFY(font.lblGeneric->isVisible());
+            QVERIFY2(font.lblGeneric->text().contains(QStringLiteral("\"sans-serif\"")), qPrintable(font.lblGeneric->text()));
+            font.spdAddGenericClick();
+            QCOMPARE(font.eNewValue->text(), QStringLiteral("bold 12px Verdana, sans-serif"));
+            QVERIFY(!font.lblGeneric->isVisible());
+            QVERIFY(!font.spdAddGeneric->isVisible());
+        });
+    }
+
+    void stack_composesItsWholeList_andIsSelectedAgainFromIt()
+    {
+        TfrmFont font;
+        openWith(font, QStringLiteral("bold 12px Verdana"), [&] {
+            clickEntry(font.lbFont, QStringLiteral("Serif (stack)"));
+            QCOMPARE(font.eNewValue->text(), QStringLiteral("bold 12px Georgia, \"Times New Roman\", \"DejaVu Serif\", serif"));
+            QVERIFY(!font.lblGeneric->isVisible());
+            QVERIFY(font.UpdateSample());
+        });
+        openWith(font, QStringLiteral("bold 12px Georgia, \"Times New Roman\", \"DejaVu Serif\", serif"),
+                 [&] { QCOMPARE(current(font.lbFont), QStringLiteral("Serif (stack)")); });
+    }
+
     void lists_filledOnce()
     {
         TfrmFont font;
         QCOMPARE(font.lbFont->item(0)->text(), QStringLiteral("Default"));
+        // The stacks come first; each says in its tip what it is.
         QStringList families;
-        for (int i = 1; i < font.lbFont->count(); ++i)
-            families << font.lbFont->item(i)->text();
+        int stacks = 0;
+        for (int i = 1; i < font.lbFont->count(); ++i) {
+            const QListWidgetItem *item = font.lbFont->item(i);
+            if (item->toolTip().isEmpty())
+                families << item->text();
+            else
+                QVERIFY2(i == ++stacks && EndsInGenericFamily(QStringLiteral("normal 12px ") + item->toolTip()),
+                         qPrintable(item->toolTip()));
+        }
+        QCOMPARE(stacks, 4);
         QStringList expected = QFontDatabase::families();
         expected.removeDuplicates();
         QCOMPARE(QSet<QString>(families.begin(), families.end()), QSet<QString>(expected.begin(), expected.end()));

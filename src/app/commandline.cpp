@@ -37,6 +37,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             cl.version = true;
         } else if (a == QLatin1String("--check")) {
             cl.mode = CommandLine::Mode::Check;
+        } else if (a == QLatin1String("--audit")) {
+            cl.mode = CommandLine::Mode::Audit;
         } else if (a == QLatin1String("--convert")) {
             cl.mode = CommandLine::Mode::Convert;
         } else if (a == QLatin1String("--import")) {
@@ -73,6 +75,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
             fail(QStringLiteral("--check needs one data file"));
         cl.file = files.value(0);
         break;
+    case CommandLine::Mode::Audit:
+        if (files.size() != 1)
+            fail(QStringLiteral("--audit needs one data file"));
+        cl.file = files.value(0);
+        break;
     case CommandLine::Mode::Convert:
         if (files.size() != 2)
             fail(QStringLiteral("--convert needs an input and an output file"));
@@ -100,6 +107,7 @@ QString commandLineHelp()
     return QStringLiteral(
         "Usage: plivex [--type N] [FILE]\n"
         "       plivex --check FILE [--type N]\n"
+        "       plivex --audit FILE [--type N]\n"
         "       plivex --convert IN OUT [--type N]\n"
         "       plivex --preview FILE OUT.html [--type N]\n"
         "       plivex --import PAGE.html|sitemap.xml OUT.js [--type N]\n"
@@ -110,6 +118,11 @@ QString commandLineHelp()
         "                3 or tab-menu; the editor starts with it without asking\n"
         "  --check FILE  reads FILE as the editor does, prints the number of items and\n"
         "                styles and every script error as FILE:LINE:COLUMN: CODE: MESSAGE\n"
+        "                and every value the menu cannot use as FILE: bad value: ...\n"
+        "  --audit FILE  renders the menu of FILE with its engine, closed and with each\n"
+        "                submenu opened, and checks it against WCAG 2.1 A and AA, the\n"
+        "                hover and current-page colours included; one line per finding,\n"
+        "                exit 0 when clean, 1 with findings, 2 when unreadable\n"
         "  --convert IN OUT\n"
         "                reads IN and writes OUT as the editor would save it (OUT may be IN)\n"
         "  --preview FILE OUT.html\n"

@@ -6,7 +6,7 @@
 // What the program was asked for on its command line.
 struct CommandLine
 {
-    enum class Mode { Editor, Check, Convert, Preview, Import };
+    enum class Mode { Editor, Check, Convert, Preview, Import, Audit };
 
     bool help = false;
     bool version = false;

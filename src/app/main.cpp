@@ -11,6 +11,7 @@
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
 #include "controls/tiledwidget.h"
+#include "editors/accessibilityform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
 #include "editors/wb_commands.h"
@@ -315,6 +316,7 @@ void Tfrm::createCommands()
         {QStringLiteral("itemParams"), [this] { miItemParamsClick(); }},
         {QStringLiteral("preview"), [this] { miPreviewClick(); }},
         {QStringLiteral("updatePreview"), [this] { RefreshPreview1Click(); }},
+        {QStringLiteral("checkAccessibility"), [this] { miAccessibilityClick(); }},
         {QStringLiteral("help"), [this] { HelpExecute(); }},
         {QStringLiteral("about"), [this] { AboutExecute(); }},
         {QStringLiteral("addItem"), [this] { itemEdits->AddItem(); }},
@@ -629,6 +631,37 @@ void Tfrm::miItemParamsClick()
 void Tfrm::miPreviewClick()
 {
     m_windows.preview->setVisible(miPreview->isChecked());
+}
+
+void Tfrm::miAccessibilityClick()
+{
+    // Made on first use: it measures through the parameter page, which the
+    // chosen menu type has loaded by then.
+    if (!m_accessibility) {
+        const auto selectItem = [this](int number) {
+            QModelIndex found;
+            int n = 0;
+            m_project.items().walk([&](const QModelIndex &index, const TItem &, int) {
+                if (n++ == number)
+                    found = index;
+            });
+            if (!found.isValid())
+                return;
+            vtItems->setCurrentIndex(found);
+            vtItems->scrollTo(found);
+            activateWindow();
+            vtItems->setFocus();
+        };
+        const auto focusParam = [this](const QString &name) {
+            wb->call(QStringLiteral("qrn_focusParam"), {name});
+            activateWindow();
+            wb->widget()->setFocus();
+        };
+        m_accessibility = new TfrmAccessibility(m_project, *wb, selectItem, focusParam, this);
+    }
+    m_accessibility->show();
+    m_accessibility->raise();
+    m_accessibility->activateWindow();
 }
 
 void Tfrm::RefreshPreview1Click()

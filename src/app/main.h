@@ -15,6 +15,7 @@ class ProjectHistory;
 struct HistoryState;
 struct ScriptError;
 class TfrmAbout;
+class TfrmAccessibility;
 class TnewPanel;
 class TnewSpd;
 class TfrmFont;
@@ -158,6 +159,8 @@ public:
     void miItemParamsClick();
     void miPreviewClick();
     void RefreshPreview1Click();
+    // View > Check Accessibility: the live list of findings.
+    void miAccessibilityClick();
     void spdItemStylesClick();
     void RecentFileClick(int index);
     // Expand All (tag 0) and Collapse All (tag 1).
@@ -189,6 +192,7 @@ private:
     void placeToolWindowsBeside();
 
     Project &m_project;
+    TfrmAccessibility *m_accessibility = nullptr;
     Windows m_windows;
     QList<QMenu *> m_mainMenus;
     QList<QAction *> m_commands;

@@ -1,5 +1,6 @@
 #include "app/sitebuild.h"
 
+#include "app/audit.h"
 #include "app/commandline.h"
 #include "app/consoledialogs.h"
 #include "app/consoleoutput.h"
@@ -13,6 +14,7 @@
 #include "project/programfolder.h"
 #include "project/project.h"
 #include "project/textfile.h"
+#include "project/valuecheck.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -179,7 +181,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
                            .arg(cl.file, typeName(type), menuTypes().at(static_cast<size_t>(type)).itemArrayName));
         return 1;
     }
-    if (cl.mode != CommandLine::Mode::Check && !outputFolderExists(cl.output))
+    if (cl.mode != CommandLine::Mode::Check && cl.mode != CommandLine::Mode::Audit && !outputFolderExists(cl.output))
         return 2;
 
     Project project;
@@ -198,14 +200,21 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         printLocatedError(QStringLiteral("%1:%2:%3: %4: %5").arg(cl.file).arg(e.line).arg(e.column).arg(e.code, e.message));
     });
     ReadDataText(project, params, itemParams, std::move(text));
-    const bool clean = scriptErrors == 0 && console.errors == 0;
     if (cl.mode == CommandLine::Mode::Check || cl.mode == CommandLine::Mode::Convert) {
         printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
         printOutputLine(QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));
         printOutputLine(QStringLiteral("submenu styles: %1").arg(project.SubmenuStyles.size()));
     }
+    // A value the engines cannot use is a finding like a script error: the
+    // file stays readable, but no output is made from it.
+    const QList<BadValue> badValues = FindBadValues(project, params);
+    for (const BadValue &bad : badValues)
+        printLocatedError(cl.file + QStringLiteral(": bad value: ") + describeBadValue(bad));
+    const bool clean = scriptErrors == 0 && console.errors == 0 && badValues.isEmpty();
     if (!clean)
         return 1;
+    if (cl.mode == CommandLine::Mode::Audit)
+        return auditMenu(project, params, cl.file);
     if (cl.mode == CommandLine::Mode::Convert)
         return writeOutput(cl.output, encodeText(BuildDataText(project, params, itemParams)));
     if (cl.mode == CommandLine::Mode::Preview) {

@@ -64,6 +64,22 @@ bool isCssKeyword(const QString &word, bool wholeName)
     return cssWide.contains(lower) || (wholeName && generic.contains(lower));
 }
 
+// Font stacks offered above the installed families: each ends in a generic
+// family, so the menu keeps its character where the first choices are missing.
+struct FontStack
+{
+    const char *name;
+    const char *css;
+};
+constexpr FontStack kFontStacks[] = {
+    {"System UI (stack)", "system-ui, \"Segoe UI\", Roboto, \"Helvetica Neue\", Arial, sans-serif"},
+    {"Humanist sans (stack)", "Verdana, Geneva, \"DejaVu Sans\", sans-serif"},
+    {"Serif (stack)", "Georgia, \"Times New Roman\", \"DejaVu Serif\", serif"},
+    {"Monospace (stack)", "ui-monospace, Consolas, \"DejaVu Sans Mono\", monospace"},
+};
+// The role that holds a stack's CSS; a kept, uninstalled family uses UserRole.
+constexpr int kStackRole = Qt::UserRole + 1;
+
 const QString kSampleHtml = QStringLiteral(
     "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><style>"
     "html,body{margin:0;height:100%;overflow:hidden;background:#fff}"
@@ -110,6 +126,24 @@ QString CssFamilyName(const QString &family)
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+bool EndsInGenericFamily(const QString &value)
+{
+    // A quoted "serif" names a font of that name, not the generic family.
+    const QString last = rawPart(value, 2).section(QLatin1Char(','), -1).trimmed();
+    return !last.isEmpty() && last == last.toLower() && isCssKeyword(last, true) && last != QLatin1String("emoji");
+}
+
+QString GenericFamilyFor(const QString &family)
+{
+    const QString name = FamilyFromCss(family.section(QLatin1Char(','), 0, 0).trimmed());
+    if (QFontDatabase::isFixedPitch(name) || name.contains(QLatin1String("Mono"), Qt::CaseInsensitive) ||
+        name.contains(QLatin1String("Courier"), Qt::CaseInsensitive))
+        return QStringLiteral("monospace");
+    static const QRegularExpression serif(QStringLiteral("(^|[^-])Serif|Times|Georgia|Garamond|Roman|Book Antiqua|Palatino"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return serif.match(name).hasMatch() ? QStringLiteral("serif") : QStringLiteral("sans-serif");
 }
 
 QString FamilyFromCss(const QString &css)
@@ -171,6 +205,14 @@ TfrmFont::TfrmFont(QWidget *parent)
     std::sort(families.begin(), families.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     lbFont->addItem(QStringLiteral("Default"));
+    for (const FontStack &stack : kFontStacks) {
+        auto *item = new QListWidgetItem(QString::fromLatin1(stack.name), lbFont);
+        item->setData(kStackRole, QString::fromLatin1(stack.css));
+        item->setToolTip(QString::fromLatin1(stack.css));
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+    }
     lbFont->addItems(families);
     for (int size = 1; size <= 100; ++size)
         lbSize->addItem(QString::number(size));
@@ -244,6 +286,17 @@ TfrmFont::TfrmFont(QWidget *parent)
     values->addWidget(newLabel, 1, 0);
     values->addWidget(eNewValue, 1, 1);
     layout->addLayout(values);
+    auto *generic = new QHBoxLayout;
+    lblGeneric = new QLabel(this);
+    lblGeneric->setWordWrap(true);
+    spdAddGeneric = new TnewSpd(QStringLiteral("Add"), this);
+    applyScheme(spdAddGeneric, SpdScheme::Blue);
+    spdAddGeneric->setFixedWidth(50);
+    connect(spdAddGeneric, &TnewSpd::clicked, this, &TfrmFont::spdAddGenericClick);
+    generic->addWidget(lblGeneric, 1);
+    generic->addWidget(spdAddGeneric);
+    layout->addLayout(generic);
+    connect(eNewValue, &QLineEdit::textChanged, this, &TfrmFont::showGenericSuggestion);
     connect(eNewValue, &QLineEdit::textChanged, this, [this] { UpdateSample(); });
     connect(eNewValue, &QLineEdit::textEdited, this, &TfrmFont::newValueEdited);
 
@@ -275,6 +328,7 @@ int TfrmFont::exec()
     eNewValue->setText(CommandValue);
     SelectFontParts();
     UpdateSample();
+    showGenericSuggestion();
     eNewValue->setFocus();
     return QDialog::exec();
 }
@@ -299,6 +353,12 @@ void TfrmFont::SelectFontParts()
             delete lbFont->takeItem(row);
     const QString css = rawPart(value, 2);
     const QString family = FamilyFromCss(css);
+    for (int row = 0; row < lbFont->count(); ++row)
+        if (lbFont->item(row)->data(kStackRole).toString() == css.trimmed()) {
+            lbFont->setCurrentRow(row);
+            m_selecting = false;
+            return;
+        }
     if (!blank(css) && lbFont->findItems(family, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
         auto *kept = new QListWidgetItem(family);
         kept->setData(Qt::UserRole, css);
@@ -327,7 +387,9 @@ void TfrmFont::spdAssignClick()
     };
     QString family;
     if (const QListWidgetItem *item = lbFont->currentItem())
-        family = item->data(Qt::UserRole).isValid() ? item->data(Qt::UserRole).toString() : CssFamilyName(item->text());
+        family = item->data(kStackRole).isValid() ? item->data(kStackRole).toString()
+                 : item->data(Qt::UserRole).isValid() ? item->data(Qt::UserRole).toString()
+                                                      : CssFamilyName(item->text());
     eNewValue->setText(selected(lbStyle) + QLatin1Char(' ') + selected(lbSize) + CurrentUnit + QLatin1Char(' ') +
                        family);
 }
@@ -336,6 +398,26 @@ void TfrmFont::spdApplyClick()
 {
     CommandValue = eNewValue->text();
     accept();
+}
+
+void TfrmFont::showGenericSuggestion()
+{
+    const QString value = eNewValue->text();
+    const QString families = rawPart(value, 2).trimmed();
+    // "Default" leaves the family to the page; nothing to fall back from.
+    const bool missing = !blank(families) && families != QLatin1String("Default") && !EndsInGenericFamily(value);
+    lblGeneric->setVisible(missing);
+    spdAddGeneric->setVisible(missing);
+    if (missing)
+        lblGeneric->setText(QStringLiteral("Without the font, browsers show their own. Add \"%1\" at the end?")
+                                .arg(GenericFamilyFor(families)));
+}
+
+void TfrmFont::spdAddGenericClick()
+{
+    const QString value = eNewValue->text().trimmed();
+    eNewValue->setText(value + QStringLiteral(", ") + GenericFamilyFor(rawPart(value, 2)));
+    SelectFontParts();
 }
 
 void TfrmFont::unitClick(const QString &unit)

@@ -24,6 +24,12 @@ QString LeadingDigits(const QString &text);
 QString CssFamilyName(const QString &family);
 // The family name a CSS family text stands for: quotes taken off.
 QString FamilyFromCss(const QString &css);
+// Whether the family list of a font value ends in a generic family
+// (sans-serif, serif, monospace, ...), which every browser has.
+bool EndsInGenericFamily(const QString &value);
+// The generic family closest to an installed family: monospace for a fixed
+// pitch, serif for a name that says so, sans-serif otherwise.
+QString GenericFamilyFor(const QString &family);
 
 // The font chooser: builds one font value from a family, a size with its unit
 // and a weight, or takes it as typed, with a sample of it. Opened modally by
@@ -51,12 +57,17 @@ public:
     TnewSpd *spdApply = nullptr;
     TnewSpd *spdCancel = nullptr;
     TnewPanel *newPanel1 = nullptr; // the top band with the help text
+    // Shown while the new value names no generic family to fall back on.
+    QLabel *lblGeneric = nullptr;
+    TnewSpd *spdAddGeneric = nullptr;
 
     // The unit of composed values; kept for the whole run.
     QString CurrentUnit = QStringLiteral("px");
 
     void spdAssignClick();
     void spdApplyClick();
+    // Appends the suggested generic family to the new value.
+    void spdAddGenericClick();
     void unitClick(const QString &unit);
     // Selects the list entries the text of eNewValue names.
     void SelectFontParts();
@@ -69,6 +80,7 @@ protected:
 
 private:
     void listClicked();
+    void showGenericSuggestion();
     void newValueEdited();
 
     // Set while the program itself selects list entries, so that only the

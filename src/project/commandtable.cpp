@@ -51,6 +51,8 @@ QList<Command> makeTable()
     t << itemParams << preview
       << cmd(QStringLiteral("updatePreview"), view, QStringLiteral("&Update Preview"), {K(Qt::Key_F5)},
              Command::MainMenu, true)
+      << cmd(QStringLiteral("checkAccessibility"), view, QStringLiteral("Check &Accessibility..."), {},
+             Command::MainMenu)
       << cmd(QStringLiteral("help"), help, QStringLiteral("&Help"), {K(Qt::Key_F1)}, mainAndPage)
       << cmd(QStringLiteral("about"), help, QStringLiteral("&About"), {}, Command::MainMenu, true);
 

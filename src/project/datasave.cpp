@@ -5,6 +5,7 @@
 #include "project/product.h"
 #include "project/project.h"
 #include "project/textfile.h"
+#include "project/valuecheck.h"
 
 namespace {
 
@@ -104,6 +105,8 @@ bool WriteDataFile(const Project &project, Page &params, Page &itemParams, const
 {
     // The whole text first: a failing page call leaves the file untouched.
     const QByteArray bytes = encodeText(BuildDataText(project, params, itemParams));
+    if (!confirmBadValues(project, params))
+        return false;
     if (!writeFileSafely(path, bytes)) {
         dialogs().showError(QStringLiteral("Can't write the file: \r") + path);
         return false;

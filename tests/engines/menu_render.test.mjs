@@ -25,7 +25,7 @@ test('defaultProject_rendersEveryItemWithItsFields', async () => {
   assert.deepEqual(await attrs(page, 'Careers'), { class: 'qi qd', title: 'No open positions at the moment', 'aria-disabled': 'true' });
   assert.deepEqual(await attrs(page, 'Shop'), { class: 'qi', href: 'https://shop.example.com/', target: '_blank', id: 'shop-link' });
   // Item style 0 ("Call to action") on Shop, item style 1 on News.
-  assert.equal(await style(page, '#shop-link', 'backgroundColor'), 'rgb(232, 119, 46)');
+  assert.equal(await style(page, '#shop-link', 'backgroundColor'), 'rgb(181, 80, 15)');
   assert.equal(await style(page, '#shop-link', 'fontWeight'), '700');
   const news = await page.evaluate(() => [...document.querySelectorAll('nav .qi')].find(x => x.textContent === 'News').parentNode.className);
   assert.equal(news, 'qs1');

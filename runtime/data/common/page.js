@@ -524,6 +524,172 @@
     };
   }
 
+
+  // ---- contrast and value checks ------------------------------------------
+  // Beside every colour pair of the type the page shows the contrast of the
+  // colours in effect, marked when it is under the minimum for its text; a
+  // value its kind cannot take is marked where it stands. A style page
+  // resolves what it leaves empty to the menu's defaults.
+
+  function valuesInEffect() {
+    var v = {};
+    type.params.forEach(function (p) { v[p.name] = styleMode || !byName[p.name] ? p.def : byName[p.name].get(); });
+    if (styleMode) fields.forEach(function (f) { if (f.get() !== '') v[f.name] = f.get(); });
+    return v;
+  }
+
+  // The row a pair is shown in: its first parameter on this page.
+  function pairHost(pair) {
+    var names = pair.text.concat(pair.back, [].concat(pair.font || []));
+    for (var i = 0; i < names.length; i++) if (byName[names[i]]) return byName[names[i]];
+    return null;
+  }
+
+  var ratioBadges = [];
+  function buildContrast() {
+    (type.contrast || []).forEach(function (pair) {
+      var host = pairHost(pair);
+      if (!host) return;
+      var badge = el('span', { class: 'ratio', role: 'status' });
+      var ctl = host.row.querySelector('.ctl');
+      ctl.classList.add('rated');
+      ctl.appendChild(badge);
+      ratioBadges.push({ pair: pair, badge: badge, host: host });
+    });
+    ratioBadges.forEach(function (b) {
+      b.shared = ratioBadges.some(function (o) { return o !== b && o.host === b.host; });
+    });
+  }
+
+  function showContrast() {
+    var values = valuesInEffect();
+    ratioBadges.forEach(function (b) {
+      var r = Q.resolvePair(b.pair, values);
+      var text = Q.ratioText(r.ratio);
+      var what = b.pair.label + ': ' + r.text + ' on ' + r.back + ', contrast ' + text;
+      // The sample shows the pair; the ratio stays in the page's own ink,
+      // readable however bad the pair is.
+      b.badge.textContent = '';
+      var sample = el('span', { class: 'sample', text: 'Aa', 'aria-hidden': 'true' });
+      b.badge.appendChild(sample);
+      b.badge.appendChild(document.createTextNode(' ' + (b.shared ? b.pair.label + ' ' : '') + (r.low ? '\u26A0 ' : '') + text));
+      b.badge.classList.toggle('low', r.low);
+      b.badge.classList.toggle('exempt', r.exempt);
+      b.badge.title = what + (r.exempt ? ' (disabled items are exempt)'
+        : r.low ? ', under ' + r.threshold + ':1 for ' + (r.large ? 'large' : 'normal') + ' text'
+        : isFinite(r.ratio) ? '' : ' (not a colour)');
+      b.badge.setAttribute('aria-label', b.badge.title);
+      sample.style.color = Q.parseColor(r.text) ? r.text : '';
+      sample.style.backgroundColor = Q.parseColor(r.back) ? r.back : '';
+    });
+  }
+
+  function markValues() {
+    fields.forEach(function (f) {
+      if (!f.input || !f.def.kind || f.def.kind === 'none') return;
+      var bad = f.input.validity && f.input.validity.badInput ? 'not a number' : Q.checkValue(f.def, f.get());
+      if (!bad && f.refused) bad = f.refused;
+      f.row.classList.toggle('invalid', !!bad);
+      if (bad) f.input.classList.add('bad');
+      else if (f.def.kind !== 'number' || f.input.title.indexOf('Not a number') !== 0) f.input.classList.toggle('bad', false);
+      f.input.setAttribute('aria-invalid', bad ? 'true' : 'false');
+      if (f.def.kind !== 'number' || bad) f.input.title = bad ? f.def.label + ': ' + bad : '';
+    });
+  }
+
+  function refreshChecks() { markValues(); showContrast(); }
+
+  // A style's entry list as the writer holds it, ["name=value",...] with
+  // \xNN escapes, as a map of name to value; nothing is run.
+  function styleEntryValues(list) {
+    var entries = [];
+    try {
+      entries = JSON.parse(String(list == null ? '' : list).trim().replace(/\\x([0-9A-Fa-f]{2})/g, '\\u00$1'));
+    } catch (e) {
+      entries = [];
+    }
+    return Q.styleValuesFromArray(Array.isArray(entries) ? entries : []);
+  }
+
+  function setupChecks() {
+    fields.forEach(function (f) {
+      if (f.def.kind !== 'number' || !f.input) return;
+      var range = Q.numberRange(f.def);
+      f.input.min = range.min;
+      f.input.max = range.max;
+      if (!f.def.units && !f.def.fraction) f.input.step = 1;
+    });
+    // Letters typed over a number field's selection would empty it and
+    // report it empty: they are refused before they reach the field, and
+    // a value the field cannot read keeps the value it had.
+    document.addEventListener('beforeinput', function (e) {
+      var f = fields.filter(function (x) { return x.input === e.target; })[0];
+      if (!f || f.def.kind !== 'number' || e.data == null || !/[^0-9.eE+-]/.test(e.data)) return;
+      e.preventDefault();
+      f.refused = 'not a number: "' + e.data + '" was refused';
+      refreshChecks();
+    }, true);
+    document.addEventListener('change', function (e) {
+      var f = fields.filter(function (x) { return x.input === e.target; })[0];
+      if (!f || f.def.kind !== 'number' || !e.target.validity.badInput) return;
+      f.set(f.lastSent == null ? '' : f.lastSent);
+      f.refused = 'not a number, the previous value was kept';
+    }, true);
+    document.addEventListener('input', function (e) {
+      fields.forEach(function (f) { if (f.input === e.target) f.refused = ''; });
+      refreshChecks();
+    });
+    document.addEventListener('change', refreshChecks);
+    // Values also arrive from the program: dialogs, files, styles.
+    ['qrn_setValue', 'qrn_loadParams', 'qrn_reCreateParams', 'qrn_resetParams', 'qrn_setItemParams'].forEach(function (name) {
+      var f = window[name];
+      if (typeof f !== 'function') return;
+      window[name] = function () {
+        var r = f.apply(this, arguments);
+        refreshChecks();
+        return r;
+      };
+    });
+    if (role === 'params') {
+      // The values the menu cannot use, as JSON [[name, value, problem]]: of
+      // the parameters, or with a kind and an entry list of that style.
+      window.qrn_getBadValues = function (kind, list) {
+        var bad;
+        if (kind === undefined || kind === null || kind === '') {
+          bad = Q.badValues(type.params, currentValues());
+        } else {
+          bad = Q.badValues(type.params, styleEntryValues(list));
+        }
+        return JSON.stringify(bad.map(function (b) { return [b.name, b.value, b.problem]; }));
+      };
+      // The colour pairs under their contrast minimum, of the parameters or,
+      // with a kind and an entry list, of that style; JSON [[pair, parameter,
+      // text, back, ratio, minimum, state]]. The state ('hover', 'current'
+      // or '') tells the pairs that no rendered page shows.
+      window.qrn_getLowContrast = function (kind, list) {
+        var values = currentValues();
+        if (kind !== undefined && kind !== null && kind !== '') Object.assign(values, styleEntryValues(list));
+        return JSON.stringify(Q.contrastReport(type, values).filter(function (r) { return r.low; }).map(function (r) {
+          return [r.pair.label, r.textFrom || r.backFrom || r.pair.text[0], r.text, r.back, Q.ratioText(r.ratio),
+            r.threshold + ':1', r.pair.state];
+        }));
+      };
+      // Shows a parameter's row and puts the focus in it.
+      window.qrn_focusParam = function (name) {
+        var f = byName[name];
+        if (!f) return '';
+        var group = f.row.closest('details');
+        if (group) group.open = true;
+        f.row.hidden = false;
+        f.row.scrollIntoView({ block: 'center' });
+        if (f.input) f.input.focus();
+        return '';
+      };
+    }
+    if (role !== 'itemparams') buildContrast();
+    refreshChecks();
+  }
+
   // ---- start ----------------------------------------------------------------
 
   var main = el('main', { class: 'page ' + role });
@@ -536,5 +702,6 @@
     if (styleMode) setupStylePage(); else setupParamsPage();
   }
   fields.forEach(function (f) { f.refresh && f.refresh(); f.lastSent = f.get(); });
+  setupChecks();
   Q.page = { type: type, role: role, fields: fields, byName: byName };
 })();

@@ -9,6 +9,7 @@
     number  units: ['px','em','%'] (value is text such as "12px"; empty
             means automatic when auto is set) or unit: 'ms' (value is a plain
             number); min, max
+            (number ranges the description leaves open: see checks.js)
     choice  options: [[value, label], ...]
     styles  'item', 'submenu' or 'item submenu': which individual styles may
             override the parameter
@@ -59,8 +60,8 @@
     return [
       Q.p.choice(prefix + 'Position', 'static', opt.position, 'Position',
         { help: 'In the page flow: the menu appears where its data script stands. Absolute: the menu is placed at X and Y from the top left corner of the page.' }),
-      Q.p.size(prefix + 'Left', '0px', 'X', { help: 'Distance from the left edge of the page (absolute position only).' }),
-      Q.p.size(prefix + 'Top', '0px', 'Y', { help: 'Distance from the top edge of the page (absolute position only).' }),
+      Q.p.size(prefix + 'Left', '0px', 'X', { min: -10000, help: 'Distance from the left edge of the page (absolute position only).' }),
+      Q.p.size(prefix + 'Top', '0px', 'Y', { min: -10000, help: 'Distance from the top edge of the page (absolute position only).' }),
       Q.p.count(prefix + 'ZIndex', zIndex || 1000, '', 'Stacking order', { min: 0, help: 'CSS z-index of the menu; raise it when page content covers the menu.' })
     ];
   };
@@ -146,9 +147,23 @@
     none: { key: '', kind: 'none', label: '(unused)', help: 'Not used; always empty.' }
   };
 
+  // ---- contrast pairs ---------------------------------------------------------
+  // A text colour shown on a background. `text` and `back` are the parameters
+  // the engine tries in turn, the first one set wins; when none is set the
+  // text is the page's and the background the page's (checks.js). `font`
+  // (one name or a chain) tells whether the text is large. Disabled items
+  // are exempt from the contrast minimum, but shown.
+  // `state` says when the pair is seen at all: 'hover' under the mouse,
+  // 'current' on the current page's item, '' always; taken from the pair's
+  // own text colour.
+  Q.pair = function (label, text, back, font, extra) {
+    var state = /Hover/.test(text[0]) ? 'hover' : /Current|SubItemSel/.test(text[0]) ? 'current' : '';
+    return Object.assign({ label: label, text: text, back: back, font: font || '', exempt: false, state: state }, extra || {});
+  };
+
   // Registers a menu type. def: { id, index, name, prefix, names: {items,
   // init, styles, submenuStyles}, maxLevels (0: any number), groups, params,
-  // itemFields }
+  // itemFields, contrast (pairs) }
   Q.defineType = function (def) {
     var known = {};
     def.params.forEach(function (p) {
@@ -157,6 +172,11 @@
       if (!p.group) throw new Error('Parameter without group: ' + p.name);
     });
     if (def.itemFields.length !== 11) throw new Error('A type needs 11 item fields: ' + def.id);
+    (def.contrast || []).forEach(function (pair) {
+      pair.text.concat(pair.back, pair.font ? [].concat(pair.font) : []).forEach(function (n) {
+        if (!known[n]) throw new Error('Contrast pair "' + pair.label + '" names an unknown parameter: ' + n);
+      });
+    });
     Q.types[def.id] = def;
     return def;
   };

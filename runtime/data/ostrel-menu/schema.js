@@ -21,21 +21,21 @@
         p.size('menuItemSpacing', '0px', 'Space between items')
       ].concat(Q.positionParams('menu'))),
       G('bar', Q.boxParams('menu', { back: '#F7F9FC', border: '#C9D3E0', borderWidth: '1px', radius: '4px', padding: '2px' })),
-      G('items', Q.itemLookParams('menuItem', { back: '', text: '#1F2D3D', font: 'normal 13px Verdana', padding: '8px', border: '#C9D3E0' }, 'item')),
+      G('items', Q.itemLookParams('menuItem', { back: '', text: '#1F2D3D', font: 'normal 13px Verdana, Geneva, sans-serif', padding: '8px', border: '#C9D3E0' }, 'item')),
       G('hover', Q.hoverParams('menuItem', { back: '#2F6DB5', text: '#FFFFFF', border: '' }, 'item')),
       G('states', Q.stateParams('menuItem', { currentBack: '#DCE8F7', currentText: '#17467F', disabledText: '#9AA6B2' }, 'item')),
       G('submenus', [
         p.choice('menuSubDirection', 'auto', [['auto', 'Automatic'], ['down', 'Down'], ['right', 'Right'], ['left', 'Left'], ['up', 'Up']], 'Open direction',
           { styles: 'submenu', help: 'Automatic: submenus of a horizontal bar open downwards, all others to the right; near the window edge they turn to the other side.' }),
-        p.size('menuSubOffsetX', '0px', 'Horizontal offset', { styles: 'submenu', help: 'Moves a submenu right (negative: left) from its place beside the parent item.' }),
-        p.size('menuSubOffsetY', '0px', 'Vertical offset', { styles: 'submenu', help: 'Moves a submenu down (negative: up).' }),
+        p.size('menuSubOffsetX', '0px', 'Horizontal offset', { min: -10000, styles: 'submenu', help: 'Moves a submenu right (negative: left) from its place beside the parent item.' }),
+        p.size('menuSubOffsetY', '0px', 'Vertical offset', { min: -10000, styles: 'submenu', help: 'Moves a submenu down (negative: up).' }),
         p.size('menuSubWidth', '', 'Submenu width', { auto: true, styles: 'submenu', help: 'Empty: as wide as the widest item.' }),
         p.flag('menuSubShadow', true, 'Shadow', { styles: 'submenu' }),
         p.color('menuSubShadowColor', '#8595A8', 'Shadow colour', { styles: 'submenu' }),
         p.size('menuSubShadowSize', '4px', 'Shadow size', { styles: 'submenu' }),
         p.count('menuSubOpacity', 100, '%', 'Opacity', { min: 0, max: 100, styles: 'submenu', help: '100 is fully opaque.' })
       ].concat(Q.boxParams('menuSub', { back: '#FFFFFF', border: '#B7C3D3', borderWidth: '1px', padding: '2px' }, 'submenu'))),
-      G('subitems', Q.itemLookParams('menuSubItem', { back: '', text: '#1F2D3D', font: 'normal 12px Verdana', padding: '6px' })
+      G('subitems', Q.itemLookParams('menuSubItem', { back: '', text: '#1F2D3D', font: 'normal 12px Verdana, Geneva, sans-serif', padding: '6px' })
         .concat(Q.hoverParams('menuSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))),
       G('extras', [
         p.flag('menuArrows', true, 'Arrows on items with submenus'),
@@ -66,6 +66,25 @@
     ),
     itemFields: [Q.itemFields.text, Q.itemFields.link, Q.itemFields.target, Q.itemFields.tooltip, Q.itemFields.icon,
       Q.itemFields.hoverIcon, Q.itemFields.itemStyle, Q.itemFields.submenuStyle, Q.itemFields.state, Q.itemFields.id,
-      Q.itemFields.cssClass]
+      Q.itemFields.cssClass],
+    // Submenu items inherit the page's text colour, not the bar items'; the
+    // current and disabled states of every level take the bar items' colours.
+    contrast: [
+      Q.pair('Items', ['menuItemTextColor'], ['menuItemBackColor', 'menuBackColor'], 'menuItemFont'),
+      Q.pair('Items under the mouse', ['menuItemHoverTextColor', 'menuItemTextColor'],
+        ['menuItemHoverBackColor', 'menuItemBackColor', 'menuBackColor'], 'menuItemFont'),
+      Q.pair('Current page item', ['menuItemCurrentTextColor', 'menuItemTextColor'],
+        ['menuItemCurrentBackColor', 'menuItemBackColor', 'menuBackColor'], 'menuItemFont'),
+      Q.pair('Disabled items', ['menuItemDisabledTextColor', 'menuItemTextColor'], ['menuItemBackColor', 'menuBackColor'],
+        'menuItemFont', { exempt: true }),
+      Q.pair('Submenu items', ['menuSubItemTextColor'], ['menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont'),
+      Q.pair('Submenu items under the mouse', ['menuSubItemHoverTextColor', 'menuSubItemTextColor'],
+        ['menuSubItemHoverBackColor', 'menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont'),
+      Q.pair('Current page item in a submenu', ['menuItemCurrentTextColor', 'menuSubItemTextColor'],
+        ['menuItemCurrentBackColor', 'menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont'),
+      Q.pair('Disabled submenu items', ['menuItemDisabledTextColor', 'menuSubItemTextColor'],
+        ['menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont', { exempt: true }),
+      Q.pair('Toggle button', ['menuToggleTextColor'], ['menuToggleBackColor'], 'menuItemFont')
+    ]
   });
 })(typeof window !== 'undefined' ? window : globalThis);

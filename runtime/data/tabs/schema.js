@@ -25,12 +25,12 @@
           p.size('tabsItemHeight', '32px', 'Tab height', { styles: 'item' }),
           p.size('tabsItemSpacing', '2px', 'Space between tabs'),
           p.size('tabsItemRadius', '5px', 'Tab corner radius', { styles: 'item' })
-        ].concat(Q.itemLookParams('tabsItem', { back: '#E9EEF5', text: '#2A3A4D', font: 'normal 13px Verdana', align: 'center', padding: '6px', border: '#B7C3D3', borderWidth: '1px' }, 'item'))),
+        ].concat(Q.itemLookParams('tabsItem', { back: '#E9EEF5', text: '#2A3A4D', font: 'normal 13px Verdana, Geneva, sans-serif', align: 'center', padding: '6px', border: '#B7C3D3', borderWidth: '1px' }, 'item'))),
         G('hover', Q.hoverParams('tabsItem', { back: '#D7E2F0', text: '#17467F', border: '' }, 'item')),
         G('selected', [
           p.color('tabsSelBackColor', '#FFFFFF', 'Background', { styles: 'item' }),
           p.color('tabsSelTextColor', '#17467F', 'Text colour', { styles: 'item' }),
-          p.font('tabsSelFont', 'bold 13px Verdana', 'Font', { styles: 'item' }),
+          p.font('tabsSelFont', 'bold 13px Verdana, Geneva, sans-serif', 'Font', { styles: 'item' }),
           p.color('tabsSelBorderColor', '#B7C3D3', 'Border colour', { styles: 'item' }),
           p.image('tabsSelBackImage', 'Background image', { styles: 'item' }),
           p.size('tabsSelRaise', '2px', 'Raise', { styles: 'item', help: 'How far the selected tab stands out of the row.' })
@@ -47,7 +47,18 @@
         ])
       ),
       itemFields: [Q.itemFields.text, Q.itemFields.link, Q.itemFields.target, Q.itemFields.tooltip, Q.itemFields.icon,
-        Q.itemFields.hoverIcon]
+        Q.itemFields.hoverIcon],
+      // A selected tab sets its own background: empty shows the bar's.
+      contrast: [
+        Q.pair('Tabs', ['tabsItemTextColor'], ['tabsItemBackColor', 'tabsBackColor'], 'tabsItemFont'),
+        Q.pair('Tabs under the mouse', ['tabsItemHoverTextColor', 'tabsItemTextColor'],
+          ['tabsItemHoverBackColor', 'tabsItemBackColor', 'tabsBackColor'], 'tabsItemFont'),
+        Q.pair('Selected tab', ['tabsSelTextColor', 'tabsItemTextColor'], ['tabsSelBackColor', 'tabsBackColor'], ['tabsSelFont', 'tabsItemFont']),
+        Q.pair('Current page tab', ['tabsItemCurrentTextColor', 'tabsItemTextColor'],
+          ['tabsItemCurrentBackColor', 'tabsItemBackColor', 'tabsBackColor'], 'tabsItemFont'),
+        Q.pair('Disabled tabs', ['tabsItemDisabledTextColor', 'tabsItemTextColor'], ['tabsItemBackColor', 'tabsBackColor'],
+          'tabsItemFont', { exempt: true })
+      ]
     };
   };
 
@@ -58,6 +69,7 @@
     groups: base.groups,
     params: base.params,
     itemFields: base.itemFields.concat([Q.itemFields.itemStyle, Q.itemFields.state, Q.itemFields.id, Q.itemFields.contentId,
-      Q.itemFields.cssClass])
+      Q.itemFields.cssClass]),
+    contrast: base.contrast
   });
 })(typeof window !== 'undefined' ? window : globalThis);

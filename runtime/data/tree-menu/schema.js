@@ -17,7 +17,7 @@
         p.size('tmenuItemHeight', '', 'Item height', { auto: true, help: 'Empty fits each item to its text.' })
       ].concat(Q.positionParams('tmenu'))),
       G('box', Q.boxParams('tmenu', { back: '#FFFFFF', border: '#C9D3E0', borderWidth: '1px', radius: '4px', padding: '4px' })),
-      G('items', Q.itemLookParams('tmenuItem', { back: '', text: '#1F2D3D', font: 'normal 13px Verdana', padding: '4px', border: '#C9D3E0' }, 'item')),
+      G('items', Q.itemLookParams('tmenuItem', { back: '', text: '#1F2D3D', font: 'normal 13px Verdana, Geneva, sans-serif', padding: '4px', border: '#C9D3E0' }, 'item')),
       G('hover', Q.hoverParams('tmenuItem', { back: '#E3ECF8', text: '#17467F', border: '', underline: false }, 'item')),
       G('states', Q.stateParams('tmenuItem', { currentBack: '#2F6DB5', currentText: '#FFFFFF', disabledText: '#9AA6B2' }, 'item')),
       G('tree', [
@@ -49,6 +49,17 @@
     ),
     itemFields: [Q.itemFields.text, Q.itemFields.link, Q.itemFields.target, Q.itemFields.tooltip, Q.itemFields.icon,
       Q.itemFields.hoverIcon, Q.itemFields.openIcon, Q.itemFields.itemStyle, Q.itemFields.submenuStyle, Q.itemFields.treeState,
-      Q.itemFields.id]
+      Q.itemFields.id],
+    // Items of an open branch stand on the branch background.
+    contrast: [
+      Q.pair('Items', ['tmenuItemTextColor'], ['tmenuItemBackColor', 'tmenuBackColor'], 'tmenuItemFont'),
+      Q.pair('Items in a branch', ['tmenuItemTextColor'], ['tmenuItemBackColor', 'tmenuSubBackColor', 'tmenuBackColor'], 'tmenuItemFont'),
+      Q.pair('Items under the mouse', ['tmenuItemHoverTextColor', 'tmenuItemTextColor'],
+        ['tmenuItemHoverBackColor', 'tmenuItemBackColor', 'tmenuBackColor'], 'tmenuItemFont'),
+      Q.pair('Current page item', ['tmenuItemCurrentTextColor', 'tmenuItemTextColor'],
+        ['tmenuItemCurrentBackColor', 'tmenuItemBackColor', 'tmenuBackColor'], 'tmenuItemFont'),
+      Q.pair('Disabled items', ['tmenuItemDisabledTextColor', 'tmenuItemTextColor'], ['tmenuItemBackColor', 'tmenuBackColor'],
+        'tmenuItemFont', { exempt: true })
+    ]
   });
 })(typeof window !== 'undefined' ? window : globalThis);

@@ -29,7 +29,7 @@ var menuRadius="4px";
 var menuPadding="2px";
 var menuItemBackColor="";
 var menuItemTextColor="#1F2D3D";
-var menuItemFont="normal 13px Verdana";
+var menuItemFont="normal 13px Verdana, Geneva, sans-serif";
 var menuItemTextAlign="left";
 var menuItemPadding="8px";
 var menuItemBorderColor="#C9D3E0";
@@ -60,7 +60,7 @@ var menuSubRadius="0px";
 var menuSubPadding="2px";
 var menuSubItemBackColor="";
 var menuSubItemTextColor="#1F2D3D";
-var menuSubItemFont="normal 12px Verdana";
+var menuSubItemFont="normal 12px Verdana, Geneva, sans-serif";
 var menuSubItemTextAlign="left";
 var menuSubItemPadding="6px";
 var menuSubItemBorderColor="";
@@ -93,7 +93,7 @@ var menuToggleIcon="";
 var menuToggleBackColor="#2F6DB5";
 var menuToggleTextColor="#FFFFFF";
 var itemStyles = [
-    ["menuItemBackColor=#E8772E","menuItemTextColor=#FFFFFF","menuItemFont=bold 13px Verdana","menuItemBorderWidth=0px","menuItemHoverBackColor=#C95F1B"],
+    ["menuItemBackColor=#B5500F","menuItemTextColor=#FFFFFF","menuItemFont=bold 13px Verdana, Geneva, sans-serif","menuItemBorderWidth=0px","menuItemHoverBackColor=#8F3F0C"],
     ["menuItemTextColor=#B8420F","menuItemHoverBackColor=#B8420F","menuItemHoverTextColor=#FFFFFF"],
 ];
 var menuStyles = [

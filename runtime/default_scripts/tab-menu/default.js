@@ -31,7 +31,7 @@ var tabsItemSpacing="2px";
 var tabsItemRadius="5px";
 var tabsItemBackColor="#E9EEF5";
 var tabsItemTextColor="#2A3A4D";
-var tabsItemFont="normal 13px Verdana";
+var tabsItemFont="normal 13px Verdana, Geneva, sans-serif";
 var tabsItemTextAlign="center";
 var tabsItemPadding="6px";
 var tabsItemBorderColor="#B7C3D3";
@@ -44,7 +44,7 @@ var tabsItemHoverUnderline=false;
 var tabsItemHoverBackImage="";
 var tabsSelBackColor="#FFFFFF";
 var tabsSelTextColor="#17467F";
-var tabsSelFont="bold 13px Verdana";
+var tabsSelFont="bold 13px Verdana, Geneva, sans-serif";
 var tabsSelBorderColor="#B7C3D3";
 var tabsSelBackImage="";
 var tabsSelRaise="2px";
@@ -74,7 +74,7 @@ var tabsSubRadius="0px";
 var tabsSubPadding="2px";
 var tabsSubItemBackColor="";
 var tabsSubItemTextColor="#2A3A4D";
-var tabsSubItemFont="normal 12px Verdana";
+var tabsSubItemFont="normal 12px Verdana, Geneva, sans-serif";
 var tabsSubItemTextAlign="left";
 var tabsSubItemPadding="6px";
 var tabsSubItemBorderColor="";
@@ -88,7 +88,7 @@ var tabsSubItemHoverBackImage="";
 var tabsSubItemSelTextColor="#17467F";
 var bstyles = [
     ["tabsItemBackColor=#C2510F","tabsItemTextColor=#FFFFFF","tabsItemHoverBackColor=#9E410C","tabsItemHoverTextColor=#FFFFFF"],
-    ["tabsItemTextColor=#B8420F","tabsItemFont=bold 12px Verdana"],
+    ["tabsItemTextColor=#B8420F","tabsItemFont=bold 12px Verdana, Geneva, sans-serif"],
 ];
 
 var bmenuItems = [

@@ -31,7 +31,7 @@ var tabsItemSpacing="2px";
 var tabsItemRadius="5px";
 var tabsItemBackColor="#E9EEF5";
 var tabsItemTextColor="#2A3A4D";
-var tabsItemFont="normal 13px Verdana";
+var tabsItemFont="normal 13px Verdana, Geneva, sans-serif";
 var tabsItemTextAlign="center";
 var tabsItemPadding="6px";
 var tabsItemBorderColor="#B7C3D3";
@@ -44,7 +44,7 @@ var tabsItemHoverUnderline=false;
 var tabsItemHoverBackImage="";
 var tabsSelBackColor="#FFFFFF";
 var tabsSelTextColor="#17467F";
-var tabsSelFont="bold 13px Verdana";
+var tabsSelFont="bold 13px Verdana, Geneva, sans-serif";
 var tabsSelBorderColor="#B7C3D3";
 var tabsSelBackImage="";
 var tabsSelRaise="2px";
@@ -59,7 +59,7 @@ var tabsOverflow="wrap";
 var tabsLabel="Site sections";
 var bstyles = [
     ["tabsItemBackColor=#FCE3CF","tabsItemTextColor=#9A3A0B","tabsSelTextColor=#9A3A0B"],
-    ["tabsItemTextColor=#566475","tabsItemFont=normal 12px Verdana"],
+    ["tabsItemTextColor=#566475","tabsItemFont=normal 12px Verdana, Geneva, sans-serif"],
 ];
 
 var bmenuItems = [

@@ -26,7 +26,7 @@ var tmenuRadius="4px";
 var tmenuPadding="4px";
 var tmenuItemBackColor="";
 var tmenuItemTextColor="#1F2D3D";
-var tmenuItemFont="normal 13px Verdana";
+var tmenuItemFont="normal 13px Verdana, Geneva, sans-serif";
 var tmenuItemTextAlign="left";
 var tmenuItemPadding="4px";
 var tmenuItemBorderColor="#C9D3E0";
@@ -63,7 +63,7 @@ var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
 var tstyles = [
-    ["tmenuItemTextColor=#17467F","tmenuItemFont=bold 13px Verdana"],
+    ["tmenuItemTextColor=#17467F","tmenuItemFont=bold 13px Verdana, Geneva, sans-serif"],
     ["tmenuItemBackColor=#FFF4E5","tmenuItemTextColor=#B8420F","tmenuItemHoverBackColor=#FFE4C2"],
 ];
 var tXPStyles = [

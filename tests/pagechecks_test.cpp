@@ -1,0 +1,296 @@
+// What the pages tell a designer while they type: the contrast of every
+// colour pair with the values the engine will use, and the values a kind of
+// parameter cannot take. Run in the real pages of every menu type.
+
+#include "pages_common.h"
+#include "support/testmain.h"
+
+#include <QApplication>
+#include <QWebEngineView>
+
+using namespace pagestest;
+
+Q_DECLARE_METATYPE(pagestest::PageType)
+
+namespace {
+
+const PageType &typeNamed(const QString &folder)
+{
+    for (const PageType &t : pageTypes())
+        if (t.folder == folder)
+            return t;
+    qFatal("no such type");
+}
+
+QString rowSelector(const QString &name)
+{
+    return QStringLiteral("[data-name=\"%1\"]").arg(name);
+}
+
+// Types into the first input or select of a row and commits it, as leaving
+// the field does.
+void typeInto(Page &page, const QString &name, const QString &value)
+{
+    runJs(page, QStringLiteral("(function(){var e=document.querySelector(%1);e.value=%2;"
+                               "e.dispatchEvent(new Event('input',{bubbles:true}));"
+                               "e.dispatchEvent(new Event('change',{bubbles:true}));return ''})()")
+                    .arg(js(rowSelector(name) + QStringLiteral(" input, ") + rowSelector(name) + QStringLiteral(" select")))
+                    .arg(js(value)));
+}
+
+// The badge of the pair `label`: "text|class list|title".
+QString badge(Page &page, const QString &label)
+{
+    return runJs(page, QStringLiteral("(function(){var b=[].slice.call(document.querySelectorAll('.ratio')).filter(function(b){"
+                                      "return b.title.indexOf(%1)===0})[0];return b?b.textContent+'|'+b.className+'|'+b.title:'none'})()")
+                           .arg(js(label + QStringLiteral(": "))));
+}
+
+// Empties every colour of the page, so that only what a test sets counts.
+void clearColours(Page &page)
+{
+    runJs(page, QStringLiteral("Plivex.page.fields.forEach(function(f){if(f.def.kind==='color')f.set('')}),"
+                               "window.qrn_setValue(''),''"));
+}
+
+} // namespace
+
+class PageChecksTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WebPage> m_menu;
+
+private slots:
+    void initTestCase()
+    {
+        m_menu = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+    }
+
+    void contrastRatio_matchesThePublishedExamples_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("back");
+        QTest::addColumn<QString>("ratio");
+        QTest::newRow("black on white") << "#000000" << "#FFFFFF" << "21:1";
+        QTest::newRow("white on black, the same") << "#FFFFFF" << "#000000" << "21:1";
+        QTest::newRow("#777 on white") << "#777777" << "#FFFFFF" << "4.48:1";
+        QTest::newRow("short form") << "#777" << "#fff" << "4.48:1";
+        QTest::newRow("a colour on itself") << "#2F6DB5" << "#2F6DB5" << "1:1";
+        QTest::newRow("white on the default Shop orange") << "#FFFFFF" << "#E8772E" << "2.95:1";
+        QTest::newRow("no colour") << "banana" << "#FFFFFF" << "?";
+    }
+    void contrastRatio_matchesThePublishedExamples()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, back);
+        QFETCH(QString, ratio);
+        QCOMPARE(runJs(*m_menu, QStringLiteral("Plivex.ratioText(Plivex.contrastRatio(%1,%2))").arg(js(text), js(back))), ratio);
+    }
+
+    // 4.5:1 for normal text, 3:1 from 24 px, or from 18.66 px when bold.
+    void threshold_dependsOnTheSizeAndWeightOfTheText_data()
+    {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("threshold");
+        QTest::newRow("normal 13px") << "normal 13px Verdana, sans-serif" << "4.5";
+        QTest::newRow("normal 23px") << "normal 23px serif" << "4.5";
+        QTest::newRow("normal 24px") << "normal 24px serif" << "3";
+        QTest::newRow("18pt is 24px") << "18pt serif" << "3";
+        QTest::newRow("bold 18px is not enough") << "bold 18px serif" << "4.5";
+        QTest::newRow("bold 18.66px") << "bold 18.66px serif" << "3";
+        QTest::newRow("bold 14pt") << "bold 14pt serif" << "3";
+        QTest::newRow("weight 700 counts as bold") << "700 19px serif" << "3";
+        QTest::newRow("weight 400 is no size") << "400 13px serif" << "4.5";
+        QTest::newRow("x-large") << "x-large serif" << "3";
+        QTest::newRow("no font: the page's") << "" << "4.5";
+    }
+    void threshold_dependsOnTheSizeAndWeightOfTheText()
+    {
+        QFETCH(QString, font);
+        QFETCH(QString, threshold);
+        QCOMPARE(runJs(*m_menu, QStringLiteral("String(Plivex.contrastThreshold(%1))").arg(js(font))), threshold);
+    }
+
+    // What an empty colour stands for, per type: the values the engine
+    // would draw with. Each row sets some colours (everything else empty)
+    // and names the pair's text and background in effect.
+    void emptyColours_resolveAsTheEngineDrawsThem_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<QStringList>("set"); // name=value
+        QTest::addColumn<QString>("expected"); // "text on back"
+        const auto row = [](const char *name, const char *folder, const char *pair, const QStringList &set, const char *expected) {
+            QTest::newRow(name) << QString::fromLatin1(folder) << QString::fromLatin1(pair) << set << QString::fromLatin1(expected);
+        };
+        row("menu: nothing set is the page's", "ostrel-menu", "Items", {}, "#000000 on #FFFFFF");
+        row("menu: item on the bar", "ostrel-menu", "Items", {"menuItemTextColor=#111111", "menuBackColor=#EEEEEE"},
+            "#111111 on #EEEEEE");
+        row("menu: item's own background wins", "ostrel-menu", "Items",
+            {"menuItemBackColor=#DDDDDD", "menuBackColor=#EEEEEE"}, "#000000 on #DDDDDD");
+        row("menu: hover keeps the item colours", "ostrel-menu", "Items under the mouse",
+            {"menuItemTextColor=#111111", "menuItemBackColor=#DDDDDD"}, "#111111 on #DDDDDD");
+        row("menu: hover of its own", "ostrel-menu", "Items under the mouse",
+            {"menuItemTextColor=#111111", "menuItemHoverTextColor=#222222", "menuItemHoverBackColor=#333333"},
+            "#222222 on #333333");
+        row("menu: current on the bar", "ostrel-menu", "Current page item",
+            {"menuItemTextColor=#111111", "menuBackColor=#EEEEEE"}, "#111111 on #EEEEEE");
+        row("menu: submenu items take the page's text, not the bar's", "ostrel-menu", "Submenu items",
+            {"menuItemTextColor=#111111", "menuSubBackColor=#F0F0F0"}, "#000000 on #F0F0F0");
+        row("menu: current in a submenu on the submenu", "ostrel-menu", "Current page item in a submenu",
+            {"menuItemCurrentTextColor=#444444", "menuSubBackColor=#F0F0F0", "menuBackColor=#EEEEEE"}, "#444444 on #F0F0F0");
+        row("menu: toggle on the page", "ostrel-menu", "Toggle button", {"menuToggleTextColor=#FFFFFF"}, "#FFFFFF on #FFFFFF");
+        row("tree: item in a branch", "tree-menu", "Items in a branch",
+            {"tmenuSubBackColor=#F3F6FA", "tmenuBackColor=#FFFFFF"}, "#000000 on #F3F6FA");
+        row("tree: top-level item on the box", "tree-menu", "Items",
+            {"tmenuSubBackColor=#F3F6FA", "tmenuBackColor=#FAFAFA"}, "#000000 on #FAFAFA");
+        row("tree: current falls back to the item", "tree-menu", "Current page item",
+            {"tmenuItemTextColor=#123456", "tmenuItemBackColor=#ABCDEF"}, "#123456 on #ABCDEF");
+        row("tabs: selected tab on the bar, not the tab colour", "tabs", "Selected tab",
+            {"tabsItemBackColor=#E9EEF5", "tabsBackColor=#FAFAFA", "tabsItemTextColor=#2A3A4D"}, "#2A3A4D on #FAFAFA");
+        row("tabs: hover on the tab", "tabs", "Tabs under the mouse", {"tabsItemBackColor=#E9EEF5"}, "#000000 on #E9EEF5");
+        row("tab menu: submenu items on the submenu", "tab-menu", "Submenu items",
+            {"tabsSubBackColor=#FFFFF0", "tabsItemTextColor=#2A3A4D"}, "#000000 on #FFFFF0");
+        row("tab menu: current submenu item keeps the item text", "tab-menu", "Current page submenu item",
+            {"tabsSubItemTextColor=#333333", "tabsSubItemBackColor=#F5F5F5"}, "#333333 on #F5F5F5");
+    }
+    void emptyColours_resolveAsTheEngineDrawsThem()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, pair);
+        QFETCH(QStringList, set);
+        QFETCH(QString, expected);
+        auto page = openTypePage(typeNamed(folder), QStringLiteral("params.html"));
+        clearColours(*page);
+        for (const QString &s : set)
+            typeInto(*page, s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+        const QString shown = badge(*page, pair);
+        QVERIFY2(shown.section(QLatin1Char('|'), 2).startsWith(pair + QStringLiteral(": ") + expected + QStringLiteral(", contrast")),
+                 qPrintable(shown));
+    }
+
+    void lowPair_isMarkedAtOnce_andDisabledItemsAreExempt()
+    {
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        QVERIFY2(!badge(*page, QStringLiteral("Items")).contains(QStringLiteral("low")), qPrintable(badge(*page, QStringLiteral("Items"))));
+
+        // Yellow on the bar's near-white: typed, not yet committed.
+        runJs(*page, QStringLiteral("(function(){var e=document.querySelector(%1);e.value='#FFFF00';"
+                                    "e.dispatchEvent(new Event('input',{bubbles:true}));return ''})()")
+                         .arg(js(rowSelector(QStringLiteral("menuItemTextColor")) + QStringLiteral(" input"))));
+        const QString low = badge(*page, QStringLiteral("Items"));
+        QVERIFY2(low.startsWith(QStringLiteral("Aa \u26A0 1.")) && low.contains(QStringLiteral(" low")), qPrintable(low));
+        QVERIFY2(low.contains(QStringLiteral("under 4.5:1 for normal text")), qPrintable(low));
+
+        // Large text needs only 3:1.
+        typeInto(*page, QStringLiteral("menuItemTextColor"), QStringLiteral("#8A8A8A"));
+        QVERIFY(badge(*page, QStringLiteral("Items")).contains(QStringLiteral(" low")));
+        typeInto(*page, QStringLiteral("menuItemFont"), QStringLiteral("bold 19px Verdana, sans-serif"));
+        QVERIFY2(!badge(*page, QStringLiteral("Items")).contains(QStringLiteral(" low")), qPrintable(badge(*page, QStringLiteral("Items"))));
+
+        typeInto(*page, QStringLiteral("menuItemDisabledTextColor"), QStringLiteral("#F0F0F0"));
+        const QString disabled = badge(*page, QStringLiteral("Disabled items"));
+        QVERIFY2(disabled.contains(QStringLiteral("exempt")) && !disabled.contains(QStringLiteral(" low")), qPrintable(disabled));
+        QVERIFY2(disabled.startsWith(QStringLiteral("Aa Disabled items 1.")), qPrintable(disabled));
+    }
+
+    // A style page resolves what the style leaves empty to the menu's own
+    // values, so the default project's orange "Call to action" shows low.
+    void stylePage_showsThePairsOfTheStyle()
+    {
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("itemstyles.html"));
+        page->callText(QStringLiteral("qrn_loadParams"),
+                       {styleParamsToDeclarations(QStringLiteral("\"menuItemBackColor=#E8772E\",\"menuItemTextColor=#FFFFFF\""))});
+        const QString items = badge(*page, QStringLiteral("Items"));
+        QVERIFY2(items.startsWith(QStringLiteral("Aa \u26A0 2.95:1|")) && items.contains(QStringLiteral(" low")), qPrintable(items));
+        // Pairs of submenu items have no row on an item style page.
+        QCOMPARE(badge(*page, QStringLiteral("Submenu items")), QStringLiteral("none"));
+    }
+
+    void checkValue_refusesWhatTheKindCannotTake_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("colour: a word") << "menuItemTextColor" << "banana" << false;
+        QTest::newRow("colour: five digits") << "menuItemTextColor" << "#12345" << false;
+        QTest::newRow("colour: six digits") << "menuItemTextColor" << "#1F2D3D" << true;
+        QTest::newRow("colour: empty, the engine's own") << "menuItemTextColor" << "" << true;
+        QTest::newRow("size: letters") << "menuItemPadding" << "abc" << false;
+        QTest::newRow("size: with unit") << "menuItemPadding" << "8px" << true;
+        QTest::newRow("size: em") << "menuItemPadding" << "0.5em" << true;
+        QTest::newRow("size: negative padding") << "menuItemPadding" << "-4px" << false;
+        QTest::newRow("size: negative offset") << "menuSubOffsetX" << "-4px" << true;
+        QTest::newRow("size: off any screen") << "menuItemPadding" << "50000px" << false;
+        QTest::newRow("stacking order: past 32 bits") << "menuZIndex" << "99999999999" << false;
+        QTest::newRow("stacking order: usual") << "menuZIndex" << "1000" << true;
+        QTest::newRow("stacking order: a fraction") << "menuZIndex" << "1.5" << false;
+        QTest::newRow("opacity over 100") << "menuSubOpacity" << "120" << false;
+        QTest::newRow("delay: negative") << "menuShowDelay" << "-1" << false;
+        QTest::newRow("choice: unknown") << "menuOrientation" << "diagonal" << false;
+        QTest::newRow("choice: known") << "menuOrientation" << "vertical" << true;
+        QTest::newRow("font: stack with a generic family") << "menuItemFont" << "bold 13px Verdana, \"DejaVu Sans\", sans-serif" << true;
+        QTest::newRow("font: a word") << "menuItemFont" << "banana" << false;
+        QTest::newRow("font: no family") << "menuItemFont" << "normal 13px" << false;
+        QTest::newRow("font: size without unit") << "menuItemFont" << "normal 13 Verdana" << false;
+        QTest::newRow("flag: a word") << "menuArrows" << "maybe" << false;
+    }
+    void checkValue_refusesWhatTheKindCannotTake()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(bool, ok);
+        const QString problem = runJs(*m_menu, QStringLiteral("Plivex.checkValue(Plivex.page.byName[%1].def,%2)").arg(js(name), js(value)));
+        QVERIFY2(problem.isEmpty() == ok, qPrintable(name + QStringLiteral(": ") + problem));
+    }
+
+    void typedBadValue_isMarkedOnItsRow_andReportedByThePage()
+    {
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getBadValues"), {kOmitted}), QStringLiteral("[]"));
+        typeInto(*page, QStringLiteral("menuItemTextColor"), QStringLiteral("banana"));
+        typeInto(*page, QStringLiteral("menuOrientation"), QStringLiteral("vertical"));
+        QCOMPARE(runJs(*page, QStringLiteral("document.querySelector(%1).className").arg(js(rowSelector(QStringLiteral("menuItemTextColor"))))),
+                 QStringLiteral("row invalid"));
+        const QString bad = page->callText(QStringLiteral("qrn_getBadValues"), {kOmitted});
+        QVERIFY2(bad.startsWith(QStringLiteral("[[\"menuItemTextColor\",\"BANANA\",\"not a colour")), qPrintable(bad));
+        QCOMPARE(bad.count(QStringLiteral("[\"")), 1);
+
+        // A style's entries, as the writer holds them.
+        const QString style = page->callText(QStringLiteral("qrn_getBadValues"),
+                                             {0, QStringLiteral("[\"menuZIndex=99999999999\",\"menuItemFont=bold 13px Verdana\\x2C sans-serif\"]")});
+        QVERIFY2(style.startsWith(QStringLiteral("[[\"menuZIndex\",\"99999999999\",\"out of range")), qPrintable(style));
+        QCOMPARE(style.count(QStringLiteral("[\"")), 1);
+    }
+
+    // Letters typed into a number field would leave it empty: the field keeps
+    // its value and says why.
+    void lettersInASizeField_keepTheValueAndAreMarked()
+    {
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        runJs(*page, QStringLiteral("document.querySelectorAll('details').forEach(function(d){d.open=true}),"
+                                    "document.querySelector(%1).focus(),document.querySelector(%1).select(),''")
+                         .arg(js(rowSelector(QStringLiteral("menuItemPadding")) + QStringLiteral(" input"))));
+        page->view()->activateWindow();
+        QWidget *proxy = page->view()->focusProxy();
+        QVERIFY(proxy);
+        proxy->setFocus();
+        QVERIFY(harness::waitUntil([&] { return proxy->hasFocus(); }));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("abc"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(harness::waitUntil([&] {
+            return runJs(*page, QStringLiteral("document.activeElement===document.querySelector(%1)?'':'left'")
+                                    .arg(js(rowSelector(QStringLiteral("menuItemPadding")) + QStringLiteral(" input")))) == QStringLiteral("left");
+        }));
+        QCOMPARE(runJs(*page, QStringLiteral("Plivex.page.byName.menuItemPadding.get()")), QStringLiteral("8px"));
+        QVERIFY(runJs(*page, QStringLiteral("document.querySelector(%1).className").arg(js(rowSelector(QStringLiteral("menuItemPadding")))))
+                    .contains(QStringLiteral("invalid")));
+    }
+};
+
+PLIVEX_TEST_MAIN(PageChecksTest)
+#include "pagechecks_test.moc"

@@ -1,0 +1,143 @@
+// Values a menu cannot use, on their way into and out of a data file: the
+// writer asks before it writes one, and plivex --check names each one.
+
+#include "pages_common.h"
+#include "project/dataopen.h"
+#include "project/datasave.h"
+#include "project/project.h"
+#include "project/valuecheck.h"
+#include "support/scripteddialogs.h"
+#include "support/plivexrun.h"
+#include "support/testfiles.h"
+#include "support/testmain.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+const pagestest::PageType &menuType()
+{
+    return pagestest::pageTypes().at(0);
+}
+
+QByteArray defaultMenu()
+{
+    return readTestFile(harness::runtimeDir() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
+}
+
+// The default Ostrel Menu with a text colour of "banana", a stacking order
+// past 32 bits and an item style whose font has no size.
+QByteArray badMenu()
+{
+    QByteArray text = defaultMenu();
+    text.replace("var menuItemTextColor=\"#1F2D3D\";", "var menuItemTextColor=\"banana\";");
+    text.replace("var menuZIndex=1000;", "var menuZIndex=99999999999;");
+    text.replace("[\"menuItemTextColor=#B8420F\",", "[\"menuItemFont=Verdana\",\"menuItemTextColor=#B8420F\",");
+    return text;
+}
+
+struct Editor
+{
+    Project project;
+    std::unique_ptr<WebPage> params = pagestest::openTypePage(menuType(), QStringLiteral("params.html"));
+    std::unique_ptr<WebPage> itemParams = pagestest::openTypePage(menuType(), QStringLiteral("itemparams.html"));
+
+    bool open(const QString &path) { return ReadDataFile(project, *params, *itemParams, path); }
+};
+
+} // namespace
+
+class ValueCheckTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findBadValues_namesEveryOne_withWhereItStands()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.js"));
+        QVERIFY(writeTestFile(path, badMenu()));
+        Editor e;
+        QVERIFY(e.open(path));
+        QStringList lines;
+        for (const BadValue &b : FindBadValues(e.project, *e.params))
+            lines << describeBadValue(b);
+        lines.sort();
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines.at(0).startsWith(QStringLiteral("item style 1 \"Highlighted\": menuItemFont = \"Verdana\": ")), qPrintable(lines.at(0)));
+        QVERIFY2(lines.at(1).startsWith(QStringLiteral("menuItemTextColor = \"banana\": not a colour")), qPrintable(lines.at(1)));
+        QVERIFY2(lines.at(2).startsWith(QStringLiteral("menuZIndex = \"99999999999\": out of range")), qPrintable(lines.at(2)));
+    }
+
+    void writer_withABadValue_asksFirst_andNoLeavesTheFileAsItWas()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("bad.js"));
+        const QString target = dir.filePath(QStringLiteral("out.js"));
+        QVERIFY(writeTestFile(source, badMenu()));
+        QVERIFY(writeTestFile(target, "user's own"));
+        Editor e;
+        QVERIFY(e.open(source));
+
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(Dialogs::Answer::No);
+        QVERIFY(!WriteDataFile(e.project, *e.params, *e.itemParams, target));
+        QCOMPARE(readTestFile(target), QByteArray("user's own"));
+        QCOMPARE(dialogs.asked.size(), 1);
+        QCOMPARE(dialogs.asked.at(0).kind, QStringLiteral("yesNo"));
+        const QString question = dialogs.asked.at(0).text;
+        QVERIFY2(question.contains(QStringLiteral("\rmenuItemTextColor = \"banana\": not a colour")), qPrintable(question));
+        QVERIFY2(question.endsWith(QStringLiteral("\rSave them all the same?")), qPrintable(question));
+
+        dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        QVERIFY(WriteDataFile(e.project, *e.params, *e.itemParams, target));
+        QVERIFY(readTestFile(target).contains("var menuItemTextColor=\"banana\";"));
+    }
+
+    void writer_withGoodValues_asksNothing()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("good.js"));
+        QVERIFY(writeTestFile(source, defaultMenu()));
+        Editor e;
+        QVERIFY(e.open(source));
+        ScriptedDialogs dialogs;
+        QVERIFY(WriteDataFile(e.project, *e.params, *e.itemParams, dir.filePath(QStringLiteral("out.js"))));
+        QVERIFY(dialogs.asked.isEmpty());
+    }
+
+    void checkCommand_reportsEachBadValue_andExitsOne()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.js"));
+        QVERIFY(writeTestFile(path, badMenu()));
+        const PlivexRun r = runPlivex({QStringLiteral("--check"), path});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QStringLiteral("items: 18\nitem styles: 2\nsubmenu styles: 1\n"));
+        QVERIFY2(r.err.contains(path + QStringLiteral(": bad value: menuItemTextColor = \"banana\": not a colour")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(path + QStringLiteral(": bad value: menuZIndex = \"99999999999\": out of range")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(path + QStringLiteral(": bad value: item style 1 \"Highlighted\": menuItemFont = \"Verdana\"")),
+                 qPrintable(r.err));
+        // The file is read, never written.
+        QCOMPARE(readTestFile(path), badMenu());
+    }
+
+    // No one is there to say Yes: nothing is written, and the line says why.
+    void convertCommand_withBadValues_writesNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.js"));
+        const QString out = dir.filePath(QStringLiteral("out.js"));
+        QVERIFY(writeTestFile(path, badMenu()));
+        QVERIFY(writeTestFile(out, "user's own"));
+        const PlivexRun r = runPlivex({QStringLiteral("--convert"), path, out});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("plivex: The menu cannot use these values: ")) &&
+                     r.err.contains(QStringLiteral(" Save them all the same? No\n")),
+                 qPrintable(r.err));
+        QCOMPARE(readTestFile(out), QByteArray("user's own"));
+    }
+};
+
+PLIVEX_TEST_MAIN(ValueCheckTest)
+#include "valuecheck_test.moc"
