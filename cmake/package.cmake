@@ -52,10 +52,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://plivex.quorna.example/)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the program links come from its binary; the web engine's
-# helper process and its resources are files it opens, so they are named.
+# The libraries the program links come from its binary (Debian's web engine
+# library brings its helper process package along); the engine's resources
+# and locales are files it opens, so their package is named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, libqt6webengine6-data")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webengine6-data")
 # Help and "Open in Browser" hand their pages to the desktop's default browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
@@ -280,11 +281,13 @@ private slots:
             }
         } endIt{editor};
 
-        // The main window and the two tool windows beside it, drawn and still:
-        // the default project's menu has stood in the preview for a second.
+        // The main window and the two tool windows beside it, drawn and still
+        // for three seconds: the default project's menu stands in the preview,
+        // whose update follows a second after the project has loaded.
         QRect shown;
         QImage last;
-        int stillRounds = 0;
+        QElapsedTimer still;
+        still.start();
         const bool settled = harness::waitUntil(
             [&] {
                 const QStringList windows = windowsOf(editor.processId());
@@ -295,10 +298,11 @@ private slots:
                     all |= windowRect(w);
                 const QImage now =
                     QGuiApplication::primaryScreen()->grabWindow(0, all.x(), all.y(), all.width(), all.height()).toImage();
-                stillRounds = (all == shown && now == last) ? stillRounds + 1 : 0;
+                if (all != shown || now != last)
+                    still.restart();
                 shown = all;
                 last = now;
-                return stillRounds >= 8;
+                return still.hasExpired(3000);
             },
             120000);
         QVERIFY2(settled, "the editor's windows did not come up and settle");
