@@ -2,6 +2,7 @@
 
 #include "project/dialogs.h"
 #include "page/page.h"
+#include "app/programicon.h"
 #include "app/widgetdialogs.h"
 
 Application::Application(int &argc, char **argv)
@@ -10,6 +11,8 @@ Application::Application(int &argc, char **argv)
     Page::setHandlerErrorReporter([](const std::exception &e) { reportError(e); });
     static WidgetDialogs boxes;
     setDialogs(&boxes);
+    // Every window, dialogs included, shows it in its frame.
+    setWindowIcon(programIcon());
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

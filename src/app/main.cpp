@@ -4,6 +4,7 @@
 #include "app/itemtreeview.h"
 #include "app/recentfiles.h"
 #include "app/saveprojectform.h"
+#include "app/settingsplace.h"
 #include "app/toolplaces.h"
 #include "controls/backgroundtile.h"
 #include "controls/flatlook.h"
@@ -51,7 +52,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -703,10 +703,7 @@ void Tfrm::closeEvent(QCloseEvent *event)
 
 QString Tfrm::SettingsFileName() const
 {
-    const QFileInfo folder(m_project.ProgramFolder);
-    if (folder.isDir() && folder.isWritable())
-        return m_project.ProgramFolder + QStringLiteral("plivex.ini");
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/plivex/plivex.ini");
+    return settingsFilePath(m_project.ProgramFolder);
 }
 
 void Tfrm::placeToolWindowsBeside()
