@@ -24,13 +24,18 @@ const nameOf = e => {
 const norm = s => s.replace(/\s+/g, ' ').trim();
 const textMatch = (value, want, exact) => Array.isArray(want) ? new RegExp(want[0], want[1]).test(value)
   : exact ? value === want : value.toLowerCase().includes(String(want).toLowerCase());
+// "text=..." as Playwright reads it: the innermost elements whose text
+// holds it, case aside.
+const byText = (root, text) => [...root.querySelectorAll('body *')].filter(e =>
+  textMatch(norm(e.textContent), text, false) && ![...e.children].some(c => textMatch(norm(c.textContent), text, false)));
 const find = chain => {
   let list = [document];
   for (const step of chain) {
     if ('nth' in step) { list = list[step.nth] ? [list[step.nth]] : []; continue; }
     const found = [];
     for (const root of list) {
-      for (const e of root.querySelectorAll(step.css || '*')) {
+      const text = step.css && /^text=/.test(step.css) ? step.css.slice(5) : null;
+      for (const e of text !== null ? byText(root, text) : root.querySelectorAll(step.css || '*')) {
         if (found.includes(e)) continue;
         if (step.css && step.text !== undefined && !textMatch(norm(e.textContent), step.text, false)) continue;
         if (step.role && ((e.getAttribute('role') || implicitRole(e)) !== step.role || hidden(e))) continue;

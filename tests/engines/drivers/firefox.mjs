@@ -29,7 +29,7 @@ export async function launchFirefox({ width = 1000, height = 700 } = {}) {
         async press(key) {
           const keys = key.split('+');
           for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
-          await page.keyboard.press(keys.at(-1) === ' ' ? 'Space' : keys.at(-1));
+          await page.keyboard.press(keys.at(-1) === 'Space' ? ' ' : keys.at(-1));
           for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
         },
         type: text => page.keyboard.type(text),
@@ -37,7 +37,6 @@ export async function launchFirefox({ width = 1000, height = 700 } = {}) {
         click: (x, y) => page.mouse.click(x, y),
         tap: (x, y) => page.touchscreen.tap(x, y),
         viewport: (w, h) => page.setViewport({ width: w, height: h }),
-        emulateMedia: ({ reducedMotion }) => page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: reducedMotion }]),
         close: () => page.close()
       }, 'Firefox');
     },

@@ -15,6 +15,7 @@ class Locator {
     return new Locator(this.page, [...this.chain, { role, name: name instanceof RegExp ? [name.source, name.flags] : name, exact: !!exact }]);
   }
   first() { return this.nth(0); }
+  async all() { return Array.from({ length: await this.count() }, (_, i) => this.nth(i)); }
   nth(n) { return new Locator(this.page, [...this.chain, { nth: n }]); }
   // Runs `op` (a function source) on the one element this locator finds.
   async on(op, arg) {
@@ -57,7 +58,7 @@ export class RemotePage {
     this.browserName = name;
     this.problems = [];
     this.installedClock = false;
-    this.keyboard = { press: key => wire.press(key), type: text => wire.type(text) };
+    this.keyboard = { press: key => this.press(key), type: text => text && wire.type(text) };
     this.mouse = { move: (x, y) => wire.move(x, y), click: (x, y) => wire.click(x, y) };
     this.touchscreen = { tap: (x, y) => wire.tap ? wire.tap(x, y) : this.cannot('touch input') };
     const page = this;
@@ -66,6 +67,29 @@ export class RemotePage {
       pauseAt: t => this.evaluate(t => window.plivexClock.pauseAt(t), +t),
       runFor: ms => this.evaluate(ms => window.plivexClock.runFor(ms), ms)
     };
+  }
+  // Tab past the page's last tab stop (or Shift+Tab before its first) takes
+  // the focus to the browser's own controls in Chromium and Firefox, and the
+  // next Tab (Shift+Tab) brings it back to the page's first (last) stop.
+  // WebKit's test browser has no such controls and wraps round, and
+  // Firefox's driver cannot bring the focus back from them, so both stand in
+  // for the round trip: the page's element loses the focus, as when the
+  // window's controls take it, and the way back focuses the stop.
+  async press(key) {
+    if (key === 'Tab' || key === 'Shift+Tab') {
+      const done = await this.evaluate(`([back, outside]) => { ${FIND}; const el = document.activeElement;
+        const all = [...document.querySelectorAll('a[href],button,input,select,textarea,iframe,summary,[tabindex],[contenteditable]')]
+          .filter(e => e.tabIndex >= 0 && !e.disabled && seen(e));
+        const order = [...all.filter(e => e.tabIndex > 0).sort((a, b) => a.tabIndex - b.tabIndex), ...all.filter(e => e.tabIndex === 0)];
+        if (outside && (!el || el === document.body) && order.length) { order.at(back ? -1 : 0).focus(); return 'in'; }
+        if (!el || el === document.body || order.at(back ? 0 : -1) !== el) return '';
+        el.blur();
+        return 'out'; }`, [key === 'Shift+Tab', !!this.outside]);
+      this.outside = done === 'out';
+      if (done) return;
+    }
+    this.outside = false;
+    await this.wire.press(key);
   }
   cannot(what) { throw new Unsupported(`${this.browserName} driver: no ${what}`); }
   on() { this.cannot('page events'); }
@@ -104,7 +128,7 @@ export class RemotePage {
   hover(css) { return this.locator(css).hover(); }
   async addScriptTag({ content }) { await this.evaluate(c => { const s = document.createElement('script'); s.textContent = c; document.head.appendChild(s); }, content); }
   async setViewportSize({ width, height }) { await this.wire.viewport(width, height); }
-  emulateMedia(media) { return this.wire.emulateMedia ? this.wire.emulateMedia(media) : this.cannot('media emulation'); }
+  emulateMedia(media) { return this.wire.emulateMedia ? this.wire.emulateMedia(media) : this.cannot('emulation of media features'); }
   frames() { this.cannot('access to frames'); }
   close() { return this.wire.close(); }
 }

@@ -42,15 +42,15 @@
       window.cancelIdleCallback = window.clearTimeout;
     }
     performance.now = function () { return now - start; };
-    Date.now = function () { return now; };
-    window.Date = function (a, b, c, d, e, f, g) {
-      if (!(this instanceof window.Date)) return new RealDate(now).toString();
+    var FakeDate = function (a, b, c, d, e, f, g) {
+      if (!(this instanceof FakeDate)) return new RealDate(now).toString();
       return arguments.length ? new (Function.prototype.bind.apply(RealDate, [null].concat([].slice.call(arguments))))() : new RealDate(now);
     };
-    window.Date.now = Date.now;
-    window.Date.UTC = RealDate.UTC;
-    window.Date.parse = RealDate.parse;
-    window.Date.prototype = RealDate.prototype;
+    FakeDate.now = function () { return now; };
+    FakeDate.UTC = RealDate.UTC;
+    FakeDate.parse = RealDate.parse;
+    FakeDate.prototype = RealDate.prototype;
+    window.Date = FakeDate;
     var follow = realSetInterval(function () { if (!paused) runTo(realDateNow()); }, 10);
     window.plivexClock = {
       pauseAt: function (t) { paused = true; realClearInterval(follow); runTo(t); },
