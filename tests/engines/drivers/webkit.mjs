@@ -35,10 +35,13 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
       await new Promise(r => setTimeout(r, 50));
     }
   }
-  // One browser window per page; every call first makes its page's window
-  // the current one.
-  let current = await driver.getWindowHandle(), firstFree = true;
-  const use = async handle => { if (current !== handle) { await driver.switchTo().window(handle); current = handle; } };
+  // WebKit times a script with the page's own timers, which the test clock
+  // runs on: a long wait there would time out the script that runs it.
+  await driver.manage().setTimeouts({ script: 2 ** 31 - 1 });
+  // One browser window for all pages: input reaches only the window that
+  // is active, and a second window does not become so. A new page takes
+  // the window over; the page it had can no longer be used.
+  let owner = 0;
   const fitViewport = async (w, h) => {
     for (let i = 0; i < 3; i++) {
       const [iw, ih] = await driver.executeScript('return [innerWidth, innerHeight]');
@@ -50,36 +53,37 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
   return {
     site,
     async newPage() {
-      let handle;
-      if (firstFree) { firstFree = false; handle = current; } else {
-        await driver.switchTo().newWindow('window');
-        handle = current = await driver.getWindowHandle();
-      }
+      const mine = ++owner;
+      const use = async () => { if (owner !== mine) throw new Error('this page was replaced by a newer one in the same window'); };
+      await driver.get('about:blank');
       await fitViewport(width, height);
-      const act = async build => { await use(handle); await build(driver.actions({ async: true })).perform(); };
+      // Input reaches the page after perform() has returned: two frames
+      // later the page has handled it, as Playwright's input waits for.
+      const act = async build => {
+        await use();
+        await build(driver.actions({ async: true })).perform();
+        await driver.executeScript('return new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))');
+      };
+      // A new page has the pointer resting nowhere near its items, as a new
+      // Playwright page has no pointer over it.
+      await act(a => a.move({ x: width - 1, y: height - 1, origin: Origin.VIEWPORT }));
       return new RemotePage({
         site,
-        run: async text => { await use(handle); return driver.executeScript('return ' + text); },
-        url: async () => { await use(handle); return driver.getCurrentUrl(); },
-        goto: async url => { await use(handle); await driver.get(url); },
-        reload: async () => { await use(handle); await driver.navigate().refresh(); },
+        run: async text => { await use(); return driver.executeScript('return ' + text); },
+        url: async () => { await use(); return driver.getCurrentUrl(); },
+        goto: async url => { await use(); await driver.get(url); },
+        reload: async () => { await use(); await driver.navigate().refresh(); },
         press: key => act(a => {
           const keys = key.split('+').map(k => KEYS[k] || k);
           for (const k of keys) a = a.keyDown(k);
           for (const k of keys.reverse()) a = a.keyUp(k);
           return a;
         }),
-        type: async text => { await use(handle); await driver.switchTo().activeElement().then(e => e.sendKeys(text)); },
+        type: async text => { await use(); await driver.switchTo().activeElement().then(e => e.sendKeys(text)); },
         move: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT })),
         click: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT }).click()),
-        viewport: async (w, h) => { await use(handle); await fitViewport(w, h); },
-        async close() {
-          await use(handle);
-          const left = (await driver.getAllWindowHandles()).filter(h => h !== handle);
-          if (!left.length) { await driver.get('about:blank'); firstFree = true; return; }
-          await driver.close();
-          await driver.switchTo().window(current = left[0]);
-        }
+        viewport: async (w, h) => { await use(); await fitViewport(w, h); },
+        async close() { if (owner === mine) await driver.get('about:blank'); }
       }, 'WebKit');
     },
     async close() {
