@@ -37,10 +37,23 @@ class Locator {
     await this.waitFor();
     return this.on('e => { const r = e.getBoundingClientRect(); return { x: r.x, y: r.y, width: r.width, height: r.height }; }');
   }
-  // The middle of the element, scrolled into view first as a user would.
+  // The middle of the element, scrolled into view first as a user would,
+  // once it stands still (two frames in the same place), as Playwright waits
+  // for an element that is still moving in an opening effect.
   async middle() {
     await this.waitFor();
-    return this.on('e => { e.scrollIntoView({ block: "nearest", inline: "nearest" }); const r = e.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }');
+    return this.on(`async e => {
+      e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+      const frame = () => new Promise(r => requestAnimationFrame(() => r()));
+      let last = '';
+      for (let i = 0; i < 100; i++) {
+        const r = e.getBoundingClientRect(), now = [r.x, r.y, r.width, r.height].join();
+        if (now === last) return [r.x + r.width / 2, r.y + r.height / 2];
+        last = now;
+        await frame();
+      }
+      throw new Error('the element does not stand still');
+    }`);
   }
   async click() { const [x, y] = await this.middle(); await this.page.mouse.click(x, y); }
   async hover() { const [x, y] = await this.middle(); await this.page.mouse.move(x, y); }

@@ -42,13 +42,17 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
   // is active, and a second window does not become so. A new page takes
   // the window over; the page it had can no longer be used.
   let owner = 0;
+  // The window is sized until its page is w x h; the window system may take
+  // a moment to follow.
   const fitViewport = async (w, h) => {
-    for (let i = 0; i < 3; i++) {
+    for (let i = 0; i < 40; i++) {
       const [iw, ih] = await driver.executeScript('return [innerWidth, innerHeight]');
       if (iw === w && ih === h) return;
       const r = await driver.manage().window().getRect();
-      await driver.manage().window().setRect({ width: r.width + w - iw, height: r.height + h - ih });
+      if (i % 4 === 0) await driver.manage().window().setRect({ width: r.width + w - iw, height: r.height + h - ih });
+      await new Promise(resolve => setTimeout(resolve, 50));
     }
+    throw new Error(`the WebKit window does not take a page of ${w} x ${h}`);
   };
   return {
     site,
