@@ -70,7 +70,7 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
       };
       // A new page has the pointer resting nowhere near its items, as a new
       // Playwright page has no pointer over it.
-      await act(a => a.move({ x: width - 1, y: height - 1, origin: Origin.VIEWPORT }));
+      await act(a => a.move({ x: width - 1, y: height - 1, origin: Origin.VIEWPORT, duration: 0 }));
       return new RemotePage({
         site,
         run: async text => { await use(); return driver.executeScript('return ' + text); },
@@ -84,8 +84,8 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
           return a;
         }),
         type: async text => { await use(); await driver.switchTo().activeElement().then(e => e.sendKeys(text)); },
-        move: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT })),
-        click: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT }).click()),
+        move: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })),
+        click: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 }).click()),
         viewport: async (w, h) => { await use(); await fitViewport(w, h); },
         async close() { if (owner === mine) await driver.get('about:blank'); }
       }, 'WebKit');
