@@ -59,6 +59,11 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
     async newPage() {
       const mine = ++owner;
       const use = async () => { if (owner !== mine) throw new Error('this page was replaced by a newer one in the same window'); };
+      // A new page starts with empty session storage, as a new tab does.
+      for (const origin of new Set([...site.files.keys()].map(url => new URL(url).origin))) {
+        await driver.get(origin + '/');
+        await driver.executeScript('sessionStorage.clear()');
+      }
       await driver.get('about:blank');
       await fitViewport(width, height);
       // Input reaches the page after perform() has returned: two frames
