@@ -21,7 +21,9 @@
 //   tabmenu_1110_ms, tabmenu_floor_1110_ms, tabmenu_floor_ratio,
 //   tabmenu_size_gzip_bytes
 // Run after a build: node bench/menu_bench.mjs   (PLIVEX_BIN_DIR picks
-// another build than build/bin).
+// another build than build/bin; PLIVEX_BROWSER=firefox or webkit runs the
+// same pages in Firefox ESR or, under xvfb-run, in WebKitGTK, where the
+// engines' targets are 1.5 times their floor against Chromium's 1.2).
 import zlib from 'node:zlib';
 import fs from 'node:fs';
 import path from 'node:path';

@@ -2,6 +2,7 @@
 // Each engine file is one minified script without dependencies. Source maps,
 // when MAPDIR is given, go there and never beside the shipped files.
 import * as esbuild from 'esbuild';
+import browserslist from 'browserslist';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import fs from 'node:fs';
@@ -41,6 +42,20 @@ const params = {
   }
 };
 
+// The syntax target: the oldest version of each browser in the "browserslist"
+// list of package.json, which the engines' lint checks their APIs against.
+const ESBUILD_NAMES = { chrome: 'chrome', edge: 'edge', firefox: 'firefox', safari: 'safari', ios_saf: 'ios' };
+function syntaxTarget(query = browserslist.loadConfig({ path: here })) {
+  const oldest = new Map();
+  for (const entry of browserslist(query)) {
+    const [name, range] = entry.split(' ');
+    const version = range.split('-')[0];
+    if (!ESBUILD_NAMES[name]) throw new Error(`the browser list names ${name}, which the bundler has no target for`);
+    if (!oldest.has(name) || parseFloat(version) < parseFloat(oldest.get(name))) oldest.set(name, version);
+  }
+  return [...oldest].map(([name, version]) => ESBUILD_NAMES[name] + version);
+}
+
 export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmenu_ss.js', 'qrntabs.js', 'qrntabmenu.js'];
 
 // Fields of an engine's own objects, shortened in its shipped file; none is
@@ -51,13 +66,14 @@ const internal = {
 };
 
 const [out, maps] = process.argv.slice(2);
+const target = syntaxTarget();
 if (!out) {
   console.error('usage: node engines/build.mjs OUTDIR [MAPDIR]');
   process.exit(2);
 }
 for (const file of engines) {
   const r = await esbuild.build({
-    entryPoints: [path.join(here, file)], bundle: true, minify: true, format: 'iife', target: 'chrome102',
+    entryPoints: [path.join(here, file)], bundle: true, minify: true, format: 'iife', target,
     legalComments: 'none', mangleProps: internal[file], write: false,
     // Chromium compiles every function while the engine loads, ahead of the
     // data file, instead of one by one while the menu is being built.

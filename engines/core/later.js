@@ -1,3 +1,15 @@
+// Runs f(deadline) once the page is idle, or within a second at the latest.
+// Browsers without idle callbacks (WebKit) get a short timer instead and a
+// few milliseconds per round, so the page still paints between rounds.
+export function idle(win, f) {
+  // eslint-disable-next-line compat/compat -- guarded, with the timer below
+  if (win.requestIdleCallback) return win.requestIdleCallback(f, { timeout: 1000 });
+  win.setTimeout(() => {
+    const end = win.performance.now() + 8;
+    f({ timeRemaining: () => end - win.performance.now() });
+  }, 1);
+}
+
 // Writes the parts of a large menu that are not shown yet while the page is
 // idle, so that a menu is ready as soon as its first level stands. The
 // returned fill(key) writes one part at once when it is needed earlier and
@@ -13,13 +25,12 @@ export function whenIdle(win, todo, write, done) {
     if (!todo.size) done();
     return r;
   };
-  const idle = f => win.requestIdleCallback(f, { timeout: 1000 });
   // At least one part per round, so a page that is never idle still ends.
   const step = d => {
     let n = 0;
     for (const k of todo.keys()) if (!n++ || d.timeRemaining() > 2) fill(k); else break;
-    if (todo.size) idle(step);
+    if (todo.size) idle(win, step);
   };
-  if (todo.size) idle(step); else done();
+  if (todo.size) idle(win, step); else done();
   return fill;
 }

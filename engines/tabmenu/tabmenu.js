@@ -7,6 +7,7 @@ import TABLE, { prefix } from 'plivex:params/tab-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { fields, styleIndex } from '../core/items.js';
 import { addSheet } from '../core/css.js';
+import { idle } from '../core/later.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { sheet } from './sheet.js';
@@ -242,7 +243,7 @@ export function tabMenu(win, doc, script) {
 
   addSheet(doc, sheet(X, P, S, rtl, drop, V));
   place(doc, root, script, P.Position !== 'absolute');
-  win.requestIdleCallback(() => all.forEach(subAt));
+  idle(win, () => all.forEach(subAt));
   takePanels();
   align();
   on(win, 'resize', align);

@@ -1,10 +1,10 @@
 // An axe-core audit of the rendered Ostrel Menu, closed and open, in both
 // keyboard patterns, on a wide and a small screen.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
-import { launch, menuPage, dataFile, defaultItems, bigItems } from './support.mjs';
+import { test, launch, menuPage, dataFile, defaultItems, bigItems } from './support.mjs';
 
 const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 

@@ -1,8 +1,8 @@
 // qrn_initFrame: the bar in the main frame, the submenus in the sub frame of
 // a frameset; the ordinary menu when the sub frame is of another origin.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, dataFile, defaultItems, ENGINE, SITE, OTHER } from './support.mjs';
+import { test, launch, openPage, dataFile, defaultItems, ENGINE, SITE, OTHER } from './support.mjs';
 
 let b;
 before(async () => { b = await launch(); });

@@ -1,8 +1,8 @@
 // Keyboard paths of the Ostrel Menu: the site navigation (disclosure)
 // pattern by default and the application menu bar pattern by parameter.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT } from './support.mjs';
+import { test, launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT } from './support.mjs';
 
 let b;
 before(async () => { b = await launch(); });

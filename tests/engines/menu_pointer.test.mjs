@@ -1,9 +1,9 @@
 // Mouse, touch and window size: hover with its delays (on a controlled
 // clock), click opening, taps, submenus kept inside the window, the small
 // screen toggle and reduced motion.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT, SITE } from './support.mjs';
+import { test, launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT, SITE } from './support.mjs';
 
 // Pages the menu's links lead to.
 const PAGES = { 'products.html': '<!DOCTYPE html><title>Products</title>', 'services.html': '<!DOCTYPE html><title>Services</title>' };

@@ -1,10 +1,10 @@
 // The Ostrel Menu engine renders data files: the default project, a large
 // generated menu, placement, several menus, right-to-left pages and broken
 // data files.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  launch, openPage, menuPage, wholeMenus, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
+  test, launch, openPage, menuPage, wholeMenus, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
   DEFAULT_PROJECT, ENGINE, SITE
 } from './support.mjs';
 

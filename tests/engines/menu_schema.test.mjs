@@ -1,9 +1,9 @@
 // Every parameter of the Ostrel Menu's description takes effect: changing
 // one changes the rendered menu, and the individual styles change exactly
 // the items and submenus they are given to.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, menuPage, dataFile, defaultItems, TYPE, DEFAULTS, openPage, BIN } from './support.mjs';
+import { test, launch, menuPage, dataFile, defaultItems, TYPE, DEFAULTS, openPage, BIN } from './support.mjs';
 import fs from 'node:fs';
 import path from 'node:path';
 import { changed } from './walk.mjs';

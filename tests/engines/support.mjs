@@ -1,6 +1,12 @@
-// Shared by the engine tests: Debian's Chromium through playwright-core, a
-// site served from memory, and data files written as the editor writes them.
+// Shared by the engine tests: the browser (PLIVEX_BROWSER: Debian's
+// Chromium through playwright-core, the default, or firefox or webkit through
+// drivers/), a site served from memory, and data files written as the editor
+// writes them.
 import { chromium } from 'playwright-core';
+import { test as nodeTest } from 'node:test';
+import { launchFirefox } from './drivers/firefox.mjs';
+import { launchWebKit } from './drivers/webkit.mjs';
+import { Unsupported } from './drivers/page.mjs';
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -21,8 +27,31 @@ export const DEFAULTS = Object.fromEntries(TYPE.params.map(p => [p.name, p.def])
 export const SITE = 'http://site.test/';
 export const OTHER = 'http://other.test/';
 
+export const BROWSER = process.env.PLIVEX_BROWSER || 'chromium';
+
+// A test that reports what its browser's driver cannot do (a touch, the
+// page's frames) as a skip with that reason, and fails on everything else.
+export function test(name, body) {
+  return nodeTest(name, async t => {
+    try {
+      await body(t);
+    } catch (e) {
+      if (!(e instanceof Unsupported)) throw e;
+      t.skip(e.message);
+    }
+  });
+}
+
 // A fresh browser profile per test file, removed again on close.
 export async function launch(options = {}) {
+  if (BROWSER !== 'chromium') {
+    const browser = await (BROWSER === 'firefox' ? launchFirefox : launchWebKit)();
+    return {
+      ctx: { newPage: () => browser.newPage() },
+      serve(map, base = SITE) { for (const [name, text] of Object.entries(map)) browser.site.files.set(base + name, text); },
+      close: () => browser.close()
+    };
+  }
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'plivex-engines-'));
   const ctx = await chromium.launchPersistentContext(dir, {
     executablePath: '/usr/bin/chromium', headless: true, viewport: { width: 1000, height: 700 },
@@ -52,9 +81,12 @@ export async function launch(options = {}) {
 // expect none.
 export async function openPage(b, url, setup) {
   const page = await b.ctx.newPage();
-  page.problems = [];
-  page.on('pageerror', e => page.problems.push('error: ' + e.message));
-  page.on('console', m => page.problems.push(m.type() + ': ' + m.text()));
+  // The other browsers' pages collect their own problems.
+  if (BROWSER === 'chromium') {
+    page.problems = [];
+    page.on('pageerror', e => page.problems.push('error: ' + e.message));
+    page.on('console', m => page.problems.push(m.type() + ': ' + m.text()));
+  }
   if (setup) await setup(page);
   await page.goto(url);
   return page;

@@ -2,9 +2,9 @@
 // tab stop, arrows, Home/End, automatic or manual selection) and the way
 // into a submenu and back, in the second row and in drop-downs, with
 // vertical and right-to-left tabs.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch } from './support.mjs';
+import { test, launch } from './support.mjs';
 import { T, tabMenuPage, state } from './tabmenu_support.mjs';
 
 let b;

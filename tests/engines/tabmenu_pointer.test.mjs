@@ -1,9 +1,9 @@
 // Mouse and touch on the Ostrel Tab Menu: drop-downs opening on hover with
 // their delays (on a controlled clock) or on click, taps, the row switched
 // on hover, and reduced motion.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, pageHtml, SITE } from './support.mjs';
+import { test, launch, openPage, pageHtml, SITE } from './support.mjs';
 import { T, tabMenuPage, state } from './tabmenu_support.mjs';
 
 const PAGES = { 'products.html': '<!DOCTYPE html><title>Products</title>', 'services.html': '<!DOCTYPE html><title>Services</title>' };

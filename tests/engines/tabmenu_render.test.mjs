@@ -2,9 +2,9 @@
 // both submenu modes, a generated large menu, content panels, placement in
 // the page before and after it has loaded, several menus on a page,
 // right-to-left pages and broken data files.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, axeAudit, SITE } from './support.mjs';
+import { test, launch, openPage, axeAudit, SITE } from './support.mjs';
 import { T, tabMenuPage, state } from './tabmenu_support.mjs';
 
 let b;

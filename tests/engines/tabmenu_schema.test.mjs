@@ -1,8 +1,8 @@
 // Every parameter of the Ostrel Tab Menu's description takes effect, and
 // item styles change exactly the tabs and submenu items they are given to.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch } from './support.mjs';
+import { test, launch } from './support.mjs';
 import { T, tabMenuPage } from './tabmenu_support.mjs';
 import { changed, deadParameters } from './walk.mjs';
 

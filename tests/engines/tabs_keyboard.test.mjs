@@ -1,9 +1,9 @@
 // Keyboard and pointer paths of the Ostrel Tabs: one tab stop, arrows with
 // automatic or manual selection, Home/End, vertical and right-to-left tabs,
 // disabled tabs skipped, and selection on hover by parameter.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch } from './support.mjs';
+import { test, launch } from './support.mjs';
 import { T, tabsPage, panelItems, contents, state } from './tabs_support.mjs';
 
 let b;

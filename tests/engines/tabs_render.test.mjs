@@ -1,11 +1,11 @@
 // The Ostrel Tabs engine renders data files: the default project, tabs
 // with content panels, placement, overflow, several tabs on a page, the
 // remembered tab and broken data files.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
-import { launch, openPage, SITE } from './support.mjs';
+import { test, launch, openPage, SITE } from './support.mjs';
 import { T, tabsPage, panelItems, contents, state } from './tabs_support.mjs';
 
 const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');

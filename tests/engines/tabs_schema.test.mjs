@@ -1,8 +1,8 @@
 // Every parameter of the Ostrel Tabs' description takes effect, and item
 // styles change exactly the tabs they are given to.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch } from './support.mjs';
+import { test, launch } from './support.mjs';
 import { T, tabsPage, contents } from './tabs_support.mjs';
 import { changed } from './walk.mjs';
 

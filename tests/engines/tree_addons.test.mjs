@@ -1,9 +1,9 @@
 // The add-ons of the Ostrel Tree Menu: expand/collapse all and the filter
 // (qrntmenu_add.js), and the branches and scroll position kept for the
 // visit (qrntmenu_ss.js), loaded before or after the data file.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, bigItems } from './support.mjs';
+import { test, launch, bigItems } from './support.mjs';
 import { T, treePage, shown, focused, smallTree } from './tree_support.mjs';
 
 let b;

@@ -1,9 +1,9 @@
 // Keyboard and pointer paths of the Ostrel Tree Menu: the keys of the tree
 // pattern, one tab stop, right-to-left arrows, clicks on expanders and
 // texts, hover opening, one branch at a time and the opening animation.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch } from './support.mjs';
+import { test, launch } from './support.mjs';
 import { T, treePage, shown, focused, smallTree } from './tree_support.mjs';
 
 let b;

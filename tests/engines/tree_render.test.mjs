@@ -1,9 +1,9 @@
 // The Ostrel Tree Menu renders data files: the default project, a large
 // generated tree, the item fields, placement, several trees on a page,
 // right-to-left pages, an axe audit and broken data files.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openPage, pageHtml, bigItems, axeAudit, SITE } from './support.mjs';
+import { test, launch, openPage, pageHtml, bigItems, axeAudit, SITE } from './support.mjs';
 import { T, treePage, settled, shown, smallTree } from './tree_support.mjs';
 
 let b;

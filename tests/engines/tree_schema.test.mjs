@@ -1,9 +1,9 @@
 // Every parameter of the Ostrel Tree Menu's description takes effect; item
 // styles change exactly the items given them and submenu styles exactly
 // the subtree below the item given them.
-import { test, before, after } from 'node:test';
+import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch } from './support.mjs';
+import { test, launch } from './support.mjs';
 import { T, treePage } from './tree_support.mjs';
 import { changed, deadParameters } from './walk.mjs';
 

@@ -1,0 +1,31 @@
+# The engines' checks, run by CTest beside the Qt Test programs:
+# - engines_lint: the engine sources against the browser baseline (the
+#   "browserslist" list in package.json);
+# - one node test program per tests/engines/*.test.mjs and browser: Debian's
+#   Chromium (engines_<name>), Firefox ESR (engines_firefox_<name>) and
+#   WebKitGTK's MiniBrowser under Xvfb (engines_webkit_<name>).
+add_test(NAME engines_lint
+  COMMAND ${PLIVEX_NODE} ${CMAKE_SOURCE_DIR}/node_modules/eslint/bin/eslint.js
+    --config ${CMAKE_SOURCE_DIR}/engines/eslint.config.mjs ${CMAKE_SOURCE_DIR}/engines
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+
+find_program(PLIVEX_XVFB_RUN xvfb-run REQUIRED)
+file(GLOB PLIVEX_ENGINE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/engines/*.test.mjs)
+foreach(test_source ${PLIVEX_ENGINE_TESTS})
+  get_filename_component(test_name ${test_source} NAME)
+  string(REGEX REPLACE "\\.test\\.mjs$" "" test_name ${test_name})
+  foreach(browser chromium firefox webkit)
+    set(run ${PLIVEX_NODE} --test --test-reporter=tap ${test_source})
+    if(browser STREQUAL "chromium")
+      set(entry engines_${test_name})
+    else()
+      set(entry engines_${browser}_${test_name})
+    endif()
+    if(browser STREQUAL "webkit")
+      set(run ${PLIVEX_XVFB_RUN} -a -s "-screen 0 1280x1024x24" ${run})
+    endif()
+    add_test(NAME ${entry} COMMAND ${run})
+    set_tests_properties(${entry} PROPERTIES TIMEOUT 600
+      ENVIRONMENT "PLIVEX_BIN_DIR=${PLIVEX_BIN_DIR};PLIVEX_BROWSER=${browser}")
+  endforeach()
+endforeach()
