@@ -11,7 +11,9 @@ const SIDES = {
   left: ['row', 'right', '1001', -1, 0], right: ['row-reverse', 'left', '0110', 1, 0]
 };
 
-const FIXED = '&,& *{box-sizing:border-box}& .qp{flex:1;min-width:0}& .qp>[hidden]{display:none!important}' +
+// A hidden panel stays hidden whatever display the page's own style sheet
+// gives it.
+const FIXED = '&,& *{box-sizing:border-box}[role=tabpanel][hidden]{display:none!important}' +
   '& .qi{display:flex;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer;flex:none}' +
   '& .qd{cursor:default}& .qi:focus-visible{outline:2px solid;outline-offset:-2px;z-index:1}' +
   '& .qz{width:1px;min-height:1px;background:currentColor;opacity:.3}' +
