@@ -3,5 +3,5 @@
 // document's (a frame's menu) or not known.
 export function rightToLeft(doc, script) {
   const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  return /^rtl$/i.test((near.closest('[dir]') || near).dir);
+  return /^rtl$/i.test(near.closest('[dir]')?.dir);
 }

@@ -90,7 +90,7 @@ export function tabMenu(win, doc, script) {
     }
     return subs[i];
   };
-  pick = firstPick(win, key, P, all, pick, ids);
+  pick = firstPick(win, key, P, all, pick);
 
   const rove = rovingStop();
   let sel, opened, timer, hideTimer, touch;
@@ -183,7 +183,7 @@ export function tabMenu(win, doc, script) {
     if (t.classList.contains('qj')) return close();
     clearTimeout(timer);
     // A click from the keyboard (Enter, Space) counts no presses.
-    const u = subAt(t), link = t.hasAttribute('href'), was = sel === t, key = !e.detail;
+    const u = subAt(t), link = t.href, was = sel === t, key = !e.detail;
     // Selected first: the selected look may change the tab's size.
     select(t, true);
     // A parent opens on the first click or tap and its link is followed on
@@ -229,14 +229,14 @@ export function tabMenu(win, doc, script) {
     // Enter and Space enter the submenu of a tab without a link; on a link
     // they follow it, as a click does.
     const press = k === 'Enter' || k === ' ';
-    if (tab && u && (k === into || press && !a.hasAttribute('href'))) {
+    if (tab && u && (k === into || press && !a.href)) {
       if (press) select(a, true);
       enter(a, k === 'ArrowUp');
     } else if (k === 'Escape' && (opened || !tab)) { close(); t.focus(); }
     else if (to) tab ? move(to) : to.focus();
     // Left and right in a drop-down go on to the neighbouring tab.
     else if (!tab && drop && (k === 'ArrowLeft' || k === 'ArrowRight')) move(step(usable, t, k === fwd ? 1 : -1));
-    else if (k === ' ' && a.tagName === 'A' && tab) a.click();
+    else if (press && tab) a.click();
     else return;
     e.preventDefault();
   });
@@ -245,7 +245,7 @@ export function tabMenu(win, doc, script) {
     if (!list.contains(e.relatedTarget)) rove(sel || usable[0]);
   });
 
-  addSheet(doc, sheet(X, P, S, rtl, drop, V));
+  addSheet(doc, sheet(X, P, S, rtl, drop, V, TABLE));
   place(doc, root, script, P.Position !== 'absolute');
   idle(win, () => all.forEach(subAt));
   findPanels();

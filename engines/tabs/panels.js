@@ -8,13 +8,11 @@ export const store = (win, key, value) => {
   try { return value === undefined ? win.sessionStorage.getItem(key) : win.sessionStorage.setItem(key, value); } catch (e) { /* storage off: nothing is kept */ }
 };
 
-// The number of the tab selected at start: the tab whose panel the page's
-// address names (#id), else `pick` (a current item's tab, or -1), else the
-// one kept from before, else the parameter; a disabled or missing tab gives
-// the first usable one (a disabled tab has the class qd).
-export function firstPick(win, key, P, all, pick, ids) {
-  const named = panelNamed(ids, win.location.hash);
-  if (named >= 0) pick = named;
+// The number of the tab selected at start: `pick` (a current item's tab,
+// or -1), else the one kept from before, else the parameter; a disabled or
+// missing tab gives the first usable one (a disabled tab has the class qd).
+// A page address naming a panel wins over all of them (followLinks).
+export function firstPick(win, key, P, all, pick) {
   if (pick < 0) {
     const kept = P.RememberSelected ? parseInt(store(win, key), 10) : NaN;
     pick = kept >= 0 && kept < all.length ? kept : Math.max(0, P.Selected | 0);
@@ -48,17 +46,16 @@ export function panels(doc, all, ids, selected) {
   return { els, find };
 }
 
-// A link to a panel's id selects its tab, through select(i): when the
-// address changes (back and forward too) and when the link is followed
-// again, which changes no address.
+// A link to a panel's id selects its tab, through select(i): at once when
+// the page was opened with it, when the address changes (back and forward
+// too) and when the link is followed again, which changes no address. A link to another page with that hash
+// leaves this one, so which page it names does not matter.
 export function followLinks(win, doc, ids, select) {
   const go = hash => {
     const i = panelNamed(ids, hash);
     if (i >= 0) select(i);
   };
   win.addEventListener('hashchange', () => go(win.location.hash));
-  doc.addEventListener('click', e => {
-    const a = e.target.closest && e.target.closest('a[href*="#"]');
-    if (a && a.pathname === win.location.pathname && a.host === win.location.host) go(a.hash);
-  });
+  doc.addEventListener('click', e => go(e.target.closest?.('a')?.hash || ''));
+  go(win.location.hash);
 }

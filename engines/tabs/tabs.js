@@ -53,7 +53,7 @@ export function tabs(win, doc, script) {
   const list = root.firstChild;
   const all = [...list.querySelectorAll('.qi')];
   const usable = all.filter(t => !dis(t));
-  pick = firstPick(win, key, P, all, pick, ids);
+  pick = firstPick(win, key, P, all, pick);
 
   // The one tab of the tabs that Tab reaches, and the selected one; only
   // they change, so a long row of tabs costs nothing more.
@@ -101,7 +101,7 @@ export function tabs(win, doc, script) {
     rove(sel || usable[0]);
   });
 
-  addSheet(doc, sheet(X, P, S, rtl));
+  addSheet(doc, sheet(X, P, S, rtl, TABLE));
   place(doc, root, script, P.Position !== 'absolute');
   findPanels();
   if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', findPanels);
