@@ -60,7 +60,7 @@ test('panels_keepTheirPlaceIdsClassesAndMarkup_gainingOnlyRolesReferencesAndHidd
     assert.deepEqual(r.map(p => p.attrs), ['aria-labelledby class data-x id role', 'aria-labelledby class hidden id role', 'aria-labelledby class hidden id role'], name);
     assert.equal(r[1].inner, '<h2>Specs</h2><table><tbody><tr><td>Weight</td></tr></tbody></table>', name);
     // The site's own style sheet still reaches its panels by id and class.
-    await page.click('text=Specs');
+    await page.getByRole('tab', { name: 'Specs' }).click();
     assert.deepEqual(await page.evaluate(() => [getComputedStyle(document.getElementById('panel-specs')).color,
       getComputedStyle(document.getElementById('panel-overview')).fontWeight]), ['rgb(1, 2, 3)', '700'], name);
     assert.deepEqual(page.problems, [], name);
@@ -76,7 +76,7 @@ test('panelLinks_theAddressAndLinksToAPanelSelectItsTab', async () => {
     // already named by the address, which changes no address.
     await page.click('#to-specs');
     assert.deepEqual(await seen(page), ['Specs', 'panel-specs'], name + ': link');
-    await page.click('text=Overview');
+    await page.getByRole('tab', { name: 'Overview' }).click();
     await page.click('#to-specs-outside');
     assert.deepEqual(await seen(page), ['Specs', 'panel-specs'], name + ': link to the address it is at');
     await page.evaluate(() => history.back());
