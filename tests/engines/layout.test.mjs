@@ -127,6 +127,7 @@ test('selectedTabFont_followsTheTabsFontUnlessGivenItsOwn', async () => {
     const page = await open(b, T.dataFile({ params: { tabsItemFont: 'normal 17px serif' }, items: tabItems, styles: [{ tabsItemFont: 'italic 11px monospace' }] }), { name: 'font.html' });
     assert.deepEqual(await font(page, 'One'), ['serif', '17px', '700'], name + ': selected');
     assert.deepEqual(await font(page, 'Two'), ['serif', '17px', '400'], name + ': not selected');
+    assert.deepEqual(await font(page, 'Styled'), ['monospace', '11px', '400'], name + ': a style\'s own font');
     await page.close();
     // Given its own font, the selected tab has it.
     const own = await open(b, T.dataFile({ params: { tabsItemFont: 'normal 17px serif', tabsSelFont: 'normal 12px monospace' }, items: tabItems }), { name: 'own.html' });
