@@ -120,8 +120,12 @@ test('selectedTabFont_followsTheTabsFontUnlessGivenItsOwn', async () => {
     const s = getComputedStyle(t);
     return [s.fontFamily, s.fontSize, s.fontWeight];
   }, text);
-  const tabItems = [[0, 'One', 'one.html', '', '', '', '', '', 'current'], [0, 'Two', 'two.html'], [0, 'Styled', 'three.html', '', '', '', '', '0', '']];
-  for (const [name, T, open] of [['tabs', TABS, tabsPage], ['tab menu', TAB_MENU, tabMenuPage]]) {
+  // The first tab is selected; the third has item style 0, which is field 6
+  // of the Tabs' items and field 7 of the Tab Menu's.
+  for (const [name, T, open, styleField] of [['tabs', TABS, tabsPage, 6], ['tab menu', TAB_MENU, tabMenuPage, 7]]) {
+    const styled = [0, 'Styled', 'three.html', '', '', '', '', '', ''];
+    styled[styleField + 1] = '0';
+    const tabItems = [[0, 'One', 'one.html'], [0, 'Two', 'two.html'], styled];
     // The tabs' font changed, the selected font left as it was: the
     // selected tab is the tabs' font in bold.
     const page = await open(b, T.dataFile({ params: { tabsItemFont: 'normal 17px serif' }, items: tabItems, styles: [{ tabsItemFont: 'italic 11px monospace' }] }), { name: 'font.html' });
