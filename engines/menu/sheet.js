@@ -48,10 +48,12 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
     const g = k => V[pre + k];
     return rule(li + '>:not(ul)', 'background', bg(g('BackColor'), g('BackImage')), 'color', clean(g('TextColor')), 'font', clean(g('Font')),
       'justify-content', FLEX[g('TextAlign')], 'padding', size(g('Padding')), 'border', border(g('BorderWidth'), g('BorderColor'))) +
-      rule(`${li}.qh>:not(ul,.qd),${li}>:focus-visible` + (V.KeepHighlighted ? `,${li}.qo>:not(ul)` : ''),
+      // An item and its submenu button are one: either focused draws both.
+      rule(`${li}.qh>:not(ul,.qd),${li}>:focus-visible,${li}>:focus-visible+.qx` + (V.KeepHighlighted ? `,${li}.qo>:not(ul)` : ''),
         'background', bg(g('HoverBackColor') || g('BackColor'), g('HoverBackImage') || g('BackImage')), 'color', clean(g('HoverTextColor')),
         'border-color', clean(g('HoverBorderColor')), 'text-decoration', g('HoverUnderline') ? 'underline' : '') +
-      rule(`${li}>.qc`, 'background-color', clean(V.ItemCurrentBackColor), 'color', clean(V.ItemCurrentTextColor)) +
+      // A current item's own submenu button (with the arrow) is current too.
+      rule(`${li}>.qc,${li}>.qc+.qx`, 'background-color', clean(V.ItemCurrentBackColor), 'color', clean(V.ItemCurrentTextColor)) +
       rule(`${li}>.qd`, 'color', clean(V.ItemDisabledTextColor)) +
       (V.ArrowImage ? rule(`${li}>*>.qa`, 'border', 0, 'width', '.8em', 'height', '.8em', 'transform', 'none', 'background', url(V.ArrowImage) + ' center/contain no-repeat')
         : rule(`${li}>*>.qa`, 'border-color', clean(V.ArrowColor), 'transform', `rotate(${TURN[rtl ? { E: 'S', S: 'E' }[dir] || dir : dir]}deg)`));

@@ -92,20 +92,20 @@ test('longTexts_wrapInsideTheirItemUpToAMaximumWidth', async () => {
 });
 
 test('submenuArrows_takeTheItemsTextColourInEveryState', async () => {
-  // A dark bar with light text; the arrow colour left empty.
+  // A dark bar with light text; the arrow colour left empty. Products at
+  // rest, then focused from the keyboard (drawn as hovered); Current is the
+  // current page; Off is disabled.
   const params = { menuBackColor: '#102030', menuItemTextColor: '#F0F0F0', menuItemHoverTextColor: '#FFD700', menuItemHoverBackColor: '#203040',
-    menuArrowColor: '', menuCollapseWidth: '0px' };
-  const page = await menuPage(b, dataFile({ params, items: [[0, 'Products', 'p.html'], [1, 'One', 'one.html'], [0, 'Plain', 'x.html']] }));
-  const colours = () => page.evaluate(() => {
-    const a = document.querySelector('nav .qa');
-    return [getComputedStyle(a).borderRightColor, getComputedStyle(a.parentNode).color];
-  });
-  const [rest, restText] = await colours();
-  assert.deepEqual([rest, restText], ['rgb(240, 240, 240)', 'rgb(240, 240, 240)']);
-  await page.locator('nav .qi', { hasText: 'Products' }).hover();
-  await page.waitForFunction(() => document.querySelector('nav li.qh'));
-  const [hover, hoverText] = await colours();
-  assert.deepEqual([hover, hoverText], ['rgb(255, 215, 0)', 'rgb(255, 215, 0)']);
+    menuItemCurrentTextColor: '#00FFFF', menuItemDisabledTextColor: '#808080', menuArrowColor: '', menuCollapseWidth: '0px' };
+  const items = [[0, 'Products', 'p.html'], [1, 'One', 'one.html'], [0, 'Current', 'c.html', '', '', '', '', '', '', 'current'], [1, 'Two', 'two.html'],
+    [0, 'Off', 'o.html', '', '', '', '', '', '', 'disabled'], [1, 'Three', 'three.html']];
+  const page = await menuPage(b, dataFile({ params, items }));
+  // Per item: its arrow's colour and its own text colour.
+  const colours = () => page.evaluate(() => [...document.querySelectorAll('nav .qb>li>*>.qa')].map(a =>
+    a.closest('li').firstElementChild.textContent + ':' + getComputedStyle(a).borderRightColor + (getComputedStyle(a).borderRightColor === getComputedStyle(a.parentNode).color ? '' : ' (text ' + getComputedStyle(a.parentNode).color + ')')));
+  assert.deepEqual(await colours(), ['Products:rgb(240, 240, 240)', 'Current:rgb(0, 255, 255)', 'Off:rgb(128, 128, 128)']);
+  await page.keyboard.press('Tab');
+  assert.equal((await colours())[0], 'Products:rgb(255, 215, 0)');
   assert.deepEqual(page.problems, []);
   await page.close();
   // A colour of its own still paints the arrow.
