@@ -62,7 +62,7 @@ export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmen
 // a name that the page or the browser reads or sets.
 const internal = {
   'qrnmenu.js': /^(X|mb|H|sd|rtl|arrows|is|ss|later|hover|show|hide|mq|hook|over|fill|into|back|setOpen|enter|hold|opener|main|sub|mainEl|subEl)$/,
-  'qrntabmenu.js': /^(sep|els|take)$/
+  'qrntabmenu.js': /^(sep|els)$/
 };
 
 const [out, maps] = process.argv.slice(2);

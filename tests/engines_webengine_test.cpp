@@ -191,8 +191,22 @@ private slots:
         press(Qt::Key_Right, QStringLiteral("Tab 0"), QString());
         press(Qt::Key_Left, QStringLiteral("Tab 2"), QString());
         QCOMPARE(tabsState(), QStringLiteral("Tab 0,Tab 1,Tab 2*|Content 2"));
-        // Tab leaves the tabs for the panel shown.
-        press(Qt::Key_Tab, QStringLiteral("Content 2"), QString());
+        // The panels are the page's own and take no focus: Tab goes on past them.
+        press(Qt::Key_Tab, QStringLiteral("After the menu"), QString());
+    }
+
+    void tabsPanels_stayWhereThePageHasThem_andTheAddressSelectsTheirTab()
+    {
+        openMenu("var bmenuItems=[[\"One\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"panel-one\"],"
+                 "[\"Two\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"panel-two\"]];qrn_tabsInit();",
+                 QStringLiteral("qrntabs.js"),
+                 "<div class=\"site\"><section id=\"panel-one\" class=\"own\">Content 1</section>"
+                 "<section id=\"panel-two\" class=\"own\">Content 2</section></div>",
+                 QStringLiteral("[role=tabpanel]"));
+        QCOMPARE(eval(QStringLiteral("[...document.querySelectorAll('.own')].map(p=>p.id+':'+p.parentNode.className+':'+p.getAttribute('role')).join()")),
+                 QStringLiteral("panel-one:site:tabpanel,panel-two:site:tabpanel"));
+        eval(QStringLiteral("location.hash='#panel-two',''"));
+        QVERIFY(harness::waitUntil([&] { return tabsState() == QStringLiteral("One,Two*|Content 2"); }));
     }
 
     // The tree's items shown, "|" per level, "+" after an open branch.
@@ -286,10 +300,25 @@ private slots:
         press(Qt::Key_Down, QStringLiteral("Software"), QStringLiteral("Products"));
         press(Qt::Key_Up, QStringLiteral("Accessories"), QStringLiteral("Products"));
         press(Qt::Key_Escape, QStringLiteral("Products"), QString());
-        press(Qt::Key_Return, QStringLiteral("Software"), QStringLiteral("Products"));
         press(Qt::Key_Right, QStringLiteral("Services"), QString());
-        press(Qt::Key_Space, QStringLiteral("Consulting"), QStringLiteral("Services"));
-        QCOMPARE(tabsState(), QStringLiteral("Home,Products,Services*,Company,Shop|"));
+        press(Qt::Key_Down, QStringLiteral("Consulting"), QStringLiteral("Services"));
+    }
+
+    void tabMenuKeys_enterFollowsATabsLinkAndEntersATabWithoutOne()
+    {
+        openMenu("var tabsSubMode=\"dropdown\";var bmenuItems=[[\"Home\",\"#home\"],[\"Parent\",\"#parent\"],[\"|Child\",\"#child\"],"
+                 "[\"Bare\",\"\"],[\"|Inside\",\"#inside\"]];qrn_tabsInit();",
+                 QStringLiteral("qrntabmenu.js"), QByteArray(), QStringLiteral("[role=tablist]"));
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Home"), QString());
+        press(Qt::Key_Right, QStringLiteral("Parent"), QString());
+        press(Qt::Key_Return, QStringLiteral("Parent"), QString());
+        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("location.hash")) == QStringLiteral("#parent"); }));
+        press(Qt::Key_Down, QStringLiteral("Child"), QStringLiteral("Parent"));
+        press(Qt::Key_Escape, QStringLiteral("Parent"), QString());
+        press(Qt::Key_Right, QStringLiteral("Bare"), QString());
+        press(Qt::Key_Return, QStringLiteral("Inside"), QStringLiteral("Bare"));
+        QCOMPARE(eval(QStringLiteral("location.hash")), QStringLiteral("#parent"));
     }
 
     void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()

@@ -242,6 +242,47 @@ private slots:
         QVERIFY(m_dialogs->asked.isEmpty());
     }
 
+    void shippedTabTemplates_holdAPanelForEachContentId_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addRow("tabs") << 2;
+        QTest::addRow("tab menu") << 3;
+    }
+    void shippedTabTemplates_holdAPanelForEachContentId()
+    {
+        QFETCH(int, type);
+        const auto shipped = readPreviewTemplate(harness::runtimeDir() + pagePath(type, QStringLiteral("preview.html")));
+        QVERIFY(shipped);
+        m_preview->PreviewTemplate = *shipped;
+        m_project->MenuType = type;
+        // The real engine, taken away again after: other tests rely on the
+        // last type's engine being missing and on the others being the stub.
+        const QString engine = previewEngineNames(type).first();
+        const bool had = QFileInfo::exists(folder() + engine);
+        writeFile(folder() + engine, readFile(harness::runtimeDir() + engine));
+        m_data = QStringLiteral("var bmenuItems=[[\"Overview\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"panel-overview\",\"\"],"
+                                "[\"<b>Specs</b>\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"panel-specs\",\"\"],"
+                                "[\"Shop\",\"shop.html\"]];qrn_tabsInit();");
+        const bool built = rebuilt();
+        Page *page = m_preview->wbPreview;
+        const auto shown = [&] {
+            return evaluate(page, "[].map.call(document.querySelectorAll('.preview-panel'),function(p){"
+                                  "return p.id+(p.hidden?'':'*')+':'+p.querySelector('h2').textContent}).join(',')")
+                .toString();
+        };
+        const QString first = shown();
+        evaluate(page, "document.querySelector('[aria-controls~=panel-specs]').click()");
+        const QString second = shown();
+        if (had)
+            writeFile(folder() + engine, kEngine);
+        else
+            QFile::remove(folder() + engine);
+        QVERIFY(built);
+        QCOMPARE(first, QStringLiteral("panel-overview*:Overview,panel-specs:Specs"));
+        QCOMPARE(second, QStringLiteral("panel-overview:Overview,panel-specs*:Specs"));
+        QVERIFY(m_dialogs->asked.isEmpty());
+    }
+
     void buildPreview_writesTheAssembledPageAndShowsIt()
     {
         m_data = menuData({QStringLiteral("Über uns"), QStringLiteral("Café")});
@@ -262,8 +303,10 @@ private slots:
         m_preview->PreviewTemplate = QStringLiteral("[@2_ENGINE][@3_ENGINE]<script src=\"@ENGINE\"></script>");
         QVERIFY(m_preview->BuildPreview());
         const QString programFolder = QUrl::fromLocalFile(folder()).toString();
-        QVERIFY(QString::fromUtf8(readFile(TfrmPreview::previewFileName()))
-                    .startsWith(QStringLiteral("[%1][%1]").arg(programFolder)));
+        // After the script that gives each rebuild fresh storage: this
+        // template has no head, so that script comes first.
+        const QString page = QString::fromUtf8(readFile(TfrmPreview::previewFileName()));
+        QVERIFY(page.section(QStringLiteral("</script>"), 1).startsWith(QStringLiteral("[%1][%1]").arg(programFolder)));
     }
 
     void buildPreview_engineMissing_saysWhereAndKeepsThePage()
@@ -311,6 +354,48 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.readAllStandardOutput().trimmed(), QByteArray("file: []"));
+    }
+
+    void rebuild_startsWithFreshStorage_aReloadKeepsIt()
+    {
+        // The data counts its visits in the page's storage, as the engines
+        // keep what a visitor opened or chose.
+        m_data = QStringLiteral("var s=sessionStorage,l=localStorage;s.setItem('visits',(+s.getItem('visits')||0)+1);"
+                                "l.setItem('visits',(+l.getItem('visits')||0)+1);");
+        Page *page = m_preview->wbPreview;
+        const auto visits = [&] {
+            return evaluate(page, "sessionStorage.getItem('visits')+','+localStorage.getItem('visits')").toString();
+        };
+        for (int build = 1; build <= 3; ++build) {
+            QVERIFY(rebuilt());
+            QCOMPARE(visits(), QStringLiteral("1,1"));
+        }
+        // The same build loaded again is a second visit.
+        auto *view = static_cast<WebPage *>(page)->view();
+        QSignalSpy loaded(view->page(), &QWebEnginePage::loadFinished);
+        view->page()->triggerAction(QWebEnginePage::Reload);
+        QVERIFY(harness::waitUntil([&] { return !loaded.isEmpty(); }));
+        QCOMPARE(visits(), QStringLiteral("2,2"));
+        QVERIFY(m_dialogs->asked.isEmpty());
+    }
+
+    void withFreshStorage_scriptComesFirstInTheHead_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("before");
+        QTest::addRow("head") << "<html><head><title>T</title>" << "<html><head>";
+        QTest::addRow("head with attributes, any case") << "<HTML><HEAD lang=\"en\"><title>T</title>" << "<HTML><HEAD lang=\"en\">";
+        QTest::addRow("no head") << "<p>Text" << "";
+        QTest::addRow("header is no head") << "<header>x</header><head>" << "<header>x</header><head>";
+    }
+    void withFreshStorage_scriptComesFirstInTheHead()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, before);
+        const QString out = withFreshStorage(page, 7);
+        QVERIFY2(out.startsWith(before + QStringLiteral("<script>")), qPrintable(out));
+        QVERIFY(out.contains(QStringLiteral("'7'")));
+        QCOMPARE(out.size() - out.indexOf(QStringLiteral("</script>")) - 9, page.size() - before.size());
     }
 
     void scriptError_replacesTheBodyWithTheMessage()

@@ -22,3 +22,8 @@ export function addSheet(doc, text) {
   (doc.head || doc.documentElement).appendChild(st);
   return st;
 }
+
+// A long item text (the item's plain span) wraps inside its item up to a
+// width, rather than widen a bar, a submenu or the page; a single long word
+// breaks too. `sel` selects the items.
+export const wrapText = sel => sel + '>span:not([class]){max-width:24em;overflow-wrap:anywhere}';

@@ -5,6 +5,7 @@ import { readItems } from '../core/items.js';
 import { addSheet, size } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
+import { rightToLeft } from '../core/dir.js';
 import { sheet } from './sheet.js';
 import { list, submenu } from './markup.js';
 import { whenIdle } from '../core/later.js';
@@ -18,8 +19,7 @@ export function menu(win, doc, script, frame, across) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.itemStyles, TABLE, prefix, 1), T = readStyles(win.menuStyles, TABLE, prefix, 2);
   const X = uniqueName(doc, 'qrnm');
-  const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
+  const rtl = rightToLeft(doc, script);
   const mb = P.Keyboard === 'menubar', H = P.Orientation !== 'vertical';
   const label = P.Label || 'Menu';
   const sd = { '-1': P.SubDirection };

@@ -2,7 +2,7 @@
 // markup stays bare and a 1,000-item menu is one innerHTML and one sheet.
 // Parameter names are used without their "menu" prefix. In selectors, "&"
 // stands for the menu's own class.
-import { clean, size, url, decl } from '../core/css.js';
+import { clean, size, url, decl, wrapText } from '../core/css.js';
 
 const FLEX = { left: 'flex-start', center: 'center', right: 'flex-end' };
 // Rotations of the drawn arrow (a corner of two borders) per direction.
@@ -15,9 +15,10 @@ export function direction(value, topOfHorizontalBar) {
     : topOfHorizontalBar ? 'D' : 'E';
 }
 
-// What does not depend on the parameters.
+// What does not depend on the parameters. The drawn arrow is the item's
+// text colour in every state unless the arrow colour is set.
 const FIXED = '&,& *{box-sizing:border-box}& ul{margin:0;padding:0;list-style:none}& li{position:relative;display:flex;flex-wrap:wrap}' +
-  '& .qi,& .qx{display:flex;align-items:center;gap:.4em;margin:0;text-decoration:none;white-space:nowrap;cursor:pointer;text-align:start}' +
+  '& .qi,& .qx{display:flex;align-items:center;gap:.4em;margin:0;text-decoration:none;cursor:pointer;text-align:start}' + wrapText('& .qi') +
   '& .qi{flex:1}& .qd{cursor:default}& .qi:focus-visible,& .qx:focus-visible,& .qg:focus-visible{outline:2px solid;outline-offset:-2px}' +
   '& .qa{display:inline-block;width:.45em;height:.45em;border:solid;border-width:0 2px 2px 0;margin:0 .2em;order:2}' +
   '& .qic{object-fit:contain}& .qih,& .qh>*>.qin,& .qi:focus-visible>.qin{display:none}& .qh>*>.qih,& .qi:focus-visible>.qih{display:inline}' +
@@ -47,10 +48,12 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
     const g = k => V[pre + k];
     return rule(li + '>:not(ul)', 'background', bg(g('BackColor'), g('BackImage')), 'color', clean(g('TextColor')), 'font', clean(g('Font')),
       'justify-content', FLEX[g('TextAlign')], 'padding', size(g('Padding')), 'border', border(g('BorderWidth'), g('BorderColor'))) +
-      rule(`${li}.qh>:not(ul,.qd),${li}>:focus-visible` + (V.KeepHighlighted ? `,${li}.qo>:not(ul)` : ''),
+      // An item and its submenu button are one: either focused draws both.
+      rule(`${li}.qh>:not(ul,.qd),${li}>:focus-visible,${li}>:focus-visible+.qx` + (V.KeepHighlighted ? `,${li}.qo>:not(ul)` : ''),
         'background', bg(g('HoverBackColor') || g('BackColor'), g('HoverBackImage') || g('BackImage')), 'color', clean(g('HoverTextColor')),
         'border-color', clean(g('HoverBorderColor')), 'text-decoration', g('HoverUnderline') ? 'underline' : '') +
-      rule(`${li}>.qc`, 'background-color', clean(V.ItemCurrentBackColor), 'color', clean(V.ItemCurrentTextColor)) +
+      // A current item's own submenu button (with the arrow) is current too.
+      rule(`${li}>.qc,${li}>.qc+.qx`, 'background-color', clean(V.ItemCurrentBackColor), 'color', clean(V.ItemCurrentTextColor)) +
       rule(`${li}>.qd`, 'color', clean(V.ItemDisabledTextColor)) +
       (V.ArrowImage ? rule(`${li}>*>.qa`, 'border', 0, 'width', '.8em', 'height', '.8em', 'transform', 'none', 'background', url(V.ArrowImage) + ' center/contain no-repeat')
         : rule(`${li}>*>.qa`, 'border-color', clean(V.ArrowColor), 'transform', `rotate(${TURN[rtl ? { E: 'S', S: 'E' }[dir] || dir : dir]}deg)`));
@@ -71,7 +74,9 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
     rule('&', 'position', abs ? 'absolute' : 'relative', 'left', abs ? size(P.Left) : '', 'top', abs ? size(P.Top) : '', 'z-index', P.ZIndex | 0) +
     rule('& .qic', 'width', size(P.IconSize), 'height', size(P.IconSize), 'order', P.IconPosition === 'right' ? 1 : -1) +
     (P.IconPosition === 'top' ? rule('& .qi', 'flex-direction', 'column') : '') +
-    rule('& .qb', 'display', 'flex', 'flex-direction', H ? 'row' : 'column', 'justify-content', H ? FLEX[P.Align] : '',
+    // A horizontal bar wraps the items that do not fit (unless it collapses
+    // behind its toggle first); it never widens the page.
+    rule('& .qb', 'display', 'flex', 'flex-direction', H ? 'row' : 'column', 'flex-wrap', H ? 'wrap' : '', 'justify-content', H ? FLEX[P.Align] : '',
       'align-items', H ? 'stretch' : FLEX[P.Align], 'gap', size(P.ItemSpacing), 'width', P.Width ? size(P.Width) : 'max-content',
       'max-width', '100%', 'background', bg(P.BackColor, P.BackImage), 'border', border(P.BorderWidth, P.BorderColor, P.BorderStyle),
       'border-radius', size(P.Radius), 'padding', size(P.Padding)) +

@@ -1,11 +1,11 @@
 // The style sheet of one Ostrel Tab Menu: the tab row is drawn as the Ostrel
 // Tabs draw theirs; this adds the submenus, as a second row under the tabs
 // or as drop-down lists. "&" stands for the menu's own class.
-import { clean, size, decl } from '../core/css.js';
+import { clean, size, decl, wrapText } from '../core/css.js';
 import { sheet as tabSheet, FLEX, bg, border } from '../tabs/sheet.js';
 
-const FIXED = '& .qu{margin:0;padding:0;list-style:none;display:flex}& .qu[hidden]{display:none!important}& .qu>li{display:flex}' +
-  '& .qj{display:flex;flex:1;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer}' +
+const FIXED = '& .qu{margin:0;padding:0;list-style:none;display:flex}& .qu>li{display:flex}' +
+  '& .qj{display:flex;flex:1;align-items:center;gap:.4em;text-decoration:none;cursor:pointer}' + wrapText('& .qj') +
   '& .qj:focus-visible{outline:2px solid;outline-offset:-2px}& .qj:hover>.qin{display:none}& .qj:hover>.qih{display:inline}' +
   '@keyframes qrntfade{from{opacity:0}}@media (prefers-reduced-motion:reduce){& .qu{animation:none!important}}';
 
@@ -17,8 +17,9 @@ const subValues = (P, s) => {
   return V;
 };
 
-// drop: submenus as drop-down lists; V: the tabs stand in a column.
-export function sheet(X, P, S, rtl, drop, V) {
+// drop: submenus as drop-down lists; V: the tabs stand in a column; table:
+// the parameter table, for the defaults.
+export function sheet(X, P, S, rtl, drop, V, table) {
   const rule = (sel, ...pairs) => sel.replace(/&/g, '.' + X) + '{' + decl(...pairs) + '}';
   const look = (sel, W) => rule(sel, 'background', bg(W.SubItemBackColor, W.SubItemBackImage), 'color', clean(W.SubItemTextColor),
     'font', clean(W.SubItemFont), 'justify-content', FLEX[W.SubItemTextAlign], 'padding', size(W.SubItemPadding),
@@ -31,7 +32,7 @@ export function sheet(X, P, S, rtl, drop, V) {
   // jump between tabs with and without a submenu) or each drop-down.
   const frame = rule(drop ? '& .qu' : '& .qr', 'background', bg(P.SubBackColor, P.SubBackImage),
     'border', border(P.SubBorderWidth, P.SubBorderColor, P.SubBorderStyle), 'border-radius', size(P.SubRadius), 'padding', size(P.SubPadding));
-  let css = tabSheet(X, P, S, rtl) + FIXED.replace(/&/g, '.' + X) + frame +
+  let css = tabSheet(X, P, S, rtl, table) + FIXED.replace(/&/g, '.' + X) + frame +
     (drop
       ? rule('& .qr', 'display', 'contents') +
         rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', size(P.SubWidth) || 'max-content',

@@ -10,8 +10,10 @@ import { addSheet } from '../core/css.js';
 import { idle } from '../core/later.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
+import { rightToLeft } from '../core/dir.js';
+import { rovingStop } from '../core/rove.js';
 import { sheet } from './sheet.js';
-import { dis, store, firstPick, panels } from '../tabs/panels.js';
+import { dis, store, firstPick, panels, followLinks } from '../tabs/panels.js';
 
 // One tab or submenu item, a link when `a` is true and a button otherwise:
 // `cls` is its own class and `more` its other attributes.
@@ -28,8 +30,7 @@ export function tabMenu(win, doc, script) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.bstyles, TABLE, prefix, 1);
   const X = uniqueName(doc, 'qrnt');
-  const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  const rtl = /^rtl$/i.test(near.closest('[dir]')?.dir);
+  const rtl = rightToLeft(doc, script);
   const side = P.Placement, V = side === 'left' || side === 'right';
   const drop = P.SubMode === 'dropdown';
   const key = 'qrnt:' + win.location.pathname + ':' + X;
@@ -66,8 +67,8 @@ export function tabMenu(win, doc, script) {
   root.id = X;
   root.className = X;
   root.innerHTML = '<div class="ql" role="tablist"' + attr('aria-label', P.Label) + (V ? ' aria-orientation="vertical"' : '') +
-    '>' + tabsHtml + '</div><div class="qr"></div><div class="qp"></div>';
-  const [list, row, box] = root.children;
+    '>' + tabsHtml + '</div><div class="qr"></div>';
+  const [list, row] = root.children;
   const all = [...list.querySelectorAll('.qi')];
   const usable = all.filter(t => !dis(t));
   // A tab's submenu list, written when first needed or once the page is
@@ -91,13 +92,9 @@ export function tabMenu(win, doc, script) {
   };
   pick = firstPick(win, key, P, all, pick);
 
-  const { els, take: takePanels } = panels(doc, X, all, ids, box, () => sel);
-
-  let stop, sel, opened, timer, hideTimer, touch;
-  const rove = t => {
-    if (stop) stop.tabIndex = -1;
-    if (stop = t) t.tabIndex = 0;
-  };
+  const rove = rovingStop();
+  let sel, opened, timer, hideTimer, touch;
+  const { els, find: findPanels } = panels(doc, all, ids, () => sel);
   // In the row, "under its tab" starts the row where the tab starts.
   const align = () => {
     const u = subAt(sel);
@@ -123,6 +120,7 @@ export function tabMenu(win, doc, script) {
     if (remember && P.RememberSelected) store(win, key, all.indexOf(t));
   }
   select(all[pick]);
+  followLinks(win, doc, ids, i => select(all[i], true));
 
   // ---- drop-downs -----------------------------------------------------
   function close() {
@@ -184,22 +182,25 @@ export function tabMenu(win, doc, script) {
     if (dis(t)) return e.preventDefault();
     if (t.classList.contains('qj')) return close();
     clearTimeout(timer);
-    const u = subAt(t), link = t.hasAttribute('href'), was = sel === t;
+    // A click from the keyboard (Enter, Space) counts no presses.
+    const u = subAt(t), link = t.href, was = sel === t, key = !e.detail;
     // Selected first: the selected look may change the tab's size.
     select(t, true);
     // A parent opens on the first click or tap and its link is followed on
-    // the next; a mouse that opened it on hover follows the link at once.
+    // the next; a mouse that opened it on hover, and the keyboard, follow
+    // the link at once.
     if (!u) close();
-    else if (drop && opened !== t && !(link && hoverOpen && !touch)) { open(t); e.preventDefault(); }
+    else if (drop && opened !== t && !(link && (key || hoverOpen && !touch))) { open(t); e.preventDefault(); }
     else if (drop && !link) close();
-    else if (!drop && !was && link && !(P.SwitchOn === 'hover' && !touch)) e.preventDefault();
+    else if (!drop && !was && link && !key && !(P.SwitchOn === 'hover' && !touch)) e.preventDefault();
   });
 
   // ---- keyboard -------------------------------------------------------
   const fwd = rtl ? 'ArrowLeft' : 'ArrowRight', back = rtl ? 'ArrowRight' : 'ArrowLeft';
-  // The key that goes from a tab into its submenu, towards the submenu;
-  // Down does too when the tabs stand in a row.
-  const into = { bottom: 'ArrowUp', left: 'ArrowRight', right: 'ArrowLeft' }[side];
+  // The key that goes from a tab into its submenu, towards the submenu:
+  // Down under tabs above the content, Up above tabs under it, the inner
+  // arrow beside side tabs.
+  const into = { bottom: 'ArrowUp', left: 'ArrowRight', right: 'ArrowLeft' }[side] || 'ArrowDown';
   const links = u => [...u.querySelectorAll('a[href]')];
   // The element `d` places on from `x` in the list `l`, round at the ends.
   const step = (l, x, d) => l.at((l.indexOf(x) + d) % l.length);
@@ -225,14 +226,17 @@ export function tabMenu(win, doc, script) {
     const d = (tab ? { [V ? 'ArrowDown' : fwd]: 1, [V ? 'ArrowUp' : back]: -1 }
       : { ArrowDown: 1, ArrowUp: -1, [drop ? '' : fwd]: 1, [drop ? '' : back]: -1 })[k];
     const to = k === 'Home' ? list[0] : k === 'End' ? list.at(-1) : d ? step(list, a, d) : null;
-    if (tab && u && (k === into || k === 'ArrowDown' && !V || k === 'Enter' || k === ' ')) {
-      if (k === 'Enter' || k === ' ') select(a, true);
+    // Enter and Space enter the submenu of a tab without a link; on a link
+    // they follow it, as a click does.
+    const press = k === 'Enter' || k === ' ';
+    if (tab && u && (k === into || press && !a.href)) {
+      if (press) select(a, true);
       enter(a, k === 'ArrowUp');
     } else if (k === 'Escape' && (opened || !tab)) { close(); t.focus(); }
     else if (to) tab ? move(to) : to.focus();
     // Left and right in a drop-down go on to the neighbouring tab.
     else if (!tab && drop && (k === 'ArrowLeft' || k === 'ArrowRight')) move(step(usable, t, k === fwd ? 1 : -1));
-    else if (k === ' ' && a.tagName === 'A' && tab) a.click();
+    else if (press && tab) a.click();
     else return;
     e.preventDefault();
   });
@@ -241,11 +245,11 @@ export function tabMenu(win, doc, script) {
     if (!list.contains(e.relatedTarget)) rove(sel || usable[0]);
   });
 
-  addSheet(doc, sheet(X, P, S, rtl, drop, V));
+  addSheet(doc, sheet(X, P, S, rtl, drop, V, TABLE));
   place(doc, root, script, P.Position !== 'absolute');
   idle(win, () => all.forEach(subAt));
-  takePanels();
+  findPanels();
   align();
   on(win, 'resize', align);
-  if (doc.readyState === 'loading') on(doc, 'DOMContentLoaded', () => { takePanels(); align(); });
+  if (doc.readyState === 'loading') on(doc, 'DOMContentLoaded', () => { findPanels(); align(); });
 }

@@ -1,6 +1,6 @@
 // The style sheet of one set of Ostrel Tabs. Parameter names are used
 // without their "tabs" prefix; "&" stands for the tabs' own class.
-import { clean, size, url, decl } from '../core/css.js';
+import { clean, size, url, decl, wrapText } from '../core/css.js';
 
 export const FLEX = { left: 'flex-start', center: 'center', right: 'flex-end' };
 // Per placement: the direction of the whole (bar and panels), the side of
@@ -11,8 +11,10 @@ const SIDES = {
   left: ['row', 'right', '1001', -1, 0], right: ['row-reverse', 'left', '0110', 1, 0]
 };
 
-const FIXED = '&,& *{box-sizing:border-box}& .qp{flex:1;min-width:0}& .qp>[hidden]{display:none!important}' +
-  '& .qi{display:flex;align-items:center;gap:.4em;text-decoration:none;white-space:nowrap;cursor:pointer;flex:none}' +
+// A hidden panel (or submenu) stays hidden whatever display the page's own
+// style sheet gives it.
+const FIXED = '&,& *{box-sizing:border-box}& [hidden],[role=tabpanel][hidden]{display:none!important}' +
+  '& .qi{display:flex;align-items:center;gap:.4em;text-decoration:none;cursor:pointer;flex:none}' + wrapText('& .qi') +
   '& .qd{cursor:default}& .qi:focus-visible{outline:2px solid;outline-offset:-2px;z-index:1}' +
   '& .qz{width:1px;min-height:1px;background:currentColor;opacity:.3}' +
   '& .qic{object-fit:contain}& .qih,& .qi:hover>.qin{display:none}& .qi:hover>.qih{display:inline}';
@@ -23,7 +25,8 @@ export const bg = (color, image) => col(color) + (image ? ' ' + url(image) : '')
 // otherwise.
 export const border = (w, c, st = '') => size(w) + ' ' + (clean(st) || 'solid') + ' ' + col(c);
 
-export function sheet(X, P, styles, rtl) {
+// table: the parameter table, for the defaults.
+export function sheet(X, P, styles, rtl, table) {
   const side = SIDES[P.Placement] ? P.Placement : 'top';
   const V = side === 'left' || side === 'right';
   const [FLOW, inner, round, dx, dy] = SIDES[side];
@@ -35,7 +38,11 @@ export function sheet(X, P, styles, rtl) {
   const corners = v => round.replace(/./g, c => (+c ? size(v) || 0 : 0) + ' ');
   const shift = v => (v = size(v) || '0px', `translate(calc(${dx}*${v}),calc(${dy}*${v}))`);
 
+  // The selected tab's font follows the tabs' font, in bold, unless the
+  // parameter or a style gives it one of its own (other than the default).
+  const usual = table.find(t => t[0] === 'SelFont')[1];
   const look = (sel, S) => {
+    const own = S.SelFont !== usual;
     return rule(sel, 'width', size(S.ItemWidth), 'min-height', size(S.ItemHeight), 'border-radius', corners(S.ItemRadius),
       'background', bg(S.ItemBackColor, S.ItemBackImage), 'color', clean(S.ItemTextColor), 'font', clean(S.ItemFont),
       'justify-content', FLEX[S.ItemTextAlign], 'padding', size(S.ItemPadding),
@@ -44,13 +51,13 @@ export function sheet(X, P, styles, rtl) {
         'color', clean(S.ItemHoverTextColor), 'border-color', clean(S.ItemHoverBorderColor), 'text-decoration', S.ItemHoverUnderline ? 'underline' : '') +
       rule(`${sel}.qc`, 'background-color', clean(S.ItemCurrentBackColor), 'color', clean(S.ItemCurrentTextColor)) +
       rule(`${sel}[aria-selected=true]`, 'background', bg(S.SelBackColor, S.SelBackImage), 'color', clean(S.SelTextColor),
-        'font', clean(S.SelFont), 'border-color', clean(S.SelBorderColor), 'transform', shift(S.SelRaise)) +
+        'font', own ? clean(S.SelFont) : '', 'font-weight', own ? '' : 'bold', 'border-color', clean(S.SelBorderColor), 'transform', shift(S.SelRaise)) +
       rule(`${sel}.qd`, 'color', clean(S.ItemDisabledTextColor));
   };
 
   let css = FIXED.replace(/&/g, '.' + X) +
     rule('&', 'display', 'flex', 'flex-direction', flow, 'position', abs ? 'absolute' : 'relative', 'left', abs ? size(P.Left) : '', 'top', abs ? size(P.Top) : '',
-      'z-index', P.ZIndex | 0, 'width', size(P.Width)) +
+      'z-index', P.ZIndex | 0, 'width', size(P.Width), 'max-width', '100%') +
     rule('& .ql', 'display', 'flex', 'flex-direction', V ? 'column' : 'row', 'flex-wrap', P.Overflow === 'scroll' ? 'nowrap' : 'wrap',
       'overflow', P.Overflow === 'scroll' ? 'auto' : '', 'justify-content', V ? '' : FLEX[P.Align], 'align-items', V ? (P.Align === 'justify' ? 'stretch' : FLEX[P.Align]) : '',
       'gap', size(P.ItemSpacing), 'background', bg(P.BackColor, P.BackImage),

@@ -8,16 +8,16 @@ import { fields, styleIndex } from '../core/items.js';
 import { addSheet } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
+import { rightToLeft } from '../core/dir.js';
+import { rovingStop } from '../core/rove.js';
 import { sheet } from './sheet.js';
-import { dis, store, firstPick } from './panels.js';
-
+import { dis, store, firstPick, panels, followLinks } from './panels.js';
 
 export function tabs(win, doc, script) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.bstyles, TABLE, prefix, 1);
   const X = uniqueName(doc, 'qrnt');
-  const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  const rtl = /^rtl$/i.test(near.closest('[dir]')?.dir);
+  const rtl = rightToLeft(doc, script);
   const V = P.Placement === 'left' || P.Placement === 'right';
   const key = 'qrnt:' + win.location.pathname + ':' + X;
 
@@ -49,37 +49,17 @@ export function tabs(win, doc, script) {
   root.id = X;
   root.className = X;
   root.innerHTML = '<div class="ql" role="tablist"' + attr('aria-label', P.Label) + (V ? ' aria-orientation="vertical"' : '') +
-    '>' + html + '</div><div class="qp"></div>';
-  const list = root.firstChild, box = root.lastChild;
+    '>' + html + '</div>';
+  const list = root.firstChild;
   const all = [...list.querySelectorAll('.qi')];
   const usable = all.filter(t => !dis(t));
   pick = firstPick(win, key, P, all, pick);
 
-  // A tab's panel is the page element it names, moved in beside the tabs;
-  // elements further down the page are taken once the page has loaded. The
-  // Tab Menu's version (panels.js) also keeps a tab's submenu in its
-  // aria-controls; this one is written out to keep this file small.
-  const els = [];
-  const takePanels = () => all.forEach((t, i) => {
-    const el = !els[i] && ids[i] && doc.getElementById(ids[i]);
-    if (!el || el.contains(root)) return;
-    els[i] = el;
-    el.id = X + '-p' + i;
-    el.setAttribute('role', 'tabpanel');
-    el.setAttribute('aria-labelledby', t.id);
-    t.setAttribute('aria-controls', el.id);
-    el.tabIndex = 0;
-    el.hidden = t !== sel;
-    box.appendChild(el);
-  });
-
   // The one tab of the tabs that Tab reaches, and the selected one; only
   // they change, so a long row of tabs costs nothing more.
-  let stop, sel;
-  const rove = t => {
-    if (stop) stop.tabIndex = -1;
-    if (stop = t) t.tabIndex = 0;
-  };
+  const rove = rovingStop();
+  let sel;
+  const { els, find: findPanels } = panels(doc, all, ids, () => sel);
   const show = (t, on) => {
     t.setAttribute('aria-selected', on);
     const el = els[all.indexOf(t)];
@@ -93,6 +73,7 @@ export function tabs(win, doc, script) {
     if (remember && P.RememberSelected) store(win, key, all.indexOf(t));
   }
   select(all[pick]);
+  followLinks(win, doc, ids, i => select(all[i], true));
 
   // A click on a disabled tab selects nothing: select() passes it by.
   root.addEventListener('click', e => select(e.target.closest('.qi'), true));
@@ -120,8 +101,8 @@ export function tabs(win, doc, script) {
     rove(sel || usable[0]);
   });
 
-  addSheet(doc, sheet(X, P, S, rtl));
+  addSheet(doc, sheet(X, P, S, rtl, TABLE));
   place(doc, root, script, P.Position !== 'absolute');
-  takePanels();
-  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', takePanels);
+  findPanels();
+  if (doc.readyState === 'loading') doc.addEventListener('DOMContentLoaded', findPanels);
 }

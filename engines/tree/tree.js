@@ -10,6 +10,9 @@ import { addSheet } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { whenIdle } from '../core/later.js';
+import { rightToLeft } from '../core/dir.js';
+import { rovingStop } from '../core/rove.js';
+import { typeAhead } from '../core/typeahead.js';
 import { sheet } from './sheet.js';
 
 const isSep = n => fields(n)[0] === '-';
@@ -21,8 +24,7 @@ export function tree(win, doc, script, hooks) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.tstyles, TABLE, prefix, 1), T = readStyles(win.tXPStyles, TABLE, prefix, 2);
   const X = uniqueName(doc, 'qrntm');
-  const near = script && script.ownerDocument === doc ? script : doc.documentElement;
-  const rtl = /^rtl$/i.test((near.closest('[dir]') || near).dir);
+  const rtl = rightToLeft(doc, script);
   const root = readItems(win.tmenuItems);
 
   // Branches open at start: all, those marked "open" and those that lead
@@ -84,11 +86,7 @@ export function tree(win, doc, script, hooks) {
   const fillAll = () => { for (const g of [...todo.keys()]) fill(g); };
 
   // The one item that Tab reaches.
-  let stop;
-  const rove = a => {
-    if (stop) stop.tabIndex = -1;
-    if (stop = a) a.tabIndex = 0;
-  };
+  const rove = rovingStop();
   const items = () => {
     const out = [];
     const walk = ul => {
@@ -122,7 +120,7 @@ export function tree(win, doc, script, hooks) {
     if (on && P.SingleBranch && !quick)
       for (const li of a.parentNode.parentNode.children) if (li.firstChild !== a) toggle(li.firstChild, false);
     a.setAttribute(EXP, on);
-    if (!on && g.contains(stop)) {
+    if (!on && g.querySelector('[tabindex="0"]')) {
       const back = g.contains(doc.activeElement);
       rove(a);
       if (back) a.focus();
@@ -142,8 +140,9 @@ export function tree(win, doc, script, hooks) {
   });
   if (P.OpenOn === 'hover')
     tr.addEventListener('pointerover', e => e.pointerType !== 'touch' && toggle(e.target.closest('.qi'), true));
-  tr.addEventListener('focusin', e => rove(e.target.closest('.qi') || stop));
+  tr.addEventListener('focusin', e => { const a = e.target.closest('.qi'); if (a) rove(a); });
 
+  const typed = typeAhead(win);
   tr.addEventListener('keydown', e => {
     const a = e.target.closest('.qi');
     if (!a || e.altKey || e.ctrlKey || e.metaKey) return;
@@ -155,13 +154,8 @@ export function tree(win, doc, script, hooks) {
     else if (k === (rtl ? 'ArrowRight' : 'ArrowLeft')) x === 'true' ? toggle(a, false) : to = parentItem(a);
     else if (k === '*') for (const li of a.parentNode.parentNode.children) toggle(li.firstChild, true, 1);
     else if (k === 'Enter' && !a.href) toggle(a, x !== 'true');
-    else if (k.length === 1 && k !== ' ') {
-      // Type-ahead: the next item shown whose text begins with the letter.
-      for (let j = 1; j <= all.length && !to; j++) {
-        const b = all[(i + j) % all.length];
-        if (b.textContent.trim().toLowerCase().startsWith(k.toLowerCase())) to = b;
-      }
-    } else return;
+    else if (k.length === 1 && k !== ' ') to = typed(k, all, a);
+    else return;
     e.preventDefault();
     if (to) {
       rove(to);

@@ -155,7 +155,7 @@ bool TfrmPreview::BuildPreview()
     fill.engine3 = fileAddress(folder + engines.at(2));
     fill.data = m_dataText ? m_dataText() : QString();
     fill.base = fileAddress(m_project.ProjectFolder);
-    const QString html = assemblePreview(PreviewTemplate, fill);
+    const QString html = assemblePreview(withFreshStorage(PreviewTemplate, BuildCount + 1), fill);
 
     m_focus = QApplication::focusWidget();
     const QString path = previewFileName();

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 
 QString builtInPreviewTemplate()
@@ -69,6 +70,19 @@ QString assemblePreview(QString page, const PreviewFill &fill)
     page.replace(QStringLiteral("@3_ENGINE"), fill.engine3, Qt::CaseInsensitive);
     page.replace(QStringLiteral("@DATA"), fill.data, Qt::CaseInsensitive);
     page.replace(QStringLiteral("@BASE"), fill.base, Qt::CaseInsensitive);
+    return page;
+}
+
+QString withFreshStorage(QString page, int build)
+{
+    const QString stamp = QString::number(build);
+    const QString script =
+        QStringLiteral("<script>try{var s=sessionStorage;if(s.getItem('plivex-preview-build')!=='%1'){s.clear();"
+                       "localStorage.clear();s.setItem('plivex-preview-build','%1')}}catch(e){}</script>")
+            .arg(stamp);
+    static const QRegularExpression head(QStringLiteral("<head(\\s[^>]*)?>"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = head.match(page);
+    page.insert(m.hasMatch() ? m.capturedEnd() : 0, script);
     return page;
 }
 

@@ -31,6 +31,13 @@ struct PreviewFill
 // while an "@ENGINE" inside the data stays as written.
 QString assemblePreview(QString page, const PreviewFill &fill);
 
+// The template with a first script that empties the page's storage once
+// per `build`: each rebuild starts as a first visit, so what the engines
+// keep in the browser (open branches, the selected tab) cannot hide the
+// project's own start state; a reload of the same build keeps it. The
+// script goes right after <head>, or first when there is none.
+QString withFreshStorage(QString page, int build);
+
 // A local path as an address for a page attribute: "#", "%", quotes and
 // spaces in a folder name would otherwise cut it short.
 QString fileAddress(const QString &path);

@@ -22,7 +22,9 @@ export const state = (page, sel = '') => page.evaluate(sel => {
   return {
     tabs: [...root.querySelectorAll('[role=tab]')].map(t => t.textContent + (t.getAttribute('aria-selected') === 'true' ? '*' : '')).join(','),
     open: [...root.querySelectorAll('ul')].filter(u => u.offsetParent).map(u => u.getAttribute('aria-label')).join(','),
-    shown: [...root.querySelectorAll('[role=tabpanel]')].filter(p => !p.hidden && p.offsetParent).map(p => p.textContent).join(','),
+    // Panels stay where the page put them: found through their tabs.
+    shown: [...root.querySelectorAll('[role=tab]')].flatMap(t => (t.getAttribute('aria-controls') || '').split(' ')).map(id => document.getElementById(id))
+      .filter(p => p && p.getAttribute('role') === 'tabpanel' && !p.hidden && p.offsetParent).map(p => p.textContent).join(','),
     focus: root.contains(document.activeElement) ? document.activeElement.textContent : document.activeElement.tagName
   };
 }, sel);

@@ -30,9 +30,10 @@ async function walk(page, keys) {
 }
 
 test('arrows_moveAndSelect_automaticManualVerticalAndRightToLeft', async () => {
+  // The panels are the page's own and take no focus: Tab goes on past them.
   const cases = [
     { name: 'automatic', params: {}, keys: ['Tab', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'End', 'Home', 'ArrowLeft', 'Tab'],
-      expect: ['Tab 0 / Content 0', 'Tab 1 / Content 1', 'Tab 3 / Content 1', 'Tab 0 / Content 0', 'Tab 3 / Content 0', 'Tab 0 / Content 0', 'Tab 3 / Content 0', 'SECTION / Content 0'] },
+      expect: ['Tab 0 / Content 0', 'Tab 1 / Content 1', 'Tab 3 / Content 1', 'Tab 0 / Content 0', 'Tab 3 / Content 0', 'Tab 0 / Content 0', 'Tab 3 / Content 0', 'A / Content 0'] },
     { name: 'manual', params: { tabsActivation: 'manual' }, keys: ['Tab', 'ArrowRight', 'Enter', 'ArrowLeft', 'Space', 'ArrowRight', 'Shift+Tab', 'Tab'],
       expect: ['Tab 0 / Content 0', 'Tab 1 / Content 0', 'Tab 1 / Content 1', 'Tab 0 / Content 1', 'Tab 0 / Content 0', 'Tab 1 / Content 0', 'BODY / Content 0', 'Tab 0 / Content 0'] },
     { name: 'vertical', params: { tabsPlacement: 'left' }, keys: ['Tab', 'ArrowRight', 'ArrowDown', 'ArrowUp'],
@@ -41,7 +42,9 @@ test('arrows_moveAndSelect_automaticManualVerticalAndRightToLeft', async () => {
       expect: ['Tab 0 / Content 0', 'Tab 1 / Content 1', 'Tab 0 / Content 0'] }
   ];
   for (const c of cases) {
-    const page = await tabsPage(b, T.dataFile({ params: c.params, items: items() }), { after: contents(4), dir: c.dir, name: 'keys.html' });
+    // A link after the panels keeps the focus in the page when Tab leaves
+    // the tabs (past the end of the page some browsers keep reporting the tab).
+    const page = await tabsPage(b, T.dataFile({ params: c.params, items: items() }), { after: contents(4) + '<a href="#end">End</a>', dir: c.dir, name: 'keys.html' });
     assert.deepEqual(await walk(page, c.keys), c.expect, c.name);
     assert.deepEqual(page.problems, [], c.name);
     await page.close();

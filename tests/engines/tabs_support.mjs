@@ -21,7 +21,9 @@ export const state = (page, sel = '') => page.evaluate(sel => {
   const root = document.querySelector(sel + ' [role=tablist]').parentNode;
   return {
     tabs: [...root.querySelectorAll('[role=tab]')].map(t => t.textContent + (t.getAttribute('aria-selected') === 'true' ? '*' : '')).join(','),
-    shown: [...root.querySelectorAll('[role=tabpanel]')].filter(p => !p.hidden && p.offsetParent).map(p => p.textContent).join(','),
+    // Panels stay where the page put them: found through their tabs.
+    shown: [...root.querySelectorAll('[role=tab]')].flatMap(t => (t.getAttribute('aria-controls') || '').split(' ')).map(id => document.getElementById(id))
+      .filter(p => p && p.getAttribute('role') === 'tabpanel' && !p.hidden && p.offsetParent).map(p => p.textContent).join(','),
     focus: document.activeElement.getAttribute('role') === 'tab' ? document.activeElement.textContent : document.activeElement.tagName
   };
 }, sel);

@@ -52,18 +52,49 @@ test('treeKeys_moveOpenCloseAndReachEveryItem', async () => {
   }
 });
 
-test('typeAhead_goesToTheNextShownItemWithTheLetter', async () => {
-  const page = await treePage(b, T.dataFile({ params: { tmenuExpandAll: true }, items: smallTree() }));
-  const steps = [['Tab', 'Alpha'], ['b', 'Beta'], ['B', 'Banana'], ['b', 'Blueberry'], ['b', 'Beta'], ['d', 'Delta'], ['d', 'Date'], ['d', 'Dried'],
-    ['a', 'Alpha'], ['x', 'Alpha'], ['g', 'Gamma']];
+// Runs `body` with a tree page whose clock stands still until the test
+// moves it on, so that keys count as typed together or apart as the test
+// says. The clock belongs to the whole browser, so the page gets a browser
+// of its own.
+async function onTypingPage(body) {
+  const own = await launch();
+  try {
+    const page = await treePage(own, T.dataFile({ params: { tmenuExpandAll: true }, items: smallTree() }), { name: 'typing.html', setup: p => p.clock.install() });
+    await page.clock.pauseAt(Date.now() + 60000);
+    await page.waitForFunction(() => document.querySelectorAll('[role=treeitem]').length === 10);
+    await body(page);
+  } finally {
+    await own.close();
+  }
+}
+
+// Presses each step's key, after a pause when its third element says so,
+// and returns "key:focused item" per step.
+async function typeSteps(page, steps) {
   const got = [];
-  for (const [key] of steps) {
+  for (const [key, , pause] of steps) {
+    if (pause) await page.clock.runFor(600);
     await page.keyboard.press(key);
     got.push(key + ':' + await focused(page));
   }
-  assert.deepEqual(got, steps.map(s => s.join(':')));
+  return got;
+}
+
+test('typeAhead_aLetterAfterAPauseGoesToTheNextShownItemWithIt', () => onTypingPage(async page => {
+  // The same letter again and again goes on along the items with it.
+  const steps = [['Tab', 'Alpha'], ['b', 'Beta', 1], ['B', 'Banana'], ['b', 'Blueberry'], ['b', 'Beta'], ['d', 'Delta', 1], ['d', 'Date'], ['d', 'Dried'],
+    ['a', 'Alpha', 1], ['x', 'Alpha', 1], ['g', 'Gamma', 1]];
+  assert.deepEqual(await typeSteps(page, steps), steps.map(s => s[0] + ':' + s[1]));
   assert.deepEqual(page.problems, []);
-});
+}));
+
+test('typeAhead_aRunOfLettersNamesAnItem_aPauseStartsAnew', () => onTypingPage(async page => {
+  const steps = [['Tab', 'Alpha'], ['b', 'Beta', 1], ['l', 'Blueberry'], ['a', 'Alpha', 1], ['p', 'Apple'], ['r', 'Apricot'],
+    // No item begins with the run: the focus stays where it was.
+    ['q', 'Apricot'], ['d', 'Dried', 1], ['a', 'Date'], ['g', 'Gamma', 1]];
+  assert.deepEqual(await typeSteps(page, steps), steps.map(s => s[0] + ':' + s[1]));
+  assert.deepEqual(page.problems, []);
+}));
 
 test('currentItem_opensItsBranchAndIsTheTabStop', async () => {
   const items = smallTree();

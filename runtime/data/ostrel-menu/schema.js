@@ -39,7 +39,7 @@
         .concat(Q.hoverParams('menuSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))),
       G('extras', [
         p.flag('menuArrows', true, 'Arrows on items with submenus'),
-        p.color('menuArrowColor', '#6B7B8E', 'Arrow colour', { styles: 'item' }),
+        p.color('menuArrowColor', '', 'Arrow colour', { styles: 'item', help: 'Empty: the item\'s text colour, in every state, so the arrow shows on any bar.' }),
         p.image('menuArrowImage', 'Arrow picture', { styles: 'item', help: 'Replaces the drawn arrow; empty for the drawn one.' }),
         p.color('menuSeparatorColor', '#D5DCE6', 'Separator colour', { styles: 'submenu', help: 'Items whose text is "-" are drawn as separator lines.' }),
         p.size('menuSeparatorSize', '1px', 'Separator thickness', { styles: 'submenu' }),

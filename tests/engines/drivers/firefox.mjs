@@ -29,6 +29,7 @@ export async function launchFirefox({ width = 1000, height = 700 } = {}) {
         async press(key) {
           const keys = key.split('+');
           for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
+          // Firefox's input takes a space by the character, not by its name.
           await page.keyboard.press(keys.at(-1) === 'Space' ? ' ' : keys.at(-1));
           for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
         },
