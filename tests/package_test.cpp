@@ -240,7 +240,9 @@ private slots:
             const Run check = run(program(), {QStringLiteral("--check"), project, QStringLiteral("--type"), typeArg}, env);
             QVERIFY2(check.exitCode == 0, qPrintable(project + QLatin1Char('\n') + report(check)));
 
+            // The site build names a folder that exists; --preview makes none.
             const QString page = m_dir.filePath(QStringLiteral("preview%1/index.html").arg(type));
+            QVERIFY(QDir().mkpath(QFileInfo(page).path()));
             const Run preview = run(
                 program(), {QStringLiteral("--preview"), project, page, QStringLiteral("--type"), typeArg}, env);
             QVERIFY2(preview.exitCode == 0, qPrintable(project + QLatin1Char('\n') + report(preview)));
