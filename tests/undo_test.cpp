@@ -132,7 +132,7 @@ private slots:
         const int states = frm->history->history().count();
         // The parameter page can no longer read a data text.
         frm->wb->call(QStringLiteral("eval"),
-                      {QStringLiteral("window.qrn_loadParams = function () { throw new Error('broken'); };")});
+                      {QStringLiteral("window.qrn_loadValues = function () { throw new Error('broken'); };")});
 
         QVERIFY(!frm->history->Undo());
         QCOMPARE(project->items().count(), items);

@@ -1,14 +1,16 @@
-// Runs f(deadline) once the page is idle, or within a second at the latest.
-// Browsers without idle callbacks (WebKit) get a short timer instead and a
-// few milliseconds per round, so the page still paints between rounds.
-export function idle(win, f) {
+// Runs f once the page is idle, or within a second at the latest. Browsers
+// without idle callbacks (WebKit) get a short timer instead.
+export const soon = (win, f) =>
   // eslint-disable-next-line compat/compat -- guarded, with the timer below
-  if (win.requestIdleCallback) return win.requestIdleCallback(f, { timeout: 1000 });
-  win.setTimeout(() => {
-    const end = win.performance.now() + 8;
-    f({ timeRemaining: () => end - win.performance.now() });
-  }, 1);
-}
+  win.requestIdleCallback ? win.requestIdleCallback(f, { timeout: 1000 }) : win.setTimeout(f, 1);
+
+// The same for work done in rounds: f(deadline) learns how long it may go on.
+// After a timer it gets a few milliseconds, so the page still paints between
+// rounds.
+export const idle = (win, f) => soon(win, deadline => {
+  const end = win.performance.now() + 8;
+  f(deadline || { timeRemaining: () => end - win.performance.now() });
+});
 
 // Writes the parts of a large menu that are not shown yet while the page is
 // idle, so that a menu is ready as soon as its first level stands. The

@@ -7,7 +7,7 @@ import TABLE, { prefix } from 'plivex:params/tab-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { fields, styleIndex } from '../core/items.js';
 import { addSheet } from '../core/css.js';
-import { idle } from '../core/later.js';
+import { soon } from '../core/later.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
 import { rightToLeft } from '../core/dir.js';
@@ -247,7 +247,7 @@ export function tabMenu(win, doc, script) {
 
   addSheet(doc, sheet(X, P, S, rtl, drop, V, TABLE));
   place(doc, root, script, P.Position !== 'absolute');
-  idle(win, () => all.forEach(subAt));
+  soon(win, () => all.forEach(subAt));
   findPanels();
   align();
   on(win, 'resize', align);

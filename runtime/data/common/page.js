@@ -641,7 +641,7 @@
     });
     document.addEventListener('change', refreshChecks);
     // Values also arrive from the program: dialogs, files, styles.
-    ['qrn_setValue', 'qrn_loadParams', 'qrn_reCreateParams', 'qrn_resetParams', 'qrn_setItemParams'].forEach(function (name) {
+    ['qrn_setValue', 'qrn_loadParams', 'qrn_loadValues', 'qrn_reCreateParams', 'qrn_resetParams', 'qrn_setItemParams'].forEach(function (name) {
       var f = window[name];
       if (typeof f !== 'function') return;
       window[name] = function () {
