@@ -157,10 +157,15 @@ private slots:
         focusPage();
         press(Qt::Key_Tab, QStringLiteral("Home"), QString());
         press(Qt::Key_Right, QStringLiteral("Products"), QString());
+        // Products opens as columns: Down goes through them in reading
+        // order, Right and Left jump between them, and Right from the last
+        // one goes on to the next bar item.
         press(Qt::Key_Down, QStringLiteral("Software"), QStringLiteral("Products"));
-        press(Qt::Key_Right, QStringLiteral("Desktop editor"), QStringLiteral("Products,Software"));
+        press(Qt::Key_Down, QStringLiteral("Desktop editor"), QStringLiteral("Products"));
+        press(Qt::Key_Right, QStringLiteral("Hardware"), QStringLiteral("Products"));
         press(Qt::Key_Left, QStringLiteral("Software"), QStringLiteral("Products"));
-        press(Qt::Key_Down, QStringLiteral("Hardware"), QStringLiteral("Products"));
+        press(Qt::Key_Right, QStringLiteral("Hardware"), QStringLiteral("Products"));
+        press(Qt::Key_Right, QStringLiteral("All products"), QStringLiteral("Products"));
         press(Qt::Key_Right, QStringLiteral("Web design"), QStringLiteral("Services"));
         press(Qt::Key_Escape, QStringLiteral("Services"), QString());
     }

@@ -107,11 +107,9 @@ export function behave(nav, o) {
 
   // ---- keyboard -------------------------------------------------------
   const focusable = x => x.matches('.qi,.qx') && (o.mb || x.tagName === 'BUTTON' || x.hasAttribute('href'));
-  const items = ul => {
-    const r = [];
-    for (const li of ul.children) for (const x of li.children) if (focusable(x)) r.push(x);
-    return r;
-  };
+  // The items of a list; in a mega menu, those of every column in turn.
+  const items = ul => [...ul.querySelectorAll(has(ul, 'qm') ? '.qi' : ':scope>li>*')].filter(focusable);
+  const column = x => x.closest('.qm>li');
   // The item `d` places after (or before) `x` in `list`, round the ends.
   const wrap = (list, x, d) => list[(list.indexOf(x) + d + list.length) % list.length];
   function focus(x) {
@@ -138,9 +136,13 @@ export function behave(nav, o) {
     // of the line.
     const k = (o.rtl && { ArrowLeft: 'ArrowRight', ArrowRight: 'ArrowLeft' }[e.key]) || e.key;
     const down = k === 'ArrowDown', up = k === 'ArrowUp', fwd = k === 'ArrowRight', back = k === 'ArrowLeft';
-    const li = c.parentNode, ul = li.parentNode, row = o.H && !small(), across = ul === bar && row;
+    const li = c.parentNode, ul = c.closest('.qm') || li.parentNode, row = o.H && !small(), across = ul === bar && row;
     const list = items(ul), step = d => focus(wrap(list, c, d));
     const upper = ul !== bar && ul.parentNode;
+    // Right and left move between the columns of a mega menu, to the first
+    // item of the next or previous one; past the last they go on as in any
+    // other submenu.
+    const col = column(c), to = col && (fwd ? col.nextElementSibling : back && col.previousElementSibling);
     if (k === 'Escape') {
       if (has(li, 'qo') && expander(li)) leave(li);
       else if (upper) leave(upper);
@@ -148,6 +150,7 @@ export function behave(nav, o) {
       else return;
     } else if (k === 'Home') focus(list[0]);
     else if (k === 'End') focus(list.pop());
+    else if (to) focus(list.find(x => column(x) === to));
     else if (!o.mb) {
       // Site navigation: arrows move within a list and into an open submenu.
       if ((down || fwd) && c === expander(li) && has(li, 'qo')) enter(li);

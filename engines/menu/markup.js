@@ -7,17 +7,20 @@ import { direction } from './sheet.js';
 
 const isSep = n => fields(n)[0] === '-';
 
-// o: { X, mb (menu bar pattern), arrows, H, sd (menuSubDirection), is, ss
-//      (style counts), later }
+// o: { X, mb (menu bar pattern), arrows, H, sd (menuSubDirection), cols
+//      (menuSubColumns), is, ss (style counts), later }
 // With `later` (an array) at the bar level, the bar's submenus are left out
 // and `later` gets, per bar item, its node when it has a submenu (else null),
 // for submenu() to write when needed.
-export function list(nodes, o, level) {
+// In the columns of a mega menu (`mega`), an item with children is a column
+// heading: its children stand below it, always shown, and a separator
+// draws nothing, as the columns already part the items.
+export function list(nodes, o, level, mega) {
   let s = '', sep = false, first = level === 0 && o.mb;
   for (const n of nodes) {
-    if (isSep(n)) { sep = s !== ''; continue; }
+    if (isSep(n)) { sep = s !== '' && !mega; continue; }
     const [text, link, target, tip, icon, hover, is, , state, id, cls] = fields(n);
-    const parent = n.k.some(c => !isSep(c));
+    const kids = n.k.some(c => !isSep(c)), parent = kids && !mega;
     const off = state === 'disabled';
     const i = styleIndex(is, o.is);
     const sub = o.X + '-' + n.n;
@@ -42,15 +45,17 @@ export function list(nodes, o, level) {
       (split ? '<button type="button" class="qx" aria-expanded="false"' + (later ? '' : ' aria-controls="' + sub + '"') +
         attr('aria-label', plain(text) || '+') + '>' + arrow + '</button>' : '');
     if (parent && !later) s += submenu(n, o, level);
+    if (kids && mega) s += '<ul class="qk"' + (o.mb ? ' role="group"' + attr('aria-label', plain(text)) : '') + '>' + list(n.k, o, level + 1, mega) + '</ul>';
     s += '</li>';
     sep = false;
   }
   return s;
 }
 
-// The submenu of the item `n` at `level`, with everything below it.
+// The submenu of the item `n` at `level`, with everything below it. A
+// submenu of a bar item with more than one column is a mega menu.
 export function submenu(n, o, level) {
-  const f = fields(n), t = styleIndex(f[7], o.ss);
-  return '<ul id="' + o.X + '-' + n.n + '" class="qu q' + direction(o.sd[t] || o.sd[-1], level === 0 && o.H) + (t >= 0 ? ' qt' + t : '') + '"' +
-    (o.mb ? ' role="menu"' + attr('aria-label', plain(f[0])) : '') + '>' + list(n.k, o, level + 1) + '</ul>';
+  const f = fields(n), t = styleIndex(f[7], o.ss), mega = !level && o.cols[t] > 1;
+  return '<ul id="' + o.X + '-' + n.n + '" class="qu q' + direction(o.sd[t] || o.sd[-1], level === 0 && o.H) + (t >= 0 ? ' qt' + t : '') +
+    (mega ? ' qm' : '') + '"' + (o.mb ? ' role="menu"' + attr('aria-label', plain(f[0])) : '') + '>' + list(n.k, o, level + 1, mega) + '</ul>';
 }

@@ -22,14 +22,14 @@ export function menu(win, doc, script, frame, across) {
   const rtl = rightToLeft(doc, script);
   const mb = P.Keyboard === 'menubar', H = P.Orientation !== 'vertical';
   const label = P.Label || 'Menu';
-  const sd = { '-1': P.SubDirection };
-  T.forEach((t, i) => { sd[i] = t.SubDirection; });
+  const sd = { '-1': P.SubDirection }, cols = { '-1': P.SubColumns };
+  T.forEach((t, i) => { sd[i] = t.SubDirection; cols[i] = t.SubColumns ?? P.SubColumns; });
   // A bar split over two frames never collapses behind its toggle.
   if (frame) P.CollapseWidth = '';
   const collapse = parseFloat(P.CollapseWidth) > 0;
   // What the markup and the behaviour need to know.
   const o = {
-    X, mb, H, sd, rtl, arrows: P.Arrows, is: S.length, ss: T.length, later: [],
+    X, mb, H, sd, cols, rtl, arrows: P.Arrows, is: S.length, ss: T.length, later: [],
     hover: P.OpenOn !== 'click', show: Math.max(0, P.ShowDelay), hide: Math.max(0, P.HideDelay),
     mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.CollapseWidth) + ')') : null
   };

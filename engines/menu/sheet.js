@@ -23,6 +23,8 @@ const FIXED = '&,& *{box-sizing:border-box}& ul{margin:0;padding:0;list-style:no
   '& .qa{display:inline-block;width:.45em;height:.45em;border:solid;border-width:0 2px 2px 0;margin:0 .2em;order:2}' +
   '& .qic{object-fit:contain}& .qih,& .qh>*>.qin,& .qi:focus-visible>.qin{display:none}& .qh>*>.qih,& .qi:focus-visible>.qih{display:inline}' +
   '& .qu{display:none;position:absolute;z-index:1;flex-basis:100%}& .qo>.qu{display:block}' +
+  // A mega menu: columns side by side, each a heading over its links.
+  '& .qo>.qm{display:grid;column-gap:1em}& .qm>li>.qi{font-weight:bold}& .qk{flex-basis:100%;padding-inline-start:.6em}' +
   '& .qD{top:100%;inset-inline-start:0}& .qU{bottom:100%;inset-inline-start:0}& .qE{top:0;inset-inline-start:100%}& .qS{top:0;inset-inline-end:100%}' +
   '& .qD.qf,& .qU.qf{inset-inline-start:auto;inset-inline-end:0}& .qE.qf{inset-inline-start:auto;inset-inline-end:100%}' +
   '& .qS.qf{inset-inline-end:auto;inset-inline-start:100%}& .qD.qy{top:auto;bottom:100%}& .qE.qy,& .qS.qy{top:auto;bottom:0}' +
@@ -30,7 +32,7 @@ const FIXED = '&,& *{box-sizing:border-box}& ul{margin:0;padding:0;list-style:no
   '& .qgi{width:1.2em;height:2px;margin:.4em 0;background:currentColor;box-shadow:0 -.35em currentColor,0 .35em currentColor}' +
   '@keyframes qrnmfade{from{opacity:0}}@keyframes qrnmslide{from{opacity:0;transform:translateY(-.6em)}}' +
   '@media (prefers-reduced-motion:reduce){& *{animation:none!important;transition:none!important}}';
-const SMALL = '& .qg{display:flex}& .qb{display:none;flex-direction:column;width:auto}&.qv .qb{display:flex}& .qb>li{width:auto}' +
+const SMALL = '& .qo>.qm{display:block}& .qg{display:flex}& .qb{display:none;flex-direction:column;width:auto}&.qv .qb{display:flex}& .qb>li{width:auto}' +
   '& .qu{position:static;transform:none;width:auto;box-shadow:none;animation:none;padding-inline-start:1em}';
 
 const bg = (color, image) => (color ? clean(color) : 'transparent') + (image ? ' ' + url(image) : '');
@@ -64,6 +66,7 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
     const x = size(V.SubOffsetX) || '0px', y = size(V.SubOffsetY) || '0px';
     return rule(ul, 'background', bg(V.SubBackColor, V.SubBackImage), 'border', border(V.SubBorderWidth, V.SubBorderColor, V.SubBorderStyle),
       'border-radius', size(V.SubRadius), 'padding', size(V.SubPadding), 'width', V.SubWidth ? size(V.SubWidth) : 'max-content',
+      'grid-template-columns', `repeat(${V.SubColumns | 0},auto)`,
       'box-shadow', V.SubShadow ? `2px 2px ${size(V.SubShadowSize)} ${clean(V.SubShadowColor)}` : 'none',
       'opacity', Math.min(100, Math.max(0, V.SubOpacity)) / 100, 'transform', `translate(${rtl ? `calc(-1*${x})` : x},${y})`,
       'animation', V.Effect === 'fade' || V.Effect === 'slide' ? `qrnm${V.Effect} ${V.EffectDuration}ms ease-out` : 'none') +
@@ -85,13 +88,13 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
     rule('& .qb>.qz', H ? 'border-inline-start' : 'border-top', border(P.SeparatorSize, P.SeparatorColor),
       H ? 'padding-inline-start' : 'padding-top', size(P.SeparatorMargin)) +
     rule('& .qg', 'font', clean(P.ItemFont), 'background', clean(P.ToggleBackColor) || 'transparent', 'color', clean(P.ToggleTextColor)) +
-    look('& .qb>li', P, 'Item', top) + look('& .qu>li', P, 'SubItem', sub) + box('& .qu', P);
+    look('& .qb>li', P, 'Item', top) + look('& .qu li', P, 'SubItem', sub) + box('& .qu', P);
   itemStyles.forEach((s, i) => {
     // For items inside submenus an item style's Item values stand for the
     // SubItem ones too.
     const V = Object.assign({}, P, s);
     for (const k in s) if (k.startsWith('Item') && 'Sub' + k in P) V['Sub' + k] = s[k];
-    css += look('& .qb>li.qs' + i, Object.assign({}, P, s), 'Item', top) + look('& .qu>li.qs' + i, V, 'SubItem', sub);
+    css += look('& .qb>li.qs' + i, Object.assign({}, P, s), 'Item', top) + look('& .qu li.qs' + i, V, 'SubItem', sub);
   });
   subStyles.forEach((s, i) => { css += box('& .qu.qt' + i, Object.assign({}, P, s)); });
   if (parseFloat(P.CollapseWidth) > 0) css += `@media not all and (min-width:${size(P.CollapseWidth)}){${SMALL.replace(/&/g, '.' + X)}}`;

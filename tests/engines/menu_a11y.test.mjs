@@ -28,7 +28,10 @@ test('axe_findsNothingInTheMenuClosedAndOpen', async () => {
     { name: 'site navigation', params: {}, items: defaultItems() },
     { name: 'menu bar', params: { menuKeyboard: 'menubar' }, items: defaultItems() },
     { name: 'generated', params: {}, items: bigItems(5, 5, 5) },
-    { name: 'small screen', params: {}, items: defaultItems(), small: true }
+    { name: 'small screen', params: {}, items: defaultItems(), small: true },
+    { name: 'mega menus', params: { menuSubColumns: 3 }, items: defaultItems() },
+    { name: 'mega menus in a menu bar', params: { menuSubColumns: 3, menuKeyboard: 'menubar' }, items: defaultItems() },
+    { name: 'mega menus on a small screen', params: { menuSubColumns: 3 }, items: defaultItems(), small: true }
   ];
   for (const c of cases) {
     const page = await menuPage(b, dataFile({ params: c.params, items: c.items }));

@@ -2,7 +2,7 @@
 // pattern by default and the application menu bar pattern by parameter.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT } from './support.mjs';
+import { test, launch, menuPage, dataFile, defaultItems, bigItems, FLYOUT_PROJECT, DEFAULT_PROJECT } from './support.mjs';
 
 let b;
 before(async () => { b = await launch(); });
@@ -29,7 +29,7 @@ async function walk(page, keys) {
 const menubar = params => dataFile({ params: { menuKeyboard: 'menubar', ...params }, items: defaultItems() });
 
 test('disclosure_tabAndEnterOpenEscapeClosesAndReturnsFocus', async () => {
-  const page = await menuPage(b, DEFAULT_PROJECT, { after: '<a id="after" href="#after">After the menu</a>' });
+  const page = await menuPage(b, FLYOUT_PROJECT, { after: '<a id="after" href="#after">After the menu</a>' });
   const steps = await walk(page, ['Tab', 'Tab', 'Tab', 'Enter', 'Tab', 'Tab', 'Enter', 'Tab', 'Escape', 'Escape']);
   assert.deepEqual(steps, [
     { focus: 'Home', open: [] },
@@ -54,13 +54,53 @@ test('disclosure_tabAndEnterOpenEscapeClosesAndReturnsFocus', async () => {
 });
 
 test('disclosure_arrowsMoveWithinAListAndIntoAnOpenSubmenu', async () => {
-  const page = await menuPage(b, DEFAULT_PROJECT);
+  const page = await menuPage(b, FLYOUT_PROJECT);
   await page.keyboard.press('Tab');
   const steps = await walk(page, ['ArrowRight', 'ArrowDown', 'Enter', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'End', 'Home', 'ArrowUp', 'Escape', 'End', 'ArrowRight']);
   assert.deepEqual(steps.map(s => s.focus), [
     'Products', 'Products (button)', 'Products (button)', 'Software', 'Software (button)', 'Hardware', 'All products', 'Software',
     'All products', 'Products (button)', 'Shop', 'Home'
   ]);
+});
+
+// The default project's Products submenu is a mega menu of three columns:
+// Software (heading over Desktop editor and Web tools), Hardware, All products.
+test('megaMenu_disclosure_downGoesThroughTheColumnsSidewaysJumpsBetweenThem', async () => {
+  const page = await menuPage(b, DEFAULT_PROJECT);
+  const steps = await walk(page, ['Tab', 'Tab', 'Tab', 'Enter', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowRight',
+    'ArrowLeft', 'ArrowLeft', 'Home', 'End', 'Escape']);
+  assert.deepEqual(steps.map(s => s.focus), ['Home', 'Products', 'Products (button)', 'Products (button)', 'Software', 'Desktop editor',
+    'Web tools', 'Hardware', 'All products', 'Hardware', 'Software', 'Software', 'All products', 'Products (button)']);
+  assert.deepEqual(steps.map(s => s.open.join()), ['', '', '', ...Array(10).fill('Products'), '']);
+  // Tab goes through the column links in reading order, headings with a
+  // link included.
+  const tabs = await walk(page, ['Enter', 'Tab', 'Tab', 'Tab', 'Tab', 'Tab']);
+  assert.deepEqual(tabs.map(s => s.focus), ['Products (button)', 'Software', 'Desktop editor', 'Web tools', 'Hardware', 'All products']);
+  assert.deepEqual(page.problems, []);
+});
+
+test('megaMenu_menubar_columnsAreGroupsAndRightGoesOnToTheNextBarItem', async () => {
+  const page = await menuPage(b, DEFAULT_PROJECT.replace('var menuKeyboard="disclosure";', 'var menuKeyboard="menubar";'));
+  const steps = await walk(page, ['Tab', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowRight', 'ArrowLeft', 'ArrowRight', 'ArrowRight',
+    'ArrowRight', 'Escape']);
+  assert.deepEqual(steps, [
+    { focus: 'Home', open: [] },
+    { focus: 'Products', open: [] },
+    { focus: 'Software', open: ['Products'] },
+    { focus: 'Desktop editor', open: ['Products'] },
+    { focus: 'Hardware', open: ['Products'] },
+    { focus: 'Software', open: ['Products'] },
+    { focus: 'Hardware', open: ['Products'] },
+    { focus: 'All products', open: ['Products'] },
+    { focus: 'Web design', open: ['Services'] },
+    { focus: 'Services', open: [] }
+  ]);
+  const group = await page.evaluate(() => {
+    const g = document.querySelector('nav .qm [role=group]');
+    return [g.getAttribute('aria-label'), [...g.querySelectorAll('[role=menuitem]')].map(x => x.textContent).join()];
+  });
+  assert.deepEqual(group, ['Software', 'Desktop editor,Web tools']);
+  assert.deepEqual(page.problems, []);
 });
 
 test('menubar_oneTabStopAndArrowKeysThroughTheMenus', async () => {

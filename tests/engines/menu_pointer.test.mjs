@@ -3,7 +3,7 @@
 // screen toggle and reduced motion.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, menuPage, dataFile, defaultItems, bigItems, DEFAULT_PROJECT, SITE } from './support.mjs';
+import { test, launch, menuPage, dataFile, defaultItems, bigItems, FLYOUT_PROJECT, SITE } from './support.mjs';
 
 // Pages the menu's links lead to.
 const PAGES = { 'products.html': '<!DOCTYPE html><title>Products</title>', 'services.html': '<!DOCTYPE html><title>Services</title>' };
@@ -59,7 +59,7 @@ test('hover_opensAfterTheShowDelayAndClosesAfterTheHideDelay', async () => {
 });
 
 test('hover_crossingAnotherItemOnTheWayIntoASubmenuKeepsItOpen', async () => {
-  await onClock(DEFAULT_PROJECT, async page => {
+  await onClock(FLYOUT_PROJECT, async page => {
     await pointAt(page, 'Products');
     await page.clock.runFor(200);
     // A short stop on Services, then into the Products submenu.
@@ -78,7 +78,7 @@ test('hover_crossingAnotherItemOnTheWayIntoASubmenuKeepsItOpen', async () => {
 });
 
 test('hover_aParentLinkIsFollowedOnClick', async () => {
-  const page = await menuPage(b, DEFAULT_PROJECT);
+  const page = await menuPage(b, FLYOUT_PROJECT);
   await Promise.all([page.waitForURL(/products\.html$/), item(page, 'Products').click()]);
 });
 
@@ -101,7 +101,7 @@ test('touch_firstTapOpensTapOutsideClosesSecondTapFollows', async () => {
   const touch = await launch({ hasTouch: true, isMobile: false });
   touch.serve(PAGES);
   try {
-    const t = await menuPage(touch, DEFAULT_PROJECT);
+    const t = await menuPage(touch, FLYOUT_PROJECT);
     await item(t, 'Products').tap();
     assert.deepEqual(await openMenus(t), ['Products']);
     assert.match(t.url(), /index\.html$/);
@@ -132,7 +132,7 @@ test('nearTheWindowEdge_submenusTurnToStayInside', async () => {
 });
 
 test('smallScreen_toggleShowsTheMenuAndSubmenusOpenInline', async () => {
-  const page = await menuPage(b, DEFAULT_PROJECT);
+  const page = await menuPage(b, FLYOUT_PROJECT);
   const toggle = page.locator('nav .qg');
   assert.equal(await toggle.isVisible(), false);
   await page.setViewportSize({ width: 500, height: 700 });
@@ -166,7 +166,7 @@ test('smallScreen_toggleShowsTheMenuAndSubmenusOpenInline', async () => {
 });
 
 test('reducedMotion_turnsTheOpeningEffectOff', async () => {
-  const page = await menuPage(b, DEFAULT_PROJECT);
+  const page = await menuPage(b, FLYOUT_PROJECT);
   const effect = async () => {
     await page.getByRole('button', { name: 'Services' }).click();
     const name = await page.evaluate(() => getComputedStyle(document.querySelector('nav .qo>.qu')).animationName);

@@ -5,7 +5,7 @@ import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import {
   test, launch, openPage, menuPage, wholeMenus, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
-  DEFAULT_PROJECT, ENGINE, SITE
+  DEFAULT_PROJECT, FLYOUT_PROJECT, ENGINE, SITE
 } from './support.mjs';
 
 let b;
@@ -29,16 +29,62 @@ test('defaultProject_rendersEveryItemWithItsFields', async () => {
   assert.equal(await style(page, '#shop-link', 'fontWeight'), '700');
   const news = await page.evaluate(() => [...document.querySelectorAll('nav .qi')].find(x => x.textContent === 'News').parentNode.className);
   assert.equal(news, 'qs1');
-  // The separator before "All products" is a line on that item.
-  const sep = await page.evaluate(() => {
-    const li = [...document.querySelectorAll('nav li')].find(x => x.firstElementChild.textContent === 'All products');
-    return [li.classList.contains('qz'), li.parentNode.querySelectorAll(':scope>li').length];
-  });
-  assert.deepEqual(sep, [true, 3]);
-  // Submenu style 0 ("Wide submenu") on the submenu of Products.
+  // Submenu style 0 ("Product columns") makes the submenu of Products a
+  // mega menu: Software heads a column over its two links, Hardware and All
+  // products stand beside it, and the separator before All products parts
+  // nothing, as the columns already do.
   await page.click('nav button[aria-label="Products"]');
-  const sub = await page.evaluate(() => document.getElementById(document.querySelector('nav button[aria-label="Products"]').getAttribute('aria-controls')).getBoundingClientRect().width);
-  assert.equal(sub, 240);
+  const mega = await page.evaluate(() => {
+    const ul = document.getElementById(document.querySelector('nav button[aria-label="Products"]').getAttribute('aria-controls'));
+    const box = x => x.getBoundingClientRect();
+    const item = t => [...ul.querySelectorAll('.qi')].find(x => x.textContent === t);
+    const tops = ['Software', 'Hardware', 'All products'].map(t => Math.round(box(item(t)).top));
+    const lefts = ['Software', 'Hardware', 'All products'].map(t => box(item(t)).left);
+    return {
+      sameRow: tops.every(t => t === tops[0]),
+      leftToRight: lefts[0] < lefts[1] && lefts[1] < lefts[2],
+      underHeading: box(item('Desktop editor')).top >= box(item('Software')).bottom &&
+        box(item('Web tools')).top >= box(item('Desktop editor')).bottom,
+      linksShown: item('Web tools').offsetParent !== null,
+      headingBold: getComputedStyle(item('Software')).fontWeight,
+      separator: item('All products').parentNode.classList.contains('qz'),
+      buttons: ul.querySelectorAll('button,[aria-expanded]').length
+    };
+  });
+  assert.deepEqual(mega, { sameRow: true, leftToRight: true, underHeading: true, linksShown: true, headingBold: '700', separator: false, buttons: 0 });
+  assert.deepEqual(page.problems, []);
+});
+
+test('megaMenu_onlyWhereItsStyleSaysAndNestedListsOnSmallScreens', async () => {
+  // In an ordinary submenu the separator before "All products" is a line
+  // on that item.
+  const flyout = await menuPage(b, FLYOUT_PROJECT);
+  const sep = await flyout.evaluate(() => {
+    const li = [...document.querySelectorAll('nav li')].find(x => x.firstElementChild.textContent === 'All products');
+    return [li.classList.contains('qz'), getComputedStyle(li).borderTopStyle, li.parentNode.classList.contains('qm')];
+  });
+  assert.deepEqual(sep, [true, 'solid', false]);
+  await flyout.close();
+  // Columns set for the whole menu, taken back by a submenu style on About
+  // us; submenus below the first level are never in columns.
+  const style = { 'About us': '0', Products: '' };
+  const items = defaultItems().map(e => e[1] in style ? e.with(8, style[e[1]]) : e);
+  const page = await menuPage(b, dataFile({ params: { menuSubColumns: 2 }, menuStyles: [{ menuSubColumns: 1 }], items }));
+  await page.setViewportSize({ width: 1000, height: 700 });
+  const kinds = await page.evaluate(() => [...document.querySelectorAll('nav .qb>li>ul')].map(u => u.classList.contains('qm')));
+  assert.deepEqual(kinds, [true, true, false]);
+  // Below the collapse width the columns become nested lists, one item
+  // under the other, the links still under their heading.
+  await page.setViewportSize({ width: 480, height: 700 });
+  await page.locator('nav .qg').click();
+  await page.click('nav button[aria-label="Products"]');
+  const small = await page.evaluate(() => {
+    const item = t => [...document.querySelectorAll('nav .qi')].find(x => x.textContent === t).getBoundingClientRect();
+    const ul = document.querySelector('nav .qm');
+    return [getComputedStyle(ul).display, item('Hardware').top >= item('Web tools').bottom,
+      item('Desktop editor').top >= item('Software').bottom, item('Desktop editor').left > item('Software').left];
+  });
+  assert.deepEqual(small, ['block', true, true, true]);
   assert.deepEqual(page.problems, []);
 });
 

@@ -16,6 +16,9 @@ const here = path.dirname(new URL(import.meta.url).pathname);
 export const BIN = process.env.PLIVEX_BIN_DIR || path.resolve(here, '../../build/bin');
 export const ENGINE = fs.readFileSync(path.join(BIN, 'qrnmenu.js'), 'utf8');
 export const DEFAULT_PROJECT = fs.readFileSync(path.join(BIN, 'default_scripts/ostrel-menu/default.js'), 'latin1');
+// The default project with the Products submenu as an ordinary fly-out
+// rather than in columns, for the paths through nested submenus.
+export const FLYOUT_PROJECT = DEFAULT_PROJECT.replace('"menuSubColumns=3",', '');
 
 const require = createRequire(import.meta.url);
 export const Q = require(path.join(BIN, 'data/common/format.js'));

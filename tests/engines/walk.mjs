@@ -12,7 +12,8 @@ export function changed(p) {
     case 'text': return 'Changed text';
     case 'number':
       if (p.units) return def === '' ? '123px' : (parseFloat(def) + (parseFloat(def) > 500 ? 1000 : 7)) + 'px';
-      return String(p.max != null && +def + 37 > p.max ? +def - 37 : +def + 37);
+      if (p.max != null && +def + 37 > p.max) return String(p.min != null && +def - 37 < p.min ? p.max : +def - 37);
+      return String(+def + 37);
   }
   throw new Error('no changed value for ' + p.name);
 }

@@ -30,6 +30,7 @@
         p.size('menuSubOffsetX', '0px', 'Horizontal offset', { min: -10000, styles: 'submenu', help: 'Moves a submenu right (negative: left) from its place beside the parent item.' }),
         p.size('menuSubOffsetY', '0px', 'Vertical offset', { min: -10000, styles: 'submenu', help: 'Moves a submenu down (negative: up).' }),
         p.size('menuSubWidth', '', 'Submenu width', { auto: true, styles: 'submenu', help: 'Empty: as wide as the widest item.' }),
+        p.count('menuSubColumns', 1, '', 'Columns (mega menu)', { min: 1, max: 8, styles: 'submenu', help: 'More than 1: a submenu that opens from the bar lays out its items in this many columns. An item with subitems becomes a column heading with its subitems listed below it; on small screens the columns become nested lists. Give it to one submenu through a submenu style.' }),
         p.flag('menuSubShadow', true, 'Shadow', { styles: 'submenu' }),
         p.color('menuSubShadowColor', '#8595A8', 'Shadow colour', { styles: 'submenu' }),
         p.size('menuSubShadowSize', '4px', 'Shadow size', { styles: 'submenu' }),

@@ -8,7 +8,7 @@ var menuDataVersion=1;
 var menuType="ostrel-menu";
 // --- Ostrel Plivex style names ---
 var itemStylesNames=["Call to action","Highlighted",];
-var menuStylesNames=["Wide submenu",];
+var menuStylesNames=["Product columns",];
 // --- End of Ostrel Plivex style names ---
 var menuOrientation="horizontal";
 var menuAlign="left";
@@ -47,6 +47,7 @@ var menuSubDirection="auto";
 var menuSubOffsetX="0px";
 var menuSubOffsetY="0px";
 var menuSubWidth="";
+var menuSubColumns=1;
 var menuSubShadow=true;
 var menuSubShadowColor="#8595A8";
 var menuSubShadowSize="4px";
@@ -97,7 +98,7 @@ var itemStyles = [
     ["menuItemTextColor=#B8420F","menuItemHoverBackColor=#B8420F","menuItemHoverTextColor=#FFFFFF"],
 ];
 var menuStyles = [
-    ["menuSubWidth=240px","menuSubShadowSize=8px","menuSubBackColor=#FBFCFE"],
+    ["menuSubColumns=3","menuSubShadowSize=8px","menuSubBackColor=#FBFCFE"],
 ];
 
 var menuItems = [
