@@ -6,6 +6,9 @@
 // as warm-up):
 //   menu_open_p50_ms, menu_open_p95_ms: hovering a first-level item (no
 //     show delay) until its submenu is laid out
+//   menu_click_open_*, tree_click_open_*, tabmenu_click_open_*,
+//     tabs_click_open_*: a click on a first-level item, branch or tab (the
+//     menu set to open on click) until what it opens is laid out
 //   tree_open_p50_ms, tree_open_p95_ms: Right on a closed branch until its
 //     items are laid out (no animation)
 //   tabmenu_open_p50_ms, tabmenu_open_p95_ms: Right to the next tab until its
@@ -13,8 +16,9 @@
 //   tabs_open_p50_ms, tabs_open_p95_ms: Right to the next tab until its
 //     panel is laid out
 // each beside its floor, the same nested list shown and hidden by a bare
-// handler of the same event (floor_hover_* for the menu, floor_key_* for
-// the others), and the ratio of the p95s (*_open_floor_ratio). Targets:
+// handler of the same event (floor_hover_* for the menu's hover,
+// floor_click_* for the clicks, floor_key_* for the keys), and the ratio
+// of the p95s (*_open_floor_ratio). Targets:
 // p95 under 16 ms and within 1.5 x the floor.
 // Run after a build: node bench/open_bench.mjs
 import { launch, openPage, dataFile, bigItems, ENGINE, SITE, menuType } from '../tests/engines/support.mjs';
@@ -26,7 +30,7 @@ const items = bigItems(10, 10, 10);
 // be shown; started by the input event (its own time stamp), stopped by the
 // first change after which that element has a box, laid out at once.
 const CLOCK = `<script>window.lat=[];window.want=null;var t0=0;
-['pointerover','keydown'].forEach(function(type){addEventListener(type,function(e){if(want&&!t0)t0=e.timeStamp;},true);});
+['pointerover','keydown','click'].forEach(function(type){addEventListener(type,function(e){if(want&&!t0)t0=e.timeStamp;},true);});
 new MutationObserver(function(){if(!want||!t0)return;var el=document.querySelector(want);
 if(el&&el.getClientRects().length&&el.offsetHeight>0){lat.push(performance.now()-t0);want=null;t0=0;}})
 .observe(document.documentElement,{subtree:true,childList:true,attributes:true});</script>`;
@@ -36,12 +40,13 @@ const page = (head, data, after = '') => `<!DOCTYPE html><html lang="en"><head><
 
 // The floor: the nested list written in one go; hovering a first-level link
 // shows its list (leaving the list hides it), Right on a first-level link
-// goes to the next one and shows its list instead.
-const floor = `function floor(items){var h='',l=-1,i,e,d;for(i=0;i<items.length;i++){e=items[i];d=e[0].match(/^\\|*/)[0].length;` +
+// goes to the next one and shows its list instead. With `click`, only a
+// click on a first-level link shows its list.
+const floor = `function floor(items,click){var h='',l=-1,i,e,d;for(i=0;i<items.length;i++){e=items[i];d=e[0].match(/^\\|*/)[0].length;` +
   `if(d>l)h+='<ul>';else{h+='</li>';while(l>d){h+='</ul></li>';l--;}}h+='<li><a href="'+e[1]+'">'+e[0].slice(d)+'</a>';l=d;}` +
   `while(l-->=0)h+='</li></ul>';var n=document.createElement('nav');n.innerHTML=h;document.currentScript.before(n);var open=null;` +
   `function show(li){if(open)open.classList.remove('o');open=li;li.classList.add('o');}` +
-  `n.addEventListener('pointerover',function(e){var li=e.target.closest('nav>ul>li');if(li)show(li);});` +
+  `n.addEventListener(click?'click':'pointerover',function(e){var li=e.target.closest('nav>ul>li');if(li){show(li);e.preventDefault();}});` +
   `n.addEventListener('pointerleave',function(){if(open)open.classList.remove('o');open=null;});` +
   `n.addEventListener('keydown',function(e){var li=e.target.closest('nav>ul>li');if(e.key!=='ArrowRight'||!li)return;` +
   `var to=li.nextElementSibling||li.parentNode.firstElementChild;show(to);to.firstChild.focus();e.preventDefault();});}`;
@@ -69,6 +74,10 @@ b.serve({
   'tabmenu-data.js': TM.dataFile({ items: tabMenuItems }),
   'tabs-data.js': T.dataFile({ items: Array.from({ length: 200 }, (_, i) => [0, `Section ${i}`, '', '', '', '', '', '', '', '', `p${i}`]) }),
   'floor-data.js': dataFile({ items, init: 'floor(menuItems);' }),
+  'floor-click-data.js': dataFile({ items, init: 'floor(menuItems,1);' }),
+  'menu-click-data.js': dataFile({ params: { menuOpenOn: 'click', menuEffect: 'none', menuCollapseWidth: '0px' }, items }),
+  'menu-click.html': page('<script src="qrnmenu.js"></script>', 'menu-click-data.js'),
+  'floor-click.html': page(FLOOR_CSS + '<script src="floor.js"></script>', 'floor-click-data.js'),
   'menu.html': page('<script src="qrnmenu.js"></script>', 'menu-data.js'),
   'tree.html': page('<script src="qrntmenu.js"></script>', 'tree-data.js'),
   'tabmenu.html': page('<script src="qrntabmenu.js"></script>', 'tabmenu-data.js'),
@@ -94,6 +103,30 @@ async function hovers(name, first, sub) {
     await p.mouse.move(...away);
     await p.waitForFunction(s => !document.querySelector(s) || !document.querySelector(s).offsetHeight, sub(n));
     await once(p, sub(n), () => p.mouse.move(...boxes[n]));
+  }
+  const lat = await p.evaluate(() => window.lat);
+  await p.close();
+  return lat.slice(WARM);
+}
+
+// Clicks: on each of `targets` in turn (first waiting for `ready`); after
+// each, a click beside the menu closes what it opened, or with
+// `reclick` (the tree, whose items move as branches open) a second click on
+// the same target; tabs close nothing, the next tab opens instead.
+// `want(i)` selects what click i must show.
+async function clicks(name, ready, targets, want, reclick = false) {
+  const p = await openPage(b, SITE + name);
+  await p.waitForFunction(ready);
+  const boxes = await p.evaluate(sel => [...document.querySelectorAll(sel)].map(a => { const r = a.getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; }), targets);
+  // The window's far corner: the page's text may lie under an open submenu.
+  const away = await p.evaluate(() => [innerWidth - 3, innerHeight - 3]);
+  for (let i = 0; i < RUNS; i++) {
+    const n = i % boxes.length;
+    await p.mouse.move(...boxes[n]);
+    await once(p, want(n), () => p.mouse.click(...boxes[n]));
+    await p.mouse.click(...(reclick ? boxes[n] : away));
+    if (reclick || name !== 'tabs.html')
+      await p.waitForFunction(s => !document.querySelector(s) || !document.querySelector(s).offsetHeight, want(n));
   }
   const lat = await p.evaluate(() => window.lat);
   await p.close();
@@ -132,6 +165,14 @@ const tabMenu = await keys('tabmenu.html', () => document.querySelectorAll('.qr 
   () => { const all = [...document.querySelectorAll('[role=tab]')], i = all.indexOf(document.activeElement); return `#${all[(i + 1) % all.length].getAttribute('aria-controls').split(' ')[0]}`; });
 const tabs = await keys('tabs.html', () => document.querySelectorAll('[role=tabpanel]').length === 200, '[role=tab]',
   () => { const all = [...document.querySelectorAll('[role=tab]')], i = all.indexOf(document.activeElement); return `#${all[(i + 1) % all.length].getAttribute('aria-controls')}`; });
+const menuClick = await clicks('menu-click.html', () => !document.querySelector('nav.qw'), 'nav .qb>li>.qi', n => `nav .qb>li:nth-child(${n + 1})>ul`);
+const floorClick = await clicks('floor-click.html', () => document.querySelectorAll('nav a').length === 1110, 'nav>ul>li>a', n => `nav>ul>li:nth-child(${n + 1})>ul`);
+const treeClick = await clicks('tree.html', () => document.querySelectorAll('[role=treeitem]').length > 0 && !document.querySelector('nav.qw'),
+  'nav [role=tree]>li>.qi>.qe', n => `nav [role=tree]>li:nth-child(${n + 1})>ul`, true);
+// Every click on a tab other than the selected one; the panel of the
+// first tab is shown from the start.
+const tabsClick = await clicks('tabs.html', () => document.querySelectorAll('[role=tabpanel]').length === 200, '[role=tab]:nth-child(n+2)',
+  n => `#p${n + 1}`);
 const floorKey = await keys('floor.html', () => document.querySelectorAll('nav a').length === 1110, 'nav>ul>li>a',
   () => { const li = document.activeElement.parentNode, to = li.nextElementSibling || li.parentNode.firstElementChild; return `nav>ul>li:nth-child(${[...li.parentNode.children].indexOf(to) + 1})>ul`; });
 await b.close();
@@ -143,7 +184,9 @@ const print = (name, list) => {
 };
 print('floor_hover_open', floorHover);
 print('floor_key_open', floorKey);
-for (const [name, list, fl] of [['menu_open', menu, floorHover], ['tree_open', tree, floorKey], ['tabmenu_open', tabMenu, floorKey], ['tabs_open', tabs, floorKey]]) {
+print('floor_click_open', floorClick);
+for (const [name, list, fl] of [['menu_open', menu, floorHover], ['tree_open', tree, floorKey], ['tabmenu_open', tabMenu, floorKey], ['tabs_open', tabs, floorKey],
+  ['menu_click_open', menuClick, floorClick], ['tree_click_open', treeClick, floorClick], ['tabs_click_open', tabsClick, floorClick]]) {
   print(name, list);
   console.log(`${name}_floor_ratio: ${(pct(list, 0.95) / pct(fl, 0.95)).toFixed(2)}`);
 }
