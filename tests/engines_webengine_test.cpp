@@ -54,7 +54,7 @@ private:
     QString outline()
     {
         return eval(QStringLiteral("[...document.querySelectorAll('nav .qi')].map(a=>{let n=0,u=a.parentNode.parentNode;"
-                                   "while(u.classList.contains('qu')){n++;u=u.parentNode.parentNode;}"
+                                   "while(u.matches('.qu,.qk')){n++;u=u.parentNode.parentNode;}"
                                    "return '|'.repeat(n)+a.textContent;}).join(',')"));
     }
     QString focused() { return eval(QStringLiteral("document.activeElement.textContent")); }

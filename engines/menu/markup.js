@@ -13,12 +13,12 @@ const isSep = n => fields(n)[0] === '-';
 // and `later` gets, per bar item, its node when it has a submenu (else null),
 // for submenu() to write when needed.
 // In the columns of a mega menu (`mega`), an item with children is a column
-// heading: its children stand below it, always shown, and a separator
-// draws nothing, as the columns already part the items.
+// heading: its children stand below it, always shown. A separator there
+// keeps its mark but draws nothing, as the columns already part the items.
 export function list(nodes, o, level, mega) {
   let s = '', sep = false, first = level === 0 && o.mb;
   for (const n of nodes) {
-    if (isSep(n)) { sep = s !== '' && !mega; continue; }
+    if (isSep(n)) { sep = s !== ''; continue; }
     const [text, link, target, tip, icon, hover, is, , state, id, cls] = fields(n);
     const kids = n.k.some(c => !isSep(c)), parent = kids && !mega;
     const off = state === 'disabled';

@@ -24,7 +24,7 @@ const FIXED = '&,& *{box-sizing:border-box}& ul{margin:0;padding:0;list-style:no
   '& .qic{object-fit:contain}& .qih,& .qh>*>.qin,& .qi:focus-visible>.qin{display:none}& .qh>*>.qih,& .qi:focus-visible>.qih{display:inline}' +
   '& .qu{display:none;position:absolute;z-index:1;flex-basis:100%}& .qo>.qu{display:block}' +
   // A mega menu: columns side by side, each a heading over its links.
-  '& .qo>.qm{display:grid;column-gap:1em}& .qm>li>.qi{font-weight:bold}& .qk{flex-basis:100%;padding-inline-start:.6em}' +
+  '& .qo>.qm{display:grid;align-items:start}& .qm>li>.qi{font-weight:bold}& .qk{flex-basis:100%;padding-inline-start:.6em}' +
   '& .qD{top:100%;inset-inline-start:0}& .qU{bottom:100%;inset-inline-start:0}& .qE{top:0;inset-inline-start:100%}& .qS{top:0;inset-inline-end:100%}' +
   '& .qD.qf,& .qU.qf{inset-inline-start:auto;inset-inline-end:0}& .qE.qf{inset-inline-start:auto;inset-inline-end:100%}' +
   '& .qS.qf{inset-inline-end:auto;inset-inline-start:100%}& .qD.qy{top:auto;bottom:100%}& .qE.qy,& .qS.qy{top:auto;bottom:0}' +
@@ -70,7 +70,8 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
       'box-shadow', V.SubShadow ? `2px 2px ${size(V.SubShadowSize)} ${clean(V.SubShadowColor)}` : 'none',
       'opacity', Math.min(100, Math.max(0, V.SubOpacity)) / 100, 'transform', `translate(${rtl ? `calc(-1*${x})` : x},${y})`,
       'animation', V.Effect === 'fade' || V.Effect === 'slide' ? `qrnm${V.Effect} ${V.EffectDuration}ms ease-out` : 'none') +
-      rule(ul + '>.qz', 'border-top', border(V.SeparatorSize, V.SeparatorColor), 'margin-top', size(V.SeparatorMargin), 'padding-top', size(V.SeparatorMargin));
+      // In a mega menu's columns a separator draws nothing: the columns part the items.
+      rule(ul + ':not(.qm)>.qz', 'border-top', border(V.SeparatorSize, V.SeparatorColor), 'margin-top', size(V.SeparatorMargin), 'padding-top', size(V.SeparatorMargin));
   };
 
   let css = FIXED.replace(/&/g, '.' + X) +
