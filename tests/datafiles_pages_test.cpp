@@ -199,6 +199,32 @@ private slots:
         QCOMPARE(e.project.SubmenuStyles.isEmpty(), type.smStyleArray.isEmpty());
     }
 
+    void shippedThemes_areWhatTheWriterMakesOfThemAndCarryNoItems_data() { addTypeRows(); }
+    void shippedThemes_areWhatTheWriterMakesOfThemAndCarryNoItems()
+    {
+        QFETCH(pagestest::PageType, type);
+        QString error;
+        const QList<BuiltTheme> themes = buildThemes(type.index, &error);
+        QVERIFY2(themes.size() >= 8, qPrintable(error));
+        QSet<QString> looks;
+        for (const BuiltTheme &theme : themes) {
+            const QString path = harness::runtimeDir() + theme.path;
+            QVERIFY2(readTestFile(path) == theme.text.toUtf8(),
+                     qPrintable(theme.path + QStringLiteral(" is out of date: run build/tests/make_defaults")));
+            ScriptedDialogs boxes;
+            Editor e(type);
+            QSignalSpy errors(e.params.get(), &Page::scriptError);
+            QVERIFY(e.open(path));
+            QCOMPARE(errors.count(), 0);
+            QVERIFY2(boxes.asked.isEmpty(), qPrintable(theme.name));
+            QCOMPARE(e.project.items().count(), 0);
+            // The example projects' item styles keep a look of their own.
+            QCOMPARE(e.project.ItemStyles.size(), 2);
+            looks.insert(e.params->callText(QStringLiteral("qrn_getParamsList"), {QString()}));
+        }
+        QCOMPARE(looks.size(), themes.size());
+    }
+
     void evaluation_valuesThePageCannotShow_areKeptAndMarked()
     {
         const pagestest::PageType &type = pagestest::pageTypes().at(0);

@@ -1,12 +1,17 @@
 // Writes runtime/default_scripts/<type>/default.js, the project each menu
-// type starts with, from tests/pages_tools/default_projects.json through the
-// real pages and the program's writer. Run after changing the description,
+// type starts with, from tests/pages_tools/default_projects.json, and the
+// shipped themes runtime/themes/<type>/<name>.js from
+// tests/pages_tools/themes.json, through the real pages and the program's
+// writer. Run after changing the description,
 // the pages or the writer: build/tests/make_defaults
 
 #include "project/menutypes.h"
 #include "project/textfile.h"
 #include "support/defaultprojects.h"
 #include "support/testmain.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -28,6 +33,20 @@ int main(int argc, char **argv)
             return 1;
         }
         std::printf("wrote %s\n", qPrintable(path));
+        const QList<BuiltTheme> themes = buildThemes(type, &error);
+        if (themes.isEmpty()) {
+            std::fprintf(stderr, "make_defaults: %s\n", qPrintable(error));
+            return 1;
+        }
+        for (const BuiltTheme &theme : themes) {
+            const QString themeFile = root + QStringLiteral("runtime/") + theme.path;
+            QDir().mkpath(QFileInfo(themeFile).path());
+            if (!writeFileSafely(themeFile, encodeText(theme.text))) {
+                std::fprintf(stderr, "make_defaults: cannot write %s\n", qPrintable(themeFile));
+                return 1;
+            }
+            std::printf("wrote %s\n", qPrintable(themeFile));
+        }
     }
     return 0;
 }

@@ -47,17 +47,23 @@ bool readStyles(Page &stylePage, const QJsonArray &list, QList<TStyle> &styles, 
     return true;
 }
 
-} // namespace
 
-QString buildDefaultProject(int type, QString *error)
+QJsonValue descriptionOf(const QString &fileName, int type, QString *error)
 {
-    QFile file(defaultProjectsDescription());
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read ") + file.fileName();
         return {};
     }
+    return QJsonDocument::fromJson(file.readAll()).object().value(menuTypes().at(static_cast<size_t>(type)).folder);
+}
+
+// A data text written by the program from a description: { params: {name:
+// value}, itemStyles: [[name, {name: value}]], submenuStyles: [...], items:
+// [[level, {field key: value}]] }.
+QString buildProject(int type, const QJsonObject &description, QString *error)
+{
     const MenuType &menuType = menuTypes().at(static_cast<size_t>(type));
-    const QJsonObject description = QJsonDocument::fromJson(file.readAll()).object().value(menuType.folder).toObject();
     const QString folder = harness::runtimeDir();
     auto params = harness::openPage(folder + pagePath(type, QStringLiteral("params.html")));
     auto itemParams = harness::openPage(folder + pagePath(type, QStringLiteral("itemparams.html")));
@@ -102,4 +108,29 @@ QString buildDefaultProject(int type, QString *error)
     }
     project.items().insertLeveled({}, 0, items);
     return BuildDataText(project, *params, *itemParams);
+}
+
+} // namespace
+
+QString buildDefaultProject(int type, QString *error)
+{
+    const QJsonValue description = descriptionOf(defaultProjectsDescription(), type, error);
+    return description.isObject() ? buildProject(type, description.toObject(), error) : QString();
+}
+
+QList<BuiltTheme> buildThemes(int type, QString *error)
+{
+    const QJsonValue list = descriptionOf(harness::testDataDir() + QStringLiteral("../pages_tools/themes.json"), type, error);
+    QList<BuiltTheme> out;
+    for (const QJsonValue &v : list.toArray()) {
+        const QString name = v.toObject().value(QStringLiteral("name")).toString();
+        const QString text = buildProject(type, v.toObject(), error);
+        if (text.isEmpty())
+            return {};
+        const QString file = name.toLower().replace(QLatin1Char(' '), QLatin1Char('-')) + QStringLiteral(".js");
+        out << BuiltTheme{name, QStringLiteral("themes/%1/%2").arg(menuTypes().at(static_cast<size_t>(type)).folder, file), text};
+    }
+    if (out.isEmpty() && error->isEmpty())
+        *error = QStringLiteral("no themes described for ") + menuTypes().at(static_cast<size_t>(type)).folder;
+    return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The default project of each menu type is described in
@@ -10,5 +11,18 @@
 // The text of the type's default project; empty, with `error` set, when the
 // description does not fit the pages.
 QString buildDefaultProject(int type, QString *error);
+
+// The shipped themes are described the same way, in
+// tests/pages_tools/themes.json (written from their palettes by
+// tests/pages_tools/themes.mjs): parameters and styles, no items.
+struct BuiltTheme
+{
+    QString name;
+    QString path; // from the runtime folder: "themes/<type folder>/<name>.js"
+    QString text;
+};
+// Every theme of the type; empty, with `error` set, when one does not fit
+// the pages.
+QList<BuiltTheme> buildThemes(int type, QString *error);
 // The description file.
 QString defaultProjectsDescription();
