@@ -5,6 +5,7 @@
 #include "pages_common.h"
 #include "project/datasave.h"
 #include "project/project.h"
+#include "project/themes.h"
 #include "support/defaultprojects.h"
 #include "support/scripteddialogs.h"
 #include "page/readerpage.h"
@@ -223,6 +224,52 @@ private slots:
             looks.insert(e.params->callText(QStringLiteral("qrn_getParamsList"), {QString()}));
         }
         QCOMPARE(looks.size(), themes.size());
+    }
+
+    void applyTheme_changesTheLookKeepsTheItemsAndEmptiesStaleStyleReferences()
+    {
+        const pagestest::PageType &type = pagestest::pageTypes().at(0);
+        ScriptedDialogs boxes;
+        Editor e(type);
+        QVERIFY(e.open(defaultProjectPath(type)));
+        const QStringList items = e.outline();
+        const int styleField = e.project.menuType().styleRefParam[0];
+        auto styleOf = [&](const QString &text) {
+            QString ref;
+            e.project.items().walk([&](const QModelIndex &, const TItem &item, int) {
+                if (item.Params[0] == text)
+                    ref = item.Params[static_cast<size_t>(styleField)];
+            });
+            return ref;
+        };
+        QCOMPARE(styleOf(QStringLiteral("Shop")), QStringLiteral("0"));
+        QCOMPARE(styleOf(QStringLiteral("News")), QStringLiteral("1"));
+
+        // A theme of one item style: Shop keeps its style 0, News's style 1
+        // is gone.
+        QString theme = QString::fromUtf8(readTestFile(harness::runtimeDir() + QStringLiteral("themes/ostrel-menu/dark.js")));
+        theme.replace(QStringLiteral("var itemStylesNames=[\"Call to action\",\"Highlighted\",];"),
+                      QStringLiteral("var itemStylesNames=[\"Call to action\",];"));
+        const qsizetype second = theme.indexOf(QStringLiteral("    [\"menuItemTextColor="));
+        QVERIFY(second > 0);
+        theme.remove(second, theme.indexOf(QLatin1Char('\n'), second) + 1 - second);
+        QVERIFY(ApplyTheme(e.project, *e.params, *e.itemParams, theme));
+        QCOMPARE(e.outline(), items);
+        QVERIFY(e.paramsList().contains(QStringLiteral("var menuBackColor=\"#1E2530\";")));
+        QCOMPARE(e.project.ItemStyles.size(), 1);
+        QCOMPARE(e.project.ItemStyles.at(0).Name, QStringLiteral("Call to action"));
+        QCOMPARE(e.project.SubmenuStyles.at(0).Name, QStringLiteral("Columns"));
+        QCOMPARE(styleOf(QStringLiteral("Shop")), QStringLiteral("0"));
+        QCOMPARE(styleOf(QStringLiteral("News")), QString());
+        QVERIFY(boxes.asked.isEmpty());
+
+        // A theme that fails half-way leaves the look as it was.
+        const QString before = e.paramsList();
+        QVERIFY(!ApplyTheme(e.project, *e.params, *e.itemParams,
+                            QStringLiteral("var menuBackColor=\"#000000\";\r\nthrow new Error(\"broken\");\r\n")));
+        QCOMPARE(e.paramsList(), before);
+        QCOMPARE(e.project.ItemStyles.size(), 1);
+        QCOMPARE(e.outline(), items);
     }
 
     void evaluation_valuesThePageCannotShow_areKeptAndMarked()

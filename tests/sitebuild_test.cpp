@@ -179,7 +179,7 @@ private slots:
         QFETCH(QString, errPattern);
         const QByteArray old("// the output a build made before\n");
         for (const QString &option : {QStringLiteral("--check"), QStringLiteral("--convert"), QStringLiteral("--convert in place"),
-                                      QStringLiteral("--preview")}) {
+                                      QStringLiteral("--preview"), QStringLiteral("--theme Dark")}) {
             QTemporaryDir dir;
             const QString in = dir.filePath(QStringLiteral("in.js"));
             if (kind == 0)
@@ -191,6 +191,8 @@ private slots:
                                                                                  : QStringLiteral("site/out.js"));
             writeTestFile(out, old);
             QStringList args{option.section(QLatin1Char(' '), 0, 0), in};
+            if (option == QLatin1String("--theme Dark"))
+                args.insert(1, QStringLiteral("Dark"));
             if (option == QLatin1String("--convert in place"))
                 args << in;
             else if (option != QLatin1String("--check"))
@@ -210,6 +212,43 @@ private slots:
             QCOMPARE(readTestFile(out), old);
             QCOMPARE(QDir(dir.filePath(QStringLiteral("site"))).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
         }
+    }
+
+    void theme_givesTheFileTheThemesLookAndKeepsItsItems()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("in.js"));
+        const QString out = dir.filePath(QStringLiteral("out.js"));
+        const QByteArray menu = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
+        writeTestFile(in, menu);
+        Run r = plivex({QStringLiteral("--theme"), QStringLiteral("high contrast"), in, out});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QString());
+        const QByteArray themed = readTestFile(out);
+        QVERIFY(themed.contains("var menuBackColor=\"#000000\";"));
+        QVERIFY(!menu.contains("var menuBackColor=\"#000000\";"));
+        QCOMPARE(themed.mid(themed.indexOf("var menuItems")), menu.mid(menu.indexOf("var menuItems")));
+        QCOMPARE(readTestFile(in), menu);
+
+        // A theme the type does not have: one line, and the output as it was.
+        r = plivex({QStringLiteral("--theme"), QStringLiteral("Bakery"), in, out});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QStringLiteral("plivex: no theme \"Bakery\" for the Ostrel Menu; plivex --list-themes --type 0 lists them\n"));
+        QCOMPARE(readTestFile(out), themed);
+    }
+
+    void listThemes_namesEachTypesThemes()
+    {
+        Run r = plivex({QStringLiteral("--list-themes"), QStringLiteral("--type"), QStringLiteral("tabs")});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList names = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(names.size() >= 8, qPrintable(r.out));
+        QVERIFY(names.contains(QStringLiteral("High contrast")));
+        r = plivex({QStringLiteral("--list-themes")});
+        QCOMPARE(r.exitCode, 0);
+        const QStringList all = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(all.size(), 4 * names.size());
+        QVERIFY(all.contains(QStringLiteral("tab-menu: High contrast")));
     }
 
     void preview_writesThePageOnlyWhereItsFolderIs()
@@ -305,6 +344,11 @@ private slots:
                                             << QStringLiteral("--type needs a value");
         QTest::newRow("convert without output") << QStringList{QStringLiteral("--convert"), QStringLiteral("a.js")}
                                                 << QStringLiteral("--convert needs an input and an output file");
+        QTest::newRow("theme without a name") << QStringList{QStringLiteral("--theme")} << QStringLiteral("--theme needs the name of a theme");
+        QTest::newRow("theme without output") << QStringList{QStringLiteral("--theme"), QStringLiteral("Dark"), QStringLiteral("a.js")}
+                                              << QStringLiteral("--theme needs a theme name, an input and an output file");
+        QTest::newRow("themes listed of a file") << QStringList{QStringLiteral("--list-themes"), QStringLiteral("a.js")}
+                                                 << QStringLiteral("--list-themes takes no file");
     }
     void usageErrors_exitWithTheUsage()
     {

@@ -45,6 +45,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
             cl.mode = CommandLine::Mode::Import;
         } else if (a == QLatin1String("--preview")) {
             cl.mode = CommandLine::Mode::Preview;
+        } else if (a == QLatin1String("--list-themes")) {
+            cl.mode = CommandLine::Mode::ListThemes;
+        } else if (a == QLatin1String("--theme")) {
+            cl.mode = CommandLine::Mode::Theme;
+            if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1String("--")))
+                cl.theme = arguments.at(++i);
+            else
+                fail(QStringLiteral("--theme needs the name of a theme"));
         } else if (a == QLatin1String("--type") || a.startsWith(QLatin1String("--type="))) {
             QString value;
             if (a.startsWith(QLatin1String("--type=")))
@@ -86,6 +94,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
+    case CommandLine::Mode::Theme:
+        if (files.size() != 2)
+            fail(QStringLiteral("--theme needs a theme name, an input and an output file"));
+        cl.file = files.value(0);
+        cl.output = files.value(1);
+        break;
+    case CommandLine::Mode::ListThemes:
+        if (!files.isEmpty())
+            fail(QStringLiteral("--list-themes takes no file"));
+        break;
     case CommandLine::Mode::Import:
         if (files.size() != 2)
             fail(QStringLiteral("--import needs a web page or sitemap and the data file to write"));
@@ -111,6 +129,8 @@ QString commandLineHelp()
         "       plivex --convert IN OUT [--type N]\n"
         "       plivex --preview FILE OUT.html [--type N]\n"
         "       plivex --import PAGE.html|sitemap.xml OUT.js [--type N]\n"
+        "       plivex --theme NAME IN OUT [--type N]\n"
+        "       plivex --list-themes [--type N]\n"
         "Quorna Ostrel Plivex: the editor of website menu data files.\n"
         "\n"
         "  FILE          a menu data file (.js) to open at start\n"
@@ -131,11 +151,15 @@ QString commandLineHelp()
         "  --import PAGE.html|sitemap.xml OUT.js\n"
         "                writes a data file of the type's default parameters whose\n"
         "                items are the page's navigation or the sitemap's addresses\n"
+        "  --theme NAME IN OUT\n"
+        "                reads IN, gives it the look of the theme NAME (its parameters and\n"
+        "                individual styles; the items stay) and writes OUT\n"
+        "  --list-themes the themes of each menu type, or of --type, one per line\n"
         "  -h, --help    show this help and exit\n"
         "  -v, --version show the version and exit\n"
         "\n"
-        "--check, --convert, --preview and --import need no display and print only\n"
-        "their own lines (set PLIVEX_DEBUG to see the engine's as well). Without\n"
+        "--check, --convert, --theme, --preview and --import need no display and\n"
+        "print only their own lines (set PLIVEX_DEBUG to see the engine's as well). Without\n"
         "--type they read the type from the file (its menuType, tmenuType or tabsType\n"
         "statement, else its start call); a --type the file contradicts is a finding.\n"
         "--import makes an Ostrel Menu unless --type says otherwise. They exit with\n"

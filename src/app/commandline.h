@@ -6,14 +6,15 @@
 // What the program was asked for on its command line.
 struct CommandLine
 {
-    enum class Mode { Editor, Check, Convert, Preview, Import, Audit };
+    enum class Mode { Editor, Check, Convert, Preview, Import, Audit, Theme, ListThemes };
 
     bool help = false;
     bool version = false;
     Mode mode = Mode::Editor;
     int menuType = -1; // --type N: the type to start with, without asking
     QString file;      // a data file to open once start-up has finished; the input of the other modes
-    QString output;    // --convert's output; --preview's page
+    QString output;    // --convert's and --theme's output; --preview's page
+    QString theme;     // --theme's theme name
     QString error;     // not empty: the arguments could not be understood
 };
 

@@ -14,6 +14,7 @@
 #include "project/programfolder.h"
 #include "project/project.h"
 #include "project/textfile.h"
+#include "project/themes.h"
 #include "project/valuecheck.h"
 
 #include <QFile>
@@ -166,6 +167,42 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
     return writeOutput(cl.output, encodeText(data));
 }
 
+// The themes of each type, or of --type: "NAME" lines under --type, else
+// "TYPE-FOLDER: NAME"; a user's own theme is marked "(own)".
+int runListThemes(const CommandLine &cl)
+{
+    for (int type = 0; type < kMenuTypeCount; ++type) {
+        if (cl.menuType >= 0 && type != cl.menuType)
+            continue;
+        for (const Theme &theme : listThemes(type, programFolder())) {
+            const QString name = theme.name + (theme.own ? QStringLiteral(" (own)") : QString());
+            printOutputLine(cl.menuType >= 0 ? name : menuTypes().at(static_cast<size_t>(type)).folder + QStringLiteral(": ") + name);
+        }
+    }
+    return 0;
+}
+
+// Gives the project read from cl.file the look of the theme cl.theme.
+int applyNamedTheme(const CommandLine &cl, Project &project, WebPage &params, WebPage &itemParams)
+{
+    const QList<Theme> themes = listThemes(project.MenuType, project.ProgramFolder);
+    const Theme *theme = findTheme(themes, cl.theme);
+    if (!theme) {
+        printErrorLine(QStringLiteral("no theme \"%1\" for the %2; plivex --list-themes --type %3 lists them")
+                           .arg(cl.theme, typeName(project.MenuType))
+                           .arg(project.MenuType));
+        return 1;
+    }
+    QByteArray bytes;
+    if (!readInput(theme->path, bytes))
+        return 2;
+    if (!ApplyTheme(project, params, itemParams, DataTextFromBytes(bytes))) {
+        printErrorLine(QStringLiteral("%1: the theme could not be read completely").arg(theme->path));
+        return 1;
+    }
+    return 0;
+}
+
 int runRead(const CommandLine &cl, ConsoleDialogs &console)
 {
     QByteArray bytes;
@@ -215,7 +252,13 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         return 1;
     if (cl.mode == CommandLine::Mode::Audit)
         return auditMenu(project, params, cl.file);
-    if (cl.mode == CommandLine::Mode::Convert)
+    if (cl.mode == CommandLine::Mode::Theme) {
+        if (const int failed = applyNamedTheme(cl, project, params, itemParams))
+            return failed;
+        if (console.errors > 0)
+            return 1;
+    }
+    if (cl.mode == CommandLine::Mode::Convert || cl.mode == CommandLine::Mode::Theme)
         return writeOutput(cl.output, encodeText(BuildDataText(project, params, itemParams)));
     if (cl.mode == CommandLine::Mode::Preview) {
         QString error;
@@ -253,6 +296,8 @@ int runSiteBuild(const CommandLine &cl)
         ~Restore() { setDialogs(previous); }
     } restore{previous};
     try {
+        if (cl.mode == CommandLine::Mode::ListThemes)
+            return runListThemes(cl);
         return cl.mode == CommandLine::Mode::Import ? runImport(cl, console) : runRead(cl, console);
     } catch (const PageError &e) {
         printErrorLine(QStringLiteral("%1: %2").arg(cl.file, asOneLine(e.message)));

@@ -65,6 +65,11 @@ int styleUsage(const Project &project, int kind, int position)
     return used;
 }
 
+void ClearStyleRefsFrom(Project &project, int kind, int count)
+{
+    rewriteRefs(project, kind, [count](int v) { return v < count ? v : -1; });
+}
+
 void RenumberStyleRefs(Project &project, int kind, int position)
 {
     if (position < 0) {

@@ -17,6 +17,9 @@ int styleUsage(const Project &project, int kind, int position);
 // was deleted (-1: all were): references to it are emptied, later ones move
 // down by one. A reference that is not a number is left as it is.
 void RenumberStyleRefs(Project &project, int kind, int position);
+// Empties the items' references of a kind to styles at `count` or later,
+// after the style list was replaced by one of `count` styles.
+void ClearStyleRefsFrom(Project &project, int kind, int count);
 // Moves a style within its list; every reference follows its style.
 void MoveStyleRefs(Project &project, int kind, int from, int to);
 

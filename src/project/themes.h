@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Page;
+class Project;
+
+// A theme is a data file that carries a look, parameters and individual
+// styles, and no items. The program ships some per menu type in
+// "themes/<type folder>/" beside itself; the user's own are kept in the
+// same layout in the user's data folder. A theme's name is its file's:
+// "flat-colour.js" is "Flat colour".
+struct Theme
+{
+    QString name;
+    QString path;
+    bool own = false; // the user's, not shipped
+};
+
+QString themeNameOfFile(const QString &fileName);
+QString themeFileNameOf(const QString &name);
+
+// The folder of the user's own themes of a type; `dataFolder` empty: the
+// user's data folder of this program.
+QString ownThemeFolder(int type, const QString &dataFolder = {});
+
+// The themes of a type, shipped ones first, each list by name. A user's
+// theme of the same name as a shipped one stands beside it.
+QList<Theme> listThemes(int type, const QString &programFolder, const QString &dataFolder = {});
+// The theme named `name` (letter case aside), or null.
+const Theme *findTheme(const QList<Theme> &themes, const QString &name);
+
+// Gives the project the look of a theme's data text: the parameter page
+// takes the theme's parameters, the project its individual styles, and
+// the items keep everything except references to styles the theme does not
+// have, which are emptied. False, with the project as it was, when the
+// theme's text could not be read completely.
+bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString &themeText);
