@@ -4,6 +4,9 @@
 import { Builder, Key, Origin } from 'selenium-webdriver';
 import { spawn } from 'node:child_process';
 import net from 'node:net';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { startSite } from './site.mjs';
 import { RemotePage } from './page.mjs';
 
@@ -21,7 +24,15 @@ const freePort = () => new Promise(resolve => {
 export async function launchWebKit({ width = 1000, height = 700 } = {}) {
   const site = await startSite();
   const port = await freePort();
-  const server = spawn('WebKitWebDriver', ['--port=' + port], { stdio: 'ignore' });
+  // The MiniBrowser window cannot be narrower than its toolbar's buttons and
+  // address field, wider than a phone. Its own style sheet shrinks them to
+  // nothing, so the page can take a phone's width; the page's own controls
+  // are drawn by WebKit and keep their look.
+  const config = fs.mkdtempSync(path.join(os.tmpdir(), 'plivex-webkit-'));
+  fs.mkdirSync(path.join(config, 'gtk-3.0'));
+  fs.writeFileSync(path.join(config, 'gtk-3.0', 'gtk.css'),
+    'entry, button { padding: 0; margin: 0; min-width: 0; min-height: 0; font-size: 1px; border-width: 0; }\n');
+  const server = spawn('WebKitWebDriver', ['--port=' + port], { stdio: 'ignore', env: { ...process.env, XDG_CONFIG_HOME: config } });
   let driver;
   for (let i = 0; !driver; i++) {
     try {
@@ -31,7 +42,7 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
         proxy: { proxyType: 'manual', httpProxy: site.address }
       }).build();
     } catch (e) {
-      if (i > 100) { server.kill(); throw e; }
+      if (i > 100) { server.kill(); fs.rmSync(config, { recursive: true, force: true }); throw e; }
       await new Promise(r => setTimeout(r, 50));
     }
   }
@@ -42,7 +53,7 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
   // One browser window for all pages: input reaches only the window that
   // is active, and a second window does not become so. A new page takes
   // the window over; the page it had can no longer be used.
-  let owner = 0;
+  let owner = 0, inputs = 0;
   // The window is sized until its page is w x h; the window system may take
   // a moment to follow.
   const fitViewport = async (w, h) => {
@@ -69,11 +80,24 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
       await fitViewport(width, height);
       // Input reaches the page after perform() has returned: two frames
       // later the page has handled it, as Playwright's input waits for.
+      // The wait is asked for by short scripts: a script still waiting for
+      // the page's frames when a click takes the window to another page
+      // gets no answer from WebKit until the script time limit, and every
+      // command after it waits as long.
       const act = async build => {
         await use();
         await build(driver.actions({ async: true })).perform();
-        // A click that follows a link leaves no page to wait in.
-        await driver.executeScript('return new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))').catch(() => {});
+        const mark = 'input ' + ++inputs;
+        try {
+          await driver.executeScript(`const mark = arguments[0]; window.plivexInput = mark;
+            requestAnimationFrame(() => requestAnimationFrame(() => { if (window.plivexInput === mark) window.plivexInput = ''; }));`, mark);
+          // Done once two frames have passed, or once the window shows a
+          // page that never had the mark.
+          for (let i = 0; i < 400 && await driver.executeScript('return window.plivexInput') === mark; i++)
+            await new Promise(resolve => setTimeout(resolve, 5));
+        } catch {
+          // A click that follows a link may leave no page to ask.
+        }
       };
       // A new page has the pointer resting nowhere near its items, as a new
       // Playwright page has no pointer over it.
@@ -98,7 +122,7 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
       }, 'WebKit');
     },
     async close() {
-      try { await driver.quit(); } finally { server.kill(); await site.close(); }
+      try { await driver.quit(); } finally { server.kill(); fs.rmSync(config, { recursive: true, force: true }); await site.close(); }
     }
   };
 }
