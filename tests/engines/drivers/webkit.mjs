@@ -17,11 +17,13 @@ const KEYS = {
   Space: ' ', Delete: Key.DELETE, Backspace: Key.BACK_SPACE
 };
 
+const LEFT = Symbol('the page left');
+
 const freePort = () => new Promise(resolve => {
   const s = net.createServer().listen(0, '127.0.0.1', () => { const p = s.address().port; s.close(() => resolve(p)); });
 });
 
-export async function launchWebKit({ width = 1000, height = 700 } = {}) {
+export async function launchWebKit({ width = 1000, height = 700, reducedMotion } = {}) {
   const site = await startSite();
   const port = await freePort();
   // The MiniBrowser window cannot be narrower than its toolbar's buttons and
@@ -32,6 +34,9 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
   fs.mkdirSync(path.join(config, 'gtk-3.0'));
   fs.writeFileSync(path.join(config, 'gtk-3.0', 'gtk.css'),
     'entry, button { padding: 0; margin: 0; min-width: 0; min-height: 0; font-size: 1px; border-width: 0; }\n');
+  // A visitor who asked the desktop for less motion: WebKit's pages then
+  // match prefers-reduced-motion: reduce.
+  if (reducedMotion === 'reduce') fs.writeFileSync(path.join(config, 'gtk-3.0', 'settings.ini'), '[Settings]\ngtk-enable-animations=0\n');
   const server = spawn('WebKitWebDriver', ['--port=' + port], { stdio: 'ignore', env: { ...process.env, XDG_CONFIG_HOME: config } });
   let driver;
   for (let i = 0; !driver; i++) {
@@ -78,46 +83,59 @@ export async function launchWebKit({ width = 1000, height = 700 } = {}) {
       }
       await driver.get('about:blank');
       await fitViewport(width, height);
+      // One command at a time: WebKit may never answer a command that
+      // reaches it while a click is taking the window to another page, and
+      // every command after it would wait as long.
+      let queue = Promise.resolve();
+      const alone = f => async (...args) => {
+        const turn = queue.then(async () => { await use(); return f(...args); });
+        queue = turn.catch(() => {});
+        return turn;
+      };
+      // A short script that may meet a page on its way out: no answer
+      // within a second counts as that page having left.
+      const ask = (script, ...args) => Promise.race([driver.executeScript(script, ...args),
+        new Promise(resolve => setTimeout(resolve, 1000, LEFT))]);
       // Input reaches the page after perform() has returned: two frames
       // later the page has handled it, as Playwright's input waits for.
-      // The wait is asked for by short scripts: a script still waiting for
-      // the page's frames when a click takes the window to another page
-      // gets no answer from WebKit until the script time limit, and every
-      // command after it waits as long.
-      const act = async build => {
-        await use();
+      // The frames are awaited by short scripts, as a script still waiting
+      // when the page leaves would be answered only at the script time limit.
+      const act = alone(async build => {
         await build(driver.actions({ async: true })).perform();
         const mark = 'input ' + ++inputs;
         try {
-          await driver.executeScript(`const mark = arguments[0]; window.plivexInput = mark;
-            requestAnimationFrame(() => requestAnimationFrame(() => { if (window.plivexInput === mark) window.plivexInput = ''; }));`, mark);
+          if (await ask(`const mark = arguments[0]; window.plivexInput = mark;
+            requestAnimationFrame(() => requestAnimationFrame(() => { if (window.plivexInput === mark) window.plivexInput = ''; }));`, mark) === LEFT) return;
           // Done once two frames have passed, or once the window shows a
           // page that never had the mark.
-          for (let i = 0; i < 400 && await driver.executeScript('return window.plivexInput') === mark; i++)
+          for (let i = 0; i < 400 && await ask('return window.plivexInput') === mark; i++)
             await new Promise(resolve => setTimeout(resolve, 5));
         } catch {
           // A click that follows a link may leave no page to ask.
         }
-      };
+      });
       // A new page has the pointer resting nowhere near its items, as a new
       // Playwright page has no pointer over it.
       await act(a => a.move({ x: width - 1, y: height - 1, origin: Origin.VIEWPORT, duration: 0 }));
       return new RemotePage({
         site,
-        run: async text => { await use(); return driver.executeScript('return ' + text); },
-        url: async () => { await use(); return driver.getCurrentUrl(); },
-        goto: async url => { await use(); await driver.get(url); },
-        reload: async () => { await use(); await driver.navigate().refresh(); },
+        run: alone(text => driver.executeScript('return ' + text)),
+        // Asked of the page rather than of the window, whose answer WebKit
+        // may never give while a link is being followed; no answer yet is
+        // an address still to come.
+        url: alone(async () => { const url = await ask('return location.href'); return url === LEFT ? '' : url; }),
+        goto: alone(url => driver.get(url)),
+        reload: alone(() => driver.navigate().refresh()),
         press: key => act(a => {
           const keys = key.split('+').map(k => KEYS[k] || k);
           for (const k of keys) a = a.keyDown(k);
           for (const k of keys.reverse()) a = a.keyUp(k);
           return a;
         }),
-        type: async text => { await use(); await driver.switchTo().activeElement().then(e => e.sendKeys(text)); },
+        type: alone(text => driver.switchTo().activeElement().then(e => e.sendKeys(text))),
         move: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })),
         click: (x, y) => act(a => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 }).click()),
-        viewport: async (w, h) => { await use(); await fitViewport(w, h); },
+        viewport: alone((w, h) => fitViewport(w, h)),
         async close() { if (owner === mine) await driver.get('about:blank'); }
       }, 'WebKit');
     },
