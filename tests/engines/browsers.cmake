@@ -3,7 +3,8 @@
 #   "browserslist" list in package.json);
 # - one node test program per tests/engines/*.test.mjs and browser: Debian's
 #   Chromium (engines_<name>), Firefox ESR (engines_firefox_<name>) and
-#   WebKitGTK's MiniBrowser under Xvfb (engines_webkit_<name>).
+#   WebKitGTK's MiniBrowser under Xvfb (engines_webkit_<name>); a file
+#   that needs no browser runs once (engines_<name>).
 add_test(NAME engines_lint
   COMMAND ${PLIVEX_NODE} ${CMAKE_SOURCE_DIR}/node_modules/eslint/bin/eslint.js
     --config ${CMAKE_SOURCE_DIR}/engines/eslint.config.mjs ${CMAKE_SOURCE_DIR}/engines
@@ -14,7 +15,15 @@ file(GLOB PLIVEX_ENGINE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/engi
 foreach(test_source ${PLIVEX_ENGINE_TESTS})
   get_filename_component(test_name ${test_source} NAME)
   string(REGEX REPLACE "\\.test\\.mjs$" "" test_name ${test_name})
-  foreach(browser chromium firefox webkit)
+  # A file that starts no browser (the engine files' sizes) runs once.
+  file(READ ${test_source} test_text)
+  string(FIND "${test_text}" "launch(" starts_browser)
+  if(starts_browser EQUAL -1)
+    set(browsers chromium)
+  else()
+    set(browsers chromium firefox webkit)
+  endif()
+  foreach(browser ${browsers})
     set(run ${PLIVEX_NODE} --test --test-reporter=tap ${test_source})
     if(browser STREQUAL "chromium")
       set(entry engines_${test_name})
