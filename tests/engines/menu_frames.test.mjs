@@ -97,6 +97,9 @@ test('framePair_otherOriginSubFrame_fallsBackToTheMenuInTheMainFrame', async () 
   const page = await openPage(b, SITE + 'cross.html');
   const bar = frameOf(page, 'cross-bar.html');
   await bar.waitForSelector('nav');
+  // Until the other origin's page has come, the sub frame holds an empty
+  // page of this origin.
+  await page.waitForFunction(() => { try { return !frames[1].document; } catch { return true; } });
   await bar.getByRole('button', { name: 'Products' }).click();
   assert.equal(await bar.locator('nav .qo>.qu').isVisible(), true);
   assert.deepEqual(page.problems, []);

@@ -165,17 +165,29 @@ test('smallScreen_toggleShowsTheMenuAndSubmenusOpenInline', async () => {
   assert.deepEqual(page.problems, []);
 });
 
+// The opening effect's name, Services opened and closed again.
+const openingEffect = async page => {
+  await page.getByRole('button', { name: 'Services' }).click();
+  const name = await page.evaluate(() => getComputedStyle(document.querySelector('nav .qo>.qu')).animationName);
+  await page.getByRole('button', { name: 'Services' }).click();
+  return name;
+};
+
 test('reducedMotion_turnsTheOpeningEffectOff', async () => {
-  const page = await menuPage(b, FLYOUT_PROJECT);
-  const effect = async () => {
-    await page.getByRole('button', { name: 'Services' }).click();
-    const name = await page.evaluate(() => getComputedStyle(document.querySelector('nav .qo>.qu')).animationName);
-    await page.getByRole('button', { name: 'Services' }).click();
-    return name;
-  };
-  assert.match(await effect(), /fade$/);
+  assert.match(await openingEffect(await menuPage(b, FLYOUT_PROJECT)), /fade$/);
+  const still = await launch({ reducedMotion: 'reduce' });
+  try {
+    assert.equal(await openingEffect(await menuPage(still, FLYOUT_PROJECT)), 'none');
+  } finally {
+    await still.close();
+  }
+});
+
+test('reducedMotion_askedForWhileThePageIsOpen_turnsTheEffectOff', async () => {
+  const page = await menuPage(b, FLYOUT_PROJECT, { name: 'later.html' });
+  assert.match(await openingEffect(page), /fade$/);
   await page.emulateMedia({ reducedMotion: 'reduce' });
-  assert.equal(await effect(), 'none');
+  assert.equal(await openingEffect(page), 'none');
 });
 
 test('generatedMenu_hoverOpensTheThirdLevel', async () => {

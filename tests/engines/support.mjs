@@ -45,10 +45,12 @@ export function test(name, body) {
   });
 }
 
-// A fresh browser profile per test file, removed again on close.
+// A fresh browser profile per test file, removed again on close. Every
+// browser takes `reducedMotion: 'reduce'`, a visitor who asked for less
+// motion; Chromium alone takes the touch screen options.
 export async function launch(options = {}) {
   if (BROWSER !== 'chromium') {
-    const browser = await (BROWSER === 'firefox' ? launchFirefox : launchWebKit)();
+    const browser = await (BROWSER === 'firefox' ? launchFirefox : launchWebKit)({ reducedMotion: options.reducedMotion });
     return {
       ctx: { newPage: () => browser.newPage() },
       serve(map, base = SITE) { for (const [name, text] of Object.entries(map)) browser.site.files.set(base + name, text); },

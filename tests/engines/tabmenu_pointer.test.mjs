@@ -113,17 +113,30 @@ test('rowMode_hoverSwitchesTheRowByParameter', async () => {
   assert.deepEqual(rows, ['', 'Services']);
 });
 
+// The drop-down effect's name, Products opened and closed again.
+const dropDownEffect = async page => {
+  await tab(page, 'Products').click();
+  const name = await page.evaluate(() => getComputedStyle(document.querySelector('ul:not([hidden])')).animationName);
+  await page.mouse.click(900, 650);
+  return name;
+};
+
 test('reducedMotion_turnsTheDropDownEffectOff', async () => {
+  assert.match(await dropDownEffect(await tabMenuPage(b, dropDown({ tabsSubOpenOn: 'click' }), { name: 'index.html' })), /fade$/);
+  const still = await launch({ reducedMotion: 'reduce' });
+  still.serve(PAGES);
+  try {
+    assert.equal(await dropDownEffect(await tabMenuPage(still, dropDown({ tabsSubOpenOn: 'click' }), { name: 'index.html' })), 'none');
+  } finally {
+    await still.close();
+  }
+});
+
+test('reducedMotion_askedForWhileThePageIsOpen_turnsTheEffectOff', async () => {
   const page = await tabMenuPage(b, dropDown({ tabsSubOpenOn: 'click' }), { name: 'index.html' });
-  const effect = async () => {
-    await tab(page, 'Products').click();
-    const name = await page.evaluate(() => getComputedStyle(document.querySelector('ul:not([hidden])')).animationName);
-    await page.mouse.click(900, 650);
-    return name;
-  };
-  assert.match(await effect(), /fade$/);
+  assert.match(await dropDownEffect(page), /fade$/);
   await page.emulateMedia({ reducedMotion: 'reduce' });
-  assert.equal(await effect(), 'none');
+  assert.equal(await dropDownEffect(page), 'none');
 });
 
 // Drop-downs near a window edge stay inside the window: moved back along the

@@ -155,18 +155,34 @@ test('singleBranch_openingOneClosesItsSiblings', async () => {
   assert.deepEqual(page.problems, []);
 });
 
+// Opens and closes Beta; returns the durations of the effects running just
+// after it opened, and checks that the branch is hidden at the end.
+const running = async page => {
+  await page.getByRole('treeitem', { name: 'Beta' }).click();
+  const r = await page.evaluate(() => document.getAnimations().map(a => a.effect.getTiming().duration));
+  await page.getByRole('treeitem', { name: 'Beta' }).click();
+  await page.waitForFunction(() => !document.getAnimations().length);
+  assert.equal(await shown(page), closed);
+  return r;
+};
+const animated = browser => treePage(browser, T.dataFile({ params: { tmenuAnimDuration: 400 }, items: smallTree() }));
+
 test('animation_runsForTheDurationUnlessReducedMotionIsAsked', async () => {
-  // Opens and closes Beta; returns the durations of the effects running
-  // just after it opened, and checks that the branch is hidden at the end.
-  const running = async page => {
-    await page.getByRole('treeitem', { name: 'Beta' }).click();
-    const r = await page.evaluate(() => document.getAnimations().map(a => a.effect.getTiming().duration));
-    await page.getByRole('treeitem', { name: 'Beta' }).click();
-    await page.waitForFunction(() => !document.getAnimations().length);
-    assert.equal(await shown(page), closed);
-    return r;
-  };
-  const page = await treePage(b, T.dataFile({ params: { tmenuAnimDuration: 400 }, items: smallTree() }));
+  const page = await animated(b);
+  assert.deepEqual(await running(page), [400]);
+  assert.deepEqual(page.problems, []);
+  const still = await launch({ reducedMotion: 'reduce' });
+  try {
+    const calm = await animated(still);
+    assert.deepEqual(await running(calm), []);
+    assert.deepEqual(calm.problems, []);
+  } finally {
+    await still.close();
+  }
+});
+
+test('animation_reducedMotionAskedForWhileThePageIsOpen_stopsIt', async () => {
+  const page = await animated(b);
   assert.deepEqual(await running(page), [400]);
   await page.emulateMedia({ reducedMotion: 'reduce' });
   assert.deepEqual(await running(page), []);

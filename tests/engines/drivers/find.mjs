@@ -35,8 +35,11 @@ const find = chain => {
     const found = [];
     for (const root of list) {
       const text = step.css && /^text=/.test(step.css) ? step.css.slice(5) : null;
-      for (const e of text !== null ? byText(root, text) : root.querySelectorAll(step.css || '*')) {
-        if (found.includes(e)) continue;
+      // Playwright's :visible, on the element the selector ends at.
+      const visible = !!step.css && /:visible$/.test(step.css);
+      const css = visible ? step.css.slice(0, -':visible'.length) : step.css;
+      for (const e of text !== null ? byText(root, text) : root.querySelectorAll(css || '*')) {
+        if (found.includes(e) || visible && !seen(e)) continue;
         if (step.css && step.text !== undefined && !textMatch(norm(e.textContent), step.text, false)) continue;
         if (step.role && ((e.getAttribute('role') || implicitRole(e)) !== step.role || hidden(e))) continue;
         if (step.role && step.name !== undefined && !textMatch(norm(nameOf(e)), step.name, step.exact)) continue;

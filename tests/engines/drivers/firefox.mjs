@@ -3,7 +3,7 @@ import puppeteer from 'puppeteer-core';
 import { startSite } from './site.mjs';
 import { RemotePage } from './page.mjs';
 
-export async function launchFirefox({ width = 1000, height = 700 } = {}) {
+export async function launchFirefox({ width = 1000, height = 700, reducedMotion } = {}) {
   const site = await startSite();
   const [host, port] = site.address.split(':');
   const browser = await puppeteer.launch({
@@ -12,7 +12,9 @@ export async function launchFirefox({ width = 1000, height = 700 } = {}) {
     extraPrefsFirefox: {
       'network.proxy.type': 1, 'network.proxy.http': host, 'network.proxy.http_port': Number(port),
       'network.proxy.allow_hijacking_localhost': true, 'network.proxy.no_proxies_on': '',
-      'app.update.enabled': false, 'browser.safebrowsing.malware.enabled': false
+      'app.update.enabled': false, 'browser.safebrowsing.malware.enabled': false,
+      // The visitor's wish for less motion, as the desktop would pass it on.
+      ...reducedMotion === 'reduce' ? { 'ui.prefersReducedMotion': 1 } : {}
     }
   });
   return {

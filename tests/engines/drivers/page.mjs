@@ -65,6 +65,69 @@ class Locator {
   }
 }
 
+// Reaches a frame's window from the top's (reach), and lists every frame
+// with its address, empty where another origin keeps it (frameList).
+const REACH = String.raw`
+const reach = path => path.reduce((w, i) => w.frames[i], window);
+const frameList = () => {
+  const out = [];
+  const walk = (w, path) => {
+    for (let i = 0; i < w.frames.length; i++) {
+      let url = '';
+      try { url = w.frames[i].location.href; } catch { /* another origin */ }
+      out.push([[...path, i], url]);
+      walk(w.frames[i], [...path, i]);
+    }
+  };
+  walk(window, []);
+  return out;
+};
+const frameBox = path => {
+  let x = 0, y = 0, w = window;
+  for (const i of path) {
+    const el = [...w.document.querySelectorAll('frame,iframe')].find(f => f.contentWindow === w.frames[i]);
+    const r = el.getBoundingClientRect();
+    x += r.left + el.clientLeft;
+    y += r.top + el.clientTop;
+    w = w.frames[i];
+  }
+  return [x, y];
+};`;
+
+// A frame of the page, a frameset's or an iframe's, reached by the top
+// page's own script: what the page's script can reach of a frame of another
+// origin, its address aside, the test cannot either. Pointer positions are
+// the frame's own, moved by the frame's place in the window.
+class RemoteFrame {
+  constructor(page, path) {
+    this.page = page;
+    this.path = path;
+    this.href = '';
+    this.keyboard = page.keyboard;
+    const inWindow = async (x, y) => {
+      const [dx, dy] = await page.wire.run(`(() => { ${REACH} return frameBox(${JSON.stringify(path)}); })()`);
+      return [x + dx, y + dy];
+    };
+    this.mouse = { move: async (x, y) => page.mouse.move(...await inWindow(x, y)), click: async (x, y) => page.mouse.click(...await inWindow(x, y)) };
+    this.touchscreen = { tap: async (x, y) => page.touchscreen.tap(...await inWindow(x, y)) };
+  }
+  url() { return this.href; }
+  parentFrame() { return this.path.length > 1 ? this.page.frameAt(this.path.slice(0, -1)) : this.page; }
+  evaluate(fn, arg) { return this.page.evaluateIn(this.path, fn, arg); }
+  waitForFunction(fn, arg) { return RemotePage.prototype.waitForFunction.call(this, fn, arg); }
+  async waitForSelector(css) { await this.locator(css).waitFor(); }
+  locator(css, options) { return new Locator(this, []).locator(css, options); }
+  getByRole(role, options) { return new Locator(this, []).getByRole(role, options); }
+  // Loads `url` in the frame, as its parent would, and waits until the
+  // frame shows it: loaded, or of another origin and so out of reach.
+  async goto(url) {
+    await this.page.evaluate(`([path, url]) => { ${REACH} reach(path).location.href = url; }`, [this.path, url]);
+    await this.page.waitForFunction(`([path, url]) => { ${REACH}
+      try { const w = reach(path); return w.location.href === url && w.document.readyState === 'complete'; } catch { return true; } }`, [this.path, url]);
+    this.href = url;
+  }
+}
+
 export class RemotePage {
   constructor(wire, name) {
     this.wire = wire;
@@ -108,13 +171,29 @@ export class RemotePage {
   on() { this.cannot('page events'); }
   // Runs `fn` (a function or its source) in the page with `arg`, and takes
   // what the page logged since the last call.
-  async evaluate(fn, arg) {
-    const r = await this.wire.run(`(async () => { const v = await (${fn})(${JSON.stringify(arg)});
-      return { v: v === undefined ? null : v, u: location.href, p: (window.plivexProblems || []).splice(0) }; })()`);
+  async evaluate(fn, arg) { return this.evaluateIn([], fn, arg); }
+  // The same in the frame at `path` (indices into window.frames from the
+  // top); every call also notes the page's frames, so frames() can answer
+  // at once as Playwright's does.
+  async evaluateIn(path, fn, arg) {
+    const body = `(async () => { const v = await (${fn})(${JSON.stringify(arg)});
+      return { v: v === undefined ? null : v, u: location.href, p: (window.plivexProblems || []).splice(0) }; })()`;
+    const r = await this.wire.run(`(async () => { ${REACH}
+      const r = await (${path.length ? `reach(${JSON.stringify(path)}).eval(${JSON.stringify(body)})` : body});
+      return { ...r, f: frameList() }; })()`);
     this.problems.push(...r.p);
-    this.href = r.u;
+    if (path.length) this.frameAt(path).href = r.u; else this.href = r.u;
+    for (const [at, url] of r.f) this.frameAt(at).href = url;
+    this.frameList = r.f.map(([at]) => this.frameAt(at));
     return r.v;
   }
+  frameAt(path) {
+    const key = path.join();
+    this.frameViews ??= new Map();
+    if (!this.frameViews.has(key)) this.frameViews.set(key, new RemoteFrame(this, path));
+    return this.frameViews.get(key);
+  }
+  parentFrame() { return null; }
   async waitForFunction(fn, arg) {
     for (let i = 0; ; i++) {
       if (await this.evaluate(fn, arg)) return;
@@ -131,7 +210,8 @@ export class RemotePage {
     }
   }
   async waitForSelector(css) { await this.locator(css).waitFor(); }
-  async goto(url) { await this.wire.goto(url); this.href = url; }
+  // The page's address and frames as soon as it has loaded.
+  async goto(url) { await this.wire.goto(url); await this.evaluate('() => 0'); }
   async reload() { await this.evaluate('() => 0'); await this.wire.reload(); }
   url() { return this.href; }
   locator(css, options) { return new Locator(this, []).locator(css, options); }
@@ -142,6 +222,6 @@ export class RemotePage {
   async addScriptTag({ content }) { await this.evaluate(c => { const s = document.createElement('script'); s.textContent = c; document.head.appendChild(s); }, content); }
   async setViewportSize({ width, height }) { await this.wire.viewport(width, height); }
   emulateMedia(media) { return this.wire.emulateMedia ? this.wire.emulateMedia(media) : this.cannot('emulation of media features'); }
-  frames() { this.cannot('access to frames'); }
+  frames() { return [this, ...this.frameList || []]; }
   close() { return this.wire.close(); }
 }
