@@ -158,6 +158,20 @@ int main(int argc, char **argv)
                 return 1;
             const QString text = CommentOutStartCall(DataTextFromBytes(file.readAll()), 0);
             openFloors.push_back(openFloor(bare, text, names));
+            if (qEnvironmentVariableIsSet("PLIVEX_PROFILE") && run == 0) {
+                ReaderPage r2;
+                r2.read(QString(), {});
+                std::vector<double> a, b;
+                for (int k = 0; k < 15; ++k) {
+                    QTest::qWait(50);
+                    a.push_back(openFloor(bare, text, names));
+                    QTest::qWait(50);
+                    QElapsedTimer t3; t3.start();
+                    r2.read(text.mid(2), names);
+                    b.push_back(msSince(t3));
+                }
+                std::fprintf(stderr, "XX floor %.2f reader %.2f\n", median(a), median(b));
+            }
             // A fresh reader document, as each read leaves for the next.
             ReaderPage reader;
             reader.read(QString(), {});

@@ -2,6 +2,7 @@
 
 #include "page/page.h"
 #include "project/datatextscan.h"
+#include "project/datavalues.h"
 #include "project/dialogs.h"
 #include "project/project.h"
 #include "project/textfile.h"
@@ -20,7 +21,12 @@ namespace {
 // are not read.
 constexpr int kMaxElements = kMaxApartArrayLength;
 
-const QString kUndefined = QStringLiteral("@undefined");
+// A name the values are kept under: the reader hands back no other.
+bool isDataName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^@?[A-Za-z_$][A-Za-z0-9_$]*$"));
+    return pattern.match(name).hasMatch();
+}
 
 QString sizeText(qint64 bytes)
 {
@@ -74,59 +80,37 @@ private:
     Project &m_project;
 };
 
-// Replaces the tree with the items the page read; the old items stay until
-// every item has been fetched.
-void RebuildItemTree(Project &project, Page &params)
+// Replaces the tree with the items the text defined. An element that is no
+// array is no item.
+void RebuildItemTree(Project &project, const EvaluatedText &values)
 {
     ItemTree &tree = project.items();
-    int count = params.callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted});
-    if (count <= 0) {
-        tree.clear();
-        return;
-    }
-    if (count > kMaxElements) {
+    const QList<QStringView> elements = JsonArrayElements(values.items);
+    const qint64 count = qMax<qint64>(values.itemCount, elements.size());
+    if (count > kMaxElements)
         dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
                                 .arg(count)
                                 .arg(kMaxElements));
-        count = kMaxElements;
-    }
-    QList<PageArgs> calls;
-    calls.reserve(count);
-    for (int i = 0; i < count; ++i)
-        calls << PageArgs{i, 0};
-    const QStringList texts = params.callBatchText(QStringLiteral("qrn_getItemParam"), calls);
-
-    QList<int> present;
-    for (int i = 0; i < count; ++i)
-        if (texts.at(i) != kUndefined)
-            present << i;
-    if (present.isEmpty()) {
-        tree.clear();
-        return;
-    }
-
-    QList<LeveledItem> items(present.size());
+    QList<LeveledItem> items;
+    items.reserve(elements.size());
     QList<int> marks;
-    marks.reserve(present.size());
-    for (qsizetype k = 0; k < present.size(); ++k) {
-        QString text = texts.at(present.at(k));
-        marks << TakeLevelMarks(text);
-        items[k].item.Params[0] = text;
+    marks.reserve(elements.size());
+    for (const QStringView element : elements) {
+        if (!element.startsWith(u'['))
+            continue;
+        const QList<QStringView> params = JsonArrayElements(element);
+        LeveledItem leveled;
+        for (qsizetype p = 0; p < params.size() && p < TItem::kParamCount; ++p)
+            leveled.item.Params[static_cast<size_t>(p)] = JsonValueText(params.at(p));
+        marks << TakeLevelMarks(leveled.item.Params[0]);
+        items << std::move(leveled);
     }
-    // One round trip per parameter number.
-    for (int p = 1; p < TItem::kParamCount; ++p) {
-        calls.clear();
-        for (int i : std::as_const(present))
-            calls << PageArgs{i, p};
-        const QStringList values = params.callBatchText(QStringLiteral("qrn_getItemParam"), calls);
-        for (qsizetype k = 0; k < present.size(); ++k)
-            items[k].item.Params[static_cast<size_t>(p)] = values.at(k);
-    }
+    tree.clear();
+    if (items.isEmpty())
+        return;
     const QList<int> depths = PlaceLoadedLevels(marks);
     for (qsizetype k = 0; k < items.size(); ++k)
         items[k].level = depths.at(k);
-
-    tree.clear();
     const QModelIndexList added = tree.insertLeveled({}, 0, items);
     // A parent opens when a second subitem of the same level follows another.
     for (qsizetype k = 1; k < added.size() && k < marks.size(); ++k)
@@ -298,15 +282,15 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
         try {
             // The text's own errors come as script errors. A text that had
             // to be stopped (an endless loop) is said so here.
-            const QString stopped = EvaluateDataText(params, type, text);
-            if (!stopped.isEmpty()) {
+            const EvaluatedText values = EvaluateDataText(params, type, text);
+            if (!values.stopped.isEmpty()) {
                 complete = false;
                 dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
                                                    "correctly.\r------------------------------------\r") +
-                                    stopped);
+                                    values.stopped);
             }
             text.clear();
-            RebuildItemTree(project, params);
+            RebuildItemTree(project, values);
             // An error that left no item behind stopped the text before its
             // item array.
             if (scriptErrors > 0 && project.items().rowCount() == 0)
@@ -326,7 +310,7 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
     return complete;
 }
 
-QString EvaluateDataText(Page &params, const MenuType &type, const QString &text)
+EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text)
 {
     const PageArgs arrays{type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName};
     const QStringList names = params.callText(QStringLiteral("qrn_getDataNames"), arrays).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
@@ -335,15 +319,37 @@ QString EvaluateDataText(Page &params, const MenuType &type, const QString &text
     // The reader puts CR LF in front of every line; without the first one,
     // line N of the script is line N of the file, as its errors say.
     const QStringView script = text.startsWith(QLatin1String("\r\n")) ? QStringView(text).mid(2) : QStringView(text);
-    QString values = QStringLiteral("{}");
-    QString stopped;
+    EvaluatedText result;
+    QString values;
     try {
         values = params.evaluateApart(script.toString(), names);
     } catch (const PageError &e) {
         // The page forgets the previous project all the same.
-        stopped = e.message;
+        result.stopped = e.message;
     }
     params.setCallTimeout(limit);
-    params.call(QStringLiteral("qrn_loadValues"), PageArgs{values} + arrays);
-    return stopped;
+    // The items stay here: the page shows none of them, and the largest
+    // part of a file need not cross to it and back.
+    QString shown = QStringLiteral("{");
+    for (const auto &[name, value] : JsonObjectMembers(values)) {
+        if (name == type.itemArrayName) {
+            result.items = value.toString();
+            continue;
+        }
+        if (name == QLatin1String("@lengths")) {
+            for (const auto &[array, length] : JsonObjectMembers(value))
+                if (array == type.itemArrayName)
+                    result.itemCount = static_cast<qint64>(length.toDouble());
+        }
+        // The reader asks only for names; anything else is no value.
+        if (!isDataName(name))
+            continue;
+        if (shown.size() > 1)
+            shown += QLatin1Char(',');
+        shown += QLatin1Char('"') + name + QStringLiteral("\":");
+        shown += value;
+    }
+    shown += QLatin1Char('}');
+    params.call(QStringLiteral("qrn_loadValues"), PageArgs{shown} + arrays);
+    return result;
 }

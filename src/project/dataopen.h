@@ -9,8 +9,10 @@ class Page;
 struct MenuType;
 class Project;
 
-// The menu data file reader. The program does not parse the script: the
-// parameter page evaluates the text and reports items and styles back.
+// The menu data file reader. The program does not parse the script: a
+// reader page apart from the program evaluates the text and hands back its
+// values; the program builds the item tree from them, and the parameter
+// page takes the parameters and reports the styles back.
 
 // Reads the file at `path` into the project: the parameter page takes the
 // text, the item tree and the style lists are rebuilt from what it reports,
@@ -42,12 +44,20 @@ extern int dataTextTimeLimitMs;
 
 // The steps, for the reader itself and its tests.
 
+// What the reader made of a text, beside what the parameter page took.
+struct EvaluatedText
+{
+    QString stopped; // why the text had to be stopped; empty when it ran
+    QString items;   // the item array as JSON text; empty when undefined
+    qint64 itemCount = 0; // its whole length, beyond what was handed over
+};
+
 // Runs the text apart from every page of the program (Page::evaluateApart),
 // within the data text time limit, and gives the parameter page the values
 // it defined of the names the page asks for (the menu-wide parameters and
-// the type's arrays). Answers why the text had to be stopped (it did not
-// end in time; the page is then given no values), empty when it ran.
-QString EvaluateDataText(Page &params, const MenuType &type, const QString &text);
+// the style arrays). The item array stays with the program. A text that had
+// to be stopped (it did not end in time) gives the page no values.
+EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text);
 
 // The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
 // line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.

@@ -396,11 +396,11 @@
   function paramNames() { return params.map(function (p) { return p.name; }); }
 
   function setupParamsPage() {
-    var loaded = { items: [], styles: [[], []], names: [[], []] };
+    var loaded = { styles: [[], []], names: [[], []] };
 
     window.qrn_reCreateParams = function () {
       setValues({});
-      loaded = { items: [], styles: [[], []], names: [[], []] };
+      loaded = { styles: [[], []], names: [[], []] };
       return '';
     };
     window.qrn_getKeysList = function () { return Q.keyBlock(type); };
@@ -420,7 +420,8 @@
     };
 
     // The values a data file defined, as the program read them apart from
-    // this page: one JSON object of name and value.
+    // this page: one JSON object of name and value. The items stay with the
+    // program.
     window.qrn_loadValues = function (json, itemArray, styleArray, smStyleArray) {
       var names = dataNames(itemArray, styleArray, smStyleArray).arrays;
       window.qrn_reCreateParams();
@@ -431,26 +432,13 @@
       params.forEach(function (p) { var v = own(p.name); if (v !== undefined) values[p.name] = Q.valueText(p, v); });
       setValues(values);
       function list(name) { return name && Array.isArray(own(name)) ? own(name) : []; }
-      // An array too long to hand over whole says how long it was.
-      var lengths = own('@lengths') || {};
-      var items = list(names[0]);
       loaded = {
-        items: items,
-        itemCount: Math.max(items.length, Number(lengths[names[0]]) || 0),
         styles: [list(names[1]), list(names[2])],
         names: [list(names[1] && names[1] + 'Names'), list(names[2] && names[2] + 'Names')]
       };
       return '';
     };
 
-    window.qrn_getItemsCount = function () { return loaded.itemCount || loaded.items.length; };
-    window.qrn_getItemParam = function (index, param) {
-      var e = loaded.items[index];
-      if (!Array.isArray(e)) return '@undefined';
-      var v = e[param];
-      if (v == null) return '';
-      return Array.isArray(v) ? v.join(',') : String(v);
-    };
     window.qrn_getStyleParamsCount = function (kind) { return (loaded.styles[kind] || []).length; };
     window.qrn_getStyleParamsList = function (kind, index) {
       return Q.styleListFromArray((loaded.styles[kind] || [])[index]);
@@ -516,11 +504,6 @@
         f.set(keep);
       });
       return '';
-    };
-    window.qrn_getItemData = function (level, text) {
-      var p = [text];
-      for (var i = 3; i < 13; i++) p.push(arguments[i]);
-      return Q.itemElement(level, p);
     };
   }
 
