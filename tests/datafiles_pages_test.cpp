@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(pagestest::itemElements(read), QStringList{QStringLiteral("[\"C\"]")});
         QVERIFY(page->callText(QStringLiteral("qrn_getParamsList"), {QString()})
                     .contains(QStringLiteral("var %1=\"bold 9px Serif\";").arg(type.fontParam)));
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QStringLiteral("S"));
+        QCOMPARE(read.styleNames[0], QStringLiteral("[\"S\"]"));
 
         // A let the text never reached costs nothing else.
         QCOMPARE(pagestest::itemElements(pagestest::loadDataText(
@@ -297,7 +297,7 @@ private slots:
             "try { location.href='file:///etc/passwd'; } catch (e) {} try { parent.location.reload(); } catch (e) {}"
             "try { top.location='about:blank'; } catch (e) {} try { history.pushState({}, '', '#x'); } catch (e) {}");
         QTest::newRow("the page's own names") << QStringLiteral(
-            "var qrn_getStyleName=function(){ return 99; }; function qrn_loadValues(){ status='@command:help'; }"
+            "var qrn_getDataNames=function(){ return 99; }; function qrn_loadValues(){ status='@command:help'; }"
             "var qrn_read=null; var qrn_reCreateParams=1; JSON.stringify=function(){ return '{}'; };"
             "Object.defineProperty(window, 'status', {set: function(){}, get: function(){ return ''; }});"
             "Array.prototype.toJSON=undefined; var Plivex=null;");
@@ -334,7 +334,7 @@ private slots:
         QCOMPARE(itemStatuses.count(), 0);
         QCOMPARE(refused.count(), 0);
         QCOMPARE(runJs(*e.params, QStringLiteral("document.body.innerHTML.length + ':' + location.href")), before);
-        QCOMPARE(runJs(*e.params, QStringLiteral("typeof qrn_loadValues + typeof qrn_getStyleName")),
+        QCOMPARE(runJs(*e.params, QStringLiteral("typeof qrn_loadValues + typeof qrn_getDataNames")),
                  QStringLiteral("functionfunction"));
         QVERIFY(boxes.asked.isEmpty());
     }

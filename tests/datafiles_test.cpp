@@ -61,13 +61,12 @@ QString header()
 }
 
 // Reader and parameter page answers for a loaded file: the values the
-// reader hands back as JSON; styles as (list, name).
+// reader hands back as JSON.
 struct ReaderPages
 {
     FakePage params;
     FakePage itemParams;
     QString values = QStringLiteral("{\"menuItems\":[]}");
-    QList<QList<QPair<QString, QString>>> styles{{}, {}};
     QString textGiven;
     QString namesGiven;
     QString valuesGiven;
@@ -87,14 +86,6 @@ struct ReaderPages
         params.setHandler(QStringLiteral("qrn_loadValues"), [this](const PageArgs &a) {
             valuesGiven = argText(a.at(0));
             return QVariant(QString());
-        });
-        params.setHandler(QStringLiteral("qrn_getStyleParamsCount"),
-                          [this](const PageArgs &a) { return QVariant(int(styles.at(std::get<int>(a.at(0))).size())); });
-        params.setHandler(QStringLiteral("qrn_getStyleParamsList"), [this](const PageArgs &a) {
-            return QVariant(styles.at(std::get<int>(a.at(0))).at(std::get<int>(a.at(1))).first);
-        });
-        params.setHandler(QStringLiteral("qrn_getStyleName"), [this](const PageArgs &a) {
-            return QVariant(styles.at(std::get<int>(a.at(0))).at(std::get<int>(a.at(1))).second);
         });
         itemParams.setAnswer(QStringLiteral("qrn_setIndividualStyles"), QString());
     }
@@ -356,11 +347,9 @@ private slots:
         pages.values = QStringLiteral(
             "{\"menuWidth\":\"5px\",\"menuItems\":[[\"A\",\"a.html\",\"\",\"p0.3\"],[\"|A1\",\"\",\"\",\"p1.3\"],null,"
             "[\"|A2\"],5,\"x\",[\"||A21\"],[\"Sales|Support\",2,true,null,[1,[\"b\",null]],{\"k\":[1]}],[\"|||Deep\"]],"
-            "\"not a name\":1,\"@lengths\":{}}");
-        pages.styles[0] = {{QStringLiteral("\"color=#FF0000\""), QStringLiteral("Red")},
-                           {QString(), QStringLiteral("Skipped")},
-                           {QStringLiteral("\"font=Arial,10px\""), QString()}};
-        pages.styles[1] = {{QStringLiteral("\"w=1px\""), QStringLiteral("Sub")}};
+            "\"not a name\":1,\"@lengths\":{},"
+            "\"itemStyles\":[[\"color=#FF0000\"],[],[\"font=Arial,10px\"],5],\"itemStylesNames\":[\"Red\",\"Skipped\"],"
+            "\"menuStyles\":[[\"w=1px\",null,[1,2]]],\"menuStylesNames\":[\"Sub\"]}");
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "var a = 1;\nqrn_init();");
         QSignalSpy expanded(&p.items(), &ItemTree::expandRequested);
@@ -371,8 +360,8 @@ private slots:
         QVERIFY(pages.loadingDuringLoad);
         // The names the page asked for go to the reader, its values to the page.
         QCOMPARE(pages.namesGiven, QStringLiteral("menuItems\ritemStyles"));
-        // The items stay with the program.
-        QCOMPARE(pages.valuesGiven, QStringLiteral("{\"menuWidth\":\"5px\",\"@lengths\":{}}"));
+        // The items and styles stay with the program.
+        QCOMPARE(pages.valuesGiven, QStringLiteral("{\"menuWidth\":\"5px\"}"));
         QVERIFY(!p.LoadingData);
         QVERIFY(!p.Modified());
         QCOMPARE(outline(p), (QStringList{QStringLiteral("A/0"), QStringLiteral("A1/1"), QStringLiteral("A2/1"),
@@ -395,7 +384,9 @@ private slots:
         QCOMPARE(p.ItemStyles.at(0).ParamsList, QStringLiteral("var color=\"#FF0000\";"));
         QCOMPARE(p.ItemStyles.at(0).StylesArray, QStringLiteral("[\"color=#FF0000\"]"));
         QCOMPARE(p.ItemStyles.at(1).Name, QStringLiteral("Individual Style"));
+        QCOMPARE(p.ItemStyles.at(1).StylesArray, QStringLiteral("[\"font=Arial,10px\"]"));
         QCOMPARE(p.SubmenuStyles.size(), 1);
+        QCOMPARE(p.SubmenuStyles.at(0).StylesArray, QStringLiteral("[\"w=1px\",\"\",\"1,2\"]"));
         const auto offered = pages.itemParams.callsTo(QStringLiteral("qrn_setIndividualStyles"));
         QCOMPARE(offered.size(), 2);
         QCOMPARE(offered.at(0).args, (PageArgs{0, QStringLiteral("Red\rIndividual Style")}));
@@ -420,28 +411,27 @@ private slots:
         QCOMPARE(p.items().count(), 1);
     }
 
-    void readDataFile_failingPage_keepsWhatWasRead()
+    void readDataFile_failingPage_readsNothingAndSaysSo()
     {
         QTemporaryDir dir;
         ScriptedDialogs boxes;
         Project p;
+        add(p, {}, QStringLiteral("Old"));
         ReaderPages pages(p);
-        pages.styles[0] = {{QStringLiteral("\"a=1\""), QStringLiteral("One")}};
+        pages.values = QStringLiteral("{\"menuItems\":[[\"A\"]],\"itemStyles\":[[\"a=1\"]]}");
         pages.params.setFailure(QStringLiteral("qrn_loadValues"), QStringLiteral("broken"));
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "x");
         // The page still holds its document: nothing to say beyond its own errors.
-        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
+        bool complete = true;
+        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path, {}, &complete));
+        QVERIFY(!complete);
         QVERIFY(boxes.asked.isEmpty());
-        QCOMPARE(p.items().count(), 0);
-        QCOMPARE(p.ItemStyles.size(), 1);
-        QVERIFY(!p.LoadingData);
-
-        pages.params.setFailure(QStringLiteral("qrn_getStyleParamsCount"), QStringLiteral("broken"));
-        p.ItemStyles.clear();
-        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
+        QCOMPARE(outline(p), QStringList{QStringLiteral("Old/0")});
         QVERIFY(p.ItemStyles.isEmpty());
-        QCOMPARE(pages.itemParams.callsTo(QStringLiteral("qrn_setIndividualStyles")).size(), 4);
+        QVERIFY(!p.LoadingData);
+        // The item parameters page is told of the empty style lists.
+        QCOMPARE(pages.itemParams.callsTo(QStringLiteral("qrn_setIndividualStyles")).size(), 2);
     }
 
     void readDataFile_unreadable_reportsAndLeavesProject_data()

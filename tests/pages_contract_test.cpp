@@ -84,10 +84,6 @@ private slots:
             names.insert(m.captured(1));
         }
 
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 0);
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {1}), 0);
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleParamsList"), {0, 0}), QString());
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QString());
         page->callText(QStringLiteral("qrn_setValue"), {QStringLiteral("@modified")});
         QCOMPARE(page->callText(QStringLiteral("qrn_getParamsList"), {QString()}), list);
     }
@@ -134,22 +130,20 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut));
     }
 
-    void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable_data() { addTypeRows(); }
-    void loadParams_elementsWithoutItemsOrStyles_reportedAsSkippable()
+    void loadParams_elementsWithoutItemsOrStyles_handedBackAsTheyCame_data() { addTypeRows(); }
+    void loadParams_elementsWithoutItemsOrStyles_handedBackAsTheyCame()
     {
         QFETCH(PageType, type);
         auto page = openTypePage(type, QStringLiteral("params.html"));
         const QString text = QStringLiteral("var %1=[[\"A\"],5,,[\"|B\",\"b.html\"],];\r\nvar %2=[[\"x=1\"],7,];\r\nvar %2Names=[\"S\",];")
                                  .arg(type.itemArray, type.styleArray);
         // The items stay with the program, holes as null.
-        QCOMPARE(itemElements(loadDataText(*page, type, text)),
+        const EvaluatedText read = loadDataText(*page, type, text);
+        QCOMPARE(itemElements(read),
                  (QStringList{QStringLiteral("[\"A\"]"), QStringLiteral("5"), QStringLiteral("null"),
                               QStringLiteral("[\"|B\",\"b.html\"]")}));
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 2);
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleParamsList"), {0, 0}), QStringLiteral("\"x=1\""));
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleParamsList"), {0, 1}), QString());
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QStringLiteral("S"));
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 1}), QString());
+        QCOMPARE(read.styles[0], QStringLiteral("[[\"x=1\"],7]"));
+        QCOMPARE(read.styleNames[0], QStringLiteral("[\"S\"]"));
     }
 
     void loadParams_secondText_keepsNothingOfTheFirst_data() { addTypeRows(); }
@@ -169,8 +163,8 @@ private slots:
         const EvaluatedText second = loadDataText(*page, type, QStringLiteral("var %1=[[\"C\"],];").arg(type.itemArray));
         QCOMPARE(declared(*page, type.fontParam), defaultFont);
         QCOMPARE(itemElements(second), QStringList{QStringLiteral("[\"C\"]")});
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 0);
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QString());
+        QVERIFY(second.styles[0].isEmpty());
+        QVERIFY(second.styleNames[0].isEmpty());
 
         loadDataText(*page, type, QStringLiteral("var %1=\"x\";").arg(type.fontParam));
         page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
@@ -208,7 +202,7 @@ private slots:
         QCOMPARE(e.code, code);
         // The page still answers, with nothing kept from the failed text.
         QVERIFY(read.items.isEmpty());
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getStyleParamsCount"), {0}), 0);
+        QVERIFY(read.styles[0].isEmpty());
     }
 
     void itemPage_contractFunctions_answerAsSpecified_data() { addTypeRows(); }

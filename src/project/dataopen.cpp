@@ -2,6 +2,7 @@
 
 #include "page/page.h"
 #include "project/datatextscan.h"
+#include "project/datasave.h"
 #include "project/datavalues.h"
 #include "project/dialogs.h"
 #include "project/project.h"
@@ -24,7 +25,7 @@ constexpr int kMaxElements = kMaxApartArrayLength;
 // A name the values are kept under: the reader hands back no other.
 bool isDataName(const QString &name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^@?[A-Za-z_$][A-Za-z0-9_$]*$"));
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_$][A-Za-z0-9_$]*$"));
     return pattern.match(name).hasMatch();
 }
 
@@ -118,22 +119,36 @@ void RebuildItemTree(Project &project, const EvaluatedText &values)
             emit tree.expandRequested(added.at(k).parent());
 }
 
-void ReadStyles(Project &project, Page &params, const AddStyleFunction &addStyle)
+// The names of a kind's styles as the item parameters page takes them.
+QString styleNames(const Project &project, int kind)
+{
+    QStringList names;
+    for (const TStyle &s : project.styles(kind))
+        names << s.Name;
+    return names.join(QLatin1Char('\r'));
+}
+
+// Adds the styles the text defined. A style is an array of "key=value"
+// entries; an element that is no array, or an empty one, is no style.
+void ReadStyles(Project &project, const EvaluatedText &values, const AddStyleFunction &addStyle)
 {
     for (int kind = 0; kind <= 1; ++kind) {
-        const int n = qMin(params.callInt(QStringLiteral("qrn_getStyleParamsCount"), {kind}), kMaxElements);
-        if (n <= 0)
-            continue;
-        QList<PageArgs> calls;
-        for (int k = 0; k < n; ++k)
-            calls << PageArgs{kind, k};
-        const QStringList lists = params.callBatchText(QStringLiteral("qrn_getStyleParamsList"), calls);
-        const QStringList names = params.callBatchText(QStringLiteral("qrn_getStyleName"), calls);
-        for (int k = 0; k < n; ++k) {
-            const QString &list = lists.at(k);
+        const QList<QStringView> styles = JsonArrayElements(values.styles.at(kind));
+        const QList<QStringView> names = JsonArrayElements(values.styleNames.at(kind));
+        for (qsizetype k = 0; k < styles.size() && k < kMaxElements; ++k) {
+            if (!styles.at(k).startsWith(u'['))
+                continue;
+            QString list;
+            for (const QStringView entry : JsonArrayElements(styles.at(k))) {
+                if (!list.isEmpty())
+                    list += QLatin1Char(',');
+                list += scriptStringLiteral(JsonValueText(entry));
+            }
             if (list.isEmpty())
                 continue;
-            const QString name = names.at(k).isEmpty() ? QStringLiteral("Individual Style") : names.at(k);
+            QString name = k < names.size() ? JsonValueText(names.at(k)) : QString();
+            if (name.isEmpty())
+                name = QStringLiteral("Individual Style");
             const QString stylesArray = QLatin1Char('[') + list + QLatin1Char(']');
             if (addStyle)
                 addStyle(kind, name, StyleParamsToDeclarations(list), stylesArray);
@@ -237,10 +252,7 @@ void AddStyle(Project &project, int kind, const QString &name, const QString &pa
 
 void SetIndividualStyles(const Project &project, Page &itemParams, int kind)
 {
-    QStringList names;
-    for (const TStyle &s : kind == 0 ? project.ItemStyles : project.SubmenuStyles)
-        names << s.Name;
-    itemParams.call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
+    itemParams.call(QStringLiteral("qrn_setIndividualStyles"), {kind, styleNames(project, kind)});
 }
 
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
@@ -279,10 +291,11 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
     {
         LoadingScope loading(project);
         const MenuType &type = project.menuType();
+        EvaluatedText values;
         try {
             // The text's own errors come as script errors. A text that had
             // to be stopped (an endless loop) is said so here.
-            const EvaluatedText values = EvaluateDataText(params, type, text);
+            values = EvaluateDataText(params, type, text);
             if (!values.stopped.isEmpty()) {
                 complete = false;
                 dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
@@ -296,16 +309,13 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
             if (scriptErrors > 0 && project.items().rowCount() == 0)
                 complete = false;
         } catch (const PageError &) {
+            // A parameter page that failed leaves the project empty.
             complete = false;
-            // The items read until then stay.
         }
-        try {
-            ReadStyles(project, params, addStyle);
-        } catch (const PageError &) {
-            // The styles read until then stay.
-        }
-        SetIndividualStyles(project, itemParams, 0);
-        SetIndividualStyles(project, itemParams, 1);
+        ReadStyles(project, values, addStyle);
+        // Both lists in one round trip.
+        itemParams.callBatch(QStringLiteral("qrn_setIndividualStyles"),
+                             {{0, styleNames(project, 0)}, {1, styleNames(project, 1)}});
     }
     return complete;
 }
@@ -328,9 +338,10 @@ EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString
         result.stopped = e.message;
     }
     params.setCallTimeout(limit);
-    // The items stay here: the page shows none of them, and the largest
-    // part of a file need not cross to it and back.
+    // The items and styles stay here: the page shows none of them, and the
+    // largest part of a file need not cross to it and back.
     QString shown = QStringLiteral("{");
+    const QString styleArrays[2] = {type.styleArrayName, type.submenuStyleArrayName};
     for (const auto &[name, value] : JsonObjectMembers(values)) {
         if (name == type.itemArrayName) {
             result.items = value.toString();
@@ -340,9 +351,22 @@ EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString
             for (const auto &[array, length] : JsonObjectMembers(value))
                 if (array == type.itemArrayName)
                     result.itemCount = static_cast<qint64>(length.toDouble());
+            continue;
+        }
+        bool style = false;
+        for (size_t kind = 0; kind < 2; ++kind) {
+            if (styleArrays[kind].isEmpty())
+                continue;
+            if (name == styleArrays[kind]) {
+                result.styles[kind] = value.toString();
+                style = true;
+            } else if (name == styleArrays[kind] + QLatin1String("Names")) {
+                result.styleNames[kind] = value.toString();
+                style = true;
+            }
         }
         // The reader asks only for names; anything else is no value.
-        if (!isDataName(name))
+        if (style || !isDataName(name))
             continue;
         if (shown.size() > 1)
             shown += QLatin1Char(',');
@@ -350,6 +374,6 @@ EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString
         shown += value;
     }
     shown += QLatin1Char('}');
-    params.call(QStringLiteral("qrn_loadValues"), PageArgs{shown} + arrays);
+    params.call(QStringLiteral("qrn_loadValues"), {shown});
     return result;
 }
