@@ -172,9 +172,14 @@ QString DataTextFromBytes(const QByteArray &bytes)
         if (end < 0)
             end = decoded.size();
         text += QStringLiteral("\r\n");
-        for (qsizetype i = start; i < end; ++i)
-            if (decoded.at(i) != QLatin1Char('\r'))
-                text += decoded.at(i);
+        const QStringView line = QStringView(decoded).mid(start, end - start);
+        if (!line.contains(QLatin1Char('\r'))) {
+            text += line;
+        } else {
+            for (const QChar c : line)
+                if (c != QLatin1Char('\r'))
+                    text += c;
+        }
         start = end + 1;
     }
     return text;
