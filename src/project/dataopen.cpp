@@ -119,6 +119,48 @@ void RebuildItemTree(Project &project, const EvaluatedText &values)
             emit tree.expandRequested(added.at(k).parent());
 }
 
+// Keeps the item and style arrays of the reader's values and answers the
+// rest, the parameters, as the JSON object the parameter page takes. The
+// page shows none of the arrays, and the largest part of a file need not
+// cross to it.
+QString keepArrays(const QString &values, const MenuType &type, EvaluatedText &kept)
+{
+    QString shown = QStringLiteral("{");
+    const QString styleArrays[2] = {type.styleArrayName, type.submenuStyleArrayName};
+    for (const auto &[name, value] : JsonObjectMembers(values)) {
+        if (name == type.itemArrayName) {
+            kept.items = value.toString();
+            continue;
+        }
+        if (name == QLatin1String("@lengths")) {
+            for (const auto &[array, length] : JsonObjectMembers(value))
+                if (array == type.itemArrayName)
+                    kept.itemCount = static_cast<qint64>(length.toDouble());
+            continue;
+        }
+        bool style = false;
+        for (size_t kind = 0; kind < 2; ++kind) {
+            if (styleArrays[kind].isEmpty())
+                continue;
+            if (name == styleArrays[kind]) {
+                kept.styles[kind] = value.toString();
+                style = true;
+            } else if (name == styleArrays[kind] + QLatin1String("Names")) {
+                kept.styleNames[kind] = value.toString();
+                style = true;
+            }
+        }
+        // The reader asks only for names; anything else is no value.
+        if (style || !isDataName(name))
+            continue;
+        if (shown.size() > 1)
+            shown += QLatin1Char(',');
+        shown += QLatin1Char('"') + name + QStringLiteral("\":");
+        shown += value;
+    }
+    return shown + QLatin1Char('}');
+}
+
 // The names of a kind's styles as the item parameters page takes them.
 QString styleNames(const Project &project, int kind)
 {
@@ -314,7 +356,8 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
             if (scriptErrors > 0 && project.items().rowCount() == 0)
                 complete = false;
         } catch (const PageError &) {
-            // A parameter page that failed leaves the project empty.
+            // A page that failed takes nothing in: the tree and the styles
+            // stay as they were.
             complete = false;
         }
         ReadStyles(project, values, addStyle);
@@ -343,42 +386,6 @@ EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString
         result.stopped = e.message;
     }
     params.setCallTimeout(limit);
-    // The items and styles stay here: the page shows none of them, and the
-    // largest part of a file need not cross to it and back.
-    QString shown = QStringLiteral("{");
-    const QString styleArrays[2] = {type.styleArrayName, type.submenuStyleArrayName};
-    for (const auto &[name, value] : JsonObjectMembers(values)) {
-        if (name == type.itemArrayName) {
-            result.items = value.toString();
-            continue;
-        }
-        if (name == QLatin1String("@lengths")) {
-            for (const auto &[array, length] : JsonObjectMembers(value))
-                if (array == type.itemArrayName)
-                    result.itemCount = static_cast<qint64>(length.toDouble());
-            continue;
-        }
-        bool style = false;
-        for (size_t kind = 0; kind < 2; ++kind) {
-            if (styleArrays[kind].isEmpty())
-                continue;
-            if (name == styleArrays[kind]) {
-                result.styles[kind] = value.toString();
-                style = true;
-            } else if (name == styleArrays[kind] + QLatin1String("Names")) {
-                result.styleNames[kind] = value.toString();
-                style = true;
-            }
-        }
-        // The reader asks only for names; anything else is no value.
-        if (style || !isDataName(name))
-            continue;
-        if (shown.size() > 1)
-            shown += QLatin1Char(',');
-        shown += QLatin1Char('"') + name + QStringLiteral("\":");
-        shown += value;
-    }
-    shown += QLatin1Char('}');
-    params.call(QStringLiteral("qrn_loadValues"), {shown});
+    params.call(QStringLiteral("qrn_loadValues"), {keepArrays(values, type, result)});
     return result;
 }
