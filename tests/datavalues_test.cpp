@@ -73,6 +73,20 @@ private slots:
         QVERIFY(JsonArrayElements(u"[ ]").isEmpty());
     }
 
+    // The one-pass reading of an array's elements agrees with reading each.
+    void jsonArrayTexts_eachElementAsJsonValueTextReadsIt()
+    {
+        const QString json = QStringLiteral("[\"Home\",\"a\\\"b\\u00dc\",\"\",null,12.5,true,[1,[\"x\"]],{\"k\":1},\"qrn\\\\\"]");
+        QStringList expected;
+        for (const QStringView e : JsonArrayElements(json))
+            expected << JsonValueText(e);
+        QCOMPARE(expected.size(), 9);
+        QCOMPARE(JsonArrayTexts(json), expected);
+        QCOMPARE(JsonArrayTexts(json).at(1), QStringLiteral("a\"b\u00DC"));
+        QCOMPARE(JsonArrayTexts(json).at(8), QStringLiteral("qrn\\"));
+        QVERIFY(JsonArrayTexts(u"{\"a\":1}").isEmpty());
+    }
+
     // Only the reader writes these texts, but a broken one must not take the
     // program with it: the well-formed start is kept and the rest dropped.
     void brokenOrForeignTexts_giveWhatIsWellFormed_data()

@@ -99,10 +99,10 @@ void RebuildItemTree(Project &project, const EvaluatedText &values)
     for (const QStringView element : elements) {
         if (!element.startsWith(u'['))
             continue;
-        const QList<QStringView> params = JsonArrayElements(element);
+        const QStringList params = JsonArrayTexts(element);
         LeveledItem leveled;
         for (qsizetype p = 0; p < params.size() && p < TItem::kParamCount; ++p)
-            leveled.item.Params[static_cast<size_t>(p)] = JsonValueText(params.at(p));
+            leveled.item.Params[static_cast<size_t>(p)] = params.at(p);
         marks << TakeLevelMarks(leveled.item.Params[0]);
         items << std::move(leveled);
     }
@@ -181,10 +181,10 @@ void ReadStyles(Project &project, const EvaluatedText &values, const AddStyleFun
             if (!styles.at(k).startsWith(u'['))
                 continue;
             QString list;
-            for (const QStringView entry : JsonArrayElements(styles.at(k))) {
+            for (const QString &entry : JsonArrayTexts(styles.at(k))) {
                 if (!list.isEmpty())
                     list += QLatin1Char(',');
-                list += scriptStringLiteral(JsonValueText(entry));
+                list += scriptStringLiteral(entry);
             }
             if (list.isEmpty())
                 continue;

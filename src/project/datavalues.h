@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <utility>
 
@@ -22,3 +23,5 @@ QList<QStringView> JsonArrayElements(QStringView json);
 // an array as its elements joined by commas at every depth, an object as
 // "[object Object]".
 QString JsonValueText(QStringView json);
+// The texts (as JsonValueText) of the elements of a JSON array text.
+QStringList JsonArrayTexts(QStringView json);
