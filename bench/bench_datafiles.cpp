@@ -7,6 +7,9 @@
 //                       web engine, all its values returned in one call;
 //   save_5000_floor_ms  the same text built by one pass over the model and
 //                       one page call for the parameters, then written.
+// The ratios are those of the medians and, as *_pair_ratio, the median of
+// each figure's ratio to the floor measured right before it, which a
+// machine busy with other work disturbs less.
 // reader_read_after_read_ms is an empty read right after another: the wait
 // for the fresh document the first one left, which a reused document would
 // not need.
@@ -105,6 +108,13 @@ double saveFloor(const Project &project, Page &params, const QString &path)
     return msSince(t);
 }
 
+// Lets what the previous step left to the pages' renderers (a document
+// being replaced, a page going) end before the next step is timed.
+void settle()
+{
+    QTest::qWait(30);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -130,9 +140,16 @@ int main(int argc, char **argv)
     const QString floorPath = dir.filePath(QStringLiteral("floor.js"));
     Project project;
     for (const int n : {1000, 2000, 5000}) {
-        std::vector<double> save, open, build, saveFloors, openFloors, documents;
-        for (int run = 0; run < 7; ++run) {
+        std::vector<double> save, open, build, saveFloors, openFloors, saveRatios, openRatios, documents;
+        for (int run = 0; run < 9; ++run) {
             fill(project, n);
+            // Each floor is measured right before its figure, so a pair
+            // shares what the machine was doing at the time.
+            if (n == 5000) {
+                settle();
+                saveFloors.push_back(saveFloor(project, *params, floorPath));
+            }
+            settle();
             QElapsedTimer t;
             t.start();
             if (!WriteDataFile(project, *params, *itemParams, path))
@@ -142,8 +159,17 @@ int main(int argc, char **argv)
             BuildDataText(project, *params, *itemParams);
             build.push_back(t.nsecsElapsed() / 1e6);
 
+            if (n == 5000) {
+                QFile file(path);
+                if (!file.open(QIODevice::ReadOnly))
+                    return 1;
+                const QString text = CommentOutStartCall(DataTextFromBytes(file.readAll()), 0);
+                settle();
+                openFloors.push_back(openFloor(bare, text, names));
+            }
             project.items().clear();
             project.ItemStyles.clear();
+            settle();
             t.restart();
             params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
             if (!ReadDataFile(project, *params, *itemParams, path) || project.items().count() != n ||
@@ -152,12 +178,8 @@ int main(int argc, char **argv)
             open.push_back(t.nsecsElapsed() / 1e6);
             if (n != 5000)
                 continue;
-            saveFloors.push_back(saveFloor(project, *params, floorPath));
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                return 1;
-            const QString text = CommentOutStartCall(DataTextFromBytes(file.readAll()), 0);
-            openFloors.push_back(openFloor(bare, text, names));
+            saveRatios.push_back(save.back() / saveFloors.back());
+            openRatios.push_back(open.back() / openFloors.back());
             // A fresh reader document, as each read leaves for the next.
             ReaderPage reader;
             reader.read(QString(), {});
@@ -173,6 +195,8 @@ int main(int argc, char **argv)
             std::printf("open_5000_floor_ms: %.1f\n", median(openFloors));
             std::printf("save_5000_ratio: %.2f\n", median(save) / median(saveFloors));
             std::printf("open_5000_ratio: %.2f\n", median(open) / median(openFloors));
+            std::printf("save_5000_pair_ratio: %.2f\n", median(saveRatios));
+            std::printf("open_5000_pair_ratio: %.2f\n", median(openRatios));
             std::printf("reader_read_after_read_ms: %.1f\n", median(documents));
         }
     }

@@ -298,25 +298,27 @@ private slots:
         QFETCH(pagestest::PageType, type);
         auto page = pagestest::openTypePage(type, QStringLiteral("params.html"));
         // Declared without var: such globals must not reach the next file.
-        pagestest::loadDataText(*page, type, QStringLiteral("%1=[[\"A\"],[\"B\"]]; leaked=1;").arg(type.itemArray));
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 2);
-        pagestest::loadDataText(*page, type, QStringLiteral("var unrelated=1;"));
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 0);
+        QCOMPARE(pagestest::itemElements(pagestest::loadDataText(
+                     *page, type, QStringLiteral("%1=[[\"A\"],[\"B\"]]; leaked=1;").arg(type.itemArray))),
+                 (QStringList{QStringLiteral("[\"A\"]"), QStringLiteral("[\"B\"]")}));
+        QVERIFY(pagestest::loadDataText(*page, type, QStringLiteral("var unrelated=1;")).items.isEmpty());
         QCOMPARE(runJs(*page, QStringLiteral("typeof leaked")), QStringLiteral("undefined"));
 
-        pagestest::loadDataText(*page, type,
-                                QStringLiteral("const %1=[[\"C\"]];\r\nlet %2=\"bold 9px Serif\";\r\nconst %3=[[\"x=1\"]];"
-                                               "\r\nlet %3Names=[\"S\"];")
-                                    .arg(type.itemArray, type.fontParam, type.styleArray));
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 1);
+        const EvaluatedText read = pagestest::loadDataText(
+            *page, type,
+            QStringLiteral("const %1=[[\"C\"]];\r\nlet %2=\"bold 9px Serif\";\r\nconst %3=[[\"x=1\"]];"
+                           "\r\nlet %3Names=[\"S\"];")
+                .arg(type.itemArray, type.fontParam, type.styleArray));
+        QCOMPARE(pagestest::itemElements(read), QStringList{QStringLiteral("[\"C\"]")});
         QVERIFY(page->callText(QStringLiteral("qrn_getParamsList"), {QString()})
                     .contains(QStringLiteral("var %1=\"bold 9px Serif\";").arg(type.fontParam)));
-        QCOMPARE(page->callText(QStringLiteral("qrn_getStyleName"), {0, 0}), QStringLiteral("S"));
+        QCOMPARE(read.styleNames[0], QStringLiteral("[\"S\"]"));
 
         // A let the text never reached costs nothing else.
-        pagestest::loadDataText(*page, type,
-                                QStringLiteral("var %1=[[\"D\"]];\r\nthrow 1;\r\nlet %2=\"x\";").arg(type.itemArray, type.fontParam));
-        QCOMPARE(page->callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted}), 1);
+        QCOMPARE(pagestest::itemElements(pagestest::loadDataText(
+                     *page, type,
+                     QStringLiteral("var %1=[[\"D\"]];\r\nthrow 1;\r\nlet %2=\"x\";").arg(type.itemArray, type.fontParam))),
+                 QStringList{QStringLiteral("[\"D\"]")});
     }
 
     void evaluation_pageCommandsOfTheTextAreDropped_errorsReportedOnceAtFileLine()
@@ -368,7 +370,7 @@ private slots:
             "try { location.href='file:///etc/passwd'; } catch (e) {} try { parent.location.reload(); } catch (e) {}"
             "try { top.location='about:blank'; } catch (e) {} try { history.pushState({}, '', '#x'); } catch (e) {}");
         QTest::newRow("the page's own names") << QStringLiteral(
-            "var qrn_getItemsCount=function(){ return 99; }; function qrn_loadValues(){ status='@command:help'; }"
+            "var qrn_getDataNames=function(){ return 99; }; function qrn_loadValues(){ status='@command:help'; }"
             "var qrn_read=null; var qrn_reCreateParams=1; JSON.stringify=function(){ return '{}'; };"
             "Object.defineProperty(window, 'status', {set: function(){}, get: function(){ return ''; }});"
             "Array.prototype.toJSON=undefined; var Plivex=null;");
@@ -405,7 +407,7 @@ private slots:
         QCOMPARE(itemStatuses.count(), 0);
         QCOMPARE(refused.count(), 0);
         QCOMPARE(runJs(*e.params, QStringLiteral("document.body.innerHTML.length + ':' + location.href")), before);
-        QCOMPARE(runJs(*e.params, QStringLiteral("typeof qrn_loadValues + typeof qrn_getItemsCount")),
+        QCOMPARE(runJs(*e.params, QStringLiteral("typeof qrn_loadValues + typeof qrn_getDataNames")),
                  QStringLiteral("functionfunction"));
         QVERIFY(boxes.asked.isEmpty());
     }

@@ -21,29 +21,6 @@
 
 namespace {
 
-// Counts round trips: a batch is one.
-class CountingPage : public FakePage
-{
-public:
-    using FakePage::FakePage;
-    QVariantList callBatch(const QString &function, const QList<PageArgs> &argLists) override
-    {
-        ++roundTrips;
-        inBatch = true;
-        const QVariantList out = FakePage::callBatch(function, argLists);
-        inBatch = false;
-        return out;
-    }
-    QVariant call(const QString &function, const PageArgs &args) override
-    {
-        if (!inBatch)
-            ++roundTrips;
-        return FakePage::call(function, args);
-    }
-    int roundTrips = 0;
-    bool inBatch = false;
-};
-
 QString argText(const PageArg &a)
 {
     if (std::holds_alternative<int>(a))
@@ -57,7 +34,7 @@ QString argText(const PageArg &a)
 struct WriterPages
 {
     FakePage params;
-    CountingPage itemParams;
+    FakePage itemParams;
     WriterPages()
     {
         params.completeLoad();
@@ -65,10 +42,6 @@ struct WriterPages
         params.setAnswer(QStringLiteral("qrn_getKeysList"), QStringLiteral("K"));
         params.setAnswer(QStringLiteral("qrn_getParamsList"), QStringLiteral("P"));
         params.setAnswer(QStringLiteral("qrn_getBadValues"), QStringLiteral("[]"));
-        // E, the text and the level, e.g. "EA1@1".
-        itemParams.setHandler(QStringLiteral("qrn_getItemData"), [](const PageArgs &a) {
-            return QVariant(QStringLiteral("E") + argText(a.at(1)) + QLatin1Char('@') + argText(a.at(0)));
-        });
     }
 };
 
@@ -87,14 +60,13 @@ QString header()
            QStringLiteral("\r\n*/\r\n\r\n");
 }
 
-// Parameter page answers for a loaded file: items as (text with marks,
-// parameter 1) pairs, "@undefined" for holes; styles as (list, name).
+// Reader and parameter page answers for a loaded file: the values the
+// reader hands back as JSON.
 struct ReaderPages
 {
     FakePage params;
     FakePage itemParams;
-    QStringList itemTexts;
-    QList<QList<QPair<QString, QString>>> styles{{}, {}};
+    QString values = QStringLiteral("{\"menuItems\":[]}");
     QString textGiven;
     QString namesGiven;
     QString valuesGiven;
@@ -109,25 +81,11 @@ struct ReaderPages
             textGiven = argText(a.at(0));
             namesGiven = argText(a.at(1));
             loadingDuringLoad = project.LoadingData;
-            return QVariant(QStringLiteral("{\"menuItems\":[]}"));
+            return QVariant(values);
         });
         params.setHandler(QStringLiteral("qrn_loadValues"), [this](const PageArgs &a) {
             valuesGiven = argText(a.at(0));
             return QVariant(QString());
-        });
-        params.setHandler(QStringLiteral("qrn_getItemsCount"), [this](const PageArgs &) { return QVariant(int(itemTexts.size())); });
-        params.setHandler(QStringLiteral("qrn_getItemParam"), [this](const PageArgs &a) {
-            const int i = std::get<int>(a.at(0));
-            const int n = std::get<int>(a.at(1));
-            return QVariant(n == 0 ? itemTexts.at(i) : QStringLiteral("p%1.%2").arg(i).arg(n));
-        });
-        params.setHandler(QStringLiteral("qrn_getStyleParamsCount"),
-                          [this](const PageArgs &a) { return QVariant(int(styles.at(std::get<int>(a.at(0))).size())); });
-        params.setHandler(QStringLiteral("qrn_getStyleParamsList"), [this](const PageArgs &a) {
-            return QVariant(styles.at(std::get<int>(a.at(0))).at(std::get<int>(a.at(1))).first);
-        });
-        params.setHandler(QStringLiteral("qrn_getStyleName"), [this](const PageArgs &a) {
-            return QVariant(styles.at(std::get<int>(a.at(0))).at(std::get<int>(a.at(1))).second);
         });
         itemParams.setAnswer(QStringLiteral("qrn_setIndividualStyles"), QString());
     }
@@ -156,20 +114,18 @@ private slots:
         WriterPages pages;
         const QModelIndex a = add(p, {}, QStringLiteral("A"));
         add(p, a, QStringLiteral("A1"));
-        add(p, {}, QStringLiteral("B"));
+        add(p, {}, QStringLiteral("B \"qrn_init\" <b>"));
+        const QString params = QStringLiteral(", \"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\", \"9\", \"10\"],\r\n");
         const QString expected = header() + QStringLiteral("K\r\n// --- Ostrel Plivex style names ---\r\n"
                                                            "var itemStylesNames=[];\r\nvar menuStylesNames=[];\r\n"
                                                            "// --- End of Ostrel Plivex style names ---\r\nP\r\n\r\n"
-                                                           "var menuItems = [\r\n\r\nEA@0,\r\nEA1@1,\r\nEB@0,\r\n];\r\n\r\n"
-                                                           "qrn_init();");
+                                                           "var menuItems = [\r\n\r\n") +
+                                 QStringLiteral("[\"A\"") + params + QStringLiteral("[\"|A1\"") + params +
+                                 QStringLiteral("[\"B \\x22qrn\\x5Finit\\x22 \\x3Cb\\x3E\"") + params +
+                                 QStringLiteral("];\r\n\r\nqrn_init();");
         QCOMPARE(BuildDataText(p, pages.params, pages.itemParams), expected);
-        // Every item element in one round trip, with its thirteen arguments.
-        QCOMPARE(pages.itemParams.roundTrips, 1);
-        const PageArgs args = pages.itemParams.callsTo(QStringLiteral("qrn_getItemData")).at(1).args;
-        QCOMPARE(args.size(), 13);
-        QCOMPARE(argText(args.at(2)), QStringLiteral("menuItems"));
-        QCOMPARE(argText(args.at(3)), QStringLiteral("1"));
-        QCOMPARE(argText(args.at(12)), QStringLiteral("10"));
+        // The items are written here, without a page.
+        QVERIFY(pages.itemParams.calls.isEmpty());
         QCOMPARE(pages.params.callsTo(QStringLiteral("qrn_getKeysList")).at(0).args, PageArgs{kOmitted});
     }
 
@@ -259,7 +215,7 @@ private slots:
         // A page failing half-way leaves the old file as it was.
         const QString existing = dir.filePath(QStringLiteral("old.js"));
         writeTestFile(existing, "old contents");
-        pages.itemParams.setFailure(QStringLiteral("qrn_getItemData"), QStringLiteral("gone"));
+        pages.params.setFailure(QStringLiteral("qrn_getParamsList"), QStringLiteral("gone"));
         QVERIFY_THROWS_EXCEPTION(PageError, WriteDataFile(p, pages.params, pages.itemParams, existing));
         QCOMPARE(readTestFile(existing), QByteArray("old contents"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray temporary file
@@ -386,12 +342,14 @@ private slots:
         Project p;
         p.setModified(true);
         ReaderPages pages(p);
-        pages.itemTexts = {QStringLiteral("A"), QStringLiteral("|A1"), QStringLiteral("@undefined"), QStringLiteral("|A2"),
-                           QStringLiteral("||A21"), QStringLiteral("Sales|Support"), QStringLiteral("|||Deep")};
-        pages.styles[0] = {{QStringLiteral("\"color=#FF0000\""), QStringLiteral("Red")},
-                           {QString(), QStringLiteral("Skipped")},
-                           {QStringLiteral("\"font=Arial,10px\""), QString()}};
-        pages.styles[1] = {{QStringLiteral("\"w=1px\""), QStringLiteral("Sub")}};
+        // Holes and elements that are no arrays are no items; the reader's
+        // own names and the values stay as they came.
+        pages.values = QStringLiteral(
+            "{\"menuWidth\":\"5px\",\"menuItems\":[[\"A\",\"a.html\",\"\",\"p0.3\"],[\"|A1\",\"\",\"\",\"p1.3\"],null,"
+            "[\"|A2\"],5,\"x\",[\"||A21\"],[\"Sales|Support\",2,true,null,[1,[\"b\",null]],{\"k\":[1]}],[\"|||Deep\"]],"
+            "\"not a name\":1,\"@lengths\":{},"
+            "\"itemStyles\":[[\"color=#FF0000\"],[],[\"font=Arial,10px\"],5],\"itemStylesNames\":[\"Red\",\"Skipped\"],"
+            "\"menuStyles\":[[\"w=1px\",null,[1,2]]],\"menuStylesNames\":[\"Sub\"]}");
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "var a = 1;\nqrn_init();");
         QSignalSpy expanded(&p.items(), &ItemTree::expandRequested);
@@ -402,13 +360,21 @@ private slots:
         QVERIFY(pages.loadingDuringLoad);
         // The names the page asked for go to the reader, its values to the page.
         QCOMPARE(pages.namesGiven, QStringLiteral("menuItems\ritemStyles"));
-        QCOMPARE(pages.valuesGiven, QStringLiteral("{\"menuItems\":[]}"));
+        // The items and styles stay with the program.
+        QCOMPARE(pages.valuesGiven, QStringLiteral("{\"menuWidth\":\"5px\"}"));
         QVERIFY(!p.LoadingData);
         QVERIFY(!p.Modified());
         QCOMPARE(outline(p), (QStringList{QStringLiteral("A/0"), QStringLiteral("A1/1"), QStringLiteral("A2/1"),
                                           QStringLiteral("A21/2"), QStringLiteral("Sales|Support/0"), QStringLiteral("Deep/1")}));
         // The hole was skipped: the second item's parameters are element 1's.
         QCOMPARE(p.items().record(p.items().index(0, 0, p.items().index(0, 0)))->Params[3], QStringLiteral("p1.3"));
+        QCOMPARE(p.items().record(p.items().index(0, 0))->Params[1], QStringLiteral("a.html"));
+        // Values as the page would show them.
+        const TItem *sales = p.items().record(p.items().index(1, 0));
+        QCOMPARE((QStringList{sales->Params[1], sales->Params[2], sales->Params[3], sales->Params[4], sales->Params[5],
+                              sales->Params[6]}),
+                 (QStringList{QStringLiteral("2"), QStringLiteral("true"), QString(), QStringLiteral("1,b,"),
+                              QStringLiteral("[object Object]"), QString()}));
         // Only the parent of two same-level subitems opens.
         QCOMPARE(expanded.size(), 1);
         QCOMPARE(expanded.at(0).at(0).value<QModelIndex>(), p.items().index(0, 0));
@@ -418,7 +384,9 @@ private slots:
         QCOMPARE(p.ItemStyles.at(0).ParamsList, QStringLiteral("var color=\"#FF0000\";"));
         QCOMPARE(p.ItemStyles.at(0).StylesArray, QStringLiteral("[\"color=#FF0000\"]"));
         QCOMPARE(p.ItemStyles.at(1).Name, QStringLiteral("Individual Style"));
+        QCOMPARE(p.ItemStyles.at(1).StylesArray, QStringLiteral("[\"font=Arial,10px\"]"));
         QCOMPARE(p.SubmenuStyles.size(), 1);
+        QCOMPARE(p.SubmenuStyles.at(0).StylesArray, QStringLiteral("[\"w=1px\",\"\",\"1,2\"]"));
         const auto offered = pages.itemParams.callsTo(QStringLiteral("qrn_setIndividualStyles"));
         QCOMPARE(offered.size(), 2);
         QCOMPARE(offered.at(0).args, (PageArgs{0, QStringLiteral("Red\rIndividual Style")}));
@@ -432,7 +400,7 @@ private slots:
         Project p;
         p.MenuType = 1;
         ReaderPages pages(p);
-        pages.itemTexts = {QStringLiteral("A")};
+        pages.values = QStringLiteral("{\"tmenuItems\":[[\"A\"]]}"); // the tree menu's array
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "qrn_init();\nqrn_tabsInit();");
         QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
@@ -443,28 +411,27 @@ private slots:
         QCOMPARE(p.items().count(), 1);
     }
 
-    void readDataFile_failingPage_keepsWhatWasRead()
+    void readDataFile_failingPage_readsNothingAndSaysSo()
     {
         QTemporaryDir dir;
         ScriptedDialogs boxes;
         Project p;
+        add(p, {}, QStringLiteral("Old"));
         ReaderPages pages(p);
-        pages.styles[0] = {{QStringLiteral("\"a=1\""), QStringLiteral("One")}};
+        pages.values = QStringLiteral("{\"menuItems\":[[\"A\"]],\"itemStyles\":[[\"a=1\"]]}");
         pages.params.setFailure(QStringLiteral("qrn_loadValues"), QStringLiteral("broken"));
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "x");
         // The page still holds its document: nothing to say beyond its own errors.
-        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
+        bool complete = true;
+        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path, {}, &complete));
+        QVERIFY(!complete);
         QVERIFY(boxes.asked.isEmpty());
-        QCOMPARE(p.items().count(), 0);
-        QCOMPARE(p.ItemStyles.size(), 1);
-        QVERIFY(!p.LoadingData);
-
-        pages.params.setFailure(QStringLiteral("qrn_getStyleParamsCount"), QStringLiteral("broken"));
-        p.ItemStyles.clear();
-        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
+        QCOMPARE(outline(p), QStringList{QStringLiteral("Old/0")});
         QVERIFY(p.ItemStyles.isEmpty());
-        QCOMPARE(pages.itemParams.callsTo(QStringLiteral("qrn_setIndividualStyles")).size(), 4);
+        QVERIFY(!p.LoadingData);
+        // The item parameters page is told of the empty style lists.
+        QCOMPARE(pages.itemParams.callsTo(QStringLiteral("qrn_setIndividualStyles")).size(), 2);
     }
 
     void readDataFile_unreadable_reportsAndLeavesProject_data()

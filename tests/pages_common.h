@@ -5,6 +5,7 @@
 
 #include "page/pagearg.h"
 #include "project/dataopen.h"
+#include "project/datavalues.h"
 #include "project/menutypes.h"
 #include "support/webharness.h"
 
@@ -80,10 +81,21 @@ inline QString js(const QString &text)
 }
 
 // Hands a data text to the parameter page as the program's reader does.
-inline void loadDataText(Page &params, const PageType &t, const QString &fileText)
+// Reads the text as the reader does; the page takes its values, the items
+// come back.
+inline EvaluatedText loadDataText(Page &params, const PageType &t, const QString &fileText)
 {
     const QString text = CommentOutStartCall(DataTextFromBytes(fileText.toUtf8()), t.index);
-    EvaluateDataText(params, menuTypes().at(static_cast<size_t>(t.index)), text);
+    return EvaluateDataText(params, menuTypes().at(static_cast<size_t>(t.index)), text);
+}
+
+// The items a read handed back, as the texts of their elements.
+inline QStringList itemElements(const EvaluatedText &read)
+{
+    QStringList out;
+    for (const QStringView e : JsonArrayElements(read.items))
+        out << e.toString();
+    return out;
 }
 
 inline QString styleParamsToDeclarations(const QString &list)

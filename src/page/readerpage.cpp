@@ -55,6 +55,17 @@ const char kReaderDocument[] = R"HTML(<!DOCTYPE html>
         lengths[name] = v.length;
         v = slice.call(v, 0, @MAX);
       }
+    } catch (e) {
+      return undefined;
+    }
+    // A replacer takes the engine off its fast path, and the plain text
+    // differs from the replaced one only where it says null (a number
+    // JSON cannot carry) or where it failed (a BigInt).
+    try {
+      var text = stringify(v);
+      if (text === undefined || !/null/.test(text)) return text;
+    } catch (e) {}
+    try {
       return stringify(v, plain);
     } catch (e) {
       return undefined;

@@ -608,6 +608,8 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
             CallLoop loop;
             QTimer timer;
             timer.setSingleShot(true);
+            // A coarse timer may end the wait before the time limit is up.
+            timer.setTimerType(Qt::PreciseTimer);
             connect(&timer, &QTimer::timeout, &timer, [&loop] { loop.quit(); });
             state->loop = &loop;
             timer.start(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));

@@ -2,6 +2,8 @@
 
 #include "page/page.h"
 #include "project/datatextscan.h"
+#include "project/datasave.h"
+#include "project/datavalues.h"
 #include "project/dialogs.h"
 #include "project/project.h"
 #include "project/textfile.h"
@@ -20,7 +22,12 @@ namespace {
 // are not read.
 constexpr int kMaxElements = kMaxApartArrayLength;
 
-const QString kUndefined = QStringLiteral("@undefined");
+// A name the values are kept under: the reader hands back no other.
+bool isDataName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_$][A-Za-z0-9_$]*$"));
+    return pattern.match(name).hasMatch();
+}
 
 QString sizeText(qint64 bytes)
 {
@@ -74,59 +81,37 @@ private:
     Project &m_project;
 };
 
-// Replaces the tree with the items the page read; the old items stay until
-// every item has been fetched.
-void RebuildItemTree(Project &project, Page &params)
+// Replaces the tree with the items the text defined. An element that is no
+// array is no item.
+void RebuildItemTree(Project &project, const EvaluatedText &values)
 {
     ItemTree &tree = project.items();
-    int count = params.callInt(QStringLiteral("qrn_getItemsCount"), {kOmitted});
-    if (count <= 0) {
-        tree.clear();
-        return;
-    }
-    if (count > kMaxElements) {
+    const QList<QStringView> elements = JsonArrayElements(values.items);
+    const qint64 count = qMax<qint64>(values.itemCount, elements.size());
+    if (count > kMaxElements)
         dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
                                 .arg(count)
                                 .arg(kMaxElements));
-        count = kMaxElements;
-    }
-    QList<PageArgs> calls;
-    calls.reserve(count);
-    for (int i = 0; i < count; ++i)
-        calls << PageArgs{i, 0};
-    const QStringList texts = params.callBatchText(QStringLiteral("qrn_getItemParam"), calls);
-
-    QList<int> present;
-    for (int i = 0; i < count; ++i)
-        if (texts.at(i) != kUndefined)
-            present << i;
-    if (present.isEmpty()) {
-        tree.clear();
-        return;
-    }
-
-    QList<LeveledItem> items(present.size());
+    QList<LeveledItem> items;
+    items.reserve(elements.size());
     QList<int> marks;
-    marks.reserve(present.size());
-    for (qsizetype k = 0; k < present.size(); ++k) {
-        QString text = texts.at(present.at(k));
-        marks << TakeLevelMarks(text);
-        items[k].item.Params[0] = text;
+    marks.reserve(elements.size());
+    for (const QStringView element : elements) {
+        if (!element.startsWith(u'['))
+            continue;
+        const QStringList params = JsonArrayTexts(element);
+        LeveledItem leveled;
+        for (qsizetype p = 0; p < params.size() && p < TItem::kParamCount; ++p)
+            leveled.item.Params[static_cast<size_t>(p)] = params.at(p);
+        marks << TakeLevelMarks(leveled.item.Params[0]);
+        items << std::move(leveled);
     }
-    // One round trip per parameter number.
-    for (int p = 1; p < TItem::kParamCount; ++p) {
-        calls.clear();
-        for (int i : std::as_const(present))
-            calls << PageArgs{i, p};
-        const QStringList values = params.callBatchText(QStringLiteral("qrn_getItemParam"), calls);
-        for (qsizetype k = 0; k < present.size(); ++k)
-            items[k].item.Params[static_cast<size_t>(p)] = values.at(k);
-    }
+    tree.clear();
+    if (items.isEmpty())
+        return;
     const QList<int> depths = PlaceLoadedLevels(marks);
     for (qsizetype k = 0; k < items.size(); ++k)
         items[k].level = depths.at(k);
-
-    tree.clear();
     const QModelIndexList added = tree.insertLeveled({}, 0, items);
     // A parent opens when a second subitem of the same level follows another.
     for (qsizetype k = 1; k < added.size() && k < marks.size(); ++k)
@@ -134,22 +119,78 @@ void RebuildItemTree(Project &project, Page &params)
             emit tree.expandRequested(added.at(k).parent());
 }
 
-void ReadStyles(Project &project, Page &params, const AddStyleFunction &addStyle)
+// Keeps the item and style arrays of the reader's values and answers the
+// rest, the parameters, as the JSON object the parameter page takes. The
+// page shows none of the arrays, and the largest part of a file need not
+// cross to it.
+QString keepArrays(const QString &values, const MenuType &type, EvaluatedText &kept)
+{
+    QString shown = QStringLiteral("{");
+    const QString styleArrays[2] = {type.styleArrayName, type.submenuStyleArrayName};
+    for (const auto &[name, value] : JsonObjectMembers(values)) {
+        if (name == type.itemArrayName) {
+            kept.items = value.toString();
+            continue;
+        }
+        if (name == QLatin1String("@lengths")) {
+            for (const auto &[array, length] : JsonObjectMembers(value))
+                if (array == type.itemArrayName)
+                    kept.itemCount = static_cast<qint64>(length.toDouble());
+            continue;
+        }
+        bool style = false;
+        for (size_t kind = 0; kind < 2; ++kind) {
+            if (styleArrays[kind].isEmpty())
+                continue;
+            if (name == styleArrays[kind]) {
+                kept.styles[kind] = value.toString();
+                style = true;
+            } else if (name == styleArrays[kind] + QLatin1String("Names")) {
+                kept.styleNames[kind] = value.toString();
+                style = true;
+            }
+        }
+        // The reader asks only for names; anything else is no value.
+        if (style || !isDataName(name))
+            continue;
+        if (shown.size() > 1)
+            shown += QLatin1Char(',');
+        shown += QLatin1Char('"') + name + QStringLiteral("\":");
+        shown += value;
+    }
+    return shown + QLatin1Char('}');
+}
+
+// The names of a kind's styles as the item parameters page takes them.
+QString styleNames(const Project &project, int kind)
+{
+    QStringList names;
+    for (const TStyle &s : project.styles(kind))
+        names << s.Name;
+    return names.join(QLatin1Char('\r'));
+}
+
+// Adds the styles the text defined. A style is an array of "key=value"
+// entries; an element that is no array, or an empty one, is no style.
+void ReadStyles(Project &project, const EvaluatedText &values, const AddStyleFunction &addStyle)
 {
     for (int kind = 0; kind <= 1; ++kind) {
-        const int n = qMin(params.callInt(QStringLiteral("qrn_getStyleParamsCount"), {kind}), kMaxElements);
-        if (n <= 0)
-            continue;
-        QList<PageArgs> calls;
-        for (int k = 0; k < n; ++k)
-            calls << PageArgs{kind, k};
-        const QStringList lists = params.callBatchText(QStringLiteral("qrn_getStyleParamsList"), calls);
-        const QStringList names = params.callBatchText(QStringLiteral("qrn_getStyleName"), calls);
-        for (int k = 0; k < n; ++k) {
-            const QString &list = lists.at(k);
+        const QList<QStringView> styles = JsonArrayElements(values.styles.at(kind));
+        const QList<QStringView> names = JsonArrayElements(values.styleNames.at(kind));
+        for (qsizetype k = 0; k < styles.size() && k < kMaxElements; ++k) {
+            if (!styles.at(k).startsWith(u'['))
+                continue;
+            QString list;
+            for (const QString &entry : JsonArrayTexts(styles.at(k))) {
+                if (!list.isEmpty())
+                    list += QLatin1Char(',');
+                list += scriptStringLiteral(entry);
+            }
             if (list.isEmpty())
                 continue;
-            const QString name = names.at(k).isEmpty() ? QStringLiteral("Individual Style") : names.at(k);
+            QString name = k < names.size() ? JsonValueText(names.at(k)) : QString();
+            if (name.isEmpty())
+                name = QStringLiteral("Individual Style");
             const QString stylesArray = QLatin1Char('[') + list + QLatin1Char(']');
             if (addStyle)
                 addStyle(kind, name, StyleParamsToDeclarations(list), stylesArray);
@@ -173,9 +214,14 @@ QString DataTextFromBytes(const QByteArray &bytes)
         if (end < 0)
             end = decoded.size();
         text += QStringLiteral("\r\n");
-        for (qsizetype i = start; i < end; ++i)
-            if (decoded.at(i) != QLatin1Char('\r'))
-                text += decoded.at(i);
+        const QStringView line = QStringView(decoded).mid(start, end - start);
+        if (!line.contains(QLatin1Char('\r'))) {
+            text += line;
+        } else {
+            for (const QChar c : line)
+                if (c != QLatin1Char('\r'))
+                    text += c;
+        }
         start = end + 1;
     }
     return text;
@@ -253,10 +299,7 @@ void AddStyle(Project &project, int kind, const QString &name, const QString &pa
 
 void SetIndividualStyles(const Project &project, Page &itemParams, int kind)
 {
-    QStringList names;
-    for (const TStyle &s : kind == 0 ? project.ItemStyles : project.SubmenuStyles)
-        names << s.Name;
-    itemParams.call(QStringLiteral("qrn_setIndividualStyles"), {kind, names.join(QLatin1Char('\r'))});
+    itemParams.call(QStringLiteral("qrn_setIndividualStyles"), {kind, styleNames(project, kind)});
 }
 
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
@@ -295,38 +338,37 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
     {
         LoadingScope loading(project);
         const MenuType &type = project.menuType();
+        EvaluatedText values;
         try {
             // The text's own errors come as script errors. A text that had
             // to be stopped (an endless loop) is said so here.
-            const QString stopped = EvaluateDataText(params, type, text);
-            if (!stopped.isEmpty()) {
+            values = EvaluateDataText(params, type, text);
+            if (!values.stopped.isEmpty()) {
                 complete = false;
                 dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
                                                    "correctly.\r------------------------------------\r") +
-                                    stopped);
+                                    values.stopped);
             }
             text.clear();
-            RebuildItemTree(project, params);
+            RebuildItemTree(project, values);
             // An error that left no item behind stopped the text before its
             // item array.
             if (scriptErrors > 0 && project.items().rowCount() == 0)
                 complete = false;
         } catch (const PageError &) {
+            // A page that failed takes nothing in: the tree and the styles
+            // stay as they were.
             complete = false;
-            // The items read until then stay.
         }
-        try {
-            ReadStyles(project, params, addStyle);
-        } catch (const PageError &) {
-            // The styles read until then stay.
-        }
-        SetIndividualStyles(project, itemParams, 0);
-        SetIndividualStyles(project, itemParams, 1);
+        ReadStyles(project, values, addStyle);
+        // Both lists in one round trip.
+        itemParams.callBatch(QStringLiteral("qrn_setIndividualStyles"),
+                             {{0, styleNames(project, 0)}, {1, styleNames(project, 1)}});
     }
     return complete;
 }
 
-QString EvaluateDataText(Page &params, const MenuType &type, const QString &text)
+EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text)
 {
     const PageArgs arrays{type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName};
     const QStringList names = params.callText(QStringLiteral("qrn_getDataNames"), arrays).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
@@ -335,15 +377,15 @@ QString EvaluateDataText(Page &params, const MenuType &type, const QString &text
     // The reader puts CR LF in front of every line; without the first one,
     // line N of the script is line N of the file, as its errors say.
     const QStringView script = text.startsWith(QLatin1String("\r\n")) ? QStringView(text).mid(2) : QStringView(text);
-    QString values = QStringLiteral("{}");
-    QString stopped;
+    EvaluatedText result;
+    QString values;
     try {
         values = params.evaluateApart(script.toString(), names);
     } catch (const PageError &e) {
         // The page forgets the previous project all the same.
-        stopped = e.message;
+        result.stopped = e.message;
     }
     params.setCallTimeout(limit);
-    params.call(QStringLiteral("qrn_loadValues"), PageArgs{values} + arrays);
-    return stopped;
+    params.call(QStringLiteral("qrn_loadValues"), {keepArrays(values, type, result)});
+    return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <array>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -9,13 +10,16 @@ class Page;
 struct MenuType;
 class Project;
 
-// The menu data file reader. The program does not parse the script: the
-// parameter page evaluates the text and reports items and styles back.
+// The menu data file reader. The program does not parse the script: a
+// reader page apart from the program evaluates the text and hands back its
+// values; the program builds the item tree from them, and the parameter
+// page takes the parameters and reports the styles back.
 
-// Reads the file at `path` into the project: the parameter page takes the
-// text, the item tree and the style lists are rebuilt from what it reports,
-// and the item parameters page is offered the style names. The caller has
-// emptied the tree and the style lists and reset the page. False, after
+// Reads the file at `path` into the project: the reader runs the text, the
+// parameter page takes its parameters, the item tree and the style lists
+// are rebuilt from its values, and the item parameters page is offered the
+// style names. The caller has emptied the tree and the style lists and
+// reset the page. False, after
 // "Can't open the file:", when the file cannot be read; true otherwise,
 // whatever the page made of it. Styles go through `addStyle` when given (the
 // styles window's lists), otherwise straight into the project's lists.
@@ -29,7 +33,7 @@ bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QStrin
 // project), as ReadDataFile reads it after decoding the file. The item tree
 // is replaced only once the page has evaluated the text: a text the page
 // could not evaluate leaves the tree as it was. False when the read did not
-// complete: the page was stopped (time limit) or failed, or the text's
+// complete: the reader was stopped (time limit) or a page failed, or the text's
 // script failed before any item was read. Saving such a project would lose
 // what the file holds beyond what was read.
 bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text,
@@ -42,12 +46,24 @@ extern int dataTextTimeLimitMs;
 
 // The steps, for the reader itself and its tests.
 
+// What the reader made of a text, beside what the parameter page took.
+struct EvaluatedText
+{
+    QString stopped; // why the text had to be stopped; empty when it ran
+    QString items;   // the item array as JSON text; empty when undefined
+    qint64 itemCount = 0; // its whole length, beyond what was handed over
+    // Per kind (item, submenu): the style array and its names array as JSON
+    // texts; empty when undefined.
+    std::array<QString, 2> styles;
+    std::array<QString, 2> styleNames;
+};
+
 // Runs the text apart from every page of the program (Page::evaluateApart),
 // within the data text time limit, and gives the parameter page the values
-// it defined of the names the page asks for (the menu-wide parameters and
-// the type's arrays). Answers why the text had to be stopped (it did not
-// end in time; the page is then given no values), empty when it ran.
-QString EvaluateDataText(Page &params, const MenuType &type, const QString &text);
+// it defined of the menu-wide parameters. The item and style arrays stay
+// with the program. A text that had to be stopped (it did not end in time)
+// gives the page no values.
+EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text);
 
 // The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
 // line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.

@@ -44,22 +44,36 @@ QString BuildStyleArray(const QString &arrayName, const QList<TStyle> &styles)
     return out + QStringLiteral("];") + kNl;
 }
 
-QString BuildItemLines(const Project &project, Page &itemParams)
+// Appends `text` as a script string: see scriptStringLiteral.
+void appendScriptString(QString &out, QStringView text)
 {
-    const QString arrayName = project.menuType().itemArrayName;
-    QList<PageArgs> calls;
-    calls.reserve(project.items().count());
-    project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
-        PageArgs args{level, item.Params[0], arrayName};
-        for (int i = 1; i < TItem::kParamCount; ++i)
-            args << item.Params[static_cast<size_t>(i)];
-        calls << args;
-    });
-    // One round trip for the whole tree.
-    const QStringList elements = itemParams.callBatchText(QStringLiteral("qrn_getItemData"), calls);
+    out += QLatin1Char('"');
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool afterQrn = c == u'_' && i >= 3 && text.mid(i - 3, 3).compare(u"qrn", Qt::CaseInsensitive) == 0;
+        if (c < 0x20 || c > 0x7E || c == u'"' || c == u'\\' || c == u'<' || c == u'>' || afterQrn)
+            out += c < 0x100 ? QStringLiteral("\\x") + hex(c, 2) : QStringLiteral("\\u") + hex(c, 4);
+        else
+            out += QChar(c);
+    }
+    out += QLatin1Char('"');
+}
+
+// One element of the item array per item, in the tree's order: its level
+// marks and text, then its ten parameters.
+QString BuildItemLines(const Project &project)
+{
     QString out;
-    for (const QString &e : elements)
-        out += e + QLatin1Char(',') + kNl;
+    out.reserve(project.items().count() * 128);
+    project.items().walk([&out](const QModelIndex &, const TItem &item, int level) {
+        out += QLatin1Char('[');
+        appendScriptString(out, QString(level, QLatin1Char('|')) + item.Params[0]);
+        for (size_t i = 1; i < TItem::kParamCount; ++i) {
+            out += QLatin1String(", ");
+            appendScriptString(out, item.Params[i]);
+        }
+        out += QLatin1String("],\r\n");
+    });
     return out;
 }
 
@@ -69,20 +83,11 @@ QString scriptStringLiteral(const QString &text)
 {
     QString out;
     out.reserve(text.size() + 2);
-    out += QLatin1Char('"');
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const bool afterQrn = c == u'_' && i >= 3 && QStringView(text).mid(i - 3, 3).compare(u"qrn", Qt::CaseInsensitive) == 0;
-        if (c < 0x20 || c > 0x7E || c == u'"' || c == u'\\' || c == u'<' || c == u'>' || afterQrn)
-            out += c < 0x100 ? QStringLiteral("\\x") + hex(c, 2) : QStringLiteral("\\u") + hex(c, 4);
-        else
-            out += QChar(c);
-    }
-    out += QLatin1Char('"');
+    appendScriptString(out, text);
     return out;
 }
 
-QString BuildDataText(const Project &project, Page &params, Page &itemParams)
+QString BuildDataText(const Project &project, Page &params, Page &)
 {
     const MenuType &type = project.menuType();
     QString out = QStringLiteral("/*") + kNl + QStringLiteral("   Quorna Ostrel Menu data file") + kNl +
@@ -95,7 +100,7 @@ QString BuildDataText(const Project &project, Page &params, Page &itemParams)
     if (!type.submenuStyleArrayName.isEmpty())
         out += BuildStyleArray(type.submenuStyleArrayName, project.SubmenuStyles);
     out += kNl + QStringLiteral("var ") + type.itemArrayName + QStringLiteral(" = [") + kNl;
-    out += kNl + BuildItemLines(project, itemParams);
+    out += kNl + BuildItemLines(project);
     out += QStringLiteral("];") + kNl + kNl;
     out += type.initFunctionName + QStringLiteral("();");
     return out;

@@ -10,8 +10,10 @@ class Project;
 
 // The whole data file as one text: header, the parameter page's key block,
 // the style names, its parameter declarations, the style arrays, the item
-// array and the start call (no line end after it). A failing page call
-// throws PageError.
+// array and the start call (no line end after it). The items are written
+// here, each value as scriptStringLiteral writes it; the item parameters
+// page is not asked (the parameter stays for the callers). A failing page
+// call throws PageError.
 QString BuildDataText(const Project &project, Page &params, Page &itemParams);
 
 // Builds the text, then replaces the file at `path` in one step, so a failure

@@ -118,13 +118,6 @@
     return entries.join(',');
   };
 
-  // An evaluated style element (an array of "key=value" strings) back to its
-  // entry list; the encoding is canonical, so this is what the file holds.
-  Q.styleListFromArray = function (arr) {
-    if (!Array.isArray(arr)) return '';
-    return arr.map(function (e) { return Q.jsString(e == null ? '' : e); }).join(',');
-  };
-
   // Evaluated "key=value" strings as a map of key to value text.
   Q.styleValuesFromArray = function (arr) {
     var values = {};

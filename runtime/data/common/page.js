@@ -396,11 +396,8 @@
   function paramNames() { return params.map(function (p) { return p.name; }); }
 
   function setupParamsPage() {
-    var loaded = { items: [], styles: [[], []], names: [[], []] };
-
     window.qrn_reCreateParams = function () {
       setValues({});
-      loaded = { items: [], styles: [[], []], names: [[], []] };
       return '';
     };
     window.qrn_getKeysList = function () { return Q.keyBlock(type); };
@@ -409,55 +406,29 @@
     // The names a data file's values are read by: the menu-wide parameters,
     // the type's version and type statements, and the arrays (the style
     // arrays with their names arrays).
-    function dataNames(itemArray, styleArray, smStyleArray) {
-      var names = [itemArray, styleArray, smStyleArray].map(function (n) { return Q.isIdentifier(n) ? n : ''; });
-      var wanted = paramNames().concat([type.prefix + 'DataVersion', type.prefix + 'Type']);
-      names.forEach(function (n, i) { if (n) { wanted.push(n); if (i) wanted.push(n + 'Names'); } });
-      return { arrays: names, wanted: wanted };
-    }
     window.qrn_getDataNames = function (itemArray, styleArray, smStyleArray) {
-      return dataNames(itemArray, styleArray, smStyleArray).wanted.join('\r');
+      var wanted = paramNames().concat([type.prefix + 'DataVersion', type.prefix + 'Type']);
+      [itemArray, styleArray, smStyleArray].forEach(function (n, i) {
+        if (!Q.isIdentifier(n)) return;
+        wanted.push(n);
+        if (i) wanted.push(n + 'Names');
+      });
+      return wanted.join('\r');
     };
 
-    // The values a data file defined, as the program read them apart from
-    // this page: one JSON object of name and value.
-    window.qrn_loadValues = function (json, itemArray, styleArray, smStyleArray) {
-      var names = dataNames(itemArray, styleArray, smStyleArray).arrays;
-      window.qrn_reCreateParams();
+    // The parameters a data file defined, as the program read them apart
+    // from this page: one JSON object of name and value. Every other
+    // parameter goes back to its default.
+    window.qrn_loadValues = function (json) {
       var r = JSON.parse(json == null || json === '' ? '{}' : String(json));
       if (r === null || typeof r !== 'object' || Array.isArray(r)) r = {};
-      function own(name) { return Object.prototype.hasOwnProperty.call(r, name) ? r[name] : undefined; }
       var values = {};
-      params.forEach(function (p) { var v = own(p.name); if (v !== undefined) values[p.name] = Q.valueText(p, v); });
+      params.forEach(function (p) {
+        if (!Object.prototype.hasOwnProperty.call(r, p.name) || r[p.name] === undefined) return;
+        values[p.name] = Q.valueText(p, r[p.name]);
+      });
       setValues(values);
-      function list(name) { return name && Array.isArray(own(name)) ? own(name) : []; }
-      // An array too long to hand over whole says how long it was.
-      var lengths = own('@lengths') || {};
-      var items = list(names[0]);
-      loaded = {
-        items: items,
-        itemCount: Math.max(items.length, Number(lengths[names[0]]) || 0),
-        styles: [list(names[1]), list(names[2])],
-        names: [list(names[1] && names[1] + 'Names'), list(names[2] && names[2] + 'Names')]
-      };
       return '';
-    };
-
-    window.qrn_getItemsCount = function () { return loaded.itemCount || loaded.items.length; };
-    window.qrn_getItemParam = function (index, param) {
-      var e = loaded.items[index];
-      if (!Array.isArray(e)) return '@undefined';
-      var v = e[param];
-      if (v == null) return '';
-      return Array.isArray(v) ? v.join(',') : String(v);
-    };
-    window.qrn_getStyleParamsCount = function (kind) { return (loaded.styles[kind] || []).length; };
-    window.qrn_getStyleParamsList = function (kind, index) {
-      return Q.styleListFromArray((loaded.styles[kind] || [])[index]);
-    };
-    window.qrn_getStyleName = function (kind, index) {
-      var n = (loaded.names[kind] || [])[index];
-      return n == null ? '' : String(n);
     };
   }
 
@@ -516,11 +487,6 @@
         f.set(keep);
       });
       return '';
-    };
-    window.qrn_getItemData = function (level, text) {
-      var p = [text];
-      for (var i = 3; i < 13; i++) p.push(arguments[i]);
-      return Q.itemElement(level, p);
     };
   }
 
