@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent)
@@ -203,7 +204,8 @@ int TfrmItemStyles::exec()
     // Items may have changed their styles since the last showing.
     m_lists[0]->refreshCounts();
     m_lists[1]->refreshCounts();
-    edits->showMenuValues();
+    // Once the window shows: the page call waits in an event loop of its own.
+    QTimer::singleShot(0, this, [this] { edits->showMenuValues(); });
     list(edits->currentKind())->setFocus();
     return QDialog::exec();
 }
