@@ -65,6 +65,7 @@ struct WriterPages
         params.setAnswer(QStringLiteral("qrn_getKeysList"), QStringLiteral("K"));
         params.setAnswer(QStringLiteral("qrn_getParamsList"), QStringLiteral("P"));
         params.setAnswer(QStringLiteral("qrn_getBadValues"), QStringLiteral("[]"));
+        params.setAnswer(QStringLiteral("qrn_getCheckedItemFields"), QString());
         params.setAnswer(QStringLiteral("qrn_getBadItemValues"), QStringLiteral("[]"));
         // E, the text and the level, e.g. "EA1@1".
         itemParams.setHandler(QStringLiteral("qrn_getItemData"), [](const PageArgs &a) {

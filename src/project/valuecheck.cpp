@@ -25,23 +25,31 @@ void takeAnswer(const QString &json, const QString &where, int kind, int style, 
 // Enough lines to see what is wrong; the rest are counted.
 constexpr int kShownInQuestion = 12;
 
-// The items' fields, checked by the page in one call however many there are.
+// The items' fields, checked by the page in one call however many there are;
+// only the values the page can refuse make the trip.
 void findBadItemValues(const Project &project, Page &params, QList<BadValue> &out)
 {
-    QJsonArray rows;
+    QList<int> checked;
+    const QString fields = params.callText(QStringLiteral("qrn_getCheckedItemFields"), {kOmitted});
+    for (const QString &n : fields.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int field = n.toInt(&ok);
+        if (ok && field >= 0 && field < TItem::kParamCount)
+            checked << field;
+    }
+    QJsonArray values;
     QStringList texts;
     project.items().walk([&](const QModelIndex &, const TItem &item, int) {
-        QJsonArray row;
-        for (const QString &value : item.Params)
-            row.append(value);
-        rows.append(row);
+        for (int field : checked)
+            if (!item.Params[static_cast<size_t>(field)].isEmpty())
+                values.append(QJsonArray{static_cast<int>(texts.size()), field, item.Params[static_cast<size_t>(field)]});
         texts << item.Params[0];
     });
-    if (rows.isEmpty())
+    if (values.isEmpty())
         return;
-    const QString json = QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Compact));
     const QString answer = params.callText(QStringLiteral("qrn_getBadItemValues"),
-                                           {json, static_cast<int>(project.ItemStyles.size()),
+                                           {QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact)),
+                                            static_cast<int>(project.ItemStyles.size()),
                                             static_cast<int>(project.SubmenuStyles.size())});
     for (const QJsonValue &entry : QJsonDocument::fromJson(answer.toUtf8()).array()) {
         const QJsonArray a = entry.toArray();

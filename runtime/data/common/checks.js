@@ -220,19 +220,22 @@
     return out;
   };
 
-  // The bad values of items: `rows` holds each item's field values in the
-  // order of `fields`, `styleCounts` how many item and submenu styles there
-  // are. [{ item, name, value, problem }], items counted from 0.
-  Q.badItemValues = function (fields, rows, styleCounts) {
+  // The kinds whose values checkValue can refuse.
+  Q.CHECKED_KINDS = ['color', 'font', 'number', 'choice', 'flag', 'style'];
+
+  // The bad values of items: `values` holds [item, field, value] for the
+  // fields worth checking (the rest pass anyway), `fields` the type's item
+  // fields, `styleCounts` how many item and submenu styles there are.
+  // [{ item, name, value, problem }].
+  Q.badItemValues = function (fields, values, styleCounts) {
     var out = [];
-    (rows || []).forEach(function (row, item) {
-      if (!Array.isArray(row)) return;
-      fields.forEach(function (f, i) {
-        var def = f.kind === 'style' ? Object.assign({}, f, { count: (styleCounts || [])[f.styleKind] }) : f;
-        var value = row[i] == null ? '' : String(row[i]);
-        var problem = Q.checkValue(def, value);
-        if (problem) out.push({ item: item, name: f.key, value: value, problem: problem });
-      });
+    (values || []).forEach(function (v) {
+      var f = Array.isArray(v) ? fields[v[1]] : null;
+      if (!f) return;
+      var def = f.kind === 'style' ? Object.assign({}, f, { count: (styleCounts || [])[f.styleKind] }) : f;
+      var value = v[2] == null ? '' : String(v[2]);
+      var problem = Q.checkValue(def, value);
+      if (problem) out.push({ item: v[0], name: f.key, value: value, problem: problem });
     });
     return out;
   };

@@ -707,13 +707,18 @@
         }
         return JSON.stringify(bad.map(function (b) { return [b.name, b.value, b.problem]; }));
       };
-      // The bad values of items: JSON [[field values of an item], ...] and the
-      // number of item and submenu styles; JSON [[item, field, value,
-      // problem]], items counted from 0 in the order given.
+      // The item fields whose values can be bad, by number, joined by ",".
+      window.qrn_getCheckedItemFields = function () {
+        return type.itemFields.map(function (f, i) { return Q.CHECKED_KINDS.indexOf(f.kind) >= 0 ? i : -1; })
+          .filter(function (i) { return i >= 0; }).join(',');
+      };
+      // The bad values of items: JSON [[item, field, value], ...] and the
+      // number of item and submenu styles; JSON [[item, field name, value,
+      // problem]].
       window.qrn_getBadItemValues = function (json, itemStyles, submenuStyles) {
-        var rows = [];
-        try { rows = JSON.parse(json == null || json === '' ? '[]' : String(json)); } catch (e) { rows = []; }
-        return JSON.stringify(Q.badItemValues(type.itemFields, Array.isArray(rows) ? rows : [], [Number(itemStyles) || 0, Number(submenuStyles) || 0])
+        var values = [];
+        try { values = JSON.parse(json == null || json === '' ? '[]' : String(json)); } catch (e) { values = []; }
+        return JSON.stringify(Q.badItemValues(type.itemFields, Array.isArray(values) ? values : [], [Number(itemStyles) || 0, Number(submenuStyles) || 0])
           .map(function (b) { return [b.item, b.name, b.value, b.problem]; }));
       };
       // The colour pairs under their contrast minimum, of the parameters or,
