@@ -1,9 +1,12 @@
 // The accessibility list of the window: what it finds in the project being
 // edited, how it follows the edits, and where a finding leads.
 
+#include "controls/newspd.h"
 #include "editors/accessibilityform.h"
 #include "pages_common.h"
+#include "preview/menuaudit.h"
 #include "project/dataopen.h"
+#include "project/datasave.h"
 #include "project/project.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
@@ -22,8 +25,15 @@ struct Editor
         pagestest::openTypePage(pagestest::pageTypes().at(0), QStringLiteral("itemparams.html"));
     QList<int> selected;
     QStringList focused;
+    // The audit the window runs: the real one unless a test answers itself.
+    std::function<void(AuditDone)> audit;
+    int audits = 0;
+    RunAudit realAudit = projectAuditRunner(&project, project, [this] { return BuildDataText(project, *params, *itemParams); });
     TfrmAccessibility form{project, *params, [this](int n) { selected << n; },
-                           [this](const QString &name) { focused << name; }};
+                           [this](const QString &name) { focused << name; }, [this](AuditDone done) {
+                               ++audits;
+                               (audit ? audit : realAudit)(std::move(done));
+                           }};
 
     // The default Ostrel Menu with `changes` (from, to, ...) made to its text.
     bool open(const QByteArrayList &changes)
@@ -35,6 +45,7 @@ struct Editor
             text.replace(changes.at(i), changes.at(i + 1));
         }
         const QString path = dir.filePath(QStringLiteral("menu.js"));
+        project.ProgramFolder = harness::runtimeDir();
         return writeTestFile(path, text) && ReadDataFile(project, *params, *itemParams, path);
     }
     QStringList entries() const
@@ -55,13 +66,62 @@ class AccessibilityFormTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The window renders the menu being edited and audits it as --audit
+    // does; a finding on an item leads to it.
+    void audit_ofTheEditedMenu_listsAFindingThatLeadsToItsItem()
+    {
+        Editor e;
+        QVERIFY(e.open({"\"menuItemBackColor=#B5500F\"", "\"menuItemBackColor=#FFFF00\""}));
+        e.form.refresh();
+        QCOMPARE(e.form.lbFindings->count(), 1); // the bar's white on yellow, measured live
+        e.form.runAudit();
+        QVERIFY2(e.form.auditRunning(), qPrintable(e.form.lblAudit->text()));
+        QVERIFY(harness::waitUntil([&] { return !e.form.auditRunning(); }, 120000));
+        QVERIFY2(e.form.lblAudit->text().contains(QStringLiteral("found 1 problem")), qPrintable(e.form.lblAudit->text()));
+        const QStringList entries = e.entries();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.at(1), QStringLiteral("Audit: color-contrast: item 17 \"Shop\": #FFFFFF on #FFFF00, contrast 1.07:1, needs 4.5:1"));
+        emit e.form.lbFindings->itemActivated(e.form.lbFindings->item(1));
+        QCOMPARE(e.selected, QList<int>{17});
+    }
+
+    // Opening the window audits once; typing does not, "Run Again" does,
+    // and a failed audit says so without losing the live findings.
+    void audit_runsOnOpeningAndOnRequest_notOnEdits()
+    {
+        Editor e;
+        QVERIFY(e.open({}));
+        QList<AuditReport> answers{{QString(), {{QStringLiteral("region"), -1, QStringLiteral("nav"), QStringLiteral("outside")}}},
+                                   {QStringLiteral("it did not finish in time"), {}}};
+        e.audit = [&](AuditDone done) { done(answers.takeFirst()); };
+        e.form.show();
+        QVERIFY(harness::waitUntil([&] { return e.audits == 1; }));
+        QCOMPARE(e.entries(), QStringList{QStringLiteral("Audit: region: nav: outside")});
+        // A finding on no item leads nowhere.
+        emit e.form.lbFindings->itemActivated(e.form.lbFindings->item(0));
+        QVERIFY(e.selected.isEmpty() && e.focused.isEmpty());
+
+        e.params->callText(QStringLiteral("eval"), {QStringLiteral("Plivex.page.byName.menuItemTextColor.set('banana'),''")});
+        e.project.MarkModified();
+        QVERIFY(harness::waitUntil([&] { return e.entries().size() == 2; }, 5000));
+        QCOMPARE(e.audits, 1);
+
+        QTest::mouseClick(e.form.spdRunAudit, Qt::LeftButton);
+        QCOMPARE(e.audits, 2);
+        QVERIFY2(e.form.lblAudit->text().contains(QStringLiteral("could not be audited: it did not finish in time")),
+                 qPrintable(e.form.lblAudit->text()));
+        QCOMPARE(e.entries().size(), 1);
+        QVERIFY(e.entries().at(0).startsWith(QStringLiteral("Value: menuItemTextColor")));
+        e.form.hide();
+    }
+
     void defaultProject_hasNoFindings()
     {
         Editor e;
         QVERIFY(e.open({}));
         e.form.refresh();
         QCOMPARE(e.entries(), QStringList());
-        QVERIFY(e.form.lblSummary->text().startsWith(QStringLiteral("No findings")));
+        QVERIFY(e.form.lblSummary->text().startsWith(QStringLiteral("No value or contrast findings")));
     }
 
     void findings_leadToTheirItemOrParameter()
@@ -88,6 +148,7 @@ private slots:
     {
         Editor e;
         QVERIFY(e.open({}));
+        e.audit = [](AuditDone done) { done({}); };
         e.form.show();
         QCOMPARE(e.entries(), QStringList());
         e.params->callText(QStringLiteral("eval"), {QStringLiteral("Plivex.page.byName.menuItemCurrentTextColor.set('#D0D8E0'),''")});

@@ -42,6 +42,8 @@ struct WriterPages
         params.setAnswer(QStringLiteral("qrn_getKeysList"), QStringLiteral("K"));
         params.setAnswer(QStringLiteral("qrn_getParamsList"), QStringLiteral("P"));
         params.setAnswer(QStringLiteral("qrn_getBadValues"), QStringLiteral("[]"));
+        params.setAnswer(QStringLiteral("qrn_getCheckedItemFields"), QString());
+        params.setAnswer(QStringLiteral("qrn_getBadItemValues"), QStringLiteral("[]"));
     }
 };
 

@@ -209,6 +209,42 @@ private slots:
         QCOMPARE(badge(*page, QStringLiteral("Submenu items")), QStringLiteral("none"));
     }
 
+    // What a style leaves empty is what the menu sets now, not the schema's
+    // default: white text on an empty background measures against the bar
+    // the menu really has, and follows it when it changes.
+    void stylePage_measuresEmptyValuesAgainstTheMenusCurrentValues()
+    {
+        auto menu = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        auto style = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("itemstyles.html"));
+        style->callText(QStringLiteral("qrn_loadParams"), {styleParamsToDeclarations(QStringLiteral("\"menuItemTextColor=#FFFFFF\""))});
+        const auto giveMenuValues = [&] {
+            style->callText(QStringLiteral("qrn_setMenuValues"), {menu->callText(QStringLiteral("qrn_getMenuValues"), {kOmitted})});
+        };
+        const auto placeholder = [&](const QString &name) {
+            return runJs(*style, QStringLiteral("document.querySelector(%1).placeholder").arg(js(rowSelector(name) + QStringLiteral(" input"))));
+        };
+
+        typeInto(*menu, QStringLiteral("menuBackColor"), QStringLiteral("#1F2D3D"));
+        giveMenuValues();
+        QString items = badge(*style, QStringLiteral("Items"));
+        QVERIFY2(items.contains(QStringLiteral("#FFFFFF on #1F2D3D")) && !items.contains(QStringLiteral(" low")), qPrintable(items));
+        QVERIFY2(items.startsWith(QStringLiteral("Aa 13.99:1|")), qPrintable(items));
+
+        // The item background the menu sets comes before the bar's, and the
+        // empty field's hint names it.
+        typeInto(*menu, QStringLiteral("menuItemBackColor"), QStringLiteral("#E8772E"));
+        typeInto(*menu, QStringLiteral("menuItemFont"), QStringLiteral("bold 12px Georgia, serif"));
+        giveMenuValues();
+        items = badge(*style, QStringLiteral("Items"));
+        QVERIFY2(items.startsWith(QStringLiteral("Aa \u26A0 2.95:1|")) && items.contains(QStringLiteral(" low")), qPrintable(items));
+        QCOMPARE(placeholder(QStringLiteral("menuItemBackColor")), QStringLiteral("#E8772E"));
+        QCOMPARE(placeholder(QStringLiteral("menuItemFont")), QStringLiteral("as menu: bold 12px Georgia, serif"));
+
+        // A value the style sets itself still wins over the menu's.
+        typeInto(*style, QStringLiteral("menuItemBackColor"), QStringLiteral("#000000"));
+        QVERIFY2(badge(*style, QStringLiteral("Items")).startsWith(QStringLiteral("Aa 21:1|")), qPrintable(badge(*style, QStringLiteral("Items"))));
+    }
+
     void checkValue_refusesWhatTheKindCannotTake_data()
     {
         QTest::addColumn<QString>("name");
@@ -264,6 +300,28 @@ private slots:
                                              {0, QStringLiteral("[\"menuZIndex=99999999999\",\"menuItemFont=bold 13px Verdana\\x2C sans-serif\"]")});
         QVERIFY2(style.startsWith(QStringLiteral("[[\"menuZIndex\",\"99999999999\",\"out of range")), qPrintable(style));
         QCOMPARE(style.count(QStringLiteral("[\"")), 1);
+    }
+
+    // An item's style that names no style of the project, or a state the
+    // engine does not know, is marked on the item page.
+    void itemPage_marksAMissingStyleAndAnUnknownState()
+    {
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("itemparams.html"));
+        page->callText(QStringLiteral("qrn_setIndividualStyles"), {0, QStringLiteral("Call to action\rHighlighted")});
+        const auto invalid = [&](const QString &name) {
+            return runJs(*page, QStringLiteral("document.querySelector(%1).getAttribute('aria-invalid')")
+                                    .arg(js(rowSelector(name) + QStringLiteral(" select"))));
+        };
+        const auto show = [&](const QString &style, const QString &state) {
+            page->callText(QStringLiteral("qrn_setItemParams"), {QStringLiteral("Home"), QString(), QString(), QString(), QString(),
+                                                                 QString(), style, QString(), state, QString(), QString()});
+        };
+        show(QStringLiteral("1"), QStringLiteral("current"));
+        QCOMPARE(invalid(QStringLiteral("itemStyle")), QStringLiteral("false"));
+        QCOMPARE(invalid(QStringLiteral("state")), QStringLiteral("false"));
+        show(QStringLiteral("2"), QStringLiteral("bogus"));
+        QCOMPARE(invalid(QStringLiteral("itemStyle")), QStringLiteral("true"));
+        QCOMPARE(invalid(QStringLiteral("state")), QStringLiteral("true"));
     }
 
     // Letters typed into a number field would leave it empty: the field keeps

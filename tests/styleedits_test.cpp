@@ -45,6 +45,7 @@ struct Styles
         links.SetIndividualStyles = [this](int kind) { namesOffered << kind; };
         links.SendItemParams = [this] { ++itemParamsSent; };
         links.pageCommand = [this](Page *view, const QString &text) { return command ? command(view, text) : false; };
+        links.menuValues = [this] { return menuValues; };
         edits = std::make_unique<StyleEdits>(project, std::array<StyleList *, 2>{lists[0], lists[1]},
                                              std::array<QItemSelectionModel *, 2>{selections[0], selections[1]},
                                              pages, links);
@@ -107,6 +108,7 @@ struct Styles
     std::function<bool(Page *, const QString &)> command;
     QList<int> namesOffered;
     int itemParamsSent = 0;
+    QString menuValues;
 };
 
 } // namespace
@@ -312,6 +314,32 @@ private slots:
         QCOMPARE(s.fakes[0]->calls.size(), 1);
         QCOMPARE(s.fakes[0]->calls.first().function, QStringLiteral("qrn_resetParams"));
         QCOMPARE(s.edits->selectedPosition(), -1);
+    }
+
+    // The menu's values reach the style pages of the type, as the parameter
+    // page gave them; a type without submenu styles has no such page.
+    void showMenuValues_reachesTheStylePagesOfTheType_data()
+    {
+        QTest::addColumn<int>("menuType");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("Ostrel Menu: item and submenu styles") << 0 << 2;
+        QTest::newRow("Ostrel Tabs: item styles only") << 2 << 1;
+    }
+    void showMenuValues_reachesTheStylePagesOfTheType()
+    {
+        QFETCH(int, menuType);
+        QFETCH(int, pages);
+        Styles s(menuType);
+        for (auto &fake : s.fakes)
+            fake->setAnswer(QStringLiteral("qrn_setMenuValues"), QVariant());
+        s.menuValues = QStringLiteral("{\"menuBackColor\":\"#1F2D3D\"}");
+        s.edits->showMenuValues();
+        for (int kind = 0; kind < 2; ++kind) {
+            const QList<FakePage::Call> calls = s.fakes[kind]->callsTo(QStringLiteral("qrn_setMenuValues"));
+            QCOMPARE(calls.size(), kind < pages ? 1 : 0);
+            if (kind < pages)
+                QCOMPARE(std::get<QString>(calls.at(0).args.at(0)), s.menuValues);
+        }
     }
 
     void realStylePages_anEditComesBackInTheStyle_data()

@@ -122,6 +122,38 @@ private slots:
         QCOMPARE(readTestFile(path), badMenu());
     }
 
+    // An item's fields are checked like the menu's: named with the item's
+    // place and text on the command line, asked about before writing.
+    void itemValues_areReportedWithTheirItem_andAskedAboutBeforeWriting()
+    {
+        QByteArray text = defaultMenu();
+        const QByteArray home = "[\"Home\", \"index.html\", \"\", \"Back to the start page\", \"\", \"\", \"\", \"\", \"current\", \"\", \"\"]";
+        QVERIFY(text.contains(home));
+        text.replace(home, "[\"Home\", \"index.html\", \"\", \"Back to the start page\", \"\", \"\", \"7\", \"\", \"bogus\", \"\", \"\"]");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("items.js"));
+        QVERIFY(writeTestFile(path, text));
+
+        const PlivexRun r = runPlivex({QStringLiteral("--check"), path});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(path + QStringLiteral(": bad value: item 0 \"Home\": itemStyle = \"7\": no such style; the styles are 0 to 1")),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(path + QStringLiteral(": bad value: item 0 \"Home\": state = \"bogus\": not one of")), qPrintable(r.err));
+        QCOMPARE(r.err.count(QStringLiteral("bad value")), 2);
+
+        Editor e;
+        QVERIFY(e.open(path));
+        const QList<BadValue> bad = FindBadValues(e.project, *e.params);
+        QCOMPARE(bad.size(), 2);
+        QCOMPARE(bad.at(0).item, 0);
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(Dialogs::Answer::No);
+        const QString target = dir.filePath(QStringLiteral("out.js"));
+        QVERIFY(!WriteDataFile(e.project, *e.params, *e.itemParams, target));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY2(dialogs.asked.at(0).text.contains(QStringLiteral("\ritem 0 \"Home\": state = \"bogus\"")), qPrintable(dialogs.asked.at(0).text));
+    }
+
     // A bad value is a finding like a script error: nothing is written, and
     // the lines say why.
     void convertCommand_withBadValues_writesNothing()

@@ -19,6 +19,7 @@
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "preview/aboutform.h"
+#include "preview/menuaudit.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
 #include "project/dataopen.h"
@@ -657,7 +658,10 @@ void Tfrm::miAccessibilityClick()
             activateWindow();
             wb->widget()->setFocus();
         };
-        m_accessibility = new TfrmAccessibility(m_project, *wb, selectItem, focusParam, this);
+        const RunAudit runAudit = projectAuditRunner(this, m_project, [this] {
+            return BuildDataText(m_project, *wb, *m_windows.itemParams->wbItemParams);
+        });
+        m_accessibility = new TfrmAccessibility(m_project, *wb, selectItem, focusParam, runAudit, this);
     }
     m_accessibility->show();
     m_accessibility->raise();

@@ -17,6 +17,8 @@
 #include "project/itemedits.h"
 #include "app/consoleoutput.h"
 #include "app/sitebuild.h"
+#include "page/page.h"
+#include "page/pagearg.h"
 #include "project/datasave.h"
 #include "project/loadpage.h"
 #include "project/programfolder.h"
@@ -94,6 +96,7 @@ void createWindows()
         static QString slot;
         return PageStatusTextChange(view, text, slot);
     };
+    styleLinks.menuValues = [] { return frm->wb->callText(QStringLiteral("qrn_getMenuValues"), {kOmitted}); };
     frmItemStyles = new TfrmItemStyles(*project, std::move(styleLinks), frm);
     frm->setWindows({frmMenuType, frmFont, frmAbout, frmItemParams, frmPreview, frmSaveProject, frmItemStyles});
     setPageCommandTargets({project, frmFont, frmItemParams, [](const QString &name) { frm->RunProjectCommand(name); }});

@@ -1,11 +1,13 @@
 #include "editors/accessibilityform.h"
 
+#include "controls/newspd.h"
+#include "controls/spdschemes.h"
 #include "page/page.h"
 #include "page/pageerror.h"
-#include "project/contrastcheck.h"
+#include "page/webpage.h"
 #include "project/project.h"
-#include "project/valuecheck.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
@@ -20,19 +22,28 @@ constexpr int kParamRole = Qt::UserRole + 1;
 // Typing goes on for a moment; measuring after every key would slow it.
 constexpr int kRefreshDelayMs = 300;
 
+QListWidgetItem *addEntry(QListWidget *list, const QString &text, int item, const QString &param)
+{
+    auto *entry = new QListWidgetItem(text, list);
+    entry->setData(kItemRole, item);
+    entry->setData(kParamRole, param);
+    return entry;
+}
+
 } // namespace
 
 TfrmAccessibility::TfrmAccessibility(Project &project, Page &params, SelectItem selectItem, FocusParam focusParam,
-                                     QWidget *parent)
+                                     RunAudit runAudit, QWidget *parent)
     : QDialog(parent)
     , m_project(project)
     , m_params(params)
     , m_selectItem(std::move(selectItem))
     , m_focusParam(std::move(focusParam))
+    , m_runAudit(std::move(runAudit))
 {
     setWindowTitle(QStringLiteral("Check Accessibility"));
     setWindowFlag(Qt::Tool);
-    resize(560, 320);
+    resize(600, 380);
     auto *layout = new QVBoxLayout(this);
     lblSummary = new QLabel(this);
     lblSummary->setWordWrap(true);
@@ -41,13 +52,22 @@ TfrmAccessibility::TfrmAccessibility(Project &project, Page &params, SelectItem 
     lbFindings->setWordWrap(true);
     lbFindings->setAccessibleName(QStringLiteral("Findings"));
     layout->addWidget(lbFindings, 1);
-    auto *hint = new QLabel(QStringLiteral("Double-click a finding, or press Enter on it, to go to its item or parameter. "
-                                           "plivex --audit also checks the rendered menu."),
-                            this);
+    auto *auditRow = new QHBoxLayout;
+    lblAudit = new QLabel(this);
+    lblAudit->setWordWrap(true);
+    auditRow->addWidget(lblAudit, 1);
+    spdRunAudit = new TnewSpd(QStringLiteral("Run Again"), this);
+    applyScheme(spdRunAudit, SpdScheme::Blue);
+    spdRunAudit->setFixedWidth(90);
+    spdRunAudit->setToolTip(QStringLiteral("Render the menu and audit it again"));
+    auditRow->addWidget(spdRunAudit);
+    layout->addLayout(auditRow);
+    auto *hint = new QLabel(QStringLiteral("Double-click a finding, or press Enter on it, to go to its item or parameter."), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     connect(lbFindings, &QListWidget::itemActivated, this, &TfrmAccessibility::activate);
+    connect(spdRunAudit, &TnewSpd::clicked, this, &TfrmAccessibility::runAudit);
     m_later = new QTimer(this);
     m_later->setSingleShot(true);
     m_later->setInterval(kRefreshDelayMs);
@@ -60,48 +80,80 @@ TfrmAccessibility::TfrmAccessibility(Project &project, Page &params, SelectItem 
 
 void TfrmAccessibility::refresh()
 {
-    QList<BadValue> bad;
-    QList<ContrastFinding> low;
     try {
-        bad = FindBadValues(m_project, m_params);
-        low = FindLowContrast(m_project, m_params);
+        m_bad = FindBadValues(m_project, m_params);
+        m_low = FindLowContrast(m_project, m_params);
     } catch (const PageError &e) {
         // The page is being loaded again; the next change measures anew.
         lblSummary->setText(QStringLiteral("The parameter page could not be read: ") + e.message);
         return;
     }
+    fill();
+}
+
+void TfrmAccessibility::fill()
+{
     const int keep = lbFindings->currentRow();
     lbFindings->clear();
-    for (const BadValue &b : bad) {
-        auto *item = new QListWidgetItem(QStringLiteral("Value: ") + describeBadValue(b), lbFindings);
-        item->setData(kItemRole, -1);
-        item->setData(kParamRole, b.styleKind < 0 ? b.name : QString());
-        if (b.styleKind == 0) {
+    for (const BadValue &b : m_bad) {
+        int item = b.item;
+        if (item < 0 && b.styleKind == 0) {
             const QList<NamedItem> users = itemsWithStyle(m_project, b.style);
             if (!users.isEmpty())
-                item->setData(kItemRole, users.first().number);
+                item = users.first().number;
         }
+        addEntry(lbFindings, QStringLiteral("Value: ") + describeBadValue(b), item,
+                 b.styleKind < 0 && b.item < 0 ? b.name : QString());
     }
-    for (const ContrastFinding &f : low) {
-        auto *item = new QListWidgetItem(QStringLiteral("Contrast: ") + contrastFindingPlace(f) + QStringLiteral(": ") +
-                                             describeContrastFinding(f),
-                                         lbFindings);
-        item->setData(kItemRole, f.items.isEmpty() ? -1 : f.items.first().number);
-        item->setData(kParamRole, f.style < 0 ? f.param : QString());
-    }
-    lblSummary->setText(lbFindings->count() == 0
-                            ? QStringLiteral("No findings: every value can be used and every colour pair reaches its contrast minimum.")
-                            : QStringLiteral("%1 finding(s): values the menu cannot use, and colour pairs under their contrast "
-                                             "minimum (4.5:1, or 3:1 for large text; disabled items are exempt).")
-                                  .arg(lbFindings->count()));
+    for (const ContrastFinding &f : m_low)
+        addEntry(lbFindings, QStringLiteral("Contrast: ") + contrastFindingPlace(f) + QStringLiteral(": ") + describeContrastFinding(f),
+                 f.items.isEmpty() ? -1 : f.items.first().number, f.style < 0 ? f.param : QString());
+    const int live = lbFindings->count();
+    for (const AuditFinding &f : m_audit.findings)
+        addEntry(lbFindings, QStringLiteral("Audit: ") + describeAuditFinding(f), f.item, QString());
+    lblSummary->setText(live == 0
+                            ? QStringLiteral("No value or contrast findings: every value can be used and every colour pair "
+                                             "reaches its contrast minimum.")
+                            : QStringLiteral("%1 value or contrast finding(s): values the menu cannot use, and colour pairs "
+                                             "under their contrast minimum (4.5:1, or 3:1 for large text; disabled items are "
+                                             "exempt).")
+                                  .arg(live));
     if (keep >= 0 && keep < lbFindings->count())
         lbFindings->setCurrentRow(keep);
+}
+
+void TfrmAccessibility::runAudit()
+{
+    if (m_auditRunning || !m_runAudit)
+        return;
+    m_auditRunning = true;
+    spdRunAudit->setEnabled(false);
+    lblAudit->setText(QStringLiteral("Rendering the menu and auditing it (WCAG 2.1 A and AA)..."));
+    m_runAudit([this](const AuditReport &report) { auditDone(report); });
+}
+
+void TfrmAccessibility::auditDone(const AuditReport &report)
+{
+    m_auditRunning = false;
+    spdRunAudit->setEnabled(true);
+    m_audit = report;
+    if (!report.error.isEmpty())
+        lblAudit->setText(QStringLiteral("The rendered menu could not be audited: ") + report.error);
+    else if (report.findings.isEmpty())
+        lblAudit->setText(QStringLiteral("The audit of the rendered menu (WCAG 2.1 A and AA) found nothing."));
+    else
+        lblAudit->setText(QStringLiteral("The audit of the rendered menu (WCAG 2.1 A and AA) found %1 problem(s), listed "
+                                         "as \"Audit\". It ran on the menu as it was then: run it again after a change.")
+                              .arg(report.findings.size()));
+    fill();
 }
 
 void TfrmAccessibility::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     refresh();
+    // The window shows first; the audit's findings join the list when done.
+    QTimer::singleShot(0, this, [this] { WebPage::runWhenNoCallWaits(this, [this] { runAudit(); }); });
 }
 
 void TfrmAccessibility::activate(QListWidgetItem *item)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "project/auditreport.h"
+#include "project/contrastcheck.h"
+#include "project/valuecheck.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -9,11 +13,13 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QTimer;
+class TnewSpd;
 
 // The accessibility list of the project being edited: the values the menu
 // cannot use and the colour pairs under their contrast minimum, kept up to
-// date while the user edits. Activating a finding selects the item it names,
-// or else puts the focus in its parameter.
+// date while the user edits, and what the audit of the rendered menu found,
+// run when the window opens and on request. Activating a finding selects the
+// item it names, or else puts the focus in its parameter.
 class TfrmAccessibility : public QDialog
 {
     Q_OBJECT
@@ -24,24 +30,37 @@ public:
     // Shows a menu-wide parameter in the parameter page and focuses it.
     using FocusParam = std::function<void(const QString &name)>;
 
-    TfrmAccessibility(Project &project, Page &params, SelectItem selectItem, FocusParam focusParam,
+    TfrmAccessibility(Project &project, Page &params, SelectItem selectItem, FocusParam focusParam, RunAudit runAudit,
                       QWidget *parent = nullptr);
 
     QLabel *lblSummary = nullptr;
     QListWidget *lbFindings = nullptr;
+    QLabel *lblAudit = nullptr;
+    TnewSpd *spdRunAudit = nullptr;
 
     // Measures the project again and fills the list.
     void refresh();
+    // Renders the menu and audits it again; the list shows the findings once
+    // the audit is done.
+    void runAudit();
+    bool auditRunning() const { return m_auditRunning; }
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fill();
+    void auditDone(const AuditReport &report);
     void activate(QListWidgetItem *item);
 
     Project &m_project;
     Page &m_params;
     SelectItem m_selectItem;
     FocusParam m_focusParam;
+    RunAudit m_runAudit;
     QTimer *m_later = nullptr;
+    QList<BadValue> m_bad;
+    QList<ContrastFinding> m_low;
+    AuditReport m_audit;
+    bool m_auditRunning = false;
 };

@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent)
@@ -139,6 +140,11 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     connect(spdMoveUp, &TnewSpd::clicked, edits, &StyleEdits::MoveUp);
     connect(spdMoveDown, &TnewSpd::clicked, edits, &StyleEdits::MoveDown);
     connect(spdApply, &TnewSpd::clicked, this, &TfrmItemStyles::reject);
+    // What an empty style field means changes with the menu's own values.
+    connect(&project, &Project::marked, this, [this] {
+        if (isVisible())
+            edits->showMenuValues();
+    });
     for (int kind = 0; kind < 2; ++kind) {
         auto *up = new QAction(QStringLiteral("Move Up"), list(kind));
         up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
@@ -198,6 +204,8 @@ int TfrmItemStyles::exec()
     // Items may have changed their styles since the last showing.
     m_lists[0]->refreshCounts();
     m_lists[1]->refreshCounts();
+    // Once the window shows: the page call waits in an event loop of its own.
+    QTimer::singleShot(0, this, [this] { edits->showMenuValues(); });
     list(edits->currentKind())->setFocus();
     return QDialog::exec();
 }

@@ -292,3 +292,15 @@ void StyleEdits::Close()
     m_selections[m_kind]->clear();
     emit nameShown(QString());
 }
+
+void StyleEdits::showMenuValues()
+{
+    if (!m_links.menuValues)
+        return;
+    const QString values = m_links.menuValues();
+    // A type without submenu styles has no submenu style page loaded.
+    const int kinds = m_project.menuType().hasSubmenuStyles ? 2 : 1;
+    for (int kind = 0; kind < kinds; ++kind)
+        if (m_pages.at(size_t(kind)))
+            m_pages.at(size_t(kind))->call(QStringLiteral("qrn_setMenuValues"), {values});
+}

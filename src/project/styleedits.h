@@ -41,6 +41,9 @@ public:
         // Carries out a page command sent by a style page as its status text;
         // true when it changed the page's value.
         std::function<bool(Page *view, const QString &statusText)> pageCommand;
+        // The menu-wide values as the parameter page holds them, one JSON
+        // object of name and value.
+        std::function<QString()> menuValues;
     };
 
     StyleEdits(Project &project, std::array<StyleList *, 2> lists, std::array<QItemSelectionModel *, 2> selections,
@@ -70,6 +73,9 @@ public:
     void StatusTextChange(Page *view, const QString &text);
     // Closing the window: the page back to its defaults, nothing selected.
     void Close();
+    // Gives the style pages the menu-wide values, so that what a style
+    // leaves empty shows, and is measured, as the engine will draw it.
+    void showMenuValues();
 
 signals:
     // The name box shows this text (empty without a current style).

@@ -3,6 +3,7 @@
 #include "page/page.h"
 #include "page/pagearg.h"
 #include "project/dialogs.h"
+#include "project/item.h"
 #include "project/project.h"
 
 #include <QJsonArray>
@@ -24,6 +25,42 @@ void takeAnswer(const QString &json, const QString &where, int kind, int style, 
 // Enough lines to see what is wrong; the rest are counted.
 constexpr int kShownInQuestion = 12;
 
+// The items' fields, checked by the page in one call however many there are;
+// only the values the page can refuse make the trip.
+void findBadItemValues(const Project &project, Page &params, QList<BadValue> &out)
+{
+    QList<int> checked;
+    const QString fields = params.callText(QStringLiteral("qrn_getCheckedItemFields"), {kOmitted});
+    for (const QString &n : fields.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int field = n.toInt(&ok);
+        if (ok && field >= 0 && field < TItem::kParamCount)
+            checked << field;
+    }
+    QJsonArray values;
+    QStringList texts;
+    project.items().walk([&](const QModelIndex &, const TItem &item, int) {
+        for (int field : checked)
+            if (!item.Params[static_cast<size_t>(field)].isEmpty())
+                values.append(QJsonArray{static_cast<int>(texts.size()), field, item.Params[static_cast<size_t>(field)]});
+        texts << item.Params[0];
+    });
+    if (values.isEmpty())
+        return;
+    const QString answer = params.callText(QStringLiteral("qrn_getBadItemValues"),
+                                           {QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact)),
+                                            static_cast<int>(project.ItemStyles.size()),
+                                            static_cast<int>(project.SubmenuStyles.size())});
+    for (const QJsonValue &entry : QJsonDocument::fromJson(answer.toUtf8()).array()) {
+        const QJsonArray a = entry.toArray();
+        const int item = a.at(0).toInt(-1);
+        if (a.size() != 4 || item < 0 || item >= texts.size())
+            continue;
+        out.append({QStringLiteral("item %1 \"%2\"").arg(item).arg(texts.at(item)), -1, -1, a.at(1).toString(),
+                    a.at(2).toString(), a.at(3).toString(), item});
+    }
+}
+
 } // namespace
 
 QList<BadValue> FindBadValues(const Project &project, Page &params)
@@ -40,6 +77,7 @@ QList<BadValue> FindBadValues(const Project &project, Page &params)
                         static_cast<int>(i), out);
         }
     }
+    findBadItemValues(project, params, out);
     return out;
 }
 

@@ -8,7 +8,7 @@ class Project;
 
 // A value the menu engine cannot use, found by the parameter page's own
 // description of each parameter: where it stands ("" for the menu-wide
-// parameters, else the style), the parameter, the value and why.
+// parameters, else the style or the item), the parameter, the value and why.
 struct BadValue
 {
     QString where;
@@ -17,9 +17,11 @@ struct BadValue
     QString name;
     QString value;
     QString problem;
+    int item = -1; // an item's place in file order, for a value of an item
 };
 
-// Every bad value of the menu-wide parameters and of every individual style.
+// Every bad value of the menu-wide parameters, of every individual style and
+// of every item.
 // A failing page call throws PageError.
 QList<BadValue> FindBadValues(const Project &project, Page &params);
 

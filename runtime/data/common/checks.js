@@ -199,6 +199,12 @@
         return (param.options || []).some(function (o) { return o[0] === v; }) ? '' : 'not one of: ' +
           (param.options || []).map(function (o) { return o[0] || '(empty)'; }).join(', ');
       case 'flag': return /^(true|false)$/i.test(v) ? '' : 'not true or false';
+      // An item's individual style, by its place in the list; `count`, when
+      // known, is how many styles of its kind there are.
+      case 'style':
+        if (!/^\d+$/.test(v)) return 'not a style number';
+        if (param.count != null && +v >= param.count) return param.count ? 'no such style; the styles are 0 to ' + (param.count - 1) : 'no such style; there are none';
+        return '';
       default: return '';
     }
   };
@@ -210,6 +216,26 @@
       if (!Object.prototype.hasOwnProperty.call(values, p.name)) return;
       var problem = Q.checkValue(p, values[p.name]);
       if (problem) out.push({ name: p.name, value: String(values[p.name]), problem: problem });
+    });
+    return out;
+  };
+
+  // The kinds whose values checkValue can refuse.
+  Q.CHECKED_KINDS = ['color', 'font', 'number', 'choice', 'flag', 'style'];
+
+  // The bad values of items: `values` holds [item, field, value] for the
+  // fields worth checking (the rest pass anyway), `fields` the type's item
+  // fields, `styleCounts` how many item and submenu styles there are.
+  // [{ item, name, value, problem }].
+  Q.badItemValues = function (fields, values, styleCounts) {
+    var out = [];
+    (values || []).forEach(function (v) {
+      var f = Array.isArray(v) ? fields[v[1]] : null;
+      if (!f) return;
+      var def = f.kind === 'style' ? Object.assign({}, f, { count: (styleCounts || [])[f.styleKind] }) : f;
+      var value = v[2] == null ? '' : String(v[2]);
+      var problem = Q.checkValue(def, value);
+      if (problem) out.push({ item: v[0], name: f.key, value: value, problem: problem });
     });
     return out;
   };

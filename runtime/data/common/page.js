@@ -20,6 +20,7 @@
   var fields = [];          // every field of the form, in tab order
   var byName = {};
   var pending = null;       // the field that waits for an answer to its request
+  var menuValues = null;    // a style page's menu-wide values, name to text
   var uid = 0;
 
   // ---- talking to the program ---------------------------------------------
@@ -105,7 +106,8 @@
 
   // One form row for a parameter or item field. `def` has name/key, kind,
   // label, help, options, units, unit; `fallback` is the value shown as
-  // placeholder (the menu's default for a style page).
+  // placeholder (on a style page the menu's value, which setFallback keeps
+  // current).
   function makeField(def, index, fallback) {
     var id = 'f' + (++uid);
     var field = { def: def, name: def.name || def.key, index: index, lastSent: null };
@@ -115,7 +117,10 @@
     if (def.help) row.title = def.help;
     var input;
     var kind = def.kind;
-    var inherit = styleMode ? 'as menu' + (fallback !== '' && fallback != null ? ': ' + fallback : '') : '';
+    var inheritText = function () {
+      return styleMode ? 'as menu' + (fallback !== '' && fallback != null ? ': ' + fallback : '') : '';
+    };
+    var inherit = inheritText();
 
     if (kind === 'color') {
       var swatch = button('', 'Choose colour: ' + def.label, 'swatch');
@@ -125,6 +130,10 @@
       ctl.appendChild(swatch); ctl.appendChild(input);
       field.get = function () { return input.value.trim(); };
       field.set = function (v) { input.value = v == null ? '' : String(v); field.refresh(); };
+      field.showFallback = function () {
+        input.placeholder = styleMode ? (fallback || 'none') : 'none';
+        field.refresh();
+      };
       field.refresh = function () {
         var v = field.get() || (styleMode ? fallback : '');
         var ok = /^#[0-9a-f]{6}$/i.test(v);
@@ -151,6 +160,7 @@
       ctl.appendChild(input); ctl.appendChild(pick);
       field.get = function () { return input.value; };
       field.set = function (v) { input.value = v == null ? '' : String(v); };
+      field.showFallback = function () { input.placeholder = inheritText() || (kind === 'image' ? 'no picture' : ''); };
       pick.addEventListener('click', function () {
         request(command, field, field.get() || (kind === 'font' ? fallback || '' : ''));
       });
@@ -174,6 +184,11 @@
       // came and shown as invalid, until the user types a number.
       var raw = null;
       var placeholder = input.placeholder;
+      field.showFallback = function () {
+        if (!styleMode) return;
+        placeholder = fallback === '' ? 'auto' : String(fallback);
+        if (raw === null) input.placeholder = placeholder;
+      };
       var markRaw = function () {
         input.classList.toggle('bad', raw !== null);
         input.placeholder = raw !== null ? raw : placeholder;
@@ -203,8 +218,13 @@
       input = el('select', { id: id });
       var options = kind === 'flag' ? [['true', 'Yes'], ['false', 'No']] : (def.options || []);
       if (styleMode) {
-        var shown = kind === 'flag' ? (Q.toFlag(fallback) ? 'Yes' : 'No') : (options.filter(function (o) { return o[0] === fallback; })[0] || [, fallback])[1];
-        input.appendChild(el('option', { value: '', text: '(as menu: ' + shown + ')' }));
+        var asMenu = el('option', { value: '', text: '' });
+        input.appendChild(asMenu);
+        field.showFallback = function () {
+          var shown = kind === 'flag' ? (Q.toFlag(fallback) ? 'Yes' : 'No') : (options.filter(function (o) { return o[0] === fallback; })[0] || [, fallback])[1];
+          asMenu.textContent = '(as menu: ' + shown + ')';
+        };
+        field.showFallback();
       }
       if (kind === 'style') input.appendChild(el('option', { value: '', text: '(none)' }));
       options.forEach(function (o) { input.appendChild(el('option', { value: o[0], text: o[1] })); });
@@ -244,6 +264,7 @@
       ctl.appendChild(input);
       field.get = function () { return input.value; };
       field.set = function (v) { input.value = v == null ? '' : String(v); };
+      field.showFallback = function () { input.placeholder = inheritText(); };
       watchText(field, input);
     }
 
@@ -264,6 +285,11 @@
       };
       input && input.addEventListener('input', field.refresh);
     }
+    // What a style page shows for an empty field follows the menu's value.
+    field.setFallback = function (v) {
+      fallback = v == null ? '' : String(v);
+      field.showFallback && field.showFallback();
+    };
     field.row = row;
     field.input = input;
     var set = field.set;
@@ -402,6 +428,7 @@
     };
     window.qrn_getKeysList = function () { return Q.keyBlock(type); };
     window.qrn_getParamsList = function () { return Q.declarations(type.params, currentValues()); };
+    window.qrn_getMenuValues = function () { return JSON.stringify(currentValues()); };
 
     // The names a data file's values are read by: the menu-wide parameters,
     // the type's version and type statements, and the arrays (the style
@@ -433,6 +460,17 @@
   }
 
   function setupStylePage() {
+    // The menu's own values: what the engine uses where the style is empty.
+    window.qrn_setMenuValues = function (json) {
+      var v = {};
+      try { v = JSON.parse(json == null || json === '' ? '{}' : String(json)); } catch (e) { v = {}; }
+      menuValues = v !== null && typeof v === 'object' && !Array.isArray(v) ? v : {};
+      fields.forEach(function (f) {
+        var own = Object.prototype.hasOwnProperty.call(menuValues, f.name);
+        f.setFallback(own ? String(menuValues[f.name]) : f.def.def);
+      });
+      return '';
+    };
     window.qrn_resetParams = function () { setValues({}); return ''; };
     window.qrn_loadParams = function (text) {
       setValues({});
@@ -478,6 +516,7 @@
       var list = names == null || names === '' ? [] : String(names).split('\r');
       fields.forEach(function (f) {
         if (f.def.kind !== 'style' || f.def.styleKind !== Number(kind)) return;
+        f.styleCount = list.length;
         var keep = f.get();
         var sel = f.input;
         while (sel.options.length > 1) sel.remove(1);
@@ -495,11 +534,15 @@
   // Beside every colour pair of the type the page shows the contrast of the
   // colours in effect, marked when it is under the minimum for its text; a
   // value its kind cannot take is marked where it stands. A style page
-  // resolves what it leaves empty to the menu's defaults.
+  // resolves what it leaves empty to the menu's values, as the program last
+  // gave them (the defaults until it has).
 
   function valuesInEffect() {
     var v = {};
-    type.params.forEach(function (p) { v[p.name] = styleMode || !byName[p.name] ? p.def : byName[p.name].get(); });
+    type.params.forEach(function (p) {
+      if (!styleMode) v[p.name] = byName[p.name] ? byName[p.name].get() : p.def;
+      else v[p.name] = menuValues && Object.prototype.hasOwnProperty.call(menuValues, p.name) ? String(menuValues[p.name]) : p.def;
+    });
     if (styleMode) fields.forEach(function (f) { if (f.get() !== '') v[f.name] = f.get(); });
     return v;
   }
@@ -553,7 +596,8 @@
   function markValues() {
     fields.forEach(function (f) {
       if (!f.input || !f.def.kind || f.def.kind === 'none') return;
-      var bad = f.input.validity && f.input.validity.badInput ? 'not a number' : Q.checkValue(f.def, f.get());
+      var def = f.styleCount != null ? Object.assign({}, f.def, { count: f.styleCount }) : f.def;
+      var bad = f.input.validity && f.input.validity.badInput ? 'not a number' : Q.checkValue(def, f.get());
       if (!bad && f.refused) bad = f.refused;
       f.row.classList.toggle('invalid', !!bad);
       if (bad) f.input.classList.add('bad');
@@ -607,7 +651,8 @@
     });
     document.addEventListener('change', refreshChecks);
     // Values also arrive from the program: dialogs, files, styles.
-    ['qrn_setValue', 'qrn_loadParams', 'qrn_loadValues', 'qrn_reCreateParams', 'qrn_resetParams', 'qrn_setItemParams'].forEach(function (name) {
+    ['qrn_setValue', 'qrn_loadParams', 'qrn_loadValues', 'qrn_reCreateParams', 'qrn_resetParams', 'qrn_setItemParams',
+      'qrn_setMenuValues'].forEach(function (name) {
       var f = window[name];
       if (typeof f !== 'function') return;
       window[name] = function () {
@@ -627,6 +672,20 @@
           bad = Q.badValues(type.params, styleEntryValues(list));
         }
         return JSON.stringify(bad.map(function (b) { return [b.name, b.value, b.problem]; }));
+      };
+      // The item fields whose values can be bad, by number, joined by ",".
+      window.qrn_getCheckedItemFields = function () {
+        return type.itemFields.map(function (f, i) { return Q.CHECKED_KINDS.indexOf(f.kind) >= 0 ? i : -1; })
+          .filter(function (i) { return i >= 0; }).join(',');
+      };
+      // The bad values of items: JSON [[item, field, value], ...] and the
+      // number of item and submenu styles; JSON [[item, field name, value,
+      // problem]].
+      window.qrn_getBadItemValues = function (json, itemStyles, submenuStyles) {
+        var values = [];
+        try { values = JSON.parse(json == null || json === '' ? '[]' : String(json)); } catch (e) { values = []; }
+        return JSON.stringify(Q.badItemValues(type.itemFields, Array.isArray(values) ? values : [], [Number(itemStyles) || 0, Number(submenuStyles) || 0])
+          .map(function (b) { return [b.item, b.name, b.value, b.problem]; }));
       };
       // The colour pairs under their contrast minimum, of the parameters or,
       // with a kind and an entry list, of that style; JSON [[pair, parameter,
