@@ -15,7 +15,7 @@
 #include "editors/accessibilityform.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
-#include "editors/wb_commands.h"
+#include "editors/pagecommandchannel.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "preview/aboutform.h"
@@ -98,9 +98,10 @@ void PlaceWindow(QWidget *window, int x, int y, int w, int h)
 
 } // namespace
 
-Tfrm::Tfrm(Project &project, QWidget *parent)
+Tfrm::Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent)
     : QMainWindow(parent)
     , m_project(project)
+    , m_channel(channel)
 {
     setWindowTitle(kAppTitle);
     createControls();
@@ -120,7 +121,6 @@ void Tfrm::setWindows(const Windows &windows)
 {
     m_windows = windows;
     itemEdits->setItemParamsPage(windows.itemParams->wbItemParams);
-    windows.itemParams->setItemSelection(vtItems->selectionModel());
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
     windows.saveProject->setPages(wb, windows.itemParams->wbItemParams);
     ProjectController::Views views;
@@ -537,13 +537,13 @@ void Tfrm::Selectmenutype1Click()
 
 void Tfrm::wbStatusTextChange(const QString &text)
 {
-    if (PageStatusTextChange(wb, text, CommandValue))
+    if (m_channel.statusTextChanged(wb, text, m_commandSlot))
         MarkModified();
 }
 
 void Tfrm::wbToolbarStatusTextChange(const QString &text)
 {
-    PageStatusTextChange(wbToolbar, text, CommandValue);
+    m_channel.statusTextChanged(wbToolbar, text, m_commandSlot);
 }
 
 void Tfrm::RunProjectCommand(const QString &name)

@@ -9,6 +9,7 @@
 class ItemEdits;
 class ItemTreeView;
 class Page;
+class PageCommandChannel;
 class Project;
 class ProjectController;
 class ProjectHistory;
@@ -55,7 +56,7 @@ public:
         TfrmItemStyles *itemStyles = nullptr;
     };
 
-    explicit Tfrm(Project &project, QWidget *parent = nullptr);
+    Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
     ~Tfrm() override;
 
     void setWindows(const Windows &windows);
@@ -192,6 +193,9 @@ private:
     void placeToolWindowsBeside();
 
     Project &m_project;
+    PageCommandChannel &m_channel;
+    // The value last answered to the parameter and toolbar pages.
+    QString m_commandSlot;
     TfrmAccessibility *m_accessibility = nullptr;
     Windows m_windows;
     QList<QMenu *> m_mainMenus;
