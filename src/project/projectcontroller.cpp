@@ -100,6 +100,12 @@ void ProjectController::reset()
     emitCaption();
 }
 
+bool ProjectController::readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                                     const AddStyleFunction &addStyle)
+{
+    return ReadDataText(project, params, itemParams, std::move(text), addStyle);
+}
+
 bool ProjectController::load(const Load &request)
 {
     // Without the type's pages there is nothing to read a project into.
@@ -142,7 +148,7 @@ bool ProjectController::runLoad(const Load &request)
         break;
     case Load::From::Recovered:
         // Line breaks as the reader gives them to the page from a file.
-        ReadDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
+        readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
                      m_views.addStyle);
         m_project.CurrentFileName = request.fileName;
         if (!request.fileName.isEmpty())
@@ -170,7 +176,7 @@ bool ProjectController::restoreText(const QString &text)
         if (m_views.clearStyles)
             m_views.clearStyles();
         // Line breaks as the reader gives them to the page from a file.
-        if (!ReadDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
+        if (!readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
                           m_views.addStyle)) {
             dialogs().showError(cannot + QLatin1Char('.'));
             return false;

@@ -51,6 +51,11 @@ public:
 
     ProjectHistory &history() { return *m_history; }
 
+    // The one way a data text gets into a project and its pages, for the
+    // editor's loads and the command line alike (see ReadDataText).
+    static bool readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                             const AddStyleFunction &addStyle = {});
+
     // The pages of the current menu type are loaded (or loading): resets and
     // loads may call them. The loadTypePages view says so.
     void setPagesReady(bool ready) { m_pagesReady = ready; }
