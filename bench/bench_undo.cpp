@@ -4,6 +4,7 @@
 
 #include "benchsupport.h"
 #include "app/application.h"
+#include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
 #include "app/main.h"
 #include "app/programwindows.h"
@@ -45,9 +46,9 @@ int main(int argc, char **argv)
 
     std::vector<double> record, undo;
     for (int run = 0; run < 7; ++run) {
-        frm->vtItems->selectionModel()->setCurrentIndex(project->items().index(run, 0),
+        frm->itemPanel->vtItems->selectionModel()->setCurrentIndex(project->items().index(run, 0),
                                                          QItemSelectionModel::ClearAndSelect);
-        frm->itemEdits->MoveDown();
+        frm->itemPanel->itemEdits->MoveDown();
         QElapsedTimer t;
         t.start();
         frm->history->flush();

@@ -1,5 +1,8 @@
 #include "app/itemtreeview.h"
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "controls/newspd.h"
@@ -50,10 +53,10 @@ void openWithItems(AppFixture &app, const QString &outline)
     windows().project.items().clear();
     if (!outline.isEmpty())
         windows().project.items().insertLeveled({}, 0, readOutline(outline));
-    windows().main->vtItems->expandAll();
+    windows().main->itemPanel->vtItems->expandAll();
     windows().main->activateWindow();
-    windows().main->vtItems->setFocus();
-    QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() == windows().main->vtItems; }));
+    windows().main->itemPanel->vtItems->setFocus();
+    QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() == windows().main->itemPanel->vtItems; }));
     windows().project.setModified(false);
 }
 
@@ -65,8 +68,8 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 
 void click(const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    const QRect r = windows().main->vtItems->visualRect(find(text));
-    QTest::mouseClick(windows().main->vtItems->viewport(), Qt::LeftButton, modifiers, r.center());
+    const QRect r = windows().main->itemPanel->vtItems->visualRect(find(text));
+    QTest::mouseClick(windows().main->itemPanel->vtItems->viewport(), Qt::LeftButton, modifiers, r.center());
 }
 
 } // namespace
@@ -80,14 +83,14 @@ private slots:
     {
         AppFixture app;
         openWithItems(app, {});
-        QCOMPARE(windows().main->lblMenuItems->text(), QStringLiteral("0"));
-        windows().main->spdAddItem->click();
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("0"));
+        windows().main->itemPanel->spdAddItem->click();
         QCOMPARE(shape(), QStringLiteral("Item 1"));
-        QCOMPARE(windows().main->lblMenuItems->text(), QStringLiteral("1"));
-        windows().main->spdAddSubitem->click();
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("1"));
+        windows().main->itemPanel->spdAddSubitem->click();
         QCOMPARE(shape(), QStringLiteral("Item 1\n\tItem 2"));
-        QVERIFY(windows().main->vtItems->isExpanded(find("Item 1")));
-        QCOMPARE(windows().main->lblMenuItems->text(), QStringLiteral("2"));
+        QVERIFY(windows().main->itemPanel->vtItems->isExpanded(find("Item 1")));
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("2"));
         // The new item is shown in the real item parameters page.
         QVERIFY(windows().project.Modified());
         QCOMPARE(windows().project.CurrentItem, windows().project.items().record(find("Item 1")));
@@ -103,7 +106,7 @@ private slots:
         press(Qt::Key_Down, Qt::AltModifier);
         press(Qt::Key_Right, Qt::AltModifier);
         QCOMPARE(shape(), QStringLiteral("A\n\tB\nC"));
-        QVERIFY(windows().main->vtItems->isExpanded(find("A")));
+        QVERIFY(windows().main->itemPanel->vtItems->isExpanded(find("A")));
         press(Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(shape(), QStringLiteral("A\nB\nC"));
         press(Qt::Key_Insert);
@@ -124,7 +127,7 @@ private slots:
         openWithItems(app, QStringLiteral("A\n\tA1\nB"));
         click(QStringLiteral("B"));
         press(Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(windows().main->vtItems->selectionModel()->selectedRows().size(), 3);
+        QCOMPARE(windows().main->itemPanel->vtItems->selectionModel()->selectedRows().size(), 3);
         press(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("A\n\tA1\nB"));
         press(Qt::Key_V, Qt::ControlModifier);
@@ -157,14 +160,14 @@ private slots:
         AppFixture app;
         openWithItems(app, {});
         QStringList entries;
-        for (const QAction *a : windows().main->pmItems->actions())
+        for (const QAction *a : windows().main->itemPanel->pmItems->actions())
             entries << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') +
                                                                     a->shortcut().toString(QKeySequence::PortableText));
         QCOMPARE(entries.mid(0, 8), QStringList({"Add Item|Ins", "Add Subitem|Alt+Ins", "-", "Delete Selected|Del",
                                                  "Delete All|", "-", "Expand All|", "Collapse All|"}));
         QVERIFY(entries.contains(QStringLiteral("Paste|Ctrl+V")));
-        windows().main->miAddItem->trigger();
-        windows().main->miCollapseAll->trigger();
+        windows().main->command(QStringLiteral("addItem"))->trigger();
+        windows().main->command(QStringLiteral("collapseAll"))->trigger();
         QCOMPARE(windows().project.items().count(), 1);
     }
 
@@ -173,12 +176,12 @@ private slots:
         AppFixture app;
         openWithItems(app, QStringLiteral("A\nB"));
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
-        windows().main->spdDeleteAll->click();
+        windows().main->itemPanel->spdDeleteAll->click();
         QCOMPARE(shape(), QStringLiteral("A\nB"));
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        windows().main->spdDeleteAll->click();
+        windows().main->itemPanel->spdDeleteAll->click();
         QCOMPARE(windows().project.items().count(), 0);
-        QCOMPARE(windows().main->lblMenuItems->text(), QStringLiteral("0"));
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("0"));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNo")),
                  QStringList({"Do you want to delete all items?", "Do you want to delete all items?"}));
     }
@@ -187,7 +190,7 @@ private slots:
     {
         AppFixture app;
         openWithItems(app, QStringLiteral("A\nB\nC"));
-        ItemTreeView *view = windows().main->vtItems;
+        ItemTreeView *view = windows().main->itemPanel->vtItems;
         const QRect b = view->visualRect(find("B"));
         QCOMPARE(b.height(), 17);
         QModelIndex target;
@@ -214,17 +217,17 @@ private slots:
         click(QStringLiteral("A"));
         QVERIFY(windows().itemParams->lblSeveralSelected->isHidden());
         click(QStringLiteral("C"), Qt::ShiftModifier);
-        QCOMPARE(windows().main->vtItems->selectionModel()->selectedRows().size(), 3);
+        QCOMPARE(windows().main->itemPanel->vtItems->selectionModel()->selectedRows().size(), 3);
         QVERIFY(!windows().itemParams->lblSeveralSelected->isHidden());
         QCOMPARE(windows().itemParams->lblSeveralSelected->text(),
                  QStringLiteral("3 items selected: changes go to all of them."));
         QCOMPARE(windows().itemParams->windowTitle(), QStringLiteral("Item Parameters - 3 items"));
 
         click(QStringLiteral("B"));
-        const QModelIndexList selected = windows().main->vtItems->selectionModel()->selectedRows();
+        const QModelIndexList selected = windows().main->itemPanel->vtItems->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first(), find(QStringLiteral("B")));
-        QCOMPARE(windows().main->vtItems->currentIndex(), find(QStringLiteral("B")));
+        QCOMPARE(windows().main->itemPanel->vtItems->currentIndex(), find(QStringLiteral("B")));
         QVERIFY(windows().itemParams->lblSeveralSelected->isHidden());
         QCOMPARE(windows().itemParams->windowTitle(), QStringLiteral("Item Parameters"));
         // A second click on the one selected item still renames, as before.

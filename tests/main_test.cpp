@@ -1,4 +1,7 @@
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "project/project.h"
@@ -75,10 +78,10 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         QCOMPARE(windows().main->pos(), kMainDesignedGeometry.topLeft());
         QCOMPARE(windows().main->size(), kMainDesignedGeometry.size());
-        QVERIFY(windows().main->RecentFiles.isEmpty());
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
         QVERIFY(!QFile::exists(app.settingsPath()));
 
         QVERIFY(windows().main->close());
@@ -121,7 +124,7 @@ private slots:
         AppFixture app;
         app.writeSettings("[Positions]\n" + positions);
         app.createWindows();
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         QCOMPARE(QRect(windows().main->pos(), windows().main->size()), expected);
     }
 
@@ -133,9 +136,9 @@ private slots:
             garbage += char((i * 7919) % 256);
         app.writeSettings(garbage + "\n[Recent Files\nfile0\n=x\n[]\n");
         app.createWindows();
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         QCOMPARE(QRect(windows().main->pos(), windows().main->size()), kMainDesignedGeometry);
-        QVERIFY(windows().main->RecentFiles.isEmpty());
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
     }
 
     void readSettings_maximized_maximizesTheWindow()
@@ -143,7 +146,7 @@ private slots:
         AppFixture app;
         app.writeSettings("[Positions]\nmainX=10\nmainY=20\nmainW=600\nmainH=500\nmainMaximized=1\n");
         app.createWindows();
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         QVERIFY(windows().main->windowState() & Qt::WindowMaximized);
     }
 
@@ -153,10 +156,10 @@ private slots:
         app.writeSettings("[Recent Files]\nfile0=/a.js\nfile1=/a.js\nfile2=/b.js\nfile3=   \nfile4=/c.js\n"
                           "file9=/old.js\n");
         app.createWindows();
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         const QStringList expected = {QStringLiteral("/a.js"), QStringLiteral("/b.js"), QStringLiteral("/c.js"),
                                       QStringLiteral("/old.js")};
-        QCOMPARE(windows().main->RecentFiles, expected);
+        QCOMPARE(windows().main->recentFiles->files(), expected);
         QCOMPARE(recentMenuCaptions(), expected);
 
         // Written back from file0 without gaps; keys beyond the list stay.
@@ -172,24 +175,24 @@ private slots:
         AppFixture app;
         app.createWindows();
         for (int i = 1; i <= 10; ++i)
-            windows().main->AddRecentFile(QStringLiteral("/f%1.js").arg(i));
-        QCOMPARE(windows().main->RecentFiles.size(), 10);
-        QCOMPARE(windows().main->RecentFiles.last(), QStringLiteral("/f1.js"));
+            windows().main->recentFiles->add(QStringLiteral("/f%1.js").arg(i));
+        QCOMPARE(windows().main->recentFiles->files().size(), 10);
+        QCOMPARE(windows().main->recentFiles->files().last(), QStringLiteral("/f1.js"));
 
-        windows().main->AddRecentFile(QStringLiteral("/f11.js"));
-        QCOMPARE(windows().main->RecentFiles.size(), 10);
-        QCOMPARE(windows().main->RecentFiles.first(), QStringLiteral("/f11.js"));
-        QVERIFY(!windows().main->RecentFiles.contains(QStringLiteral("/f1.js")));
+        windows().main->recentFiles->add(QStringLiteral("/f11.js"));
+        QCOMPARE(windows().main->recentFiles->files().size(), 10);
+        QCOMPARE(windows().main->recentFiles->files().first(), QStringLiteral("/f11.js"));
+        QVERIFY(!windows().main->recentFiles->files().contains(QStringLiteral("/f1.js")));
 
         // The third moves to the top; the two above it move down one.
-        windows().main->AddRecentFile(QStringLiteral("/f9.js"));
-        QCOMPARE(windows().main->RecentFiles.mid(0, 4), QStringList({QStringLiteral("/f9.js"), QStringLiteral("/f11.js"),
+        windows().main->recentFiles->add(QStringLiteral("/f9.js"));
+        QCOMPARE(windows().main->recentFiles->files().mid(0, 4), QStringList({QStringLiteral("/f9.js"), QStringLiteral("/f11.js"),
                                                            QStringLiteral("/f10.js"), QStringLiteral("/f8.js")}));
-        QCOMPARE(windows().main->RecentFiles.size(), 10);
+        QCOMPARE(windows().main->recentFiles->files().size(), 10);
         // Exact comparison: another case is another file.
-        windows().main->AddRecentFile(QStringLiteral("/F9.js"));
-        QCOMPARE(windows().main->RecentFiles.at(1), QStringLiteral("/f9.js"));
-        QCOMPARE(recentMenuCaptions(), windows().main->RecentFiles);
+        windows().main->recentFiles->add(QStringLiteral("/F9.js"));
+        QCOMPARE(windows().main->recentFiles->files().at(1), QStringLiteral("/f9.js"));
+        QCOMPARE(recentMenuCaptions(), windows().main->recentFiles->files());
     }
 
     void recentFileEntry_opensWithoutDialog_laterOpenAsks()
@@ -200,8 +203,8 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         const QString path = app.folder() + QStringLiteral("recent.js");
         QVERIFY(QFile::copy(app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"), path));
-        windows().main->AddRecentFile(path);
-        windows().main->AddRecentFile(QStringLiteral("/two.js"));
+        windows().main->recentFiles->add(path);
+        windows().main->recentFiles->add(QStringLiteral("/two.js"));
         windows().main->miRecentFiles->actions().at(1)->trigger();
         QCOMPARE(windows().project.CurrentFileName, path);
         QVERIFY(windows().project.items().count() > 0);
@@ -334,7 +337,7 @@ private slots:
             QCOMPARE(a->text(), c.text);
             QCOMPARE(a->shortcuts(), c.keys);
             const bool inMenuBar = c.places & Command::MainMenu;
-            QCOMPARE(windows().main->pmItems->actions().contains(a), !inMenuBar);
+            QCOMPARE(windows().main->itemPanel->pmItems->actions().contains(a), !inMenuBar);
             if (inMenuBar) {
                 bool underItsMenu = false;
                 for (QAction *top : windows().main->menuBar()->actions())
@@ -832,16 +835,16 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        QCOMPARE(windows().main->newPanel1->color(), QColor(0xF9, 0xF9, 0xF9));
-        QCOMPARE(windows().main->newPanel1->color1(), QColor(0xD4, 0xD4, 0xD4));
-        QCOMPARE(windows().main->newPanel2->borderWidth(), 3);
-        QCOMPARE(windows().main->newPanel2->color(), QColor(0xEF, 0xEF, 0xEF));
-        QCOMPARE(windows().main->newPanel2->color2(), QColor(0xC0, 0xC0, 0xC0));
-        QVERIFY(windows().main->newPanel2->isAncestorOf(windows().main->vtItems));
-        QVERIFY(windows().main->newPanel1->isAncestorOf(windows().main->spdDeleteAll));
-        QCOMPARE(windows().main->newPanel3->caption(), QStringLiteral("   Use Ctrl key to select and copy items."));
-        QCOMPARE(windows().main->newPanel3->bevelBorder(), TBevelBorders(bbLeft) | bbRight | bbBottom);
-        QCOMPARE(windows().main->newPanel3->alignment(), Qt::AlignLeft);
+        QCOMPARE(windows().main->itemPanel->buttonPanel->color(), QColor(0xF9, 0xF9, 0xF9));
+        QCOMPARE(windows().main->itemPanel->buttonPanel->color1(), QColor(0xD4, 0xD4, 0xD4));
+        QCOMPARE(windows().main->itemPanel->treeFrame->borderWidth(), 3);
+        QCOMPARE(windows().main->itemPanel->treeFrame->color(), QColor(0xEF, 0xEF, 0xEF));
+        QCOMPARE(windows().main->itemPanel->treeFrame->color2(), QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY(windows().main->itemPanel->treeFrame->isAncestorOf(windows().main->itemPanel->vtItems));
+        QVERIFY(windows().main->itemPanel->buttonPanel->isAncestorOf(windows().main->itemPanel->spdDeleteAll));
+        QCOMPARE(windows().main->itemPanel->hintPanel->caption(), QStringLiteral("   Use Ctrl key to select and copy items."));
+        QCOMPARE(windows().main->itemPanel->hintPanel->bevelBorder(), TBevelBorders(bbLeft) | bbRight | bbBottom);
+        QCOMPARE(windows().main->itemPanel->hintPanel->alignment(), Qt::AlignLeft);
         QCOMPARE(windows().preview->newPanel1->bevelBorder(), TBevelBorders(bbBottom));
         QCOMPARE(windows().preview->newPanel1->color1(), QColor(0xC0, 0xC0, 0xC0));
         QCOMPARE(windows().itemStyles->newPanel2->borderWidth(), 3);
@@ -901,12 +904,12 @@ private slots:
         const QPoint designedItemParams = windows().itemParams->pos();
         const QPoint designedPreview = windows().preview->pos();
         const auto places = toolPlacesBeside(windows().main->geometry(), windows().itemParams->size(), windows().preview->size(), screen);
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         // A screen without room keeps the designed places.
         QCOMPARE(windows().itemParams->pos(), places ? places->itemParams : designedItemParams);
         QCOMPARE(windows().preview->pos(), places ? places->preview : designedPreview);
         app.writeSettings("[Positions]\nitempX=20\nitempY=30\npreviewX=40\npreviewY=50\n");
-        windows().main->ReadSettings();
+        windows().main->settings->read();
         QCOMPARE(windows().itemParams->pos(), QPoint(20, 30));
         QCOMPARE(windows().preview->pos(), QPoint(40, 50));
     }

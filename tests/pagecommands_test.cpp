@@ -3,7 +3,10 @@
 // edits in the item parameters page reaching the item tree.
 
 #include "app/itemtreeview.h"
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/saveprojectform.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
@@ -59,7 +62,7 @@ QModelIndex addItem(const QString &text)
 
 void select(const QModelIndexList &items, const QModelIndex &current)
 {
-    QItemSelectionModel *s = windows().main->vtItems->selectionModel();
+    QItemSelectionModel *s = windows().main->itemPanel->vtItems->selectionModel();
     s->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     QItemSelection selection;
     for (const QModelIndex &i : items)
@@ -96,7 +99,7 @@ private slots:
             {QStringLiteral("undo"), windows().main->miUndo}, {QStringLiteral("redo"), windows().main->miRedo}};
         // A change, so there is something to undo (questions about it are
         // left unanswered, which cancels them).
-        windows().main->itemEdits->AddItem();
+        windows().main->itemPanel->itemEdits->AddItem();
         for (const auto &[command, action] : buttons) {
             QSignalSpy triggered(action, &QAction::triggered);
             if (action == windows().main->miSelectMenuType)
@@ -244,7 +247,7 @@ private slots:
         QCOMPARE(runJs(page, disabled), QStringLiteral("false"));
         QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")),
                  QStringLiteral("A"));
-        windows().main->vtItems->selectionModel()->clearSelection();
+        windows().main->itemPanel->vtItems->selectionModel()->clearSelection();
         QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
         QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
 

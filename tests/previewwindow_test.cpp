@@ -1,7 +1,10 @@
 // The preview among the program's windows: the main window's commands and
 // keys that drive it, and the program's --preview command line.
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "controls/newspd.h"
@@ -122,9 +125,9 @@ private slots:
         const QString first = windows().project.items().index(0, 0).data().toString();
         QVERIFY2(pageText().contains(first), qPrintable(first));
 
-        windows().main->vtItems->setFocus();
-        windows().main->vtItems->setCurrentIndex(windows().project.items().index(0, 0));
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->vtItems->setFocus();
+        windows().main->itemPanel->vtItems->setCurrentIndex(windows().project.items().index(0, 0));
+        windows().main->itemPanel->spdAddItem->click();
         const QString added = windows().project.CurrentItem->Params[0];
         QVERIFY(added.startsWith(QStringLiteral("Item ")));
         QVERIFY(windows().preview->timerUpdate->isActive());

@@ -2,7 +2,10 @@
 // file, a project a crash left behind, a file of another menu type, and a
 // file that could not be read to its end.
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "controls/newspd.h"
 #include "app/saveprojectform.h"
 #include "app/programwindows.h"
@@ -151,7 +154,7 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         const QString path = app.folder() + QStringLiteral("tabs.js");
         QVERIFY(QFile::copy(app.folder() + defaultProjectPath(2), path));
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         const QStringList before = itemTexts();
         QVERIFY(windows().project.Modified());
 
@@ -186,8 +189,8 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         const QString folder = QFileInfo(windows().main->history->recovery().path()).absolutePath();
         clearRecoveryFolder(folder);
-        windows().main->spdAddItem->click();
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         windows().main->history->flush();
         const QString left = windows().main->history->recovery().path();
         const QStringList items = itemTexts();

@@ -2,7 +2,10 @@
 // the dialog seam: the save-project window's paths, Save, Save As, Open and
 // the default project.
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/saveprojectform.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
@@ -90,7 +93,7 @@ private slots:
         QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
         QCOMPARE(windows().project.ProjectFolder, s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/"));
         QCOMPARE(QDir::currentPath() + QLatin1Char('/'), QFileInfo(windows().project.ProjectFolder).canonicalFilePath() + QLatin1Char('/'));
-        QVERIFY(windows().main->RecentFiles.isEmpty());
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
         QVERIFY(s.app.dialogs.asked.isEmpty());
     }
 
@@ -118,7 +121,7 @@ private slots:
         QCOMPARE(windows().project.CurrentFileName, path);
         QCOMPARE(windows().project.ProjectFolder, s.app.folder());
         QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
-        QCOMPARE(windows().main->RecentFiles.value(0), path);
+        QCOMPARE(windows().main->recentFiles->files().value(0), path);
 
         // Save As shows the current name; the Save button asks, and No keeps the file.
         writeTestFile(path, "keep me");
@@ -220,7 +223,7 @@ private slots:
         writeTestFile(path, original);
         const int items = windows().project.items().count();
         windows().project.CurrentItem = windows().project.items().record(windows().project.items().index(0, 0));
-        windows().main->itemEdits->SendItemParams();
+        windows().main->itemPanel->itemEdits->SendItemParams();
         windows().project.items().clear();
         windows().project.MarkModified();
         s.app.dialogs.answers.enqueue(Dialogs::Answer::No); // discard the changes
@@ -233,7 +236,7 @@ private slots:
         QCOMPARE(windows().project.ProjectFolder, s.app.folder() + QStringLiteral("sub/"));
         QCOMPARE(QDir::currentPath(), QFileInfo(s.app.folder() + QStringLiteral("sub")).canonicalFilePath());
         QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - opened.js"));
-        QCOMPARE(windows().main->RecentFiles.value(0), path);
+        QCOMPARE(windows().main->recentFiles->files().value(0), path);
         QVERIFY(!windows().project.Modified());
         // No item of the old project is left in the item parameters page.
         QCOMPARE(windows().itemParams->wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {0}), QString());
@@ -260,7 +263,7 @@ private slots:
         QCOMPARE(windows().project.items().count(), 0);
         QVERIFY(windows().project.CurrentFileName.isEmpty());
         QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
-        QVERIFY(windows().main->RecentFiles.isEmpty());
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
         QCOMPARE(windows().project.ProjectFolder, s.app.folder());
     }
 

@@ -1,4 +1,7 @@
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "editors/itemparamsform.h"
@@ -44,7 +47,7 @@ private slots:
         const QString saved = windows().main->history->history().current()->dataText;
         QVERIFY(!windows().main->miUndo->isEnabled());
 
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         QCOMPARE(windows().main->miUndo->text(), QStringLiteral("Undo Add Item"));
         QVERIFY(windows().main->miUndo->isEnabled());
         windows().main->miUndo->trigger();
@@ -95,7 +98,7 @@ private slots:
     {
         AppFixture app;
         openDefaultProject(app);
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         windows().main->history->flush();
         QVERIFY(windows().main->history->recovery().exists());
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
@@ -110,8 +113,8 @@ private slots:
         openDefaultProject(app);
         QStringList added;
         auto addOne = [&added] {
-            windows().main->spdAddItem->click();
-            added << windows().project.items().record(windows().main->vtItems->currentIndex())->Params[0];
+            windows().main->itemPanel->spdAddItem->click();
+            added << windows().project.items().record(windows().main->itemPanel->vtItems->currentIndex())->Params[0];
             windows().main->history->flush();
         };
         addOne();
@@ -127,7 +130,7 @@ private slots:
     {
         AppFixture app;
         openDefaultProject(app);
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         windows().main->history->flush();
         const int items = windows().project.items().count();
         const int states = windows().main->history->history().count();
@@ -141,7 +144,7 @@ private slots:
         // Still at the newest state, and still recording.
         QVERIFY(windows().main->miUndo->isEnabled());
         QVERIFY(!windows().main->history->canRedo());
-        windows().main->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         QVERIFY(windows().main->history->quietTime.isActive());
         windows().main->history->flush();
         QCOMPARE(windows().main->history->history().count(), states + 1);

@@ -1,5 +1,6 @@
 #include "app/programwindows.h"
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
 #include "app/saveprojectform.h"
 #include "controls/backgroundtile.h"
@@ -21,13 +22,13 @@ ProgramWindows::ProgramWindows()
     menuType = new TfrmMenuType(project, [this] { return main->LoadMenuTypePages(); }, main);
     font = new TfrmFont(main);
     about = new TfrmAbout(main);
-    itemParams = new TfrmItemParams(project, channel, *main->itemEdits, main);
+    itemParams = new TfrmItemParams(project, channel, *main->itemPanel->itemEdits, main);
     preview = new TfrmPreview(
         project, [this] { return BuildDataText(project, *main->wb, *itemParams->wbItemParams); }, main);
     saveProject = new TfrmSaveProject(project, main);
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [this](int kind) { itemParams->SetIndividualStyles(kind); };
-    styleLinks.SendItemParams = [this] { main->itemEdits->SendItemParams(); };
+    styleLinks.SendItemParams = [this] { main->itemPanel->itemEdits->SendItemParams(); };
     // The styles window's own slot: its pages read a changed style back
     // themselves.
     styleLinks.pageCommand = [this, slot = QString()](Page *view, const QString &text) mutable {

@@ -5,6 +5,7 @@
 #include "project/dialogs.h"
 #include "app/main.h"
 #include "app/programwindows.h"
+#include "app/windowsettings.h"
 #include "editors/itemparamsform.h"
 #include "preview/previewform.h"
 #include "preview/menutypeform.h"
@@ -140,7 +141,7 @@ int runProgram(int argc, char **argv)
         return runSiteBuild(cl);
 
     ProgramWindows windows;
-    windows.main->ReadSettings();
+    windows.main->settings->read();
     windows.main->EnableMainMenu(false);
     startProject(windows, cl);
     if (programEnding())
