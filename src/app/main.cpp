@@ -4,6 +4,7 @@
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
 #include "app/recentfilesmenu.h"
+#include "app/rendererwatch.h"
 #include "app/windowsettings.h"
 #include "app/saveprojectform.h"
 #include "controls/backgroundtile.h"
@@ -105,6 +106,12 @@ void Tfrm::setWindows(const Windows &windows)
     connect(windows.saveProject, &TfrmSaveProject::saved, this, [this](const QString &path) {
         recentFiles->add(path);
         controller->saved(path);
+    });
+    for (Page *page : {wb, windows.itemParams->wbItemParams})
+        watchRenderer(page, controller, [this] { controller->pageRendererEnded(); });
+    // The toolbar holds no project: it only comes back.
+    watchRenderer(wbToolbar, this, [this] {
+        QTimer::singleShot(0, this, [this] { LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage); });
     });
     connect(history, &ProjectHistory::changed, this, &Tfrm::updateCommandStates);
     connect(&m_project, &Project::marked, this, &Tfrm::updateCommandStates);

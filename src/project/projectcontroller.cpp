@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <utility>
 
@@ -186,6 +187,36 @@ bool ProjectController::restoreText(const QString &text)
         return false;
     }
     return true;
+}
+
+void ProjectController::pageRendererEnded()
+{
+    if (m_recoveryPending || m_recovering)
+        return;
+    m_recoveryPending = true;
+    QTimer::singleShot(0, this, &ProjectController::recoverPages);
+}
+
+void ProjectController::recoverPages()
+{
+    m_recoveryPending = false;
+    const LoadingFlag recovering(m_recovering);
+    if (!m_views.loadTypePages || !m_views.loadTypePages())
+        return;
+    const bool recorded = m_history->history().current() != nullptr;
+    // A text the pages could not read has been reported by then.
+    const bool back = m_history->restoreLastRecorded();
+    // What the page held beyond the last recorded state is gone, and the
+    // file on disk may differ from what is shown: saving is the user's call.
+    m_project.MarkModified();
+    m_project.setModified(true);
+    if (back)
+        dialogs().showMessage(QStringLiteral("A page of the editor stopped working and was loaded again. The project "
+                                             "was put back as it was last recorded; a change made in the moment "
+                                             "before may be missing."));
+    else if (!recorded)
+        dialogs().showError(QStringLiteral("A page of the editor stopped working and was loaded again; there was no "
+                                           "recorded state of the project to put back."));
 }
 
 void ProjectController::newProject()
