@@ -3,6 +3,7 @@
 #include "app/itemtreepanel.h"
 #include "app/main.h"
 #include "app/programwindows.h"
+#include "app/rendererwatch.h"
 #include "controls/newspd.h"
 #include "editors/itemparamsform.h"
 #include "page/webpage.h"
@@ -87,6 +88,44 @@ private slots:
         QCOMPARE(windows().project.items().count(), items + 1);
         QVERIFY(windows().main->history->Undo());
         QCOMPARE(windows().project.items().count(), items);
+    }
+
+    void hungRenderer_isEndedAndThePageComesBackWithTheRecordedProject()
+    {
+        AppFixture app;
+        const QString recorded = recordedProjectWithAnAddedItem(app);
+        QVERIFY(!recorded.isEmpty());
+        const int items = windows().project.items().count();
+        for (RendererWatch *watch : windows().main->rendererWatches)
+            watch->setHangLimit(1000);
+        QWebEnginePage *web = static_cast<WebPage *>(windows().main->wb)->view()->page();
+        const qint64 hung = web->renderProcessPid();
+        // A script that never ends: the page answers nothing from now on.
+        web->runJavaScript(QStringLiteral("for (;;) {}"));
+
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
+        QVERIFY(web->renderProcessPid() != hung);
+        QCOMPARE(windows().project.items().count(), items);
+        QCOMPARE(dataTextNow(), recorded);
+        QVERIFY(windows().project.Modified());
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+    }
+
+    void busyPageWithinTheLimit_isLeftAlone()
+    {
+        AppFixture app;
+        QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
+        QWebEnginePage *web = static_cast<WebPage *>(windows().main->wb)->view()->page();
+        const qint64 pid = web->renderProcessPid();
+        for (RendererWatch *watch : windows().main->rendererWatches)
+            watch->setHangLimit(8000);
+        // Busy for a second, then answering again.
+        bool answered = false;
+        web->runJavaScript(QStringLiteral("var end = Date.now() + 1000; while (Date.now() < end) {} 1"),
+                           [&](const QVariant &) { answered = true; });
+        QVERIFY(harness::waitUntil([&] { return answered; }));
+        QCOMPARE(web->renderProcessPid(), pid);
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("message")).isEmpty());
     }
 
     void reportsBeforeTheRecoveryRan_makeOne_laterOnesAnother()

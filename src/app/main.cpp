@@ -108,11 +108,11 @@ void Tfrm::setWindows(const Windows &windows)
         controller->saved(path);
     });
     for (Page *page : {wb, windows.itemParams->wbItemParams})
-        watchRenderer(page, controller, [this] { controller->pageRendererEnded(); });
+        rendererWatches << new RendererWatch(page, [this] { controller->pageRendererEnded(); }, controller);
     // The toolbar holds no project: it only comes back.
-    watchRenderer(wbToolbar, this, [this] {
+    rendererWatches << new RendererWatch(wbToolbar, [this] {
         QTimer::singleShot(0, this, [this] { LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage); });
-    });
+    }, this);
     connect(history, &ProjectHistory::changed, this, &Tfrm::updateCommandStates);
     connect(&m_project, &Project::marked, this, &Tfrm::updateCommandStates);
     updateCommandStates();

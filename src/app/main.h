@@ -16,6 +16,7 @@ struct HistoryState;
 struct ScriptError;
 class TfrmAbout;
 class RecentFilesMenu;
+class RendererWatch;
 class TfrmAccessibility;
 class WindowSettings;
 class TfrmFont;
@@ -62,6 +63,8 @@ public:
     // known (setWindows).
     ProjectController *controller = nullptr;
     ProjectHistory *history = nullptr;
+    // The renderers of the parameter, item parameter and toolbar pages.
+    QList<RendererWatch *> rendererWatches;
 
     // File > Recent files.
     RecentFilesMenu *recentFiles = nullptr;
