@@ -3,6 +3,7 @@
 #include "app/commandaction.h"
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
+#include "app/programwindows.h"
 #include "app/recentfilesmenu.h"
 #include "app/rendererwatch.h"
 #include "app/windowsettings.h"
@@ -72,9 +73,9 @@ Tfrm::~Tfrm()
     delete settings;
 }
 
-void Tfrm::setWindows(const Windows &windows)
+void Tfrm::setWindows(ProgramWindows &windows)
 {
-    m_windows = windows;
+    m_windows = &windows;
     ItemEdits *itemEdits = itemPanel->itemEdits;
     itemEdits->setItemParamsPage(windows.itemParams->wbItemParams);
     settings = new WindowSettings(*this, *windows.itemParams, *windows.preview, *recentFiles, m_project.ProgramFolder);
@@ -303,10 +304,10 @@ bool Tfrm::LoadMenuTypePages()
         controller->setPagesReady(false);
     if (!LoadPage(wb, folder + pagePath(type, QStringLiteral("params.html"))))
         return false;
-    if (!LoadPage(m_windows.itemParams->wbItemParams, folder + pagePath(type, QStringLiteral("itemparams.html"))))
+    if (!LoadPage(m_windows->itemParams->wbItemParams, folder + pagePath(type, QStringLiteral("itemparams.html"))))
         return false;
-    m_windows.itemStyles->ResetStyles();
-    m_windows.preview->LoadPreviewTemplate();
+    m_windows->itemStyles->ResetStyles();
+    m_windows->preview->LoadPreviewTemplate();
     lblMenuName->setText(m_project.menuType().name);
     if (controller)
         controller->setPagesReady(true);
@@ -366,7 +367,7 @@ void Tfrm::HelpExecute()
 
 void Tfrm::AboutExecute()
 {
-    m_windows.about->exec();
+    m_windows->about->exec();
 }
 
 void Tfrm::Open1Click()
@@ -429,12 +430,12 @@ bool Tfrm::ImportNavigation(const QString &path)
 
 void Tfrm::miItemParamsClick()
 {
-    m_windows.itemParams->setVisible(miItemParams->isChecked());
+    m_windows->itemParams->setVisible(miItemParams->isChecked());
 }
 
 void Tfrm::miPreviewClick()
 {
-    m_windows.preview->setVisible(miPreview->isChecked());
+    m_windows->preview->setVisible(miPreview->isChecked());
 }
 
 void Tfrm::miAccessibilityClick()
@@ -470,12 +471,12 @@ void Tfrm::miAccessibilityClick()
 
 void Tfrm::RefreshPreview1Click()
 {
-    m_windows.preview->spdUpdatePreviewClick();
+    m_windows->preview->spdUpdatePreviewClick();
 }
 
 void Tfrm::spdItemStylesClick()
 {
-    m_windows.itemStyles->exec();
+    m_windows->itemStyles->exec();
 }
 
 void Tfrm::wbScriptError(const ScriptError &error)

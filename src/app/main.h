@@ -9,22 +9,15 @@
 class ItemTreePanel;
 class Page;
 class PageCommandChannel;
+struct ProgramWindows;
 class Project;
 class ProjectController;
 class ProjectHistory;
-struct HistoryState;
 struct ScriptError;
-class TfrmAbout;
 class RecentFilesMenu;
 class RendererWatch;
 class TfrmAccessibility;
 class WindowSettings;
-class TfrmFont;
-class TfrmItemParams;
-class TfrmItemStyles;
-class TfrmMenuType;
-class TfrmPreview;
-class TfrmSaveProject;
 class QAction;
 class QLabel;
 class QMenu;
@@ -41,23 +34,12 @@ class Tfrm : public QMainWindow
     Q_OBJECT
 
 public:
-    // The other windows the main window drives; start-up hands them over once
-    // they all exist.
-    struct Windows
-    {
-        TfrmMenuType *menuType = nullptr;
-        TfrmFont *font = nullptr;
-        TfrmAbout *about = nullptr;
-        TfrmItemParams *itemParams = nullptr;
-        TfrmPreview *preview = nullptr;
-        TfrmSaveProject *saveProject = nullptr;
-        TfrmItemStyles *itemStyles = nullptr;
-    };
-
     Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
     ~Tfrm() override;
 
-    void setWindows(const Windows &windows);
+    // The other windows the main window drives; start-up hands them over once
+    // they all exist.
+    void setWindows(ProgramWindows &windows);
     Project &project() { return m_project; }
     // The project's lifecycle and its undo history; made once the pages are
     // known (setWindows).
@@ -158,7 +140,7 @@ private:
     // The value last answered to the parameter and toolbar pages.
     QString m_commandSlot;
     TfrmAccessibility *m_accessibility = nullptr;
-    Windows m_windows;
+    ProgramWindows *m_windows = nullptr;
     QList<QMenu *> m_mainMenus;
     QList<QAction *> m_commands;
     bool m_mainMenuOn = true;

@@ -35,7 +35,7 @@ ProgramWindows::ProgramWindows()
         return channel.statusTextChanged(view, text, slot);
     };
     itemStyles = new TfrmItemStyles(project, std::move(styleLinks), main);
-    main->setWindows({menuType, font, about, itemParams, preview, saveProject, itemStyles});
+    main->setWindows(*this);
     channel.addHandler(QStringLiteral("font"), [this](PageCommandCall &call) {
         if (const std::optional<QString> chosen = font->choose(call.value))
             call.value = *chosen;

@@ -199,6 +199,12 @@ void ProjectController::pageRendererEnded()
 
 void ProjectController::recoverPages()
 {
+    // A load or an undo waiting for the pages in an inner event loop runs
+    // to its end first; the pages come back after it.
+    if (m_loading) {
+        QTimer::singleShot(100, this, &ProjectController::recoverPages);
+        return;
+    }
     m_recoveryPending = false;
     const LoadingFlag recovering(m_recovering);
     if (!m_views.loadTypePages || !m_views.loadTypePages())
