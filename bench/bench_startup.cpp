@@ -13,6 +13,7 @@
 #include "project/programfolder.h"
 #include "project/project.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -60,14 +61,21 @@ void watchStartup()
     QObject::connect(poll, &QTimer::timeout, [poll] {
         static FailingDialogs failing;
         setDialogs(&failing);
-        if (!frmPreview)
+        // The windows are start-up's own; the bench finds them as a user sees them.
+        Tfrm *main = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *m = qobject_cast<Tfrm *>(w))
+                main = m;
+        TfrmPreview *preview = main ? main->findChild<TfrmPreview *>() : nullptr;
+        if (!preview)
             return;
         poll->stop();
-        QObject::connect(frmPreview, &TfrmPreview::pageReady, frmPreview, [] {
-            if (!frm->isVisible() || project->items().count() == 0)
+        QObject::connect(preview, &TfrmPreview::pageReady, preview, [main, preview] {
+            const ItemTree &items = main->project().items();
+            if (!main->isVisible() || items.count() == 0)
                 return;
-            const QString first = project->items().index(0, 0).data().toString();
-            auto *page = static_cast<WebPage *>(frmPreview->wbPreview)->view()->page();
+            const QString first = items.index(0, 0).data().toString();
+            auto *page = static_cast<WebPage *>(preview->wbPreview)->view()->page();
             page->runJavaScript(QStringLiteral("document.body.textContent.indexOf(%1)>=0")
                                     .arg(QStringLiteral("\"%1\"").arg(first)),
                                 [](const QVariant &shown) {

@@ -4,8 +4,10 @@
 
 #include "benchsupport.h"
 #include "app/application.h"
+#include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
 #include "app/main.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "preview/menutypeform.h"
 #include "page/page.h"
@@ -28,11 +30,13 @@ int main(int argc, char **argv)
     prepareHeadlessBench();
     Application app(argc, argv);
 
-    createWindows();
-    frmMenuType->cbMenu0Click(0);
-    frmMenuType->spdApplyClick();
+    ProgramWindows windows;
+    Tfrm *frm = windows.main;
+    Project *project = &windows.project;
+    windows.menuType->cbMenu0Click(0);
+    windows.menuType->spdApplyClick();
     frm->controller->loadDefault();
-    if (!QTest::qWaitFor([] { return frm->wb->hasDocument(); }, 30000)) {
+    if (!QTest::qWaitFor([frm] { return frm->wb->hasDocument(); }, 30000)) {
         std::fprintf(stderr, "the pages did not load\n");
         return 1;
     }
@@ -42,9 +46,9 @@ int main(int argc, char **argv)
 
     std::vector<double> record, undo;
     for (int run = 0; run < 7; ++run) {
-        frm->vtItems->selectionModel()->setCurrentIndex(project->items().index(run, 0),
+        frm->itemPanel->vtItems->selectionModel()->setCurrentIndex(project->items().index(run, 0),
                                                          QItemSelectionModel::ClearAndSelect);
-        frm->itemEdits->MoveDown();
+        frm->itemPanel->itemEdits->MoveDown();
         QElapsedTimer t;
         t.start();
         frm->history->flush();
@@ -56,6 +60,5 @@ int main(int argc, char **argv)
     }
     std::printf("record_2000_ms: %.1f\n", median(record));
     std::printf("undo_2000_ms: %.1f\n", median(undo));
-    destroyWindows();
     return 0;
 }

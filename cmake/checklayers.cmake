@@ -27,3 +27,36 @@ if(failures)
   string(REPLACE ";" "\n" text "${failures}")
   message(FATAL_ERROR "Include across layers:\n${text}")
 endif()
+
+# Windows and the page command channel are handed to whoever needs them;
+# none is reached through a global. Fails on a global or file-scope pointer
+# (`extern T *name;`, `T *name = ...;` at file level, `static T *name;`
+# anywhere). Pointers to constants are data, not state, and pass. The dialog
+# seam is the one settable global: tests put their own answers behind it.
+set(pointer_allowed "project/dialogs.cpp: Dialogs \\*g_dialogs")
+set(globals "")
+set(globals_text "")
+foreach(layer ${LAYERS})
+  file(GLOB files ${SRC}/${layer}/*.cpp ${SRC}/${layer}/*.h)
+  foreach(f ${files})
+    file(STRINGS ${f} lines REGEX
+      "^(extern |static |inline )?[A-Za-z_][A-Za-z0-9_:<>]* ?\\*+ ?[A-Za-z_][A-Za-z0-9_]*( =.*)?;|^[ \t]+static [A-Za-z_][A-Za-z0-9_:<>]* ?\\*+ ?[A-Za-z_][A-Za-z0-9_]*( =.*)?;")
+    # The lines come split at their ";", which leaves empty entries.
+    foreach(line ${lines})
+      if(line STREQUAL "" OR line MATCHES "^[ \t]*(extern |static |inline )?const ")
+        continue()
+      endif()
+      string(REPLACE "${SRC}/" "" rel "${f}")
+      if("${rel}: ${line}" MATCHES "^${pointer_allowed}")
+        continue()
+      endif()
+      string(STRIP "${line}" line)
+      list(APPEND globals "${rel}")
+      string(APPEND globals_text "\n  ${rel}: ${line}")
+    endforeach()
+  endforeach()
+endforeach()
+if(globals)
+  message(FATAL_ERROR "Global or file-scope pointer (hand the object over through a constructor instead):"
+    "${globals_text}")
+endif()

@@ -1,7 +1,6 @@
 #include "controls/newedit.h"
 #include "controls/newspd.h"
 #include "editors/fontform.h"
-#include "editors/wb_commands.h"
 #include "page/page.h"
 #include "support/testmain.h"
 
@@ -20,11 +19,10 @@ QString current(const QListWidget *list)
     return list->currentItem() ? list->currentItem()->text() : QString();
 }
 
-// Opens the chooser with `value` in CommandValue and runs `inside` in its
-// loop; the chooser is closed afterwards if `inside` left it open.
-int openWith(TfrmFont &font, const QString &value, const std::function<void()> &inside)
+// Opens the chooser at `value` and runs `inside` in its loop; the chooser is
+// closed afterwards if `inside` left it open. Answers the chosen value.
+std::optional<QString> openWith(TfrmFont &font, const QString &value, const std::function<void()> &inside)
 {
-    CommandValue = value;
     // Opening calls the sample page, whose wait runs events: the step waits
     // until the chooser shows.
     QTimer timer;
@@ -38,7 +36,7 @@ int openWith(TfrmFont &font, const QString &value, const std::function<void()> &
             font.reject();
     });
     timer.start();
-    return font.exec();
+    return font.choose(value);
 }
 
 void pressKey(TfrmFont &font, Qt::Key key)
@@ -274,7 +272,7 @@ private slots:
         TfrmFont font;
         font.CurrentUnit = QStringLiteral("cm");
         QString oldShown, newShown, w, s, f;
-        openWith(font, value, [&] {
+        const std::optional<QString> chosen = openWith(font, value, [&] {
             oldShown = font.eOldValue->text();
             newShown = font.eNewValue->text();
             w = current(font.lbStyle);
@@ -288,7 +286,8 @@ private slots:
         QCOMPARE(f, family);
         // The unit of the value is not taken over.
         QCOMPARE(font.CurrentUnit, QStringLiteral("cm"));
-        QCOMPARE(CommandValue, value);
+        // Closed without Ok: no value comes back.
+        QVERIFY(!chosen);
     }
 
     void sample_showsTheValueWithDefaults()
@@ -386,7 +385,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, accepted);
         TfrmFont font;
-        const int result = openWith(font, QStringLiteral("bold 12px Arial"), [&] {
+        const std::optional<QString> result = openWith(font, QStringLiteral("bold 12px Arial"), [&] {
             font.eNewValue->setFocus();
             font.eNewValue->selectAll();
             QTest::keyClicks(font.eNewValue, QStringLiteral("italic 9px Typed"));
@@ -403,8 +402,7 @@ private slots:
                 font.spdCancel->click();
             }
         });
-        QCOMPARE(result, int(accepted ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(CommandValue, accepted ? QStringLiteral("italic 9px Typed") : QStringLiteral("bold 12px Arial"));
+        QCOMPARE(result, accepted ? std::optional<QString>(QStringLiteral("italic 9px Typed")) : std::nullopt);
     }
 };
 

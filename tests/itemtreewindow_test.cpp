@@ -1,5 +1,9 @@
 #include "app/itemtreeview.h"
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "controls/newspd.h"
 #include "editors/itemparamsform.h"
@@ -23,14 +27,14 @@ namespace {
 QString shape()
 {
     QList<LeveledItem> all;
-    project->items().walk([&all](const QModelIndex &, const TItem &item, int level) { all.append({level, item}); });
+    windows().project.items().walk([&all](const QModelIndex &, const TItem &item, int level) { all.append({level, item}); });
     return writeOutline(all);
 }
 
 QModelIndex find(const QString &text)
 {
     QModelIndex found;
-    project->items().walk([&](const QModelIndex &i, const TItem &item, int) {
+    windows().project.items().walk([&](const QModelIndex &i, const TItem &item, int) {
         if (item.Params[0] == text)
             found = i;
     });
@@ -44,16 +48,16 @@ void openWithItems(AppFixture &app, const QString &outline)
     app.createWindows();
     app.chooseMenuType(0);
     QVERIFY(app.waitForParameterPage());
-    frm->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frm));
-    project->items().clear();
+    windows().main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(windows().main));
+    windows().project.items().clear();
     if (!outline.isEmpty())
-        project->items().insertLeveled({}, 0, readOutline(outline));
-    frm->vtItems->expandAll();
-    frm->activateWindow();
-    frm->vtItems->setFocus();
-    QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() == frm->vtItems; }));
-    project->setModified(false);
+        windows().project.items().insertLeveled({}, 0, readOutline(outline));
+    windows().main->itemPanel->vtItems->expandAll();
+    windows().main->activateWindow();
+    windows().main->itemPanel->vtItems->setFocus();
+    QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() == windows().main->itemPanel->vtItems; }));
+    windows().project.setModified(false);
 }
 
 // Keys go where the user's keyboard sends them: the widget with the focus.
@@ -64,8 +68,8 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 
 void click(const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    const QRect r = frm->vtItems->visualRect(find(text));
-    QTest::mouseClick(frm->vtItems->viewport(), Qt::LeftButton, modifiers, r.center());
+    const QRect r = windows().main->itemPanel->vtItems->visualRect(find(text));
+    QTest::mouseClick(windows().main->itemPanel->vtItems->viewport(), Qt::LeftButton, modifiers, r.center());
 }
 
 } // namespace
@@ -79,17 +83,17 @@ private slots:
     {
         AppFixture app;
         openWithItems(app, {});
-        QCOMPARE(frm->lblMenuItems->text(), QStringLiteral("0"));
-        frm->spdAddItem->click();
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("0"));
+        windows().main->itemPanel->spdAddItem->click();
         QCOMPARE(shape(), QStringLiteral("Item 1"));
-        QCOMPARE(frm->lblMenuItems->text(), QStringLiteral("1"));
-        frm->spdAddSubitem->click();
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("1"));
+        windows().main->itemPanel->spdAddSubitem->click();
         QCOMPARE(shape(), QStringLiteral("Item 1\n\tItem 2"));
-        QVERIFY(frm->vtItems->isExpanded(find("Item 1")));
-        QCOMPARE(frm->lblMenuItems->text(), QStringLiteral("2"));
+        QVERIFY(windows().main->itemPanel->vtItems->isExpanded(find("Item 1")));
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("2"));
         // The new item is shown in the real item parameters page.
-        QVERIFY(project->Modified());
-        QCOMPARE(project->CurrentItem, project->items().record(find("Item 1")));
+        QVERIFY(windows().project.Modified());
+        QCOMPARE(windows().project.CurrentItem, windows().project.items().record(find("Item 1")));
     }
 
     void keys_inTheFocusedTree_editTheItems()
@@ -102,14 +106,14 @@ private slots:
         press(Qt::Key_Down, Qt::AltModifier);
         press(Qt::Key_Right, Qt::AltModifier);
         QCOMPARE(shape(), QStringLiteral("A\n\tB\nC"));
-        QVERIFY(frm->vtItems->isExpanded(find("A")));
+        QVERIFY(windows().main->itemPanel->vtItems->isExpanded(find("A")));
         press(Qt::Key_Left, Qt::AltModifier);
         QCOMPARE(shape(), QStringLiteral("A\nB\nC"));
         press(Qt::Key_Insert);
         QCOMPARE(shape(), QStringLiteral("A\nB\nC\nItem 1"));
         press(Qt::Key_Insert, Qt::AltModifier);
         QCOMPARE(shape(), QStringLiteral("A\nB\nC\nItem 1\n\tItem 2"));
-        QVERIFY(project->Modified());
+        QVERIFY(windows().project.Modified());
 
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         press(Qt::Key_Delete);
@@ -123,7 +127,7 @@ private slots:
         openWithItems(app, QStringLiteral("A\n\tA1\nB"));
         click(QStringLiteral("B"));
         press(Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(frm->vtItems->selectionModel()->selectedRows().size(), 3);
+        QCOMPARE(windows().main->itemPanel->vtItems->selectionModel()->selectedRows().size(), 3);
         press(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("A\n\tA1\nB"));
         press(Qt::Key_V, Qt::ControlModifier);
@@ -146,9 +150,9 @@ private slots:
         QTest::keyClicks(editor, QStringLiteral("-"));
         press(Qt::Key_Return);
         // The view commits the edit from the event loop.
-        QTRY_COMPARE(project->items().record(project->items().index(0, 0))->Params[0], QStringLiteral("-"));
-        QCOMPARE(project->items().index(0, 0).data().toString(), QStringLiteral("<separator>"));
-        QVERIFY(project->Modified());
+        QTRY_COMPARE(windows().project.items().record(windows().project.items().index(0, 0))->Params[0], QStringLiteral("-"));
+        QCOMPARE(windows().project.items().index(0, 0).data().toString(), QStringLiteral("<separator>"));
+        QVERIFY(windows().project.Modified());
     }
 
     void popupMenu_holdsThePartsEntriesWithTheirKeys()
@@ -156,15 +160,15 @@ private slots:
         AppFixture app;
         openWithItems(app, {});
         QStringList entries;
-        for (const QAction *a : frm->pmItems->actions())
+        for (const QAction *a : windows().main->itemPanel->pmItems->actions())
             entries << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') +
                                                                     a->shortcut().toString(QKeySequence::PortableText));
         QCOMPARE(entries.mid(0, 8), QStringList({"Add Item|Ins", "Add Subitem|Alt+Ins", "-", "Delete Selected|Del",
                                                  "Delete All|", "-", "Expand All|", "Collapse All|"}));
         QVERIFY(entries.contains(QStringLiteral("Paste|Ctrl+V")));
-        frm->miAddItem->trigger();
-        frm->miCollapseAll->trigger();
-        QCOMPARE(project->items().count(), 1);
+        windows().main->command(QStringLiteral("addItem"))->trigger();
+        windows().main->command(QStringLiteral("collapseAll"))->trigger();
+        QCOMPARE(windows().project.items().count(), 1);
     }
 
     void deleteAll_button_asksAndEmptiesThePageEvenAfterNo()
@@ -172,12 +176,12 @@ private slots:
         AppFixture app;
         openWithItems(app, QStringLiteral("A\nB"));
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
-        frm->spdDeleteAll->click();
+        windows().main->itemPanel->spdDeleteAll->click();
         QCOMPARE(shape(), QStringLiteral("A\nB"));
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        frm->spdDeleteAll->click();
-        QCOMPARE(project->items().count(), 0);
-        QCOMPARE(frm->lblMenuItems->text(), QStringLiteral("0"));
+        windows().main->itemPanel->spdDeleteAll->click();
+        QCOMPARE(windows().project.items().count(), 0);
+        QCOMPARE(windows().main->itemPanel->lblItemCount->text(), QStringLiteral("0"));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNo")),
                  QStringList({"Do you want to delete all items?", "Do you want to delete all items?"}));
     }
@@ -186,7 +190,7 @@ private slots:
     {
         AppFixture app;
         openWithItems(app, QStringLiteral("A\nB\nC"));
-        ItemTreeView *view = frm->vtItems;
+        ItemTreeView *view = windows().main->itemPanel->vtItems;
         const QRect b = view->visualRect(find("B"));
         QCOMPARE(b.height(), 17);
         QModelIndex target;
@@ -203,7 +207,7 @@ private slots:
         QCOMPARE(shape(), QStringLiteral("B\nA\nC"));
         view->onDrop(QModelIndex(), Placement::Nowhere, false);
         QCOMPARE(shape(), QStringLiteral("B\nA\nC"));
-        QVERIFY(project->Modified());
+        QVERIFY(windows().project.Modified());
     }
 
     void clickOnAnItemOfAMultiSelection_selectsItAlone_andTheItemWindowSaysWhenSeveralAreSelected()
@@ -211,21 +215,21 @@ private slots:
         AppFixture app;
         openWithItems(app, QStringLiteral("A\nB\nC"));
         click(QStringLiteral("A"));
-        QVERIFY(frmItemParams->lblSeveralSelected->isHidden());
+        QVERIFY(windows().itemParams->lblSeveralSelected->isHidden());
         click(QStringLiteral("C"), Qt::ShiftModifier);
-        QCOMPARE(frm->vtItems->selectionModel()->selectedRows().size(), 3);
-        QVERIFY(!frmItemParams->lblSeveralSelected->isHidden());
-        QCOMPARE(frmItemParams->lblSeveralSelected->text(),
+        QCOMPARE(windows().main->itemPanel->vtItems->selectionModel()->selectedRows().size(), 3);
+        QVERIFY(!windows().itemParams->lblSeveralSelected->isHidden());
+        QCOMPARE(windows().itemParams->lblSeveralSelected->text(),
                  QStringLiteral("3 items selected: changes go to all of them."));
-        QCOMPARE(frmItemParams->windowTitle(), QStringLiteral("Item Parameters - 3 items"));
+        QCOMPARE(windows().itemParams->windowTitle(), QStringLiteral("Item Parameters - 3 items"));
 
         click(QStringLiteral("B"));
-        const QModelIndexList selected = frm->vtItems->selectionModel()->selectedRows();
+        const QModelIndexList selected = windows().main->itemPanel->vtItems->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first(), find(QStringLiteral("B")));
-        QCOMPARE(frm->vtItems->currentIndex(), find(QStringLiteral("B")));
-        QVERIFY(frmItemParams->lblSeveralSelected->isHidden());
-        QCOMPARE(frmItemParams->windowTitle(), QStringLiteral("Item Parameters"));
+        QCOMPARE(windows().main->itemPanel->vtItems->currentIndex(), find(QStringLiteral("B")));
+        QVERIFY(windows().itemParams->lblSeveralSelected->isHidden());
+        QCOMPARE(windows().itemParams->windowTitle(), QStringLiteral("Item Parameters"));
         // A second click on the one selected item still renames, as before.
         click(QStringLiteral("B"));
         QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));

@@ -1,4 +1,8 @@
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "project/project.h"
 #include "project/loadpage.h"
@@ -46,7 +50,7 @@ QString settingsText(const AppFixture &app)
 QStringList recentMenuCaptions()
 {
     QStringList out;
-    for (const QAction *a : frm->miRecentFiles->actions())
+    for (const QAction *a : windows().main->miRecentFiles->actions())
         out << a->text();
     return out;
 }
@@ -55,7 +59,7 @@ void addItem(const QString &text)
 {
     TItem record;
     record.Params[0] = text;
-    project->items().append({}, record);
+    windows().project.items().append({}, record);
 }
 
 QString loadedPagePath(Page *page)
@@ -74,13 +78,13 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        frm->ReadSettings();
-        QCOMPARE(frm->pos(), kMainDesignedGeometry.topLeft());
-        QCOMPARE(frm->size(), kMainDesignedGeometry.size());
-        QVERIFY(frm->RecentFiles.isEmpty());
+        windows().main->settings->read();
+        QCOMPARE(windows().main->pos(), kMainDesignedGeometry.topLeft());
+        QCOMPARE(windows().main->size(), kMainDesignedGeometry.size());
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
         QVERIFY(!QFile::exists(app.settingsPath()));
 
-        QVERIFY(frm->close());
+        QVERIFY(windows().main->close());
         const QString text = settingsText(app);
         QVERIFY2(text.startsWith(QStringLiteral("[Positions]\nmainX=106\nmainY=66\nmainW=575\nmainH=480\n"
                                                 "mainMaximized=0\nitempX=")),
@@ -120,8 +124,8 @@ private slots:
         AppFixture app;
         app.writeSettings("[Positions]\n" + positions);
         app.createWindows();
-        frm->ReadSettings();
-        QCOMPARE(QRect(frm->pos(), frm->size()), expected);
+        windows().main->settings->read();
+        QCOMPARE(QRect(windows().main->pos(), windows().main->size()), expected);
     }
 
     void readSettings_garbageFile_keepsDesignedPlaces()
@@ -132,9 +136,9 @@ private slots:
             garbage += char((i * 7919) % 256);
         app.writeSettings(garbage + "\n[Recent Files\nfile0\n=x\n[]\n");
         app.createWindows();
-        frm->ReadSettings();
-        QCOMPARE(QRect(frm->pos(), frm->size()), kMainDesignedGeometry);
-        QVERIFY(frm->RecentFiles.isEmpty());
+        windows().main->settings->read();
+        QCOMPARE(QRect(windows().main->pos(), windows().main->size()), kMainDesignedGeometry);
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
     }
 
     void readSettings_maximized_maximizesTheWindow()
@@ -142,8 +146,8 @@ private slots:
         AppFixture app;
         app.writeSettings("[Positions]\nmainX=10\nmainY=20\nmainW=600\nmainH=500\nmainMaximized=1\n");
         app.createWindows();
-        frm->ReadSettings();
-        QVERIFY(frm->windowState() & Qt::WindowMaximized);
+        windows().main->settings->read();
+        QVERIFY(windows().main->windowState() & Qt::WindowMaximized);
     }
 
     void recentFiles_readOrderDuplicatesAndBlanks()
@@ -152,14 +156,14 @@ private slots:
         app.writeSettings("[Recent Files]\nfile0=/a.js\nfile1=/a.js\nfile2=/b.js\nfile3=   \nfile4=/c.js\n"
                           "file9=/old.js\n");
         app.createWindows();
-        frm->ReadSettings();
+        windows().main->settings->read();
         const QStringList expected = {QStringLiteral("/a.js"), QStringLiteral("/b.js"), QStringLiteral("/c.js"),
                                       QStringLiteral("/old.js")};
-        QCOMPARE(frm->RecentFiles, expected);
+        QCOMPARE(windows().main->recentFiles->files(), expected);
         QCOMPARE(recentMenuCaptions(), expected);
 
         // Written back from file0 without gaps; keys beyond the list stay.
-        frm->close();
+        windows().main->close();
         const QString text = settingsText(app);
         QVERIFY2(text.contains(QStringLiteral("[Recent Files]\nfile0=/a.js\nfile1=/b.js\nfile2=/c.js\nfile3=/old.js\n"
                                               "file4=/c.js\nfile9=/old.js\n")),
@@ -171,24 +175,24 @@ private slots:
         AppFixture app;
         app.createWindows();
         for (int i = 1; i <= 10; ++i)
-            frm->AddRecentFile(QStringLiteral("/f%1.js").arg(i));
-        QCOMPARE(frm->RecentFiles.size(), 10);
-        QCOMPARE(frm->RecentFiles.last(), QStringLiteral("/f1.js"));
+            windows().main->recentFiles->add(QStringLiteral("/f%1.js").arg(i));
+        QCOMPARE(windows().main->recentFiles->files().size(), 10);
+        QCOMPARE(windows().main->recentFiles->files().last(), QStringLiteral("/f1.js"));
 
-        frm->AddRecentFile(QStringLiteral("/f11.js"));
-        QCOMPARE(frm->RecentFiles.size(), 10);
-        QCOMPARE(frm->RecentFiles.first(), QStringLiteral("/f11.js"));
-        QVERIFY(!frm->RecentFiles.contains(QStringLiteral("/f1.js")));
+        windows().main->recentFiles->add(QStringLiteral("/f11.js"));
+        QCOMPARE(windows().main->recentFiles->files().size(), 10);
+        QCOMPARE(windows().main->recentFiles->files().first(), QStringLiteral("/f11.js"));
+        QVERIFY(!windows().main->recentFiles->files().contains(QStringLiteral("/f1.js")));
 
         // The third moves to the top; the two above it move down one.
-        frm->AddRecentFile(QStringLiteral("/f9.js"));
-        QCOMPARE(frm->RecentFiles.mid(0, 4), QStringList({QStringLiteral("/f9.js"), QStringLiteral("/f11.js"),
+        windows().main->recentFiles->add(QStringLiteral("/f9.js"));
+        QCOMPARE(windows().main->recentFiles->files().mid(0, 4), QStringList({QStringLiteral("/f9.js"), QStringLiteral("/f11.js"),
                                                            QStringLiteral("/f10.js"), QStringLiteral("/f8.js")}));
-        QCOMPARE(frm->RecentFiles.size(), 10);
+        QCOMPARE(windows().main->recentFiles->files().size(), 10);
         // Exact comparison: another case is another file.
-        frm->AddRecentFile(QStringLiteral("/F9.js"));
-        QCOMPARE(frm->RecentFiles.at(1), QStringLiteral("/f9.js"));
-        QCOMPARE(recentMenuCaptions(), frm->RecentFiles);
+        windows().main->recentFiles->add(QStringLiteral("/F9.js"));
+        QCOMPARE(windows().main->recentFiles->files().at(1), QStringLiteral("/f9.js"));
+        QCOMPARE(recentMenuCaptions(), windows().main->recentFiles->files());
     }
 
     void recentFileEntry_opensWithoutDialog_laterOpenAsks()
@@ -199,18 +203,18 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         const QString path = app.folder() + QStringLiteral("recent.js");
         QVERIFY(QFile::copy(app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"), path));
-        frm->AddRecentFile(path);
-        frm->AddRecentFile(QStringLiteral("/two.js"));
-        frm->miRecentFiles->actions().at(1)->trigger();
-        QCOMPARE(project->CurrentFileName, path);
-        QVERIFY(project->items().count() > 0);
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - recent.js"));
+        windows().main->recentFiles->add(path);
+        windows().main->recentFiles->add(QStringLiteral("/two.js"));
+        windows().main->miRecentFiles->actions().at(1)->trigger();
+        QCOMPARE(windows().project.CurrentFileName, path);
+        QVERIFY(windows().project.items().count() > 0);
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - recent.js"));
         QVERIFY(app.dialogs.fileRequests.isEmpty());
 
-        frm->Open1Click(); // no pending file: the dialog, here cancelled
+        windows().main->Open1Click(); // no pending file: the dialog, here cancelled
         QCOMPARE(app.dialogs.fileRequests.size(), 1);
         QCOMPARE(app.dialogs.fileRequests.at(0).title, QStringLiteral("Open project"));
-        QCOMPARE(project->CurrentFileName, path);
+        QCOMPARE(windows().project.CurrentFileName, path);
     }
 
     void askSaveChanges_answers_data()
@@ -234,45 +238,45 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        frm->show();
-        project->items().clear(); // the default project's items
+        windows().main->show();
+        windows().project.items().clear(); // the default project's items
         addItem(QStringLiteral("kept"));
-        frm->MarkModified();
+        windows().main->MarkModified();
         app.dialogs.answers.enqueue(Dialogs::Answer(answer));
         bool saveWindowShown = false;
         if (Dialogs::Answer(answer) == Dialogs::Answer::Yes)
-            QTimer::singleShot(0, frmSaveProject, [&] {
-                saveWindowShown = frmSaveProject->isVisible();
-                frmSaveProject->reject();
+            QTimer::singleShot(0, windows().saveProject, [&] {
+                saveWindowShown = windows().saveProject->isVisible();
+                windows().saveProject->reject();
             });
         bool menuTypeShown = false;
         if (operation == QLatin1String("menuType"))
-            QTimer::singleShot(0, frmMenuType, [&] {
-                menuTypeShown = frmMenuType->isVisible();
-                frmMenuType->spdApplyClick();
+            QTimer::singleShot(0, windows().menuType, [&] {
+                menuTypeShown = windows().menuType->isVisible();
+                windows().menuType->spdApplyClick();
             });
 
         if (operation == QLatin1String("new"))
-            frm->NewProjectExecute();
+            windows().main->NewProjectExecute();
         else if (operation == QLatin1String("menuType"))
-            frm->Selectmenutype1Click();
+            windows().main->Selectmenutype1Click();
         else
-            frm->close();
+            windows().main->close();
 
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
                  QStringList{QStringLiteral("Do you want to save changes?")});
         QCOMPARE(saveWindowShown, Dialogs::Answer(answer) == Dialogs::Answer::Yes);
         if (operation == QLatin1String("close")) {
-            QCOMPARE(frm->isVisible(), !replaced);
+            QCOMPARE(windows().main->isVisible(), !replaced);
             QCOMPARE(QFile::exists(app.settingsPath()), replaced);
             return;
         }
         // A new type starts with its default project.
         if (replaced && operation == QLatin1String("menuType"))
-            QVERIFY(project->items().count() > 1);
+            QVERIFY(windows().project.items().count() > 1);
         else
-            QCOMPARE(project->items().count(), replaced ? 0 : 1);
-        QCOMPARE(project->Modified(), !replaced);
+            QCOMPARE(windows().project.items().count(), replaced ? 0 : 1);
+        QCOMPARE(windows().project.Modified(), !replaced);
         if (operation == QLatin1String("menuType"))
             QCOMPARE(menuTypeShown, replaced);
     }
@@ -283,16 +287,16 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         addItem(QStringLiteral("kept"));
-        const int items = project->items().count();
-        frm->MarkModified();
+        const int items = windows().project.items().count();
+        windows().main->MarkModified();
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
-        QTimer::singleShot(0, frmMenuType, [] { frmMenuType->spdCancelClick(); });
-        frm->Selectmenutype1Click();
-        QCOMPARE(project->items().count(), items);
-        QVERIFY(project->Modified());
+        QTimer::singleShot(0, windows().menuType, [] { windows().menuType->spdCancelClick(); });
+        windows().main->Selectmenutype1Click();
+        QCOMPARE(windows().project.items().count(), items);
+        QVERIFY(windows().project.Modified());
         // So closing asks again.
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
-        QVERIFY(!frm->close());
+        QVERIFY(!windows().main->close());
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")).size(), 2);
     }
 
@@ -300,11 +304,11 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        project->CurrentFileName = app.folder() + QStringLiteral("menu.js");
-        frm->MarkModified();
+        windows().project.CurrentFileName = app.folder() + QStringLiteral("menu.js");
+        windows().main->MarkModified();
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        QVERIFY(!frm->AskSaveChanges());
-        QVERIFY(project->Modified());
+        QVERIFY(!windows().main->AskSaveChanges());
+        QVERIFY(windows().project.Modified());
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
     }
 
@@ -312,7 +316,7 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        QVERIFY(frm->AskSaveChanges());
+        QVERIFY(windows().main->AskSaveChanges());
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
@@ -323,20 +327,20 @@ private slots:
         QSet<QAction *> seen;
         for (const Command &c : commandTable()) {
             if (c.id == kRecentFilesId) {
-                QVERIFY(frm->miFile->actions().contains(frm->miRecentFiles->menuAction()));
+                QVERIFY(windows().main->miFile->actions().contains(windows().main->miRecentFiles->menuAction()));
                 continue;
             }
-            QAction *a = frm->command(c.id);
+            QAction *a = windows().main->command(c.id);
             QVERIFY2(a, qPrintable(c.id));
             QVERIFY2(!seen.contains(a), qPrintable(c.id));
             seen.insert(a);
             QCOMPARE(a->text(), c.text);
             QCOMPARE(a->shortcuts(), c.keys);
             const bool inMenuBar = c.places & Command::MainMenu;
-            QCOMPARE(frm->pmItems->actions().contains(a), !inMenuBar);
+            QCOMPARE(windows().main->itemPanel->pmItems->actions().contains(a), !inMenuBar);
             if (inMenuBar) {
                 bool underItsMenu = false;
-                for (QAction *top : frm->menuBar()->actions())
+                for (QAction *top : windows().main->menuBar()->actions())
                     underItsMenu = underItsMenu || (top->text() == c.menu && top->menu()->actions().contains(a));
                 QVERIFY2(underItsMenu, qPrintable(c.id));
             }
@@ -344,14 +348,14 @@ private slots:
         // A page reaches the project commands only.
         int triggered = 0;
         for (const Command &c : commandTable())
-            if (QAction *a = frm->command(c.id))
-                connect(a, &QAction::triggered, frm, [&triggered, id = c.id] {
+            if (QAction *a = windows().main->command(c.id))
+                connect(a, &QAction::triggered, windows().main, [&triggered, id = c.id] {
                     if (!isPageCommand(id))
                         ++triggered;
                 });
-        frm->EnableMainMenu(true);
+        windows().main->EnableMainMenu(true);
         for (const QString &id : {QStringLiteral("exit"), QStringLiteral("about"), QStringLiteral("deleteAll")})
-            frm->RunProjectCommand(id);
+            windows().main->RunProjectCommand(id);
         QCOMPARE(triggered, 0);
         QVERIFY(isPageCommand(QStringLiteral("saveProject")));
         QVERIFY(!isPageCommand(QStringLiteral("format")));
@@ -364,16 +368,16 @@ private slots:
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
         addItem(QStringLiteral("gone"));
-        project->ItemCounter = 5;
-        project->CurrentFileName = QStringLiteral("/x.js");
-        frm->NewProjectExecute();
-        QCOMPARE(project->items().count(), 0);
-        QCOMPARE(project->ItemCounter, 0);
-        QVERIFY(project->CurrentFileName.isEmpty());
-        QVERIFY(!project->Modified());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
+        windows().project.ItemCounter = 5;
+        windows().project.CurrentFileName = QStringLiteral("/x.js");
+        windows().main->NewProjectExecute();
+        QCOMPARE(windows().project.items().count(), 0);
+        QCOMPARE(windows().project.ItemCounter, 0);
+        QVERIFY(windows().project.CurrentFileName.isEmpty());
+        QVERIFY(!windows().project.Modified());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
         // New restarts the preview countdown and counts as unchanged.
-        QVERIFY(frmPreview->timerUpdate->isActive());
+        QVERIFY(windows().preview->timerUpdate->isActive());
     }
 
     void menuTypeChange_emptiesProjectAndLoadsTheNewTypesPages()
@@ -383,23 +387,23 @@ private slots:
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
         addItem(QStringLiteral("old item"));
-        QTimer::singleShot(0, frmMenuType, [] {
-            frmMenuType->cbMenu0Click(2);
-            frmMenuType->spdApplyClick();
+        QTimer::singleShot(0, windows().menuType, [] {
+            windows().menuType->cbMenu0Click(2);
+            windows().menuType->spdApplyClick();
         });
-        frm->Selectmenutype1Click();
-        QCOMPARE(project->MenuType, 2);
+        windows().main->Selectmenutype1Click();
+        QCOMPARE(windows().project.MenuType, 2);
         // The new type's default project, without the old item.
-        QVERIFY(project->items().count() > 0);
-        QVERIFY(project->items().match(project->items().index(0, 0), Qt::DisplayRole, QStringLiteral("old item"), 1,
+        QVERIFY(windows().project.items().count() > 0);
+        QVERIFY(windows().project.items().match(windows().project.items().index(0, 0), Qt::DisplayRole, QStringLiteral("old item"), 1,
                                        Qt::MatchRecursive | Qt::MatchExactly).isEmpty());
-        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
+        QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
         QVERIFY(app.waitForParameterPage());
-        QVERIFY(loadedPagePath(frm->wb).endsWith(QStringLiteral("data/tabs/params.html")));
-        QVERIFY(loadedPagePath(frmItemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));
-        QVERIFY(loadedPagePath(frmItemStyles->wbItemStyles).endsWith(QStringLiteral("data/tabs/itemstyles.html")));
-        QVERIFY(frmItemStyles->spdShowSmStyles->isHidden());
-        QVERIFY(!project->Modified());
+        QVERIFY(loadedPagePath(windows().main->wb).endsWith(QStringLiteral("data/tabs/params.html")));
+        QVERIFY(loadedPagePath(windows().itemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));
+        QVERIFY(loadedPagePath(windows().itemStyles->wbItemStyles).endsWith(QStringLiteral("data/tabs/itemstyles.html")));
+        QVERIFY(windows().itemStyles->spdShowSmStyles->isHidden());
+        QVERIFY(!windows().project.Modified());
     }
 
     void menuTypeWindow_cancelAfterStartup_changesNothing()
@@ -407,13 +411,13 @@ private slots:
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(1);
-        QTimer::singleShot(0, frmMenuType, [] {
-            frmMenuType->cbMenu0Click(3);
-            frmMenuType->spdCancelClick();
+        QTimer::singleShot(0, windows().menuType, [] {
+            windows().menuType->cbMenu0Click(3);
+            windows().menuType->spdCancelClick();
         });
-        QCOMPARE(frmMenuType->exec(), int(QDialog::Rejected));
-        QCOMPARE(project->MenuType, 1);
-        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
+        QCOMPARE(windows().menuType->exec(), int(QDialog::Rejected));
+        QCOMPARE(windows().project.MenuType, 1);
+        QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
     }
 
     void menuTypeWindow_cancelAtStartup_appliesTheTickedType()
@@ -423,26 +427,26 @@ private slots:
         // Checks inside the dialog's loop are noted, not asserted, so a
         // failure cannot leave the dialog open.
         bool firstTicked = false;
-        QTimer::singleShot(0, frmMenuType, [&] {
-            firstTicked = frmMenuType->cbMenu.at(0)->isChecked();
-            if (!QTest::qWaitForWindowActive(frmMenuType))
-                return frmMenuType->spdCancelClick();
+        QTimer::singleShot(0, windows().menuType, [&] {
+            firstTicked = windows().menuType->cbMenu.at(0)->isChecked();
+            if (!QTest::qWaitForWindowActive(windows().menuType))
+                return windows().menuType->spdCancelClick();
             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Escape})
                 QTest::keyClick(QApplication::focusWidget(), key);
         });
-        QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
+        QCOMPARE(windows().menuType->exec(), int(QDialog::Accepted));
         QVERIFY(firstTicked);
-        QCOMPARE(project->MenuType, 1);
-        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
+        QCOMPARE(windows().project.MenuType, 1);
+        QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
         // Closing by other means is refused.
         bool closed = true;
-        QTimer::singleShot(0, frmMenuType, [&] {
-            closed = frmMenuType->close() || !frmMenuType->isVisible();
-            if (!QTest::qWaitForWindowActive(frmMenuType))
-                return frmMenuType->spdApplyClick();
+        QTimer::singleShot(0, windows().menuType, [&] {
+            closed = windows().menuType->close() || !windows().menuType->isVisible();
+            if (!QTest::qWaitForWindowActive(windows().menuType))
+                return windows().menuType->spdApplyClick();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        QCOMPARE(frmMenuType->exec(), int(QDialog::Accepted));
+        QCOMPARE(windows().menuType->exec(), int(QDialog::Accepted));
         QVERIFY(!closed);
     }
 
@@ -474,22 +478,22 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QStringList focusTrail;
-        QTimer::singleShot(0, frmMenuType, [&] {
-            if (!QTest::qWaitForWindowActive(frmMenuType))
-                return frmMenuType->spdCancelClick();
+        QTimer::singleShot(0, windows().menuType, [&] {
+            if (!QTest::qWaitForWindowActive(windows().menuType))
+                return windows().menuType->spdCancelClick();
             for (int key : keys) {
                 QWidget *focused = QApplication::focusWidget();
                 focusTrail << (focused ? focused->accessibleName() : QStringLiteral("none"));
                 QTest::keyClick(focused, Qt::Key(key));
             }
             // Whatever the keys did, leave the window.
-            if (frmMenuType->isVisible())
-                frmMenuType->spdCancelClick();
+            if (windows().menuType->isVisible())
+                windows().menuType->spdCancelClick();
         });
-        QCOMPARE(frmMenuType->exec(), result);
+        QCOMPARE(windows().menuType->exec(), result);
         QVERIFY2(!focusTrail.isEmpty(), "the window never became active");
         QCOMPARE(focusTrail.first(), QStringLiteral("Ostrel Menu"));
-        QCOMPARE(project->MenuType, type);
+        QCOMPARE(windows().project.MenuType, type);
         if (keys.size() > 2 && keys.at(1) == Qt::Key_Down)
             QCOMPARE(focusTrail.at(1), menuTypes().at(1).name);
     }
@@ -499,13 +503,13 @@ private slots:
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(0);
-        frmMenuType->FormActivate();
-        TSpdCheckBox *second = frmMenuType->cbMenu.at(1);
+        windows().menuType->FormActivate();
+        TSpdCheckBox *second = windows().menuType->cbMenu.at(1);
         QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 8));
         QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(5, 8));
         QVERIFY(second->isChecked());
-        QVERIFY(!frmMenuType->cbMenu.at(0)->isChecked());
-        QCOMPARE(frmMenuType->SelectedType, 1);
+        QVERIFY(!windows().menuType->cbMenu.at(0)->isChecked());
+        QCOMPARE(windows().menuType->SelectedType, 1);
     }
 
     void missingPageFile_endsProgramWithMessage()
@@ -559,27 +563,27 @@ private slots:
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(0);
-        frm->show();
-        frm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frm));
+        windows().main->show();
+        windows().main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows().main));
         QVERIFY(app.waitForParameterPage());
-        auto *view = static_cast<WebPage *>(frm->wb)->view();
+        auto *view = static_cast<WebPage *>(windows().main->wb)->view();
         QTRY_VERIFY(view->focusProxy() != nullptr);
         view->focusProxy()->setFocus();
         QTRY_VERIFY(view->focusProxy()->hasFocus());
 
         bool saveWindowShown = false;
-        QTimer::singleShot(0, frmSaveProject, [&] {
-            saveWindowShown = frmSaveProject->isVisible();
-            frmSaveProject->reject();
+        QTimer::singleShot(0, windows().saveProject, [&] {
+            saveWindowShown = windows().saveProject->isVisible();
+            windows().saveProject->reject();
         });
         QTest::keyClick(view->focusProxy(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(saveWindowShown); // Save was run: no file yet, so the window asks for one
 
-        const int builds = frmPreview->BuildCount;
+        const int builds = windows().preview->BuildCount;
         QTest::keyClick(view->focusProxy(), Qt::Key_F5);
-        QCOMPARE(frmPreview->BuildCount, builds + 1);
-        QVERIFY(frm->wb->hasDocument()); // the page was not reloaded
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
+        QVERIFY(windows().main->wb->hasDocument()); // the page was not reloaded
 
         QTest::keyClick(view->focusProxy(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(app.dialogs.asked.isEmpty());
@@ -592,8 +596,8 @@ private slots:
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(0);
-        const QList<std::pair<QDialog *, Page *>> dialogs{{frmItemStyles, frmItemStyles->wbItemStyles},
-                                                           {frmSaveProject, frmSaveProject->wbInstallHelp}};
+        const QList<std::pair<QDialog *, Page *>> dialogs{{windows().itemStyles, windows().itemStyles->wbItemStyles},
+                                                           {windows().saveProject, windows().saveProject->wbInstallHelp}};
         for (auto [dialog, page] : dialogs) {
             bool pressed = false;
             QTimer press, watchdog;
@@ -640,12 +644,12 @@ private slots:
         QFETCH(QString, expected);
         AppFixture app;
         app.createWindows();
-        project->LoadingData = loading;
+        windows().project.LoadingData = loading;
         const ScriptError e{3, 7, QStringLiteral("TypeError"), QStringLiteral("x is not a function")};
         if (toolbar)
-            frm->wbToolbarScriptError(e);
+            windows().main->wbToolbarScriptError(e);
         else
-            frm->wbScriptError(e);
+            windows().main->wbScriptError(e);
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")), QStringList{expected});
     }
 
@@ -653,8 +657,8 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        QVERIFY(QTest::qWaitFor([] { return frm->wbToolbar->hasDocument(); }, 30000));
-        frm->wbToolbar->loadHtml(QStringLiteral("<script>\nsetTimeout(function(){ missing(); }, 0);\n</script>"),
+        QVERIFY(QTest::qWaitFor([] { return windows().main->wbToolbar->hasDocument(); }, 30000));
+        windows().main->wbToolbar->loadHtml(QStringLiteral("<script>\nsetTimeout(function(){ missing(); }, 0);\n</script>"),
                                  QUrl::fromLocalFile(app.folder()));
         QTRY_COMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
         QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
@@ -669,13 +673,13 @@ private slots:
         FakePage page;
         page.completeLoad();
         page.setAnswer(QStringLiteral("qrn_setIndividualStyles"), QString());
-        Page *real = frmItemParams->wbItemParams;
-        frmItemParams->wbItemParams = &page;
-        frmItemStyles->AddStyle(0, QStringLiteral("Red"), QString(), QString());
-        frmItemStyles->AddStyle(0, QStringLiteral("Big Blue"), QString(), QString());
-        frmItemParams->SetIndividualStyles(0);
-        frmItemParams->SetIndividualStyles(1);
-        frmItemParams->wbItemParams = real;
+        Page *real = windows().itemParams->wbItemParams;
+        windows().itemParams->wbItemParams = &page;
+        windows().itemStyles->AddStyle(0, QStringLiteral("Red"), QString(), QString());
+        windows().itemStyles->AddStyle(0, QStringLiteral("Big Blue"), QString(), QString());
+        windows().itemParams->SetIndividualStyles(0);
+        windows().itemParams->SetIndividualStyles(1);
+        windows().itemParams->wbItemParams = real;
         const auto calls = page.callsTo(QStringLiteral("qrn_setIndividualStyles"));
         QCOMPARE(calls.size(), 2);
         QCOMPARE(calls.at(0).args, PageArgs({0, QStringLiteral("Red\rBig Blue")}));
@@ -686,7 +690,7 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        frm->HelpExecute();
+        windows().main->HelpExecute();
         QCOMPARE(app.shellOpened, QList<QUrl>{QUrl::fromLocalFile(app.folder() + QStringLiteral("help/index.html"))});
     }
 
@@ -694,31 +698,31 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        frmItemParams->show();
-        frmPreview->show();
-        frm->miItemParams->trigger();
-        QVERIFY(!frm->miItemParams->isChecked());
-        QVERIFY(!frmItemParams->isVisible());
-        frm->miItemParams->trigger();
-        QVERIFY(frmItemParams->isVisible());
+        windows().itemParams->show();
+        windows().preview->show();
+        windows().main->miItemParams->trigger();
+        QVERIFY(!windows().main->miItemParams->isChecked());
+        QVERIFY(!windows().itemParams->isVisible());
+        windows().main->miItemParams->trigger();
+        QVERIFY(windows().itemParams->isVisible());
         // Closing a tool window by its frame unchecks its entry.
-        frmPreview->close();
-        QVERIFY(!frm->miPreview->isChecked());
+        windows().preview->close();
+        QVERIFY(!windows().main->miPreview->isChecked());
     }
 
     void enableMainMenu_disablesEveryTopLevelEntryAndShortcut()
     {
         AppFixture app;
         app.createWindows();
-        frm->EnableMainMenu(false);
-        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
+        windows().main->EnableMainMenu(false);
+        for (QMenu *m : {windows().main->miFile, windows().main->miView, windows().main->miHelp})
             QVERIFY(!m->menuAction()->isEnabled());
-        QVERIFY(!frm->miSave->isEnabled());
-        QVERIFY(!frm->miUpdatePreview->isEnabled());
-        QVERIFY(!frm->About->isEnabled());
-        frm->EnableMainMenu(true);
-        QVERIFY(frm->miSave->isEnabled());
-        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
+        QVERIFY(!windows().main->miSave->isEnabled());
+        QVERIFY(!windows().main->miUpdatePreview->isEnabled());
+        QVERIFY(!windows().main->About->isEnabled());
+        windows().main->EnableMainMenu(true);
+        QVERIFY(windows().main->miSave->isEnabled());
+        for (QMenu *m : {windows().main->miFile, windows().main->miView, windows().main->miHelp})
             QVERIFY(m->menuAction()->isEnabled());
     }
 
@@ -726,9 +730,9 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        frm->EnableMainMenu(true);
+        windows().main->EnableMainMenu(true);
         QSet<QChar> onBar;
-        for (const QAction *title : frm->menuBar()->actions()) {
+        for (const QAction *title : windows().main->menuBar()->actions()) {
             const QString text = title->text();
             QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
             const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toLower();
@@ -736,7 +740,7 @@ private slots:
             onBar.insert(letter);
         }
         QCOMPARE(onBar.size(), 4);
-        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp}) {
+        for (QMenu *m : {windows().main->miFile, windows().main->miView, windows().main->miHelp}) {
             QSet<QChar> inMenu;
             for (const QAction *a : m->actions()) {
                 if (a->isSeparator())
@@ -749,16 +753,16 @@ private slots:
             }
         }
         QStringList shown;
-        for (QMenu *m : {frm->miFile, frm->miView, frm->miHelp})
+        for (QMenu *m : {windows().main->miFile, windows().main->miView, windows().main->miHelp})
             shown << QString(m->title()).remove(QLatin1Char('&'));
         QCOMPARE(shown, (QStringList{QStringLiteral("File"), QStringLiteral("View"), QStringLiteral("Help")}));
-        QCOMPARE(QString(frm->miSelectMenuType->text()).remove(QLatin1Char('&')), QStringLiteral("Select Menu Type..."));
+        QCOMPARE(QString(windows().main->miSelectMenuType->text()).remove(QLatin1Char('&')), QStringLiteral("Select Menu Type..."));
 
-        frm->show();
-        QVERIFY(QTest::qWaitForWindowActive(frm));
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : frm, Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget *>(frm->miFile));
-        frm->miFile->close();
+        windows().main->show();
+        QVERIFY(QTest::qWaitForWindowActive(windows().main));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : windows().main, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget *>(windows().main->miFile));
+        windows().main->miFile->close();
     }
 
     void flatControls_eachButtonHasItsSchemeAndEachPanelItsColours_data()
@@ -801,17 +805,17 @@ private slots:
         AppFixture app;
         app.createWindows();
         // Every window is a child of the main window.
-        const QHash<QString, QWidget *> windows{{QStringLiteral("preview"), frmPreview},
-                                                {QStringLiteral("styles"), frmItemStyles},
-                                                {QStringLiteral("menuType"), frmMenuType},
-                                                {QStringLiteral("about"), frmAbout},
-                                                {QStringLiteral("font"), frmFont},
-                                                {QStringLiteral("save"), frmSaveProject}};
-        QWidget *window = button.contains(QLatin1Char(':')) ? windows.value(button.section(QLatin1Char(':'), 0, 0))
-                                                            : static_cast<QWidget *>(frm);
+        const QHash<QString, QWidget *> byName{{QStringLiteral("preview"), windows().preview},
+                                                {QStringLiteral("styles"), windows().itemStyles},
+                                                {QStringLiteral("menuType"), windows().menuType},
+                                                {QStringLiteral("about"), windows().about},
+                                                {QStringLiteral("font"), windows().font},
+                                                {QStringLiteral("save"), windows().saveProject}};
+        QWidget *window = button.contains(QLatin1Char(':')) ? byName.value(button.section(QLatin1Char(':'), 0, 0))
+                                                            : static_cast<QWidget *>(windows().main);
         const QString name = button.section(QLatin1Char(':'), -1);
         QList<TnewSpd *> found;
-        for (TnewSpd *b : frm->findChildren<TnewSpd *>())
+        for (TnewSpd *b : windows().main->findChildren<TnewSpd *>())
             if (b->window() == window && b->accessibleName() == name)
                 found << b;
         QCOMPARE(found.size(), 1);
@@ -822,7 +826,7 @@ private slots:
         QCOMPARE(found.first()->size().height(), name == QLatin1String("...") ? 19 : small ? 14 : 18);
         QCOMPARE(p.Font_Normal.bold, small);
         // Borderless windows have nothing to round the corners against.
-        QCOMPARE(found.first()->cornersDraw(), window != frmMenuType && window != frmAbout);
+        QCOMPARE(found.first()->cornersDraw(), window != windows().menuType && window != windows().about);
         // "Assign font" alone has a grey left-bottom corner when normal.
         QCOMPARE(p.Color_Left_Bottom_Normal, QColor(name == QLatin1String("Assign font") ? 0xE5E5E5 : 0xFFFFFF));
     }
@@ -831,30 +835,30 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        QCOMPARE(frm->newPanel1->color(), QColor(0xF9, 0xF9, 0xF9));
-        QCOMPARE(frm->newPanel1->color1(), QColor(0xD4, 0xD4, 0xD4));
-        QCOMPARE(frm->newPanel2->borderWidth(), 3);
-        QCOMPARE(frm->newPanel2->color(), QColor(0xEF, 0xEF, 0xEF));
-        QCOMPARE(frm->newPanel2->color2(), QColor(0xC0, 0xC0, 0xC0));
-        QVERIFY(frm->newPanel2->isAncestorOf(frm->vtItems));
-        QVERIFY(frm->newPanel1->isAncestorOf(frm->spdDeleteAll));
-        QCOMPARE(frm->newPanel3->caption(), QStringLiteral("   Use Ctrl key to select and copy items."));
-        QCOMPARE(frm->newPanel3->bevelBorder(), TBevelBorders(bbLeft) | bbRight | bbBottom);
-        QCOMPARE(frm->newPanel3->alignment(), Qt::AlignLeft);
-        QCOMPARE(frmPreview->newPanel1->bevelBorder(), TBevelBorders(bbBottom));
-        QCOMPARE(frmPreview->newPanel1->color1(), QColor(0xC0, 0xC0, 0xC0));
-        QCOMPARE(frmItemStyles->newPanel2->borderWidth(), 3);
-        QVERIFY(frmItemStyles->newPanel2->isAncestorOf(frmItemStyles->vtItemStyles));
-        QVERIFY(frmItemStyles->newPanel3->isAncestorOf(frmItemStyles->eStyleName));
-        QVERIFY(frmItemStyles->newPanel3->isAncestorOf(frmItemStyles->spdDeleteAll));
-        QCOMPARE(frmItemStyles->eStyleName->borderColor(), QColor(0x80, 0x80, 0x80));
-        QVERIFY(frmItemStyles->eStyleName->isFlat());
+        QCOMPARE(windows().main->itemPanel->buttonPanel->color(), QColor(0xF9, 0xF9, 0xF9));
+        QCOMPARE(windows().main->itemPanel->buttonPanel->color1(), QColor(0xD4, 0xD4, 0xD4));
+        QCOMPARE(windows().main->itemPanel->treeFrame->borderWidth(), 3);
+        QCOMPARE(windows().main->itemPanel->treeFrame->color(), QColor(0xEF, 0xEF, 0xEF));
+        QCOMPARE(windows().main->itemPanel->treeFrame->color2(), QColor(0xC0, 0xC0, 0xC0));
+        QVERIFY(windows().main->itemPanel->treeFrame->isAncestorOf(windows().main->itemPanel->vtItems));
+        QVERIFY(windows().main->itemPanel->buttonPanel->isAncestorOf(windows().main->itemPanel->spdDeleteAll));
+        QCOMPARE(windows().main->itemPanel->hintPanel->caption(), QStringLiteral("   Use Ctrl key to select and copy items."));
+        QCOMPARE(windows().main->itemPanel->hintPanel->bevelBorder(), TBevelBorders(bbLeft) | bbRight | bbBottom);
+        QCOMPARE(windows().main->itemPanel->hintPanel->alignment(), Qt::AlignLeft);
+        QCOMPARE(windows().preview->newPanel1->bevelBorder(), TBevelBorders(bbBottom));
+        QCOMPARE(windows().preview->newPanel1->color1(), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(windows().itemStyles->newPanel2->borderWidth(), 3);
+        QVERIFY(windows().itemStyles->newPanel2->isAncestorOf(windows().itemStyles->vtItemStyles));
+        QVERIFY(windows().itemStyles->newPanel3->isAncestorOf(windows().itemStyles->eStyleName));
+        QVERIFY(windows().itemStyles->newPanel3->isAncestorOf(windows().itemStyles->spdDeleteAll));
+        QCOMPARE(windows().itemStyles->eStyleName->borderColor(), QColor(0x80, 0x80, 0x80));
+        QVERIFY(windows().itemStyles->eStyleName->isFlat());
         // The shown style list's tab is held down.
-        QVERIFY(frmItemStyles->spdShowItemStyles->isDown());
-        QVERIFY(!frmItemStyles->spdShowSmStyles->isDown());
-        frmItemStyles->spdShowSmStyles->click();
-        QVERIFY(!frmItemStyles->spdShowItemStyles->isDown());
-        QVERIFY(frmItemStyles->spdShowSmStyles->isDown());
+        QVERIFY(windows().itemStyles->spdShowItemStyles->isDown());
+        QVERIFY(!windows().itemStyles->spdShowSmStyles->isDown());
+        windows().itemStyles->spdShowSmStyles->click();
+        QVERIFY(!windows().itemStyles->spdShowItemStyles->isDown());
+        QVERIFY(windows().itemStyles->spdShowSmStyles->isDown());
     }
 
     void toolPlacesBeside_putsToolWindowsRightOfTheMainWindowWhenThereIsRoom_data()
@@ -897,17 +901,17 @@ private slots:
         AppFixture app;
         app.createWindows();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const QPoint designedItemParams = frmItemParams->pos();
-        const QPoint designedPreview = frmPreview->pos();
-        const auto places = toolPlacesBeside(frm->geometry(), frmItemParams->size(), frmPreview->size(), screen);
-        frm->ReadSettings();
+        const QPoint designedItemParams = windows().itemParams->pos();
+        const QPoint designedPreview = windows().preview->pos();
+        const auto places = toolPlacesBeside(windows().main->geometry(), windows().itemParams->size(), windows().preview->size(), screen);
+        windows().main->settings->read();
         // A screen without room keeps the designed places.
-        QCOMPARE(frmItemParams->pos(), places ? places->itemParams : designedItemParams);
-        QCOMPARE(frmPreview->pos(), places ? places->preview : designedPreview);
+        QCOMPARE(windows().itemParams->pos(), places ? places->itemParams : designedItemParams);
+        QCOMPARE(windows().preview->pos(), places ? places->preview : designedPreview);
         app.writeSettings("[Positions]\nitempX=20\nitempY=30\npreviewX=40\npreviewY=50\n");
-        frm->ReadSettings();
-        QCOMPARE(frmItemParams->pos(), QPoint(20, 30));
-        QCOMPARE(frmPreview->pos(), QPoint(40, 50));
+        windows().main->settings->read();
+        QCOMPARE(windows().itemParams->pos(), QPoint(20, 30));
+        QCOMPARE(windows().preview->pos(), QPoint(40, 50));
     }
 };
 

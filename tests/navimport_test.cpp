@@ -1,4 +1,5 @@
 #include "app/main.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "project/itemedits.h"
 #include "project/navimport.h"
@@ -271,29 +272,29 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        project->items().clear();
+        windows().project.items().clear();
         const QString page = app.folder() + QStringLiteral("site.html");
         QFile f(page);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("<nav><ul><li><a href=\"index.html\">Start</a></li><li><a href=\"faq.html\">FAQ</a></li></ul></nav>");
         f.close();
         app.dialogs.files.enqueue(page);
-        frm->miImportNavigationClick();
-        QCOMPARE(project->items().count(), 2);
-        QVERIFY(project->Modified());
+        windows().main->miImportNavigationClick();
+        QCOMPARE(windows().project.items().count(), 2);
+        QVERIFY(windows().project.Modified());
 
-        QVERIFY(!frm->ImportNavigation(app.folder()));
-        QVERIFY(!frm->ImportNavigation(app.folder() + QStringLiteral("missing.html")));
+        QVERIFY(!windows().main->ImportNavigation(app.folder()));
+        QVERIFY(!windows().main->ImportNavigation(app.folder() + QStringLiteral("missing.html")));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 2);
         const QString empty = app.folder() + QStringLiteral("empty.html");
         QFile e(empty);
         QVERIFY(e.open(QIODevice::WriteOnly));
         e.write("<p>nothing</p>");
         e.close();
-        QVERIFY(!frm->ImportNavigation(empty));
+        QVERIFY(!windows().main->ImportNavigation(empty));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")),
                  QStringList{QStringLiteral("No navigation links were found in the file:\r") + empty});
-        QCOMPARE(project->items().count(), 2);
+        QCOMPARE(windows().project.items().count(), 2);
 
         const QString index = app.folder() + QStringLiteral("sitemap.xml");
         QFile x(index);
@@ -301,11 +302,11 @@ private slots:
         x.write("<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>https://ex.com/s1.xml"
                 "</loc></sitemap></sitemapindex>");
         x.close();
-        QVERIFY(!frm->ImportNavigation(index));
+        QVERIFY(!windows().main->ImportNavigation(index));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).last(),
                  index + QStringLiteral(" is a sitemap index, not a sitemap; import one of the sitemaps it lists:\r"
                                         "https://ex.com/s1.xml"));
-        QCOMPARE(project->items().count(), 2);
+        QCOMPARE(windows().project.items().count(), 2);
     }
 };
 

@@ -3,8 +3,12 @@
 // edits in the item parameters page reaching the item tree.
 
 #include "app/itemtreeview.h"
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/saveprojectform.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "controls/newedit.h"
 #include "controls/newspd.h"
@@ -53,12 +57,12 @@ QModelIndex addItem(const QString &text)
 {
     TItem record;
     record.Params[0] = text;
-    return project->items().append({}, record);
+    return windows().project.items().append({}, record);
 }
 
 void select(const QModelIndexList &items, const QModelIndex &current)
 {
-    QItemSelectionModel *s = frm->vtItems->selectionModel();
+    QItemSelectionModel *s = windows().main->itemPanel->vtItems->selectionModel();
     s->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     QItemSelection selection;
     for (const QModelIndex &i : items)
@@ -87,26 +91,26 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        QVERIFY(harness::waitForDocument(*frm->wbToolbar));
+        QVERIFY(harness::waitForDocument(*windows().main->wbToolbar));
         const QList<QPair<QString, QAction *>> buttons = {
-            {QStringLiteral("newProject"), frm->NewProject},  {QStringLiteral("openProject"), frm->miOpen},
-            {QStringLiteral("saveProject"), frm->miSave},     {QStringLiteral("saveProjectAs"), frm->miSaveAs},
-            {QStringLiteral("menuType"), frm->miSelectMenuType}, {QStringLiteral("help"), frm->Help},
-            {QStringLiteral("undo"), frm->miUndo}, {QStringLiteral("redo"), frm->miRedo}};
+            {QStringLiteral("newProject"), windows().main->NewProject},  {QStringLiteral("openProject"), windows().main->miOpen},
+            {QStringLiteral("saveProject"), windows().main->miSave},     {QStringLiteral("saveProjectAs"), windows().main->miSaveAs},
+            {QStringLiteral("menuType"), windows().main->miSelectMenuType}, {QStringLiteral("help"), windows().main->Help},
+            {QStringLiteral("undo"), windows().main->miUndo}, {QStringLiteral("redo"), windows().main->miRedo}};
         // A change, so there is something to undo (questions about it are
         // left unanswered, which cancels them).
-        frm->itemEdits->AddItem();
+        windows().main->itemPanel->itemEdits->AddItem();
         for (const auto &[command, action] : buttons) {
             QSignalSpy triggered(action, &QAction::triggered);
-            if (action == frm->miSelectMenuType)
-                whenShown(frmMenuType, [] { frmMenuType->spdCancelClick(); });
+            if (action == windows().main->miSelectMenuType)
+                whenShown(windows().menuType, [] { windows().menuType->spdCancelClick(); });
             // A project without a file asks for a name first.
-            if (action == frm->miSave || action == frm->miSaveAs)
-                whenShown(frmSaveProject, [] { frmSaveProject->reject(); });
-            runJs(frm->wbToolbar,
+            if (action == windows().main->miSave || action == windows().main->miSaveAs)
+                whenShown(windows().saveProject, [] { windows().saveProject->reject(); });
+            runJs(windows().main->wbToolbar,
                   QStringLiteral("document.querySelector('[data-command=\"%1\"]').click(),''").arg(command));
             QVERIFY2(harness::waitUntil([&] { return triggered.count() == 1; }), qPrintable(command));
-            QVERIFY(ChannelIdle);
+            QVERIFY(windows().channel.idle());
         }
         QCOMPARE(app.shellOpened.size(), 1);
     }
@@ -128,11 +132,11 @@ private slots:
         app.createWindows();
         app.chooseMenuType(type);
         QVERIFY(app.waitForParameterPage());
-        project->ProjectFolder = app.folder();
-        Page *page = view == QLatin1String("params")       ? frm->wb
-                     : view == QLatin1String("itemstyles") ? frmItemStyles->wbItemStyles
-                     : view == QLatin1String("smstyles")   ? frmItemStyles->wbSmStyles
-                                                           : frmItemParams->wbItemParams;
+        windows().project.ProjectFolder = app.folder();
+        Page *page = view == QLatin1String("params")       ? windows().main->wb
+                     : view == QLatin1String("itemstyles") ? windows().itemStyles->wbItemStyles
+                     : view == QLatin1String("smstyles")   ? windows().itemStyles->wbSmStyles
+                                                           : windows().itemParams->wbItemParams;
         QVERIFY(harness::waitForDocument(*page));
         const bool itemPage = view == QLatin1String("itemparams");
         QModelIndex a, b;
@@ -166,9 +170,9 @@ private slots:
             if (c.kind == QLatin1String("color"))
                 app.dialogs.colors.enqueue(QColor(0x12, 0xab, 0xef));
             else if (c.kind == QLatin1String("font"))
-                whenShown(frmFont, [&c] {
-                    frmFont->eNewValue->setText(c.answer);
-                    frmFont->spdApply->click();
+                whenShown(windows().font, [&c] {
+                    windows().font->eNewValue->setText(c.answer);
+                    windows().font->spdApply->click();
                 });
             else
                 app.dialogs.files.enqueue(app.folder() + c.answer);
@@ -184,14 +188,14 @@ private slots:
                                               .arg(c.kind))
                                   .toInt();
                 QVERIFY(harness::waitUntil([&] {
-                    return project->items().record(a)->Params[size_t(n)] == c.answer &&
-                           project->items().record(b)->Params[size_t(n)] == c.answer;
+                    return windows().project.items().record(a)->Params[size_t(n)] == c.answer &&
+                           windows().project.items().record(b)->Params[size_t(n)] == c.answer;
                 }));
             }
-            QVERIFY(ChannelIdle);
+            QVERIFY(windows().channel.idle());
         }
         QVERIFY2(answered >= 2, "every page has a swatch and a picker");
-        QVERIFY(project->Modified());
+        QVERIFY(windows().project.Modified());
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")), QStringList());
     }
 
@@ -201,15 +205,15 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        Page *page = frmItemParams->wbItemParams;
+        Page *page = windows().itemParams->wbItemParams;
         QVERIFY(harness::waitForDocument(*page));
         const QModelIndex a = addItem(QStringLiteral("A"));
         const QModelIndex b = addItem(QStringLiteral("B"));
         const QModelIndex c = addItem(QStringLiteral("C"));
         select({a, c}, c);
-        frmItemParams->show();
-        frmItemParams->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frmItemParams));
+        windows().itemParams->show();
+        windows().itemParams->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows().itemParams));
         auto *webView = static_cast<WebPage *>(page)->view();
         QTRY_VERIFY(webView->focusProxy() != nullptr);
         webView->focusProxy()->setFocus();
@@ -220,12 +224,12 @@ private slots:
         QTest::keyClick(webView->focusProxy(), Qt::Key_Return);
 
         QVERIFY(harness::waitUntil([&] {
-            return project->items().record(a)->Params[0] == QLatin1String("Home") &&
-                   project->items().record(c)->Params[0] == QLatin1String("Home");
+            return windows().project.items().record(a)->Params[0] == QLatin1String("Home") &&
+                   windows().project.items().record(c)->Params[0] == QLatin1String("Home");
         }));
-        QCOMPARE(project->items().record(b)->Params[0], QStringLiteral("B"));
-        QCOMPARE(project->items().data(a).toString(), QStringLiteral("Home"));
-        QVERIFY(project->Modified());
+        QCOMPARE(windows().project.items().record(b)->Params[0], QStringLiteral("B"));
+        QCOMPARE(windows().project.items().data(a).toString(), QStringLiteral("Home"));
+        QVERIFY(windows().project.Modified());
     }
 
     void itemPage_withoutSelection_fieldsDisabled()
@@ -234,7 +238,7 @@ private slots:
         app.createWindows();
         app.chooseMenuType(1);
         QVERIFY(app.waitForParameterPage());
-        Page *page = frmItemParams->wbItemParams;
+        Page *page = windows().itemParams->wbItemParams;
         QVERIFY(harness::waitForDocument(*page));
         const QString disabled = QStringLiteral("String(document.querySelector('fieldset.items').disabled)");
         QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
@@ -243,7 +247,7 @@ private slots:
         QCOMPARE(runJs(page, disabled), QStringLiteral("false"));
         QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")),
                  QStringLiteral("A"));
-        frm->vtItems->selectionModel()->clearSelection();
+        windows().main->itemPanel->vtItems->selectionModel()->clearSelection();
         QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
         QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
 
@@ -251,7 +255,7 @@ private slots:
         const QModelIndex b = addItem(QStringLiteral("B"));
         select({b}, b);
         QCOMPARE(runJs(page, disabled), QStringLiteral("false"));
-        frm->NewProjectExecute();
+        windows().main->NewProjectExecute();
         QCOMPARE(runJs(page, disabled), QStringLiteral("true"));
         QCOMPARE(runJs(page, QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")), QString());
     }
@@ -262,22 +266,22 @@ private slots:
         app.createWindows();
         app.chooseMenuType(2);
         QVERIFY(app.waitForParameterPage());
-        QVERIFY(!project->Modified());
-        runJs(frm->wb, QStringLiteral("var e=document.querySelector('main input[type=text]');e.value='x';"
+        QVERIFY(!windows().project.Modified());
+        runJs(windows().main->wb, QStringLiteral("var e=document.querySelector('main input[type=text]');e.value='x';"
                                       "e.dispatchEvent(new Event('change'));''"));
-        QVERIFY(harness::waitUntil([] { return project->Modified(); }));
+        QVERIFY(harness::waitUntil([] { return windows().project.Modified(); }));
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel);
-        frm->NewProject->trigger();
+        windows().main->NewProject->trigger();
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
                  QStringList{QStringLiteral("Do you want to save changes?")});
-        QVERIFY(project->Modified());
+        QVERIFY(windows().project.Modified());
     }
 
     void itemPageScriptError_isReported()
     {
         AppFixture app;
         app.createWindows();
-        Page *page = frmItemParams->wbItemParams;
+        Page *page = windows().itemParams->wbItemParams;
         page->loadHtml(QStringLiteral("<script>\nsetTimeout(function(){ missing(); }, 0);\n</script>"),
                        QUrl::fromLocalFile(app.folder()));
         QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("error")).isEmpty(); }));

@@ -1,7 +1,11 @@
 // The preview among the program's windows: the main window's commands and
 // keys that drive it, and the program's --preview command line.
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "controls/newspd.h"
 #include "page/webpage.h"
@@ -52,18 +56,18 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        project->MarkModified();
-        QVERIFY(frmPreview->timerUpdate->isActive());
-        frm->controller->reset();
-        QVERIFY(!frmPreview->timerUpdate->isActive());
+        windows().project.MarkModified();
+        QVERIFY(windows().preview->timerUpdate->isActive());
+        windows().main->controller->reset();
+        QVERIFY(!windows().preview->timerUpdate->isActive());
 
         // Unticked, a change starts no countdown; Update Preview still rebuilds.
-        frmPreview->cbAutoUpdate->setChecked(false);
-        project->MarkModified();
-        QVERIFY(!frmPreview->timerUpdate->isActive());
-        const int builds = frmPreview->BuildCount;
-        frm->miUpdatePreview->trigger();
-        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        windows().preview->cbAutoUpdate->setChecked(false);
+        windows().project.MarkModified();
+        QVERIFY(!windows().preview->timerUpdate->isActive());
+        const int builds = windows().preview->BuildCount;
+        windows().main->miUpdatePreview->trigger();
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
@@ -73,22 +77,22 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        frm->EnableMainMenu(true);
-        frm->show();
-        frmPreview->show();
-        frmPreview->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frmPreview));
-        QSignalSpy ready(frmPreview, &TfrmPreview::pageReady);
-        frmPreview->spdUpdatePreviewClick();
+        windows().main->EnableMainMenu(true);
+        windows().main->show();
+        windows().preview->show();
+        windows().preview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows().preview));
+        QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
+        windows().preview->spdUpdatePreviewClick();
         QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
-        auto *view = static_cast<WebPage *>(frmPreview->wbPreview)->view();
+        auto *view = static_cast<WebPage *>(windows().preview->wbPreview)->view();
         QVERIFY(harness::waitUntil([&] { return view->focusProxy() != nullptr; }));
         view->focusProxy()->setFocus();
         QVERIFY(harness::waitUntil([&] { return view->focusProxy()->hasFocus(); }));
 
-        const int builds = frmPreview->BuildCount;
+        const int builds = windows().preview->BuildCount;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
-        QCOMPARE(frmPreview->BuildCount, builds + 1);
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
         QVERIFY(harness::waitUntil([&] { return ready.size() == 2; }));
         // The focus is back in the preview's page.
         QVERIFY(harness::waitUntil([&] { return view->focusProxy() && view->focusProxy()->hasFocus(); }));
@@ -99,15 +103,15 @@ private slots:
     {
         AppFixture app;
         app.createWindows();
-        QSignalSpy ready(frmPreview, &TfrmPreview::pageReady);
+        QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        frm->show();
-        frmPreview->show();
+        windows().main->show();
+        windows().preview->show();
         // The default project loads and is previewed.
         QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
-        QVERIFY(project->items().count() > 0);
-        auto *page = static_cast<WebPage *>(frmPreview->wbPreview)->view()->page();
+        QVERIFY(windows().project.items().count() > 0);
+        auto *page = static_cast<WebPage *>(windows().preview->wbPreview)->view()->page();
         auto pageText = [&] {
             QString text;
             bool done = false;
@@ -118,15 +122,15 @@ private slots:
             harness::waitUntil([&] { return done; });
             return text;
         };
-        const QString first = project->items().index(0, 0).data().toString();
+        const QString first = windows().project.items().index(0, 0).data().toString();
         QVERIFY2(pageText().contains(first), qPrintable(first));
 
-        frm->vtItems->setFocus();
-        frm->vtItems->setCurrentIndex(project->items().index(0, 0));
-        frm->spdAddItem->click();
-        const QString added = project->CurrentItem->Params[0];
+        windows().main->itemPanel->vtItems->setFocus();
+        windows().main->itemPanel->vtItems->setCurrentIndex(windows().project.items().index(0, 0));
+        windows().main->itemPanel->spdAddItem->click();
+        const QString added = windows().project.CurrentItem->Params[0];
         QVERIFY(added.startsWith(QStringLiteral("Item ")));
-        QVERIFY(frmPreview->timerUpdate->isActive());
+        QVERIFY(windows().preview->timerUpdate->isActive());
         QVERIFY(!pageText().contains(added));
         const int before = ready.size();
         QVERIFY(harness::waitUntil([&] { return ready.size() > before; }));

@@ -2,9 +2,13 @@
 // file, a project a crash left behind, a file of another menu type, and a
 // file that could not be read to its end.
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "controls/newspd.h"
 #include "app/saveprojectform.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "preview/menutypeform.h"
 #include "project/dataopen.h"
@@ -42,7 +46,7 @@ QByteArray readFile(const QString &path)
 QStringList itemTexts()
 {
     QStringList out;
-    project->items().walk([&out](const QModelIndex &, const TItem &item, int) { out << item.Params[0]; });
+    windows().project.items().walk([&out](const QModelIndex &, const TItem &item, int) { out << item.Params[0]; });
     return out;
 }
 
@@ -75,10 +79,10 @@ struct MenuTypeWindowWatch
     bool shown = false;
     void arm()
     {
-        QTimer::singleShot(0, frmMenuType, [this] {
-            shown = frmMenuType->isVisible();
+        QTimer::singleShot(0, windows().menuType, [this] {
+            shown = windows().menuType->isVisible();
             if (shown)
-                frmMenuType->spdApplyClick();
+                windows().menuType->spdApplyClick();
         });
     }
 };
@@ -104,18 +108,18 @@ private slots:
         const QString path = writeFile(app.folder() + QStringLiteral("menu.js"), threeItems());
         MenuTypeWindowWatch watch;
         watch.arm();
-        startProject(startWith(type, path));
+        startProject(windows(), startWith(type, path));
         QVERIFY(app.waitForParameterPage());
         QVERIFY(!watch.shown);
         QCOMPARE(itemTexts(), QStringList({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")}));
-        QCOMPARE(project->CurrentFileName, path);
-        QVERIFY(!project->Modified());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
+        QCOMPARE(windows().project.CurrentFileName, path);
+        QVERIFY(!windows().project.Modified());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
         // Saving writes those three items back, and nothing else.
-        QVERIFY(frm->controller->save());
+        QVERIFY(windows().main->controller->save());
         QVERIFY(app.dialogs.asked.isEmpty());
-        frm->controller->open(path);
-        QCOMPARE(project->items().count(), 3);
+        windows().main->controller->open(path);
+        QCOMPARE(windows().project.items().count(), 3);
     }
 
     void start_withoutTypeWithAFileNamingItsType_startsInThatType()
@@ -126,12 +130,12 @@ private slots:
         QVERIFY(QFile::copy(app.folder() + defaultProjectPath(2), path));
         MenuTypeWindowWatch watch;
         watch.arm();
-        startProject(startWith(-1, path));
+        startProject(windows(), startWith(-1, path));
         QVERIFY(!watch.shown);
-        QCOMPARE(project->MenuType, 2);
-        QCOMPARE(frm->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
-        QCOMPARE(project->CurrentFileName, path);
-        QVERIFY(project->items().count() > 0);
+        QCOMPARE(windows().project.MenuType, 2);
+        QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
+        QCOMPARE(windows().project.CurrentFileName, path);
+        QVERIFY(windows().project.items().count() > 0);
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
@@ -150,13 +154,13 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         const QString path = app.folder() + QStringLiteral("tabs.js");
         QVERIFY(QFile::copy(app.folder() + defaultProjectPath(2), path));
-        frm->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
         const QStringList before = itemTexts();
-        QVERIFY(project->Modified());
+        QVERIFY(windows().project.Modified());
 
         app.dialogs.answers.enqueue(Dialogs::Answer::No); // let the changes go
         app.dialogs.answers.enqueue(switchType ? Dialogs::Answer::Yes : Dialogs::Answer::No);
-        QCOMPARE(frm->controller->open(path), switchType);
+        QCOMPARE(windows().main->controller->open(path), switchType);
 
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
                  QStringList{QStringLiteral("Do you want to save changes?")});
@@ -164,16 +168,16 @@ private slots:
         QCOMPARE(asked.size(), 1);
         QVERIFY2(asked.first().contains(QStringLiteral("Ostrel Tabs")), qPrintable(asked.first()));
         if (switchType) {
-            QCOMPARE(project->MenuType, 2);
-            QCOMPARE(project->CurrentFileName, path);
-            QVERIFY(project->items().count() > 0);
-            QVERIFY(!project->Modified());
+            QCOMPARE(windows().project.MenuType, 2);
+            QCOMPARE(windows().project.CurrentFileName, path);
+            QVERIFY(windows().project.items().count() > 0);
+            QVERIFY(!windows().project.Modified());
         } else {
-            QCOMPARE(project->MenuType, 0);
-            QVERIFY(project->CurrentFileName.isEmpty());
+            QCOMPARE(windows().project.MenuType, 0);
+            QVERIFY(windows().project.CurrentFileName.isEmpty());
             QCOMPARE(itemTexts(), before);
             // The changes are still unsaved: closing asks about them again.
-            QVERIFY(project->Modified());
+            QVERIFY(windows().project.Modified());
         }
     }
 
@@ -183,12 +187,12 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        const QString folder = QFileInfo(frm->history->recovery().path()).absolutePath();
+        const QString folder = QFileInfo(windows().main->history->recovery().path()).absolutePath();
         clearRecoveryFolder(folder);
-        frm->spdAddItem->click();
-        frm->spdAddItem->click();
-        frm->history->flush();
-        const QString left = frm->history->recovery().path();
+        windows().main->itemPanel->spdAddItem->click();
+        windows().main->itemPanel->spdAddItem->click();
+        windows().main->history->flush();
+        const QString left = windows().main->history->recovery().path();
         const QStringList items = itemTexts();
         QVERIFY(QFile::exists(left));
 
@@ -200,29 +204,29 @@ private slots:
 
         // The instance ends without saving; the next one starts with a file
         // and is offered the project all the same.
-        destroyWindows();
+        app.destroyWindows();
         QVERIFY(QFile::exists(left));
         app.createWindows();
         const QString path = writeFile(app.folder() + QStringLiteral("menu.js"), threeItems());
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);    // restore
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel); // keep it rather than open the file
-        startProject(startWith(0, path));
+        startProject(windows(), startWith(0, path));
         QVERIFY(app.dialogs.textsOf(QStringLiteral("yesNo")).first().startsWith(
             QStringLiteral("Restore the unsaved menu from ")));
         QCOMPARE(itemTexts(), items);
-        QVERIFY(project->Modified());
+        QVERIFY(windows().project.Modified());
         // The restored project stays in its file until saved or let go.
-        QCOMPARE(frm->history->recovery().path(), left);
+        QCOMPARE(windows().main->history->recovery().path(), left);
         QVERIFY(QFile::exists(left));
 
         // Declined at the next start, the file goes.
-        destroyWindows();
+        app.destroyWindows();
         app.createWindows();
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
-        startProject(startWith(0));
+        startProject(windows(), startWith(0));
         QVERIFY(!QFile::exists(left));
-        QVERIFY(!project->Modified());
-        QVERIFY(project->items().count() > 0);
+        QVERIFY(!windows().project.Modified());
+        QVERIFY(windows().project.items().count() > 0);
     }
 
     void incompleteRead_opensMarked_andTheFirstSaveOverItAsksWithNoLeadingToSaveAs_data()
@@ -242,33 +246,33 @@ private slots:
         QVERIFY(app.waitForParameterPage());
         const QString path = writeFile(app.folder() + QStringLiteral("part.js"), text);
         const int limit = std::exchange(dataTextTimeLimitMs, 2000);
-        frm->controller->open(path);
+        windows().main->controller->open(path);
         dataTextTimeLimitMs = limit;
 
-        QCOMPARE(project->CurrentFileName, path);
-        QVERIFY(frm->controller->readIncomplete());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - part.js (read incompletely)"));
+        QCOMPARE(windows().project.CurrentFileName, path);
+        QVERIFY(windows().main->controller->readIncomplete());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - part.js (read incompletely)"));
 
         // Save: No, the default, leads to Save As (cancelled here).
         bool saveWindowShown = false;
-        QTimer::singleShot(0, frmSaveProject, [&] {
-            saveWindowShown = frmSaveProject->isVisible();
-            frmSaveProject->reject();
+        QTimer::singleShot(0, windows().saveProject, [&] {
+            saveWindowShown = windows().saveProject->isVisible();
+            windows().saveProject->reject();
         });
-        frm->miSave->trigger();
+        windows().main->miSave->trigger();
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("noYes")).size(), 1);
         QVERIFY(saveWindowShown);
         QCOMPARE(readFile(path), text);
 
         // Yes overwrites; the file then holds the whole project.
         app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        frm->miSave->trigger();
+        windows().main->miSave->trigger();
         QVERIFY(readFile(path) != text);
-        QVERIFY(!frm->controller->readIncomplete());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - part.js"));
+        QVERIFY(!windows().main->controller->readIncomplete());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - part.js"));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("noYes")).size(), 2);
         // Only the first save asks.
-        frm->miSave->trigger();
+        windows().main->miSave->trigger();
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("noYes")).size(), 2);
     }
 
@@ -279,9 +283,9 @@ private slots:
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
         const QString path = writeFile(app.folder() + QStringLiteral("menu.js"), threeItems());
-        frm->controller->open(path);
-        QVERIFY(!frm->controller->readIncomplete());
-        frm->miSave->trigger();
+        windows().main->controller->open(path);
+        QVERIFY(!windows().main->controller->readIncomplete());
+        windows().main->miSave->trigger();
         QVERIFY(app.dialogs.asked.isEmpty());
         QVERIFY(readFile(path).contains("\"Three\""));
     }

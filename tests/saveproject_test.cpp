@@ -2,8 +2,12 @@
 // the dialog seam: the save-project window's paths, Save, Save As, Open and
 // the default project.
 
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
 #include "app/saveprojectform.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
@@ -34,13 +38,13 @@ bool whileSaveWindowShown(const std::function<void()> &inWindow, const std::func
     // references that no longer exist.
     QTimer timer;
     timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, frmSaveProject, [&] {
-        shown = frmSaveProject->isVisible();
-        frmSaveProject->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(frmSaveProject));
+    QObject::connect(&timer, &QTimer::timeout, windows().saveProject, [&] {
+        shown = windows().saveProject->isVisible();
+        windows().saveProject->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(windows().saveProject));
         inWindow();
-        if (frmSaveProject->isVisible())
-            frmSaveProject->reject();
+        if (windows().saveProject->isVisible())
+            windows().saveProject->reject();
     });
     timer.start(0);
     open();
@@ -49,8 +53,8 @@ bool whileSaveWindowShown(const std::function<void()> &inWindow, const std::func
 
 void typeName(const QString &name)
 {
-    frmSaveProject->eFileName->setFocus();
-    frmSaveProject->eFileName->setText(name);
+    windows().saveProject->eFileName->setFocus();
+    windows().saveProject->eFileName->setText(name);
 }
 
 // Enter as the keyboard gives it: to the widget with the focus.
@@ -67,7 +71,7 @@ struct Started
     {
         app.createWindows();
         app.chooseMenuType(0);
-        frm->show();
+        windows().main->show();
         app.waitForParameterPage();
     }
 };
@@ -82,14 +86,14 @@ private slots:
     void startup_loadsTheTypesDefaultProjectWithoutAFile()
     {
         Started s;
-        QVERIFY(project->items().count() >= 7);
-        QVERIFY(project->ItemStyles.size() >= 2);
-        QVERIFY(project->CurrentFileName.isEmpty());
-        QVERIFY(!project->Modified());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
-        QCOMPARE(project->ProjectFolder, s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/"));
-        QCOMPARE(QDir::currentPath() + QLatin1Char('/'), QFileInfo(project->ProjectFolder).canonicalFilePath() + QLatin1Char('/'));
-        QVERIFY(frm->RecentFiles.isEmpty());
+        QVERIFY(windows().project.items().count() >= 7);
+        QVERIFY(windows().project.ItemStyles.size() >= 2);
+        QVERIFY(windows().project.CurrentFileName.isEmpty());
+        QVERIFY(!windows().project.Modified());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
+        QCOMPARE(windows().project.ProjectFolder, s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/"));
+        QCOMPARE(QDir::currentPath() + QLatin1Char('/'), QFileInfo(windows().project.ProjectFolder).canonicalFilePath() + QLatin1Char('/'));
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
         QVERIFY(s.app.dialogs.asked.isEmpty());
     }
 
@@ -101,33 +105,33 @@ private slots:
         // Empty or blank name: nothing happens, the window stays.
         QVERIFY(whileSaveWindowShown([&] {
             typeName(QStringLiteral("   "));
-            frmSaveProject->spdSave->click();
+            windows().saveProject->spdSave->click();
             pressEnter();
-            QVERIFY(frmSaveProject->isVisible());
-        }, [] { frm->Save1Click(); }));
+            QVERIFY(windows().saveProject->isVisible());
+        }, [] { windows().main->Save1Click(); }));
         QVERIFY(s.app.dialogs.asked.isEmpty());
 
         // A new name saved with the button: no question for a new file.
         QVERIFY(whileSaveWindowShown([&] {
             typeName(path);
-            frmSaveProject->spdSave->click();
-        }, [] { frm->Save1Click(); }));
+            windows().saveProject->spdSave->click();
+        }, [] { windows().main->Save1Click(); }));
         QVERIFY(s.app.dialogs.asked.isEmpty());
         QVERIFY(readTestFile(path).endsWith("qrn_init();"));
-        QCOMPARE(project->CurrentFileName, path);
-        QCOMPARE(project->ProjectFolder, s.app.folder());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
-        QCOMPARE(frm->RecentFiles.value(0), path);
+        QCOMPARE(windows().project.CurrentFileName, path);
+        QCOMPARE(windows().project.ProjectFolder, s.app.folder());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
+        QCOMPARE(windows().main->recentFiles->files().value(0), path);
 
         // Save As shows the current name; the Save button asks, and No keeps the file.
         writeTestFile(path, "keep me");
         s.app.dialogs.answers.enqueue(Dialogs::Answer::No);
         QString shownName;
         QVERIFY(whileSaveWindowShown([&] {
-            shownName = frmSaveProject->eFileName->text();
-            frmSaveProject->spdSave->click();
-            QVERIFY(frmSaveProject->isVisible());
-        }, [] { frm->SaveAs1Click(); }));
+            shownName = windows().saveProject->eFileName->text();
+            windows().saveProject->spdSave->click();
+            QVERIFY(windows().saveProject->isVisible());
+        }, [] { windows().main->SaveAs1Click(); }));
         QCOMPARE(shownName, path);
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
                  QStringList{QStringLiteral("The file already exists:\r") + path +
@@ -135,7 +139,7 @@ private slots:
         QCOMPARE(readTestFile(path), QByteArray("keep me"));
 
         // Enter saves over it without a question.
-        QVERIFY(whileSaveWindowShown([&] { pressEnter(); }, [] { frm->SaveAs1Click(); }));
+        QVERIFY(whileSaveWindowShown([&] { pressEnter(); }, [] { windows().main->SaveAs1Click(); }));
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")).size(), 1);
         QVERIFY(readTestFile(path).endsWith("qrn_init();"));
 
@@ -145,10 +149,10 @@ private slots:
             typeName(other);
             QVERIFY(QApplication::focusWidget());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            QVERIFY(!frmSaveProject->isVisible());
-        }, [] { frm->SaveAs1Click(); }));
+            QVERIFY(!windows().saveProject->isVisible());
+        }, [] { windows().main->SaveAs1Click(); }));
         QVERIFY(!QFile::exists(other));
-        QVERIFY(whileSaveWindowShown([&] { shownName = frmSaveProject->eFileName->text(); }, [] { frm->SaveAs1Click(); }));
+        QVERIFY(whileSaveWindowShown([&] { shownName = windows().saveProject->eFileName->text(); }, [] { windows().main->SaveAs1Click(); }));
         QCOMPARE(shownName, path);
     }
 
@@ -160,11 +164,11 @@ private slots:
         s.app.dialogs.files.enqueue(QString());
         QString afterPick, afterCancel;
         whileSaveWindowShown([&] {
-            frmSaveProject->newSpd1->click();
-            afterPick = frmSaveProject->eFileName->text();
-            frmSaveProject->newSpd1->click();
-            afterCancel = frmSaveProject->eFileName->text();
-        }, [] { frm->SaveAs1Click(); });
+            windows().saveProject->newSpd1->click();
+            afterPick = windows().saveProject->eFileName->text();
+            windows().saveProject->newSpd1->click();
+            afterCancel = windows().saveProject->eFileName->text();
+        }, [] { windows().main->SaveAs1Click(); });
         QCOMPARE(afterPick, s.app.folder() + QStringLiteral("picked.js"));
         QCOMPARE(afterCancel, afterPick);
         QCOMPARE(s.app.dialogs.fileRequests.at(0).title, QStringLiteral("Save project"));
@@ -175,38 +179,38 @@ private slots:
         QVERIFY(QDir::setCurrent(s.app.folder()));
         whileSaveWindowShown([&] {
             typeName(QStringLiteral("relative"));
-            frmSaveProject->spdSave->click();
-        }, [] { frm->SaveAs1Click(); });
+            windows().saveProject->spdSave->click();
+        }, [] { windows().main->SaveAs1Click(); });
         QVERIFY(QFile::exists(s.app.folder() + QStringLiteral("relative")));
-        QCOMPARE(project->CurrentFileName, s.app.folder() + QStringLiteral("relative"));
+        QCOMPARE(windows().project.CurrentFileName, s.app.folder() + QStringLiteral("relative"));
 
         // A file that cannot be written: the message; window, name and flags stay.
-        project->MarkModified();
+        windows().project.MarkModified();
         const QString bad = s.app.folder() + QStringLiteral("no/such/folder.js");
         bool stillOpen = false;
         whileSaveWindowShown([&] {
             typeName(bad);
-            frmSaveProject->spdSave->click();
-            stillOpen = frmSaveProject->isVisible();
-        }, [] { frm->SaveAs1Click(); });
+            windows().saveProject->spdSave->click();
+            stillOpen = windows().saveProject->isVisible();
+        }, [] { windows().main->SaveAs1Click(); });
         QVERIFY(stillOpen);
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("error")), QStringList{QStringLiteral("Can't write the file: \r") + bad});
-        QCOMPARE(project->CurrentFileName, s.app.folder() + QStringLiteral("relative"));
-        QVERIFY(project->Modified());
+        QCOMPARE(windows().project.CurrentFileName, s.app.folder() + QStringLiteral("relative"));
+        QVERIFY(windows().project.Modified());
     }
 
     void saveCommand_withFile_writesAgainSilently()
     {
         Started s;
         const QString path = s.app.folder() + QStringLiteral("menu.js");
-        project->CurrentFileName = path;
-        frm->setCaption(path);
-        project->MarkModified();
-        frm->Save1Click();
-        QVERIFY(!frmSaveProject->isVisible());
+        windows().project.CurrentFileName = path;
+        windows().main->setCaption(path);
+        windows().project.MarkModified();
+        windows().main->Save1Click();
+        QVERIFY(!windows().saveProject->isVisible());
         QVERIFY(s.app.dialogs.asked.isEmpty());
-        QVERIFY(!project->Modified());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
+        QVERIFY(!windows().project.Modified());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
         QVERIFY(readTestFile(path).endsWith("qrn_init();"));
     }
 
@@ -217,74 +221,74 @@ private slots:
         QVERIFY(QDir(s.app.folder()).mkdir(QStringLiteral("sub")));
         const QByteArray original = readTestFile(s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
         writeTestFile(path, original);
-        const int items = project->items().count();
-        project->CurrentItem = project->items().record(project->items().index(0, 0));
-        frm->itemEdits->SendItemParams();
-        project->items().clear();
-        project->MarkModified();
+        const int items = windows().project.items().count();
+        windows().project.CurrentItem = windows().project.items().record(windows().project.items().index(0, 0));
+        windows().main->itemPanel->itemEdits->SendItemParams();
+        windows().project.items().clear();
+        windows().project.MarkModified();
         s.app.dialogs.answers.enqueue(Dialogs::Answer::No); // discard the changes
         s.app.dialogs.files.enqueue(path);
-        frm->Open1Click();
+        windows().main->Open1Click();
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")).size(), 1);
-        QCOMPARE(project->items().count(), items);
-        QCOMPARE(project->CurrentFileName, path);
-        QCOMPARE(frmSaveProject->eFileName->text(), path);
-        QCOMPARE(project->ProjectFolder, s.app.folder() + QStringLiteral("sub/"));
+        QCOMPARE(windows().project.items().count(), items);
+        QCOMPARE(windows().project.CurrentFileName, path);
+        QCOMPARE(windows().saveProject->eFileName->text(), path);
+        QCOMPARE(windows().project.ProjectFolder, s.app.folder() + QStringLiteral("sub/"));
         QCOMPARE(QDir::currentPath(), QFileInfo(s.app.folder() + QStringLiteral("sub")).canonicalFilePath());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - opened.js"));
-        QCOMPARE(frm->RecentFiles.value(0), path);
-        QVERIFY(!project->Modified());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - opened.js"));
+        QCOMPARE(windows().main->recentFiles->files().value(0), path);
+        QVERIFY(!windows().project.Modified());
         // No item of the old project is left in the item parameters page.
-        QCOMPARE(frmItemParams->wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {0}), QString());
+        QCOMPARE(windows().itemParams->wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {0}), QString());
         // The styles window lists what was read.
-        QCOMPARE(frmItemStyles->vtItemStyles->model()->rowCount(), project->ItemStyles.size());
-        QCOMPARE(frmItemStyles->vtItemStyles->model()->index(0, 0).data(Qt::EditRole).toString(),
-                 project->ItemStyles.at(0).Name);
-        QCOMPARE(frmItemStyles->vtSmStyles->model()->rowCount(), 1);
+        QCOMPARE(windows().itemStyles->vtItemStyles->model()->rowCount(), windows().project.ItemStyles.size());
+        QCOMPARE(windows().itemStyles->vtItemStyles->model()->index(0, 0).data(Qt::EditRole).toString(),
+                 windows().project.ItemStyles.at(0).Name);
+        QCOMPARE(windows().itemStyles->vtSmStyles->model()->rowCount(), 1);
 
         // Ctrl+S writes the same file back, unchanged.
         writeTestFile(path, "");
-        frm->miSave->trigger();
+        windows().main->miSave->trigger();
         QCOMPARE(readTestFile(path), original);
     }
 
     void openUnreadable_leavesEmptyProjectWithoutFile()
     {
         Started s;
-        QVERIFY(project->items().count() > 0);
+        QVERIFY(windows().project.items().count() > 0);
         const QString path = s.app.folder() + QStringLiteral("missing.js");
         s.app.dialogs.files.enqueue(path);
-        frm->Open1Click();
+        windows().main->Open1Click();
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("error")), QStringList{QStringLiteral("Can't open the file:\r") + path});
-        QCOMPARE(project->items().count(), 0);
-        QVERIFY(project->CurrentFileName.isEmpty());
-        QCOMPARE(frm->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
-        QVERIFY(frm->RecentFiles.isEmpty());
-        QCOMPARE(project->ProjectFolder, s.app.folder());
+        QCOMPARE(windows().project.items().count(), 0);
+        QVERIFY(windows().project.CurrentFileName.isEmpty());
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
+        QVERIFY(windows().main->recentFiles->files().isEmpty());
+        QCOMPARE(windows().project.ProjectFolder, s.app.folder());
     }
 
     void askSaveChanges_savedFromWindow_goesOn()
     {
         Started s;
-        project->MarkModified();
+        windows().project.MarkModified();
         s.app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         const QString path = s.app.folder() + QStringLiteral("asked.js");
         bool result = false;
         whileSaveWindowShown([&] {
             typeName(path);
-            frmSaveProject->spdSave->click();
-        }, [&] { result = frm->AskSaveChanges(); });
+            windows().saveProject->spdSave->click();
+        }, [&] { result = windows().main->AskSaveChanges(); });
         QVERIFY(result);
         QVERIFY(QFile::exists(path));
-        QVERIFY(!project->Modified());
+        QVERIFY(!windows().project.Modified());
     }
 
     void installHelp_namesTheEngineOfTheType()
     {
         Started s;
-        whileSaveWindowShown([] {}, [] { frm->SaveAs1Click(); });
-        QVERIFY(harness::waitForDocument(*frmSaveProject->wbInstallHelp));
-        const QString text = frmSaveProject->wbInstallHelp->callText(
+        whileSaveWindowShown([] {}, [] { windows().main->SaveAs1Click(); });
+        QVERIFY(harness::waitForDocument(*windows().saveProject->wbInstallHelp));
+        const QString text = windows().saveProject->wbInstallHelp->callText(
             QStringLiteral("eval"), {QStringLiteral("document.body.innerText")});
         QVERIFY(text.contains(QStringLiteral("Installation Instructions")));
         QVERIFY(text.contains(QStringLiteral("src=\"your_dir/qrnmenu.js\"")));

@@ -1,4 +1,8 @@
+#include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/recentfilesmenu.h"
+#include "app/windowsettings.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
@@ -25,7 +29,7 @@ void openDefaultProject(AppFixture &app)
     app.createWindows();
     app.chooseMenuType(0);
     QVERIFY(app.waitForParameterPage());
-    QVERIFY(frm->history->history().count() == 1);
+    QVERIFY(windows().main->history->history().count() == 1);
 }
 
 } // namespace
@@ -39,68 +43,68 @@ private slots:
     {
         AppFixture app;
         openDefaultProject(app);
-        const int items = project->items().count();
-        const QString saved = frm->history->history().current()->dataText;
-        QVERIFY(!frm->miUndo->isEnabled());
+        const int items = windows().project.items().count();
+        const QString saved = windows().main->history->history().current()->dataText;
+        QVERIFY(!windows().main->miUndo->isEnabled());
 
-        frm->spdAddItem->click();
-        QCOMPARE(frm->miUndo->text(), QStringLiteral("Undo Add Item"));
-        QVERIFY(frm->miUndo->isEnabled());
-        frm->miUndo->trigger();
-        QCOMPARE(project->items().count(), items);
-        QCOMPARE(frm->history->history().current()->dataText, saved);
-        QVERIFY(!project->Modified());
-        QCOMPARE(frm->miRedo->text(), QStringLiteral("Redo Add Item"));
+        windows().main->itemPanel->spdAddItem->click();
+        QCOMPARE(windows().main->miUndo->text(), QStringLiteral("Undo Add Item"));
+        QVERIFY(windows().main->miUndo->isEnabled());
+        windows().main->miUndo->trigger();
+        QCOMPARE(windows().project.items().count(), items);
+        QCOMPARE(windows().main->history->history().current()->dataText, saved);
+        QVERIFY(!windows().project.Modified());
+        QCOMPARE(windows().main->miRedo->text(), QStringLiteral("Redo Add Item"));
 
-        frm->miRedo->trigger();
-        QCOMPARE(project->items().count(), items + 1);
-        QVERIFY(project->Modified());
-        QVERIFY(frm->history->recovery().exists());
+        windows().main->miRedo->trigger();
+        QCOMPARE(windows().project.items().count(), items + 1);
+        QVERIFY(windows().project.Modified());
+        QVERIFY(windows().main->history->recovery().exists());
         // The data text read back is the one recorded: nothing new to record.
-        QVERIFY(!frm->history->canRedo());
-        QCOMPARE(frm->history->history().count(), 2);
+        QVERIFY(!windows().main->history->canRedo());
+        QCOMPARE(windows().main->history->history().count(), 2);
     }
 
     void undo_ofAStyleChange_restoresTheExactDataText()
     {
         AppFixture app;
         openDefaultProject(app);
-        const QString before = frm->history->history().current()->dataText;
-        const int styles = project->ItemStyles.size();
-        frmItemStyles->edits->Add();
-        QCOMPARE(frm->miUndo->text(), QStringLiteral("Undo Add Style"));
-        frm->history->flush();
-        QVERIFY(frm->history->history().current()->dataText != before);
-        frm->miUndo->trigger();
-        QCOMPARE(project->ItemStyles.size(), styles);
-        QCOMPARE(BuildDataText(*project, *frm->wb, *frmItemParams->wbItemParams), before);
-        frm->miRedo->trigger();
-        QCOMPARE(project->ItemStyles.size(), styles + 1);
-        QCOMPARE(project->ItemStyles.last().Name, QStringLiteral("New Individual Style"));
+        const QString before = windows().main->history->history().current()->dataText;
+        const int styles = windows().project.ItemStyles.size();
+        windows().itemStyles->edits->Add();
+        QCOMPARE(windows().main->miUndo->text(), QStringLiteral("Undo Add Style"));
+        windows().main->history->flush();
+        QVERIFY(windows().main->history->history().current()->dataText != before);
+        windows().main->miUndo->trigger();
+        QCOMPARE(windows().project.ItemStyles.size(), styles);
+        QCOMPARE(BuildDataText(windows().project, *windows().main->wb, *windows().itemParams->wbItemParams), before);
+        windows().main->miRedo->trigger();
+        QCOMPARE(windows().project.ItemStyles.size(), styles + 1);
+        QCOMPARE(windows().project.ItemStyles.last().Name, QStringLiteral("New Individual Style"));
     }
 
     void editMenu_isOffWhileTheMainMenuIs()
     {
         AppFixture app;
         openDefaultProject(app);
-        frm->EnableMainMenu(false);
-        QVERIFY(!frm->miEdit->menuAction()->isEnabled());
-        QVERIFY(!frm->miUndo->isEnabled());
-        frm->EnableMainMenu(true);
-        QVERIFY(frm->miEdit->menuAction()->isEnabled());
+        windows().main->EnableMainMenu(false);
+        QVERIFY(!windows().main->miEdit->menuAction()->isEnabled());
+        QVERIFY(!windows().main->miUndo->isEnabled());
+        windows().main->EnableMainMenu(true);
+        QVERIFY(windows().main->miEdit->menuAction()->isEnabled());
     }
 
     void newProject_discardingChanges_removesTheRecoveryFile()
     {
         AppFixture app;
         openDefaultProject(app);
-        frm->spdAddItem->click();
-        frm->history->flush();
-        QVERIFY(frm->history->recovery().exists());
+        windows().main->itemPanel->spdAddItem->click();
+        windows().main->history->flush();
+        QVERIFY(windows().main->history->recovery().exists());
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
-        frm->NewProjectExecute();
-        QVERIFY(!frm->history->recovery().exists());
-        QVERIFY(!frm->history->canUndo());
+        windows().main->NewProjectExecute();
+        QVERIFY(!windows().main->history->recovery().exists());
+        QVERIFY(!windows().main->history->canUndo());
     }
 
     void undo_keepsTheItemCounter_newItemsNeverRepeatANumber()
@@ -109,14 +113,14 @@ private slots:
         openDefaultProject(app);
         QStringList added;
         auto addOne = [&added] {
-            frm->spdAddItem->click();
-            added << project->items().record(frm->vtItems->currentIndex())->Params[0];
-            frm->history->flush();
+            windows().main->itemPanel->spdAddItem->click();
+            added << windows().project.items().record(windows().main->itemPanel->vtItems->currentIndex())->Params[0];
+            windows().main->history->flush();
         };
         addOne();
         addOne();
-        frm->miUndo->trigger();
-        frm->miUndo->trigger();
+        windows().main->miUndo->trigger();
+        windows().main->miUndo->trigger();
         addOne();
         QCOMPARE(added.size(), 3);
         QCOMPARE(QSet<QString>(added.begin(), added.end()).size(), 3);
@@ -126,24 +130,24 @@ private slots:
     {
         AppFixture app;
         openDefaultProject(app);
-        frm->spdAddItem->click();
-        frm->history->flush();
-        const int items = project->items().count();
-        const int states = frm->history->history().count();
+        windows().main->itemPanel->spdAddItem->click();
+        windows().main->history->flush();
+        const int items = windows().project.items().count();
+        const int states = windows().main->history->history().count();
         // The parameter page can no longer read a data text.
-        frm->wb->call(QStringLiteral("eval"),
+        windows().main->wb->call(QStringLiteral("eval"),
                       {QStringLiteral("window.qrn_loadValues = function () { throw new Error('broken'); };")});
 
-        QVERIFY(!frm->history->Undo());
-        QCOMPARE(project->items().count(), items);
+        QVERIFY(!windows().main->history->Undo());
+        QCOMPARE(windows().project.items().count(), items);
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
         // Still at the newest state, and still recording.
-        QVERIFY(frm->miUndo->isEnabled());
-        QVERIFY(!frm->history->canRedo());
-        frm->spdAddItem->click();
-        QVERIFY(frm->history->quietTime.isActive());
-        frm->history->flush();
-        QCOMPARE(frm->history->history().count(), states + 1);
+        QVERIFY(windows().main->miUndo->isEnabled());
+        QVERIFY(!windows().main->history->canRedo());
+        windows().main->itemPanel->spdAddItem->click();
+        QVERIFY(windows().main->history->quietTime.isActive());
+        windows().main->history->flush();
+        QCOMPARE(windows().main->history->history().count(), states + 1);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "editors/itemparamsform.h"
+#include "editors/pagecommandchannel.h"
 #include "editors/wb_commands.h"
+#include "project/itemedits.h"
 #include "project/project.h"
 #include "support/fakepage.h"
 #include "support/scripteddialogs.h"
@@ -31,9 +33,8 @@ struct Channel
         project.ProjectFolder = QStringLiteral("/site/");
         page.completeLoad();
         page.setAnswer(QStringLiteral("qrn_setValue"), QString());
-        setPageCommandTargets({&project, nullptr, nullptr, [this](const QString &name) { projectCommands << name; }});
+        channel.setProjectCommandRunner([this](const QString &name) { projectCommands << name; });
     }
-    ~Channel() { setPageCommandTargets({}); }
 
     // What the page was answered, in order.
     QStringList answers() const
@@ -46,6 +47,7 @@ struct Channel
 
     DialogsWithHook dialogs;
     Project project;
+    PageCommandChannel channel{project};
     FakePage page;
     QStringList projectCommands;
     QString slot = QStringLiteral("untouched");
@@ -68,14 +70,13 @@ struct ItemChannel : Channel
         itemPage.setAnswer(QStringLiteral("qrn_setValue"), QString());
         itemPage.setAnswer(QStringLiteral("qrn_getItemParam"), QStringLiteral("New"));
         window.wbItemParams = &itemPage;
-        window.setItemSelection(&selection);
-        setPageCommandTargets({&project, nullptr, &window, {}});
     }
     void select(const QModelIndex &item) { selection.select(item, QItemSelectionModel::Select | QItemSelectionModel::Rows); }
 
-    TfrmItemParams window{project};
-    FakePage itemPage;
     QItemSelectionModel selection{&project.items()};
+    ItemEdits edits{project, selection};
+    TfrmItemParams window{project, channel, edits};
+    FakePage itemPage;
 };
 
 } // namespace
@@ -183,14 +184,14 @@ private slots:
         Channel ch;
         const QColor picked = answer == QLatin1String("#FFFFFF") ? QColor(Qt::white) : opensAt;
         ch.dialogs.colors.enqueue(confirm ? std::optional<QColor>(picked) : std::nullopt);
-        const bool changed = DispatchPageCommand(&ch.page, text, ch.slot);
+        const bool changed = ch.channel.dispatch(&ch.page, text, ch.slot);
         QCOMPARE(ch.dialogs.colorRequests, QList<QColor>{opensAt});
         QCOMPARE(ch.answers(), QStringList{answer});
         QCOMPARE(ch.slot, answer);
         QCOMPARE(changed, confirm);
         QCOMPARE(ch.project.Modified(), confirm);
         QCOMPARE(ch.page.statusesSet, QStringList{QString()});
-        QVERIFY(ChannelIdle);
+        QVERIFY(ch.channel.idle());
     }
 
     void pickFile_data()
@@ -220,7 +221,7 @@ private slots:
         QFETCH(QString, filter);
         Channel ch;
         ch.dialogs.files.enqueue(picked);
-        const bool changed = DispatchPageCommand(&ch.page, text, ch.slot);
+        const bool changed = ch.channel.dispatch(&ch.page, text, ch.slot);
         QCOMPARE(ch.dialogs.fileRequests.size(), 1);
         QCOMPARE(ch.dialogs.fileRequests.at(0).title, QStringLiteral("Select file..."));
         QCOMPARE(ch.dialogs.fileRequests.at(0).filter, filter);
@@ -233,9 +234,9 @@ private slots:
     {
         Channel ch;
         ch.dialogs.files << QStringLiteral("/site/img/a.gif") << QString() << QStringLiteral("/site/b.html");
-        DispatchPageCommand(&ch.page, QStringLiteral("@image:"), ch.slot);
-        DispatchPageCommand(&ch.page, QStringLiteral("@image:"), ch.slot);
-        DispatchPageCommand(&ch.page, QStringLiteral("@url:"), ch.slot);
+        ch.channel.dispatch(&ch.page, QStringLiteral("@image:"), ch.slot);
+        ch.channel.dispatch(&ch.page, QStringLiteral("@image:"), ch.slot);
+        ch.channel.dispatch(&ch.page, QStringLiteral("@url:"), ch.slot);
         QCOMPARE(ch.dialogs.fileRequests.size(), 3);
         QCOMPARE(ch.dialogs.fileRequests.at(0).startPath, QStringLiteral("/site/"));
         QCOMPARE(ch.dialogs.fileRequests.at(1).startPath, QStringLiteral("/site/img/a.gif"));
@@ -247,7 +248,7 @@ private slots:
     {
         Channel ch;
         QSignalSpy marked(&ch.project, &Project::marked);
-        QVERIFY(DispatchPageCommand(&ch.page, QStringLiteral("@modified:"), ch.slot));
+        QVERIFY(ch.channel.dispatch(&ch.page, QStringLiteral("@modified:"), ch.slot));
         QCOMPARE(ch.answers(), QStringList{QStringLiteral("@modified")});
         QCOMPARE(marked.count(), 1);
         QVERIFY(ch.project.Modified());
@@ -257,12 +258,12 @@ private slots:
     void showHint_showsTextAndAnswersNothing()
     {
         Channel ch;
-        QVERIFY(!DispatchPageCommand(&ch.page, QStringLiteral("@showHint:Hello: world"), ch.slot));
+        QVERIFY(!ch.channel.dispatch(&ch.page, QStringLiteral("@showHint:Hello: world"), ch.slot));
         QCOMPARE(ch.dialogs.textsOf(QStringLiteral("message")), QStringList{QStringLiteral("Hello: world")});
         QVERIFY(ch.answers().isEmpty());
         QCOMPARE(ch.slot, QStringLiteral("untouched"));
         QVERIFY(!ch.project.Modified());
-        QVERIFY(ChannelIdle);
+        QVERIFY(ch.channel.idle());
     }
 
     void command_runsKnownProjectCommandsOnly_data()
@@ -281,11 +282,11 @@ private slots:
         QFETCH(bool, runs);
         Channel ch;
         bool idleWhileRunning = false;
-        setPageCommandTargets({&ch.project, nullptr, nullptr, [&](const QString &n) {
-                                   idleWhileRunning = ChannelIdle;
-                                   ch.projectCommands << n;
-                               }});
-        QVERIFY(!DispatchPageCommand(&ch.page, QStringLiteral("@command:") + name, ch.slot));
+        ch.channel.setProjectCommandRunner([&](const QString &n) {
+            idleWhileRunning = ch.channel.idle();
+            ch.projectCommands << n;
+        });
+        QVERIFY(!ch.channel.dispatch(&ch.page, QStringLiteral("@command:") + name, ch.slot));
         QCOMPARE(ch.projectCommands, runs ? QStringList{name} : QStringList());
         // The windows a project command opens may send commands of their own.
         QCOMPARE(idleWhileRunning, runs);
@@ -308,7 +309,7 @@ private slots:
         QFETCH(QString, reported);
         QFETCH(QString, answer);
         Channel ch;
-        QVERIFY(!DispatchPageCommand(&ch.page, text, ch.slot));
+        QVERIFY(!ch.channel.dispatch(&ch.page, text, ch.slot));
         QCOMPARE(ch.dialogs.textsOf(QStringLiteral("error")),
                  QStringList{QStringLiteral("The command isn't supported:\r") + reported});
         QCOMPARE(ch.answers(), QStringList{answer});
@@ -320,15 +321,15 @@ private slots:
         ItemChannel ch;
         bool idleInDialog = true;
         ch.dialogs.whileColorDialogOpen = [&] {
-            idleInDialog = ChannelIdle;
+            idleInDialog = ch.channel.idle();
             // A swatch of the item page clicked while the dialog is open.
             ch.window.wbItemParamsStatusTextChange(QStringLiteral("@color:#00ff00"));
         };
-        DispatchPageCommand(&ch.page, QStringLiteral("@color:#ff0000"), ch.slot);
+        ch.channel.dispatch(&ch.page, QStringLiteral("@color:#ff0000"), ch.slot);
         QVERIFY(!idleInDialog);
         QCOMPARE(ch.dialogs.colorRequests.size(), 1);
         QVERIFY(ch.itemPage.calls.isEmpty());
-        QVERIFY(ChannelIdle);
+        QVERIFY(ch.channel.idle());
 
         // Once idle, the same text is handled.
         ch.dialogs.whileColorDialogOpen = nullptr;
@@ -338,12 +339,59 @@ private slots:
         QCOMPARE(ch.window.CommandSlot, QStringLiteral("#00ff00"));
     }
 
+    void registeredHandler_answersItsValueUntilRemoved()
+    {
+        Channel ch;
+        QStringList seen;
+        ch.channel.addHandler(QStringLiteral("font"), [&](PageCommandCall &call) {
+            seen << call.name + QLatin1Char('=') + call.value;
+            QVERIFY(!ch.channel.idle());
+            call.value = QStringLiteral("bold 9px serif");
+        });
+        QVERIFY(ch.channel.dispatch(&ch.page, QStringLiteral("@font:normal 8px Arial"), ch.slot));
+        QCOMPARE(seen, QStringList{QStringLiteral("font=normal 8px Arial")});
+        QCOMPARE(ch.answers(), QStringList{QStringLiteral("bold 9px serif")});
+        QCOMPARE(ch.channel.currentValue(), QStringLiteral("bold 9px serif"));
+        QVERIFY(ch.project.Modified());
+
+        ch.channel.removeHandler(QStringLiteral("font"));
+        QVERIFY(!ch.channel.dispatch(&ch.page, QStringLiteral("@font:x"), ch.slot));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(ch.dialogs.textsOf(QStringLiteral("error")),
+                 QStringList{QStringLiteral("The command isn't supported:\rfont")});
+    }
+
+    void prefixHandler_takesNamesWithoutAHandlerOfTheirOwn()
+    {
+        Channel ch;
+        QStringList byPrefix, byName;
+        ch.channel.addPrefixHandler(QStringLiteral("item"), [&](PageCommandCall &call) { byPrefix << call.name; });
+        ch.channel.addHandler(QStringLiteral("itemX"), [&](PageCommandCall &call) { byName << call.name; });
+        for (const char *text : {"@item3:a", "@itemX:b", "@item:c", "@Item3:d"})
+            ch.channel.statusTextChanged(&ch.page, QString::fromLatin1(text), ch.slot);
+        QCOMPARE(byPrefix, (QStringList{QStringLiteral("item3"), QStringLiteral("item")}));
+        QCOMPARE(byName, QStringList{QStringLiteral("itemX")});
+        // Names keep their case: "Item3" is no item command.
+        QCOMPARE(ch.dialogs.textsOf(QStringLiteral("error")),
+                 QStringList{QStringLiteral("The command isn't supported:\rItem3")});
+    }
+
+    void handlerThatThrows_leavesChannelIdle()
+    {
+        Channel ch;
+        ch.channel.addHandler(QStringLiteral("boom"),
+                              [](PageCommandCall &) { throw PageError(QStringLiteral("qrn_boom"), QStringLiteral("test"), QStringLiteral("The page went away.")); });
+        QVERIFY_THROWS_EXCEPTION(PageError, ch.channel.dispatch(&ch.page, QStringLiteral("@boom:"), ch.slot));
+        QVERIFY(ch.channel.idle());
+        QVERIFY(ch.channel.statusTextChanged(&ch.page, QStringLiteral("@modified:"), ch.slot));
+    }
+
     void failingAnswer_leavesChannelIdle()
     {
         Channel ch;
         ch.page.setFailure(QStringLiteral("qrn_setValue"), QStringLiteral("The page has no function qrn_setValue."));
-        QVERIFY_THROWS_EXCEPTION(PageError, DispatchPageCommand(&ch.page, QStringLiteral("@modified:"), ch.slot));
-        QVERIFY(ChannelIdle);
+        QVERIFY_THROWS_EXCEPTION(PageError, ch.channel.dispatch(&ch.page, QStringLiteral("@modified:"), ch.slot));
+        QVERIFY(ch.channel.idle());
     }
 
     void itemCommand_writesEverySelectedItem_data()
@@ -415,7 +463,7 @@ private slots:
         QVERIFY(ch.itemPage.callsTo(QStringLiteral("qrn_getItemParam")).isEmpty());
         QCOMPARE(*ch.project.items().record(a), TItem{{QStringLiteral("A")}});
         QCOMPARE(ch.itemPage.callsTo(QStringLiteral("qrn_setValue")).at(0).args, PageArgs{QStringLiteral("v")});
-        QVERIFY(ChannelIdle);
+        QVERIFY(ch.channel.idle());
 
         // The next command is handled.
         ch.window.wbItemParamsStatusTextChange(QStringLiteral("@item0:"));

@@ -6,87 +6,59 @@
 #include <QMainWindow>
 #include <QStringList>
 
-class ItemEdits;
-class ItemTreeView;
+class ItemTreePanel;
 class Page;
+class PageCommandChannel;
+struct ProgramWindows;
 class Project;
 class ProjectController;
 class ProjectHistory;
-struct HistoryState;
 struct ScriptError;
-class TfrmAbout;
+class RecentFilesMenu;
+class RendererWatch;
 class TfrmAccessibility;
-class TnewPanel;
-class TnewSpd;
-class TfrmFont;
-class TfrmItemParams;
-class TfrmItemStyles;
-class TfrmMenuType;
-class TfrmPreview;
-class TfrmSaveProject;
+class WindowSettings;
 class QAction;
 class QLabel;
 class QMenu;
 class QSplitter;
-class QTimer;
 
 // The designed size of the main window, also its minimum size.
 inline constexpr QRect kMainDesignedGeometry{106, 66, 575, 480};
-// A settings value that stands for "not set".
-inline constexpr int kNotSet = -2147483647;
 
-// The main window: the hub that wires the menus, the parameter page and the
-// item tree to the project and the other windows.
+// The main window: its layout (the toolbar page, the parameter page beside
+// the item tree panel), its caption and its menus, whose commands it passes
+// to the project controller and the other windows.
 class Tfrm : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // The other windows the main window drives; start-up hands them over once
-    // they all exist.
-    struct Windows
-    {
-        TfrmMenuType *menuType = nullptr;
-        TfrmFont *font = nullptr;
-        TfrmAbout *about = nullptr;
-        TfrmItemParams *itemParams = nullptr;
-        TfrmPreview *preview = nullptr;
-        TfrmSaveProject *saveProject = nullptr;
-        TfrmItemStyles *itemStyles = nullptr;
-    };
-
-    explicit Tfrm(Project &project, QWidget *parent = nullptr);
+    Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
     ~Tfrm() override;
 
-    void setWindows(const Windows &windows);
+    // The other windows the main window drives; start-up hands them over once
+    // they all exist.
+    void setWindows(ProgramWindows &windows);
     Project &project() { return m_project; }
     // The project's lifecycle and its undo history; made once the pages are
     // known (setWindows).
     ProjectController *controller = nullptr;
     ProjectHistory *history = nullptr;
+    // The renderers of the parameter, item parameter and toolbar pages.
+    QList<RendererWatch *> rendererWatches;
 
-    QStringList RecentFiles;
+    // File > Recent files.
+    RecentFilesMenu *recentFiles = nullptr;
+    // Where the windows stood, and the recent files; made with the windows.
+    WindowSettings *settings = nullptr;
 
     // Controls.
     Page *wbToolbar = nullptr;
     Page *wb = nullptr;
-    QLabel *Label2 = nullptr;
+    QLabel *lblParamsTitle = nullptr;
     QLabel *lblMenuName = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *lblMenuItems = nullptr;
-    TnewSpd *spdExpandAll = nullptr;
-    TnewSpd *spdCollapseAll = nullptr;
-    TnewPanel *newPanel2 = nullptr; // around the item tree
-    ItemTreeView *vtItems = nullptr;
-    ItemEdits *itemEdits = nullptr;
-    QMenu *pmItems = nullptr;
-    TnewPanel *newPanel3 = nullptr; // the hint under the tree
-    TnewPanel *newPanel1 = nullptr; // holds the item buttons
-    TnewSpd *spdAddItem = nullptr;
-    TnewSpd *spdAddSubitem = nullptr;
-    TnewSpd *spdDeleteItem = nullptr;
-    TnewSpd *spdDeleteAll = nullptr;
-    TnewSpd *spdItemStyles = nullptr;
+    ItemTreePanel *itemPanel = nullptr;
     QSplitter *splitter = nullptr;
 
     // Main menu.
@@ -110,37 +82,14 @@ public:
     QAction *Help = nullptr;
     QAction *About = nullptr;
 
-    // Popup menu of the tree, with the keys that work while it has the focus.
-    QAction *miAddItem = nullptr;
-    QAction *miAddSubitem = nullptr;
-    QAction *miRename = nullptr;
-    QAction *miDeleteItem = nullptr;
-    QAction *miDeleteAll = nullptr;
-    QAction *miMoveUp = nullptr;
-    QAction *miMoveDown = nullptr;
-    QAction *miIndent = nullptr;
-    QAction *miOutdent = nullptr;
-    QAction *miSelectAll = nullptr;
-    QAction *miCut = nullptr;
-    QAction *miCopy = nullptr;
-    QAction *miPaste = nullptr;
-    QAction *miExpandAll = nullptr;
-    QAction *miCollapseAll = nullptr;
-
     void MarkModified();
     bool AskSaveChanges();
-    void AddRecentFile(const QString &path);
     void EnableMainMenu(bool on);
     // The caption: the title, the file name without its folder, and a note
     // when the file was read incompletely.
     void setCaption(const QString &fileName, bool readIncomplete = false);
     // Loads the pages of the project's menu type into every view.
     bool LoadMenuTypePages();
-    void ReadSettings();
-    void WriteSettings();
-    // The settings file: beside the program when that folder is writable,
-    // otherwise in the user's configuration folder.
-    QString SettingsFileName() const;
 
     // Menu and page command actions.
     void NewProjectExecute();
@@ -162,14 +111,11 @@ public:
     // View > Check Accessibility: the live list of findings.
     void miAccessibilityClick();
     void spdItemStylesClick();
-    void RecentFileClick(int index);
-    // Expand All (tag 0) and Collapse All (tag 1).
-    void spdExpandAllClick(int tag);
-    void vtItemsUpdating();
 
     // A command a page asked for ("saveProject", ...).
     void RunProjectCommand(const QString &name);
-    // The action of a command of the command table, by its id.
+    // The action of a command of the command table, by its id, the tree
+    // panel's included.
     QAction *command(const QString &id) const;
 
     // Events of the hosted views.
@@ -188,12 +134,13 @@ private:
     // Which commands can run now: the main menu on or off, undo and redo.
     void updateCommandStates();
     void FormCreate();
-    void rebuildRecentFilesMenu();
-    void placeToolWindowsBeside();
 
     Project &m_project;
+    PageCommandChannel &m_channel;
+    // The value last answered to the parameter and toolbar pages.
+    QString m_commandSlot;
     TfrmAccessibility *m_accessibility = nullptr;
-    Windows m_windows;
+    ProgramWindows *m_windows = nullptr;
     QList<QMenu *> m_mainMenus;
     QList<QAction *> m_commands;
     bool m_mainMenuOn = true;

@@ -13,6 +13,7 @@
 #include "project/navimport.h"
 #include "project/programfolder.h"
 #include "project/project.h"
+#include "project/projectcontroller.h"
 #include "project/textfile.h"
 #include "project/themes.h"
 #include "project/valuecheck.h"
@@ -236,7 +237,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         ++scriptErrors;
         printLocatedError(QStringLiteral("%1:%2:%3: %4: %5").arg(cl.file).arg(e.line).arg(e.column).arg(e.code, e.message));
     });
-    ReadDataText(project, params, itemParams, std::move(text));
+    ProjectController::readDataText(project, params, itemParams, std::move(text));
     if (cl.mode == CommandLine::Mode::Check || cl.mode == CommandLine::Mode::Convert) {
         printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
         printOutputLine(QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));

@@ -4,22 +4,13 @@
 #include "app/commandline.h"
 #include "project/dialogs.h"
 #include "app/main.h"
-#include "controls/backgroundtile.h"
-#include "editors/fontform.h"
+#include "app/programwindows.h"
+#include "app/windowsettings.h"
 #include "editors/itemparamsform.h"
-#include "editors/itemstylesform.h"
-#include "editors/wb_commands.h"
-#include "preview/aboutform.h"
-#include "preview/menutypeform.h"
 #include "preview/previewform.h"
-#include "preview/previewpage.h"
-#include "app/saveprojectform.h"
-#include "project/itemedits.h"
+#include "preview/menutypeform.h"
 #include "app/consoleoutput.h"
 #include "app/sitebuild.h"
-#include "page/page.h"
-#include "page/pagearg.h"
-#include "project/datasave.h"
 #include "project/loadpage.h"
 #include "project/programfolder.h"
 #include "project/project.h"
@@ -53,16 +44,6 @@ QStringList rawArguments(int argc, char **argv)
 
 } // namespace
 
-Project *project = nullptr;
-Tfrm *frm = nullptr;
-TfrmMenuType *frmMenuType = nullptr;
-TfrmFont *frmFont = nullptr;
-TfrmAbout *frmAbout = nullptr;
-TfrmItemParams *frmItemParams = nullptr;
-TfrmPreview *frmPreview = nullptr;
-TfrmSaveProject *frmSaveProject = nullptr;
-TfrmItemStyles *frmItemStyles = nullptr;
-
 void quietEngineLogging()
 {
     if (!qEnvironmentVariableIsEmpty("PLIVEX_DEBUG"))
@@ -74,39 +55,7 @@ void quietEngineLogging()
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false\nqt.webenginecontext.info=false"));
 }
 
-void createWindows()
-{
-    backgroundTile();
-    project = new Project;
-    frm = new Tfrm(*project);
-    Tfrm *main = frm;
-    frmMenuType = new TfrmMenuType(*project, [main] { return main->LoadMenuTypePages(); }, frm);
-    frmFont = new TfrmFont(frm);
-    frmAbout = new TfrmAbout(frm);
-    frmItemParams = new TfrmItemParams(*project, frm);
-    frmPreview = new TfrmPreview(
-        *project, [] { return BuildDataText(*project, *frm->wb, *frmItemParams->wbItemParams); }, frm);
-    frmSaveProject = new TfrmSaveProject(*project, frm);
-    StyleEdits::Links styleLinks;
-    styleLinks.SetIndividualStyles = [](int kind) { frmItemParams->SetIndividualStyles(kind); };
-    styleLinks.SendItemParams = [] { frm->itemEdits->SendItemParams(); };
-    styleLinks.pageCommand = [](Page *view, const QString &text) {
-        // The styles window's own slot: its pages read a changed style back
-        // themselves.
-        static QString slot;
-        return PageStatusTextChange(view, text, slot);
-    };
-    styleLinks.menuValues = [] { return frm->wb->callText(QStringLiteral("qrn_getMenuValues"), {kOmitted}); };
-    frmItemStyles = new TfrmItemStyles(*project, std::move(styleLinks), frm);
-    frm->setWindows({frmMenuType, frmFont, frmAbout, frmItemParams, frmPreview, frmSaveProject, frmItemStyles});
-    setPageCommandTargets({project, frmFont, frmItemParams, [](const QString &name) { frm->RunProjectCommand(name); }});
-    frmItemStyles->ResetStyles();
-    frmAbout->setBackgroundImage(frmMenuType->BackgroundImage);
-    QObject::connect(frmItemParams, &TfrmItemParams::closedByUser, frm, [] { frm->miItemParams->setChecked(false); });
-    QObject::connect(frmPreview, &TfrmPreview::closedByUser, frm, [] { frm->miPreview->setChecked(false); });
-}
-
-void startProject(const CommandLine &cl)
+void startProject(ProgramWindows &windows, const CommandLine &cl)
 {
     if (programEnding())
         return;
@@ -120,39 +69,22 @@ void startProject(const CommandLine &cl)
     else if (type < 0 && !cl.file.isEmpty())
         type = MenuTypeNamedInFile(cl.file);
     if (type >= 0) {
-        frmMenuType->SelectedType = type;
-        frmMenuType->spdApplyClick();
+        windows.menuType->SelectedType = type;
+        windows.menuType->spdApplyClick();
     } else {
-        frmMenuType->exec();
+        windows.menuType->exec();
     }
     if (programEnding())
         return;
     if (left) {
-        frm->controller->restore(recovered, std::move(*left));
+        windows.main->controller->restore(recovered, std::move(*left));
         // The named file comes through Open, which asks about the restored
         // changes first.
         if (!cl.file.isEmpty())
-            frm->controller->open(cl.file);
+            windows.main->controller->open(cl.file);
         return;
     }
-    frm->controller->start(cl.file);
-}
-
-void destroyWindows()
-{
-    setPageCommandTargets({});
-    // The other windows are the main window's children.
-    delete frm;
-    frm = nullptr;
-    delete project;
-    project = nullptr;
-    frmMenuType = nullptr;
-    frmFont = nullptr;
-    frmAbout = nullptr;
-    frmItemParams = nullptr;
-    frmPreview = nullptr;
-    frmSaveProject = nullptr;
-    frmItemStyles = nullptr;
+    windows.main->controller->start(cl.file);
 }
 
 int runProgram(int argc, char **argv)
@@ -208,19 +140,15 @@ int runProgram(int argc, char **argv)
     if (siteBuild)
         return runSiteBuild(cl);
 
-    createWindows();
-    frm->ReadSettings();
-    frm->EnableMainMenu(false);
-    startProject(cl);
-    if (programEnding()) {
-        destroyWindows();
+    ProgramWindows windows;
+    windows.main->settings->read();
+    windows.main->EnableMainMenu(false);
+    startProject(windows, cl);
+    if (programEnding())
         return 1;
-    }
-    frm->EnableMainMenu(true);
-    frmItemParams->show();
-    frmPreview->show();
-    frm->show();
-    const int result = app.exec();
-    destroyWindows();
-    return result;
+    windows.main->EnableMainMenu(true);
+    windows.itemParams->show();
+    windows.preview->show();
+    windows.main->show();
+    return app.exec();
 }

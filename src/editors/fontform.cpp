@@ -6,7 +6,6 @@
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
-#include "editors/wb_commands.h"
 #include "page/webpage.h"
 
 #include <QCheckBox>
@@ -321,16 +320,18 @@ TfrmFont::TfrmFont(QWidget *parent)
     wbFont->loadHtml(kSampleHtml, QUrl(QStringLiteral("about:blank")));
 }
 
-int TfrmFont::exec()
+std::optional<QString> TfrmFont::choose(const QString &value)
 {
     centerOnScreen(this);
-    eOldValue->setText(CommandValue);
-    eNewValue->setText(CommandValue);
+    eOldValue->setText(value);
+    eNewValue->setText(value);
     SelectFontParts();
     UpdateSample();
     showGenericSuggestion();
     eNewValue->setFocus();
-    return QDialog::exec();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return eNewValue->text();
 }
 
 void TfrmFont::SelectFontParts()
@@ -396,7 +397,6 @@ void TfrmFont::spdAssignClick()
 
 void TfrmFont::spdApplyClick()
 {
-    CommandValue = eNewValue->text();
     accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Page;
 class QCheckBox;
@@ -33,8 +34,7 @@ QString GenericFamilyFor(const QString &family);
 
 // The font chooser: builds one font value from a family, a size with its unit
 // and a weight, or takes it as typed, with a sample of it. Opened modally by
-// the "font" page command; reads its start value from CommandValue and on Ok
-// leaves its result there.
+// the "font" page command.
 class TfrmFont : public QDialog
 {
     Q_OBJECT
@@ -42,7 +42,9 @@ class TfrmFont : public QDialog
 public:
     explicit TfrmFont(QWidget *parent = nullptr);
 
-    int exec() override;
+    // Opens modally at `value`; the value composed or typed on Ok, nothing
+    // when the user cancels.
+    std::optional<QString> choose(const QString &value);
 
     QListWidget *lbFont = nullptr;
     QListWidget *lbSize = nullptr;

@@ -1,10 +1,11 @@
 #include "editors/itemparamsform.h"
 
-#include "editors/wb_commands.h"
+#include "editors/pagecommandchannel.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "project/dataopen.h"
 #include "project/dialogs.h"
+#include "project/itemedits.h"
 #include "project/project.h"
 
 #include <QCloseEvent>
@@ -14,9 +15,15 @@
 
 #include <algorithm>
 
-TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
+namespace {
+const QString kItemCommand = QStringLiteral("item");
+}
+
+TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, ItemEdits &edits, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
     , m_project(project)
+    , m_channel(channel)
+    , m_edits(edits)
 {
     setWindowTitle(QStringLiteral("Item Parameters"));
     setGeometry(606, 40, 250, 258);
@@ -38,25 +45,24 @@ TfrmItemParams::TfrmItemParams(Project &project, QWidget *parent)
     wbItemParams = page;
     connect(wbItemParams, &Page::statusTextChanged, this, &TfrmItemParams::wbItemParamsStatusTextChange);
     connect(wbItemParams, &Page::scriptError, this, &TfrmItemParams::wbItemParamsScriptError);
+    m_channel.addPrefixHandler(kItemCommand, [this](PageCommandCall &call) { ApplyItemCommand(call.name); });
+
+    QItemSelectionModel &selection = m_edits.selection();
+    connect(&selection, &QItemSelectionModel::selectionChanged, this, &TfrmItemParams::showSelectionCount);
+    // A replaced tree drops its selection without a selectionChanged.
+    connect(selection.model(), &QAbstractItemModel::modelReset, this, &TfrmItemParams::showSelectionCount);
+    connect(selection.model(), &QAbstractItemModel::rowsRemoved, this, &TfrmItemParams::showSelectionCount);
+    showSelectionCount();
 }
 
-void TfrmItemParams::setItemSelection(QItemSelectionModel *selection)
+TfrmItemParams::~TfrmItemParams()
 {
-    if (m_selection)
-        disconnect(m_selection, nullptr, this, nullptr);
-    m_selection = selection;
-    if (m_selection) {
-        connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TfrmItemParams::showSelectionCount);
-        // A replaced tree drops its selection without a selectionChanged.
-        connect(m_selection->model(), &QAbstractItemModel::modelReset, this, &TfrmItemParams::showSelectionCount);
-        connect(m_selection->model(), &QAbstractItemModel::rowsRemoved, this, &TfrmItemParams::showSelectionCount);
-    }
-    showSelectionCount();
+    m_channel.removeHandler(kItemCommand);
 }
 
 void TfrmItemParams::showSelectionCount()
 {
-    const qsizetype n = m_selection ? m_selection->selectedRows().size() : 0;
+    const qsizetype n = m_edits.selection().selectedRows().size();
     lblSeveralSelected->setVisible(n > 1);
     if (n > 1)
         lblSeveralSelected->setText(QStringLiteral("%1 items selected: changes go to all of them.").arg(n));
@@ -70,7 +76,7 @@ void TfrmItemParams::SetIndividualStyles(int kind)
 
 void TfrmItemParams::wbItemParamsStatusTextChange(const QString &text)
 {
-    PageStatusTextChange(wbItemParams, text, CommandSlot);
+    m_channel.statusTextChanged(wbItemParams, text, CommandSlot);
 }
 
 void TfrmItemParams::wbItemParamsScriptError(const ScriptError &error)
@@ -92,18 +98,7 @@ void TfrmItemParams::ApplyItemCommand(const QString &command)
         dialogs().showError(QStringLiteral("The command isn't supported:\r") + command);
         return;
     }
-    const QString value = wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {n});
-    ItemTree &tree = m_project.items();
-    const QModelIndexList selected = m_selection ? m_selection->selectedRows() : QModelIndexList();
-    for (const QModelIndex &index : selected) {
-        if (TItem *item = tree.record(index)) {
-            item->Params[static_cast<size_t>(n)] = value;
-            // The text is what the tree shows.
-            if (n == 0)
-                emit tree.dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-        }
-    }
-    m_project.MarkModified();
+    m_edits.SetField(n, wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {n}));
 }
 
 void TfrmItemParams::closeEvent(QCloseEvent *event)

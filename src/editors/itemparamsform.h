@@ -3,24 +3,24 @@
 #include <QString>
 #include <QWidget>
 
+class ItemEdits;
 class Page;
+class PageCommandChannel;
 class Project;
-class QItemSelectionModel;
 class QLabel;
 struct ScriptError;
 
 // The tool window that hosts the item parameters page. It holds no item data:
 // the item tree sends the current item into the page, and the page's edits
-// come back as "item" page commands that write every selected item.
+// come back as "item" page commands, which it registers with the channel and
+// which write every selected item through the item edits.
 class TfrmItemParams : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TfrmItemParams(Project &project, QWidget *parent = nullptr);
-
-    // The item tree's selection, whose items the page's edits go to.
-    void setItemSelection(QItemSelectionModel *selection);
+    TfrmItemParams(Project &project, PageCommandChannel &channel, ItemEdits &edits, QWidget *parent = nullptr);
+    ~TfrmItemParams() override;
 
     // Offers the names of the styles of a kind to the item parameters page.
     void SetIndividualStyles(int kind);
@@ -49,5 +49,6 @@ private:
     void showSelectionCount();
 
     Project &m_project;
-    QItemSelectionModel *m_selection = nullptr;
+    PageCommandChannel &m_channel;
+    ItemEdits &m_edits;
 };

@@ -1,22 +1,10 @@
 #include "editors/wb_commands.h"
 
-#include "editors/fontform.h"
-#include "editors/itemparamsform.h"
 #include "page/page.h"
-#include "project/commandtable.h"
-#include "project/dialogs.h"
-#include "project/project.h"
 
 #include <QDir>
 
-bool ChannelIdle = true;
-QString CommandValue;
-
 namespace {
-
-PageCommandTargets g_targets;
-// The picker is one dialog for the whole run: it opens at the file picked last.
-QString g_lastPicked;
 
 int hexDigit(QChar c)
 {
@@ -28,15 +16,6 @@ int hexDigit(QChar c)
     if (u >= u'a' && u <= u'f')
         return u - u'a' + 10;
     return 0;
-}
-
-void chooseColor()
-{
-    QString hex = CommandValue;
-    hex.remove(QLatin1Char('#'));
-    const std::optional<QColor> chosen = dialogs().chooseColor(HexToColor(hex));
-    if (chosen)
-        CommandValue = QLatin1Char('#') + ColorToHex(*chosen);
 }
 
 } // namespace
@@ -92,89 +71,4 @@ QString PickFileFilter(const QString &kind)
         return QStringLiteral("GIF, JPEG Files (*.gif;*.jpg;*.jpeg)|*.gif;*.jpg;*.jpeg|PNG Files (*.png)|*.png|"
                               "All Files (*.*)|*.*");
     return QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
-}
-
-void setPageCommandTargets(const PageCommandTargets &targets)
-{
-    g_targets = targets;
-    g_lastPicked.clear();
-    ChannelIdle = true;
-    CommandValue.clear();
-}
-
-void PickFile(const QString &kind)
-{
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("Select file...");
-    request.filter = PickFileFilter(kind);
-    const QString folder = g_targets.project ? g_targets.project->ProjectFolder : QString();
-    request.startPath = g_lastPicked.isEmpty() ? folder : g_lastPicked;
-    const QString picked = dialogs().openFile(request);
-    if (picked.isEmpty())
-        return;
-    g_lastPicked = picked;
-    CommandValue = RelativeToProject(picked, folder);
-}
-
-void RunProjectCommand(const QString &name)
-{
-    if (isPageCommand(name) && g_targets.runProjectCommand)
-        g_targets.runProjectCommand(name);
-}
-
-bool PageStatusTextChange(Page *view, const QString &text, QString &slot)
-{
-    if (!ChannelIdle || !IsPageCommand(view, text))
-        return false;
-    return DispatchPageCommand(view, text, slot);
-}
-
-bool DispatchPageCommand(Page *view, const QString &text, QString &slot)
-{
-    ChannelIdle = false;
-    // Idle again on every way out, a failing page call included: a channel
-    // left busy would drop every later command of the run.
-    struct IdleAgain
-    {
-        ~IdleAgain() { ChannelIdle = true; }
-    } idleAgain;
-
-    view->setStatus(QString());
-    const PageCommand command = SplitPageCommand(text);
-    CommandValue = command.value;
-    const QString sent = CommandValue;
-    const QString &name = command.name;
-
-    if (name == QLatin1String("font")) {
-        if (g_targets.font)
-            g_targets.font->exec();
-    } else if (name == QLatin1String("image") || name == QLatin1String("url")) {
-        PickFile(name);
-    } else if (name == QLatin1String("modified")) {
-        if (g_targets.project)
-            g_targets.project->MarkModified();
-        CommandValue = QStringLiteral("@modified");
-    } else if (name == QLatin1String("color")) {
-        chooseColor();
-    } else if (name.startsWith(QLatin1String("item")) && g_targets.itemParams) {
-        g_targets.itemParams->ApplyItemCommand(name);
-    } else if (name == QLatin1String("command")) {
-        // A project command may open windows and load pages: the channel is
-        // free for them.
-        ChannelIdle = true;
-        RunProjectCommand(CommandValue);
-        return false;
-    } else if (name == QLatin1String("showHint")) {
-        dialogs().showMessage(CommandValue);
-        return false;
-    } else {
-        dialogs().showError(QStringLiteral("The command isn't supported:\r") + name);
-    }
-
-    const bool changed = CommandValue != sent;
-    if (changed && g_targets.project)
-        g_targets.project->setModified(true);
-    view->call(QStringLiteral("qrn_setValue"), {CommandValue});
-    slot = CommandValue;
-    return changed;
 }

@@ -76,6 +76,14 @@ void ItemEdits::TextEdited(const QModelIndex &index)
     m_project.MarkModified(QStringLiteral("Rename Item"));
 }
 
+void ItemEdits::SetField(int field, const QString &value)
+{
+    ItemTree &tree = m_project.items();
+    for (const QModelIndex &index : selectedItems())
+        tree.setField(index, field, value);
+    m_project.MarkModified();
+}
+
 void ItemEdits::AddItem()
 {
     ItemTree &tree = m_project.items();

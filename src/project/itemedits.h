@@ -54,6 +54,11 @@ public:
     // An in-place edit committed a changed text.
     void TextEdited(const QModelIndex &index);
 
+    // One field of every selected item, from the item parameters page.
+    void SetField(int field, const QString &value);
+    // The view's selection the edits act on.
+    QItemSelectionModel &selection() const { return m_selection; }
+
     // How many levels the menu type allows; 0: any.
     int maxLevels() const;
 

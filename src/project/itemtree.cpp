@@ -87,6 +87,16 @@ bool ItemTree::setData(const QModelIndex &index, const QVariant &value, int role
     return true;
 }
 
+void ItemTree::setField(const QModelIndex &index, int field, const QString &value)
+{
+    TItem *item = record(index);
+    if (!item || field < 0 || field >= TItem::kParamCount)
+        return;
+    item->Params[static_cast<size_t>(field)] = value;
+    if (field == 0)
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+}
+
 Qt::ItemFlags ItemTree::flags(const QModelIndex &index) const
 {
     if (!index.isValid())

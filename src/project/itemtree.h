@@ -49,6 +49,9 @@ public:
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
 
     TItem *record(const QModelIndex &index) const;
+    // Writes one field of the item's record; a change of the text (field 0)
+    // is signalled to the views.
+    void setField(const QModelIndex &index, int field, const QString &value);
     QModelIndex indexOf(const TItem *record) const;
     // 0 for a top-level item.
     int level(const QModelIndex &index) const;

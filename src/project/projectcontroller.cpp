@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <utility>
 
@@ -100,6 +101,12 @@ void ProjectController::reset()
     emitCaption();
 }
 
+bool ProjectController::readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                                     const AddStyleFunction &addStyle)
+{
+    return ReadDataText(project, params, itemParams, std::move(text), addStyle);
+}
+
 bool ProjectController::load(const Load &request)
 {
     // Without the type's pages there is nothing to read a project into.
@@ -142,7 +149,7 @@ bool ProjectController::runLoad(const Load &request)
         break;
     case Load::From::Recovered:
         // Line breaks as the reader gives them to the page from a file.
-        ReadDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
+        readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
                      m_views.addStyle);
         m_project.CurrentFileName = request.fileName;
         if (!request.fileName.isEmpty())
@@ -170,7 +177,7 @@ bool ProjectController::restoreText(const QString &text)
         if (m_views.clearStyles)
             m_views.clearStyles();
         // Line breaks as the reader gives them to the page from a file.
-        if (!ReadDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
+        if (!readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
                           m_views.addStyle)) {
             dialogs().showError(cannot + QLatin1Char('.'));
             return false;
@@ -180,6 +187,42 @@ bool ProjectController::restoreText(const QString &text)
         return false;
     }
     return true;
+}
+
+void ProjectController::pageRendererEnded()
+{
+    if (m_recoveryPending || m_recovering)
+        return;
+    m_recoveryPending = true;
+    QTimer::singleShot(0, this, &ProjectController::recoverPages);
+}
+
+void ProjectController::recoverPages()
+{
+    // A load or an undo waiting for the pages in an inner event loop runs
+    // to its end first; the pages come back after it.
+    if (m_loading) {
+        QTimer::singleShot(100, this, &ProjectController::recoverPages);
+        return;
+    }
+    m_recoveryPending = false;
+    const LoadingFlag recovering(m_recovering);
+    if (!m_views.loadTypePages || !m_views.loadTypePages())
+        return;
+    const bool recorded = m_history->history().current() != nullptr;
+    // A text the pages could not read has been reported by then.
+    const bool back = m_history->restoreLastRecorded();
+    // What the page held beyond the last recorded state is gone, and the
+    // file on disk may differ from what is shown: saving is the user's call.
+    m_project.MarkModified();
+    m_project.setModified(true);
+    if (back)
+        dialogs().showMessage(QStringLiteral("A page of the editor stopped working and was loaded again. The project "
+                                             "was put back as it was last recorded; a change made in the moment "
+                                             "before may be missing."));
+    else if (!recorded)
+        dialogs().showError(QStringLiteral("A page of the editor stopped working and was loaded again; there was no "
+                                           "recorded state of the project to put back."));
 }
 
 void ProjectController::newProject()

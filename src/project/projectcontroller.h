@@ -51,6 +51,11 @@ public:
 
     ProjectHistory &history() { return *m_history; }
 
+    // The one way a data text gets into a project and its pages, for the
+    // editor's loads and the command line alike (see ReadDataText).
+    static bool readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                             const AddStyleFunction &addStyle = {});
+
     // The pages of the current menu type are loaded (or loading): resets and
     // loads may call them. The loadTypePages view says so.
     void setPagesReady(bool ready) { m_pagesReady = ready; }
@@ -86,6 +91,13 @@ public:
     // The one reset: an empty project without file, in the current type.
     void reset();
 
+    // A page's renderer ended or stopped answering: once the event loop is
+    // free, the type's pages are loaded afresh and the project is put back
+    // from the history's last recorded state. The user is told, and the
+    // project counts as changed. Several reports before the recovery ran, or
+    // while it runs, make one recovery.
+    void pageRendererEnded();
+
 signals:
     // The caption changes: the project's file (empty for none), and whether
     // it was read incompletely.
@@ -110,6 +122,7 @@ private:
     // counter stays and the tree is replaced only once the text was read.
     bool restoreText(const QString &text);
     bool askToSwitchType(const QString &path);
+    void recoverPages();
     void setProjectFolderOf(const QString &path);
     void emitCaption();
 
@@ -124,6 +137,8 @@ private:
     std::optional<Load> m_waiting;
     bool m_changesDiscarded = false;
     bool m_readIncomplete = false;
+    bool m_recoveryPending = false;
+    bool m_recovering = false;
 };
 
 // The menu type a data file names in its own type statement, or -1 (none,

@@ -157,6 +157,14 @@ bool ProjectHistory::restore(const HistoryState *state)
     return true;
 }
 
+bool ProjectHistory::restoreLastRecorded()
+{
+    // A burst still pending would be read from pages that are not back yet.
+    quietTime.stop();
+    m_project.takeChange();
+    return restore(m_history.current());
+}
+
 bool ProjectHistory::Undo()
 {
     flush();

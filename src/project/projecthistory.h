@@ -41,6 +41,10 @@ public:
 
     bool Undo();
     bool Redo();
+    // Loads the state recorded last back into the project, as Undo loads
+    // one; changes not recorded yet are dropped. False when there is none or
+    // it could not be loaded.
+    bool restoreLastRecorded();
     // "Undo Move Items", or "Undo" when there is nothing to undo.
     QString undoText() const;
     QString redoText() const;

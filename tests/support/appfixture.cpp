@@ -4,7 +4,7 @@
 #include "project/loadpage.h"
 #include "project/programfolder.h"
 #include "project/shell.h"
-#include "app/startup.h"
+#include "app/programwindows.h"
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
 #include "project/menutypes.h"
@@ -69,27 +69,39 @@ AppFixture::AppFixture(const QStringList &leaveOut)
 
 AppFixture::~AppFixture()
 {
-    destroyWindows();
+    m_windows.reset();
     setProgramFolder(QString());
     g_fixture = nullptr;
 }
 
-void AppFixture::createWindows()
+ProgramWindows &AppFixture::createWindows()
 {
-    ::createWindows();
+    m_windows.reset();
+    m_windows = std::make_unique<ProgramWindows>();
+    return *m_windows;
+}
+
+ProgramWindows &windows()
+{
+    return g_fixture->windows();
+}
+
+void AppFixture::destroyWindows()
+{
+    m_windows.reset();
 }
 
 void AppFixture::chooseMenuType(int type)
 {
-    frmMenuType->cbMenu0Click(type);
-    frmMenuType->spdApplyClick();
+    windows().menuType->cbMenu0Click(type);
+    windows().menuType->spdApplyClick();
     if (!programEnding())
-        frm->controller->loadDefault();
+        windows().main->controller->loadDefault();
 }
 
 bool AppFixture::waitForParameterPage()
 {
-    return harness::waitUntil([] { return frm->wb->hasDocument(); });
+    return harness::waitUntil([this] { return windows().main->wb->hasDocument(); });
 }
 
 void AppFixture::writeSettings(const QByteArray &text) const

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <memory>
 
+struct ProgramWindows;
+
 // The program's windows over a program folder of the test's own: a temporary
 // folder whose data, default projects and help are links to the staged
 // runtime files, so the settings file the windows write lands there.
@@ -19,7 +21,11 @@ public:
     ~AppFixture();
 
     // Creates the eight windows as the program does.
-    void createWindows();
+    ProgramWindows &createWindows();
+    // The windows createWindows made; they go with the fixture, or earlier
+    // through destroyWindows.
+    ProgramWindows &windows() const { return *m_windows; }
+    void destroyWindows();
     // Chooses a menu type through the menu type window, as Ok would, and
     // loads its default project as start-up does.
     void chooseMenuType(int type);
@@ -36,4 +42,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<ProgramWindows> m_windows;
 };
+
+// The windows of the fixture of the running test.
+ProgramWindows &windows();

@@ -1,0 +1,59 @@
+#include "app/programwindows.h"
+
+#include "app/itemtreepanel.h"
+#include "app/main.h"
+#include "app/saveprojectform.h"
+#include "controls/backgroundtile.h"
+#include "editors/fontform.h"
+#include "editors/itemparamsform.h"
+#include "editors/itemstylesform.h"
+#include "preview/aboutform.h"
+#include "preview/menutypeform.h"
+#include "preview/previewform.h"
+#include "page/page.h"
+#include "page/pagearg.h"
+#include "project/datasave.h"
+#include "project/itemedits.h"
+
+#include <QAction>
+
+ProgramWindows::ProgramWindows()
+{
+    backgroundTile();
+    main = new Tfrm(project, channel);
+    menuType = new TfrmMenuType(project, [this] { return main->LoadMenuTypePages(); }, main);
+    font = new TfrmFont(main);
+    about = new TfrmAbout(main);
+    itemParams = new TfrmItemParams(project, channel, *main->itemPanel->itemEdits, main);
+    preview = new TfrmPreview(
+        project, [this] { return BuildDataText(project, *main->wb, *itemParams->wbItemParams); }, main);
+    saveProject = new TfrmSaveProject(project, main);
+    StyleEdits::Links styleLinks;
+    styleLinks.SetIndividualStyles = [this](int kind) { itemParams->SetIndividualStyles(kind); };
+    styleLinks.SendItemParams = [this] { main->itemPanel->itemEdits->SendItemParams(); };
+    // The styles window's own slot: its pages read a changed style back
+    // themselves.
+    styleLinks.pageCommand = [this, slot = QString()](Page *view, const QString &text) mutable {
+        return channel.statusTextChanged(view, text, slot);
+    };
+    styleLinks.menuValues = [this] { return main->wb->callText(QStringLiteral("qrn_getMenuValues"), {kOmitted}); };
+    itemStyles = new TfrmItemStyles(project, std::move(styleLinks), main);
+    main->setWindows(*this);
+    channel.addHandler(QStringLiteral("font"), [this](PageCommandCall &call) {
+        if (const std::optional<QString> chosen = font->choose(call.value))
+            call.value = *chosen;
+    });
+    channel.setProjectCommandRunner([this](const QString &id) { main->RunProjectCommand(id); });
+    itemStyles->ResetStyles();
+    about->setBackgroundImage(menuType->BackgroundImage);
+    QObject::connect(itemParams, &TfrmItemParams::closedByUser, main, [this] { main->miItemParams->setChecked(false); });
+    QObject::connect(preview, &TfrmPreview::closedByUser, main, [this] { main->miPreview->setChecked(false); });
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    // The handlers above reach into the windows.
+    channel.removeHandler(QStringLiteral("font"));
+    channel.removeHandler(QStringLiteral("command"));
+    delete main;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "editors/pagecommandchannel.h"
+#include "project/project.h"
+
+class Tfrm;
+class TfrmAbout;
+class TfrmFont;
+class TfrmItemParams;
+class TfrmItemStyles;
+class TfrmMenuType;
+class TfrmPreview;
+class TfrmSaveProject;
+
+// What start-up makes for a run of the editor: the project, the page command
+// channel and the eight windows, in their order with the main window first,
+// wired together. The other windows are the main window's children; all of
+// them go with this object. The windows get what they need through their
+// constructors; only start-up and tests reach them through here.
+struct ProgramWindows
+{
+    ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows &) = delete;
+    ProgramWindows &operator=(const ProgramWindows &) = delete;
+
+    Project project;
+    PageCommandChannel channel{project};
+    Tfrm *main = nullptr;
+    TfrmMenuType *menuType = nullptr;
+    TfrmFont *font = nullptr;
+    TfrmAbout *about = nullptr;
+    TfrmItemParams *itemParams = nullptr;
+    TfrmPreview *preview = nullptr;
+    TfrmSaveProject *saveProject = nullptr;
+    TfrmItemStyles *itemStyles = nullptr;
+};

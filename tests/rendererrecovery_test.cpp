@@ -1,0 +1,154 @@
+// A page's renderer that ends under the editor: the page comes back and the
+// project is put back into it from the last recorded state.
+#include "app/itemtreepanel.h"
+#include "app/main.h"
+#include "app/programwindows.h"
+#include "app/rendererwatch.h"
+#include "controls/newspd.h"
+#include "editors/itemparamsform.h"
+#include "page/webpage.h"
+#include "project/datasave.h"
+#include "project/history.h"
+#include "project/projectcontroller.h"
+#include "project/projecthistory.h"
+#include "support/appfixture.h"
+#include "support/testmain.h"
+#include "support/webharness.h"
+
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <csignal>
+#include <sys/types.h>
+
+namespace {
+
+// The default project of the Ostrel Menu with one item added and recorded;
+// answers the recorded data text.
+QString recordedProjectWithAnAddedItem(AppFixture &app)
+{
+    app.createWindows();
+    app.chooseMenuType(0);
+    if (!app.waitForParameterPage())
+        return {};
+    windows().main->itemPanel->spdAddItem->click();
+    windows().main->history->flush();
+    return windows().main->history->history().current()->dataText;
+}
+
+QString dataTextNow()
+{
+    return BuildDataText(windows().project, *windows().main->wb, *windows().itemParams->wbItemParams);
+}
+
+} // namespace
+
+class RendererRecoveryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedRenderer_pageComesBackWithTheRecordedProject_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("parameters") << "params";
+        QTest::newRow("item parameters") << "itemParams";
+    }
+    void killedRenderer_pageComesBackWithTheRecordedProject()
+    {
+        QFETCH(QString, page);
+        AppFixture app;
+        const QString recorded = recordedProjectWithAnAddedItem(app);
+        QVERIFY(!recorded.isEmpty());
+        const int items = windows().project.items().count();
+        const int counter = windows().project.ItemCounter;
+        // Saved as it is: only the recovery may make it count as changed.
+        windows().main->history->saved();
+        windows().project.setModified(false);
+
+        Page *target = page == QLatin1String("params") ? windows().main->wb : windows().itemParams->wbItemParams;
+        QWebEnginePage *web = static_cast<WebPage *>(target)->view()->page();
+        const qint64 pid = web->renderProcessPid();
+        QVERIFY(pid > 0);
+        QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
+        QVERIFY(windows().main->wb->hasDocument());
+        QVERIFY(windows().itemParams->wbItemParams->hasDocument());
+        QCOMPARE(windows().project.items().count(), items);
+        QCOMPARE(windows().project.ItemCounter, counter);
+        QCOMPARE(dataTextNow(), recorded);
+        QVERIFY(windows().project.Modified());
+        // Told once, though every page of that renderer ended with it.
+        QCoreApplication::processEvents();
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("error")).isEmpty());
+        // The pages answer again: an edit is recorded and undone as before.
+        windows().main->itemPanel->spdAddItem->click();
+        QCOMPARE(windows().project.items().count(), items + 1);
+        QVERIFY(windows().main->history->Undo());
+        QCOMPARE(windows().project.items().count(), items);
+    }
+
+    void hungRenderer_isEndedAndThePageComesBackWithTheRecordedProject()
+    {
+        AppFixture app;
+        const QString recorded = recordedProjectWithAnAddedItem(app);
+        QVERIFY(!recorded.isEmpty());
+        const int items = windows().project.items().count();
+        for (RendererWatch *watch : windows().main->rendererWatches)
+            watch->setHangLimit(1000);
+        QWebEnginePage *web = static_cast<WebPage *>(windows().main->wb)->view()->page();
+        const qint64 hung = web->renderProcessPid();
+        // A script that never ends: the page answers nothing from now on.
+        web->runJavaScript(QStringLiteral("for (;;) {}"));
+
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
+        QVERIFY(web->renderProcessPid() != hung);
+        QCOMPARE(windows().project.items().count(), items);
+        QCOMPARE(dataTextNow(), recorded);
+        QVERIFY(windows().project.Modified());
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+    }
+
+    void busyPageWithinTheLimit_isLeftAlone()
+    {
+        AppFixture app;
+        QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
+        QWebEnginePage *web = static_cast<WebPage *>(windows().main->wb)->view()->page();
+        const qint64 pid = web->renderProcessPid();
+        for (RendererWatch *watch : windows().main->rendererWatches)
+            watch->setHangLimit(8000);
+        // Busy for a second, then answering again.
+        bool answered = false;
+        web->runJavaScript(QStringLiteral("var end = Date.now() + 1000; while (Date.now() < end) {} 1"),
+                           [&](const QVariant &) { answered = true; });
+        QVERIFY(harness::waitUntil([&] { return answered; }));
+        QCOMPARE(web->renderProcessPid(), pid);
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("message")).isEmpty());
+    }
+
+    void reportsBeforeTheRecoveryRan_makeOne_laterOnesAnother()
+    {
+        AppFixture app;
+        const QString recorded = recordedProjectWithAnAddedItem(app);
+        QVERIFY(!recorded.isEmpty());
+        const int items = windows().project.items().count();
+        // A change not recorded yet went with the page.
+        windows().main->itemPanel->spdAddItem->click();
+        windows().main->controller->pageRendererEnded();
+        windows().main->controller->pageRendererEnded();
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
+        QCoreApplication::processEvents();
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+        QCOMPARE(windows().project.items().count(), items);
+        QCOMPARE(dataTextNow(), recorded);
+
+        windows().main->controller->pageRendererEnded();
+        QVERIFY(harness::waitUntil([&] { return app.dialogs.textsOf(QStringLiteral("message")).size() == 2; }));
+        QCOMPARE(dataTextNow(), recorded);
+    }
+};
+
+PLIVEX_TEST_MAIN(RendererRecoveryTest)
+#include "rendererrecovery_test.moc"
