@@ -5,6 +5,7 @@
 #include "project/dataopen.h"
 #include "project/menutypes.h"
 #include "project/project.h"
+#include "project/projectcontroller.h"
 #include "project/styleedits.h"
 
 #include <QDir>
@@ -81,7 +82,7 @@ bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString 
     look.ProgramFolder = project.ProgramFolder;
     look.ProjectFolder = project.ProjectFolder;
     const QString before = params.callText(QStringLiteral("qrn_getParamsList"), {QString()});
-    if (!ReadDataText(look, params, itemParams, themeText)) {
+    if (!ProjectController::readDataText(look, params, itemParams, themeText)) {
         // Put the user's parameters back as they were.
         params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
         EvaluateDataText(params, project.menuType(), before);
