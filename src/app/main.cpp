@@ -464,7 +464,7 @@ void Tfrm::miAccessibilityClick()
             wb->widget()->setFocus();
         };
         const RunAudit runAudit = projectAuditRunner(this, m_project, [this] {
-            return BuildDataText(m_project, *wb, *m_windows.itemParams->wbItemParams);
+            return BuildDataText(m_project, *wb, *m_windows->itemParams->wbItemParams);
         });
         m_accessibility = new TfrmAccessibility(m_project, *wb, selectItem, focusParam, runAudit, this);
     }
