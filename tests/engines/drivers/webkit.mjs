@@ -94,8 +94,14 @@ export async function launchWebKit({ width = 1000, height = 700, reducedMotion }
       };
       // A short script that may meet a page on its way out: no answer
       // within a second counts as that page having left.
-      const ask = (script, ...args) => Promise.race([driver.executeScript(script, ...args),
-        new Promise(resolve => setTimeout(resolve, 1000, LEFT))]);
+      const ask = async (script, ...args) => {
+        let timer;
+        try {
+          return await Promise.race([driver.executeScript(script, ...args), new Promise(resolve => { timer = setTimeout(resolve, 1000, LEFT); })]);
+        } finally {
+          clearTimeout(timer);
+        }
+      };
       // Input reaches the page after perform() has returned: two frames
       // later the page has handled it, as Playwright's input waits for.
       // The frames are awaited by short scripts, as a script still waiting
