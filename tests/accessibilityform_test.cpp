@@ -108,7 +108,7 @@ private slots:
 
         QTest::mouseClick(e.form.spdRunAudit, Qt::LeftButton);
         QCOMPARE(e.audits, 2);
-        QVERIFY2(e.form.lblAudit->text().contains(QStringLiteral("could not be audited: it did not finish in time")),
+        QVERIFY2(e.form.lblAudit->text().contains(QStringLiteral("audit of the rendered menu stopped: it did not finish in time")),
                  qPrintable(e.form.lblAudit->text()));
         QCOMPARE(e.entries().size(), 1);
         QVERIFY(e.entries().at(0).startsWith(QStringLiteral("Value: menuItemTextColor")));

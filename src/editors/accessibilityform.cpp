@@ -138,7 +138,7 @@ void TfrmAccessibility::auditDone(const AuditReport &report)
     spdRunAudit->setEnabled(true);
     m_audit = report;
     if (!report.error.isEmpty())
-        lblAudit->setText(QStringLiteral("The rendered menu could not be audited: ") + report.error);
+        lblAudit->setText(QStringLiteral("The audit of the rendered menu stopped: ") + report.error);
     else if (report.findings.isEmpty())
         lblAudit->setText(QStringLiteral("The audit of the rendered menu (WCAG 2.1 A and AA) found nothing."));
     else
