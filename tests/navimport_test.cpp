@@ -1,4 +1,5 @@
 #include "app/main.h"
+#include "app/itemtreepanel.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "project/itemedits.h"
@@ -279,19 +280,19 @@ private slots:
         f.write("<nav><ul><li><a href=\"index.html\">Start</a></li><li><a href=\"faq.html\">FAQ</a></li></ul></nav>");
         f.close();
         app.dialogs.files.enqueue(page);
-        windows().main->miImportNavigationClick();
+        windows().main->itemPanel->chooseNavigationToImport();
         QCOMPARE(windows().project.items().count(), 2);
         QVERIFY(windows().project.Modified());
 
-        QVERIFY(!windows().main->ImportNavigation(app.folder()));
-        QVERIFY(!windows().main->ImportNavigation(app.folder() + QStringLiteral("missing.html")));
+        QVERIFY(!windows().main->itemPanel->importNavigation(app.folder()));
+        QVERIFY(!windows().main->itemPanel->importNavigation(app.folder() + QStringLiteral("missing.html")));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 2);
         const QString empty = app.folder() + QStringLiteral("empty.html");
         QFile e(empty);
         QVERIFY(e.open(QIODevice::WriteOnly));
         e.write("<p>nothing</p>");
         e.close();
-        QVERIFY(!windows().main->ImportNavigation(empty));
+        QVERIFY(!windows().main->itemPanel->importNavigation(empty));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")),
                  QStringList{QStringLiteral("No navigation links were found in the file:\r") + empty});
         QCOMPARE(windows().project.items().count(), 2);
@@ -302,7 +303,7 @@ private slots:
         x.write("<sitemapindex xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\"><sitemap><loc>https://ex.com/s1.xml"
                 "</loc></sitemap></sitemapindex>");
         x.close();
-        QVERIFY(!windows().main->ImportNavigation(index));
+        QVERIFY(!windows().main->itemPanel->importNavigation(index));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).last(),
                  index + QStringLiteral(" is a sitemap index, not a sitemap; import one of the sitemaps it lists:\r"
                                         "https://ex.com/s1.xml"));

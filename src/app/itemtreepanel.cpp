@@ -7,11 +7,16 @@
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
 #include "project/commandtable.h"
+#include "project/dialogs.h"
 #include "project/itemedits.h"
+#include "project/navimport.h"
 #include "project/project.h"
+#include "project/textfile.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -173,4 +178,47 @@ void ItemTreePanel::collapseAll()
 void ItemTreePanel::showCount()
 {
     lblItemCount->setText(QString::number(m_project.items().count()));
+}
+
+void ItemTreePanel::chooseNavigationToImport()
+{
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Import navigation");
+    request.filter = QStringLiteral("Web pages and sitemaps (*.html *.htm *.xml)|*.html;*.htm;*.xml|"
+                                    "All files (*.*)|*.*");
+    request.startPath = m_project.ProjectFolder;
+    const QString path = dialogs().openFile(request);
+    if (!path.isEmpty())
+        importNavigation(path);
+}
+
+bool ItemTreePanel::importNavigation(const QString &path)
+{
+    // A navigation worth importing is far smaller; a bigger file is not a page.
+    constexpr qint64 kLargest = 16 * 1024 * 1024;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
+        return false;
+    }
+    if (file.size() > kLargest) {
+        dialogs().showError(QStringLiteral("Can't import the file:\r%1\rIt is %2 MB; pages and sitemaps of up to "
+                                           "16 MB can be imported.")
+                                .arg(path)
+                                .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1));
+        return false;
+    }
+    const QString text = decodeText(file.readAll());
+    QStringList sitemaps;
+    if (navimport::isSitemapIndex(text, &sitemaps)) {
+        dialogs().showMessage(navimport::sitemapIndexMessage(path, sitemaps));
+        return false;
+    }
+    const QList<LeveledItem> items = navimport::fromFile(text);
+    if (items.isEmpty()) {
+        dialogs().showMessage(QStringLiteral("No navigation links were found in the file:\r%1").arg(path));
+        return false;
+    }
+    itemEdits->Insert(items);
+    return true;
 }

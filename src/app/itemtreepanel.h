@@ -27,6 +27,11 @@ public:
     QAction *command(const QString &id) const;
     void expandAll();
     void collapseAll();
+    // File > Import Navigation: asks for a saved web page or a sitemap.xml.
+    void chooseNavigationToImport();
+    // Adds the navigation of a saved web page or a sitemap.xml as items after
+    // the focused item. False, after saying why, when it can't.
+    bool importNavigation(const QString &path);
 
     QLabel *lblItemsTitle = nullptr;
     QLabel *lblItemCount = nullptr;

@@ -27,8 +27,6 @@
 #include "project/itemedits.h"
 #include "project/loadpage.h"
 #include "project/menutypes.h"
-#include "project/navimport.h"
-#include "project/textfile.h"
 #include "project/programfolder.h"
 #include "project/projectcontroller.h"
 #include "project/projecthistory.h"
@@ -37,19 +35,12 @@
 
 #include <QAction>
 #include <utility>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QGridLayout>
-#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -200,7 +191,7 @@ void Tfrm::createCommands()
         {QStringLiteral("openProject"), [this] { Open1Click(); }},
         {QStringLiteral("saveProject"), [this] { Save1Click(); }},
         {QStringLiteral("saveProjectAs"), [this] { SaveAs1Click(); }},
-        {QStringLiteral("importNavigation"), [this] { miImportNavigationClick(); }},
+        {QStringLiteral("importNavigation"), [this] { itemPanel->chooseNavigationToImport(); }},
         {QStringLiteral("menuType"), [this] { Selectmenutype1Click(); }},
         {QStringLiteral("exit"), [this] { close(); }},
         {QStringLiteral("undo"), [this] { miUndoClick(); }},
@@ -384,49 +375,6 @@ void Tfrm::Save1Click()
 void Tfrm::SaveAs1Click()
 {
     controller->saveAs();
-}
-
-void Tfrm::miImportNavigationClick()
-{
-    Dialogs::FileRequest request;
-    request.title = QStringLiteral("Import navigation");
-    request.filter = QStringLiteral("Web pages and sitemaps (*.html *.htm *.xml)|*.html;*.htm;*.xml|"
-                                    "All files (*.*)|*.*");
-    request.startPath = m_project.ProjectFolder;
-    const QString path = dialogs().openFile(request);
-    if (!path.isEmpty())
-        ImportNavigation(path);
-}
-
-bool Tfrm::ImportNavigation(const QString &path)
-{
-    // A navigation worth importing is far smaller; a bigger file is not a page.
-    constexpr qint64 kLargest = 16 * 1024 * 1024;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
-        return false;
-    }
-    if (file.size() > kLargest) {
-        dialogs().showError(QStringLiteral("Can't import the file:\r%1\rIt is %2 MB; pages and sitemaps of up to "
-                                           "16 MB can be imported.")
-                                .arg(path)
-                                .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1));
-        return false;
-    }
-    const QString text = decodeText(file.readAll());
-    QStringList sitemaps;
-    if (navimport::isSitemapIndex(text, &sitemaps)) {
-        dialogs().showMessage(navimport::sitemapIndexMessage(path, sitemaps));
-        return false;
-    }
-    const QList<LeveledItem> items = navimport::fromFile(text);
-    if (items.isEmpty()) {
-        dialogs().showMessage(QStringLiteral("No navigation links were found in the file:\r%1").arg(path));
-        return false;
-    }
-    itemPanel->itemEdits->Insert(items);
-    return true;
 }
 
 void Tfrm::miItemParamsClick()

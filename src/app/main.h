@@ -99,10 +99,6 @@ public:
     void Open1Click();
     void Save1Click();
     void SaveAs1Click();
-    // Reads a saved web page or a sitemap.xml and adds its navigation as
-    // items after the focused item. False, after saying why, when it can't.
-    bool ImportNavigation(const QString &path);
-    void miImportNavigationClick();
     void miUndoClick();
     void miRedoClick();
     void miItemParamsClick();
