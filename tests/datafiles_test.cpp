@@ -232,6 +232,7 @@ private slots:
         QTest::newRow("LF like CR LF") << QByteArray("a\nb\n") << QStringLiteral("\r\na\r\nb");
         QTest::newRow("no last line end") << QByteArray("a\nb") << QStringLiteral("\r\na\r\nb");
         QTest::newRow("CR only: one line") << QByteArray("a\rb\rc") << QStringLiteral("\r\nabc");
+        QTest::newRow("CRs inside CR LF lines") << QByteArray("a\r\rb\r\nc\r\r\n") << QStringLiteral("\r\nab\r\nc");
         QTest::newRow("empty lines kept") << QByteArray("a\n\n\nb") << QStringLiteral("\r\na\r\n\r\n\r\nb");
         QTest::newRow("Ctrl-Z ends the file") << QByteArray("a\nb\x1A\nc") << QStringLiteral("\r\na\r\nb");
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFvar a;") << QStringLiteral("\r\nvar a;");

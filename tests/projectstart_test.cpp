@@ -10,6 +10,7 @@
 #include "app/saveprojectform.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
+#include "page/page.h"
 #include "preview/menutypeform.h"
 #include "project/dataopen.h"
 #include "project/menutypes.h"
@@ -120,6 +121,27 @@ private slots:
         QVERIFY(app.dialogs.asked.isEmpty());
         windows().main->controller->open(path);
         QCOMPARE(windows().project.items().count(), 3);
+    }
+
+    void open_aFileThatCannotBeRead_leavesAnEmptyProjectWithDefaultParameters()
+    {
+        AppFixture app;
+        app.createWindows();
+        const QString path = writeFile(app.folder() + QStringLiteral("menu.js"),
+                                       threeItems() + "var menuItemHeight=\"31px\";\n");
+        startProject(windows(), startWith(0, path));
+        QVERIFY(app.waitForParameterPage());
+        Page &params = *windows().main->wb;
+        QVERIFY(params.callText(QStringLiteral("qrn_getParamsList"), {QString()}).contains(QStringLiteral("31px")));
+        // A folder by the name of a data file: the reader refuses it unread.
+        const QString folder = app.folder() + QStringLiteral("folder.js");
+        QVERIFY(QDir().mkpath(folder));
+        windows().main->controller->open(folder);
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("error")).join(QString()).contains(QStringLiteral("It is a folder")));
+        QCOMPARE(windows().project.items().count(), 0);
+        QVERIFY(windows().project.CurrentFileName.isEmpty());
+        // The previous file's values went with its items.
+        QVERIFY(!params.callText(QStringLiteral("qrn_getParamsList"), {QString()}).contains(QStringLiteral("31px")));
     }
 
     void start_withoutTypeWithAFileNamingItsType_startsInThatType()

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include <climits>
+#include <future>
 
 int dataTextTimeLimitMs = 10000;
 
@@ -81,41 +82,55 @@ private:
     Project &m_project;
 };
 
-// Replaces the tree with the items the text defined. An element that is no
-// array is no item.
-void RebuildItemTree(Project &project, const EvaluatedText &values)
+// The items of a text's item array, with their places in the tree, made
+// without the project: it may run beside the page calls of the read.
+struct LoadedItems
 {
-    ItemTree &tree = project.items();
-    const QList<QStringView> elements = JsonArrayElements(values.items);
-    const qint64 count = qMax<qint64>(values.itemCount, elements.size());
-    if (count > kMaxElements)
-        dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
-                                .arg(count)
-                                .arg(kMaxElements));
     QList<LeveledItem> items;
-    items.reserve(elements.size());
-    QList<int> marks;
-    marks.reserve(elements.size());
+    QList<int> marks; // each item's level marks, in file order
+    qint64 count = 0; // the array's whole length, beyond what was handed over
+};
+
+// An element that is no array is no item.
+LoadedItems ParseLoadedItems(const QString &itemsJson, qint64 itemCount)
+{
+    LoadedItems loaded;
+    const QList<QStringView> elements = JsonArrayElements(itemsJson);
+    loaded.count = qMax<qint64>(itemCount, elements.size());
+    loaded.items.reserve(elements.size());
+    loaded.marks.reserve(elements.size());
     for (const QStringView element : elements) {
         if (!element.startsWith(u'['))
             continue;
-        const QStringList params = JsonArrayTexts(element);
+        QStringList params = JsonArrayTexts(element);
         LeveledItem leveled;
         for (qsizetype p = 0; p < params.size() && p < TItem::kParamCount; ++p)
-            leveled.item.Params[static_cast<size_t>(p)] = params.at(p);
-        marks << TakeLevelMarks(leveled.item.Params[0]);
-        items << std::move(leveled);
+            leveled.item.Params[static_cast<size_t>(p)] = std::move(params[p]);
+        loaded.marks << TakeLevelMarks(leveled.item.Params[0]);
+        loaded.items << std::move(leveled);
     }
+    const QList<int> depths = PlaceLoadedLevels(loaded.marks);
+    for (qsizetype k = 0; k < loaded.items.size(); ++k)
+        loaded.items[k].level = depths.at(k);
+    return loaded;
+}
+
+// Replaces the tree with the loaded items.
+void RebuildItemTree(Project &project, const LoadedItems &loaded)
+{
+    ItemTree &tree = project.items();
+    if (loaded.count > kMaxElements)
+        dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
+                                .arg(loaded.count)
+                                .arg(kMaxElements));
     tree.clear();
-    if (items.isEmpty())
+    if (loaded.items.isEmpty())
         return;
-    const QList<int> depths = PlaceLoadedLevels(marks);
-    for (qsizetype k = 0; k < items.size(); ++k)
-        items[k].level = depths.at(k);
-    const QModelIndexList added = tree.insertLeveled({}, 0, items);
+    const QModelIndexList added = tree.insertLeveled({}, 0, loaded.items);
     // A parent opens when a second subitem of the same level follows another.
+    const QList<int> &marks = loaded.marks;
     for (qsizetype k = 1; k < added.size() && k < marks.size(); ++k)
-        if (marks.at(k) > 0 && marks.at(k) == marks.at(k - 1) && depths.at(k) > 0)
+        if (marks.at(k) > 0 && marks.at(k) == marks.at(k - 1) && loaded.items.at(k).level > 0)
             emit tree.expandRequested(added.at(k).parent());
 }
 
@@ -214,14 +229,13 @@ QString DataTextFromBytes(const QByteArray &bytes)
         if (end < 0)
             end = decoded.size();
         text += QStringLiteral("\r\n");
-        const QStringView line = QStringView(decoded).mid(start, end - start);
-        if (!line.contains(QLatin1Char('\r'))) {
-            text += line;
-        } else {
-            for (const QChar c : line)
-                if (c != QLatin1Char('\r'))
-                    text += c;
+        // A line's CRs go; the pieces between them are taken whole.
+        QStringView line = QStringView(decoded).mid(start, end - start);
+        for (qsizetype cr = line.indexOf(QLatin1Char('\r')); cr >= 0; cr = line.indexOf(QLatin1Char('\r'))) {
+            text += line.first(cr);
+            line = line.sliced(cr + 1);
         }
+        text += line;
         start = end + 1;
     }
     return text;
@@ -340,17 +354,30 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
         const MenuType &type = project.menuType();
         EvaluatedText values;
         try {
-            // The text's own errors come as script errors. A text that had
+            QString shown;
+            EvaluatedText read = EvaluateApart(params, type, text, shown);
+            text.clear();
+            // The items are made ready while the page takes the parameters.
+            std::future<LoadedItems> parsing =
+                std::async(std::launch::async, ParseLoadedItems, read.items, read.itemCount);
+            LoadedItems loaded;
+            try {
+                params.call(QStringLiteral("qrn_loadValues"), {shown});
+            } catch (const PageError &) {
+                parsing.wait();
+                throw;
+            }
+            loaded = parsing.get();
+            values = std::move(read);
+            // The text's own errors came as script errors. A text that had
             // to be stopped (an endless loop) is said so here.
-            values = EvaluateDataText(params, type, text);
             if (!values.stopped.isEmpty()) {
                 complete = false;
                 dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
                                                    "correctly.\r------------------------------------\r") +
                                     values.stopped);
             }
-            text.clear();
-            RebuildItemTree(project, values);
+            RebuildItemTree(project, loaded);
             // An error that left no item behind stopped the text before its
             // item array.
             if (scriptErrors > 0 && project.items().rowCount() == 0)
@@ -368,7 +395,7 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
     return complete;
 }
 
-EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text)
+EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &text, QString &shown)
 {
     const PageArgs arrays{type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName};
     const QStringList names = params.callText(QStringLiteral("qrn_getDataNames"), arrays).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
@@ -386,6 +413,14 @@ EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString
         result.stopped = e.message;
     }
     params.setCallTimeout(limit);
-    params.call(QStringLiteral("qrn_loadValues"), {keepArrays(values, type, result)});
+    shown = keepArrays(values, type, result);
+    return result;
+}
+
+EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text)
+{
+    QString shown;
+    EvaluatedText result = EvaluateApart(params, type, text, shown);
+    params.call(QStringLiteral("qrn_loadValues"), {shown});
     return result;
 }

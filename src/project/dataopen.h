@@ -64,6 +64,9 @@ struct EvaluatedText
 // with the program. A text that had to be stopped (it did not end in time)
 // gives the page no values.
 EvaluatedText EvaluateDataText(Page &params, const MenuType &type, const QString &text);
+// Its first step: the text run apart, the parameters' values left in
+// `shown` as the JSON object the parameter page's qrn_loadValues takes.
+EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &text, QString &shown);
 
 // The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
 // line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.

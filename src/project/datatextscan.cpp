@@ -41,32 +41,35 @@ QString CodeOfDataText(const QString &text)
 {
     QString code = text;
     const qsizetype n = text.size();
+    const QChar *in = text.constData();
+    // One detach for the whole text, not one check per blanked character.
+    QChar *out = code.data();
     qsizetype i = 0;
-    auto blank = [&code](qsizetype from, qsizetype to) {
+    auto blank = [out](qsizetype from, qsizetype to) {
         for (qsizetype k = from; k < to; ++k)
-            if (code.at(k) != QLatin1Char('\n') && code.at(k) != QLatin1Char('\r'))
-                code[k] = QLatin1Char(' ');
+            if (out[k] != QLatin1Char('\n') && out[k] != QLatin1Char('\r'))
+                out[k] = QLatin1Char(' ');
     };
     while (i < n) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('/') && i + 1 < n && text.at(i + 1) == QLatin1Char('/')) {
+        const QChar c = in[i];
+        if (c == QLatin1Char('/') && i + 1 < n && in[i + 1] == QLatin1Char('/')) {
             qsizetype end = i + 2;
-            while (end < n && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+            while (end < n && in[end] != QLatin1Char('\n') && in[end] != QLatin1Char('\r'))
                 ++end;
             blank(i + 2, end);
             i = end;
-        } else if (c == QLatin1Char('/') && i + 1 < n && text.at(i + 1) == QLatin1Char('*')) {
+        } else if (c == QLatin1Char('/') && i + 1 < n && in[i + 1] == QLatin1Char('*')) {
             qsizetype end = text.indexOf(QStringLiteral("*/"), i + 2);
             end = end < 0 ? n : end;
             blank(i + 2, end);
             i = end + 2;
         } else if (c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char('`')) {
             qsizetype end = i + 1;
-            while (end < n && text.at(end) != c) {
+            while (end < n && in[end] != c) {
                 // A plain string ends at a line break even when unclosed.
-                if (c != QLatin1Char('`') && (text.at(end) == QLatin1Char('\n') || text.at(end) == QLatin1Char('\r')))
+                if (c != QLatin1Char('`') && (in[end] == QLatin1Char('\n') || in[end] == QLatin1Char('\r')))
                     break;
-                end += text.at(end) == QLatin1Char('\\') ? 2 : 1;
+                end += in[end] == QLatin1Char('\\') ? 2 : 1;
             }
             end = qMin(end, n);
             blank(i + 1, end);
@@ -102,9 +105,17 @@ int MenuTypeNamedIn(const QString &text)
 int OtherMenuTypeIn(const QString &text, int currentType)
 {
     auto isTabs = [](int t) { return t == 2 || t == 3; };
+    auto other = [&](int t) { return t != currentType && !(isTabs(t) && isTabs(currentType)); };
+    // Most texts name no other type's start function anywhere: then none of
+    // their code does either, and the code need not be told from the rest.
+    bool named = false;
+    for (int t = 0; t < kMenuTypeCount && !named; ++t)
+        named = other(t) && text.contains(menuTypes().at(static_cast<size_t>(t)).initFunctionName);
+    if (!named)
+        return -1;
     const QString code = CodeOfDataText(text);
     for (int t = 0; t < kMenuTypeCount; ++t) {
-        if (t == currentType || (isTabs(t) && isTabs(currentType)))
+        if (!other(t))
             continue;
         const QString &name = menuTypes().at(static_cast<size_t>(t)).initFunctionName;
         for (qsizetype at = code.indexOf(name); at >= 0; at = code.indexOf(name, at + 1)) {

@@ -77,7 +77,7 @@ void ProjectController::setProjectFolderOf(const QString &path)
     QDir::setCurrent(folder);
 }
 
-void ProjectController::reset()
+void ProjectController::reset(Pages pages)
 {
     m_project.ItemCounter = 0;
     m_project.items().clear();
@@ -92,11 +92,14 @@ void ProjectController::reset()
         // Clearing the tree reports no selection change: the item page must
         // still stop showing the item that went.
         m_itemEdits.SendItemParams();
-        m_params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        if (pages == Pages::Reset)
+            m_params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
         if (m_views.resetStyles)
             m_views.resetStyles();
-        SetIndividualStyles(m_project, m_itemParams, 0);
-        SetIndividualStyles(m_project, m_itemParams, 1);
+        if (pages == Pages::Reset) {
+            SetIndividualStyles(m_project, m_itemParams, 0);
+            SetIndividualStyles(m_project, m_itemParams, 1);
+        }
     }
     emitCaption();
 }
@@ -128,19 +131,23 @@ bool ProjectController::load(const Load &request)
 
 bool ProjectController::runLoad(const Load &request)
 {
-    reset();
+    reset(Pages::LeftToRead);
     bool read = true;
     bool complete = true;
+    // Whether a read reached the pages; a file that could not be read did not.
+    bool pagesRead = true;
     switch (request.from) {
     case Load::From::Default: {
         const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
-        if (QFileInfo::exists(path) && ReadDataFile(m_project, m_params, m_itemParams, path, m_views.addStyle))
+        pagesRead = QFileInfo::exists(path) && ReadDataFile(m_project, m_params, m_itemParams, path, m_views.addStyle);
+        if (pagesRead)
             setProjectFolderOf(path);
         break;
     }
     case Load::From::File:
         setProjectFolderOf(request.path);
         read = ReadDataFile(m_project, m_params, m_itemParams, request.path, m_views.addStyle, &complete);
+        pagesRead = read;
         if (read) {
             m_project.CurrentFileName = request.path;
             m_readIncomplete = !complete;
@@ -156,6 +163,8 @@ bool ProjectController::runLoad(const Load &request)
             m_project.ProjectFolder = QFileInfo(request.fileName).absolutePath() + QLatin1Char('/');
         break;
     }
+    if (!pagesRead)
+        reset();
     emitCaption();
     if (m_views.refreshPreview)
         m_views.refreshPreview();

@@ -89,7 +89,10 @@ public:
     bool readIncomplete() const { return m_readIncomplete; }
 
     // The one reset: an empty project without file, in the current type.
-    void reset();
+    // When a read follows, the pages' values are left to it: the read gives
+    // the parameter page every value and the item page both style lists.
+    enum class Pages { Reset, LeftToRead };
+    void reset(Pages pages = Pages::Reset);
 
     // A page's renderer ended or stopped answering: once the event loop is
     // free, the type's pages are loaded afresh and the project is put back
