@@ -45,10 +45,10 @@ export function sheet(X, P, itemStyles, subStyles, rtl) {
 
   // The look of the items under the list items `li`, from the values V and
   // the prefix `pre` (Item or SubItem); states and arrows always come from
-  // the Item values.
+  // the Item values, and so does the font where the SubItem one is empty.
   const look = (li, V, pre, dir) => {
     const g = k => V[pre + k];
-    return rule(li + '>:not(ul)', 'background', bg(g('BackColor'), g('BackImage')), 'color', clean(g('TextColor')), 'font', clean(g('Font')),
+    return rule(li + '>:not(ul)', 'background', bg(g('BackColor'), g('BackImage')), 'color', clean(g('TextColor')), 'font', clean(g('Font') || V.ItemFont),
       'justify-content', FLEX[g('TextAlign')], 'padding', size(g('Padding')), 'border', border(g('BorderWidth'), g('BorderColor'))) +
       // An item and its submenu button are one: either focused draws both.
       rule(`${li}.qh>:not(ul,.qd),${li}>:focus-visible,${li}>:focus-visible+.qx` + (V.KeepHighlighted ? `,${li}.qo>:not(ul)` : ''),

@@ -22,7 +22,7 @@ const subValues = (P, s) => {
 export function sheet(X, P, S, rtl, drop, V, table) {
   const rule = (sel, ...pairs) => sel.replace(/&/g, '.' + X) + '{' + decl(...pairs) + '}';
   const look = (sel, W) => rule(sel, 'background', bg(W.SubItemBackColor, W.SubItemBackImage), 'color', clean(W.SubItemTextColor),
-    'font', clean(W.SubItemFont), 'justify-content', FLEX[W.SubItemTextAlign], 'padding', size(W.SubItemPadding),
+    'font', clean(W.SubItemFont || W.ItemFont), 'justify-content', FLEX[W.SubItemTextAlign], 'padding', size(W.SubItemPadding),
     'border', border(W.SubItemBorderWidth, W.SubItemBorderColor)) +
     rule(`${sel}:hover:not(.qd)`, 'background', bg(W.SubItemHoverBackColor || W.SubItemBackColor, W.SubItemHoverBackImage || W.SubItemBackImage),
       'color', clean(W.SubItemHoverTextColor), 'border-color', clean(W.SubItemHoverBorderColor), 'text-decoration', W.SubItemHoverUnderline ? 'underline' : '') +

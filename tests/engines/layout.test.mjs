@@ -116,6 +116,28 @@ test('submenuArrows_takeTheItemsTextColourInEveryState', async () => {
   await own.close();
 });
 
+test('submenuItemFont_followsTheItemsFontUnlessGivenItsOwn', async () => {
+  const fontOf = (page, selector) => page.evaluate(selector => {
+    const s = getComputedStyle(document.querySelector(selector));
+    return [s.fontFamily, s.fontSize];
+  }, selector);
+  const cases = [
+    ['menu', (params, items) => menuPage(b, dataFile({ params, items }), { name: 'subfont.html' }), 'menuItemFont', 'menuSubItemFont', 'nav .qu li>.qi'],
+    ['tab menu', (params, items) => tabMenuPage(b, TAB_MENU.dataFile({ params, items }), { name: 'subfont.html' }), 'tabsItemFont', 'tabsSubItemFont', '.qj']
+  ];
+  const items = [[0, 'Products', 'p.html'], [1, 'One', 'one.html'], [1, 'Two', 'two.html']];
+  for (const [name, open, itemFont, subFont, subItem] of cases) {
+    // The data file as the editor writes it now: the subitems' font empty.
+    const page = await open({ [itemFont]: 'normal 17px serif', [subFont]: '' }, items);
+    assert.deepEqual(await fontOf(page, subItem), ['serif', '17px'], name + ': follows');
+    assert.deepEqual(page.problems, [], name);
+    await page.close();
+    const own = await open({ [itemFont]: 'normal 17px serif', [subFont]: 'normal 11px monospace' }, items);
+    assert.deepEqual(await fontOf(own, subItem), ['monospace', '11px'], name + ': own font');
+    await own.close();
+  }
+});
+
 test('selectedTabFont_followsTheTabsFontUnlessGivenItsOwn', async () => {
   const font = (page, text) => page.evaluate(text => {
     const t = [...document.querySelectorAll('[role=tab]')].find(x => x.textContent === text);

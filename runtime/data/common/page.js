@@ -154,13 +154,13 @@
       });
     } else if (kind === 'font' || kind === 'image' || kind === 'link') {
       var command = kind === 'link' ? 'url' : kind;
-      input = textInput(id, inherit || (kind === 'image' ? 'no picture' : ''));
+      input = textInput(id, inherit || def.empty || (kind === 'image' ? 'no picture' : ''));
       var pick = button(kind === 'font' ? 'Aa' : '\u2026',
         (kind === 'font' ? 'Choose font: ' : kind === 'image' ? 'Choose picture: ' : 'Choose page: ') + def.label);
       ctl.appendChild(input); ctl.appendChild(pick);
       field.get = function () { return input.value; };
       field.set = function (v) { input.value = v == null ? '' : String(v); };
-      field.showFallback = function () { input.placeholder = inheritText() || (kind === 'image' ? 'no picture' : ''); };
+      field.showFallback = function () { input.placeholder = inheritText() || def.empty || (kind === 'image' ? 'no picture' : ''); };
       pick.addEventListener('click', function () {
         request(command, field, field.get() || (kind === 'font' ? fallback || '' : ''));
       });
@@ -547,9 +547,10 @@
     return v;
   }
 
-  // The row a pair is shown in: its first parameter on this page.
+  // The row a pair is shown in: its first parameter on this page. Of the
+  // fonts only the pair's own counts: the rest are what it falls back to.
   function pairHost(pair) {
-    var names = pair.text.concat(pair.back, [].concat(pair.font || []));
+    var names = pair.text.concat(pair.back, [].concat(pair.font || []).slice(0, 1));
     for (var i = 0; i < names.length; i++) if (byName[names[i]]) return byName[names[i]];
     return null;
   }

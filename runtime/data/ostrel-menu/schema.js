@@ -36,7 +36,7 @@
         p.size('menuSubShadowSize', '4px', 'Shadow size', { styles: 'submenu' }),
         p.count('menuSubOpacity', 100, '%', 'Opacity', { min: 0, max: 100, styles: 'submenu', help: '100 is fully opaque.' })
       ].concat(Q.boxParams('menuSub', { back: '#FFFFFF', border: '#B7C3D3', borderWidth: '1px', padding: '2px' }, 'submenu'))),
-      G('subitems', Q.itemLookParams('menuSubItem', { back: '', text: '#1F2D3D', font: 'normal 12px Verdana, Geneva, sans-serif', padding: '6px' })
+      G('subitems', Q.itemLookParams('menuSubItem', { back: '', text: '#1F2D3D', font: '', fontEmpty: 'the font of the top-level items', padding: '6px' })
         .concat(Q.hoverParams('menuSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))),
       G('extras', [
         p.flag('menuArrows', true, 'Arrows on items with submenus'),
@@ -78,13 +78,13 @@
         ['menuItemCurrentBackColor', 'menuItemBackColor', 'menuBackColor'], 'menuItemFont'),
       Q.pair('Disabled items', ['menuItemDisabledTextColor', 'menuItemTextColor'], ['menuItemBackColor', 'menuBackColor'],
         'menuItemFont', { exempt: true }),
-      Q.pair('Submenu items', ['menuSubItemTextColor'], ['menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont'),
+      Q.pair('Submenu items', ['menuSubItemTextColor'], ['menuSubItemBackColor', 'menuSubBackColor'], ['menuSubItemFont', 'menuItemFont']),
       Q.pair('Submenu items under the mouse', ['menuSubItemHoverTextColor', 'menuSubItemTextColor'],
-        ['menuSubItemHoverBackColor', 'menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont'),
+        ['menuSubItemHoverBackColor', 'menuSubItemBackColor', 'menuSubBackColor'], ['menuSubItemFont', 'menuItemFont']),
       Q.pair('Current page item in a submenu', ['menuItemCurrentTextColor', 'menuSubItemTextColor'],
-        ['menuItemCurrentBackColor', 'menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont'),
+        ['menuItemCurrentBackColor', 'menuSubItemBackColor', 'menuSubBackColor'], ['menuSubItemFont', 'menuItemFont']),
       Q.pair('Disabled submenu items', ['menuItemDisabledTextColor', 'menuSubItemTextColor'],
-        ['menuSubItemBackColor', 'menuSubBackColor'], 'menuSubItemFont', { exempt: true }),
+        ['menuSubItemBackColor', 'menuSubBackColor'], ['menuSubItemFont', 'menuItemFont'], { exempt: true }),
       Q.pair('Toggle button', ['menuToggleTextColor'], ['menuToggleBackColor'], 'menuItemFont')
     ]
   });

@@ -20,20 +20,20 @@
         p.flag('tabsSubShadow', true, 'Drop-down shadow'),
         p.size('tabsSubWidth', '', 'Drop-down width', { auto: true, help: 'Empty: as wide as the widest item.' })
       ].concat(Q.boxParams('tabsSub', { back: '#FFFFFF', border: '#B7C3D3', borderWidth: '1px', padding: '2px' }))),
-      G('subitems', Q.itemLookParams('tabsSubItem', { back: '', text: '#2A3A4D', font: 'normal 12px Verdana, Geneva, sans-serif', padding: '6px' })
+      G('subitems', Q.itemLookParams('tabsSubItem', { back: '', text: '#2A3A4D', font: '', fontEmpty: 'the font of the tabs', padding: '6px' })
         .concat(Q.hoverParams('tabsSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))
         .concat([p.color('tabsSubItemSelTextColor', '#17467F', 'Selected item text colour', { help: 'Item of the page being shown (state "current").' })]))
     ),
     itemFields: base.itemFields.concat([Q.itemFields.state, Q.itemFields.itemStyle, Q.itemFields.id, Q.itemFields.contentId,
       Q.itemFields.cssClass]),
     contrast: base.contrast.concat([
-      Q.pair('Submenu items', ['tabsSubItemTextColor'], ['tabsSubItemBackColor', 'tabsSubBackColor'], 'tabsSubItemFont'),
+      Q.pair('Submenu items', ['tabsSubItemTextColor'], ['tabsSubItemBackColor', 'tabsSubBackColor'], ['tabsSubItemFont', 'tabsItemFont']),
       Q.pair('Submenu items under the mouse', ['tabsSubItemHoverTextColor', 'tabsSubItemTextColor'],
-        ['tabsSubItemHoverBackColor', 'tabsSubItemBackColor', 'tabsSubBackColor'], 'tabsSubItemFont'),
+        ['tabsSubItemHoverBackColor', 'tabsSubItemBackColor', 'tabsSubBackColor'], ['tabsSubItemFont', 'tabsItemFont']),
       Q.pair('Current page submenu item', ['tabsSubItemSelTextColor', 'tabsSubItemTextColor'],
-        ['tabsSubItemBackColor', 'tabsSubBackColor'], 'tabsSubItemFont'),
+        ['tabsSubItemBackColor', 'tabsSubBackColor'], ['tabsSubItemFont', 'tabsItemFont']),
       Q.pair('Disabled submenu items', ['tabsItemDisabledTextColor', 'tabsSubItemTextColor'],
-        ['tabsSubItemBackColor', 'tabsSubBackColor'], 'tabsSubItemFont', { exempt: true })
+        ['tabsSubItemBackColor', 'tabsSubBackColor'], ['tabsSubItemFont', 'tabsItemFont'], { exempt: true })
     ])
   });
 })(typeof window !== 'undefined' ? window : globalThis);
