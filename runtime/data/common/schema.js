@@ -88,7 +88,7 @@
     return [
       Q.p.color(name + 'BackColor', d.back, 'Background', Object.assign({ help: 'Empty for a transparent background.' }, s)),
       Q.p.color(name + 'TextColor', d.text, 'Text colour', s),
-      Q.p.font(name + 'Font', d.font, 'Font', Object.assign(d.font ? {} : { empty: d.fontEmpty, help: 'Empty: ' + d.fontEmpty + '.' }, s)),
+      Q.p.font(name + 'Font', d.font, 'Font', Object.assign(d.font ? {} : { empty: 'as ' + d.fontOf, help: 'Empty: the same font as ' + d.fontOf + '.' }, s)),
       Q.p.choice(name + 'TextAlign', d.align || 'left', opt.align, 'Text alignment', s),
       Q.p.size(name + 'Padding', d.padding || '6px', 'Padding', s),
       Q.p.color(name + 'BorderColor', d.border, 'Border colour', s),

@@ -36,7 +36,7 @@
         p.size('menuSubShadowSize', '4px', 'Shadow size', { styles: 'submenu' }),
         p.count('menuSubOpacity', 100, '%', 'Opacity', { min: 0, max: 100, styles: 'submenu', help: '100 is fully opaque.' })
       ].concat(Q.boxParams('menuSub', { back: '#FFFFFF', border: '#B7C3D3', borderWidth: '1px', padding: '2px' }, 'submenu'))),
-      G('subitems', Q.itemLookParams('menuSubItem', { back: '', text: '#1F2D3D', font: '', fontEmpty: 'the font of the top-level items', padding: '6px' })
+      G('subitems', Q.itemLookParams('menuSubItem', { back: '', text: '#1F2D3D', font: '', fontOf: 'the items', padding: '6px' })
         .concat(Q.hoverParams('menuSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))),
       G('extras', [
         p.flag('menuArrows', true, 'Arrows on items with submenus'),

@@ -20,7 +20,7 @@
         p.flag('tabsSubShadow', true, 'Drop-down shadow'),
         p.size('tabsSubWidth', '', 'Drop-down width', { auto: true, help: 'Empty: as wide as the widest item.' })
       ].concat(Q.boxParams('tabsSub', { back: '#FFFFFF', border: '#B7C3D3', borderWidth: '1px', padding: '2px' }))),
-      G('subitems', Q.itemLookParams('tabsSubItem', { back: '', text: '#2A3A4D', font: '', fontEmpty: 'the font of the tabs', padding: '6px' })
+      G('subitems', Q.itemLookParams('tabsSubItem', { back: '', text: '#2A3A4D', font: '', fontOf: 'the tabs', padding: '6px' })
         .concat(Q.hoverParams('tabsSubItem', { back: '#E3ECF8', text: '#17467F', border: '' }))
         .concat([p.color('tabsSubItemSelTextColor', '#17467F', 'Selected item text colour', { help: 'Item of the page being shown (state "current").' })]))
     ),
