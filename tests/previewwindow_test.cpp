@@ -13,6 +13,7 @@
 #include "app/itemtreeview.h"
 #include "project/project.h"
 #include "project/projectcontroller.h"
+#include "project/projecthistory.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
@@ -41,6 +42,20 @@ QProcess *runProgram(const QStringList &args)
     p->start(harness::runtimeDir() + QStringLiteral("plivex"), args);
     p->waitForFinished(60000);
     return p;
+}
+
+// The text the preview's page shows.
+QString previewText()
+{
+    auto *page = static_cast<WebPage *>(windows().preview->wbPreview)->view()->page();
+    QString text;
+    bool done = false;
+    page->runJavaScript(QStringLiteral("document.body ? document.body.textContent : ''"), [&](const QVariant &v) {
+        text = v.toString();
+        done = true;
+    });
+    harness::waitUntil([&] { return done; });
+    return text;
 }
 
 } // namespace
@@ -136,6 +151,89 @@ private slots:
         QVERIFY(harness::waitUntil([&] { return ready.size() > before; }));
         QVERIFY2(pageText().contains(added), qPrintable(pageText()));
         QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void projectReplaced_previewShowsItAtOnce_withoutAutoUpdate_data()
+    {
+        QTest::addColumn<QString>("road");
+        for (const char *road : {"open", "recent file", "new", "undo", "redo", "restore"})
+            QTest::newRow(road) << QString::fromLatin1(road);
+    }
+    void projectReplaced_previewShowsItAtOnce_withoutAutoUpdate()
+    {
+        QFETCH(QString, road);
+        AppFixture app;
+        app.createWindows();
+        QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        windows().main->show();
+        windows().preview->show();
+        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        // Only the replacement itself may bring the preview up to date.
+        windows().preview->cbAutoUpdate->setChecked(false);
+        const QString first = windows().project.items().index(0, 0).data().toString();
+        QVERIFY(previewText().contains(first));
+
+        // The same project with its first item renamed.
+        QFile original(app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QString quoted = QLatin1Char('"') + first + QLatin1Char('"');
+        const QString text = QString::fromUtf8(original.readAll()).replace(quoted, QStringLiteral("\"Bakery\""));
+        const QString path = app.folder() + QStringLiteral("bakery.js");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.close();
+
+        QString shown = QStringLiteral("Bakery");
+        QString gone = first;
+        if (road == QLatin1String("undo") || road == QLatin1String("redo")) {
+            windows().main->itemPanel->vtItems->setCurrentIndex(windows().project.items().index(0, 0));
+            windows().main->itemPanel->spdAddItem->click();
+            const QString added = windows().project.CurrentItem->Params[0];
+            windows().main->history->flush();
+            windows().main->RefreshPreview1Click();
+            QVERIFY(harness::waitUntil([&] { return previewText().contains(added); }));
+            if (road == QLatin1String("redo")) {
+                windows().main->miUndo->trigger();
+                windows().main->RefreshPreview1Click();
+                QVERIFY(harness::waitUntil([&] { return !previewText().contains(added); }));
+                shown = added;
+                gone.clear();
+            } else {
+                shown = first;
+                gone = added;
+            }
+        }
+        const int builds = windows().preview->BuildCount;
+        const qsizetype pages = ready.size();
+        if (road == QLatin1String("open")) {
+            QVERIFY(windows().main->controller->open(path));
+        } else if (road == QLatin1String("recent file")) {
+            windows().main->recentFiles->add(path);
+            windows().main->miRecentFiles->actions().at(0)->trigger();
+        } else if (road == QLatin1String("new")) {
+            windows().main->NewProjectExecute();
+            shown.clear();
+        } else if (road == QLatin1String("undo")) {
+            windows().main->miUndo->trigger();
+        } else if (road == QLatin1String("redo")) {
+            windows().main->miRedo->trigger();
+        } else {
+            RecoveryFile::Contents contents;
+            contents.dataText = text;
+            windows().main->controller->restore(contents, RecoveryFile());
+        }
+        QVERIFY(harness::waitUntil([&] { return ready.size() > pages; }));
+        // One page for one replacement, though undo also marks the project.
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
+        const QString page = previewText();
+        if (!shown.isEmpty())
+            QVERIFY2(page.contains(shown), qPrintable(page));
+        if (!gone.isEmpty())
+            QVERIFY2(!page.contains(gone), qPrintable(page));
+        QVERIFY(!windows().preview->timerUpdate->isActive());
     }
 
     void previewCommandLine_withoutDisplay_explainsWhatItNeeds()

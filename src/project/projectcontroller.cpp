@@ -157,13 +157,12 @@ bool ProjectController::runLoad(const Load &request)
         break;
     }
     emitCaption();
-    if (m_views.refreshPreview)
-        m_views.refreshPreview();
     m_history->reset();
     if (request.from == Load::From::Recovered) {
         m_project.MarkModified(QStringLiteral("Restore"));
         m_history->flush();
     }
+    emit projectReplaced();
     return read;
 }
 
@@ -186,6 +185,7 @@ bool ProjectController::restoreText(const QString &text)
         dialogs().showError(cannot + QStringLiteral(":\r") + e.message);
         return false;
     }
+    emit projectReplaced();
     return true;
 }
 
@@ -234,6 +234,7 @@ void ProjectController::newProject()
     m_project.MarkModified();
     m_project.setModified(false);
     m_history->reset();
+    emit projectReplaced();
 }
 
 bool ProjectController::askToSwitchType(const QString &path)

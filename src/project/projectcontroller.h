@@ -37,7 +37,6 @@ public:
         // Only the styles window's lists emptied, its pages kept.
         std::function<void()> clearStyles;
         AddStyleFunction addStyle;
-        std::function<void()> refreshPreview;
         std::function<void()> stopPreview;
         // The save window: writes the current file, or asks where to save;
         // true once the file is written.
@@ -104,6 +103,9 @@ signals:
     void captionChanged(const QString &fileName, bool readIncomplete);
     // A file was opened (the recent files and the save window follow).
     void fileOpened(const QString &path);
+    // Another project stands in the pages now: opened, new, recovered, or
+    // put back by undo or redo. What shows the project shows it afresh.
+    void projectReplaced();
 
 private:
     struct Load
