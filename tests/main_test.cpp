@@ -23,6 +23,7 @@
 #include "preview/menutypeform.h"
 #include "project/commandtable.h"
 #include "project/menutypes.h"
+#include "project/projectcontroller.h"
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
 #include "support/appfixture.h"
@@ -62,6 +63,13 @@ void addItem(const QString &text)
     TItem record;
     record.Params[0] = text;
     windows().project.items().append({}, record);
+}
+
+// The window is the one the keyboard goes to; a tool window's own window
+// counts as active with its owner, so QTest's wait would not tell them apart.
+bool becameActive(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000);
 }
 
 QString loadedPagePath(Page *page)
@@ -856,8 +864,8 @@ private slots:
         QFETCH(int, nextModifiers);
         QFETCH(int, previousKey);
         QFETCH(int, previousModifiers);
-        const QKeyCombination next(Qt::KeyboardModifiers(nextModifiers), Qt::Key(nextKey));
-        const QKeyCombination previous(Qt::KeyboardModifiers(previousModifiers), Qt::Key(previousKey));
+        const QKeyCombination next{Qt::KeyboardModifiers(nextModifiers), Qt::Key(nextKey)};
+        const QKeyCombination previous{Qt::KeyboardModifiers(previousModifiers), Qt::Key(previousKey)};
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(0);
@@ -867,7 +875,7 @@ private slots:
         windows().itemParams->show();
         windows().preview->show();
         windows().main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(windows().main));
+        QVERIFY(becameActive(windows().main));
         windows().main->itemPanel->vtItems->setFocus();
         auto press = [](QKeyCombination key) {
             QWidget *to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
@@ -876,16 +884,16 @@ private slots:
         const QList<QWidget *> order = {windows().itemParams, windows().preview, windows().main};
         for (QWidget *expected : order) {
             press(next);
-            QVERIFY(QTest::qWaitForWindowActive(expected));
+            QVERIFY(becameActive(expected));
         }
         press(previous);
-        QVERIFY(QTest::qWaitForWindowActive(windows().preview));
+        QVERIFY(becameActive(windows().preview));
         // A hidden window is passed over.
         windows().itemParams->hide();
         press(next);
-        QVERIFY(QTest::qWaitForWindowActive(windows().main));
+        QVERIFY(becameActive(windows().main));
         press(next);
-        QVERIFY(QTest::qWaitForWindowActive(windows().preview));
+        QVERIFY(becameActive(windows().preview));
     }
 
     void f7AndF8_showAndFocus_hideOnlyTheFocusedWindow()
@@ -899,13 +907,13 @@ private slots:
         windows().itemParams->show();
         windows().preview->hide();
         windows().main->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(windows().main));
+        QVERIFY(becameActive(windows().main));
         auto press = [](Qt::Key key) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key);
         };
         // Shown but not focused: F7 brings it forward, it stays.
         press(Qt::Key_F7);
-        QVERIFY(QTest::qWaitForWindowActive(windows().itemParams));
+        QVERIFY(becameActive(windows().itemParams));
         QVERIFY(windows().main->miItemParams->isChecked());
         // Focused: F7 hides it.
         press(Qt::Key_F7);
@@ -913,14 +921,14 @@ private slots:
         QVERIFY(!windows().main->miItemParams->isChecked());
         // Hidden: F8 shows and focuses the preview; again, hides it.
         press(Qt::Key_F8);
-        QVERIFY(QTest::qWaitForWindowActive(windows().preview));
+        QVERIFY(becameActive(windows().preview));
         QVERIFY(windows().main->miPreview->isChecked());
         press(Qt::Key_F8);
         QTRY_VERIFY(!windows().preview->isVisible());
         QVERIFY(!windows().main->miPreview->isChecked());
         // Closing a tool window by its frame unchecks its entry.
         press(Qt::Key_F7);
-        QVERIFY(QTest::qWaitForWindowActive(windows().itemParams));
+        QVERIFY(becameActive(windows().itemParams));
         windows().itemParams->close();
         QVERIFY(!windows().main->miItemParams->isChecked());
     }

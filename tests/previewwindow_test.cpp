@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
