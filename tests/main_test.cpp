@@ -72,6 +72,30 @@ bool becameActive(QWidget *window)
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000);
 }
 
+// The main and item parameters windows on screen, the preview too if
+// asked, the menu's keys on, the keyboard in the main window.
+bool showWindowsFocusMain(AppFixture &app, bool preview)
+{
+    app.createWindows();
+    app.chooseMenuType(0);
+    if (!app.waitForParameterPage())
+        return false;
+    windows().main->EnableMainMenu(true);
+    windows().main->show();
+    windows().itemParams->show();
+    windows().preview->setVisible(preview);
+    windows().main->activateWindow();
+    return becameActive(windows().main);
+}
+
+// A key pressed as a keyboard would: to the focused widget, else to the
+// active window.
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
+                    modifiers);
+}
+
 QString loadedPagePath(Page *page)
 {
     return static_cast<WebPage *>(page)->view()->url().toLocalFile();
@@ -867,20 +891,9 @@ private slots:
         const QKeyCombination next{Qt::KeyboardModifiers(nextModifiers), Qt::Key(nextKey)};
         const QKeyCombination previous{Qt::KeyboardModifiers(previousModifiers), Qt::Key(previousKey)};
         AppFixture app;
-        app.createWindows();
-        app.chooseMenuType(0);
-        QVERIFY(app.waitForParameterPage());
-        windows().main->EnableMainMenu(true);
-        windows().main->show();
-        windows().itemParams->show();
-        windows().preview->show();
-        windows().main->activateWindow();
-        QVERIFY(becameActive(windows().main));
+        QVERIFY(showWindowsFocusMain(app, true));
         windows().main->itemPanel->vtItems->setFocus();
-        auto press = [](QKeyCombination key) {
-            QWidget *to = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-            QTest::keyClick(to, key.key(), key.keyboardModifiers());
-        };
+        auto press = [](QKeyCombination key) { pressKey(key.key(), key.keyboardModifiers()); };
         const QList<QWidget *> order = {windows().itemParams, windows().preview, windows().main};
         for (QWidget *expected : order) {
             press(next);
@@ -899,18 +912,8 @@ private slots:
     void f7AndF8_showAndFocus_hideOnlyTheFocusedWindow()
     {
         AppFixture app;
-        app.createWindows();
-        app.chooseMenuType(0);
-        QVERIFY(app.waitForParameterPage());
-        windows().main->EnableMainMenu(true);
-        windows().main->show();
-        windows().itemParams->show();
-        windows().preview->hide();
-        windows().main->activateWindow();
-        QVERIFY(becameActive(windows().main));
-        auto press = [](Qt::Key key) {
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key);
-        };
+        QVERIFY(showWindowsFocusMain(app, false));
+        auto press = [](Qt::Key key) { pressKey(key); };
         // Shown but not focused: F7 brings it forward, it stays.
         press(Qt::Key_F7);
         QVERIFY(becameActive(windows().itemParams));

@@ -127,17 +127,7 @@ private slots:
         // The default project loads and is previewed.
         QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
         QVERIFY(windows().project.items().count() > 0);
-        auto *page = static_cast<WebPage *>(windows().preview->wbPreview)->view()->page();
-        auto pageText = [&] {
-            QString text;
-            bool done = false;
-            page->runJavaScript(QStringLiteral("document.body.textContent"), [&](const QVariant &v) {
-                text = v.toString();
-                done = true;
-            });
-            harness::waitUntil([&] { return done; });
-            return text;
-        };
+        const auto pageText = [] { return previewText(); };
         const QString first = windows().project.items().index(0, 0).data().toString();
         QVERIFY2(pageText().contains(first), qPrintable(first));
 
