@@ -144,15 +144,20 @@ private slots:
         QVERIFY(app.dialogs.asked.isEmpty());
     }
 
-    void projectReplaced_previewShowsItAtOnce_withoutAutoUpdate_data()
+    void projectReplaced_previewShowsItAtOnceAndOnce_data()
     {
         QTest::addColumn<QString>("road");
+        QTest::addColumn<bool>("autoUpdate");
         for (const char *road : {"open", "recent file", "new", "undo", "redo", "restore"})
-            QTest::newRow(road) << QString::fromLatin1(road);
+            QTest::newRow(road) << QString::fromLatin1(road) << false;
+        // The countdown a replacement starts must not build the page again.
+        QTest::newRow("undo, auto update") << QStringLiteral("undo") << true;
+        QTest::newRow("new, auto update") << QStringLiteral("new") << true;
     }
-    void projectReplaced_previewShowsItAtOnce_withoutAutoUpdate()
+    void projectReplaced_previewShowsItAtOnceAndOnce()
     {
         QFETCH(QString, road);
+        QFETCH(bool, autoUpdate);
         AppFixture app;
         app.createWindows();
         QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
@@ -161,8 +166,9 @@ private slots:
         windows().main->show();
         windows().preview->show();
         QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
-        // Only the replacement itself may bring the preview up to date.
-        windows().preview->cbAutoUpdate->setChecked(false);
+        // Without the countdown, only the replacement itself brings the
+        // preview up to date.
+        windows().preview->cbAutoUpdate->setChecked(autoUpdate);
         const QString first = windows().project.items().index(0, 0).data().toString();
         QVERIFY(previewText().contains(first));
 

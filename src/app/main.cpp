@@ -92,10 +92,7 @@ void Tfrm::setWindows(ProgramWindows &windows)
     history = &controller->history();
     connect(controller, &ProjectController::captionChanged, this, &Tfrm::setCaption);
     connect(&m_project, &Project::modifiedChanged, this, &QWidget::setWindowModified);
-    // Queued: an undo marks the project after the text is back, and the
-    // countdown that starts must not rebuild the same page a second time.
-    connect(controller, &ProjectController::projectReplaced, windows.preview, &TfrmPreview::spdUpdatePreviewClick,
-            Qt::QueuedConnection);
+    connect(controller, &ProjectController::projectReplaced, windows.preview, &TfrmPreview::spdUpdatePreviewClick);
     connect(controller, &ProjectController::fileOpened, this, [this, save = windows.saveProject](const QString &path) {
         save->eFileName->setText(path);
         recentFiles->add(path);

@@ -61,6 +61,12 @@ ProjectController::ProjectController(Project &project, Page &params, Page &itemP
                                    {[this] { return BuildDataText(m_project, m_params, m_itemParams); },
                                     [this](const QString &text) { return restoreText(text); }},
                                    std::move(recovery), this);
+    // The history has put back the selection and marked the project by the
+    // time it reports the change: the views follow once, after that.
+    connect(m_history, &ProjectHistory::changed, this, [this] {
+        if (std::exchange(m_textRestored, false))
+            emit projectReplaced();
+    });
 }
 
 ProjectController::~ProjectController() = default;
@@ -185,7 +191,7 @@ bool ProjectController::restoreText(const QString &text)
         dialogs().showError(cannot + QStringLiteral(":\r") + e.message);
         return false;
     }
-    emit projectReplaced();
+    m_textRestored = true;
     return true;
 }
 

@@ -141,6 +141,8 @@ private:
     bool m_readIncomplete = false;
     bool m_recoveryPending = false;
     bool m_recovering = false;
+    // Undo or redo read a text in: the history's next report is a replacement.
+    bool m_textRestored = false;
 };
 
 // The menu type a data file names in its own type statement, or -1 (none,
