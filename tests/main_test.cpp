@@ -404,14 +404,16 @@ private slots:
         addItem(QStringLiteral("gone"));
         windows().project.ItemCounter = 5;
         windows().project.CurrentFileName = QStringLiteral("/x.js");
+        const int builds = windows().preview->BuildCount;
         windows().main->NewProjectExecute();
         QCOMPARE(windows().project.items().count(), 0);
         QCOMPARE(windows().project.ItemCounter, 0);
         QVERIFY(windows().project.CurrentFileName.isEmpty());
         QVERIFY(!windows().project.Modified());
         QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QString(), windows().project.menuType().name, false));
-        // New restarts the preview countdown and counts as unchanged.
-        QVERIFY(windows().preview->timerUpdate->isActive());
+        // The preview shows the new project at once; no countdown follows.
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
+        QVERIFY(!windows().preview->timerUpdate->isActive());
     }
 
     void menuTypeChange_emptiesProjectAndLoadsTheNewTypesPages()

@@ -226,7 +226,10 @@ void Tfrm::createCommands()
             menu->setObjectName(c.menu);
             m_mainMenus << menu;
         }
-        if (c.separatorBefore)
+        // The item commands stand apart from the menu's own.
+        const bool startsTreeCommands = treeCommandListed && !menu->actions().isEmpty() &&
+                                        !itemPanel->command(menu->actions().constLast()->objectName());
+        if (c.separatorBefore || startsTreeCommands)
             menu->addSeparator();
         if (c.id == kRecentFilesId) {
             miRecentFiles = menu->addMenu(c.text);

@@ -66,7 +66,7 @@ QList<Command> makeTable()
       << cmd(QStringLiteral("help"), help, QStringLiteral("&Help"), {K(Qt::Key_F1)}, mainAndPage)
       << cmd(QStringLiteral("about"), help, QStringLiteral("&About"), {}, Command::MainMenu, true);
 
-    t << popup(QStringLiteral("addItem"), QStringLiteral("Add Item"), {K(Qt::Key_Insert)}, true)
+    t << popup(QStringLiteral("addItem"), QStringLiteral("Add Item"), {K(Qt::Key_Insert)})
       << popup(QStringLiteral("addSubitem"), QStringLiteral("Add Subitem"), {K(Qt::ALT | Qt::Key_Insert)})
       << popup(QStringLiteral("deleteItem"), QStringLiteral("Delete Selected"), {K(Qt::Key_Delete)}, true)
       << popup(QStringLiteral("deleteAll"), QStringLiteral("Delete All"), {})
