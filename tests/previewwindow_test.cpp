@@ -59,6 +59,23 @@ QString previewText()
     return text;
 }
 
+// The windows over the first type's default project, the main window and
+// the preview shown; the spy counts the preview's pages from the first on.
+// Null when the project was not previewed.
+std::unique_ptr<QSignalSpy> showPreviewedDefaultProject(AppFixture &app)
+{
+    app.createWindows();
+    auto ready = std::make_unique<QSignalSpy>(windows().preview, &TfrmPreview::pageReady);
+    app.chooseMenuType(0);
+    if (!app.waitForParameterPage())
+        return nullptr;
+    windows().main->show();
+    windows().preview->show();
+    if (!harness::waitUntil([&] { return !ready->isEmpty(); }))
+        return nullptr;
+    return ready;
+}
+
 } // namespace
 
 class PreviewWindowTest : public QObject
@@ -118,14 +135,8 @@ private slots:
     void newItem_showsInThePreviewMenuAfterTheCountdown()
     {
         AppFixture app;
-        app.createWindows();
-        QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
-        app.chooseMenuType(0);
-        QVERIFY(app.waitForParameterPage());
-        windows().main->show();
-        windows().preview->show();
-        // The default project loads and is previewed.
-        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        const std::unique_ptr<QSignalSpy> ready = showPreviewedDefaultProject(app);
+        QVERIFY(ready);
         QVERIFY(windows().project.items().count() > 0);
         const auto pageText = [] { return previewText(); };
         const QString first = windows().project.items().index(0, 0).data().toString();
@@ -138,8 +149,8 @@ private slots:
         QVERIFY(added.startsWith(QStringLiteral("Item ")));
         QVERIFY(windows().preview->timerUpdate->isActive());
         QVERIFY(!pageText().contains(added));
-        const int before = ready.size();
-        QVERIFY(harness::waitUntil([&] { return ready.size() > before; }));
+        const int before = ready->size();
+        QVERIFY(harness::waitUntil([&] { return ready->size() > before; }));
         QVERIFY2(pageText().contains(added), qPrintable(pageText()));
         QVERIFY(app.dialogs.asked.isEmpty());
     }
@@ -159,13 +170,8 @@ private slots:
         QFETCH(QString, road);
         QFETCH(bool, autoUpdate);
         AppFixture app;
-        app.createWindows();
-        QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
-        app.chooseMenuType(0);
-        QVERIFY(app.waitForParameterPage());
-        windows().main->show();
-        windows().preview->show();
-        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        const std::unique_ptr<QSignalSpy> ready = showPreviewedDefaultProject(app);
+        QVERIFY(ready);
         // Without the countdown, only the replacement itself brings the
         // preview up to date.
         windows().preview->cbAutoUpdate->setChecked(autoUpdate);
@@ -204,7 +210,7 @@ private slots:
             }
         }
         const int builds = windows().preview->BuildCount;
-        const qsizetype pages = ready.size();
+        const qsizetype pages = ready->size();
         if (road == QLatin1String("open")) {
             QVERIFY(windows().main->controller->open(path));
         } else if (road == QLatin1String("recent file")) {
@@ -222,7 +228,7 @@ private slots:
             contents.dataText = text;
             windows().main->controller->restore(contents, RecoveryFile());
         }
-        QVERIFY(harness::waitUntil([&] { return ready.size() > pages; }));
+        QVERIFY(harness::waitUntil([&] { return ready->size() > pages; }));
         // One page for one replacement, though undo also marks the project.
         QCOMPARE(windows().preview->BuildCount, builds + 1);
         const QString page = previewText();
