@@ -23,12 +23,15 @@
 #include "preview/menutypeform.h"
 #include "project/commandtable.h"
 #include "project/menutypes.h"
+#include "project/projectcontroller.h"
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QFile>
 #include <QLabel>
@@ -60,6 +63,37 @@ void addItem(const QString &text)
     TItem record;
     record.Params[0] = text;
     windows().project.items().append({}, record);
+}
+
+// The window is the one the keyboard goes to; a tool window's own window
+// counts as active with its owner, so QTest's wait would not tell them apart.
+bool becameActive(QWidget *window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000);
+}
+
+// The main and item parameters windows on screen, the preview too if
+// asked, the menu's keys on, the keyboard in the main window.
+bool showWindowsFocusMain(AppFixture &app, bool preview)
+{
+    app.createWindows();
+    app.chooseMenuType(0);
+    if (!app.waitForParameterPage())
+        return false;
+    windows().main->EnableMainMenu(true);
+    windows().main->show();
+    windows().itemParams->show();
+    windows().preview->setVisible(preview);
+    windows().main->activateWindow();
+    return becameActive(windows().main);
+}
+
+// A key pressed as a keyboard would: to the focused widget, else to the
+// active window.
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
+                    modifiers);
 }
 
 QString loadedPagePath(Page *page)
@@ -208,7 +242,7 @@ private slots:
         windows().main->miRecentFiles->actions().at(1)->trigger();
         QCOMPARE(windows().project.CurrentFileName, path);
         QVERIFY(windows().project.items().count() > 0);
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - recent.js"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("recent.js"), windows().project.menuType().name, false));
         QVERIFY(app.dialogs.fileRequests.isEmpty());
 
         windows().main->Open1Click(); // no pending file: the dialog, here cancelled
@@ -338,7 +372,7 @@ private slots:
             QCOMPARE(a->shortcuts(), c.keys);
             const bool inMenuBar = c.places & Command::MainMenu;
             QCOMPARE(windows().main->itemPanel->pmItems->actions().contains(a), !inMenuBar);
-            if (inMenuBar) {
+            if (!c.menu.isEmpty()) {
                 bool underItsMenu = false;
                 for (QAction *top : windows().main->menuBar()->actions())
                     underItsMenu = underItsMenu || (top->text() == c.menu && top->menu()->actions().contains(a));
@@ -370,14 +404,16 @@ private slots:
         addItem(QStringLiteral("gone"));
         windows().project.ItemCounter = 5;
         windows().project.CurrentFileName = QStringLiteral("/x.js");
+        const int builds = windows().preview->BuildCount;
         windows().main->NewProjectExecute();
         QCOMPARE(windows().project.items().count(), 0);
         QCOMPARE(windows().project.ItemCounter, 0);
         QVERIFY(windows().project.CurrentFileName.isEmpty());
         QVERIFY(!windows().project.Modified());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
-        // New restarts the preview countdown and counts as unchanged.
-        QVERIFY(windows().preview->timerUpdate->isActive());
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QString(), windows().project.menuType().name, false));
+        // The preview shows the new project at once; no countdown follows.
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
+        QVERIFY(!windows().preview->timerUpdate->isActive());
     }
 
     void menuTypeChange_emptiesProjectAndLoadsTheNewTypesPages()
@@ -544,6 +580,9 @@ private slots:
         QTest::newRow("F5") << int(Qt::Key_F5) << 0 << false << true;
         QTest::newRow("F5 held down") << int(Qt::Key_F5) << 0 << true << false;
         QTest::newRow("F7") << int(Qt::Key_F7) << 0 << false << false;
+        QTest::newRow("Ctrl+Tab to the next window") << int(Qt::Key_Tab) << ctrl << false << true;
+        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Backtab) << int(ctrl | Qt::ShiftModifier) << false << true;
+        QTest::newRow("Tab stays") << int(Qt::Key_Tab) << 0 << false << false;
         QTest::newRow("plain s") << int(Qt::Key_S) << 0 << false << false;
     }
     void pageKeyFilter_decisions()
@@ -694,20 +733,209 @@ private slots:
         QCOMPARE(app.shellOpened, QList<QUrl>{QUrl::fromLocalFile(app.folder() + QStringLiteral("help/index.html"))});
     }
 
-    void viewMenu_togglesToolWindows()
+    void helpAndOpenInBrowser_noBrowser_sayAndOfferToCopyTheAddress_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("help, copied") << QStringLiteral("help") << true;
+        QTest::newRow("help, not copied") << QStringLiteral("help") << false;
+        QTest::newRow("open in browser, copied") << QStringLiteral("browser") << true;
+        QTest::newRow("open in browser, not copied") << QStringLiteral("browser") << false;
+    }
+    void helpAndOpenInBrowser_noBrowser_sayAndOfferToCopyTheAddress()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, copy);
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        app.noBrowser = true;
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        app.dialogs.answers.enqueue(copy ? Dialogs::Answer::Yes : Dialogs::Answer::No);
+        if (command == QLatin1String("help"))
+            windows().main->Help->trigger();
+        else
+            windows().preview->spdOpenInBrowser->click();
+        QCOMPARE(app.shellOpened.size(), 1);
+        const QStringList asked = app.dialogs.textsOf(QStringLiteral("yesNo"));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.at(0).startsWith(QStringLiteral("No web browser could be started")), qPrintable(asked.at(0)));
+        QVERIFY(asked.at(0).contains(app.shellOpened.at(0).toLocalFile()));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 copy ? app.shellOpened.at(0).toString() : QStringLiteral("before"));
+        QCOMPARE(app.dialogs.asked.size(), 1);
+    }
+
+    void caption_namesFileAndType_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("incomplete");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("file") << QStringLiteral("/site/menu.js") << QStringLiteral("Ostrel Tab Menu") << false
+                              << QStringLiteral("[*]menu.js (Ostrel Tab Menu) \u2014 Quorna Ostrel Plivex");
+        QTest::newRow("untitled") << QString() << QStringLiteral("Ostrel Menu") << false
+                                  << QStringLiteral("[*]Untitled (Ostrel Menu) \u2014 Quorna Ostrel Plivex");
+        QTest::newRow("read incompletely")
+            << QStringLiteral("/a/part.js") << QStringLiteral("Ostrel Tabs") << true
+            << QStringLiteral("[*]part.js (Ostrel Tabs), read incompletely \u2014 Quorna Ostrel Plivex");
+    }
+    void caption_namesFileAndType()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, type);
+        QFETCH(bool, incomplete);
+        QFETCH(QString, caption);
+        QCOMPARE(mainWindowCaption(file, type, incomplete), caption);
+    }
+
+    void caption_followsTypeFileAndUnsavedChanges()
     {
         AppFixture app;
         app.createWindows();
-        windows().itemParams->show();
-        windows().preview->show();
-        windows().main->miItemParams->trigger();
+        app.chooseMenuType(3);
+        QVERIFY(app.waitForParameterPage());
+        QCOMPARE(windows().main->windowTitle(),
+                 QStringLiteral("[*]Untitled (Ostrel Tab Menu) \u2014 Quorna Ostrel Plivex"));
+        QVERIFY(!windows().main->isWindowModified());
+        windows().main->itemPanel->spdAddItem->click();
+        QVERIFY(windows().main->isWindowModified());
+        // Let go of the change and open a file: its name, unmarked.
+        const QString path = app.folder() + QStringLiteral("tabs.js");
+        QVERIFY(QFile::copy(app.folder() + QStringLiteral("default_scripts/tab-menu/default.js"), path));
+        app.dialogs.answers.enqueue(Dialogs::Answer::No);
+        QVERIFY(windows().main->controller->open(path));
+        QCOMPARE(windows().main->windowTitle(), QStringLiteral("[*]tabs.js (Ostrel Tab Menu) \u2014 Quorna Ostrel Plivex"));
+        QVERIFY(!windows().main->isWindowModified());
+    }
+
+    void recentFiles_entriesNameTheTypeTheirFileStates()
+    {
+        AppFixture app;
+        app.createWindows();
+        const QString path = app.folder() + QStringLiteral("a&b.js");
+        QVERIFY(QFile::copy(app.folder() + QStringLiteral("default_scripts/tab-menu/default.js"), path));
+        windows().main->recentFiles->add(path);
+        windows().main->recentFiles->add(app.folder() + QStringLiteral("missing.js"));
+        QCOMPARE(recentMenuCaptions(),
+                 (QStringList{app.folder() + QStringLiteral("missing.js"),
+                              app.folder() + QStringLiteral("a&&b.js  (Ostrel Tab Menu)")}));
+        // A file put on top again is read again: it may have been saved as
+        // another type since.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::copy(app.folder() + QStringLiteral("default_scripts/tree-menu/default.js"), path));
+        windows().main->recentFiles->add(path);
+        QCOMPARE(recentMenuCaptions().value(0), app.folder() + QStringLiteral("a&&b.js  (Ostrel Tree Menu)"));
+    }
+
+    void editMenu_listsTheItemCommandsWithTheirKeys_keysStayWithTheTree()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        windows().main->EnableMainMenu(true);
+        const QList<QAction *> listed = windows().main->miEdit->actions();
+        for (const QString &id : {QStringLiteral("addItem"), QStringLiteral("addSubitem"), QStringLiteral("deleteItem"),
+                                  QStringLiteral("rename"), QStringLiteral("moveUp"), QStringLiteral("indent"),
+                                  QStringLiteral("copy"), QStringLiteral("paste"), QStringLiteral("selectAll")}) {
+            QAction *a = windows().main->itemPanel->command(id);
+            QVERIFY2(a && listed.contains(a), qPrintable(id));
+            QVERIFY2(!a->shortcuts().isEmpty(), qPrintable(id));
+        }
+
+        windows().main->show();
+        QVERIFY(QTest::qWaitForWindowActive(windows().main));
+        ItemTreeView *tree = windows().main->itemPanel->vtItems;
+        tree->setFocus();
+        tree->setCurrentIndex(windows().project.items().index(0, 0));
+        QTRY_VERIFY(tree->hasFocus());
+        const int items = windows().project.items().count();
+        // Insert in the tree adds one item, not one per place it is listed.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+        QCOMPARE(windows().project.items().count(), items + 1);
+
+        // In the rename box the editing keys are the text's.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QTRY_VERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+        auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        const QString name = box->text();
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(box->text(), name.mid(1));
+        QCOMPARE(windows().project.items().count(), items + 1);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), name.mid(1));
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTRY_VERIFY(tree->hasFocus());
+        QCOMPARE(windows().project.items().count(), items + 1);
+    }
+
+    void f6AndCtrlTab_cycleTheShownWindows_data()
+    {
+        // Keys and modifiers as a keyboard sends them: Shift+Tab comes as Backtab.
+        QTest::addColumn<int>("nextKey");
+        QTest::addColumn<int>("nextModifiers");
+        QTest::addColumn<int>("previousKey");
+        QTest::addColumn<int>("previousModifiers");
+        QTest::newRow("F6") << int(Qt::Key_F6) << int(Qt::NoModifier) << int(Qt::Key_F6) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << int(Qt::Key_Backtab)
+                                  << int(Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    void f6AndCtrlTab_cycleTheShownWindows()
+    {
+        QFETCH(int, nextKey);
+        QFETCH(int, nextModifiers);
+        QFETCH(int, previousKey);
+        QFETCH(int, previousModifiers);
+        const QKeyCombination next{Qt::KeyboardModifiers(nextModifiers), Qt::Key(nextKey)};
+        const QKeyCombination previous{Qt::KeyboardModifiers(previousModifiers), Qt::Key(previousKey)};
+        AppFixture app;
+        QVERIFY(showWindowsFocusMain(app, true));
+        windows().main->itemPanel->vtItems->setFocus();
+        auto press = [](QKeyCombination key) { pressKey(key.key(), key.keyboardModifiers()); };
+        const QList<QWidget *> order = {windows().itemParams, windows().preview, windows().main};
+        for (QWidget *expected : order) {
+            press(next);
+            QVERIFY(becameActive(expected));
+        }
+        press(previous);
+        QVERIFY(becameActive(windows().preview));
+        // A hidden window is passed over.
+        windows().itemParams->hide();
+        press(next);
+        QVERIFY(becameActive(windows().main));
+        press(next);
+        QVERIFY(becameActive(windows().preview));
+    }
+
+    void f7AndF8_showAndFocus_hideOnlyTheFocusedWindow()
+    {
+        AppFixture app;
+        QVERIFY(showWindowsFocusMain(app, false));
+        auto press = [](Qt::Key key) { pressKey(key); };
+        // Shown but not focused: F7 brings it forward, it stays.
+        press(Qt::Key_F7);
+        QVERIFY(becameActive(windows().itemParams));
+        QVERIFY(windows().main->miItemParams->isChecked());
+        // Focused: F7 hides it.
+        press(Qt::Key_F7);
+        QTRY_VERIFY(!windows().itemParams->isVisible());
         QVERIFY(!windows().main->miItemParams->isChecked());
-        QVERIFY(!windows().itemParams->isVisible());
-        windows().main->miItemParams->trigger();
-        QVERIFY(windows().itemParams->isVisible());
-        // Closing a tool window by its frame unchecks its entry.
-        windows().preview->close();
+        // Hidden: F8 shows and focuses the preview; again, hides it.
+        press(Qt::Key_F8);
+        QVERIFY(becameActive(windows().preview));
+        QVERIFY(windows().main->miPreview->isChecked());
+        press(Qt::Key_F8);
+        QTRY_VERIFY(!windows().preview->isVisible());
         QVERIFY(!windows().main->miPreview->isChecked());
+        // Closing a tool window by its frame unchecks its entry.
+        press(Qt::Key_F7);
+        QVERIFY(becameActive(windows().itemParams));
+        windows().itemParams->close();
+        QVERIFY(!windows().main->miItemParams->isChecked());
     }
 
     void enableMainMenu_disablesEveryTopLevelEntryAndShortcut()

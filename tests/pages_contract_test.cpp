@@ -318,6 +318,31 @@ private slots:
         QCOMPARE(runJs(*page, QStringLiteral("document.querySelectorAll('button').length")), QStringLiteral("8"));
     }
 
+    void toolbar_narrowWindow_labelsOnOneLineAndEveryButtonOnTheBand()
+    {
+        auto page = harness::openPage(harness::runtimeDir() + QStringLiteral("data/toolbar/toolbar.html"));
+        // Each button: inside the band, its label (if shown) on one line and
+        // not cut.
+        const QString misfits = QStringLiteral(
+            "Array.prototype.map.call(document.querySelectorAll('button'),function(b){"
+            "var r=b.getBoundingClientRect(),s=b.querySelector('span'),bad=[];"
+            "if(r.left<0||r.right>window.innerWidth||r.bottom>window.innerHeight)bad.push('outside');"
+            "if(s&&s.offsetWidth>0){if(s.getClientRects().length!==1||s.offsetHeight>20)bad.push('wraps');"
+            "if(s.scrollWidth>s.clientWidth||s.getBoundingClientRect().right>r.right)bad.push('cut');}"
+            "return bad.length?b.getAttribute('data-command')+':'+bad.join('+'):'';}).join('')");
+        for (const int width : {800, 575, 480, 460, 400}) {
+            page->view()->resize(width, 49);
+            QVERIFY(harness::waitUntil([&] { return runJs(*page, QStringLiteral("window.innerWidth")).toInt() == width; }));
+            QCOMPARE(runJs(*page, misfits), QString());
+        }
+        // The narrowest band shows the icons alone; the buttons keep their
+        // names in their titles.
+        QCOMPARE(runJs(*page, QStringLiteral("document.querySelector('[data-command=help] span').offsetWidth")),
+                 QStringLiteral("0"));
+        QCOMPARE(runJs(*page, QStringLiteral("document.querySelector('[data-command=help]').title")),
+                 QStringLiteral("Help (F1)"));
+    }
+
     void paramsPage_controls_sendCommandsAndShowAnswers_data() { addTypeRows(); }
     void paramsPage_controls_sendCommandsAndShowAnswers()
     {

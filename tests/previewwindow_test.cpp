@@ -13,6 +13,7 @@
 #include "app/itemtreeview.h"
 #include "project/project.h"
 #include "project/projectcontroller.h"
+#include "project/projecthistory.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +43,37 @@ QProcess *runProgram(const QStringList &args)
     p->start(harness::runtimeDir() + QStringLiteral("plivex"), args);
     p->waitForFinished(60000);
     return p;
+}
+
+// The text the preview's page shows.
+QString previewText()
+{
+    auto *page = static_cast<WebPage *>(windows().preview->wbPreview)->view()->page();
+    QString text;
+    bool done = false;
+    page->runJavaScript(QStringLiteral("document.body ? document.body.textContent : ''"), [&](const QVariant &v) {
+        text = v.toString();
+        done = true;
+    });
+    harness::waitUntil([&] { return done; });
+    return text;
+}
+
+// The windows over the first type's default project, the main window and
+// the preview shown; the spy counts the preview's pages from the first on.
+// Null when the project was not previewed.
+std::unique_ptr<QSignalSpy> showPreviewedDefaultProject(AppFixture &app)
+{
+    app.createWindows();
+    auto ready = std::make_unique<QSignalSpy>(windows().preview, &TfrmPreview::pageReady);
+    app.chooseMenuType(0);
+    if (!app.waitForParameterPage())
+        return nullptr;
+    windows().main->show();
+    windows().preview->show();
+    if (!harness::waitUntil([&] { return !ready->isEmpty(); }))
+        return nullptr;
+    return ready;
 }
 
 } // namespace
@@ -102,26 +135,10 @@ private slots:
     void newItem_showsInThePreviewMenuAfterTheCountdown()
     {
         AppFixture app;
-        app.createWindows();
-        QSignalSpy ready(windows().preview, &TfrmPreview::pageReady);
-        app.chooseMenuType(0);
-        QVERIFY(app.waitForParameterPage());
-        windows().main->show();
-        windows().preview->show();
-        // The default project loads and is previewed.
-        QVERIFY(harness::waitUntil([&] { return !ready.isEmpty(); }));
+        const std::unique_ptr<QSignalSpy> ready = showPreviewedDefaultProject(app);
+        QVERIFY(ready);
         QVERIFY(windows().project.items().count() > 0);
-        auto *page = static_cast<WebPage *>(windows().preview->wbPreview)->view()->page();
-        auto pageText = [&] {
-            QString text;
-            bool done = false;
-            page->runJavaScript(QStringLiteral("document.body.textContent"), [&](const QVariant &v) {
-                text = v.toString();
-                done = true;
-            });
-            harness::waitUntil([&] { return done; });
-            return text;
-        };
+        const auto pageText = [] { return previewText(); };
         const QString first = windows().project.items().index(0, 0).data().toString();
         QVERIFY2(pageText().contains(first), qPrintable(first));
 
@@ -132,10 +149,94 @@ private slots:
         QVERIFY(added.startsWith(QStringLiteral("Item ")));
         QVERIFY(windows().preview->timerUpdate->isActive());
         QVERIFY(!pageText().contains(added));
-        const int before = ready.size();
-        QVERIFY(harness::waitUntil([&] { return ready.size() > before; }));
+        const int before = ready->size();
+        QVERIFY(harness::waitUntil([&] { return ready->size() > before; }));
         QVERIFY2(pageText().contains(added), qPrintable(pageText()));
         QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    void projectReplaced_previewShowsItAtOnceAndOnce_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<bool>("autoUpdate");
+        for (const char *road : {"open", "recent file", "new", "undo", "redo", "restore"})
+            QTest::newRow(road) << QString::fromLatin1(road) << false;
+        // The countdown a replacement starts must not build the page again.
+        QTest::newRow("undo, auto update") << QStringLiteral("undo") << true;
+        QTest::newRow("new, auto update") << QStringLiteral("new") << true;
+    }
+    void projectReplaced_previewShowsItAtOnceAndOnce()
+    {
+        QFETCH(QString, road);
+        QFETCH(bool, autoUpdate);
+        AppFixture app;
+        const std::unique_ptr<QSignalSpy> ready = showPreviewedDefaultProject(app);
+        QVERIFY(ready);
+        // Without the countdown, only the replacement itself brings the
+        // preview up to date.
+        windows().preview->cbAutoUpdate->setChecked(autoUpdate);
+        const QString first = windows().project.items().index(0, 0).data().toString();
+        QVERIFY(previewText().contains(first));
+
+        // The same project with its first item renamed.
+        QFile original(app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js"));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QString quoted = QLatin1Char('"') + first + QLatin1Char('"');
+        const QString text = QString::fromUtf8(original.readAll()).replace(quoted, QStringLiteral("\"Bakery\""));
+        const QString path = app.folder() + QStringLiteral("bakery.js");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.close();
+
+        QString shown = QStringLiteral("Bakery");
+        QString gone = first;
+        if (road == QLatin1String("undo") || road == QLatin1String("redo")) {
+            windows().main->itemPanel->vtItems->setCurrentIndex(windows().project.items().index(0, 0));
+            windows().main->itemPanel->spdAddItem->click();
+            const QString added = windows().project.CurrentItem->Params[0];
+            windows().main->history->flush();
+            windows().main->RefreshPreview1Click();
+            QVERIFY(harness::waitUntil([&] { return previewText().contains(added); }));
+            if (road == QLatin1String("redo")) {
+                windows().main->miUndo->trigger();
+                windows().main->RefreshPreview1Click();
+                QVERIFY(harness::waitUntil([&] { return !previewText().contains(added); }));
+                shown = added;
+                gone.clear();
+            } else {
+                shown = first;
+                gone = added;
+            }
+        }
+        const int builds = windows().preview->BuildCount;
+        const qsizetype pages = ready->size();
+        if (road == QLatin1String("open")) {
+            QVERIFY(windows().main->controller->open(path));
+        } else if (road == QLatin1String("recent file")) {
+            windows().main->recentFiles->add(path);
+            windows().main->miRecentFiles->actions().at(0)->trigger();
+        } else if (road == QLatin1String("new")) {
+            windows().main->NewProjectExecute();
+            shown.clear();
+        } else if (road == QLatin1String("undo")) {
+            windows().main->miUndo->trigger();
+        } else if (road == QLatin1String("redo")) {
+            windows().main->miRedo->trigger();
+        } else {
+            RecoveryFile::Contents contents;
+            contents.dataText = text;
+            windows().main->controller->restore(contents, RecoveryFile());
+        }
+        QVERIFY(harness::waitUntil([&] { return ready->size() > pages; }));
+        // One page for one replacement, though undo also marks the project.
+        QCOMPARE(windows().preview->BuildCount, builds + 1);
+        const QString page = previewText();
+        if (!shown.isEmpty())
+            QVERIFY2(page.contains(shown), qPrintable(page));
+        if (!gone.isEmpty())
+            QVERIFY2(!page.contains(gone), qPrintable(page));
+        QVERIFY(!windows().preview->timerUpdate->isActive());
     }
 
     void previewCommandLine_withoutDisplay_explainsWhatItNeeds()

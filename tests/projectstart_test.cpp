@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(itemTexts(), QStringList({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")}));
         QCOMPARE(windows().project.CurrentFileName, path);
         QVERIFY(!windows().project.Modified());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("menu.js"), windows().project.menuType().name, false));
         // Saving writes those three items back, and nothing else.
         QVERIFY(windows().main->controller->save());
         QVERIFY(app.dialogs.asked.isEmpty());
@@ -273,7 +273,7 @@ private slots:
 
         QCOMPARE(windows().project.CurrentFileName, path);
         QVERIFY(windows().main->controller->readIncomplete());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - part.js (read incompletely)"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("part.js"), windows().project.menuType().name, true));
 
         // Save: No, the default, leads to Save As (cancelled here).
         bool saveWindowShown = false;
@@ -291,7 +291,7 @@ private slots:
         windows().main->miSave->trigger();
         QVERIFY(readFile(path) != text);
         QVERIFY(!windows().main->controller->readIncomplete());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - part.js"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("part.js"), windows().project.menuType().name, false));
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("noYes")).size(), 2);
         // Only the first save asks.
         windows().main->miSave->trigger();

@@ -90,7 +90,7 @@ private slots:
         QVERIFY(windows().project.ItemStyles.size() >= 2);
         QVERIFY(windows().project.CurrentFileName.isEmpty());
         QVERIFY(!windows().project.Modified());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QString(), windows().project.menuType().name, false));
         QCOMPARE(windows().project.ProjectFolder, s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/"));
         QCOMPARE(QDir::currentPath() + QLatin1Char('/'), QFileInfo(windows().project.ProjectFolder).canonicalFilePath() + QLatin1Char('/'));
         QVERIFY(windows().main->recentFiles->files().isEmpty());
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(readTestFile(path).endsWith("qrn_init();"));
         QCOMPARE(windows().project.CurrentFileName, path);
         QCOMPARE(windows().project.ProjectFolder, s.app.folder());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("menu.js"), windows().project.menuType().name, false));
         QCOMPARE(windows().main->recentFiles->files().value(0), path);
 
         // Save As shows the current name; the Save button asks, and No keeps the file.
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(!windows().saveProject->isVisible());
         QVERIFY(s.app.dialogs.asked.isEmpty());
         QVERIFY(!windows().project.Modified());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - menu.js"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("menu.js"), windows().project.menuType().name, false));
         QVERIFY(readTestFile(path).endsWith("qrn_init();"));
     }
 
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(windows().saveProject->eFileName->text(), path);
         QCOMPARE(windows().project.ProjectFolder, s.app.folder() + QStringLiteral("sub/"));
         QCOMPARE(QDir::currentPath(), QFileInfo(s.app.folder() + QStringLiteral("sub")).canonicalFilePath());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex - opened.js"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("opened.js"), windows().project.menuType().name, false));
         QCOMPARE(windows().main->recentFiles->files().value(0), path);
         QVERIFY(!windows().project.Modified());
         // No item of the old project is left in the item parameters page.
@@ -262,7 +262,7 @@ private slots:
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("error")), QStringList{QStringLiteral("Can't open the file:\r") + path});
         QCOMPARE(windows().project.items().count(), 0);
         QVERIFY(windows().project.CurrentFileName.isEmpty());
-        QCOMPARE(windows().main->windowTitle(), QStringLiteral("Quorna Ostrel Plivex"));
+        QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QString(), windows().project.menuType().name, false));
         QVERIFY(windows().main->recentFiles->files().isEmpty());
         QCOMPARE(windows().project.ProjectFolder, s.app.folder());
     }

@@ -34,6 +34,7 @@
 #include "project/shell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <utility>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ Tfrm::Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent)
     , m_project(project)
     , m_channel(channel)
 {
-    setWindowTitle(kAppTitle);
+    setWindowTitle(mainWindowCaption({}, {}, false));
     createControls();
     createCommands();
     FormCreate();
@@ -83,7 +84,6 @@ void Tfrm::setWindows(ProgramWindows &windows)
                                                    const QString &stylesArray) {
         styles->AddStyle(kind, name, paramsList, stylesArray);
     };
-    views.refreshPreview = [preview = windows.preview] { preview->spdUpdatePreviewClick(); };
     views.stopPreview = [preview = windows.preview] { preview->stopCountdown(); };
     views.saveToCurrentFile = [save = windows.saveProject] { return save->SaveToCurrentFile(); };
     views.saveAs = [save = windows.saveProject] { return save->exec() == QDialog::Accepted; };
@@ -91,6 +91,8 @@ void Tfrm::setWindows(ProgramWindows &windows)
                                        *itemEdits, std::move(views), RecoveryFile(), this);
     history = &controller->history();
     connect(controller, &ProjectController::captionChanged, this, &Tfrm::setCaption);
+    connect(&m_project, &Project::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(controller, &ProjectController::projectReplaced, windows.preview, &TfrmPreview::spdUpdatePreviewClick);
     connect(controller, &ProjectController::fileOpened, this, [this, save = windows.saveProject](const QString &path) {
         save->eFileName->setText(path);
         recentFiles->add(path);
@@ -123,18 +125,27 @@ void Tfrm::miRedoClick()
         history->Redo();
 }
 
+QString mainWindowCaption(const QString &fileName, const QString &typeName, bool readIncomplete)
+{
+    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    QString caption = QStringLiteral("[*]") + name;
+    if (!typeName.isEmpty())
+        caption += QStringLiteral(" (%1)").arg(typeName);
+    if (readIncomplete)
+        caption += QStringLiteral(", read incompletely");
+    return caption + QStringLiteral(" \u2014 ") + kAppTitle;
+}
+
 void Tfrm::setCaption(const QString &fileName, bool readIncomplete)
 {
-    QString caption = fileName.isEmpty() ? kAppTitle : kAppTitle + QStringLiteral(" - ") + QFileInfo(fileName).fileName();
-    if (readIncomplete)
-        caption += QStringLiteral(" (read incompletely)");
-    setWindowTitle(caption);
+    setWindowTitle(mainWindowCaption(fileName, m_project.menuType().name, readIncomplete));
+    setWindowModified(m_project.Modified());
 }
 
 void Tfrm::createControls()
 {
     setGeometry(kMainDesignedGeometry);
-    setMinimumSize(kMainDesignedGeometry.size());
+    setMinimumSize(kMainMinimumSize);
 
     auto *central = new TiledWidget(this);
     setCentralWidget(central);
@@ -200,11 +211,14 @@ void Tfrm::createCommands()
         {QStringLiteral("preview"), [this] { miPreviewClick(); }},
         {QStringLiteral("updatePreview"), [this] { RefreshPreview1Click(); }},
         {QStringLiteral("checkAccessibility"), [this] { miAccessibilityClick(); }},
+        {QStringLiteral("nextWindow"), [this] { focusNextWindow(1); }},
+        {QStringLiteral("previousWindow"), [this] { focusNextWindow(-1); }},
         {QStringLiteral("help"), [this] { HelpExecute(); }},
         {QStringLiteral("about"), [this] { AboutExecute(); }},
     };
     for (const Command &c : commandTable()) {
-        if (!(c.places & Command::MainMenu))
+        const bool treeCommandListed = (c.places & Command::TreePopup) && !c.menu.isEmpty();
+        if (!(c.places & Command::MainMenu) && !treeCommandListed)
             continue;
         QMenu *menu = menuBar()->findChild<QMenu *>(c.menu, Qt::FindDirectChildrenOnly);
         if (!menu) {
@@ -212,10 +226,20 @@ void Tfrm::createCommands()
             menu->setObjectName(c.menu);
             m_mainMenus << menu;
         }
-        if (c.separatorBefore)
+        // The item commands stand apart from the menu's own.
+        const bool startsTreeCommands = treeCommandListed && !menu->actions().isEmpty() &&
+                                        !itemPanel->command(menu->actions().constLast()->objectName());
+        if (c.separatorBefore || startsTreeCommands)
             menu->addSeparator();
         if (c.id == kRecentFilesId) {
             miRecentFiles = menu->addMenu(c.text);
+            continue;
+        }
+        if (!(c.places & Command::MainMenu)) {
+            // The tree's own action: one action per command, so its keys
+            // fire once and only where the tree has the focus.
+            if (QAction *a = itemPanel->command(c.id))
+                menu->addAction(a);
             continue;
         }
         std::function<void()> run;
@@ -354,7 +378,7 @@ void Tfrm::RunProjectCommand(const QString &name)
 
 void Tfrm::HelpExecute()
 {
-    openWithShell(QUrl::fromLocalFile(m_project.ProgramFolder + QStringLiteral("help/index.html")));
+    openInBrowser(QUrl::fromLocalFile(m_project.ProgramFolder + QStringLiteral("help/index.html")));
 }
 
 void Tfrm::AboutExecute()
@@ -379,12 +403,54 @@ void Tfrm::SaveAs1Click()
 
 void Tfrm::miItemParamsClick()
 {
-    m_windows->itemParams->setVisible(miItemParams->isChecked());
+    showOrHideToolWindow(m_windows->itemParams, miItemParams);
 }
 
 void Tfrm::miPreviewClick()
 {
-    m_windows->preview->setVisible(miPreview->isChecked());
+    showOrHideToolWindow(m_windows->preview, miPreview);
+}
+
+void Tfrm::showOrHideToolWindow(QWidget *window, QAction *entry)
+{
+    // The key brings the window to the user; only a window already in use
+    // goes away.
+    if (window->isVisible() && window->isActiveWindow()) {
+        window->hide();
+        activateWindow();
+    } else {
+        focusWindow(window);
+    }
+    entry->setChecked(window->isVisible());
+}
+
+QList<QWidget *> Tfrm::cycledWindows()
+{
+    QList<QWidget *> shown;
+    const QList<QWidget *> all = {this, m_windows->itemParams, m_windows->preview, m_windows->itemStyles};
+    for (QWidget *w : all)
+        if (w->isVisible())
+            shown << w;
+    return shown;
+}
+
+void Tfrm::focusNextWindow(int step)
+{
+    const QList<QWidget *> shown = cycledWindows();
+    if (shown.isEmpty())
+        return;
+    const qsizetype at = shown.indexOf(QApplication::activeWindow());
+    const qsizetype n = shown.size();
+    // From a window outside the cycle, forward starts at the main window.
+    const qsizetype next = at < 0 ? (step > 0 ? 0 : n - 1) : ((at + step) % n + n) % n;
+    focusWindow(shown.at(next));
+}
+
+void Tfrm::focusWindow(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Tfrm::miAccessibilityClick()

@@ -23,8 +23,16 @@ class QLabel;
 class QMenu;
 class QSplitter;
 
-// The designed size of the main window, also its minimum size.
+// The main window's caption: the file's name ("Untitled" without a file),
+// the menu type, a note when the file was read incompletely, then the
+// program. "[*]" is where Qt shows the unsaved-changes mark.
+QString mainWindowCaption(const QString &fileName, const QString &typeName, bool readIncomplete);
+
+// The designed size of the main window.
 inline constexpr QRect kMainDesignedGeometry{106, 66, 575, 480};
+// Narrower than designed, the toolbar shows shorter buttons, and the
+// parameter page and the tree share what is left.
+inline constexpr QSize kMainMinimumSize{460, 480};
 
 // The main window: its layout (the toolbar page, the parameter page beside
 // the item tree panel), its caption and its menus, whose commands it passes
@@ -85,8 +93,8 @@ public:
     void MarkModified();
     bool AskSaveChanges();
     void EnableMainMenu(bool on);
-    // The caption: the title, the file name without its folder, and a note
-    // when the file was read incompletely.
+    // The caption (mainWindowCaption) for the current menu type, marked
+    // while the project has unsaved changes.
     void setCaption(const QString &fileName, bool readIncomplete = false);
     // Loads the pages of the project's menu type into every view.
     bool LoadMenuTypePages();
@@ -103,6 +111,10 @@ public:
     void miRedoClick();
     void miItemParamsClick();
     void miPreviewClick();
+    // F6 and Ctrl+Tab (step 1), Shift+F6 and Ctrl+Shift+Tab (-1): the focus
+    // goes to the next shown window of the main window, item parameters,
+    // preview and styles windows.
+    void focusNextWindow(int step);
     void RefreshPreview1Click();
     // View > Check Accessibility: the live list of findings.
     void miAccessibilityClick();
@@ -130,6 +142,11 @@ private:
     // Which commands can run now: the main menu on or off, undo and redo.
     void updateCommandStates();
     void FormCreate();
+    // F7 and F8: a window not in use is shown and gets the focus; one that
+    // has it is hidden.
+    void showOrHideToolWindow(QWidget *window, QAction *entry);
+    QList<QWidget *> cycledWindows();
+    void focusWindow(QWidget *window);
 
     Project &m_project;
     PageCommandChannel &m_channel;

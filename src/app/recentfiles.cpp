@@ -11,3 +11,11 @@ void addRecentFile(QStringList &recentFiles, const QString &path)
         recentFiles.resize(kMaxRecentFiles - 1);
     recentFiles.prepend(path);
 }
+
+QString recentFileLabel(const QString &path, const QString &typeName)
+{
+    QString label = QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (!typeName.isEmpty())
+        label += QStringLiteral("  (%1)").arg(typeName);
+    return label;
+}

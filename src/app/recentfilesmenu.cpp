@@ -1,6 +1,8 @@
 #include "app/recentfilesmenu.h"
 
 #include "app/recentfiles.h"
+#include "project/menutypes.h"
+#include "project/projectcontroller.h"
 
 #include <QMenu>
 
@@ -13,6 +15,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu *menu, QObject *parent)
 
 void RecentFilesMenu::add(const QString &path)
 {
+    m_types.remove(path);
     addRecentFile(m_files, path);
     rebuild();
 }
@@ -31,8 +34,17 @@ void RecentFilesMenu::rebuild()
 {
     m_menu->clear();
     for (const QString &path : m_files) {
-        QAction *a = m_menu->addAction(path);
+        QAction *a = m_menu->addAction(recentFileLabel(path, typeNameOf(path)));
         connect(a, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
     m_menu->setEnabled(!m_files.isEmpty());
+}
+
+QString RecentFilesMenu::typeNameOf(const QString &path)
+{
+    auto known = m_types.constFind(path);
+    if (known == m_types.cend())
+        known = m_types.insert(path, MenuTypeNamedInFile(path));
+    const int type = *known;
+    return type < 0 ? QString() : menuTypes().at(static_cast<size_t>(type)).name;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
 class QMenu;
 
-// File > Recent files: the list, newest first, and its submenu.
+// File > Recent files: the list, newest first, and its submenu. Each entry
+// names the menu type its file states; a file is read for that once, and
+// again only when it is put on top (it was opened or saved since).
 class RecentFilesMenu : public QObject
 {
     Q_OBJECT
@@ -25,7 +28,10 @@ signals:
 
 private:
     void rebuild();
+    QString typeNameOf(const QString &path);
 
     QMenu *m_menu;
     QStringList m_files;
+    // The menu type each file names (-1: none, or unreadable), by path.
+    QHash<QString, int> m_types;
 };

@@ -27,6 +27,10 @@ bool PageKeyFilter(const QKeyEvent &event)
         case Qt::Key_V:
         case Qt::Key_A:
             return false;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Ctrl+Tab moves between the program's windows, as F6 does.
+            return true;
         default:
             // Ctrl with a character key is a shortcut; Ctrl with the arrows,
             // Home, End, Backspace or Delete moves or deletes by words in a

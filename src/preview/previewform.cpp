@@ -234,9 +234,7 @@ void TfrmPreview::spdOpenInBrowserClick()
     stopCountdown();
     if (!BuildPreview())
         return;
-    const QString path = previewFileName();
-    if (!openWithShell(QUrl::fromLocalFile(path)))
-        dialogs().showError(QStringLiteral("Can't open the preview in the web browser:\r%1").arg(path));
+    openInBrowser(QUrl::fromLocalFile(previewFileName()));
 }
 
 void TfrmPreview::wbPreviewDocumentComplete()

@@ -21,8 +21,14 @@ QList<Command> makeTable()
         c.separatorBefore = separatorBefore;
         return c;
     };
-    auto popup = [&cmd](const QString &id, const QString &text, QList<QKeySequence> keys, bool separatorBefore = false) {
-        return cmd(id, QString(), text, std::move(keys), Command::TreePopup, separatorBefore);
+    // The item commands are listed in the Edit menu too; their keys stay
+    // the tree's, so a text field keeps Ctrl+C and Delete.
+    auto popup = [&cmd, &edit](const QString &id, const QString &text, QList<QKeySequence> keys,
+                               bool separatorBefore = false) {
+        return cmd(id, edit, text, std::move(keys), Command::TreePopup, separatorBefore);
+    };
+    auto popupOnly = [&cmd](const QString &id, const QString &text, bool separatorBefore = false) {
+        return cmd(id, QString(), text, {}, Command::TreePopup, separatorBefore);
     };
 
     QList<Command> t;
@@ -53,6 +59,10 @@ QList<Command> makeTable()
              Command::MainMenu, true)
       << cmd(QStringLiteral("checkAccessibility"), view, QStringLiteral("Check &Accessibility..."), {},
              Command::MainMenu)
+      << cmd(QStringLiteral("nextWindow"), view, QStringLiteral("&Next Window"),
+             {K(Qt::Key_F6), K(Qt::CTRL | Qt::Key_Tab)}, Command::MainMenu, true)
+      << cmd(QStringLiteral("previousWindow"), view, QStringLiteral("P&revious Window"),
+             {K(Qt::SHIFT | Qt::Key_F6), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}, Command::MainMenu)
       << cmd(QStringLiteral("help"), help, QStringLiteral("&Help"), {K(Qt::Key_F1)}, mainAndPage)
       << cmd(QStringLiteral("about"), help, QStringLiteral("&About"), {}, Command::MainMenu, true);
 
@@ -60,8 +70,8 @@ QList<Command> makeTable()
       << popup(QStringLiteral("addSubitem"), QStringLiteral("Add Subitem"), {K(Qt::ALT | Qt::Key_Insert)})
       << popup(QStringLiteral("deleteItem"), QStringLiteral("Delete Selected"), {K(Qt::Key_Delete)}, true)
       << popup(QStringLiteral("deleteAll"), QStringLiteral("Delete All"), {})
-      << popup(QStringLiteral("expandAll"), QStringLiteral("Expand All"), {}, true)
-      << popup(QStringLiteral("collapseAll"), QStringLiteral("Collapse All"), {})
+      << popupOnly(QStringLiteral("expandAll"), QStringLiteral("Expand All"), true)
+      << popupOnly(QStringLiteral("collapseAll"), QStringLiteral("Collapse All"))
       << popup(QStringLiteral("rename"), QStringLiteral("Rename"), {K(Qt::Key_F2)}, true)
       << popup(QStringLiteral("moveUp"), QStringLiteral("Move Up"), {K(Qt::ALT | Qt::Key_Up)})
       << popup(QStringLiteral("moveDown"), QStringLiteral("Move Down"), {K(Qt::ALT | Qt::Key_Down)})

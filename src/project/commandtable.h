@@ -19,7 +19,9 @@ struct Command
     enum class Enabled { Always, CanUndo, CanRedo };
 
     QString id;
-    QString menu; // the main menu's title ("&File"); empty for the popup
+    // The main menu's title ("&File"). A command of the tree's popup menu
+    // with a title is listed there as well, its keys still the tree's.
+    QString menu;
     QString text;
     QList<QKeySequence> keys;
     int places = MainMenu;

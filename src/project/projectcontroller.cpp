@@ -61,6 +61,12 @@ ProjectController::ProjectController(Project &project, Page &params, Page &itemP
                                    {[this] { return BuildDataText(m_project, m_params, m_itemParams); },
                                     [this](const QString &text) { return restoreText(text); }},
                                    std::move(recovery), this);
+    // The history has put back the selection and marked the project by the
+    // time it reports the change: the views follow once, after that.
+    connect(m_history, &ProjectHistory::changed, this, [this] {
+        if (std::exchange(m_textRestored, false))
+            emit projectReplaced();
+    });
 }
 
 ProjectController::~ProjectController() = default;
@@ -166,13 +172,12 @@ bool ProjectController::runLoad(const Load &request)
     if (!pagesRead)
         reset();
     emitCaption();
-    if (m_views.refreshPreview)
-        m_views.refreshPreview();
     m_history->reset();
     if (request.from == Load::From::Recovered) {
         m_project.MarkModified(QStringLiteral("Restore"));
         m_history->flush();
     }
+    emit projectReplaced();
     return read;
 }
 
@@ -195,6 +200,7 @@ bool ProjectController::restoreText(const QString &text)
         dialogs().showError(cannot + QStringLiteral(":\r") + e.message);
         return false;
     }
+    m_textRestored = true;
     return true;
 }
 
@@ -243,6 +249,7 @@ void ProjectController::newProject()
     m_project.MarkModified();
     m_project.setModified(false);
     m_history->reset();
+    emit projectReplaced();
 }
 
 bool ProjectController::askToSwitchType(const QString &path)

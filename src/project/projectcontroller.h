@@ -37,7 +37,6 @@ public:
         // Only the styles window's lists emptied, its pages kept.
         std::function<void()> clearStyles;
         AddStyleFunction addStyle;
-        std::function<void()> refreshPreview;
         std::function<void()> stopPreview;
         // The save window: writes the current file, or asks where to save;
         // true once the file is written.
@@ -107,6 +106,9 @@ signals:
     void captionChanged(const QString &fileName, bool readIncomplete);
     // A file was opened (the recent files and the save window follow).
     void fileOpened(const QString &path);
+    // Another project stands in the pages now: opened, new, recovered, or
+    // put back by undo or redo. What shows the project shows it afresh.
+    void projectReplaced();
 
 private:
     struct Load
@@ -142,6 +144,8 @@ private:
     bool m_readIncomplete = false;
     bool m_recoveryPending = false;
     bool m_recovering = false;
+    // Undo or redo read a text in: the history's next report is a replacement.
+    bool m_textRestored = false;
 };
 
 // The menu type a data file names in its own type statement, or -1 (none,

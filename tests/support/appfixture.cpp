@@ -63,7 +63,7 @@ AppFixture::AppFixture(const QStringList &leaveOut)
     endProgram = [](int code) { g_fixture->endedWith << code; };
     openWithShell = [](const QUrl &url) {
         g_fixture->shellOpened << url;
-        return true;
+        return !g_fixture->noBrowser;
     };
 }
 

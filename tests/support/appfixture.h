@@ -39,6 +39,7 @@ public:
     ScriptedDialogs dialogs;
     QList<int> endedWith;     // exit codes the program tried to end with
     QList<QUrl> shellOpened;  // what was handed to the desktop to open
+    bool noBrowser = false;   // the desktop starts nothing
 
 private:
     QTemporaryDir m_dir;
