@@ -20,6 +20,7 @@
 #include "preview/menuaudit.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
+#include "preview/themesform.h"
 #include "project/dataopen.h"
 #include "project/commandtable.h"
 #include "project/datasave.h"
@@ -34,6 +35,7 @@
 #include "project/shell.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <utility>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -200,6 +202,8 @@ void Tfrm::createCommands()
         {QStringLiteral("preview"), [this] { miPreviewClick(); }},
         {QStringLiteral("updatePreview"), [this] { RefreshPreview1Click(); }},
         {QStringLiteral("checkAccessibility"), [this] { miAccessibilityClick(); }},
+        {QStringLiteral("themes"), [this] { m_windows->themes->showGallery(); }},
+        {QStringLiteral("saveAsTheme"), [this] { m_windows->themes->saveAsTheme(); }},
         {QStringLiteral("help"), [this] { HelpExecute(); }},
         {QStringLiteral("about"), [this] { AboutExecute(); }},
     };
@@ -324,7 +328,8 @@ void Tfrm::EnableMainMenu(bool on)
 
 void Tfrm::NewProjectExecute()
 {
-    controller->newProject();
+    if (controller->newProject() && m_windows->themes->cbShowAfterNew->isChecked())
+        m_windows->themes->showGallery();
 }
 
 void Tfrm::Selectmenutype1Click()

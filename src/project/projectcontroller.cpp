@@ -8,6 +8,8 @@
 #include "project/menutypes.h"
 #include "project/project.h"
 #include "project/projecthistory.h"
+#include "project/styleedits.h"
+#include "project/themesample.h"
 #include "project/textfile.h"
 
 #include <QDir>
@@ -189,6 +191,34 @@ bool ProjectController::restoreText(const QString &text)
     return true;
 }
 
+bool ProjectController::applyTheme(const QString &themeText)
+{
+    if (m_loading || !m_pagesReady)
+        return false;
+    // What was changed before goes into the history as a step of its own.
+    m_history->flush();
+    QString before;
+    try {
+        before = BuildDataText(m_project, m_params, m_itemParams);
+    } catch (const PageError &e) {
+        dialogs().showError(QStringLiteral("The theme could not be applied:\r") + e.message);
+        return false;
+    }
+    const QString themed = themedDataText(themeText, m_project.MenuType, itemArrayOf(before, m_project.menuType()));
+    if (!restoreText(themed)) {
+        restoreText(before);
+        return false;
+    }
+    ClearStyleRefsFrom(m_project, 0, m_project.ItemStyles.size());
+    ClearStyleRefsFrom(m_project, 1, m_project.SubmenuStyles.size());
+    m_itemEdits.SendItemParams();
+    m_project.MarkModified(QStringLiteral("Apply Theme"));
+    m_history->flush();
+    if (m_views.refreshPreview)
+        m_views.refreshPreview();
+    return true;
+}
+
 void ProjectController::pageRendererEnded()
 {
     if (m_recoveryPending || m_recovering)
@@ -225,15 +255,16 @@ void ProjectController::recoverPages()
                                            "recorded state of the project to put back."));
 }
 
-void ProjectController::newProject()
+bool ProjectController::newProject()
 {
     if (!askSaveChanges())
-        return;
+        return false;
     reset();
     // The preview counts down afresh; the new project counts as unchanged.
     m_project.MarkModified();
     m_project.setModified(false);
     m_history->reset();
+    return true;
 }
 
 bool ProjectController::askToSwitchType(const QString &path)
