@@ -2,6 +2,8 @@
 // taken, for the Ostrel Menu's eight shipped themes with the first dozen
 // items of a nested menu. The floor beside it, in the same run: one bare
 // preview page of the same engine and items loaded in a view of its own.
+// Beside them, the other way a gallery could go: eight views of their own,
+// one page each, loaded at once.
 // Prints `name: value` lines, each the median of several runs.
 
 #include "benchsupport.h"
@@ -22,6 +24,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -80,7 +83,16 @@ int main(int argc, char **argv)
     int loaded = 0;
     QObject::connect(&bare, &Page::documentComplete, [&] { ++loaded; });
 
-    std::vector<double> gallery, floor, cached;
+    std::vector<std::unique_ptr<WebPage>> views;
+    int viewsLoaded = 0;
+    for (int i = 0; i < 8; ++i) {
+        views.push_back(std::make_unique<WebPage>());
+        views.back()->widget()->resize(ThemeThumbnails::kPageSize);
+        views.back()->widget()->show();
+        QObject::connect(views.back().get(), &Page::documentComplete, [&] { ++viewsLoaded; });
+    }
+
+    std::vector<double> gallery, floor, cached, eightViews;
     for (int run = 0; run < 6; ++run) {
         QElapsedTimer f;
         f.start();
@@ -106,15 +118,27 @@ int main(int argc, char **argv)
         themes.refresh();
         if (!waitFor([&] { return ready > before + 1; }))
             return 1;
+        QElapsedTimer v;
+        v.start();
+        const int viewsBefore = viewsLoaded;
+        for (auto &view : views)
+            view->loadFile(floorPath);
+        if (!waitFor([&] { return viewsLoaded >= viewsBefore + 8; }))
+            return 1;
+        const double viewsMs = msSince(v);
         if (run > 0) { // the first run starts the renderers
+            eightViews.push_back(viewsMs);
             floor.push_back(floorMs);
             gallery.push_back(galleryMs);
             cached.push_back(msSince(c));
+            if (themes.thumbnails->lastRenderMs() != 0)
+                std::fprintf(stderr, "the unchanged gallery was rendered again\n");
         }
     }
     std::printf("themes_gallery_ms: %.1f\n", median(gallery));
     std::printf("themes_gallery_floor_one_page_ms: %.1f\n", median(floor));
     std::printf("themes_gallery_ratio: %.2f\n", median(gallery) / median(floor));
     std::printf("themes_gallery_unchanged_ms: %.1f\n", median(cached));
+    std::printf("eight_views_loaded_ms: %.1f\n", median(eightViews));
     return 0;
 }

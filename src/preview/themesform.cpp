@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,7 +44,9 @@ TfrmThemes::TfrmThemes(Project &project, Links links, QString dataFolder, QWidge
     , m_dataFolder(std::move(dataFolder))
 {
     setWindowTitle(QStringLiteral("Themes"));
-    resize(1100, 520);
+    // Four thumbnails a row, two rows: the eight shipped themes at a glance.
+    const QSize cell = ThemeThumbnails::kPictureSize + QSize(24, 40);
+    resize(4 * cell.width() + 48, 2 * cell.height() + 110);
     auto *layout = new QVBoxLayout(this);
     auto *hint = new QLabel(QStringLiteral("Each theme is shown with your first items. Double-click a theme or press "
                                            "Enter to give your project its look; Undo brings yours back."),
@@ -59,7 +62,7 @@ TfrmThemes::TfrmThemes(Project &project, Links links, QString dataFolder, QWidge
     lvThemes->setWrapping(true);
     lvThemes->setUniformItemSizes(true);
     lvThemes->setIconSize(ThemeThumbnails::kPictureSize);
-    lvThemes->setGridSize(ThemeThumbnails::kPictureSize + QSize(24, 40));
+    lvThemes->setGridSize(cell);
     lvThemes->setSelectionMode(QAbstractItemView::SingleSelection);
     lvThemes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvThemes->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -104,6 +107,12 @@ TfrmThemes::TfrmThemes(Project &project, Links links, QString dataFolder, QWidge
 void TfrmThemes::showGallery()
 {
     refresh();
+    if (!m_placed && parentWidget()) {
+        // First shown in the middle of the main window's screen.
+        const QRect screen = parentWidget()->screen()->availableGeometry();
+        move(screen.center() - rect().center());
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
@@ -139,7 +148,12 @@ void TfrmThemes::showPictures()
     const QList<QPixmap> &pictures = thumbnails->pictures();
     for (int i = 0; i < lvThemes->count() && i < pictures.size(); ++i)
         if (!pictures.at(i).isNull())
-            lvThemes->item(i)->setIcon(QIcon(pictures.at(i)));
+        {
+            // The selection is shown by the name's highlight, not by tinting the picture.
+            QIcon icon(pictures.at(i));
+            icon.addPixmap(pictures.at(i), QIcon::Selected);
+            lvThemes->item(i)->setIcon(icon);
+        }
     emit galleryReady();
 }
 

@@ -82,4 +82,5 @@ private:
     Links m_links;
     QString m_dataFolder;
     QList<Theme> m_themes;
+    bool m_placed = false;
 };

@@ -37,8 +37,14 @@ ThemeThumbnails::ThemeThumbnails(QObject *parent)
     : QObject(parent)
     , m_stage(std::make_unique<QWidget>())
 {
-    // Laid out and painted like any window, but never on the screen.
+    // Laid out and painted like any window, but never where the user could
+    // see or click it: the web view makes a window of its own on a display,
+    // so the stage stands far outside every screen, takes no input and is
+    // shown only while a sheet is rendered.
+    m_stage->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint |
+                            Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
     m_stage->setAttribute(Qt::WA_DontShowOnScreen);
+    m_stage->setAttribute(Qt::WA_ShowWithoutActivating);
     m_page = new WebPage(m_stage.get());
     connect(m_page, &Page::documentComplete, this, [this] {
         if (m_rendering)
@@ -116,7 +122,7 @@ bool ThemeThumbnails::render(const Project &project, const QList<Theme> &themes,
     m_count = int(frames.size());
     m_key = sheetKey;
     m_pictures = QList<QPixmap>(frames.size());
-    m_stage->resize(m_columns * kPageSize.width(), qMax(1, rows) * kPageSize.height());
+    m_stage->setGeometry(-32000, -32000, m_columns * kPageSize.width(), qMax(1, rows) * kPageSize.height());
     m_page->widget()->setGeometry(m_stage->rect());
     m_stage->show();
     m_rendering = true;
@@ -136,6 +142,7 @@ void ThemeThumbnails::photograph()
         m_pictures[i] = whole.copy(pixels).scaled(kPictureSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         m_pictures[i].setDevicePixelRatio(ratio);
     }
+    m_stage->hide();
     m_lastMs = double(m_clock.nsecsElapsed()) / 1e6;
     emit ready();
 }
