@@ -27,24 +27,6 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-bool waitFor(const std::function<bool()> &done, int ms = 30000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(1, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     prepareHeadlessBench();

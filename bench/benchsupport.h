@@ -4,9 +4,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QtGlobal>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 // What every benchmark program shares: a headless web engine as the tests
@@ -19,6 +22,21 @@ inline void prepareHeadlessBench()
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+// Waits in a real event loop until `done` answers true; false after `ms`.
+inline bool waitFor(const std::function<bool()> &done, int ms = 30000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
 }
 
 inline double median(std::vector<double> v)

@@ -123,7 +123,8 @@ void TfrmThemes::refresh()
 {
     const Theme *selected = selectedTheme();
     const QString keep = selected ? selected->path : QString();
-    m_themes = OwnThemes(m_project.MenuType, m_project.ProgramFolder, m_dataFolder).list();
+    m_type = m_project.MenuType;
+    m_themes = OwnThemes(m_type, m_project.ProgramFolder, m_dataFolder).list();
     lvThemes->clear();
     for (const Theme &theme : m_themes) {
         auto *item = new QListWidgetItem(QIcon(blankPicture()), theme.name, lvThemes);
@@ -188,6 +189,12 @@ void TfrmThemes::updateButtons()
 
 bool TfrmThemes::applySelected()
 {
+    if (m_type != m_project.MenuType) {
+        // The menu type changed since the gallery was made: its themes are
+        // another type's.
+        refresh();
+        return false;
+    }
     const Theme *theme = selectedTheme();
     if (!theme || !m_links.apply)
         return false;

@@ -83,4 +83,5 @@ private:
     QString m_dataFolder;
     QList<Theme> m_themes;
     bool m_placed = false;
+    int m_type = -1; // the menu type the gallery shows
 };
