@@ -280,6 +280,25 @@ private slots:
         QVERIFY(w.btnApply->isEnabled());
     }
 
+    void apply_afterTheMenuTypeChanged_showsTheNewTypesThemesInstead()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        TfrmThemes &w = *windows().themes;
+        w.showGallery();
+        const QString before = paramsList();
+        app.chooseMenuType(2);
+        QVERIFY(app.waitForParameterPage());
+        const QString tabs = paramsList();
+        QVERIFY(tabs != before);
+        w.lvThemes->setCurrentRow(0);
+        QVERIFY(!w.applySelected());
+        QCOMPARE(paramsList(), tabs);
+        QVERIFY(w.themes().first().path.contains(QStringLiteral("/themes/tabs/")));
+        QVERIFY(w.applySelected());
+        QVERIFY(paramsList() != tabs);
+    }
+
     void newProject_offersTheGallery_unlessTurnedOff()
     {
         AppFixture app;
