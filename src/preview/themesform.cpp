@@ -127,7 +127,7 @@ void TfrmThemes::refresh()
     m_themes = OwnThemes(m_type, m_project.ProgramFolder, m_dataFolder).list();
     lvThemes->clear();
     for (const Theme &theme : m_themes) {
-        auto *item = new QListWidgetItem(QIcon(blankPicture()), theme.name, lvThemes);
+        auto *item = new QListWidgetItem(QIcon(blankPicture()), thumbnailName(theme), lvThemes);
         item->setData(Qt::AccessibleTextRole, thumbnailName(theme));
         item->setToolTip(thumbnailName(theme));
     }

@@ -20,6 +20,9 @@
 namespace {
 
 constexpr int kColumns = 4;
+// How many times the sheet is photographed before its pictures are taken as
+// they are.
+constexpr int kMaxLooks = 40;
 
 // A theme's file as the reader takes it; empty when it cannot be read or
 // is larger than any data file may be.
@@ -29,6 +32,20 @@ QString themeText(const QString &path)
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDataFileSize)
         return {};
     return DataTextFromBytes(file.readAll());
+}
+
+// A frame not painted yet is of one colour; every preview page has a text
+// on its background, so a painted one never is.
+bool unpainted(const QImage &image)
+{
+    if (image.isNull())
+        return true;
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); y += 4)
+        for (int x = 0; x < image.width(); x += 4)
+            if (image.pixel(x, y) != first)
+                return false;
+    return true;
 }
 
 } // namespace
@@ -49,7 +66,7 @@ ThemeThumbnails::ThemeThumbnails(QObject *parent)
     connect(m_page, &Page::documentComplete, this, [this] {
         if (m_rendering)
             // The frames' menus are built by then; one more frame paints them.
-            QTimer::singleShot(60, this, &ThemeThumbnails::photograph);
+            QTimer::singleShot(60, this, [this, sheet = m_sheet] { photograph(sheet); });
     });
 }
 
@@ -126,22 +143,35 @@ bool ThemeThumbnails::render(const Project &project, const QList<Theme> &themes,
     m_page->widget()->setGeometry(m_stage->rect());
     m_stage->show();
     m_rendering = true;
+    m_looks = 0;
+    ++m_sheet;
     m_page->loadFile(sheetPath);
     return true;
 }
 
-void ThemeThumbnails::photograph()
+void ThemeThumbnails::photograph(int sheet)
 {
-    m_rendering = false;
+    // A look asked for by a sheet that a newer one replaced.
+    if (sheet != m_sheet || !m_rendering)
+        return;
     const QPixmap whole = m_page->widget()->grab();
     const qreal ratio = whole.devicePixelRatio();
+    bool complete = true;
     for (int i = 0; i < m_count; ++i) {
         const QRect cell((i % m_columns) * kPageSize.width(), (i / m_columns) * kPageSize.height(),
                          kPageSize.width(), kPageSize.height());
         const QRect pixels(cell.topLeft() * ratio, cell.size() * ratio);
         m_pictures[i] = whole.copy(pixels).scaled(kPictureSize * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         m_pictures[i].setDevicePixelRatio(ratio);
+        complete = complete && !unpainted(m_pictures.at(i).toImage());
     }
+    // A busy machine paints the frames one by one: look again shortly, but
+    // not for ever (a theme may really draw nothing).
+    if (!complete && ++m_looks < kMaxLooks) {
+        QTimer::singleShot(50, this, [this, sheet] { photograph(sheet); });
+        return;
+    }
+    m_rendering = false;
     m_stage->hide();
     m_lastMs = double(m_clock.nsecsElapsed()) / 1e6;
     emit ready();

@@ -47,7 +47,7 @@ signals:
     void ready();
 
 private:
-    void photograph();
+    void photograph(int sheet);
 
     std::unique_ptr<QWidget> m_stage;
     WebPage *m_page = nullptr;
@@ -58,4 +58,6 @@ private:
     QElapsedTimer m_clock;
     double m_lastMs = 0;
     bool m_rendering = false;
+    int m_looks = 0;
+    int m_sheet = 0; // the sheets loaded so far
 };
