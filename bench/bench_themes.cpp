@@ -20,12 +20,50 @@
 #include "project/textfile.h"
 #include "project/themesample.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QDir>
+#include <QFile>
+#include <QMap>
 
 #include <cstdio>
 #include <memory>
 #include <vector>
+
+namespace {
+
+// The resident memory of this program's helper processes (the renderers and
+// what starts them), in MB: every process below this one.
+double helpersMb()
+{
+    QMap<qint64, qint64> parentOf;
+    QMap<qint64, qint64> rssKb;
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool isPid = false;
+        const qint64 id = pid.toLongLong(&isPid);
+        if (!isPid)
+            continue;
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("PPid:"))
+                parentOf[id] = line.mid(5).trimmed().toLongLong();
+            else if (line.startsWith("VmRSS:"))
+                rssKb[id] = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    const qint64 self = QCoreApplication::applicationPid();
+    qint64 total = 0;
+    for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
+        qint64 up = it.value();
+        while (up > 1 && up != self)
+            up = parentOf.value(up, 0);
+        if (up == self)
+            total += rssKb.value(it.key());
+    }
+    return double(total) / 1024;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -65,6 +103,14 @@ int main(int argc, char **argv)
     int loaded = 0;
     QObject::connect(&bare, &Page::documentComplete, [&] { ++loaded; });
 
+    // The helpers with the parameter pages and the gallery's one sheet.
+    {
+        const int before = ready;
+        themes.refresh();
+        if (!waitFor([&] { return ready > before; }))
+            return 1;
+    }
+    const double withSheetMb = helpersMb();
     std::vector<std::unique_ptr<WebPage>> views;
     int viewsLoaded = 0;
     for (int i = 0; i < 8; ++i) {
@@ -75,6 +121,7 @@ int main(int argc, char **argv)
     }
 
     std::vector<double> gallery, floor, cached, eightViews;
+    double withViewsMb = 0;
     for (int run = 0; run < 6; ++run) {
         QElapsedTimer f;
         f.start();
@@ -108,6 +155,7 @@ int main(int argc, char **argv)
         if (!waitFor([&] { return viewsLoaded >= viewsBefore + 8; }))
             return 1;
         const double viewsMs = msSince(v);
+        withViewsMb = std::max(withViewsMb, helpersMb());
         if (run > 0) { // the first run starts the renderers
             eightViews.push_back(viewsMs);
             floor.push_back(floorMs);
@@ -122,5 +170,7 @@ int main(int argc, char **argv)
     std::printf("themes_gallery_ratio: %.2f\n", median(gallery) / median(floor));
     std::printf("themes_gallery_unchanged_ms: %.1f\n", median(cached));
     std::printf("eight_views_loaded_ms: %.1f\n", median(eightViews));
+    std::printf("helpers_with_sheet_mb: %.0f\n", withSheetMb);
+    std::printf("helpers_with_sheet_and_eight_views_mb: %.0f\n", withViewsMb);
     return 0;
 }
