@@ -8,8 +8,7 @@
 #include "project/menutypes.h"
 #include "project/project.h"
 #include "project/projecthistory.h"
-#include "project/styleedits.h"
-#include "project/themesample.h"
+#include "project/themes.h"
 #include "project/textfile.h"
 
 #include <QDir>
@@ -197,20 +196,13 @@ bool ProjectController::applyTheme(const QString &themeText)
         return false;
     // What was changed before goes into the history as a step of its own.
     m_history->flush();
-    QString before;
     try {
-        before = BuildDataText(m_project, m_params, m_itemParams);
+        if (!ApplyTheme(m_project, m_params, m_itemParams, themeText, [this](const QString &text) { return restoreText(text); }))
+            return false;
     } catch (const PageError &e) {
         dialogs().showError(QStringLiteral("The theme could not be applied:\r") + e.message);
         return false;
     }
-    const QString themed = themedDataText(themeText, m_project.MenuType, itemArrayOf(before, m_project.menuType()));
-    if (!restoreText(themed)) {
-        restoreText(before);
-        return false;
-    }
-    ClearStyleRefsFrom(m_project, 0, m_project.ItemStyles.size());
-    ClearStyleRefsFrom(m_project, 1, m_project.SubmenuStyles.size());
     m_itemEdits.SendItemParams();
     m_project.MarkModified(QStringLiteral("Apply Theme"));
     m_history->flush();
