@@ -27,15 +27,12 @@ int main(int argc, char **argv)
     prepareHeadlessBench();
     Application app(argc, argv);
 
-    Project project;
-    project.ProgramFolder = QStringLiteral(PLIVEX_BIN_DIR "/");
-    project.ProjectFolder = project.ProgramFolder;
-    project.MenuType = 0;
-    WebPage params;
-    WebPage itemParams;
-    if (!LoadPage(&params, project.ProgramFolder + pagePath(0, QStringLiteral("params.html"))) ||
-        !LoadPage(&itemParams, project.ProgramFolder + pagePath(0, QStringLiteral("itemparams.html"))))
+    MenuBenchProject bench;
+    if (!bench.open(QStringLiteral(PLIVEX_BIN_DIR "/")))
         return 1;
+    Project &project = bench.project;
+    WebPage &params = bench.params;
+    WebPage &itemParams = bench.itemParams;
     project.items().insertLeveled({}, 0, nestedMenu({100, 9}));
 
     TfrmPreview preview(project, [&] { return BuildDataText(project, params, itemParams); });

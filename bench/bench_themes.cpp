@@ -70,17 +70,12 @@ int main(int argc, char **argv)
     prepareHeadlessBench();
     Application app(argc, argv);
 
-    Project project;
-    project.ProgramFolder = QStringLiteral(PLIVEX_BIN_DIR "/");
-    project.ProjectFolder = project.ProgramFolder;
-    project.MenuType = 0;
-    WebPage params;
-    WebPage itemParams;
-    if (!LoadPage(&params, project.ProgramFolder + pagePath(0, QStringLiteral("params.html"))) ||
-        !LoadPage(&itemParams, project.ProgramFolder + pagePath(0, QStringLiteral("itemparams.html"))))
+    MenuBenchProject bench;
+    if (!bench.open(QStringLiteral(PLIVEX_BIN_DIR "/")))
         return 1;
+    Project &project = bench.project;
     project.items().insertLeveled({}, 0, nestedMenu({6, 3}));
-    const auto dataText = [&] { return BuildDataText(project, params, itemParams); };
+    const auto dataText = [&] { return BuildDataText(project, bench.params, bench.itemParams); };
 
     // The floor: one page of the same engine with the same items.
     const QString floorPath = previewTempFolder() + QStringLiteral("bench_floor.html");

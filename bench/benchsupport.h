@@ -1,6 +1,10 @@
 #pragma once
 
+#include "page/webpage.h"
 #include "project/itemtree.h"
+#include "project/loadpage.h"
+#include "project/menutypes.h"
+#include "project/project.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -86,3 +90,21 @@ inline QList<LeveledItem> threeLevelMenu(int n)
     }
     return items;
 }
+
+// An Ostrel Menu project in the staged program folder with its two
+// parameter pages loaded (made once the application exists).
+struct MenuBenchProject
+{
+    Project project;
+    WebPage params;
+    WebPage itemParams;
+
+    bool open(const QString &programFolder)
+    {
+        project.ProgramFolder = programFolder;
+        project.ProjectFolder = programFolder;
+        project.MenuType = 0;
+        return LoadPage(&params, programFolder + pagePath(0, QStringLiteral("params.html"))) &&
+               LoadPage(&itemParams, programFolder + pagePath(0, QStringLiteral("itemparams.html")));
+    }
+};
