@@ -142,6 +142,7 @@ int main(int argc, char **argv)
         themes.refresh();
         if (!waitFor([&] { return ready > before + 1; }))
             return 1;
+        const double cachedMs = msSince(c);
         QElapsedTimer v;
         v.start();
         const int viewsBefore = viewsLoaded;
@@ -155,7 +156,7 @@ int main(int argc, char **argv)
             eightViews.push_back(viewsMs);
             floor.push_back(floorMs);
             gallery.push_back(galleryMs);
-            cached.push_back(msSince(c));
+            cached.push_back(cachedMs);
             if (themes.thumbnails->lastRenderMs() != 0)
                 std::fprintf(stderr, "the unchanged gallery was rendered again\n");
         }
