@@ -14,7 +14,7 @@ class TfrmSaveProject;
 class TfrmThemes;
 
 // What start-up makes for a run of the editor: the project, the page command
-// channel and the eight windows, in their order with the main window first,
+// channel and the nine windows, in their order with the main window first,
 // wired together. The other windows are the main window's children; all of
 // them go with this object. The windows get what they need through their
 // constructors; only start-up and tests reach them through here.
