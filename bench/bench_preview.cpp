@@ -22,40 +22,17 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-
-bool waitFor(const std::function<bool()> &done, int ms = 30000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(1, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     prepareHeadlessBench();
     Application app(argc, argv);
 
-    Project project;
-    project.ProgramFolder = QStringLiteral(PLIVEX_BIN_DIR "/");
-    project.ProjectFolder = project.ProgramFolder;
-    project.MenuType = 0;
-    WebPage params;
-    WebPage itemParams;
-    if (!LoadPage(&params, project.ProgramFolder + pagePath(0, QStringLiteral("params.html"))) ||
-        !LoadPage(&itemParams, project.ProgramFolder + pagePath(0, QStringLiteral("itemparams.html"))))
+    MenuBenchProject bench;
+    if (!bench.open(QStringLiteral(PLIVEX_BIN_DIR "/")))
         return 1;
+    Project &project = bench.project;
+    WebPage &params = bench.params;
+    WebPage &itemParams = bench.itemParams;
     project.items().insertLeveled({}, 0, nestedMenu({100, 9}));
 
     TfrmPreview preview(project, [&] { return BuildDataText(project, params, itemParams); });

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "page/webpage.h"
 #include "project/itemtree.h"
+#include "project/loadpage.h"
+#include "project/menutypes.h"
+#include "project/project.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QtGlobal>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 // What every benchmark program shares: a headless web engine as the tests
@@ -19,6 +26,21 @@ inline void prepareHeadlessBench()
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+// Waits in a real event loop until `done` answers true; false after `ms`.
+inline bool waitFor(const std::function<bool()> &done, int ms = 30000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
 }
 
 inline double median(std::vector<double> v)
@@ -68,3 +90,21 @@ inline QList<LeveledItem> threeLevelMenu(int n)
     }
     return items;
 }
+
+// An Ostrel Menu project in the staged program folder with its two
+// parameter pages loaded (made once the application exists).
+struct MenuBenchProject
+{
+    Project project;
+    WebPage params;
+    WebPage itemParams;
+
+    bool open(const QString &programFolder)
+    {
+        project.ProgramFolder = programFolder;
+        project.ProjectFolder = programFolder;
+        project.MenuType = 0;
+        return LoadPage(&params, programFolder + pagePath(0, QStringLiteral("params.html"))) &&
+               LoadPage(&itemParams, programFolder + pagePath(0, QStringLiteral("itemparams.html")));
+    }
+};

@@ -2,7 +2,10 @@
 // name and its file name turn into each other.
 
 #include "project/menutypes.h"
+#include "project/ownthemes.h"
 #include "project/themes.h"
+#include "project/themesample.h"
+#include "support/scripteddialogs.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 
@@ -65,6 +68,96 @@ private slots:
 
         // A type without a folder of themes has none.
         QVERIFY(listThemes(1, program, data).isEmpty());
+    }
+
+    void itemArray_takesTheFirstItemsAsWritten_fromAnyDataTextOfTheWriter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<QString>("expected");
+        const QString head = QStringLiteral("var menuType=\"ostrel-menu\";\r\nvar menuItems = [\r\n\r\n");
+        const QString three = QStringLiteral("[\"Home\", \"a\"],\r\n[\"|Sub\", \"b\"],\r\n[\"Last\", \"\"],\r\n");
+        const QString tail = QStringLiteral("];\r\n\r\nqrn_init();");
+        const QString empty = QStringLiteral("var menuItems = [\r\n\r\n];\r\n");
+        QTest::newRow("all") << head + three + tail << -1
+                             << QStringLiteral("var menuItems = [\r\n\r\n") + three + QStringLiteral("];\r\n");
+        QTest::newRow("the first two, levels kept")
+            << head + three + tail << 2
+            << QStringLiteral("var menuItems = [\r\n\r\n[\"Home\", \"a\"],\r\n[\"|Sub\", \"b\"],\r\n];\r\n");
+        QTest::newRow("no items") << head + tail << 12 << empty;
+        QTest::newRow("no item array at all") << QStringLiteral("var x=1;") << 12 << empty;
+        // A line that is no item of the writer's ends the array.
+        QTest::newRow("a stranger's line ends it")
+            << head + QStringLiteral("[\"Home\", \"a\"],\r\nalert(1);\r\n[\"x\"],\r\n") + tail << -1
+            << QStringLiteral("var menuItems = [\r\n\r\n[\"Home\", \"a\"],\r\n];\r\n");
+    }
+    void itemArray_takesTheFirstItemsAsWritten_fromAnyDataTextOfTheWriter()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, max);
+        QFETCH(QString, expected);
+        QCOMPARE(itemArrayOf(text, menuTypes().at(0), max), expected);
+    }
+
+    void themedText_startsTheEngineOnce_afterTheItems_andThemeTextLeavesTheItemsOut()
+    {
+        const QString theme = QStringLiteral("var menuBackColor=\"#000\";\r\nvar menuItems = [\r\n\r\n];\r\n\r\nqrn_init();");
+        const QString items = QStringLiteral("var menuItems = [\r\n\r\n[\"Home\"],\r\n];\r\n");
+        const QString themed = themedDataText(theme, 0, items);
+        QCOMPARE(themed.count(QStringLiteral("qrn_init();")), 1);
+        QVERIFY(themed.endsWith(QStringLiteral("qrn_init();")));
+        QVERIFY(themed.indexOf(QStringLiteral("[\"Home\"]")) > themed.indexOf(QStringLiteral("#000")));
+
+        const QString project = QStringLiteral("var menuBackColor=\"#000\";\r\nvar itemStyles = [\r\n    [\"a=1\"],\r\n];"
+                                               "\r\n\r\nvar menuItems = [\r\n\r\n[\"Home\", \"index.html\"],\r\n];\r\n\r\nqrn_init();");
+        const QString look = themeTextOf(project, menuTypes().at(0));
+        QCOMPARE(look, QStringLiteral("var menuBackColor=\"#000\";\r\nvar itemStyles = [\r\n    [\"a=1\"],\r\n];"
+                                      "\r\n\r\nvar menuItems = [\r\n\r\n];\r\n\r\nqrn_init();"));
+        // A text not laid out by the writer is not cut at a guess.
+        QCOMPARE(themeTextOf(QStringLiteral("var menuItems = [[\"Home\"]];"), menuTypes().at(0)), QString());
+    }
+
+    void ownThemes_namesClashingWithShippedOnes_orWithoutLetters_areRefused_ownOnesReplacedOnlyWhenAsked()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString program = dir.filePath(QStringLiteral("program/"));
+        const QString data = dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(program + QStringLiteral("themes/tabs")));
+        QVERIFY(writeTestFile(program + QStringLiteral("themes/tabs/soft-shadow.js"), "var bmenuItems=[];"));
+        ScriptedDialogs dialogs;
+        const OwnThemes own(2, program, data);
+        QVERIFY(!own.nameProblem(QStringLiteral("Soft  Shadow!")).isEmpty());
+        QVERIFY(!own.nameProblem(QStringLiteral(" ")).isEmpty());
+        QVERIFY(own.nameProblem(QStringLiteral("Shadowy")).isEmpty());
+
+        dialogs.texts << QStringLiteral("soft shadow") << QStringLiteral("Mine");
+        const std::optional<Theme> saved = own.saveAs(QStringLiteral("var a=1;"));
+        QVERIFY(saved);
+        QCOMPARE(saved->name, QStringLiteral("Mine"));
+        QVERIFY(saved->own);
+        QCOMPARE(dialogs.textsOf(QStringLiteral("error")).size(), 1);
+        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/mine.js")), QByteArray("var a=1;"));
+
+        // Cancelled, or No to replacing: the file stays as it was.
+        QVERIFY(!own.saveAs(QStringLiteral("var a=2;")));
+        dialogs.texts << QStringLiteral("MINE");
+        dialogs.answers << Dialogs::Answer::No;
+        QVERIFY(!own.saveAs(QStringLiteral("var a=2;")));
+        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/mine.js")), QByteArray("var a=1;"));
+        dialogs.texts << QStringLiteral("Mine");
+        dialogs.answers << Dialogs::Answer::Yes;
+        QVERIFY(own.saveAs(QStringLiteral("var a=2;")));
+        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/mine.js")), QByteArray("var a=2;"));
+
+        // A shipped theme is neither renamed nor deleted, and nothing is asked.
+        const Theme shipped = own.list().first();
+        QVERIFY(!shipped.own);
+        const int asked = int(dialogs.asked.size());
+        QVERIFY(!own.rename(shipped));
+        QVERIFY(!own.remove(shipped));
+        QCOMPARE(int(dialogs.asked.size()), asked);
+        QVERIFY(QFileInfo::exists(shipped.path));
     }
 
     void ownThemeFolder_liesInTheDataFolderByType()

@@ -20,6 +20,7 @@
 #include "preview/menuaudit.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
+#include "preview/themesform.h"
 #include "project/dataopen.h"
 #include "project/commandtable.h"
 #include "project/datasave.h"
@@ -35,6 +36,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <utility>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -213,6 +215,8 @@ void Tfrm::createCommands()
         {QStringLiteral("checkAccessibility"), [this] { miAccessibilityClick(); }},
         {QStringLiteral("nextWindow"), [this] { focusNextWindow(1); }},
         {QStringLiteral("previousWindow"), [this] { focusNextWindow(-1); }},
+        {QStringLiteral("themes"), [this] { m_windows->themes->showGallery(); }},
+        {QStringLiteral("saveAsTheme"), [this] { m_windows->themes->saveAsTheme(); }},
         {QStringLiteral("help"), [this] { HelpExecute(); }},
         {QStringLiteral("about"), [this] { AboutExecute(); }},
     };
@@ -348,7 +352,8 @@ void Tfrm::EnableMainMenu(bool on)
 
 void Tfrm::NewProjectExecute()
 {
-    controller->newProject();
+    if (controller->newProject() && m_windows->themes->cbShowAfterNew->isChecked())
+        m_windows->themes->showGallery();
 }
 
 void Tfrm::Selectmenutype1Click()

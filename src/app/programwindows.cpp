@@ -1,7 +1,9 @@
 #include "app/programwindows.h"
 
 #include "app/itemtreepanel.h"
+#include "app/inifile.h"
 #include "app/main.h"
+#include "app/windowsettings.h"
 #include "app/saveprojectform.h"
 #include "controls/backgroundtile.h"
 #include "editors/fontform.h"
@@ -10,12 +12,18 @@
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "preview/previewform.h"
+#include "preview/themesform.h"
 #include "page/page.h"
 #include "page/pagearg.h"
 #include "project/datasave.h"
+#include "project/dataopen.h"
 #include "project/itemedits.h"
+#include "project/menutypes.h"
+#include "project/projectcontroller.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QFile>
 
 ProgramWindows::ProgramWindows()
 {
@@ -39,6 +47,7 @@ ProgramWindows::ProgramWindows()
     styleLinks.menuValues = [this] { return main->wb->callText(QStringLiteral("qrn_getMenuValues"), {kOmitted}); };
     itemStyles = new TfrmItemStyles(project, std::move(styleLinks), main);
     main->setWindows(*this);
+    makeThemesWindow();
     channel.addHandler(QStringLiteral("font"), [this](PageCommandCall &call) {
         if (const std::optional<QString> chosen = font->choose(call.value))
             call.value = *chosen;
@@ -56,4 +65,29 @@ ProgramWindows::~ProgramWindows()
     channel.removeHandler(QStringLiteral("font"));
     channel.removeHandler(QStringLiteral("command"));
     delete main;
+}
+
+void ProgramWindows::makeThemesWindow()
+{
+    TfrmThemes::Links links;
+    links.dataText = [this] { return BuildDataText(project, *main->wb, *itemParams->wbItemParams); };
+    links.apply = [this](const QString &themeText) { return main->controller->applyTheme(themeText); };
+    // A new project has no items: the type's default project lends its own.
+    links.sampleText = [this] {
+        QFile file(project.ProgramFolder + defaultProjectPath(project.MenuType));
+        return file.open(QIODevice::ReadOnly) && file.size() <= kMaxDataFileSize ? DataTextFromBytes(file.readAll())
+                                                                                 : QString();
+    };
+    themes = new TfrmThemes(project, std::move(links), {}, main);
+    // "Show after New" is kept with the other settings.
+    const QString settingsFile = main->settings->fileName();
+    IniFile ini;
+    ini.load(settingsFile);
+    themes->cbShowAfterNew->setChecked(ini.readInteger(QStringLiteral("Themes"), QStringLiteral("ShowAfterNew"), 1) != 0);
+    QObject::connect(themes->cbShowAfterNew, &QCheckBox::toggled, themes, [settingsFile](bool on) {
+        IniFile file;
+        file.load(settingsFile);
+        file.writeInteger(QStringLiteral("Themes"), QStringLiteral("ShowAfterNew"), on ? 1 : 0);
+        file.save(settingsFile);
+    });
 }

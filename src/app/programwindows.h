@@ -11,9 +11,10 @@ class TfrmItemStyles;
 class TfrmMenuType;
 class TfrmPreview;
 class TfrmSaveProject;
+class TfrmThemes;
 
 // What start-up makes for a run of the editor: the project, the page command
-// channel and the eight windows, in their order with the main window first,
+// channel and the nine windows, in their order with the main window first,
 // wired together. The other windows are the main window's children; all of
 // them go with this object. The windows get what they need through their
 // constructors; only start-up and tests reach them through here.
@@ -23,6 +24,7 @@ struct ProgramWindows
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows &) = delete;
     ProgramWindows &operator=(const ProgramWindows &) = delete;
+    void makeThemesWindow();
 
     Project project;
     PageCommandChannel channel{project};
@@ -34,4 +36,5 @@ struct ProgramWindows
     TfrmPreview *preview = nullptr;
     TfrmSaveProject *saveProject = nullptr;
     TfrmItemStyles *itemStyles = nullptr;
+    TfrmThemes *themes = nullptr;
 };

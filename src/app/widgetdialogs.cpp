@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -122,4 +123,15 @@ std::optional<QColor> WidgetDialogs::chooseColor(const QColor &initial)
     if (execKeepingFocus(dlg) != QDialog::Accepted)
         return std::nullopt;
     return dlg.selectedColor();
+}
+
+std::optional<QString> WidgetDialogs::askText(const QString &text, const QString &initial)
+{
+    QInputDialog dlg(owner());
+    dlg.setWindowTitle(boxTitle());
+    dlg.setLabelText(shownText(text));
+    dlg.setTextValue(initial);
+    if (execKeepingFocus(dlg) != QDialog::Accepted)
+        return std::nullopt;
+    return dlg.textValue();
 }

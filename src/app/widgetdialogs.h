@@ -15,4 +15,5 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QString> askText(const QString &text, const QString &initial) override;
 };

@@ -38,6 +38,7 @@ QList<Command> makeTable()
       << cmd(QStringLiteral("saveProject"), file, QStringLiteral("&Save"), {K(Qt::CTRL | Qt::Key_S)}, mainAndPage)
       << cmd(QStringLiteral("saveProjectAs"), file, QStringLiteral("Save &As..."),
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, mainAndPage)
+      << cmd(QStringLiteral("saveAsTheme"), file, QStringLiteral("Save as &Theme..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("importNavigation"), file, QStringLiteral("&Import Navigation..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("menuType"), file, QStringLiteral("Select &Menu Type..."), {K(Qt::CTRL | Qt::Key_M)},
              mainAndPage, true)
@@ -57,6 +58,7 @@ QList<Command> makeTable()
     t << itemParams << preview
       << cmd(QStringLiteral("updatePreview"), view, QStringLiteral("&Update Preview"), {K(Qt::Key_F5)},
              Command::MainMenu, true)
+      << cmd(QStringLiteral("themes"), view, QStringLiteral("&Themes..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("checkAccessibility"), view, QStringLiteral("Check &Accessibility..."), {},
              Command::MainMenu)
       << cmd(QStringLiteral("nextWindow"), view, QStringLiteral("&Next Window"),

@@ -14,6 +14,11 @@ Dialogs::Answer Dialogs::askNoYes(const QString &text)
     return askYesNo(text);
 }
 
+std::optional<QString> Dialogs::askText(const QString &, const QString &)
+{
+    return std::nullopt;
+}
+
 Dialogs &dialogs()
 {
     // The application installs the real boxes before any window exists; a

@@ -44,6 +44,9 @@ public:
     // Asks before replacing an existing file; empty when cancelled.
     virtual QString saveFile(const FileRequest &request) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+    // A line of text, `initial` offered; nothing when cancelled. A seam
+    // without boxes answers nothing.
+    virtual std::optional<QString> askText(const QString &text, const QString &initial);
 };
 
 // The installed seam. Never null once the application has started.

@@ -8,6 +8,7 @@
 #include "project/menutypes.h"
 #include "project/project.h"
 #include "project/projecthistory.h"
+#include "project/themes.h"
 #include "project/textfile.h"
 
 #include <QDir>
@@ -204,6 +205,26 @@ bool ProjectController::restoreText(const QString &text)
     return true;
 }
 
+bool ProjectController::applyTheme(const QString &themeText)
+{
+    if (m_loading || !m_pagesReady)
+        return false;
+    // What was changed before goes into the history as a step of its own.
+    m_history->flush();
+    try {
+        if (!ApplyTheme(m_project, m_params, m_itemParams, themeText, [this](const QString &text) { return restoreText(text); }))
+            return false;
+    } catch (const PageError &e) {
+        dialogs().showError(QStringLiteral("The theme could not be applied:\r") + e.message);
+        return false;
+    }
+    m_itemEdits.SendItemParams();
+    m_project.MarkModified(QStringLiteral("Apply Theme"));
+    m_history->flush();
+    emit projectReplaced();
+    return true;
+}
+
 void ProjectController::pageRendererEnded()
 {
     if (m_recoveryPending || m_recovering)
@@ -240,16 +261,17 @@ void ProjectController::recoverPages()
                                            "recorded state of the project to put back."));
 }
 
-void ProjectController::newProject()
+bool ProjectController::newProject()
 {
     if (!askSaveChanges())
-        return;
+        return false;
     reset();
     // The preview counts down afresh; the new project counts as unchanged.
     m_project.MarkModified();
     m_project.setModified(false);
     m_history->reset();
     emit projectReplaced();
+    return true;
 }
 
 bool ProjectController::askToSwitchType(const QString &path)

@@ -60,7 +60,8 @@ public:
     void setPagesReady(bool ready) { m_pagesReady = ready; }
 
     // --- the roads into a project ---
-    void newProject();
+    // False when the user kept the project (unsaved changes).
+    bool newProject();
     // `path` empty: the open dialog. Asks about unsaved changes first; a
     // file naming another menu type offers to switch to it.
     bool open(const QString &path = {});
@@ -86,6 +87,13 @@ public:
     bool changesDiscarded() const { return m_changesDiscarded; }
     // The current file was read incompletely: saving over it asks first.
     bool readIncomplete() const { return m_readIncomplete; }
+
+    // Gives the project the look of a theme's data text, its items kept
+    // except for references to styles the theme does not have, as one change
+    // ("Apply Theme") of the history. The project is read back through the
+    // same road as an undo; false, with the project as it was, when that
+    // failed (the user was told).
+    bool applyTheme(const QString &themeText);
 
     // The one reset: an empty project without file, in the current type.
     // When a read follows, the pages' values are left to it: the read gives

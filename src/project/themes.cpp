@@ -3,10 +3,13 @@
 #include "page/page.h"
 #include "page/pagearg.h"
 #include "project/dataopen.h"
+#include "project/datasave.h"
 #include "project/menutypes.h"
 #include "project/project.h"
 #include "project/projectcontroller.h"
 #include "project/styleedits.h"
+#include "project/textfile.h"
+#include "project/themesample.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -73,23 +76,21 @@ const Theme *findTheme(const QList<Theme> &themes, const QString &name)
     return nullptr;
 }
 
-bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString &themeText)
+bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString &themeText,
+                const ReadProjectText &read)
 {
-    // The theme is read like any data file, into a project of its own, so
-    // that nothing in it reaches the user's items.
-    Project look;
-    look.MenuType = project.MenuType;
-    look.ProgramFolder = project.ProgramFolder;
-    look.ProjectFolder = project.ProjectFolder;
-    const QString before = params.callText(QStringLiteral("qrn_getParamsList"), {QString()});
-    if (!ProjectController::readDataText(look, params, itemParams, themeText)) {
-        // Put the user's parameters back as they were.
-        params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-        EvaluateDataText(params, project.menuType(), before);
+    const ReadProjectText readText = read ? read : [&](const QString &text) {
+        project.ItemStyles.clear();
+        project.SubmenuStyles.clear();
+        // Line breaks as the reader gives them to the page from a file.
+        return ProjectController::readDataText(project, params, itemParams, DataTextFromBytes(encodeText(text)));
+    };
+    const QString before = BuildDataText(project, params, itemParams);
+    const QString themed = themedDataText(themeText, project.MenuType, itemArrayOf(before, project.menuType()));
+    if (!readText(themed)) {
+        readText(before);
         return false;
     }
-    project.ItemStyles = look.ItemStyles;
-    project.SubmenuStyles = look.SubmenuStyles;
     ClearStyleRefsFrom(project, 0, project.ItemStyles.size());
     ClearStyleRefsFrom(project, 1, project.SubmenuStyles.size());
     return true;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class Page;
 class Project;
@@ -31,9 +32,17 @@ QList<Theme> listThemes(int type, const QString &programFolder, const QString &d
 // The theme named `name` (letter case aside), or null.
 const Theme *findTheme(const QList<Theme> &themes, const QString &name);
 
-// Gives the project the look of a theme's data text: the parameter page
-// takes the theme's parameters, the project its individual styles, and
-// the items keep everything except references to styles the theme does not
-// have, which are emptied. False, with the project as it was, when the
-// theme's text could not be read completely.
-bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString &themeText);
+// Puts a whole data text, as the writer writes it, into the project and its
+// pages; false when it could not be read completely.
+using ReadProjectText = std::function<bool(const QString &text)>;
+
+// Gives the project the look of a theme's data text: the project is read
+// back from the theme's text followed by its own items, so the parameter
+// page takes the theme's parameters and the project its individual styles,
+// and the items keep everything except references to styles the theme does
+// not have, which are emptied. `read` reads the text as an undo would (the
+// styles window's lists take the styles); by default the project's own
+// lists do. False, with the project read back as it was, when the theme's
+// text could not be read completely. A failing page call throws PageError.
+bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString &themeText,
+                const ReadProjectText &read = {});

@@ -27,7 +27,7 @@ AppFixture::AppFixture(const QStringList &leaveOut)
     const QString runtime = harness::runtimeDir();
     QDir target(m_dir.path());
     // Link each runtime file's folder at the deepest level a test may leave
-    // out: data/<type>, data/toolbar, default_scripts, help.
+    // out: data/<type>, data/toolbar, default_scripts, help, themes.
     for (const QString &sub : QDir(runtime + QStringLiteral("data")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString rel = QStringLiteral("data/") + sub;
         if (leaveOut.contains(rel))
@@ -35,7 +35,7 @@ AppFixture::AppFixture(const QStringList &leaveOut)
         target.mkpath(QStringLiteral("data"));
         QFile::link(runtime + rel, folder() + rel);
     }
-    for (const QString &rel : {QStringLiteral("default_scripts"), QStringLiteral("help")})
+    for (const QString &rel : {QStringLiteral("default_scripts"), QStringLiteral("help"), QStringLiteral("themes")})
         if (!leaveOut.contains(rel))
             QFile::link(runtime + rel, folder() + rel);
     // The engines beside the program. One that is not staged (not built yet)

@@ -20,7 +20,7 @@ public:
     explicit AppFixture(const QStringList &leaveOut = {});
     ~AppFixture();
 
-    // Creates the eight windows as the program does.
+    // Creates the nine windows as the program does.
     ProgramWindows &createWindows();
     // The windows createWindows made; they go with the fixture, or earlier
     // through destroyWindows.

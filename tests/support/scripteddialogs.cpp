@@ -67,3 +67,9 @@ QStringList ScriptedDialogs::textsOf(const QString &kind) const
             out << a.text;
     return out;
 }
+
+std::optional<QString> ScriptedDialogs::askText(const QString &text, const QString &)
+{
+    asked.append({QStringLiteral("text"), text});
+    return texts.isEmpty() ? std::nullopt : texts.dequeue();
+}

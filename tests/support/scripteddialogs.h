@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text"
         QString text; // message text, or the file dialog's title
     };
 
@@ -29,10 +29,12 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    std::optional<QString> askText(const QString &text, const QString &initial) override;
 
     QQueue<Answer> answers;
     QQueue<QString> files;                  // "" = cancelled
     QQueue<std::optional<QColor>> colors;   // nullopt = cancelled
+    QQueue<std::optional<QString>> texts;   // nullopt = cancelled
 
     QList<Asked> asked;
     QList<FileRequest> fileRequests;
