@@ -15,4 +15,12 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    QString chooseFolder(const QString &title, const QString &startFolder) override;
+
+private:
+    // The folder the next file dialog may open at (see fileDialogStartPath).
+    QString startPath(const QString &wanted) const;
+    void chosen(const QString &path);
+
+    QString m_lastFolder;
 };

@@ -44,12 +44,22 @@ public:
     // Asks before replacing an existing file; empty when cancelled.
     virtual QString saveFile(const FileRequest &request) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+    // A folder; empty when cancelled. A seam without boxes chooses none.
+    virtual QString chooseFolder(const QString &title, const QString &startFolder);
 };
 
 // The installed seam. Never null once the application has started.
 Dialogs &dialogs();
 // Installs a seam (not owned) and returns the previous one.
 Dialogs *setDialogs(Dialogs *seam);
+
+// Where a file dialog opens. `wanted` is the folder the program proposes, or
+// a file whose name it proposes (relative: to the current folder). An empty
+// one, and one in `programFolder`, where a default project could be written
+// over, give `lastFolder` (the folder a file dialog chose last), else
+// `documents`; a proposed file name is kept.
+QString fileDialogStartPath(const QString &wanted, const QString &lastFolder, const QString &programFolder,
+                            const QString &documents);
 
 // Converts "Text (*.a)|*.a|All (*.*)|*.*" into Qt's "Text (*.a);;All (*.*)".
 QString qtFileFilter(const QString &filter);

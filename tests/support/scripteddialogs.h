@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "folder"
         QString text; // message text, or the file dialog's title
     };
 
@@ -29,9 +29,10 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    QString chooseFolder(const QString &title, const QString &startFolder) override;
 
     QQueue<Answer> answers;
-    QQueue<QString> files;                  // "" = cancelled
+    QQueue<QString> files;                  // "" = cancelled; folders too
     QQueue<std::optional<QColor>> colors;   // nullopt = cancelled
 
     QList<Asked> asked;
