@@ -360,7 +360,7 @@ private slots:
         QVERIFY(whileSaveWindowShown([&] {
             proposed = windows().saveProject->eFileName->text();
             typeName(shipped);
-            pressEnter();
+            windows().saveProject->spdSave->click();
             QVERIFY(windows().saveProject->isVisible());
         }, [] { windows().main->Save1Click(); }));
         QCOMPARE(proposed, QString());
@@ -373,7 +373,7 @@ private slots:
         const QString mine = s.app.folder() + QStringLiteral("mine.js");
         QVERIFY(whileSaveWindowShown([&] {
             typeName(mine);
-            pressEnter();
+            windows().saveProject->spdSave->click();
         }, [] { windows().main->Save1Click(); }));
         QCOMPARE(windows().project.CurrentFileName, mine);
         QVERIFY(readTestFile(mine).contains("Changed"));

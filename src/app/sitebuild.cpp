@@ -254,7 +254,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
     if (cl.mode == CommandLine::Mode::Check)
         localPaths = FindLocalPaths(project, params);
     for (const LocalPath &found : localPaths)
-        printLocatedError(cl.file + QStringLiteral(": local path: ") + describeLocalPath(found));
+        printLocatedError(cl.file + QStringLiteral(": local path: ") + asOneLine(describeLocalPath(found)));
     const bool clean = scriptErrors == 0 && console.errors == 0 && badValues.isEmpty() && localPaths.isEmpty();
     if (!clean)
         return 1;
