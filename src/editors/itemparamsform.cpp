@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -51,7 +52,7 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     auto *linksRow = new QHBoxLayout;
     linksRow->setContentsMargins(6, 3, 6, 3);
     lblLinksFolder = new QLabel(this);
-    // A long path is cut rather than widening the window; its tip shows it whole.
+    // A long path is shortened rather than widening the window; its tip shows it whole.
     lblLinksFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblLinksFolder->setTextFormat(Qt::PlainText);
     spdLinksFolder = new TnewSpd(QStringLiteral("Change..."), this);
@@ -95,7 +96,12 @@ void TfrmItemParams::showLinksFolder()
     const QString folder = m_project.linksFolder();
     const QString shown = folder.isEmpty() ? QStringLiteral("(none yet: the data file's folder once saved)")
                                            : QDir::toNativeSeparators(folder);
-    lblLinksFolder->setText(QStringLiteral("Links relative to: ") + shown);
+    // The folder's own name, at the end, matters most: a long path gives up
+    // its middle to the window's width.
+    const QString prefix = QStringLiteral("Links relative to: ");
+    const QFontMetrics metrics(lblLinksFolder->font());
+    const int room = std::max(40, lblLinksFolder->width() - metrics.horizontalAdvance(prefix) - 4);
+    lblLinksFolder->setText(prefix + metrics.elidedText(shown, Qt::ElideMiddle, room));
     lblLinksFolder->setToolTip(shown);
 }
 
@@ -139,6 +145,12 @@ void TfrmItemParams::ApplyItemCommand(const QString &command)
         return;
     }
     m_edits.SetField(n, wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {n}));
+}
+
+void TfrmItemParams::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    showLinksFolder();
 }
 
 void TfrmItemParams::closeEvent(QCloseEvent *event)
