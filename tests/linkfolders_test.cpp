@@ -115,6 +115,12 @@ private slots:
         QVERIFY(!folders.isChosen(QStringLiteral("/site/copy.js")));
         QCOMPARE(folders.folderFor(QString()), QStringLiteral("/site/"));
 
+        // A file's own folder does not follow it: a copy saved elsewhere
+        // starts from its own, as an opened default project does.
+        folders.saved(QStringLiteral("/program/defaults/default.js"), QStringLiteral("/site/menus/b.js"));
+        QVERIFY(!folders.isChosen(QStringLiteral("/site/menus/b.js")));
+        QCOMPARE(folders.folderFor(QStringLiteral("/site/menus/b.js")), QStringLiteral("/site/menus/"));
+
         LinkFolders fresh;
         fresh.saved(QString(), QStringLiteral("/a/data.js"));
         QVERIFY(!fresh.isChosen(QStringLiteral("/a/data.js")));

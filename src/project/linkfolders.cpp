@@ -68,10 +68,11 @@ void LinkFolders::saved(const QString &oldFile, const QString &newFile)
 {
     if (newFile.isEmpty() || (!oldFile.isEmpty() && key(oldFile) == key(newFile)))
         return;
-    // Links picked before the save were made relative to this folder: a new
-    // default would leave them pointing elsewhere.
+    // A folder the user chose, or the one a project without a file used,
+    // is the site the links were picked for: a new default would leave them
+    // pointing elsewhere. A file's own folder stays its own.
     const QString folder = folderFor(oldFile);
-    if (!folder.isEmpty())
+    if (!folder.isEmpty() && (oldFile.isEmpty() || isChosen(oldFile)))
         choose(newFile, folder);
     used(newFile);
 }

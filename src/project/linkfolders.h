@@ -24,8 +24,8 @@ public:
     // its folder.
     void used(const QString &dataFile);
     // A project was saved from `oldFile` (empty: it had none) to `newFile`:
-    // the folder its links were made relative to goes with it, unless it is
-    // the new file's own folder anyway.
+    // a folder chosen for it, or the one it used without a file, goes with
+    // it, unless it is the new file's own folder anyway.
     void saved(const QString &oldFile, const QString &newFile);
 
     // The chosen folders as (data file, folder) pairs, the latest first,

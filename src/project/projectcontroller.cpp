@@ -144,7 +144,9 @@ bool ProjectController::runLoad(const Load &request)
         read = ReadDataFile(m_project, m_params, m_itemParams, request.path, m_views.addStyle, &complete);
         if (read) {
             m_project.CurrentFileName = request.path;
-            m_project.linkFolders.used(request.path);
+            // The program's own files lie in no site.
+            if (!isShippedFile(request.path, m_project.ProgramFolder))
+                m_project.linkFolders.used(request.path);
             m_readIncomplete = !complete;
             emit fileOpened(request.path);
         }
