@@ -44,6 +44,8 @@ struct WriterPages
         params.setAnswer(QStringLiteral("qrn_getBadValues"), QStringLiteral("[]"));
         params.setAnswer(QStringLiteral("qrn_getCheckedItemFields"), QString());
         params.setAnswer(QStringLiteral("qrn_getBadItemValues"), QStringLiteral("[]"));
+        params.setAnswer(QStringLiteral("qrn_getPathValues"), QStringLiteral("[]"));
+        params.setAnswer(QStringLiteral("qrn_getPathItemFields"), QStringLiteral("[]"));
     }
 };
 

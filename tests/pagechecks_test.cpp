@@ -302,6 +302,27 @@ private slots:
         QCOMPARE(style.count(QStringLiteral("[\"")), 1);
     }
 
+    // The writer and --check find links and pictures by the page's own
+    // description: every field and parameter of those kinds, and only those.
+    void addresses_areTheLinkAndPictureFieldsAndParameters()
+    {
+        auto page = openTypePage(typeNamed(QStringLiteral("tree-menu")), QStringLiteral("params.html"));
+        page->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        QCOMPARE(page->callText(QStringLiteral("qrn_getPathItemFields"), {kOmitted}),
+                 QStringLiteral("[[1,\"Link\"],[4,\"Icon\"],[5,\"Hover icon\"],[6,\"Open icon\"]]"));
+        QCOMPARE(page->callText(QStringLiteral("qrn_getPathValues"), {kOmitted}), QStringLiteral("[]"));
+
+        auto menu = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        menu->callText(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        typeInto(*menu, QStringLiteral("menuArrowImage"), QStringLiteral("/home/ann/arrow.gif"));
+        typeInto(*menu, QStringLiteral("menuItemTextColor"), QStringLiteral("/home/ann/not-an-address"));
+        QCOMPARE(menu->callText(QStringLiteral("qrn_getPathValues"), {kOmitted}),
+                 QStringLiteral("[[\"menuArrowImage\",\"/home/ann/arrow.gif\"]]"));
+        QCOMPARE(menu->callText(QStringLiteral("qrn_getPathValues"),
+                                {0, QStringLiteral("[\"menuArrowImage=C:\\\\a.gif\",\"menuItemFont=bold 13px Verdana\"]")}),
+                 QStringLiteral("[[\"menuArrowImage\",\"C:\\\\a.gif\"]]"));
+    }
+
     // An item's style that names no style of the project, or a state the
     // engine does not know, is marked on the item page.
     void itemPage_marksAMissingStyleAndAnUnknownState()

@@ -25,7 +25,9 @@
 #include "support/testmain.h"
 #include "support/webharness.h"
 
+#include <QDir>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTimer>
@@ -132,7 +134,7 @@ private slots:
         app.createWindows();
         app.chooseMenuType(type);
         QVERIFY(app.waitForParameterPage());
-        windows().project.ProjectFolder = app.folder();
+        windows().project.linkFolders.choose({}, app.folder());
         Page *page = view == QLatin1String("params")       ? windows().main->wb
                      : view == QLatin1String("itemstyles") ? windows().itemStyles->wbItemStyles
                      : view == QLatin1String("smstyles")   ? windows().itemStyles->wbSmStyles
@@ -288,6 +290,37 @@ private slots:
         QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).first().startsWith(
                      QStringLiteral("Line: 2\rChar: 24\rCode: ReferenceError\rMessage: ")),
                  qPrintable(app.dialogs.textsOf(QStringLiteral("error")).first()));
+    }
+
+    void itemParamsWindow_showsTheLinksFolder_andChangingItMakesPicksRelativeToIt()
+    {
+        AppFixture app;
+        app.createWindows();
+        app.chooseMenuType(0);
+        QVERIFY(app.waitForParameterPage());
+        TfrmItemParams *form = windows().itemParams;
+        const QString data = app.folder() + QStringLiteral("site/menus/data.js");
+        QVERIFY(QDir().mkpath(app.folder() + QStringLiteral("site/menus")));
+        windows().project.CurrentFileName = data;
+        form->showLinksFolder();
+        QVERIFY(form->lblLinksFolder->text().startsWith(QStringLiteral("Links relative to: ")));
+        QCOMPARE(form->lblLinksFolder->toolTip(), app.folder() + QStringLiteral("site/menus/"));
+
+        // Cancelled: nothing changes.
+        form->spdLinksFolder->click();
+        QCOMPARE(windows().project.linksFolder(), app.folder() + QStringLiteral("site/menus/"));
+        app.dialogs.files.enqueue(app.folder() + QStringLiteral("site"));
+        form->spdLinksFolder->click();
+        QCOMPARE(app.dialogs.fileRequests.constLast().startPath, app.folder() + QStringLiteral("site/menus/"));
+        QCOMPARE(form->lblLinksFolder->toolTip(), app.folder() + QStringLiteral("site/"));
+        QCOMPARE(windows().project.linkFolders.folderFor(data), app.folder() + QStringLiteral("site/"));
+
+        app.dialogs.files.enqueue(app.folder() + QStringLiteral("site/img/logo.gif"));
+        QString slot;
+        Page *page = windows().main->wb;
+        QVERIFY(harness::waitForDocument(*page));
+        windows().channel.dispatch(page, QStringLiteral("@image:"), slot);
+        QCOMPARE(slot, QStringLiteral("img/logo.gif"));
     }
 };
 

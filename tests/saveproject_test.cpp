@@ -2,6 +2,7 @@
 // the dialog seam: the save-project window's paths, Save, Save As, Open and
 // the default project.
 
+#include "app/installhelp.h"
 #include "app/itemtreepanel.h"
 #include "app/main.h"
 #include "app/recentfilesmenu.h"
@@ -13,6 +14,8 @@
 #include "editors/itemstylesform.h"
 #include "page/webpage.h"
 #include "project/itemedits.h"
+#include "project/menutypes.h"
+#include "project/projectcontroller.h"
 #include "project/project.h"
 #include "support/appfixture.h"
 #include "support/testfiles.h"
@@ -293,7 +296,120 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Installation Instructions")));
         QVERIFY(text.contains(QStringLiteral("src=\"your_dir/qrnmenu.js\"")));
         QVERIFY(text.contains(QStringLiteral("qrn_initFrame(\"fset\", 0, 1, 0);")));
-        QVERIFY(text.contains(QStringLiteral("Cross-frame Installation (for the Ostrel Menu only)")));
+        QVERIFY(text.contains(QStringLiteral("Cross-frame Installation")));
+
+        // A name chosen with "..." is the one the help names.
+        s.app.dialogs.files.enqueue(s.app.folder() + QStringLiteral("shop menu.js"));
+        whileSaveWindowShown([] {
+            windows().saveProject->newSpd1->click();
+            QVERIFY(harness::waitUntil([] {
+                return windows().saveProject->wbInstallHelp->callText(QStringLiteral("eval"),
+                                                                      {QStringLiteral("document.body.innerText")})
+                    .contains(QStringLiteral("<script src=\"your_dir/shop menu.js\"></script>"));
+            }));
+        }, [] { windows().main->SaveAs1Click(); });
+    }
+
+    void installHelp_fitsTheTypeAndNamesTheUsersFile_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("scripts"); // in their order on the page
+        QTest::addColumn<bool>("frames");
+        QTest::newRow("Ostrel Menu") << 0 << QStringList{QStringLiteral("qrnmenu.js"), QStringLiteral("shop.js")} << true;
+        QTest::newRow("Tree Menu")
+            << 1
+            << QStringList{QStringLiteral("qrntmenu.js"), QStringLiteral("qrntmenu_add.js"), QStringLiteral("qrntmenu_ss.js"),
+                           QStringLiteral("shop.js")}
+            << false;
+        QTest::newRow("Tabs") << 2 << QStringList{QStringLiteral("qrntabs.js"), QStringLiteral("shop.js")} << false;
+        QTest::newRow("Tab Menu") << 3 << QStringList{QStringLiteral("qrntabmenu.js"), QStringLiteral("shop.js")} << false;
+    }
+    void installHelp_fitsTheTypeAndNamesTheUsersFile()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, scripts);
+        QFETCH(bool, frames);
+        const QString html = installHelpHtml(menuTypes().at(size_t(type)), QStringLiteral("/home/ann/site/shop.js"));
+        QString expected;
+        for (const QString &file : scripts)
+            expected += QStringLiteral("&lt;script src=&quot;your_dir/%1&quot;&gt;&lt;/script&gt;\n").arg(file);
+        QVERIFY2(html.contains(expected), qPrintable(html));
+        QVERIFY(!html.contains(QStringLiteral("language=")));
+        QVERIFY(!html.contains(QStringLiteral("data.js")));
+        QCOMPARE(html.contains(QStringLiteral("Cross-frame")), frames);
+        QCOMPARE(html.contains(QStringLiteral("initFrame")), frames);
+        // The other types' engines are not the user's business here.
+        for (int other = 0; other < kMenuTypeCount; ++other)
+            if (other != type && menuTypes().at(size_t(other)).engineFiles != menuTypes().at(size_t(type)).engineFiles)
+                QVERIFY2(!html.contains(menuTypes().at(size_t(other)).engineFiles.first() + QLatin1Char('"')),
+                         qPrintable(menuTypes().at(size_t(other)).name));
+    }
+
+    void defaultProject_isSavedUnderANewName_neverOverIt()
+    {
+        Started s;
+        const QString shipped = s.app.folder() + QStringLiteral("default_scripts/ostrel-menu/default.js");
+        const QByteArray before = readTestFile(shipped);
+        QVERIFY(windows().main->controller->open(shipped));
+        QCOMPARE(windows().project.CurrentFileName, shipped);
+        windows().project.items().record(windows().project.items().index(0, 0))->Params[0] = QStringLiteral("Changed");
+        windows().project.setModified(true);
+
+        // Save asks for a name, proposing none; the shipped file's name is refused.
+        QString proposed = QStringLiteral("not shown");
+        QVERIFY(whileSaveWindowShown([&] {
+            proposed = windows().saveProject->eFileName->text();
+            typeName(shipped);
+            windows().saveProject->spdSave->click();
+            QVERIFY(windows().saveProject->isVisible());
+        }, [] { windows().main->Save1Click(); }));
+        QCOMPARE(proposed, QString());
+        QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("error")).size(), 1);
+        QVERIFY(s.app.dialogs.textsOf(QStringLiteral("error")).constFirst().contains(QStringLiteral("belongs to the program")));
+        QCOMPARE(readTestFile(shipped), before);
+        QCOMPARE(windows().project.CurrentFileName, shipped);
+
+        // Another name takes the project.
+        const QString mine = s.app.folder() + QStringLiteral("mine.js");
+        QVERIFY(whileSaveWindowShown([&] {
+            typeName(mine);
+            windows().saveProject->spdSave->click();
+        }, [] { windows().main->Save1Click(); }));
+        QCOMPARE(windows().project.CurrentFileName, mine);
+        QVERIFY(readTestFile(mine).contains("Changed"));
+        QCOMPARE(readTestFile(shipped), before);
+    }
+
+    void localPaths_areNamedBeforeSaving_andCancelLeavesTheFile()
+    {
+        Started s;
+        const QString path = s.app.folder() + QStringLiteral("menu.js");
+        QVERIFY(writeTestFile(path, "keep me"));
+        ItemTree &items = windows().project.items();
+        const QModelIndex first = items.index(0, 0);
+        const QString text = items.record(first)->Params[0];
+        items.record(first)->Params[1] = QStringLiteral("/home/ann/site/index.html");
+        items.record(first)->Params[4] = QStringLiteral("file:///C:/pics/home.gif");
+
+        // Unanswered, the question says No: nothing is written.
+        QVERIFY(!windows().saveProject->SaveProject(path, false));
+        QCOMPARE(readTestFile(path), QByteArray("keep me"));
+        const QStringList asked = s.app.dialogs.textsOf(QStringLiteral("noYes"));
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.constFirst().contains(QStringLiteral("item %1: Link = \"/home/ann/site/index.html\"").arg(text)),
+                 qPrintable(asked.constFirst()));
+        QVERIFY2(asked.constFirst().contains(QStringLiteral("Icon = \"file:///C:/pics/home.gif\"")),
+                 qPrintable(asked.constFirst()));
+
+        s.app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        QVERIFY(windows().saveProject->SaveProject(path, false));
+        QVERIFY(readTestFile(path).contains("/home/ann/site/index.html"));
+
+        // Relative links ask nothing.
+        items.record(first)->Params[1] = QStringLiteral("../site/index.html");
+        items.record(first)->Params[4] = QString();
+        QVERIFY(windows().saveProject->SaveProject(path, false));
+        QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("noYes")).size(), 2);
     }
 };
 

@@ -69,6 +69,17 @@ private slots:
             << QByteArray("var menuItems=[[\"A\"],];\nvar x = ;\nqrn_init();") << QStringList() << 1
             << QStringLiteral("items: 0\nitem styles: 0\nsubmenu styles: 0\n")
             << QStringLiteral("^%1:2:9: SyntaxError: Unexpected token");
+        QTest::newRow("links and pictures by local paths, by the item's path")
+            << QByteArray("var menuItems=[\n[\"Shop\", \"/about.html\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\", \"\"],\n"
+                          "[\"|Cakes\", \"/home/ann/site/cakes.html\", \"\", \"\", \"C:\\\\pics\\\\cake.gif\", \"\", \"\", \"\", "
+                          "\"\", \"\", \"\"]];\nqrn_init();")
+            << QStringList() << 1 << QStringLiteral("items: 2\nitem styles: 0\nsubmenu styles: 0\n")
+            << QStringLiteral("^%1: local path: item Shop > Cakes: Link = \"/home/ann/site/cakes\\.html\"\n"
+                              "%1: local path: item Shop > Cakes: Icon = \"C:.pics.cake\\.gif\"$");
+        QTest::newRow("a link from the site's root is no local path")
+            << QByteArray("var menuItems=[[\"Shop\", \"/about.html\", \"\", \"\", \"/images/shop.gif\", \"\", \"\", \"\", "
+                          "\"\", \"\", \"\"]];\nqrn_init();")
+            << QStringList() << 0 << QStringLiteral("items: 1\nitem styles: 0\nsubmenu styles: 0\n") << QString();
         QTest::newRow("another menu type")
             << tree << QStringList{QStringLiteral("--type"), QStringLiteral("0")} << 1 << QString()
             << QStringLiteral("^plivex: %1: a data file of the Ostrel Tree Menu, but --type names the Ostrel Menu");

@@ -30,7 +30,7 @@ struct Channel
 {
     Channel()
     {
-        project.ProjectFolder = QStringLiteral("/site/");
+        project.linkFolders.choose({}, QStringLiteral("/site/"));
         page.completeLoad();
         page.setAnswer(QStringLiteral("qrn_setValue"), QString());
         channel.setProjectCommandRunner([this](const QString &name) { projectCommands << name; });
@@ -205,13 +205,13 @@ private slots:
         const QString pages = QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
         QTest::newRow("image inside the project") << "@image:old.gif" << "/site/images/a.gif" << "images/a.gif"
                                                   << images;
-        QTest::newRow("image outside keeps its path") << "@image:" << "/pics/a.gif" << "/pics/a.gif" << images;
+        QTest::newRow("image outside goes up") << "@image:" << "/pics/a.gif" << "../pics/a.gif" << images;
         QTest::newRow("folder name inside another path")
-            << "@image:" << "/backup/site/a.gif" << "/backup/site/a.gif" << images;
+            << "@image:" << "/backup/site/a.gif" << "../backup/site/a.gif" << images;
         QTest::newRow("cancelled keeps an @ of the value") << "@url:mailto:info@example.com" << ""
                                                            << "mailto:info@example.com" << pages;
         QTest::newRow("link") << "@url:" << "/site/about us.html" << "about us.html" << pages;
-        QTest::newRow("folder case matters") << "@url:" << "/Site/a.html" << "/Site/a.html" << pages;
+        QTest::newRow("folder case matters") << "@url:" << "/Site/a.html" << "../Site/a.html" << pages;
     }
     void pickFile()
     {
@@ -228,6 +228,24 @@ private slots:
         QCOMPARE(ch.answers(), QStringList{answer});
         QCOMPARE(changed, answer != SplitPageCommand(text).value);
         QCOMPARE(ch.project.Modified(), changed);
+    }
+
+    void pickFile_relativeToTheDataFilesFolder_orFullWithoutOne()
+    {
+        Channel ch;
+        ch.project.CurrentFileName = QStringLiteral("/site/menu/data.js");
+        ch.dialogs.files.enqueue(QStringLiteral("/site/img/a.gif"));
+        ch.channel.dispatch(&ch.page, QStringLiteral("@image:"), ch.slot);
+        QCOMPARE(ch.dialogs.fileRequests.at(0).startPath, QStringLiteral("/site/menu/"));
+
+        Channel untitled;
+        untitled.project.linkFolders.setEntries({});
+        untitled.dialogs.files.enqueue(QStringLiteral("/site/img/a.gif"));
+        untitled.channel.dispatch(&untitled.page, QStringLiteral("@image:"), untitled.slot);
+        // No folder to be relative to yet: saving will warn about it.
+        QCOMPARE(untitled.dialogs.fileRequests.at(0).startPath, QString());
+        QCOMPARE(ch.answers() + untitled.answers(),
+                 (QStringList{QStringLiteral("../img/a.gif"), QStringLiteral("/site/img/a.gif")}));
     }
 
     void pickFile_opensAtTheFilePickedLast()

@@ -139,6 +139,8 @@ QString commandLineHelp()
         "  --check FILE  reads FILE as the editor does, prints the number of items and\n"
         "                styles and every script error as FILE:LINE:COLUMN: CODE: MESSAGE\n"
         "                and every value the menu cannot use as FILE: bad value: ...\n"
+        "                and every link or picture named by a full path of this computer\n"
+        "                (/home/..., C:\\..., file:...) as FILE: local path: ...\n"
         "  --audit FILE  renders the menu of FILE with its engine, closed and with each\n"
         "                submenu opened, and checks it against WCAG 2.1 A and AA, the\n"
         "                hover and current-page colours included; one line per finding,\n"
@@ -163,8 +165,9 @@ QString commandLineHelp()
         "--type they read the type from the file (its menuType, tmenuType or tabsType\n"
         "statement, else its start call); a --type the file contradicts is a finding.\n"
         "--import makes an Ostrel Menu unless --type says otherwise. They exit with\n"
-        "0 when the file is clean; 1 on a finding: a script error, a file of another\n"
-        "type than --type, a file that defines no menu, nothing to import; 2 when a\n"
+        "0 when the file is clean; 1 on a finding: a script error, a bad value or\n"
+        "(--check) a local path, a file of another type than --type, a file that\n"
+        "defines no menu, nothing to import; 2 when a\n"
         "file cannot be read or written. OUT is written only after a clean read;\n"
         "otherwise it is left as it was.\n");
 }

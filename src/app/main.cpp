@@ -3,6 +3,7 @@
 #include "app/commandaction.h"
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
+#include "app/linkfoldersettings.h"
 #include "app/programwindows.h"
 #include "app/recentfilesmenu.h"
 #include "app/rendererwatch.h"
@@ -523,6 +524,8 @@ void Tfrm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // Written first: the window settings report a file that cannot be written.
+    writeLinkFolders(settings->fileName(), m_project.linkFolders);
     settings->write();
     event->accept();
     // The tool windows would otherwise keep the program running.

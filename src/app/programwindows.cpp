@@ -56,6 +56,8 @@ ProgramWindows::ProgramWindows()
     itemStyles->ResetStyles();
     about->setBackgroundImage(menuType->BackgroundImage);
     QObject::connect(itemParams, &TfrmItemParams::closedByUser, main, [this] { main->miItemParams->setChecked(false); });
+    // Every load, reset and save can give the project another links folder.
+    QObject::connect(main->controller, &ProjectController::captionChanged, itemParams, &TfrmItemParams::showLinksFolder);
     QObject::connect(preview, &TfrmPreview::closedByUser, main, [this] { main->miPreview->setChecked(false); });
 }
 

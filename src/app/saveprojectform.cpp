@@ -1,6 +1,7 @@
 #include "app/saveprojectform.h"
 
 #include "app/application.h"
+#include "app/installhelp.h"
 #include "controls/flatlook.h"
 #include "controls/backgroundtile.h"
 #include "controls/spdschemes.h"
@@ -9,6 +10,7 @@
 #include "project/datasave.h"
 #include "project/dialogs.h"
 #include "project/product.h"
+#include "project/programfolder.h"
 #include "project/project.h"
 
 #include <QFileInfo>
@@ -26,11 +28,6 @@
 namespace {
 
 const QString kFilter = QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*");
-
-QString code(const QString &text)
-{
-    return QStringLiteral("<pre class=\"code\">") + text.toHtmlEscaped() + QStringLiteral("</pre>");
-}
 
 } // namespace
 
@@ -80,6 +77,11 @@ TfrmSaveProject::TfrmSaveProject(Project &project, QWidget *parent)
     layout->addLayout(bottom);
 
     connect(newSpd1, &TnewSpd::clicked, this, &TfrmSaveProject::newSpd1Click);
+    // The help names the file being typed, once the typing pauses.
+    m_helpUpdate.setSingleShot(true);
+    m_helpUpdate.setInterval(300);
+    connect(&m_helpUpdate, &QTimer::timeout, this, &TfrmSaveProject::showInstallHelp);
+    connect(eFileName, &QLineEdit::textEdited, &m_helpUpdate, qOverload<>(&QTimer::start));
     connect(spdSave, &TnewSpd::clicked, this, &TfrmSaveProject::spdSaveClick);
     connect(spdCancel, &TnewSpd::clicked, this, &TfrmSaveProject::spdCancelClick);
 }
@@ -96,8 +98,10 @@ void TfrmSaveProject::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     centerOnScreen(this);
-    wbInstallHelp->loadHtml(InstallHelpHtml(), QUrl(QStringLiteral("about:blank")));
-    eFileName->setText(m_project.CurrentFileName);
+    // A file the program ships is never proposed: Enter would write over it.
+    eFileName->setText(isShippedFile(m_project.CurrentFileName, m_project.ProgramFolder) ? QString()
+                                                                                          : m_project.CurrentFileName);
+    showInstallHelp();
     eFileName->setFocus();
 }
 
@@ -132,8 +136,10 @@ void TfrmSaveProject::newSpd1Click()
     const QString start = eFileName->text().trimmed().isEmpty() ? QStringLiteral("data") : eFileName->text();
     const QString chosen =
         dialogs().saveFile({QStringLiteral("Save project"), kFilter, QStringLiteral("js"), start});
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty()) {
         eFileName->setText(chosen);
+        showInstallHelp();
+    }
 }
 
 bool TfrmSaveProject::SaveToCurrentFile()
@@ -145,6 +151,12 @@ bool TfrmSaveProject::SaveProject(const QString &name, bool fromButton)
 {
     if (name.trimmed().isEmpty())
         return false;
+    if (isShippedFile(name, m_project.ProgramFolder)) {
+        dialogs().showError(QStringLiteral("%1 belongs to the program and is not written over.\rSave the project under "
+                                           "another name.")
+                                .arg(QFileInfo(name).fileName()));
+        return false;
+    }
     if (fromButton && QFileInfo::exists(name) &&
         dialogs().askYesNoCancel(QStringLiteral("The file already exists:\r%1\rDo you want to overwrite it?").arg(name)) !=
             Dialogs::Answer::Yes)
@@ -160,6 +172,7 @@ bool TfrmSaveProject::SaveProject(const QString &name, bool fromButton)
     if (!written)
         return false;
     const QFileInfo file(name);
+    m_project.linkFolders.saved(m_project.CurrentFileName, file.absoluteFilePath());
     m_project.CurrentFileName = file.absoluteFilePath();
     m_project.setModified(false);
     m_project.ProjectFolder = file.absolutePath() + QLatin1Char('/');
@@ -172,57 +185,10 @@ bool TfrmSaveProject::SaveProject(const QString &name, bool fromButton)
 
 QString TfrmSaveProject::InstallHelpHtml() const
 {
-    const MenuType &type = m_project.menuType();
-    const QString engine = type.engineFiles.value(0);
-    QString engineScripts;
-    for (const QString &file : type.engineFiles)
-        engineScripts += QStringLiteral("<script type=\"text/javascript\" language=\"JavaScript1.2\" "
-                                        "src=\"your_dir/%1\"></script>\n")
-                             .arg(file);
-    const QString dataScript = QStringLiteral("<script type=\"text/javascript\" language=\"JavaScript1.2\" "
-                                              "src=\"your_dir/data.js\"></script>\n");
-    const QString open = QStringLiteral("<!-- Quorna Ostrel Menu -->\n<noscript><a href=\"%1\">Quorna Ostrel Menu</a>"
-                                        "</noscript>\n")
-                             .arg(kProductWebSite);
-    const QString close = QStringLiteral("<!-- End of Quorna Ostrel Menu, %1 -->\n").arg(kProductWebSite);
+    return installHelpHtml(m_project.menuType(), eFileName->text());
+}
 
-    QString html = QStringLiteral(
-        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>%1: installation</title><style>"
-        "body{font:10px Verdana,Tahoma,sans-serif;background:#fff;margin:5px}"
-        "h1{font-size:11px;font-weight:bold;color:#17467F;border-bottom:1px solid #17467F;margin:12px 0 6px}"
-        ".code{color:#0000C0;white-space:pre-wrap;font:10px monospace}.file{color:#C00000}"
-        "</style></head><body>")
-                       .arg(kAppTitle.toHtmlEscaped());
-    html += QStringLiteral("<h1>Installation Instructions</h1><p>For an absolute menu position, put this into the "
-                           "HEAD element of your web page:</p>");
-    html += code(open + engineScripts + dataScript + close);
-    html += QStringLiteral("<p>For a relative menu position, put this into the HEAD element:</p>");
-    html += code(open + engineScripts + close);
-    html += QStringLiteral("<p>and this where the menu is to appear:</p>");
-    html += code(dataScript);
-    html += QStringLiteral("<p>where <span class=\"file\">%1</span> is the engine file of the %2 and "
-                           "<span class=\"file\">data.js</span> is the data file you are saving. The engine files are "
-                           "<span class=\"file\">qrnmenu.js</span> for the Ostrel Menu, "
-                           "<span class=\"file\">qrntmenu.js</span> for the Ostrel Tree Menu, "
-                           "<span class=\"file\">qrntabs.js</span> for the Ostrel Tabs and "
-                           "<span class=\"file\">qrntabmenu.js</span> for the Ostrel Tab Menu.</p>")
-                .arg(engine.toHtmlEscaped(), type.name.toHtmlEscaped());
-    html += QStringLiteral("<h1>Cross-frame Installation (for the Ostrel Menu only)</h1><p>Put this into the HEAD "
-                           "element of the page with the top menu:</p>");
-    html += code(open + QStringLiteral("<script type=\"text/javascript\" language=\"JavaScript1.2\" "
-                                       "src=\"your_dir/qrnmenu.js\"></script>\n") +
-                 dataScript + close);
-    html += QStringLiteral("<p>The frameset must have an id, for example:</p>");
-    html += code(QStringLiteral("<frameset id=\"fset\" rows=\"130,*\">\n  <frame name=\"frame1\" src=\"topmenu.html\">\n"
-                                "  <frame name=\"frame2\" src=\"content.html\">\n</frameset>\n"));
-    html += QStringLiteral("<p>Then replace the standard <span class=\"code\">qrn_init()</span> call at the end of "
-                           "the data file with</p>");
-    html += code(QStringLiteral("qrn_initFrame(framesetID, mainFrameInd, subFrameInd, orientation);\n"));
-    html += QStringLiteral("<p>where <b>framesetID</b> is the id of the frameset, <b>mainFrameInd</b> the number of "
-                           "the frame with the top menu (0 or more), <b>subFrameInd</b> the number of the frame for "
-                           "the submenus (0 or more) and <b>orientation</b> 0 for a horizontal and 1 for a vertical "
-                           "frame orientation. For the frameset above:</p>");
-    html += code(QStringLiteral("qrn_initFrame(\"fset\", 0, 1, 0);\n"));
-    html += QStringLiteral("</body></html>");
-    return html;
+void TfrmSaveProject::showInstallHelp()
+{
+    wbInstallHelp->loadHtml(InstallHelpHtml(), QUrl(QStringLiteral("about:blank")));
 }

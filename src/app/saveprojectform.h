@@ -5,6 +5,7 @@
 #include "controls/newspd.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class Page;
 class Project;
@@ -54,7 +55,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showInstallHelp();
+
     Project &m_project;
+    QTimer m_helpUpdate;
     Page *m_params = nullptr;
     Page *m_itemParams = nullptr;
 };

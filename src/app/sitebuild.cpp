@@ -9,6 +9,7 @@
 #include "project/dataopen.h"
 #include "project/datasave.h"
 #include "project/datatextscan.h"
+#include "project/localpaths.h"
 #include "project/menutypes.h"
 #include "project/navimport.h"
 #include "project/programfolder.h"
@@ -248,7 +249,13 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
     const QList<BadValue> badValues = FindBadValues(project, params);
     for (const BadValue &bad : badValues)
         printLocatedError(cl.file + QStringLiteral(": bad value: ") + describeBadValue(bad));
-    const bool clean = scriptErrors == 0 && console.errors == 0 && badValues.isEmpty();
+    // A full path of this machine works nowhere else: a finding of the check.
+    QList<LocalPath> localPaths;
+    if (cl.mode == CommandLine::Mode::Check)
+        localPaths = FindLocalPaths(project, params);
+    for (const LocalPath &found : localPaths)
+        printLocatedError(cl.file + QStringLiteral(": local path: ") + asOneLine(describeLocalPath(found)));
+    const bool clean = scriptErrors == 0 && console.errors == 0 && badValues.isEmpty() && localPaths.isEmpty();
     if (!clean)
         return 1;
     if (cl.mode == CommandLine::Mode::Audit)

@@ -9,7 +9,7 @@ struct CommandLine;
 // window. Counts go to standard output, findings and failures to standard
 // error, one line each. Answers the exit code: 0 clean, 1 a finding (a
 // script error, a file of another menu type than --type, no menu, nothing
-// to import), 2 a file that cannot be read or written. Output is written
+// to import; for --check also a link or picture by a full local path), 2 a file that cannot be read or written. Output is written
 // only from a complete read without findings; otherwise it is left as it
 // was. Needs the application object.
 int runSiteBuild(const CommandLine &commandLine);

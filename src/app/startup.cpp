@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/linkfoldersettings.h"
 #include "project/dialogs.h"
 #include "app/main.h"
 #include "app/programwindows.h"
@@ -142,6 +143,7 @@ int runProgram(int argc, char **argv)
 
     ProgramWindows windows;
     windows.main->settings->read();
+    readLinkFolders(windows.main->settings->fileName(), windows.project.linkFolders);
     windows.main->EnableMainMenu(false);
     startProject(windows, cl);
     if (programEnding())

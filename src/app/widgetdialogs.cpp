@@ -1,13 +1,17 @@
 #include "app/widgetdialogs.h"
 
 #include "project/product.h"
+#include "project/programfolder.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 
 namespace {
 
@@ -48,14 +52,14 @@ Dialogs::Answer ask(const QString &text, QMessageBox::StandardButtons buttons, Q
     }
 }
 
-void configure(QFileDialog &dlg, const Dialogs::FileRequest &request)
+void configure(QFileDialog &dlg, const Dialogs::FileRequest &request, const QString &startPath)
 {
     dlg.setWindowTitle(request.title);
     dlg.setNameFilter(qtFileFilter(request.filter));
     if (!request.defaultSuffix.isEmpty())
         dlg.setDefaultSuffix(request.defaultSuffix);
-    if (!request.startPath.isEmpty()) {
-        const QFileInfo info(request.startPath);
+    if (!startPath.isEmpty()) {
+        const QFileInfo info(startPath);
         if (info.isDir()) {
             dlg.setDirectory(info.absoluteFilePath());
         } else {
@@ -97,23 +101,25 @@ void WidgetDialogs::showMessage(const QString &text)
 QString WidgetDialogs::openFile(const FileRequest &request)
 {
     QFileDialog dlg(owner());
-    configure(dlg, request);
+    configure(dlg, request, startPath(request.startPath));
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
+    chosen(dlg.selectedFiles().constFirst());
     return dlg.selectedFiles().constFirst();
 }
 
 QString WidgetDialogs::saveFile(const FileRequest &request)
 {
     QFileDialog dlg(owner());
-    configure(dlg, request);
+    configure(dlg, request, startPath(request.startPath));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
+    chosen(dlg.selectedFiles().constFirst());
     return dlg.selectedFiles().constFirst();
 }
 
@@ -134,4 +140,30 @@ std::optional<QString> WidgetDialogs::askText(const QString &text, const QString
     if (execKeepingFocus(dlg) != QDialog::Accepted)
         return std::nullopt;
     return dlg.textValue();
+}
+
+QString WidgetDialogs::chooseFolder(const QString &title, const QString &startFolder)
+{
+    QFileDialog dlg(owner(), title);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
+    const QString start = startPath(startFolder);
+    if (!start.isEmpty())
+        dlg.setDirectory(start);
+    if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().constFirst();
+}
+
+QString WidgetDialogs::startPath(const QString &wanted) const
+{
+    // A fresh account may have no documents folder yet.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return fileDialogStartPath(wanted, m_lastFolder, programFolder(),
+                               QFileInfo(documents).isDir() ? documents : QDir::homePath());
+}
+
+void WidgetDialogs::chosen(const QString &path)
+{
+    m_lastFolder = QFileInfo(path).absolutePath();
 }

@@ -16,4 +16,12 @@ public:
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<QString> askText(const QString &text, const QString &initial) override;
+    QString chooseFolder(const QString &title, const QString &startFolder) override;
+
+private:
+    // The folder the next file dialog may open at (see fileDialogStartPath).
+    QString startPath(const QString &wanted) const;
+    void chosen(const QString &path);
+
+    QString m_lastFolder;
 };

@@ -1,5 +1,7 @@
 #include "editors/itemparamsform.h"
 
+#include "controls/newspd.h"
+#include "controls/spdschemes.h"
 #include "editors/pagecommandchannel.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
@@ -9,6 +11,9 @@
 #include "project/project.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -43,6 +48,22 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     page->setContextMenuEnabled(false);
     layout->addWidget(page->widget(), 1);
     wbItemParams = page;
+
+    auto *linksRow = new QHBoxLayout;
+    linksRow->setContentsMargins(6, 3, 6, 3);
+    lblLinksFolder = new QLabel(this);
+    // A long path is shortened rather than widening the window; its tip shows it whole.
+    lblLinksFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblLinksFolder->setTextFormat(Qt::PlainText);
+    spdLinksFolder = new TnewSpd(QStringLiteral("Change..."), this);
+    applyScheme(spdLinksFolder, SpdScheme::Blue);
+    spdLinksFolder->setFixedSize(64, 18);
+    spdLinksFolder->setToolTip(QStringLiteral("The folder of the site's pages: picked links and pictures are made "
+                                              "relative to it"));
+    linksRow->addWidget(lblLinksFolder, 1);
+    linksRow->addWidget(spdLinksFolder);
+    layout->addLayout(linksRow);
+    connect(spdLinksFolder, &TnewSpd::clicked, this, &TfrmItemParams::changeLinksFolder);
     connect(wbItemParams, &Page::statusTextChanged, this, &TfrmItemParams::wbItemParamsStatusTextChange);
     connect(wbItemParams, &Page::scriptError, this, &TfrmItemParams::wbItemParamsScriptError);
     m_channel.addPrefixHandler(kItemCommand, [this](PageCommandCall &call) { ApplyItemCommand(call.name); });
@@ -53,6 +74,7 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     connect(selection.model(), &QAbstractItemModel::modelReset, this, &TfrmItemParams::showSelectionCount);
     connect(selection.model(), &QAbstractItemModel::rowsRemoved, this, &TfrmItemParams::showSelectionCount);
     showSelectionCount();
+    showLinksFolder();
 }
 
 TfrmItemParams::~TfrmItemParams()
@@ -67,6 +89,30 @@ void TfrmItemParams::showSelectionCount()
     if (n > 1)
         lblSeveralSelected->setText(QStringLiteral("%1 items selected: changes go to all of them.").arg(n));
     setWindowTitle(n > 1 ? QStringLiteral("Item Parameters - %1 items").arg(n) : QStringLiteral("Item Parameters"));
+}
+
+void TfrmItemParams::showLinksFolder()
+{
+    const QString folder = m_project.linksFolder();
+    const QString shown = folder.isEmpty() ? QStringLiteral("(none yet: the data file's folder once saved)")
+                                           : QDir::toNativeSeparators(folder);
+    // The folder's own name, at the end, matters most: a long path gives up
+    // its middle to the window's width.
+    const QString prefix = QStringLiteral("Links relative to: ");
+    const QFontMetrics metrics(lblLinksFolder->font());
+    const int room = std::max(40, lblLinksFolder->width() - metrics.horizontalAdvance(prefix) - 4);
+    lblLinksFolder->setText(prefix + metrics.elidedText(shown, Qt::ElideMiddle, room));
+    lblLinksFolder->setToolTip(shown);
+}
+
+void TfrmItemParams::changeLinksFolder()
+{
+    const QString chosen =
+        dialogs().chooseFolder(QStringLiteral("Links relative to"), m_project.linksFolder());
+    if (chosen.isEmpty())
+        return;
+    m_project.linkFolders.choose(m_project.CurrentFileName, chosen);
+    showLinksFolder();
 }
 
 void TfrmItemParams::SetIndividualStyles(int kind)
@@ -99,6 +145,12 @@ void TfrmItemParams::ApplyItemCommand(const QString &command)
         return;
     }
     m_edits.SetField(n, wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {n}));
+}
+
+void TfrmItemParams::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    showLinksFolder();
 }
 
 void TfrmItemParams::closeEvent(QCloseEvent *event)

@@ -8,6 +8,7 @@ class Page;
 class PageCommandChannel;
 class Project;
 class QLabel;
+class TnewSpd;
 struct ScriptError;
 
 // The tool window that hosts the item parameters page. It holds no item data:
@@ -29,12 +30,20 @@ public:
     // item changes then.
     void ApplyItemCommand(const QString &command);
 
+    // Shows the folder the current project's links are made relative to.
+    void showLinksFolder();
+    // "Change...": the user picks the links folder of the current project.
+    void changeLinksFolder();
+
     void wbItemParamsStatusTextChange(const QString &text);
     void wbItemParamsScriptError(const ScriptError &error);
 
     Page *wbItemParams = nullptr;
     // Shown while several items are selected: the page's edits go to all.
     QLabel *lblSeveralSelected = nullptr;
+    // "Links relative to: FOLDER" and its "Change..." button.
+    QLabel *lblLinksFolder = nullptr;
+    TnewSpd *spdLinksFolder = nullptr;
     // The value answered to the page's last command.
     QString CommandSlot;
 
@@ -44,6 +53,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void showSelectionCount();

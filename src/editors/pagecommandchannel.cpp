@@ -4,6 +4,7 @@
 #include "page/page.h"
 #include "project/commandtable.h"
 #include "project/dialogs.h"
+#include "project/linkpaths.h"
 #include "project/project.h"
 
 PageCommandChannel::PageCommandChannel(Project &project)
@@ -75,13 +76,14 @@ void PageCommandChannel::pickFile(PageCommandCall &call)
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Select file...");
     request.filter = PickFileFilter(call.name);
-    const QString folder = m_project.ProjectFolder;
+    const QString folder = m_project.linksFolder();
+    // Without a links folder the dialog seam chooses where it opens.
     request.startPath = m_lastPicked.isEmpty() ? folder : m_lastPicked;
     const QString picked = dialogs().openFile(request);
     if (picked.isEmpty())
         return;
     m_lastPicked = picked;
-    call.value = RelativeToProject(picked, folder);
+    call.value = linkRelativeTo(picked, folder);
 }
 
 bool PageCommandChannel::statusTextChanged(Page *view, const QString &text, QString &slot)

@@ -2,7 +2,6 @@
 
 #include "page/page.h"
 
-#include <QDir>
 
 namespace {
 
@@ -52,17 +51,6 @@ QString ColorToHex(const QColor &color)
         .arg(color.green(), 2, 16, QLatin1Char('0'))
         .arg(color.blue(), 2, 16, QLatin1Char('0'))
         .toUpper();
-}
-
-QString RelativeToProject(const QString &path, const QString &projectFolder)
-{
-    QString p = QDir::fromNativeSeparators(path);
-    const QString folder = QDir::fromNativeSeparators(projectFolder);
-    // Only a path that lies in the folder loses it; the folder's name may
-    // well occur further on in another path.
-    if (!folder.isEmpty() && p.startsWith(folder))
-        p = p.mid(folder.size());
-    return p;
 }
 
 QString PickFileFilter(const QString &kind)

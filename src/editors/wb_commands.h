@@ -30,8 +30,5 @@ QColor HexToColor(const QString &text);
 // Six upper-case hexadecimal digits, red, green, blue.
 QString ColorToHex(const QColor &color);
 
-// The picker's path as the pages want it: inside the project folder relative
-// to it, "/" separators.
-QString RelativeToProject(const QString &path, const QString &projectFolder);
 // The file picker's filter for "image" or "url".
 QString PickFileFilter(const QString &kind);

@@ -2,6 +2,7 @@
 
 #include "page/page.h"
 #include "project/dialogs.h"
+#include "project/localpaths.h"
 #include "project/product.h"
 #include "project/project.h"
 #include "project/textfile.h"
@@ -110,7 +111,7 @@ bool WriteDataFile(const Project &project, Page &params, Page &itemParams, const
 {
     // The whole text first: a failing page call leaves the file untouched.
     const QByteArray bytes = encodeText(BuildDataText(project, params, itemParams));
-    if (!confirmBadValues(project, params))
+    if (!confirmBadValues(project, params) || !confirmLocalPaths(project, params))
         return false;
     if (!writeFileSafely(path, bytes)) {
         dialogs().showError(QStringLiteral("Can't write the file: \r") + path);

@@ -19,7 +19,8 @@ QString BuildDataText(const Project &project, Page &params, Page &itemParams);
 // Builds the text, then replaces the file at `path` in one step, so a failure
 // never leaves an existing file emptied or half written. False after showing
 // "Can't write the file: \r" and the path, or when the project holds values
-// the menu cannot use and the user chose not to write them.
+// the menu cannot use, or links to files of this computer by their full path,
+// and the user chose not to write them.
 bool WriteDataFile(const Project &project, Page &params, Page &itemParams, const QString &path);
 
 // A style name as a script string. Written as printable ASCII with every

@@ -1,11 +1,23 @@
 #include "project/dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <QtGlobal>
 
 namespace {
 Dialogs *g_dialogs = nullptr;
+
+bool isIn(const QString &path, const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QString f = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString p = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return p == f || p.startsWith(f + QLatin1Char('/'));
 }
+
+} // namespace
 
 Dialogs::~Dialogs() = default;
 
@@ -17,6 +29,11 @@ Dialogs::Answer Dialogs::askNoYes(const QString &text)
 std::optional<QString> Dialogs::askText(const QString &, const QString &)
 {
     return std::nullopt;
+}
+
+QString Dialogs::chooseFolder(const QString &, const QString &)
+{
+    return {};
 }
 
 Dialogs &dialogs()
@@ -33,6 +50,20 @@ Dialogs *setDialogs(Dialogs *seam)
     Dialogs *previous = g_dialogs;
     g_dialogs = seam;
     return previous;
+}
+
+QString fileDialogStartPath(const QString &wanted, const QString &lastFolder, const QString &programFolder,
+                            const QString &documents)
+{
+    const QString trimmed = wanted.trimmed();
+    if (!trimmed.isEmpty() && !isIn(trimmed, programFolder))
+        return QDir::cleanPath(QFileInfo(trimmed).absoluteFilePath());
+    const QString folder = !lastFolder.isEmpty() && !isIn(lastFolder, programFolder) ? lastFolder : documents;
+    // A folder proposes no name; a file that does not exist yet does.
+    const QFileInfo info(trimmed);
+    if (trimmed.isEmpty() || info.isDir() || trimmed.endsWith(QLatin1Char('/')))
+        return folder;
+    return QDir(folder).filePath(info.fileName());
 }
 
 QString qtFileFilter(const QString &filter)

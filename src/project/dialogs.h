@@ -47,12 +47,22 @@ public:
     // A line of text, `initial` offered; nothing when cancelled. A seam
     // without boxes answers nothing.
     virtual std::optional<QString> askText(const QString &text, const QString &initial);
+    // A folder; empty when cancelled. A seam without boxes chooses none.
+    virtual QString chooseFolder(const QString &title, const QString &startFolder);
 };
 
 // The installed seam. Never null once the application has started.
 Dialogs &dialogs();
 // Installs a seam (not owned) and returns the previous one.
 Dialogs *setDialogs(Dialogs *seam);
+
+// Where a file dialog opens. `wanted` is the folder the program proposes, or
+// a file whose name it proposes (relative: to the current folder). An empty
+// one, and one in `programFolder`, where a default project could be written
+// over, give `lastFolder` (the folder a file dialog chose last), else
+// `documents`; a proposed file name is kept.
+QString fileDialogStartPath(const QString &wanted, const QString &lastFolder, const QString &programFolder,
+                            const QString &documents);
 
 // Converts "Text (*.a)|*.a|All (*.*)|*.*" into Qt's "Text (*.a);;All (*.*)".
 QString qtFileFilter(const QString &filter);

@@ -25,6 +25,9 @@ struct MenuType
     // Which item parameter holds the item's style number of each kind
     // (0 item styles, 1 submenu styles); -1: the type has none of that kind.
     std::array<int, 2> styleRefParam;
+    // The start function for a menu whose submenus open in another frame;
+    // empty: the type's engine has none.
+    QString frameInitFunctionName;
 };
 
 inline constexpr int kMenuTypeCount = 4;

@@ -7,3 +7,8 @@
 QString programFolder();
 // Tests run the program's windows against a folder of their own.
 void setProgramFolder(const QString &folder);
+
+// True for a file the program ships (its default projects and themes, under
+// `folder`): the editor reads them and never writes over them, so that they
+// stay what every new project starts from.
+bool isShippedFile(const QString &path, const QString &folder = programFolder());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/itemtree.h"
+#include "project/linkfolders.h"
 #include "project/menutypes.h"
 #include "project/style.h"
 
@@ -24,6 +25,12 @@ public:
     QString ProgramFolder; // ends with "/"
     QString ProjectFolder; // ends with "/"
     QString CurrentFileName;
+    // The folder picked links and pictures are made relative to, per data
+    // file; the settings file keeps it between runs.
+    LinkFolders linkFolders;
+    // The current project's links folder, ending with "/"; empty while a
+    // project without a file has none yet.
+    QString linksFolder() const { return linkFolders.folderFor(CurrentFileName); }
     // True while a data file is read: its script errors are reported as the
     // file's, and page commands from the parameter page are dropped (a data
     // file must not open dialogs or save projects).

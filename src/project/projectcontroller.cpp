@@ -6,6 +6,7 @@
 #include "project/dialogs.h"
 #include "project/itemedits.h"
 #include "project/menutypes.h"
+#include "project/programfolder.h"
 #include "project/project.h"
 #include "project/projecthistory.h"
 #include "project/themes.h"
@@ -157,6 +158,9 @@ bool ProjectController::runLoad(const Load &request)
         pagesRead = read;
         if (read) {
             m_project.CurrentFileName = request.path;
+            // The program's own files lie in no site.
+            if (!isShippedFile(request.path, m_project.ProgramFolder))
+                m_project.linkFolders.used(request.path);
             m_readIncomplete = !complete;
             emit fileOpened(request.path);
         }
@@ -361,9 +365,14 @@ bool ProjectController::changeMenuType()
     return true;
 }
 
+bool ProjectController::mustSaveUnderNewName() const
+{
+    return m_project.CurrentFileName.isEmpty() || isShippedFile(m_project.CurrentFileName, m_project.ProgramFolder);
+}
+
 bool ProjectController::save()
 {
-    if (m_project.CurrentFileName.isEmpty())
+    if (mustSaveUnderNewName())
         return saveAs();
     if (m_readIncomplete) {
         const QString text = QStringLiteral("The file %1 was read incompletely: saving over it keeps only what was "

@@ -79,6 +79,9 @@ public:
     // --- saving ---
     bool save();
     bool saveAs();
+    // A project without a file, or one of the program's own default
+    // projects and themes, is saved under a name the user gives.
+    bool mustSaveUnderNewName() const;
     // "Do you want to save changes?"; true when the project may go.
     bool askSaveChanges();
     // The save window wrote the project to `path`.

@@ -10,3 +10,10 @@ struct TStyle
     QString ParamsList;  // the style's parameter script, as the style page gives it
     QString StylesArray; // the style's entry for the data file, an array literal
 };
+
+// How a report names a style: item style 1 "Shop" (kind 0), submenu style 0
+// "Open" (kind 1).
+inline QString describeStyle(int kind, qsizetype index, const QString &name)
+{
+    return (kind == 0 ? QStringLiteral("item style %1 \"%2\"") : QStringLiteral("submenu style %1 \"%2\"")).arg(index).arg(name);
+}

@@ -70,9 +70,7 @@ QList<BadValue> FindBadValues(const Project &project, Page &params)
     for (int kind = 0; kind < 2; ++kind) {
         const QList<TStyle> &styles = project.styles(kind);
         for (qsizetype i = 0; i < styles.size(); ++i) {
-            const QString where = (kind == 0 ? QStringLiteral("item style %1 \"%2\"") : QStringLiteral("submenu style %1 \"%2\""))
-                                      .arg(i)
-                                      .arg(styles.at(i).Name);
+            const QString where = describeStyle(kind, i, styles.at(i).Name);
             takeAnswer(params.callText(QStringLiteral("qrn_getBadValues"), {kind, styles.at(i).StylesArray}), where, kind,
                         static_cast<int>(i), out);
         }

@@ -52,6 +52,13 @@ QString ScriptedDialogs::saveFile(const FileRequest &request)
     return files.isEmpty() ? QString() : files.dequeue();
 }
 
+QString ScriptedDialogs::chooseFolder(const QString &title, const QString &startFolder)
+{
+    asked.append({QStringLiteral("folder"), title});
+    fileRequests.append({title, QString(), QString(), startFolder});
+    return files.isEmpty() ? QString() : files.dequeue();
+}
+
 std::optional<QColor> ScriptedDialogs::chooseColor(const QColor &initial)
 {
     asked.append({QStringLiteral("color"), initial.name()});

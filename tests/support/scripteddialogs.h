@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text", "folder"
         QString text; // message text, or the file dialog's title
     };
 
@@ -30,9 +30,10 @@ public:
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<QString> askText(const QString &text, const QString &initial) override;
+    QString chooseFolder(const QString &title, const QString &startFolder) override;
 
     QQueue<Answer> answers;
-    QQueue<QString> files;                  // "" = cancelled
+    QQueue<QString> files;                  // "" = cancelled; folders too
     QQueue<std::optional<QColor>> colors;   // nullopt = cancelled
     QQueue<std::optional<QString>> texts;   // nullopt = cancelled
 

@@ -679,6 +679,22 @@
         return type.itemFields.map(function (f, i) { return Q.CHECKED_KINDS.indexOf(f.kind) >= 0 ? i : -1; })
           .filter(function (i) { return i >= 0; }).join(',');
       };
+      // The item fields that hold an address (links and pictures): JSON
+      // [[number, label]].
+      window.qrn_getPathItemFields = function () {
+        var out = [];
+        type.itemFields.forEach(function (f, i) { if (f.kind === 'link' || f.kind === 'image') out.push([i, f.label]); });
+        return JSON.stringify(out);
+      };
+      // The non-empty addresses among the parameters, or with a kind and an
+      // entry list among that style's: JSON [[name, value]].
+      window.qrn_getPathValues = function (kind, list) {
+        var own = kind === undefined || kind === null || kind === '';
+        var values = own ? currentValues() : styleEntryValues(list);
+        return JSON.stringify(type.params.filter(function (p) {
+          return (p.kind === 'link' || p.kind === 'image') && values[p.name] != null && String(values[p.name]) !== '';
+        }).map(function (p) { return [p.name, String(values[p.name])]; }));
+      };
       // The bad values of items: JSON [[item, field, value], ...] and the
       // number of item and submenu styles; JSON [[item, field name, value,
       // problem]].

@@ -1,0 +1,44 @@
+#include "app/linkfoldersettings.h"
+
+#include "app/inifile.h"
+#include "project/linkfolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kSection = QStringLiteral("Link Folders");
+}
+
+void readLinkFolders(const QString &settingsFile, LinkFolders &folders)
+{
+    IniFile ini;
+    ini.load(settingsFile);
+    QList<QPair<QString, QString>> entries;
+    // One more than is kept tells where the list ends, however it was edited.
+    for (int n = 0; n <= LinkFolders::kMaxKept; ++n) {
+        const QString folder = ini.readString(kSection, QStringLiteral("folder%1").arg(n));
+        if (folder.isEmpty())
+            break;
+        entries.append({ini.readString(kSection, QStringLiteral("file%1").arg(n)), folder});
+    }
+    folders.setEntries(entries);
+}
+
+bool writeLinkFolders(const QString &settingsFile, const LinkFolders &folders)
+{
+    QDir().mkpath(QFileInfo(settingsFile).absolutePath());
+    IniFile ini;
+    ini.load(settingsFile);
+    const QList<QPair<QString, QString>> entries = folders.entries();
+    for (int n = 0; n <= LinkFolders::kMaxKept; ++n) {
+        const bool kept = n < entries.size();
+        // Entries past the end are emptied: a shorter list must not end in
+        // an older one's leftovers.
+        if (!kept && !ini.contains(kSection, QStringLiteral("folder%1").arg(n)))
+            break;
+        ini.writeString(kSection, QStringLiteral("file%1").arg(n), kept ? entries.at(n).first : QString());
+        ini.writeString(kSection, QStringLiteral("folder%1").arg(n), kept ? entries.at(n).second : QString());
+    }
+    return ini.save(settingsFile);
+}

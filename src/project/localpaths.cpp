@@ -1,0 +1,104 @@
+#include "project/localpaths.h"
+
+#include "page/page.h"
+#include "page/pagearg.h"
+#include "project/dialogs.h"
+#include "project/item.h"
+#include "project/linkpaths.h"
+#include "project/project.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+// Enough lines to see what is meant; the rest are counted.
+constexpr int kShownInQuestion = 12;
+
+// Deep menus are named by their last levels.
+constexpr qsizetype kShownLevels = 5;
+constexpr qsizetype kShownValue = 120;
+
+QString shortened(const QString &text, qsizetype size)
+{
+    return text.size() > size ? text.left(size - 3) + QStringLiteral("...") : text;
+}
+
+QString itemPath(const QStringList &texts)
+{
+    const QStringList shown = texts.size() > kShownLevels ? texts.mid(texts.size() - kShownLevels) : texts;
+    return (texts.size() > kShownLevels ? QStringLiteral("... > ") : QString()) +
+           shortened(shown.join(QStringLiteral(" > ")), 4 * kShownValue);
+}
+
+void takeAnswer(const QString &json, const QString &where, QList<LocalPath> &out)
+{
+    for (const QJsonValue &entry : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        const QJsonArray a = entry.toArray();
+        if (a.size() == 2 && isLocalAbsolutePath(a.at(1).toString()))
+            out.append({where, a.at(0).toString(), a.at(1).toString()});
+    }
+}
+
+// Field number and label of each item field that holds an address.
+QList<QPair<int, QString>> pathItemFields(Page &params)
+{
+    QList<QPair<int, QString>> fields;
+    const QString answer = params.callText(QStringLiteral("qrn_getPathItemFields"), {kOmitted});
+    for (const QJsonValue &entry : QJsonDocument::fromJson(answer.toUtf8()).array()) {
+        const QJsonArray a = entry.toArray();
+        const int field = a.at(0).toInt(-1);
+        if (a.size() == 2 && field >= 0 && field < TItem::kParamCount)
+            fields.append({field, a.at(1).toString()});
+    }
+    return fields;
+}
+
+} // namespace
+
+QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
+{
+    QList<LocalPath> out;
+    takeAnswer(params.callText(QStringLiteral("qrn_getPathValues"), {kOmitted}), QString(), out);
+    for (int kind = 0; kind < 2; ++kind) {
+        const QList<TStyle> &styles = project.styles(kind);
+        for (qsizetype i = 0; i < styles.size(); ++i) {
+            const QString where = describeStyle(kind, i, styles.at(i).Name);
+            takeAnswer(params.callText(QStringLiteral("qrn_getPathValues"), {kind, styles.at(i).StylesArray}), where, out);
+        }
+    }
+    const QList<QPair<int, QString>> fields = pathItemFields(params);
+    QStringList path; // the texts of the item's ancestors and its own
+    project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
+        path.resize(level);
+        path << item.Params[0];
+        for (const auto &[field, label] : fields) {
+            const QString &value = item.Params[static_cast<size_t>(field)];
+            if (isLocalAbsolutePath(value))
+                out.append({QStringLiteral("item ") + itemPath(path), label, value});
+        }
+    });
+    return out;
+}
+
+QString describeLocalPath(const LocalPath &found)
+{
+    return (found.where.isEmpty() ? QString() : found.where + QStringLiteral(": ")) + found.name + QStringLiteral(" = \"") +
+           shortened(found.value, kShownValue) + QLatin1Char('"');
+}
+
+bool confirmLocalPaths(const Project &project, Page &params)
+{
+    const QList<LocalPath> found = FindLocalPaths(project, params);
+    if (found.isEmpty())
+        return true;
+    QString text = QStringLiteral("These links and pictures name files of this computer by their full path; on the "
+                                  "web site they will not be found:");
+    for (qsizetype i = 0; i < found.size() && i < kShownInQuestion; ++i)
+        text += QLatin1Char('\r') + describeLocalPath(found.at(i));
+    if (found.size() > kShownInQuestion)
+        text += QStringLiteral("\rand %1 more").arg(found.size() - kShownInQuestion);
+    text += QStringLiteral("\rPick them again relative to the links folder (Item Parameters window) to fix them.\r"
+                           "Save all the same?");
+    return dialogs().askNoYes(text) == Dialogs::Answer::Yes;
+}
