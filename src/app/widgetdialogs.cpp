@@ -3,10 +3,16 @@
 #include "project/product.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -122,4 +128,31 @@ std::optional<QColor> WidgetDialogs::chooseColor(const QColor &initial)
     if (execKeepingFocus(dlg) != QDialog::Accepted)
         return std::nullopt;
     return dlg.selectedColor();
+}
+
+int WidgetDialogs::askChoice(const QString &text, const QStringList &choices, int preferred)
+{
+    QDialog dialog(owner());
+    dialog.setWindowTitle(boxTitle());
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(shownText(text), &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto *group = new QButtonGroup(&dialog);
+    for (int i = 0; i < choices.size(); ++i) {
+        auto *option = new QRadioButton(choices.at(i), &dialog);
+        group->addButton(option, i);
+        layout->addWidget(option);
+        if (i == preferred) {
+            option->setChecked(true);
+            option->setFocus();
+        }
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (execKeepingFocus(dialog) != QDialog::Accepted)
+        return -1;
+    return group->checkedId();
 }

@@ -15,4 +15,5 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    int askChoice(const QString &text, const QStringList &choices, int preferred) override;
 };

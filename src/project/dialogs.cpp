@@ -14,6 +14,11 @@ Dialogs::Answer Dialogs::askNoYes(const QString &text)
     return askYesNo(text);
 }
 
+int Dialogs::askChoice(const QString &, const QStringList &choices, int preferred)
+{
+    return preferred >= 0 && preferred < choices.size() ? preferred : -1;
+}
+
 Dialogs &dialogs()
 {
     // The application installs the real boxes before any window exists; a

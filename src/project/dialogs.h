@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -44,6 +45,10 @@ public:
     // Asks before replacing an existing file; empty when cancelled.
     virtual QString saveFile(const FileRequest &request) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
+    // One choice among several, shown as option buttons with OK and Cancel;
+    // `preferred` is chosen at first. The chosen index, or -1 when cancelled.
+    // A seam without boxes answers `preferred`.
+    virtual int askChoice(const QString &text, const QStringList &choices, int preferred);
 };
 
 // The installed seam. Never null once the application has started.

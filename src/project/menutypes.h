@@ -25,6 +25,8 @@ struct MenuType
     // Which item parameter holds the item's style number of each kind
     // (0 item styles, 1 submenu styles); -1: the type has none of that kind.
     std::array<int, 2> styleRefParam;
+    // Which item parameter holds the item's state ("current", "disabled").
+    int stateParam;
 };
 
 inline constexpr int kMenuTypeCount = 4;

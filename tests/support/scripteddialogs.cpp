@@ -67,3 +67,10 @@ QStringList ScriptedDialogs::textsOf(const QString &kind) const
             out << a.text;
     return out;
 }
+
+int ScriptedDialogs::askChoice(const QString &text, const QStringList &options, int)
+{
+    asked.append({QStringLiteral("choice"), text});
+    offered.append(options);
+    return choices.isEmpty() ? -1 : choices.dequeue();
+}

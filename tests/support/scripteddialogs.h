@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "choice"
         QString text; // message text, or the file dialog's title
     };
 
@@ -29,10 +29,15 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    // Answers from `choices` (-1 cancels); unscripted, cancels. The choices
+    // offered are kept in `offered`.
+    int askChoice(const QString &text, const QStringList &options, int preferred) override;
 
     QQueue<Answer> answers;
     QQueue<QString> files;                  // "" = cancelled
     QQueue<std::optional<QColor>> colors;   // nullopt = cancelled
+    QQueue<int> choices;
+    QList<QStringList> offered;
 
     QList<Asked> asked;
     QList<FileRequest> fileRequests;
