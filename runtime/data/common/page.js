@@ -339,7 +339,8 @@
         });
       });
     }
-    container.addEventListener('change', applyConditions);
+    // Caught on the way down: a change event need not bubble.
+    container.addEventListener('change', applyConditions, true);
     var first = true;
     type.groups.forEach(function (g) {
       var list = params.filter(function (p) { return p.group === g[0]; });
