@@ -25,27 +25,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-// Any box would wait for a click nobody gives.
-class FailingDialogs : public Dialogs
-{
-public:
-    [[noreturn]] static void fail(const QString &text)
-    {
-        std::fprintf(stderr, "box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char(' '))));
-        std::_Exit(3);
-    }
-    Answer askYesNo(const QString &t) override { fail(t); }
-    Answer askYesNoCancel(const QString &t) override { fail(t); }
-    void showError(const QString &t) override { fail(t); }
-    void showMessage(const QString &t) override { fail(t); }
-    QString openFile(const FileRequest &r) override { fail(r.title); }
-    QString saveFile(const FileRequest &r) override { fail(r.title); }
-    std::optional<QColor> chooseColor(const QColor &) override { fail(QStringLiteral("colour")); }
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/dialogs.h"
 #include "project/itemtree.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,8 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 // What every benchmark program shares: a headless web engine as the tests
@@ -20,6 +23,25 @@ inline void prepareHeadlessBench()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
+
+// A bench runs unattended: any box would wait for a click nobody gives, so
+// it ends the run with the box's text instead.
+class FailingDialogs : public Dialogs
+{
+public:
+    [[noreturn]] static void fail(const QString &text)
+    {
+        std::fprintf(stderr, "box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char(' '))));
+        std::_Exit(3);
+    }
+    Answer askYesNo(const QString &t) override { fail(t); }
+    Answer askYesNoCancel(const QString &t) override { fail(t); }
+    void showError(const QString &t) override { fail(t); }
+    void showMessage(const QString &t) override { fail(t); }
+    QString openFile(const FileRequest &r) override { fail(r.title); }
+    QString saveFile(const FileRequest &r) override { fail(r.title); }
+    std::optional<QColor> chooseColor(const QColor &) override { fail(QStringLiteral("colour")); }
+};
 
 inline double median(std::vector<double> v)
 {
