@@ -34,29 +34,6 @@ QString outlineOf(const Project &p)
     return writeOutline(all);
 }
 
-// A project whose data text is its items as an outline, so undo can be
-// tested through every item operation without the pages.
-struct Undoable
-{
-    Undoable()
-        : history(project, selection,
-                  {[this] { return outlineOf(project); },
-                   [this](const QString &text) {
-                       project.items().clear();
-                       project.items().insertLeveled({}, 0, readOutline(text));
-                       return true;
-                   }},
-                  RecoveryFile(dir.path()))
-    {
-    }
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    Project project;
-    QItemSelectionModel selection{&project.items()};
-    ItemEdits edits{project, selection};
-    ProjectHistory history;
-};
-
 // Every field of every item, one line per item: an undo of any field shows.
 QString fieldsOf(const Project &p)
 {
@@ -84,17 +61,37 @@ QList<LeveledItem> readFields(const QString &text)
     return items;
 }
 
-struct FieldUndoable
+// A project whose data text is its items as an outline (or as `write`
+// gives them), so undo can be tested through every item operation without
+// the pages.
+struct Undoable
 {
-    FieldUndoable()
+    using Write = QString (*)(const Project &);
+    using Read = QList<LeveledItem> (*)(const QString &);
+    explicit Undoable(Write write = outlineOf, Read read = readOutline)
         : history(project, selection,
-                  {[this] { return fieldsOf(project); },
-                   [this](const QString &text) {
+                  {[this, write] { return write(project); },
+                   [this, read](const QString &text) {
                        project.items().clear();
-                       project.items().insertLeveled({}, 0, readFields(text));
+                       project.items().insertLeveled({}, 0, read(text));
                        return true;
                    }},
                   RecoveryFile(dir.path()))
+    {
+    }
+    ScriptedDialogs dialogs;
+    QTemporaryDir dir;
+    Project project;
+    QItemSelectionModel selection{&project.items()};
+    ItemEdits edits{project, selection};
+    ProjectHistory history;
+};
+
+// Items A and B whose every field is in the data text.
+struct FieldUndoable : Undoable
+{
+    FieldUndoable()
+        : Undoable(fieldsOf, readFields)
     {
         project.items().insertLeveled({}, 0, readOutline(QStringLiteral("A\nB")));
         history.reset();
@@ -107,12 +104,6 @@ struct FieldUndoable
     {
         return project.items().record(project.items().index(row, 0))->Params[size_t(field)];
     }
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    Project project;
-    QItemSelectionModel selection{&project.items()};
-    ItemEdits edits{project, selection};
-    ProjectHistory history;
 };
 
 } // namespace
