@@ -32,23 +32,6 @@ namespace {
 
 const char kChild[] = "PLIVEX_BENCH_STARTUP_CHILD";
 
-// In the child: any box would wait for a click nobody gives.
-class FailingDialogs : public Dialogs
-{
-public:
-    [[noreturn]] static void fail(const QString &text)
-    {
-        std::fprintf(stderr, "box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char(' '))));
-        std::_Exit(3);
-    }
-    Answer askYesNo(const QString &t) override { fail(t); }
-    Answer askYesNoCancel(const QString &t) override { fail(t); }
-    void showError(const QString &t) override { fail(t); }
-    void showMessage(const QString &t) override { fail(t); }
-    QString openFile(const FileRequest &r) override { fail(r.title); }
-    QString saveFile(const FileRequest &r) override { fail(r.title); }
-    std::optional<QColor> chooseColor(const QColor &) override { fail(QStringLiteral("colour")); }
-};
 
 // Watches the child's windows once the application exists; says "ready" when
 // the preview shows the first item of the loaded default project.

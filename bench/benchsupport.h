@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/webpage.h"
+#include "project/dialogs.h"
 #include "project/itemtree.h"
 #include "project/loadpage.h"
 #include "project/menutypes.h"
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 // What every benchmark program shares: a headless web engine as the tests
@@ -42,6 +45,25 @@ inline bool waitFor(const std::function<bool()> &done, int ms = 30000)
     }
     return true;
 }
+
+// A bench runs unattended: any box would wait for a click nobody gives, so
+// it ends the run with the box's text instead.
+class FailingDialogs : public Dialogs
+{
+public:
+    [[noreturn]] static void fail(const QString &text)
+    {
+        std::fprintf(stderr, "box: %s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char(' '))));
+        std::_Exit(3);
+    }
+    Answer askYesNo(const QString &t) override { fail(t); }
+    Answer askYesNoCancel(const QString &t) override { fail(t); }
+    void showError(const QString &t) override { fail(t); }
+    void showMessage(const QString &t) override { fail(t); }
+    QString openFile(const FileRequest &r) override { fail(r.title); }
+    QString saveFile(const FileRequest &r) override { fail(r.title); }
+    std::optional<QColor> chooseColor(const QColor &) override { fail(QStringLiteral("colour")); }
+};
 
 inline double median(std::vector<double> v)
 {

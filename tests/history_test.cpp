@@ -34,16 +34,46 @@ QString outlineOf(const Project &p)
     return writeOutline(all);
 }
 
-// A project whose data text is its items as an outline, so undo can be
-// tested through every item operation without the pages.
+// Every field of every item, one line per item: an undo of any field shows.
+QString fieldsOf(const Project &p)
+{
+    QStringList lines;
+    p.items().walk([&lines](const QModelIndex &, const TItem &item, int level) {
+        QStringList line{QString::number(level)};
+        for (const QString &f : item.Params)
+            line << f;
+        lines << line.join(QLatin1Char('\t'));
+    });
+    return lines.join(QLatin1Char('\n'));
+}
+
+QList<LeveledItem> readFields(const QString &text)
+{
+    QList<LeveledItem> items;
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList parts = line.split(QLatin1Char('\t'));
+        LeveledItem i;
+        i.level = parts.value(0).toInt();
+        for (int f = 0; f < TItem::kParamCount; ++f)
+            i.item.Params[size_t(f)] = parts.value(f + 1);
+        items << i;
+    }
+    return items;
+}
+
+// A project whose data text is its items as an outline (or as `write`
+// gives them), so undo can be tested through every item operation without
+// the pages.
 struct Undoable
 {
-    Undoable()
+    using Write = QString (*)(const Project &);
+    using Read = QList<LeveledItem> (*)(const QString &);
+    explicit Undoable(Write write = outlineOf, Read read = readOutline)
         : history(project, selection,
-                  {[this] { return outlineOf(project); },
-                   [this](const QString &text) {
+                  {[this, write] { return write(project); },
+                   [this, read](const QString &text) {
                        project.items().clear();
-                       project.items().insertLeveled({}, 0, readOutline(text));
+                       project.items().insertLeveled({}, 0, read(text));
                        return true;
                    }},
                   RecoveryFile(dir.path()))
@@ -55,6 +85,25 @@ struct Undoable
     QItemSelectionModel selection{&project.items()};
     ItemEdits edits{project, selection};
     ProjectHistory history;
+};
+
+// Items A and B whose every field is in the data text.
+struct FieldUndoable : Undoable
+{
+    FieldUndoable()
+        : Undoable(fieldsOf, readFields)
+    {
+        project.items().insertLeveled({}, 0, readOutline(QStringLiteral("A\nB")));
+        history.reset();
+    }
+    void select(int row)
+    {
+        selection.setCurrentIndex(project.items().index(row, 0), QItemSelectionModel::ClearAndSelect);
+    }
+    QString field(int row, int field) const
+    {
+        return project.items().record(project.items().index(row, 0))->Params[size_t(field)];
+    }
 };
 
 } // namespace
@@ -185,6 +234,46 @@ private slots:
         u.history.flush();
         QVERIFY(!u.history.canRedo());
         QCOMPARE(u.history.undoText(), QStringLiteral("Undo Add Item"));
+    }
+
+    // Each field the user changes is a step of its own, even within the
+    // quiet time; typing on in one field stays one step.
+    void projectHistory_fieldEdits_oneStepPerFieldAndItems()
+    {
+        FieldUndoable u;
+        u.select(0);
+        u.edits.SetField(0, QStringLiteral("Ab"));
+        u.edits.SetField(0, QStringLiteral("Abc"));
+        u.edits.SetField(1, QStringLiteral("a.html"));
+        u.select(1);
+        u.edits.SetField(1, QStringLiteral("b.html"));
+        u.history.flush();
+        QCOMPARE(u.history.history().count(), 4);
+
+        QVERIFY(u.history.Undo());
+        QCOMPARE(u.field(1, 1), QString());
+        QCOMPARE(u.field(0, 1), QStringLiteral("a.html"));
+        QVERIFY(u.history.Undo());
+        QCOMPARE(u.field(0, 1), QString());
+        QCOMPARE(u.field(0, 0), QStringLiteral("Abc"));
+        QVERIFY(u.history.Undo());
+        QCOMPARE(u.field(0, 0), QStringLiteral("A"));
+        QVERIFY(!u.history.canUndo());
+    }
+
+    // A named change between two edits of one field parts them.
+    void projectHistory_fieldEditAfterAnotherChange_isAStepOfItsOwn()
+    {
+        FieldUndoable u;
+        u.select(0);
+        u.edits.SetField(0, QStringLiteral("A1"));
+        u.edits.MoveDown();
+        u.select(1);
+        u.edits.SetField(0, QStringLiteral("A2"));
+        u.history.flush();
+        QVERIFY(u.history.Undo());
+        QCOMPARE(u.field(1, 0), QStringLiteral("A1"));
+        QCOMPARE(u.history.redoText(), QStringLiteral("Redo Parameter Change"));
     }
 
     void projectHistory_savedAndDiscarded_removeTheRecoveryFile()

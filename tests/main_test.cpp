@@ -29,6 +29,7 @@
 #include "support/appfixture.h"
 #include "support/testmain.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -546,6 +547,29 @@ private slots:
         QVERIFY(second->isChecked());
         QVERIFY(!windows().menuType->cbMenu.at(0)->isChecked());
         QCOMPARE(windows().menuType->SelectedType, 1);
+    }
+
+    // The four types are one choice: option buttons to the eye (an unticked
+    // one is an empty ring, the ticked one has a dark dot) and to screen readers.
+    void menuTypeWindow_choicesAreOptionButtons()
+    {
+        AppFixture app;
+        app.createWindows();
+        windows().menuType->cbMenu0Click(2);
+        for (int i = 0; i < kMenuTypeCount; ++i) {
+            TSpdCheckBox *box = windows().menuType->cbMenu.at(size_t(i));
+            QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(box);
+            QVERIFY(shown);
+            QCOMPARE(shown->role(), QAccessible::RadioButton);
+            QCOMPARE(shown->state().checked, i == 2);
+            const QImage image = box->grab().toImage();
+            const QPoint centre(qRound(6.5 * image.devicePixelRatio()), qRound((box->height() / 2 + 0.5) * image.devicePixelRatio()));
+            const int lightness = QColor(image.pixel(centre)).lightness();
+            if (i == 2)
+                QVERIFY2(lightness < 100, qPrintable(QString::number(lightness)));
+            else
+                QVERIFY2(lightness > 240, qPrintable(QString::number(lightness)));
+        }
     }
 
     void missingPageFile_endsProgramWithMessage()

@@ -37,6 +37,11 @@ private slots:
                                 "(Plivex.types['%1'].itemFields)")
                      .arg(ours.folder)});
             QCOMPARE(refs, QStringLiteral("%1|%2").arg(ours.styleRefParam[0]).arg(ours.styleRefParam[1]));
+            const QString state = params->callText(
+                QStringLiteral("eval"),
+                {QStringLiteral("Plivex.types['%1'].itemFields.map(function(f){return f.key}).indexOf('state')")
+                     .arg(ours.folder)});
+            QCOMPARE(state, QString::number(ours.stateParam));
             QCOMPARE(QFileInfo::exists(harness::runtimeDir() + pagePath(i, QStringLiteral("smstyles.html"))),
                      ours.hasSubmenuStyles);
         }

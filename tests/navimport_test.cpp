@@ -3,7 +3,10 @@
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "project/itemedits.h"
+#include "project/menutypes.h"
 #include "project/navimport.h"
+#include "project/navplacement.h"
+#include "support/scripteddialogs.h"
 #include "project/outline.h"
 #include "project/project.h"
 #include "support/appfixture.h"
@@ -247,6 +250,94 @@ private slots:
         }
     }
 
+    // The page's mark of the page being shown, on the link or its li.
+    void current_markedOnThePage_becomesTheItemsState_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("states");
+        QTest::newRow("aria-current on the link")
+            << R"(<ul><li><a href="a">A</a></li><li><a href="b" aria-current="page">B</a></li></ul>)" << "|current";
+        QTest::newRow("active class on the li")
+            << R"(<ul><li class="nav-item active"><a href="a">A</a></li><li><a href="b">B</a></li></ul>)" << "current|";
+        QTest::newRow("current class on the link, in a sublist")
+            << R"(<ul><li><a href="a">A</a><ul><li><a class="current" href="c">C</a></li></ul></li></ul>)" << "|current";
+        QTest::newRow("bare links")
+            << R"(<a href="a" class="Active">A</a> <a href="b">B</a>)" << "current|";
+        QTest::newRow("aria-current false and look-alike classes")
+            << R"(<ul><li class="inactive"><a href="a" aria-current="false">A</a></li><li><a class="current-x" href="b">B</a></li></ul>)"
+            << "|";
+    }
+    void current_markedOnThePage_becomesTheItemsState()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, states);
+        for (int type = 0; type < kMenuTypeCount; ++type) {
+            const int state = menuTypes().at(size_t(type)).stateParam;
+            QStringList found;
+            for (const LeveledItem &li : navimport::fromFragment(html, state))
+                found << li.item.Params[size_t(state)];
+            QCOMPARE(found.join(QLatin1Char('|')), states);
+        }
+        // Without a state parameter nothing but the link fields is written.
+        for (const LeveledItem &li : navimport::fromFragment(html))
+            for (int f = navimport::kTooltip + 1; f < TItem::kParamCount; ++f)
+                QVERIFY(li.item.Params[size_t(f)].isEmpty());
+    }
+
+    // Where imported items go, as the user answers; the choices offered are
+    // those the menu type allows below the selected item.
+    void placeImported_whereTheUserSays_data()
+    {
+        QTest::addColumn<int>("menuType");
+        QTest::addColumn<bool>("selectFirst");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<int>("lifted");
+        QTest::newRow("menu, after the selected item") << 0 << true << 0 << 3 << "A\nX\n\tY\n\t\tZ\nB" << 0;
+        QTest::newRow("menu, as its subitems") << 0 << true << 1 << 3 << "A\n\tX\n\t\tY\n\t\t\tZ\nB" << 0;
+        QTest::newRow("menu, at the end of the top level") << 0 << true << 2 << 3 << "A\nB\nX\n\tY\n\t\tZ" << 0;
+        QTest::newRow("menu, nothing selected: only the end") << 0 << false << 0 << 1 << "A\nB\nX\n\tY\n\t\tZ" << 0;
+        QTest::newRow("tabs: one level, no subitems offered") << 2 << true << 0 << 2 << "A\nX\nY\nZ\nB" << 2;
+        QTest::newRow("tab menu: two levels") << 3 << true << 2 << 3 << "A\nB\nX\n\tY\n\tZ" << 1;
+        QTest::newRow("cancelled: nothing changes") << 0 << true << -1 << 3 << "A\nB" << 0;
+    }
+    void placeImported_whereTheUserSays()
+    {
+        QFETCH(int, menuType);
+        QFETCH(bool, selectFirst);
+        QFETCH(int, choice);
+        QFETCH(int, offered);
+        QFETCH(QString, tree);
+        QFETCH(int, lifted);
+        ScriptedDialogs dialogs;
+        Project project;
+        project.MenuType = menuType;
+        QItemSelectionModel selection(&project.items());
+        ItemEdits edits(project, selection);
+        project.items().insertLeveled({}, 0, readOutline(QStringLiteral("A\nB")));
+        if (selectFirst)
+            selection.setCurrentIndex(project.items().index(0, 0), QItemSelectionModel::ClearAndSelect);
+        dialogs.choices.enqueue(choice);
+        const QList<LeveledItem> imported = readOutline(QStringLiteral("X\n\tY\n\t\tZ"));
+        QCOMPARE(placeImportedItems(edits, project, imported), choice >= 0);
+        QCOMPARE(dialogs.offered.size(), 1);
+        QCOMPARE(dialogs.offered.first().size(), offered);
+        // The end of the top level is the choice made for the user.
+        QCOMPARE(dialogs.offered.first().last(), QStringLiteral("At the end of the top level"));
+        QList<LeveledItem> all;
+        project.items().walk([&all](const QModelIndex &, const TItem &item, int level) { all.append({level, item}); });
+        QCOMPARE(writeOutline(all), tree);
+        const QStringList messages = dialogs.textsOf(QStringLiteral("message"));
+        QCOMPARE(messages.size(), lifted > 0 ? 1 : 0);
+        if (lifted > 0) {
+            QVERIFY2(messages.first().contains(QStringLiteral("has 3 levels")), qPrintable(messages.first()));
+            QVERIFY2(messages.first().contains(QStringLiteral(": %1 of its items").arg(lifted)), qPrintable(messages.first()));
+            QVERIFY(messages.first().contains(project.menuType().name));
+        }
+        QCOMPARE(project.Modified(), choice >= 0);
+    }
+
     void paste_htmlFromABrowser_becomesItems_plainTextStaysAnOutline()
     {
         Project project;
@@ -280,6 +371,7 @@ private slots:
         f.write("<nav><ul><li><a href=\"index.html\">Start</a></li><li><a href=\"faq.html\">FAQ</a></li></ul></nav>");
         f.close();
         app.dialogs.files.enqueue(page);
+        app.dialogs.choices.enqueue(0);
         windows().main->itemPanel->chooseNavigationToImport();
         QCOMPARE(windows().project.items().count(), 2);
         QVERIFY(windows().project.Modified());

@@ -241,6 +241,64 @@ private slots:
 
     }
 
+    // Tabs and Tab Menu keep their fields in other places of an item; the
+    // user finds them in one order all the same, and each row still edits
+    // its own place.
+    void itemPage_tabsAndTabMenu_showTheFieldsInOneOrder()
+    {
+        QStringList orders;
+        for (const PageType &type : pageTypes()) {
+            if (type.index < 2)
+                continue;
+            auto page = openTypePage(type, QStringLiteral("itemparams.html"));
+            orders << runJs(*page, QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.items .row:not([hidden])'),"
+                                                  "function(r){return r.getAttribute('data-name')}).join(' ')"));
+            page->callText(QStringLiteral("qrn_setItemParams"), PageArgs(11, QString()));
+            typeInto(*page, QStringLiteral("state"), QStringLiteral("current"));
+            QCOMPARE(page->callText(QStringLiteral("qrn_getItemParam"), {type.index == 3 ? 6 : 7}), QStringLiteral("current"));
+        }
+        QCOMPARE(orders.size(), 2);
+        QCOMPARE(orders.at(1), orders.at(0));
+        QVERIFY2(orders.at(0).contains(QStringLiteral("itemStyle state")), qPrintable(orders.at(0)));
+    }
+
+    // Tab Menu: the parameters of the second row are off while submenus
+    // drop down, and those of the drop-down while they show as a row; the
+    // reason shows under each, and the values stay.
+    void tabMenuParams_subMode_disablesTheOtherModesParameters()
+    {
+        const PageType &type = pageTypes().at(3);
+        auto page = openTypePage(type, QStringLiteral("params.html"));
+        const auto state = [&page](const QString &name) {
+            return runJs(*page, QStringLiteral("(function(){var r=document.querySelector(%1);"
+                                               "var c=r.querySelector('input, select');var w=r.querySelector('.why');"
+                                               "return (c.disabled?'off':'on')+(w&&!w.hidden?' why':'')})()")
+                                    .arg(js(rowSelector(name))));
+        };
+        const QStringList row{QStringLiteral("tabsSubAlign"), QStringLiteral("tabsSubHeight")};
+        const QStringList dropDown{QStringLiteral("tabsSubOpenOn"), QStringLiteral("tabsSubShowDelay"),
+                                   QStringLiteral("tabsSubHideDelay"), QStringLiteral("tabsSubShadow"),
+                                   QStringLiteral("tabsSubWidth")};
+        for (const QString &name : row)
+            QCOMPARE(state(name), QStringLiteral("on"));
+        for (const QString &name : dropDown)
+            QCOMPARE(state(name), QStringLiteral("off why"));
+        // Box colours serve both ways.
+        QCOMPARE(state(QStringLiteral("tabsSubBackColor")), QStringLiteral("on"));
+
+        typeInto(*page, QStringLiteral("tabsSubMode"), QStringLiteral("dropdown"));
+        for (const QString &name : row)
+            QCOMPARE(state(name), QStringLiteral("off why"));
+        for (const QString &name : dropDown)
+            QCOMPARE(state(name), QStringLiteral("on"));
+        QCOMPARE(declared(*page, QStringLiteral("tabsSubHeight")), QStringLiteral("\"30px\""));
+
+        // A data file's values set the state as the user's choice does.
+        page->callText(QStringLiteral("qrn_loadValues"), {QStringLiteral("{\"tabsSubMode\":\"row\"}")});
+        QCOMPARE(state(QStringLiteral("tabsSubHeight")), QStringLiteral("on"));
+        QCOMPARE(state(QStringLiteral("tabsSubWidth")), QStringLiteral("off why"));
+    }
+
     // The engines' tests write their data files with the pages' format
     // helpers: the program's writer must write every item as they do.
     void itemElements_programWritesThemAsThePagesFormatDoes()

@@ -332,7 +332,7 @@ private slots:
         QTemporaryDir dir;
         const QString page = dir.filePath(QStringLiteral("site.html"));
         const QString out = dir.filePath(QStringLiteral("menu.js"));
-        writeTestFile(page, "<html><body><nav><ul><li><a href=\"/\">Home</a></li><li><a href=\"/shop\">Shop</a>"
+        writeTestFile(page, "<html><body><nav><ul><li><a href=\"/\">Home</a></li><li><a href=\"/shop\" aria-current=\"page\">Shop</a>"
                             "<ul><li><a href=\"/shop/new\" target=\"_blank\">New</a></li></ul></li></ul></nav></body></html>");
         Run r = plivex({QStringLiteral("--import"), page, out, QStringLiteral("--type"), QStringLiteral("tabs")});
         QCOMPARE(r.exitCode, 0);
@@ -344,6 +344,10 @@ private slots:
         const QByteArray written = readTestFile(out);
         QVERIFY(written.contains("\"/shop/new\""));
         QVERIFY(written.contains("qrn_tabsInit"));
+        // The page's current item is current in the menu too.
+        const qsizetype shop = written.indexOf("[\"Shop\"");
+        QVERIFY(shop >= 0);
+        QVERIFY2(written.mid(shop, written.indexOf(']', shop) - shop).contains("\"current\""), written.constData());
     }
 
     void usageErrors_exitWithTheUsage_data()

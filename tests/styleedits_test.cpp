@@ -207,6 +207,28 @@ private slots:
         QVERIFY(s.project.Modified());
     }
 
+    // A name typed while no style is selected names the next new style, once;
+    // with a style selected, typing renames that one.
+    void add_takesTheNameTypedBefore()
+    {
+        Styles s;
+        s.edits->Rename(QStringLiteral("  Buttons "));
+        QVERIFY(s.names(0).isEmpty());
+        s.edits->Add();
+        QCOMPARE(s.names(0), QStringList{"Buttons"});
+        s.edits->Rename(QStringLiteral("Big buttons"));
+        QCOMPARE(s.names(0), QStringList{"Big buttons"});
+        s.selections[0]->clear();
+        s.edits->Add();
+        QCOMPARE(s.names(0), QStringList({"Big buttons", "New Individual Style"}));
+        // What the box showed since replaces what was typed before.
+        s.selections[0]->clear();
+        s.edits->Rename(QStringLiteral("Lost"));
+        s.edits->switchKind(0);
+        s.edits->Add();
+        QCOMPARE(s.names(0).last(), QStringLiteral("New Individual Style"));
+    }
+
     void duplicate_copiesTheWholeRecordLastAndSelectsIt()
     {
         Styles s;

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"
+#include "page/page.h"
 #include "project/datasave.h"
 #include "controls/newspd.h"
 #include "project/itemedits.h"
@@ -17,6 +18,7 @@
 #include "support/webharness.h"
 
 #include <QAction>
+#include <QItemSelectionModel>
 #include <QSet>
 #include <QMenu>
 #include <QPushButton>
@@ -63,6 +65,44 @@ private slots:
         // The data text read back is the one recorded: nothing new to record.
         QVERIFY(!windows().main->history->canRedo());
         QCOMPARE(windows().main->history->history().count(), 2);
+    }
+
+    // Text, then link, typed in the item parameters page within the quiet
+    // time: two steps, undone one field at a time.
+    void undo_textThenLink_takesBackOneFieldAtATime()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        ItemTreeView *tree = windows().main->itemPanel->vtItems;
+        const QModelIndex first = windows().project.items().index(0, 0);
+        tree->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        const TItem before = *windows().project.items().record(first);
+        Page *page = windows().itemParams->wbItemParams;
+        const auto typeField = [page](const QString &name, const QString &value) {
+            page->callText(QStringLiteral("eval"),
+                           {QStringLiteral("document.querySelector('[data-name=\"%1\"] input').value='%2',''").arg(name, value)});
+        };
+        typeField(QStringLiteral("text"), QStringLiteral("Fresh bread"));
+        windows().itemParams->ApplyItemCommand(QStringLiteral("item0"));
+        typeField(QStringLiteral("link"), QStringLiteral("bread.html"));
+        windows().itemParams->ApplyItemCommand(QStringLiteral("item1"));
+        QVERIFY(windows().main->history->quietTime.isActive());
+        // Undo loads the project anew: the item is found again each time.
+        const auto field = [](int n) {
+            const ItemTree &items = windows().project.items();
+            return items.record(items.index(0, 0))->Params[size_t(n)];
+        };
+        QCOMPARE(field(1), QStringLiteral("bread.html"));
+
+        windows().main->miUndo->trigger();
+        QCOMPARE(field(1), before.Params[1]);
+        QCOMPARE(field(0), QStringLiteral("Fresh bread"));
+        windows().main->miUndo->trigger();
+        QCOMPARE(field(0), before.Params[0]);
+        QVERIFY(!windows().main->history->canUndo());
+        windows().main->miRedo->trigger();
+        QCOMPARE(field(0), QStringLiteral("Fresh bread"));
+        QCOMPARE(field(1), before.Params[1]);
     }
 
     void undo_ofAStyleChange_restoresTheExactDataText()

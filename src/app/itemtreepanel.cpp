@@ -10,6 +10,7 @@
 #include "project/dialogs.h"
 #include "project/itemedits.h"
 #include "project/navimport.h"
+#include "project/navplacement.h"
 #include "project/project.h"
 #include "project/textfile.h"
 
@@ -214,11 +215,10 @@ bool ItemTreePanel::importNavigation(const QString &path)
         dialogs().showMessage(navimport::sitemapIndexMessage(path, sitemaps));
         return false;
     }
-    const QList<LeveledItem> items = navimport::fromFile(text);
+    const QList<LeveledItem> items = navimport::fromFile(text, m_project.menuType().stateParam);
     if (items.isEmpty()) {
         dialogs().showMessage(QStringLiteral("No navigation links were found in the file:\r%1").arg(path));
         return false;
     }
-    itemEdits->Insert(items);
-    return true;
+    return placeImportedItems(*itemEdits, m_project, items);
 }

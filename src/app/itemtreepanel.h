@@ -29,8 +29,8 @@ public:
     void collapseAll();
     // File > Import Navigation: asks for a saved web page or a sitemap.xml.
     void chooseNavigationToImport();
-    // Adds the navigation of a saved web page or a sitemap.xml as items after
-    // the focused item. False, after saying why, when it can't.
+    // Adds the navigation of a saved web page or a sitemap.xml as items where
+    // the user says. False, after saying why, when it can't or was cancelled.
     bool importNavigation(const QString &path);
 
     QLabel *lblItemsTitle = nullptr;

@@ -148,13 +148,15 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
         printErrorLine(asOneLine(navimport::sitemapIndexMessage(cl.file, sitemaps)));
         return 1;
     }
-    const QList<LeveledItem> items = navimport::fromFile(text);
+    const int type = cl.menuType < 0 ? 0 : cl.menuType;
+    // The page's current item keeps its state in the data file too.
+    const QList<LeveledItem> items = navimport::fromFile(text, menuTypes().at(static_cast<size_t>(type)).stateParam);
     if (items.isEmpty()) {
         printErrorLine(QStringLiteral("%1: no navigation links were found").arg(cl.file));
         return 1;
     }
     Project project;
-    project.MenuType = cl.menuType < 0 ? 0 : cl.menuType;
+    project.MenuType = type;
     project.ProgramFolder = programFolder();
     WebPage params;
     WebPage itemParams;

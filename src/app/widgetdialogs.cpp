@@ -4,14 +4,20 @@
 #include "project/programfolder.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRadioButton>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -166,4 +172,31 @@ QString WidgetDialogs::startPath(const QString &wanted) const
 void WidgetDialogs::chosen(const QString &path)
 {
     m_lastFolder = QFileInfo(path).absolutePath();
+}
+
+int WidgetDialogs::askChoice(const QString &text, const QStringList &choices, int preferred)
+{
+    QDialog dialog(owner());
+    dialog.setWindowTitle(boxTitle());
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(shownText(text), &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto *group = new QButtonGroup(&dialog);
+    for (int i = 0; i < choices.size(); ++i) {
+        auto *option = new QRadioButton(choices.at(i), &dialog);
+        group->addButton(option, i);
+        layout->addWidget(option);
+        if (i == preferred) {
+            option->setChecked(true);
+            option->setFocus();
+        }
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (execKeepingFocus(dialog) != QDialog::Accepted)
+        return -1;
+    return group->checkedId();
 }

@@ -15,6 +15,7 @@ public:
     QString openFile(const FileRequest &request) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
+    int askChoice(const QString &text, const QStringList &choices, int preferred) override;
     std::optional<QString> askText(const QString &text, const QString &initial) override;
     QString chooseFolder(const QString &title, const QString &startFolder) override;
 

@@ -15,6 +15,14 @@ public:
     {
     }
 
+    // A box drawn as an option button is one to screen readers too.
+    QAccessible::Role role() const override
+    {
+        if (const auto *box = qobject_cast<const TSpdCheckBox *>(widget()); box && box->Round)
+            return QAccessible::RadioButton;
+        return QAccessibleWidget::role();
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();

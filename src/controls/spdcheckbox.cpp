@@ -165,9 +165,22 @@ void TSpdCheckBox::paintEvent(QPaintEvent *)
                    m_caption);
     }
 
-    p.fillRect(QRect(1, m - 5, 11, 11), sq.bevel);
-    p.fillRect(QRect(2, m - 4, 9, 9), sq.fill);
-    if (m_checked) {
+    if (Round) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(sq.fill, 1.2));
+        p.setBrush(sq.bevel);
+        p.drawEllipse(QRectF(1.5, m - 4.5, 10, 10));
+        if (m_checked) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(sq.mark);
+            p.drawEllipse(QRectF(4, m - 2, 5, 5));
+        }
+        p.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        p.fillRect(QRect(1, m - 5, 11, 11), sq.bevel);
+        p.fillRect(QRect(2, m - 4, 9, 9), sq.fill);
+    }
+    if (m_checked && !Round) {
         const QPoint a(3, m), b(5, m + 2), c(10, m - 3);
         plotLine(p, a, b, sq.mark);
         plotLine(p, b, c, sq.mark);

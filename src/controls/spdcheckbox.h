@@ -42,6 +42,9 @@ public:
     SquareColors Pressed; // _BevelColor3, _FillColor3, _MarkColor3
     int OffsetX = 0;
     int OffsetY = 0;
+    // Drawn as an option button, a ring with a dot when ticked: for boxes a
+    // window uses as one choice among several.
+    bool Round = false;
     // Colours changed directly take effect at the next paint.
     void setColor(const QColor &color);
     QColor color() const { return m_color; }

@@ -81,8 +81,10 @@ TfrmMenuType::TfrmMenuType(Project &project, std::function<bool()> applyType, QW
         box->setColor(QColor(0xF0, 0xF0, 0xF0));
         box->FontColor1 = QColor(0x31, 0x31, 0x31);
         box->FontColor2 = box->FontColor3 = Qt::black;
-        box->Normal = box->Pressed = {Qt::white, QColor(0x80, 0x80, 0x80), Qt::white};
-        box->Hot = {Qt::white, Qt::black, Qt::white};
+        // One type among four: option buttons, white until chosen.
+        box->Round = true;
+        box->Normal = box->Pressed = {Qt::white, QColor(0x80, 0x80, 0x80), QColor(0x31, 0x31, 0x31)};
+        box->Hot = {Qt::white, Qt::black, Qt::black};
         // A stand-in family may be wider than the designed one: never cut a name.
         const int needed = 16 + QFontMetrics(box->font()).horizontalAdvance(box->caption()) + 2;
         box->setGeometry(24, 38 + i * 21, qMax(kBoxWidths[i], needed), 17);

@@ -36,6 +36,11 @@ QString Dialogs::chooseFolder(const QString &, const QString &)
     return {};
 }
 
+int Dialogs::askChoice(const QString &, const QStringList &choices, int preferred)
+{
+    return preferred >= 0 && preferred < choices.size() ? preferred : -1;
+}
+
 Dialogs &dialogs()
 {
     // The application installs the real boxes before any window exists; a

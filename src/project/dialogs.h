@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -49,6 +50,10 @@ public:
     virtual std::optional<QString> askText(const QString &text, const QString &initial);
     // A folder; empty when cancelled. A seam without boxes chooses none.
     virtual QString chooseFolder(const QString &title, const QString &startFolder);
+    // One choice among several, shown as option buttons with OK and Cancel;
+    // `preferred` is chosen at first. The chosen index, or -1 when cancelled.
+    // A seam without boxes answers `preferred`.
+    virtual int askChoice(const QString &text, const QStringList &choices, int preferred);
 };
 
 // The installed seam. Never null once the application has started.

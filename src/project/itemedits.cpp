@@ -79,7 +79,17 @@ void ItemEdits::TextEdited(const QModelIndex &index)
 void ItemEdits::SetField(int field, const QString &value)
 {
     ItemTree &tree = m_project.items();
-    for (const QModelIndex &index : selectedItems())
+    const QModelIndexList items = selectedItems();
+    // Typing in one field of the same items is one undo step; another field
+    // or other items are another.
+    QString subject = QStringLiteral("field %1 of").arg(field);
+    for (const QModelIndex &index : items) {
+        subject += QLatin1Char(' ');
+        for (QModelIndex i = index; i.isValid(); i = i.parent())
+            subject += QString::number(i.row()) + QLatin1Char('.');
+    }
+    m_project.beginChange(subject);
+    for (const QModelIndex &index : items)
         tree.setField(index, field, value);
     m_project.MarkModified();
 }
@@ -260,25 +270,47 @@ void ItemEdits::Paste(const QMimeData *data)
         items = readOwnForm(data->data(ItemTree::kMimeType));
     // What a browser copies from a page: its lists and links.
     if (items.isEmpty() && data->hasHtml())
-        items = navimport::fromFragment(data->html());
+        items = navimport::fromFragment(data->html(), m_project.menuType().stateParam);
     if (items.isEmpty() && data->hasText())
         items = readOutline(data->text());
     Insert(items);
 }
 
-void ItemEdits::Insert(const QList<LeveledItem> &items)
+bool ItemEdits::canInsertChildren() const
+{
+    const QModelIndex focused = m_selection.currentIndex();
+    const int limit = maxLevels();
+    return focused.isValid() && (limit <= 0 || m_project.items().level(focused) + 1 < limit);
+}
+
+int ItemEdits::Insert(const QList<LeveledItem> &items, Place place)
 {
     if (items.isEmpty())
-        return;
+        return 0;
     ItemTree &tree = m_project.items();
     const QModelIndex focused = m_selection.currentIndex();
-    const QModelIndex parent = focused.isValid() ? focused.parent() : QModelIndex();
-    const int row = focused.isValid() ? focused.row() + 1 : tree.rowCount();
-    const QModelIndexList added = tree.insertLeveled(parent, row, items, maxLevels());
+    if (place == Place::ChildrenOfFocused && !canInsertChildren())
+        place = Place::AfterFocused;
+    if (place == Place::AfterFocused && !focused.isValid())
+        place = Place::EndOfTopLevel;
+    QModelIndex parent;
+    int row = tree.rowCount();
+    if (place == Place::AfterFocused) {
+        parent = focused.parent();
+        row = focused.row() + 1;
+    } else if (place == Place::ChildrenOfFocused) {
+        parent = focused;
+        row = tree.rowCount(focused);
+    }
+    int lifted = 0;
+    const QModelIndexList added = tree.insertLeveled(parent, row, items, maxLevels(), &lifted);
     QModelIndexList tops;
     for (const QModelIndex &i : added)
         if (i.parent() == parent)
             tops << i;
+    if (parent.isValid())
+        emit tree.expandRequested(parent);
     select(tops, tops.value(0));
     m_project.MarkModified(QStringLiteral("Paste Items"));
+    return lifted;
 }

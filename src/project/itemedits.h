@@ -46,8 +46,18 @@ public:
     // Inserts after the focused item at its level, or at the end: the
     // program's own items, a page's lists and links, or an outline of text.
     void Paste(const QMimeData *data);
-    // Inserts items given with levels as a paste would; they become selected.
-    void Insert(const QList<LeveledItem> &items);
+    // Where inserted items go.
+    enum class Place {
+        AfterFocused,      // after the focused item at its level, or at the end
+        ChildrenOfFocused, // as the last subitems of the focused item
+        EndOfTopLevel,
+    };
+    // Whether the menu type allows subitems below the focused item.
+    bool canInsertChildren() const;
+    // Inserts items given with levels; they become selected. Answers how many
+    // of them had to go up a level or more because the menu type allows no
+    // deeper level there.
+    int Insert(const QList<LeveledItem> &items, Place place = Place::AfterFocused);
 
     // The selection or the focused item changed.
     void SelectionChanged();

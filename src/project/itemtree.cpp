@@ -494,7 +494,7 @@ QModelIndexList ItemTree::copy(const QModelIndexList &items, const QModelIndex &
 }
 
 QModelIndexList ItemTree::insertLeveled(const QModelIndex &parentIndex, int row, const QList<LeveledItem> &items,
-                                        int maxLevels)
+                                        int maxLevels, int *lifted)
 {
     if (items.isEmpty())
         return {};
@@ -511,7 +511,10 @@ QModelIndexList ItemTree::insertLeveled(const QModelIndex &parentIndex, int row,
     std::vector<std::unique_ptr<Node>> tops;
     std::vector<Node *> path; // path[k]: the last node placed at relative level k
     for (const LeveledItem &li : items) {
-        int lvl = std::min({li.level - shallowest, static_cast<int>(path.size()), deepest});
+        const int wanted = std::min(li.level - shallowest, static_cast<int>(path.size()));
+        const int lvl = std::min(wanted, deepest);
+        if (lvl < wanted && lifted)
+            ++*lifted;
         auto n = std::make_unique<Node>();
         n->item = li.item;
         Node *raw = n.get();

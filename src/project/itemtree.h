@@ -87,9 +87,10 @@ public:
     // Inserts items given with levels under `parent` from `row` on, in one
     // update. A level deeper than the one before by more than one, or beyond
     // `maxLevels` counted from the parent's level, is clamped. Answers the
-    // inserted items in display order.
+    // inserted items in display order; `lifted` counts up the items that
+    // went higher than given for `maxLevels`.
     QModelIndexList insertLeveled(const QModelIndex &parent, int row, const QList<LeveledItem> &items,
-                                  int maxLevels = 0);
+                                  int maxLevels = 0, int *lifted = nullptr);
 
     // Keyboard moves; each answers the moved items (for the selection).
     QModelIndexList moveUp(const QModelIndexList &items);

@@ -28,6 +28,8 @@ struct MenuType
     // The start function for a menu whose submenus open in another frame;
     // empty: the type's engine has none.
     QString frameInitFunctionName;
+    // Which item parameter holds the item's state ("current", "disabled").
+    int stateParam;
 };
 
 inline constexpr int kMenuTypeCount = 4;

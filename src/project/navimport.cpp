@@ -320,7 +320,24 @@ int linkCount(const Element *e)
     return links;
 }
 
-LeveledItem itemFor(const Element *label, int level, const QString &fallbackText)
+// Whether the page marks the link, or the list item around it, as the page
+// being shown: aria-current (other than "false"), or an "active" or "current"
+// class.
+bool markedCurrent(const Element *e)
+{
+    if (!e)
+        return false;
+    const auto current = e->attrs.constFind(QStringLiteral("aria-current"));
+    if (current != e->attrs.constEnd() && current->trimmed().compare(QLatin1String("false"), Qt::CaseInsensitive) != 0)
+        return true;
+    static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
+    const QStringList classes = e->attrs.value(QStringLiteral("class")).split(kSpaces, Qt::SkipEmptyParts);
+    return classes.contains(QLatin1String("active"), Qt::CaseInsensitive) ||
+           classes.contains(QLatin1String("current"), Qt::CaseInsensitive);
+}
+
+LeveledItem itemFor(const Element *label, const Element *listItem, int level, const QString &fallbackText,
+                    int stateParam)
 {
     LeveledItem li;
     li.level = level;
@@ -344,12 +361,14 @@ LeveledItem itemFor(const Element *label, int level, const QString &fallbackText
     }
     if (label)
         li.item.Params[kTooltip] = clean(label->attrs.value(QStringLiteral("title")));
+    if (stateParam >= 0 && stateParam < TItem::kParamCount && (markedCurrent(label) || markedCurrent(listItem)))
+        li.item.Params[size_t(stateParam)] = QStringLiteral("current");
     return li;
 }
 
-void walkList(const Element *list, int level, QList<LeveledItem> &out);
+void walkList(const Element *list, int level, int stateParam, QList<LeveledItem> &out);
 
-void walkItem(const Element *li, int level, QList<LeveledItem> &out)
+void walkItem(const Element *li, int level, int stateParam, QList<LeveledItem> &out)
 {
     // The label: the first link, summary or menu button of the item, outside
     // its nested lists.
@@ -368,29 +387,29 @@ void walkItem(const Element *li, int level, QList<LeveledItem> &out)
         // A wrapper without a label of its own: its lists belong to this level.
         forEachElement(li, [&](const Element *x) {
             if (x->isList()) {
-                walkList(x, level, out);
+                walkList(x, level, stateParam, out);
                 return false;
             }
             return true;
         });
         return;
     }
-    out << itemFor(label, level, ownText);
+    out << itemFor(label, li, level, ownText, stateParam);
     forEachElement(li, [&](const Element *x) {
         if (x->isList()) {
-            walkList(x, level + 1, out);
+            walkList(x, level + 1, stateParam, out);
             return false;
         }
         return true;
     });
 }
 
-void walkList(const Element *list, int level, QList<LeveledItem> &out)
+void walkList(const Element *list, int level, int stateParam, QList<LeveledItem> &out)
 {
     // Items are the list's li elements, also where an author wrapped them.
     forEachElement(list, [&](const Element *x) {
         if (x->is(QLatin1String("li"))) {
-            walkItem(x, level, out);
+            walkItem(x, level, stateParam, out);
             return false;
         }
         return !x->isList();
@@ -398,21 +417,21 @@ void walkList(const Element *list, int level, QList<LeveledItem> &out)
 }
 
 // Items from an element's lists, or from its links when it has no list.
-QList<LeveledItem> itemsIn(const Element *scope)
+QList<LeveledItem> itemsIn(const Element *scope, int stateParam)
 {
     QList<LeveledItem> out;
-    forEachElement(scope, [&out](const Element *x) {
+    forEachElement(scope, [&out, stateParam](const Element *x) {
         if (x->isList()) {
-            walkList(x, 0, out);
+            walkList(x, 0, stateParam, out);
             return false;
         }
         return true;
     });
     if (!out.isEmpty())
         return out;
-    forEachElement(scope, [&out](const Element *x) {
+    forEachElement(scope, [&out, stateParam](const Element *x) {
         if (x->is(QLatin1String("a")) && x->attrs.contains(QStringLiteral("href"))) {
-            out << itemFor(x, 0, QString());
+            out << itemFor(x, nullptr, 0, QString(), stateParam);
             return false;
         }
         return true;
@@ -422,13 +441,13 @@ QList<LeveledItem> itemsIn(const Element *scope)
 
 } // namespace
 
-QList<LeveledItem> fromFragment(const QString &html)
+QList<LeveledItem> fromFragment(const QString &html, int stateParam)
 {
     const auto root = parseHtml(html);
-    return itemsIn(root.get());
+    return itemsIn(root.get(), stateParam);
 }
 
-QList<LeveledItem> fromPage(const QString &html)
+QList<LeveledItem> fromPage(const QString &html, int stateParam)
 {
     const auto root = parseHtml(html);
     const Element *best = nullptr;
@@ -456,12 +475,12 @@ QList<LeveledItem> fromPage(const QString &html)
         });
         if (best) {
             QList<LeveledItem> out;
-            walkList(best, 0, out);
+            walkList(best, 0, stateParam, out);
             return out;
         }
         return {};
     }
-    return itemsIn(best);
+    return itemsIn(best, stateParam);
 }
 
 QString nameFromSegment(const QString &segment)
@@ -628,11 +647,11 @@ QList<LeveledItem> fromSitemap(const QString &xml)
     return out;
 }
 
-QList<LeveledItem> fromFile(const QString &text)
+QList<LeveledItem> fromFile(const QString &text, int stateParam)
 {
     if (text.contains(QLatin1String("<urlset")) || text.contains(QLatin1String("<sitemapindex")))
         return fromSitemap(text);
-    return fromPage(text);
+    return fromPage(text, stateParam);
 }
 
 } // namespace navimport

@@ -40,6 +40,11 @@ QString Project::pendingChange() const
     return m_change.isEmpty() ? QStringLiteral("Parameter Change") : m_change;
 }
 
+void Project::beginChange(const QString &subject)
+{
+    emit changeBeginning(subject);
+}
+
 TItem Project::newItemRecord()
 {
     ++ItemCounter;

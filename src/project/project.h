@@ -49,6 +49,10 @@ public:
     QString takeChange();
     // The same without forgetting it.
     QString pendingChange() const;
+    // Called before a change of `subject` is made (one field of the selected
+    // items): changes of one subject in a row make one undo step, a change
+    // of another subject starts a step of its own.
+    void beginChange(const QString &subject);
 
     ItemTree &items() { return m_items; }
     const ItemTree &items() const { return m_items; }
@@ -67,6 +71,8 @@ signals:
     void modifiedChanged(bool modified);
     // MarkModified was called: the preview counts down again.
     void marked();
+    // beginChange was called; the project is still as it was before.
+    void changeBeginning(const QString &subject);
 
 private:
     void forgetRemovedCurrentItem(const QModelIndex &parent, int first, int last);

@@ -39,9 +39,23 @@ ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection,
     quietTime.setSingleShot(true);
     quietTime.setInterval(1000);
     connect(&quietTime, &QTimer::timeout, this, &ProjectHistory::record);
+    connect(&m_project, &Project::changeBeginning, this, [this](const QString &subject) {
+        if (m_restoring || !m_started)
+            return;
+        // The project is still as the pending burst left it: that state is
+        // the step the user will want back.
+        if (quietTime.isActive() && subject != m_burstSubject)
+            record();
+        m_burstSubject = subject;
+        m_subjectNamed = true;
+    });
     connect(&m_project, &Project::marked, this, [this] {
-        if (!m_restoring && m_started)
-            quietTime.start();
+        if (m_restoring || !m_started)
+            return;
+        if (!m_subjectNamed)
+            m_burstSubject.clear();
+        m_subjectNamed = false;
+        quietTime.start();
     });
 }
 
@@ -59,6 +73,7 @@ HistoryState ProjectHistory::capture(const QString &change) const
 void ProjectHistory::reset()
 {
     quietTime.stop();
+    m_burstSubject.clear();
     m_history.reset(capture(QString()), !m_project.Modified());
     m_started = true;
     keepRecovery();

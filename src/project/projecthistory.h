@@ -12,7 +12,8 @@ class QItemSelectionModel;
 
 // Undo and redo for the whole project, and the recovery file. After each
 // burst of changes (one second without another) the project's data text is
-// recorded with the selection; Undo and Redo load a recorded text back.
+// recorded with the selection; Undo and Redo load a recorded text back. A
+// change of another subject (another field) ends the burst before it.
 class ProjectHistory : public QObject
 {
     Q_OBJECT
@@ -74,6 +75,9 @@ private:
     Access m_access;
     RecoveryFile m_recovery;
     History m_history;
+    // What the pending burst changes; empty for changes that name none.
+    QString m_burstSubject;
+    bool m_subjectNamed = false;
     bool m_restoring = false;
     bool m_started = false;
 };

@@ -108,6 +108,8 @@ StyleEdits::StyleEdits(Project &project, std::array<StyleList *, 2> lists,
     , m_pages(pages)
     , m_links(std::move(links))
 {
+    // Whatever the name box shows from here on replaces what was typed.
+    connect(this, &StyleEdits::nameShown, this, [this] { m_typedName.clear(); });
     for (int kind = 0; kind < 2; ++kind) {
         connect(m_selections[kind], &QItemSelectionModel::selectionChanged, this,
                 [this, kind] { selectionChanged(kind); });
@@ -183,7 +185,9 @@ void StyleEdits::namesChanged()
 
 void StyleEdits::Add()
 {
-    const int row = m_lists[m_kind]->append({QStringLiteral("New Individual Style"), QString(), QString()});
+    const QString typed = m_typedName.trimmed();
+    const QString name = typed.isEmpty() ? QStringLiteral("New Individual Style") : typed;
+    const int row = m_lists[m_kind]->append({name, QString(), QString()});
     select(row);
     // The new style takes the page's defaults at once, so the data file never
     // gets an empty entry for it.
@@ -268,8 +272,10 @@ void StyleEdits::MoveDown()
 void StyleEdits::Rename(const QString &name)
 {
     const int p = selectedPosition();
-    if (p < 0)
+    if (p < 0) {
+        m_typedName = name;
         return;
+    }
     // The list reports the rename, which offers the names again.
     m_lists[m_kind]->setData(m_lists[m_kind]->index(p), name);
 }

@@ -67,7 +67,8 @@ public:
     void DeleteAll();
     void MoveUp();
     void MoveDown();
-    // The name box changed by the user.
+    // The name box changed by the user: renames the selected style, or,
+    // with none selected, names the style Add makes next.
     void Rename(const QString &name);
     // A style page's status text.
     void StatusTextChange(Page *view, const QString &text);
@@ -93,4 +94,6 @@ private:
     std::array<Page *, 2> m_pages;
     Links m_links;
     int m_kind = 0;
+    // Typed into the name box while no style was selected.
+    QString m_typedName;
 };

@@ -80,3 +80,10 @@ std::optional<QString> ScriptedDialogs::askText(const QString &text, const QStri
     asked.append({QStringLiteral("text"), text});
     return texts.isEmpty() ? std::nullopt : texts.dequeue();
 }
+
+int ScriptedDialogs::askChoice(const QString &text, const QStringList &options, int)
+{
+    asked.append({QStringLiteral("choice"), text});
+    offered.append(options);
+    return choices.isEmpty() ? -1 : choices.dequeue();
+}

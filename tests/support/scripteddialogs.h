@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text", "folder"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text", "folder", "choice"
         QString text; // message text, or the file dialog's title
     };
 
@@ -31,11 +31,16 @@ public:
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<QString> askText(const QString &text, const QString &initial) override;
     QString chooseFolder(const QString &title, const QString &startFolder) override;
+    // Answers from `choices` (-1 cancels); unscripted, cancels. The choices
+    // offered are kept in `offered`.
+    int askChoice(const QString &text, const QStringList &options, int preferred) override;
 
     QQueue<Answer> answers;
     QQueue<QString> files;                  // "" = cancelled; folders too
     QQueue<std::optional<QColor>> colors;   // nullopt = cancelled
     QQueue<std::optional<QString>> texts;   // nullopt = cancelled
+    QQueue<int> choices;
+    QList<QStringList> offered;
 
     QList<Asked> asked;
     QList<FileRequest> fileRequests;

@@ -285,6 +285,14 @@
       };
       input && input.addEventListener('input', field.refresh);
     }
+    // A parameter used by only one setting of another says so while that
+    // setting is not chosen (applyConditions disables it).
+    if (def.onlyWhen) {
+      field.why = el('p', { class: 'why', id: id + 'w', text: def.onlyWhen.why });
+      field.why.hidden = true;
+      row.appendChild(field.why);
+      input && input.setAttribute('aria-describedby', id + 'w');
+    }
     // What a style page shows for an empty field follows the menu's value.
     field.setFallback = function (v) {
       fallback = v == null ? '' : String(v);
@@ -331,6 +339,8 @@
         });
       });
     }
+    // Caught on the way down: a change event need not bubble.
+    container.addEventListener('change', applyConditions, true);
     var first = true;
     type.groups.forEach(function (g) {
       var list = params.filter(function (p) { return p.group === g[0]; });
@@ -410,6 +420,20 @@
   function setValues(values) {
     params.forEach(function (p) {
       byName[p.name].set(Object.prototype.hasOwnProperty.call(values, p.name) ? values[p.name] : (styleMode ? '' : p.def));
+    });
+    applyConditions();
+  }
+
+  // Parameters that only one setting of another uses are disabled, with the
+  // reason under them, while another setting is chosen. Their values stay.
+  function applyConditions() {
+    fields.forEach(function (f) {
+      var cond = f.def.onlyWhen;
+      if (!cond || !byName[cond.name]) return;
+      var off = byName[cond.name].get() !== cond.value;
+      f.row.classList.toggle('unused', off);
+      Array.prototype.forEach.call(f.row.querySelectorAll('input, select, button'), function (c) { c.disabled = off; });
+      f.why.hidden = !off;
     });
   }
 
@@ -491,7 +515,12 @@
     // fieldset keeps typing from going nowhere.
     var hint = el('p', { class: 'hint', text: 'Select an item in the menu item tree to edit its parameters.' });
     var box = el('fieldset', { class: 'items' });
-    type.itemFields.forEach(function (def, i) { box.appendChild(makeField(def, i, '').row); });
+    // Every type shows its fields in one order, that of Plivex.itemFields,
+    // whatever place the type's data gives each field.
+    var keys = Object.keys(Q.itemFields).map(function (k) { return Q.itemFields[k].key; });
+    type.itemFields.map(function (def, i) { return makeField(def, i, ''); })
+      .sort(function (a, b) { return keys.indexOf(a.def.key) - keys.indexOf(b.def.key) || a.index - b.index; })
+      .forEach(function (f) { box.appendChild(f.row); });
     container.appendChild(hint);
     container.appendChild(box);
     box.disabled = true;

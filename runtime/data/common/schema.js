@@ -13,6 +13,9 @@
     choice  options: [[value, label], ...]
     styles  'item', 'submenu' or 'item submenu': which individual styles may
             override the parameter
+    onlyWhen { name, value, why }: the parameter is used only while
+            parameter `name` is `value`; otherwise the page disables it and
+            shows `why`
 */
 (function (root) {
   'use strict';
