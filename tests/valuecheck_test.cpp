@@ -154,6 +154,33 @@ private slots:
         QVERIFY2(dialogs.asked.at(0).text.contains(QStringLiteral("\ritem 0 \"Home\": state = \"bogus\"")), qPrintable(dialogs.asked.at(0).text));
     }
 
+    // One bad value on many items is one value for the page to check, and
+    // still a finding for each item, in file order and field order.
+    void aRepeatedBadItemValue_isReportedForEveryItemInFileOrder()
+    {
+        QByteArray text = defaultMenu();
+        const auto setItem = [&text](const QByteArray &from, const QByteArray &to) {
+            QVERIFY(text.contains(from));
+            text.replace(from, to);
+        };
+        setItem("[\"Home\", \"index.html\", \"\", \"Back to the start page\", \"\", \"\", \"\", \"\", \"current\"",
+                "[\"Home\", \"index.html\", \"\", \"Back to the start page\", \"\", \"\", \"\", \"\", \"bogus\"");
+        setItem("[\"Products\", \"products.html\", \"\", \"\", \"\", \"\", \"\", \"0\", \"\"",
+                "[\"Products\", \"products.html\", \"\", \"\", \"\", \"\", \"7\", \"0\", \"bogus\"");
+        setItem("[\"||Web tools\", \"products/webtools.html\", \"\", \"\", \"\", \"\", \"\", \"\", \"\"",
+                "[\"||Web tools\", \"products/webtools.html\", \"\", \"\", \"\", \"\", \"\", \"\", \"bogus\"");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("repeated.js"));
+        QVERIFY(writeTestFile(path, text));
+        Editor e;
+        QVERIFY(e.open(path));
+        QStringList found;
+        for (const BadValue &b : FindBadValues(e.project, *e.params))
+            found << QStringLiteral("%1 %2=%3").arg(b.item).arg(b.name, b.value);
+        QCOMPARE(found, QStringList({QStringLiteral("0 state=bogus"), QStringLiteral("1 itemStyle=7"),
+                                     QStringLiteral("1 state=bogus"), QStringLiteral("4 state=bogus")}));
+    }
+
     // A bad value is a finding like a script error: nothing is written, and
     // the lines say why.
     void convertCommand_withBadValues_writesNothing()

@@ -59,14 +59,19 @@ QList<QPair<int, QString>> pathItemFields(Page &params)
 QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
 {
     QList<LocalPath> out;
-    takeAnswer(params.callText(QStringLiteral("qrn_getPathValues"), {kOmitted}), QString(), out);
+    // The parameters and every style in one round trip: a save makes it.
+    QList<PageArgs> asked{{kOmitted}};
+    QStringList wheres{QString()};
     for (int kind = 0; kind < 2; ++kind) {
         const QList<TStyle> &styles = project.styles(kind);
         for (qsizetype i = 0; i < styles.size(); ++i) {
-            const QString where = describeStyle(kind, i, styles.at(i).Name);
-            takeAnswer(params.callText(QStringLiteral("qrn_getPathValues"), {kind, styles.at(i).StylesArray}), where, out);
+            asked << PageArgs{kind, styles.at(i).StylesArray};
+            wheres << describeStyle(kind, i, styles.at(i).Name);
         }
     }
+    const QVariantList answers = params.callBatch(QStringLiteral("qrn_getPathValues"), asked);
+    for (qsizetype i = 0; i < answers.size() && i < wheres.size(); ++i)
+        takeAnswer(answers.at(i).toString(), wheres.at(i), out);
     const QList<QPair<int, QString>> fields = pathItemFields(params);
     QStringList path; // the texts of the item's ancestors and its own
     project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
