@@ -326,6 +326,28 @@ private slots:
         QCOMPARE(eval(QStringLiteral("location.hash")), QStringLiteral("#parent"));
     }
 
+    // Hidden rows may stay laid out, out of sight, so that showing one again
+    // is quick: the row area still takes the height of the row shown.
+    void tabMenuRows_takeTheHeightOfTheRowShownOnly()
+    {
+        QByteArray items = "[\"Short\",\"#short\"],[\"|One\",\"#one\"],[\"Long\",\"#long\"]";
+        for (int i = 0; i < 40; ++i)
+            items += ",[\"|Page number " + QByteArray::number(i) + "\",\"#p" + QByteArray::number(i) + "\"]";
+        openMenu("var tabsSubHeight=\"0px\";var bmenuItems=[" + items + "];qrn_tabsInit();",
+                 QStringLiteral("qrntabmenu.js"), QByteArray(), QStringLiteral("[role=tablist]"));
+        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("document.querySelectorAll('.qr a').length")) == QStringLiteral("41"); }));
+        const QString rowHeight = QStringLiteral("String(document.querySelector('.qr').getBoundingClientRect().height)");
+        const double shortRow = eval(rowHeight).toDouble();
+        QVERIFY(shortRow > 0);
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Short"), QStringLiteral("Short"));
+        press(Qt::Key_Right, QStringLiteral("Long"), QStringLiteral("Long"));
+        const double longRow = eval(rowHeight).toDouble();
+        QVERIFY2(longRow > 3 * shortRow, qPrintable(QStringLiteral("long row %1, short row %2").arg(longRow).arg(shortRow)));
+        press(Qt::Key_Left, QStringLiteral("Short"), QStringLiteral("Short"));
+        QCOMPARE(eval(rowHeight).toDouble(), shortRow);
+    }
+
     void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()
     {
         QTest::addColumn<QByteArray>("data");

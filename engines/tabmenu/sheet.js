@@ -37,9 +37,12 @@ export function sheet(X, P, S, rtl, drop, V, table) {
       ? rule('& .qr', 'display', 'contents') +
         rule('& .qu', 'position', 'absolute', 'z-index', 1, 'flex-direction', 'column', 'width', size(P.SubWidth) || 'max-content',
           'box-shadow', P.SubShadow ? '2px 3px 8px #0004' : 'none', 'animation', 'qrntfade .15s')
-      : rule('& .qr', 'display', 'flex', 'min-height', size(P.SubHeight)) +
-        rule('& .qu', 'flex', 1, 'flex-direction', V ? 'column' : 'row', 'flex-wrap', V ? '' : 'wrap',
-          V ? 'align-items' : 'justify-content', FLEX[P.SubAlign])) +
+      // Every row stands in the same cell. Where the browser can keep a
+      // hidden row laid out, it does, so that showing it again costs little.
+      : rule('& .qr', 'display', 'grid', 'min-height', size(P.SubHeight)) +
+        rule('& .qu', 'grid-area', '1/1', 'flex-direction', V ? 'column' : 'row', 'flex-wrap', V ? '' : 'wrap',
+          V ? 'align-items' : 'justify-content', FLEX[P.SubAlign]) +
+        '@supports (content-visibility:hidden){& .qr>[hidden]{display:flex!important;content-visibility:hidden;visibility:hidden}}'.replace('&', '.' + X)) +
     // Separators: a line across a drop-down or a column, along a row.
     rule('& .qu>.qz', drop || V ? 'border-top' : 'border-inline-start', '1px solid ' + (clean(P.SubBorderColor) || 'currentColor')) +
     look('& .qj', P);

@@ -72,7 +72,8 @@ export function tabMenu(win, doc, script) {
   const all = [...list.querySelectorAll('.qi')];
   const usable = all.filter(t => !dis(t));
   // A tab's submenu list, written when first needed or once the page is
-  // idle, so that a large menu stands as soon as its tabs do.
+  // idle (one list at a time), so that a large menu stands as soon as its
+  // tabs do.
   const subs = [];
   const subAt = t => {
     const i = all.indexOf(t), m = tabs[i];
@@ -84,8 +85,11 @@ export function tabMenu(win, doc, script) {
         html += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, 'qj', attr('id', g[8]), true) + '</li>';
         line = false;
       }
-      row.insertAdjacentHTML('beforeend', '<ul class="qu" id="' + X + '-s' + i + '"' + attr('aria-label', t.textContent.trim()) + ' hidden>' + html + '</ul>');
-      subs[i] = row.lastChild;
+      row.insertAdjacentHTML('beforeend', '<ul class="qu" id="' + X + '-s' + i + '"' + attr('aria-label', t.textContent.trim()) + '>' + html + '</ul>');
+      // Laid out once before it is hidden: where the browser keeps a hidden
+      // row laid out, even its first showing is quick.
+      (subs[i] = row.lastChild).getBoundingClientRect();
+      subs[i].hidden = true;
       t.setAttribute('aria-controls', (X + '-s' + i + ' ' + (t.getAttribute('aria-controls') || '')).trim());
     }
     return subs[i];
@@ -247,7 +251,7 @@ export function tabMenu(win, doc, script) {
 
   addSheet(doc, sheet(X, P, S, rtl, drop, V, TABLE));
   place(doc, root, script, P.Position !== 'absolute');
-  soon(win, () => all.forEach(subAt));
+  all.forEach(t => soon(win, () => subAt(t)));
   findPanels();
   align();
   on(win, 'resize', align);

@@ -76,7 +76,7 @@ test('generatedMenu_showsAllItemsOfTheSelectedTab', async () => {
   for (const mode of ['row', 'dropdown']) {
     const page = await tabMenuPage(b, T.dataFile({ params: { tabsSubMode: mode, tabsSubOpenOn: 'click', tabsSelected: 9 }, items }), { name: mode + '-big.html' });
     const count = () => page.evaluate(() => [document.querySelectorAll('[role=tab]').length, document.querySelectorAll('.qj').length,
-      [...document.querySelectorAll('.qj')].filter(a => a.offsetParent).length]);
+      [...document.querySelectorAll('.qj')].filter(a => a.offsetParent && getComputedStyle(a).visibility === 'visible').length]);
     // The submenus not shown are written once the page is idle.
     await page.waitForFunction(() => document.querySelectorAll('.qj').length === 1100);
     assert.deepEqual(await count(), [10, 1100, mode === 'row' ? 110 : 0], mode);
@@ -88,6 +88,34 @@ test('generatedMenu_showsAllItemsOfTheSelectedTab', async () => {
     assert.deepEqual(page.problems, [], mode);
     await page.close();
   }
+});
+
+// Hidden rows may stay laid out, out of sight, so that showing one again
+// is quick: the row still takes the height of the row shown, and the page
+// below moves with it, in both directions.
+test('rowArea_takesTheHeightOfTheRowShownOnly', async () => {
+  const items = [[0, 'Short', 'a.html'], [1, 'One', 'one.html'],
+    [0, 'Long', 'b.html'], ...Array.from({ length: 40 }, (_, i) => [1, `Page number ${i}`, `p${i}.html`]), [0, 'None', '']];
+  const page = await tabMenuPage(b, T.dataFile({ params: { tabsSubHeight: '0px' }, items }), { name: 'heights.html' });
+  await page.setViewportSize({ width: 480, height: 700 });
+  await page.waitForFunction(() => document.querySelectorAll('.qj').length === 41);
+  const measure = () => page.evaluate(() => [document.querySelector('.qr').getBoundingClientRect().height, document.querySelector('main').getBoundingClientRect().top]);
+  const [short, shortTop] = await measure();
+  await page.click('text=Long');
+  const [long, longTop] = await measure();
+  assert.ok(long > 3 * short, `the long row wraps to several lines: ${long} against ${short}`);
+  assert.equal(longTop - shortTop, long - short, 'the page moves down with the row');
+  await page.click('text=Short');
+  assert.deepEqual(await measure(), [short, shortTop], 'back to the short row');
+  // A tab without a submenu (nor a link to follow) shows an empty row.
+  await page.click('text=None');
+  assert.equal((await measure())[0], await page.evaluate(() => {
+    const r = getComputedStyle(document.querySelector('.qr'));
+    return parseFloat(r.paddingTop) + parseFloat(r.paddingBottom) + parseFloat(r.borderTopWidth) + parseFloat(r.borderBottomWidth);
+  }));
+  assert.equal((await state(page)).open, '');
+  assert.deepEqual(page.problems, []);
+  await page.close();
 });
 
 test('contentPanels_andTheCurrentSubmenuItemSelectItsTab', async () => {

@@ -16,12 +16,15 @@ export async function tabMenuPage(b, data, options = {}) {
 }
 
 // The menu as "text" per tab with "*" for the selected one, the submenus
-// shown (by their tab's text) and the focused element's text.
+// shown (by their tab's text) and the focused element's text. A hidden row
+// may keep an invisible box, so what is shown is what has a box and is
+// visible.
 export const state = (page, sel = '') => page.evaluate(sel => {
   const root = document.querySelector(sel + ' [role=tablist]').parentNode;
+  const seen = el => !!el.offsetParent && getComputedStyle(el).visibility === 'visible';
   return {
     tabs: [...root.querySelectorAll('[role=tab]')].map(t => t.textContent + (t.getAttribute('aria-selected') === 'true' ? '*' : '')).join(','),
-    open: [...root.querySelectorAll('ul')].filter(u => u.offsetParent).map(u => u.getAttribute('aria-label')).join(','),
+    open: [...root.querySelectorAll('ul')].filter(seen).map(u => u.getAttribute('aria-label')).join(','),
     // Panels stay where the page put them: found through their tabs.
     shown: [...root.querySelectorAll('[role=tab]')].flatMap(t => (t.getAttribute('aria-controls') || '').split(' ')).map(id => document.getElementById(id))
       .filter(p => p && p.getAttribute('role') === 'tabpanel' && !p.hidden && p.offsetParent).map(p => p.textContent).join(','),
