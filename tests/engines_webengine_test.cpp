@@ -348,6 +348,48 @@ private slots:
         QCOMPARE(eval(rowHeight).toDouble(), shortRow);
     }
 
+    void treeTypeAhead_aRunOfLettersNamesAnItem()
+    {
+        openMenu("var tmenuItems=[['Alpha','a.html'],['Banana'],['Bravo'],['Beta'],['Gamma']];qrn_tmenuInit();", QStringLiteral("qrntmenu.js"));
+        focusPage();
+        press(Qt::Key_Tab, QStringLiteral("Alpha"), QString());
+        // Typed as one run, "br" passes Banana for Bravo.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("br"));
+        QVERIFY2(harness::waitUntil([&] { return focused() == QStringLiteral("Bravo"); }), qPrintable(focused()));
+    }
+
+    // A bar with more items than a phone's width holds, one of them a long
+    // text: the items wrap onto several rows, the long text onto several
+    // lines, and the page never scrolls sideways.
+    void menuBar_wrapsItsItemsAndLongTexts_neverWideningThePage()
+    {
+        QByteArray items;
+        for (int i = 0; i < 10; ++i)
+            items += "[\"Section " + QByteArray::number(i) + "\",\"s.html\"],";
+        items += "[\"A very long item text that goes on and on about everything the section holds\",\"long.html\"],[\"|Sub\",\"sub.html\"]";
+        openMenu("var menuCollapseWidth=\"0px\";var menuItems=[" + items + "];qrn_init();");
+        m_page->view()->resize(375, 600);
+        QVERIFY(harness::waitUntil([&] { return eval(QStringLiteral("String(innerWidth)")) == QStringLiteral("375"); }));
+        QCOMPARE(eval(QStringLiteral("String(document.documentElement.scrollWidth<=document.documentElement.clientWidth)")), QStringLiteral("true"));
+        QCOMPARE(eval(QStringLiteral("String(new Set([...document.querySelectorAll('nav .qb>li>.qi')].map(a=>Math.round(a.getBoundingClientRect().top))).size>1)")),
+                 QStringLiteral("true"));
+        QCOMPARE(eval(QStringLiteral("(s=>String(s.getBoundingClientRect().height>=2*parseFloat(getComputedStyle(s).fontSize)))"
+                                     "([...document.querySelectorAll('nav span')].find(s=>s.textContent.startsWith('A very long')))")),
+                 QStringLiteral("true"));
+    }
+
+    // Left empty, the submenu items' font is the items' font and the arrows
+    // take the items' text colour.
+    void submenuItemsAndArrows_followTheItemsFontAndTextColour()
+    {
+        openMenu("var menuCollapseWidth=\"0px\";var menuItemFont=\"normal 17px serif\";var menuSubItemFont=\"\";"
+                 "var menuItemTextColor=\"#F0F0F0\";var menuBackColor=\"#102030\";var menuArrowColor=\"\";"
+                 "var menuItems=[[\"Products\",\"p.html\"],[\"|One\",\"one.html\"]];qrn_init();");
+        QCOMPARE(eval(QStringLiteral("(s=>s.fontFamily+' '+s.fontSize)(getComputedStyle(document.querySelector('nav .qu li>.qi')))")),
+                 QStringLiteral("serif 17px"));
+        QCOMPARE(eval(QStringLiteral("getComputedStyle(document.querySelector('nav .qa')).borderRightColor")), QStringLiteral("rgb(240, 240, 240)"));
+    }
+
     void brokenDataFiles_renderWhatTheyCanWithoutScriptErrors_data()
     {
         QTest::addColumn<QByteArray>("data");
