@@ -86,9 +86,11 @@ export function tabMenu(win, doc, script) {
         line = false;
       }
       row.insertAdjacentHTML('beforeend', '<ul class="qu" id="' + X + '-s' + i + '"' + attr('aria-label', t.textContent.trim()) + '>' + html + '</ul>');
-      // Laid out once before it is hidden: where the browser keeps a hidden
-      // row laid out, even its first showing is quick.
-      (subs[i] = row.lastChild).getBoundingClientRect();
+      subs[i] = row.lastChild;
+      // A row is laid out once before it is hidden: where the browser keeps
+      // a hidden row laid out, even its first showing is quick. Drop-downs
+      // are not kept, so laying them out here would be wasted.
+      if (!drop) subs[i].getBoundingClientRect();
       subs[i].hidden = true;
       t.setAttribute('aria-controls', (X + '-s' + i + ' ' + (t.getAttribute('aria-controls') || '')).trim());
     }
