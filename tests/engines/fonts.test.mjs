@@ -64,9 +64,10 @@ for (const { name, t, items } of ENGINES) {
     const page = `${t.engine}.fonts.html`;
     b.serve({ [t.engine]: t.ENGINE, 'fonts-data.js': fontMenu(t, items), [page]: pageHtml({ engine: t.engine, data: ['fonts-data.js'] }) });
     const p = await openPage(b, SITE + page);
-    // Submenus and branches are written while the page is idle.
-    await p.waitForFunction(() => !document.querySelector('.qw'));
+    // Submenus, branches and rows are written while the page is idle, the
+    // Tab Menu's one row at a time.
     const texts = items.map(([, text]) => text);
+    await p.waitForFunction(texts => !document.querySelector('.qw') && texts.every(t => document.body.textContent.includes(t)), texts);
     const fonts = await fontsOfItems(p, texts);
     assert.deepEqual(Object.keys(fonts).sort(), [...texts].sort(), 'every item is rendered');
     for (const text of texts) {
