@@ -6,6 +6,10 @@
 #include "support/testmain.h"
 
 #include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
 #include <QWebEngineView>
 
 using namespace pagestest;
@@ -51,6 +55,26 @@ void clearColours(Page &page)
 {
     runJs(page, QStringLiteral("Plivex.page.fields.forEach(function(f){if(f.def.kind==='color')f.set('')}),"
                                "window.qrn_setValue(''),''"));
+}
+
+// Gives the page the values of a data file: `set` as name=value, every
+// other parameter at its default.
+void loadValues(Page &page, const QStringList &set)
+{
+    QJsonObject values;
+    for (const QString &s : set)
+        values.insert(s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+    page.callText(QStringLiteral("qrn_loadValues"), {QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact))});
+}
+
+// The parameters qrn_getBadValues names, each as "name=value".
+QStringList badValues(Page &page)
+{
+    QStringList out;
+    const QJsonArray bad = QJsonDocument::fromJson(page.callText(QStringLiteral("qrn_getBadValues"), {kOmitted}).toUtf8()).array();
+    for (const QJsonValue &b : bad)
+        out << b.toArray().at(0).toString() + QLatin1Char('=') + b.toArray().at(1).toString();
+    return out;
 }
 
 } // namespace
@@ -282,6 +306,227 @@ private slots:
         QVERIFY2(problem.isEmpty() == ok, qPrintable(name + QStringLiteral(": ") + problem));
     }
 
+    // A value is good when the browser's CSS takes it for what the engine
+    // writes it as. Each row is read from a data file, so it goes through
+    // the page's own fields to the check the program asks.
+    void cssValues_areGoodWhereCssTakesThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("ok");
+        const auto row = [](const char *what, const char *name, const char *value, bool ok) {
+            QTest::newRow(what) << QString::fromLatin1(name) << QString::fromLatin1(value) << ok;
+        };
+        row("colour: a name", "menuBackColor", "white", true);
+        row("colour: transparent", "menuBackColor", "transparent", true);
+        row("colour: currentColor", "menuBackColor", "currentColor", true);
+        row("colour: rgb()", "menuBackColor", "rgb(31, 45, 61)", true);
+        row("colour: rgba() with a bare fraction", "menuBackColor", "rgba(0,0,0,.5)", true);
+        row("colour: hsl() with commas", "menuBackColor", "hsl(210, 30%, 20%)", true);
+        row("colour: hsl() with spaces", "menuBackColor", "hsl(210 30% 20%)", true);
+        row("colour: hsl() with spaces and alpha", "menuBackColor", "hsl(210 30% 20% / 0.4)", true);
+        row("colour: #RGB", "menuBackColor", "#1F3", true);
+        row("colour: #RGBA", "menuBackColor", "#1F38", true);
+        row("colour: #RRGGBB in lower case", "menuBackColor", "#1f2d3d", true);
+        row("colour: #RRGGBBAA", "menuBackColor", "#1f2d3d80", true);
+        row("colour: var()", "menuBackColor", "var(--brand)", true);
+        row("colour: var() with a fallback", "menuBackColor", "var(--brand, #1F2D3D)", true);
+        row("colour: a bad hex digit", "menuBackColor", "#12345G", false);
+        row("colour: a word", "menuBackColor", "banana", false);
+        row("colour: a size", "menuBackColor", "12px", false);
+        row("colour: two colours", "menuBackColor", "red blue", false);
+        row("colour: inherit goes inside the engine's shorthands", "menuBackColor", "inherit", false);
+        row("colour: var() with more after it", "menuBackColor", "var(--brand) red", false);
+        row("colour: a rule of its own", "menuBackColor", "red;color:blue", false);
+        row("size: calc()", "menuWidth", "calc(100% - 2px)", true);
+        row("size: min()", "menuWidth", "min(600px, 90vw)", true);
+        row("size: max()", "menuWidth", "max(20em, 30%)", true);
+        row("size: clamp()", "menuWidth", "clamp(200px, 50%, 800px)", true);
+        row("size: var()", "menuWidth", "var(--bar-width)", true);
+        row("size: rem", "menuWidth", "12rem", true);
+        row("size: vw", "menuWidth", "80vw", true);
+        row("size: px", "menuWidth", "640px", true);
+        row("size: an unknown unit", "menuWidth", "12pz", false);
+        row("size: a word", "menuWidth", "banana", false);
+        row("size: auto is no size", "menuWidth", "auto", false);
+        row("size: a colour", "menuWidth", "#FFF", false);
+        row("size: var() with more after it", "menuWidth", "var(--w) 2px", false);
+        row("size: calc() that CSS refuses", "menuWidth", "calc(100% -2px)", false);
+        row("size: over the range", "menuWidth", "50000px", false);
+        row("size: a math function has no range", "menuWidth", "calc(50000px - 1px)", true);
+        row("offset: negative", "menuSubOffsetX", "-4px", true);
+        row("offset: negative calc()", "menuSubOffsetX", "calc(-1em - 2px)", true);
+        row("offset: negative rem", "menuSubOffsetX", "-0.5rem", true);
+        row("offset: auto is no offset", "menuSubOffsetX", "auto", false);
+        row("padding: negative stays out of range", "menuItemPadding", "-4px", false);
+        row("font: a system font", "menuItemFont", "caption", true);
+        row("font: a stretch and a line height", "menuItemFont", "italic condensed 600 16px/1.4 \"Open Sans\", sans-serif", true);
+        row("font: a word", "menuItemFont", "banana", false);
+        row("font: no family", "menuItemFont", "bold 13px", false);
+    }
+    void cssValues_areGoodWhereCssTakesThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(bool, ok);
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        loadValues(*page, {name + QLatin1Char('=') + value});
+        const QStringList bad = badValues(*page);
+        QCOMPARE(bad, ok ? QStringList() : QStringList{name + QLatin1Char('=') + value});
+        // The row says the same while the value stands in its field.
+        const QString marks = runJs(*page, QStringLiteral("(function(){var r=document.querySelector(%1);"
+                                                          "return r.className+'|'+r.querySelector('input').className})()")
+                                               .arg(js(rowSelector(name))));
+        QCOMPARE(marks.section(QLatin1Char('|'), 0, 0).contains(QStringLiteral("invalid")), !ok);
+        QCOMPARE(marks.section(QLatin1Char('|'), 1).split(QLatin1Char(' ')).contains(QStringLiteral("bad")), !ok);
+    }
+
+    // The problem a colour is reported with names more than one way to
+    // write a colour.
+    void badColour_isExplainedWithTheFormsCssTakes()
+    {
+        const QString problem = runJs(*m_menu, QStringLiteral("Plivex.checkValue(Plivex.page.byName.menuItemTextColor.def,'#12345G')"));
+        QVERIFY2(problem.startsWith(QStringLiteral("not a colour")), qPrintable(problem));
+        for (const char *form : {"#RRGGBB", "rgb()", "hsl()", "name"})
+            QVERIFY2(problem.contains(QLatin1String(form)), qPrintable(problem));
+    }
+
+    // The bar collapses by comparing the window's width with this number,
+    // so it takes a number with px or em only; a size the engine only
+    // hands to CSS takes every form.
+    void collapseWidth_takesOnlyANumberTheEngineCompares_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("problem"); // empty: good; else a part of the problem
+        QTest::newRow("px") << "menuCollapseWidth" << "640px" << "";
+        QTest::newRow("em") << "menuCollapseWidth" << "40em" << "";
+        QTest::newRow("zero, never collapses") << "menuCollapseWidth" << "0px" << "";
+        QTest::newRow("calc()") << "menuCollapseWidth" << "calc(600px + 2em)" << "calc() and var() cannot be used";
+        QTest::newRow("var()") << "menuCollapseWidth" << "var(--narrow)" << "calc() and var() cannot be used";
+        QTest::newRow("a percentage means nothing to a window") << "menuCollapseWidth" << "50%" << "px or em";
+        QTest::newRow("a unit it does not offer") << "menuCollapseWidth" << "30rem" << "px or em";
+        QTest::newRow("still no unknown unit") << "menuCollapseWidth" << "12pz" << "not a size";
+        QTest::newRow("the bar's width takes calc()") << "menuWidth" << "calc(600px + 2em)" << "";
+    }
+    void collapseWidth_takesOnlyANumberTheEngineCompares()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, problem);
+        const QString found = runJs(*m_menu, QStringLiteral("Plivex.checkValue(Plivex.page.byName[%1].def,%2)").arg(js(name), js(value)));
+        if (problem.isEmpty())
+            QVERIFY2(found.isEmpty(), qPrintable(found));
+        else
+            QVERIFY2(found.contains(problem), qPrintable(found));
+    }
+
+    // Colours with alpha are measured as seen: the background laid over
+    // what is beneath it (the next background of its chain, at last the
+    // white page), the text laid over that. Expected ratios worked out by
+    // hand from the WCAG formula: half-black on white is grey 127.5, whose
+    // luminance is ((0.5 + 0.055) / 1.055)^2.4 = 0.2140, so black on it is
+    // 0.2640 / 0.05 = 5.28 and it on white 1.05 / 0.2640 = 3.98; half-white
+    // over that grey is 191.25, luminance 0.5225, 0.5725 / 0.2640 = 2.17.
+    void contrast_laysAlphaOverWhatIsBeneath_data()
+    {
+        QTest::addColumn<QStringList>("set"); // name=value; every other colour empty
+        QTest::addColumn<QString>("ratio");
+        QTest::newRow("half-black text on white") << QStringList{"menuItemTextColor=rgba(0,0,0,.5)", "menuItemBackColor=#FFFFFF"}
+                                                  << "3.98:1";
+        QTest::newRow("the same in hsl() with spaces")
+            << QStringList{"menuItemTextColor=hsl(0 0% 0% / 50%)", "menuItemBackColor=white"} << "3.98:1";
+        QTest::newRow("half-black background over the page") << QStringList{"menuItemBackColor=rgba(0,0,0,.5)"} << "5.28:1";
+        QTest::newRow("half-white background over a black bar")
+            << QStringList{"menuItemBackColor=rgba(255,255,255,.5)", "menuBackColor=#000000"} << "5.28:1";
+        QTest::newRow("transparent item shows the bar")
+            << QStringList{"menuItemTextColor=#FFFFFF", "menuItemBackColor=transparent", "menuBackColor=#1F2D3D"} << "13.99:1";
+        QTest::newRow("half-white text on a half-black background")
+            << QStringList{"menuItemTextColor=rgba(255,255,255,.5)", "menuItemBackColor=rgba(0,0,0,.5)"} << "2.17:1";
+        QTest::newRow("var() measured by its fallback")
+            << QStringList{"menuItemTextColor=var(--ink, #777)", "menuItemBackColor=#FFFFFF"} << "4.48:1";
+        QTest::newRow("an opaque background hides an unknown bar")
+            << QStringList{"menuItemBackColor=#FFFFFF", "menuBackColor=var(--bar)"} << "21:1";
+    }
+    void contrast_laysAlphaOverWhatIsBeneath()
+    {
+        QFETCH(QStringList, set);
+        QFETCH(QString, ratio);
+        clearColours(*m_menu);
+        for (const QString &s : set)
+            typeInto(*m_menu, s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+        const QString shown = badge(*m_menu, QStringLiteral("Items"));
+        QVERIFY2(shown.startsWith(QStringLiteral("Aa ") + ratio + QLatin1Char('|')) ||
+                     shown.startsWith(QStringLiteral("Aa \u26A0 ") + ratio + QLatin1Char('|')),
+                 qPrintable(shown));
+    }
+
+    // A colour the page decides (var() without a fallback, currentColor)
+    // leaves its pair unjudged: no ratio, not low, and not a bad value.
+    void contrast_ofAColourThePageDecides_cannotBeJudged_data()
+    {
+        QTest::addColumn<QStringList>("set");
+        QTest::newRow("text var()") << QStringList{"menuItemTextColor=var(--ink)", "menuItemBackColor=#FFFFFF"};
+        QTest::newRow("text currentColor") << QStringList{"menuItemTextColor=currentColor", "menuItemBackColor=#FFFFFF"};
+        QTest::newRow("background var()") << QStringList{"menuItemTextColor=#FFFF00", "menuItemBackColor=var(--paper)"};
+        QTest::newRow("var() inside rgb()") << QStringList{"menuItemTextColor=rgb(var(--r) 0 0)", "menuItemBackColor=#FFFFFF"};
+        QTest::newRow("half-clear background over a var() bar")
+            << QStringList{"menuItemTextColor=#FFFF00", "menuItemBackColor=rgba(255,255,255,.5)", "menuBackColor=var(--bar)"};
+    }
+    void contrast_ofAColourThePageDecides_cannotBeJudged()
+    {
+        QFETCH(QStringList, set);
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        clearColours(*page);
+        for (const QString &s : set)
+            typeInto(*page, s.section(QLatin1Char('='), 0, 0), s.section(QLatin1Char('='), 1));
+        const QString shown = badge(*page, QStringLiteral("Items"));
+        QVERIFY2(shown.startsWith(QStringLiteral("Aa cannot judge|")), qPrintable(shown));
+        QVERIFY2(!shown.section(QLatin1Char('|'), 1, 1).split(QLatin1Char(' ')).contains(QStringLiteral("low")), qPrintable(shown));
+        const QString low = page->callText(QStringLiteral("qrn_getLowContrast"), {kOmitted});
+        QVERIFY2(!low.contains(QStringLiteral("\"Items\"")), qPrintable(low));
+        QCOMPARE(badValues(*page), QStringList());
+    }
+
+    // A colour field keeps what was typed: any length, names and functions
+    // as written; only hex digits are put in capitals, with their "#". The
+    // colour dialog, which knows #RRGGBB only, opens at the colour's hex,
+    // or at the default where the colour does not resolve; cancelled, it
+    // leaves the text as it was.
+    void colourField_keepsAColourAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("dialog"); // what the swatch asks the dialog with
+        QTest::newRow("rgba()") << "rgba(18,171,86,.5)" << "rgba(18,171,86,.5)" << "#12ab56";
+        QTest::newRow("a name") << "white" << "white" << "#ffffff";
+        QTest::newRow("a custom property minds its case") << "var(--Brand)" << "var(--Brand)" << "#2f6db5";
+        QTest::newRow("hex with alpha in capitals") << "#1f2d3d80" << "#1F2D3D80" << "#1f2d3d";
+        QTest::newRow("short hex in capitals") << "#abc" << "#ABC" << "#aabbcc";
+        QTest::newRow("six digits get their #") << "1f2d3d" << "#1F2D3D" << "#1F2D3D";
+    }
+    void colourField_keepsAColourAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, dialog);
+        auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
+        typeInto(*page, QStringLiteral("menuToggleBackColor"), typed);
+        const QString get = QStringLiteral("Plivex.page.byName.menuToggleBackColor.get()");
+        QCOMPARE(runJs(*page, get), kept);
+        // The swatch shows every colour that resolves.
+        const QString swatch = rowSelector(QStringLiteral("menuToggleBackColor")) + QStringLiteral(" .swatch");
+        QCOMPARE(runJs(*page, QStringLiteral("document.querySelector(%1).style.backgroundColor").arg(js(swatch))).isEmpty(),
+                 kept.startsWith(QStringLiteral("var(")));
+
+        QSignalSpy status(page.get(), &Page::statusTextChanged);
+        runJs(*page, QStringLiteral("document.querySelector(%1).click(),''").arg(js(swatch)));
+        QTRY_COMPARE(status.count(), 1);
+        QCOMPARE(status.at(0).at(0).toString(), QStringLiteral("@color:") + dialog);
+        page->callText(QStringLiteral("qrn_setValue"), {dialog});
+        QCOMPARE(runJs(*page, get), kept);
+    }
+
     void typedBadValue_isMarkedOnItsRow_andReportedByThePage()
     {
         auto page = openTypePage(typeNamed(QStringLiteral("ostrel-menu")), QStringLiteral("params.html"));
@@ -292,7 +537,7 @@ private slots:
         QCOMPARE(runJs(*page, QStringLiteral("document.querySelector(%1).className").arg(js(rowSelector(QStringLiteral("menuItemTextColor"))))),
                  QStringLiteral("row invalid"));
         const QString bad = page->callText(QStringLiteral("qrn_getBadValues"), {kOmitted});
-        QVERIFY2(bad.startsWith(QStringLiteral("[[\"menuItemTextColor\",\"BANANA\",\"not a colour")), qPrintable(bad));
+        QVERIFY2(bad.startsWith(QStringLiteral("[[\"menuItemTextColor\",\"banana\",\"not a colour")), qPrintable(bad));
         QCOMPARE(bad.count(QStringLiteral("[\"")), 1);
 
         // A style's entries, as the writer holds them.

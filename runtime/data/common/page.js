@@ -125,7 +125,6 @@
     if (kind === 'color') {
       var swatch = button('', 'Choose colour: ' + def.label, 'swatch');
       input = textInput(id, styleMode ? (fallback || 'none') : 'none');
-      input.maxLength = 7;
       input.className = 'hex';
       ctl.appendChild(swatch); ctl.appendChild(input);
       field.get = function () { return input.value.trim(); };
@@ -136,20 +135,31 @@
       };
       field.refresh = function () {
         var v = field.get() || (styleMode ? fallback : '');
-        var ok = /^#[0-9a-f]{6}$/i.test(v);
-        swatch.style.backgroundColor = ok ? v : '';
-        swatch.classList.toggle('empty', !ok);
-        input.classList.toggle('bad', !!field.get() && !ok);
+        var rgba = v ? Q.parseColor(v) : null;
+        swatch.style.backgroundColor = rgba ? 'rgba(' + rgba.slice(0, 3).map(Math.round).join(',') + ',' + rgba[3] + ')' : '';
+        swatch.classList.toggle('empty', !rgba);
+        input.classList.toggle('bad', !!field.get() && !Q.isColor(field.get()));
+        // Hex digits read best in capitals; names and functions stay as
+        // typed (a custom property's name minds its case).
+        input.style.textTransform = /^#?[0-9a-f]*$/i.test(field.get()) ? '' : 'none';
       };
-      // An empty field opens the dialog at its default (or white), sent in
-      // lower case: the program answers a confirmed colour in upper case, so
-      // even that colour differs from what was sent and is taken.
+      // The dialog knows #RRGGBB only: another colour opens it at that
+      // colour's hex, in lower case like an empty field's default (or
+      // white); one that does not resolve opens it at that default. The
+      // program answers a confirmed colour in upper case, so even that colour
+      // differs from what was sent and is taken; a cancelled dialog answers
+      // what was sent, and the field keeps its text.
+      var dialogStart = function (v) {
+        if (!v || /^#[0-9a-f]{6}$/i.test(v)) return v || '';
+        var rgba = Q.parseColor(v);
+        return rgba ? Q.colorHex(rgba).toLowerCase() : '';
+      };
       swatch.addEventListener('click', function () {
-        request('color', field, field.get() || (fallback || '#FFFFFF').toLowerCase());
+        request('color', field, dialogStart(field.get()) || (dialogStart(fallback) || '#FFFFFF').toLowerCase());
       });
       watchText(field, input, function (v) {
-        v = v.trim().toUpperCase();
-        if (/^[0-9A-F]{6}$/.test(v)) v = '#' + v;
+        v = v.trim();
+        if (/^#?([0-9a-f]{6}|[0-9a-f]{8})$/i.test(v) || /^#([0-9a-f]{3,4})$/i.test(v)) v = '#' + v.replace(/^#/, '').toUpperCase();
         return v;
       });
     } else if (kind === 'font' || kind === 'image' || kind === 'link') {
@@ -180,8 +190,9 @@
       } else if (def.unit) {
         ctl.appendChild(el('span', { class: 'unitlabel', text: def.unit }));
       }
-      // A value that is no number ("auto", "calc(...)", "1e3") is kept as it
-      // came and shown as invalid, until the user types a number.
+      // A value that is no number ("calc(...)", "auto", "1e3") is kept as it
+      // came, until the user types a number; shown as invalid when the
+      // parameter cannot take it.
       var raw = null;
       var placeholder = input.placeholder;
       field.showFallback = function () {
@@ -190,9 +201,10 @@
         if (raw === null) input.placeholder = placeholder;
       };
       var markRaw = function () {
-        input.classList.toggle('bad', raw !== null);
+        var bad = raw !== null && !!Q.checkValue(def, raw);
+        input.classList.toggle('bad', bad);
         input.placeholder = raw !== null ? raw : placeholder;
-        input.title = raw !== null ? 'Not a number: ' + raw : '';
+        input.title = bad ? 'Not a number: ' + raw : raw !== null ? def.label + ': ' + raw : '';
       };
       input.addEventListener('input', function () { if (raw !== null) { raw = null; markRaw(); } });
       field.get = function () {
@@ -604,8 +616,8 @@
     var values = valuesInEffect();
     ratioBadges.forEach(function (b) {
       var r = Q.resolvePair(b.pair, values);
-      var text = Q.ratioText(r.ratio);
-      var what = b.pair.label + ': ' + r.text + ' on ' + r.back + ', contrast ' + text;
+      var text = r.unknown ? 'cannot judge' : Q.ratioText(r.ratio);
+      var what = b.pair.label + ': ' + r.text + ' on ' + r.back + (r.unknown ? ', contrast cannot be judged' : ', contrast ' + text);
       // The sample shows the pair; the ratio stays in the page's own ink,
       // readable however bad the pair is.
       b.badge.textContent = '';
@@ -616,10 +628,12 @@
       b.badge.classList.toggle('exempt', r.exempt);
       b.badge.title = what + (r.exempt ? ' (disabled items are exempt)'
         : r.low ? ', under ' + r.threshold + ':1 for ' + (r.large ? 'large' : 'normal') + ' text'
+        : r.unknown ? ' (the page decides a colour: currentColor, or var() without a fallback)'
         : isFinite(r.ratio) ? '' : ' (not a colour)');
       b.badge.setAttribute('aria-label', b.badge.title);
-      sample.style.color = Q.parseColor(r.text) ? r.text : '';
-      sample.style.backgroundColor = Q.parseColor(r.back) ? r.back : '';
+      // The sample shows the colours as measured, what lies beneath included.
+      sample.style.color = r.textSeen;
+      sample.style.backgroundColor = r.backSeen;
     });
   }
 

@@ -8,7 +8,9 @@
     kind    color | font | image | link | number | choice | text | flag
     number  units: ['px','em','%'] (value is text such as "12px"; empty
             means automatic when auto is set) or unit: 'ms' (value is a plain
-            number); min, max
+            number); min, max; plain: true when the engine reckons with
+            the number itself, so that only a number with one of `units`
+            will do (no calc(), var() or other unit)
             (number ranges the description leaves open: see checks.js)
     choice  options: [[value, label], ...]
     styles  'item', 'submenu' or 'item submenu': which individual styles may

@@ -58,7 +58,7 @@
         p.text('menuLabel', 'Site menu', 'Name for screen readers', { help: 'Screen readers announce the menu by this name; give each menu of a page its own.' })
       ]),
       G('small', [
-        p.size('menuCollapseWidth', '640px', 'Collapse below width', { help: 'When the window is narrower, the bar becomes a toggle button that shows the menu as a vertical list; 0px never collapses.' }),
+        p.size('menuCollapseWidth', '640px', 'Collapse below width', { plain: true, units: ['px', 'em'], help: 'When the window is narrower, the bar becomes a toggle button that shows the menu as a vertical list; 0px never collapses. A number with px or em: the menu compares it with the width of the window.' }),
         p.text('menuToggleText', 'Menu', 'Toggle button text'),
         p.image('menuToggleIcon', 'Toggle button icon', { help: 'Empty for the drawn three-line icon.' }),
         p.color('menuToggleBackColor', '#2F6DB5', 'Toggle button background'),
