@@ -254,15 +254,18 @@ private slots:
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("other");
         QTest::addColumn<QString>("prepared");
-        QTest::newRow("own type") << QStringLiteral("x;\r\nqrn_init();") << 0 << -1 << QStringLiteral("x;\r\n//();");
-        QTest::newRow("any case") << QStringLiteral("QRN_INIT();") << 0 << -1 << QStringLiteral("//();");
+        QTest::newRow("own type") << QStringLiteral("x;\r\nqrn_init();") << 0 << -1 << QStringLiteral("x;\r\n//qrn_init();");
+        QTest::newRow("another case is another name") << QStringLiteral("QRN_INIT();") << 0 << -1 << QStringLiteral("QRN_INIT();");
         QTest::newRow("cross-frame call") << QStringLiteral("qrn_initFrame(\"fset\",0,1,0);") << 0 << -1
-                                          << QStringLiteral("//Frame(\"fset\",0,1,0);");
+                                          << QStringLiteral("//qrn_initFrame(\"fset\",0,1,0);");
+        QTest::newRow("names in strings and comments stay")
+            << QStringLiteral("var t=\"qrn_init(); qrn_tabsInit();\"; /* qrn_init() */\r\nqrn_init ();") << 0 << -1
+            << QStringLiteral("var t=\"qrn_init(); qrn_tabsInit();\"; /* qrn_init() */\r\n//qrn_init ();");
         QTest::newRow("type 0 file, type 1 chosen") << QStringLiteral("qrn_init();") << 1 << 0 << QStringLiteral("qrn_init();");
         QTest::newRow("type 1 file, type 0 chosen") << QStringLiteral("qrn_tmenuInit();") << 0 << 1
                                                    << QStringLiteral("qrn_tmenuInit();");
-        QTest::newRow("tabs and tab menu share") << QStringLiteral("qrn_tabsInit();") << 3 << -1 << QStringLiteral("//();");
-        QTest::newRow("tab menu file, type 2") << QStringLiteral("qrn_tabsInit();") << 2 << -1 << QStringLiteral("//();");
+        QTest::newRow("tabs and tab menu share") << QStringLiteral("qrn_tabsInit();") << 3 << -1 << QStringLiteral("//qrn_tabsInit();");
+        QTest::newRow("tab menu file, type 2") << QStringLiteral("qrn_tabsInit();") << 2 << -1 << QStringLiteral("//qrn_tabsInit();");
         QTest::newRow("tabs file, type 0") << QStringLiteral("qrn_tabsInit();") << 0 << 2 << QStringLiteral("qrn_tabsInit();");
     }
     void menuTypeCheck_andStartCall()
@@ -359,9 +362,21 @@ private slots:
         writeTestFile(path, "var a = 1;\nqrn_init();");
         QSignalSpy expanded(&p.items(), &ItemTree::expandRequested);
 
-        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path));
+        DataRead read;
+        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path, {}, &read));
         QVERIFY(boxes.asked.isEmpty());
-        QCOMPARE(pages.textGiven, QStringLiteral("var a = 1;\r\n//();"));
+        // The text runs as written: its start call starts nothing there.
+        QCOMPARE(pages.textGiven, QStringLiteral("var a = 1;\r\nqrn_init();"));
+        // Every entry that is no item or style is named; the rest is read.
+        QCOMPARE(read.findings,
+                 (QStringList{QStringLiteral("menuItems entry 2 is undefined, not an item"),
+                              QStringLiteral("menuItems entry 4 is a number, not an item"),
+                              QStringLiteral("menuItems entry 5 is a text, not an item"),
+                              QStringLiteral("menuItems entry 7 holds a list where a text belongs, not an item"),
+                              QStringLiteral("itemStyles entry 3 is a number, not a style"),
+                              QStringLiteral("menuStyles entry 0 holds a list where a text belongs, not a style")}));
+        QVERIFY(!read.complete);
+        QVERIFY(!read.definesMenu); // the text itself assigns no menuItems
         QVERIFY(pages.loadingDuringLoad);
         // The names the page asked for go to the reader, its values to the page.
         QCOMPARE(pages.namesGiven, QStringLiteral("menuItems\ritemStyles"));
@@ -428,9 +443,10 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("menu.js"));
         writeTestFile(path, "x");
         // The page still holds its document: nothing to say beyond its own errors.
-        bool complete = true;
-        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path, {}, &complete));
-        QVERIFY(!complete);
+        DataRead read;
+        QVERIFY(ReadDataFile(p, pages.params, pages.itemParams, path, {}, &read));
+        QVERIFY(!read.complete);
+        QCOMPARE(read.pageFailure, QStringLiteral("broken"));
         QVERIFY(boxes.asked.isEmpty());
         QCOMPARE(outline(p), QStringList{QStringLiteral("Old/0")});
         QVERIFY(p.ItemStyles.isEmpty());

@@ -76,6 +76,63 @@ private slots:
         QFETCH(int, other);
         QCOMPARE(OtherMenuTypeIn(text, current), other);
     }
+
+    // Each entry as "line", "hole@line" or "line+joined" (the line where the
+    // first list of a lost comma's pair closed).
+    void listEntryPlaces_followTheScriptsOwnElements_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("places");
+        // A text as the reader makes it: a line break before the first line.
+        const QString head = QStringLiteral("\r\nvar menuItems = [\r\n");
+        QTest::newRow("written list, last comma ends it")
+            << head + QStringLiteral("[\"A\", \"a,]\"],\r\n[\"B\"],\r\n];") << QStringList{"2", "3"};
+        QTest::newRow("lost comma joins two items")
+            << head + QStringLiteral("[\"A\"],\r\n[\"B\"]\r\n[\"C\"],\r\n[\"D\"],\r\n];") << QStringList{"2", "3+3", "5"};
+        QTest::newRow("index on one line") << head + QStringLiteral("[\"A\"][\"B\"],\r\n];") << QStringList{"2+2"};
+        QTest::newRow("hole") << head + QStringLiteral("[\"A\"],\r\n,\r\n[\"B\"],\r\n];") << QStringList{"2", "hole@3", "4"};
+        QTest::newRow("brackets in strings and comments")
+            << head + QStringLiteral("[\"][\"], // ],[\r\n/* [ */ [\"x\"],\r\n];") << QStringList{"2", "3"};
+        QTest::newRow("nested lists are one entry") << head + QStringLiteral("[[1,2],[3]],\r\n5,\r\n];") << QStringList{"2", "3"};
+        QTest::newRow("last assignment counts")
+            << QStringLiteral("menuItems=[1];\r\nmenuItems = [\r\n2,3];") << QStringList{"3", "3"};
+        QTest::newRow("no literal") << QStringLiteral("var menuItems = make();") << QStringList{};
+        QTest::newRow("name in a string") << QStringLiteral("var t=\"menuItems=[1,2]\";") << QStringList{};
+    }
+    void listEntryPlaces_followTheScriptsOwnElements()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, places);
+        QStringList got;
+        for (const ListEntryPlace &p : ListEntryPlacesIn(text, QStringLiteral("menuItems")))
+            got << (p.hole ? QStringLiteral("hole@%1").arg(p.line)
+                           : p.joinedAfterLine ? QStringLiteral("%1+%2").arg(p.line).arg(p.joinedAfterLine)
+                                               : QString::number(p.line));
+        QCOMPARE(got, places);
+    }
+
+    void joinedDeclarations_areNamesThatSwallowedTheirValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("lost equals sign") << QStringLiteral("\r\nvar menuZIndex=5;\r\nvar menuZIndex1000;")
+                                          << QStringList{"2:menuZIndex1000:menuZIndex"};
+        QTest::newRow("flag") << QStringLiteral("var menuArrowsfalse\r\n;") << QStringList{"1:menuArrowsfalse:menuArrows"};
+        QTest::newRow("value on the next line") << QStringLiteral("var menuZIndex1\r\n= 2;") << QStringList{};
+        QTest::newRow("unknown names pass") << QStringLiteral("var helper;") << QStringList{};
+        QTest::newRow("the name itself passes") << QStringLiteral("var menuZIndex;") << QStringList{};
+        QTest::newRow("in a string") << QStringLiteral("var t=\"var menuZIndex9;\";") << QStringList{};
+        QTest::newRow("loop variable") << QStringLiteral("for (var menuArrowsK in x) {}") << QStringList{};
+    }
+    void joinedDeclarations_areNamesThatSwallowedTheirValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, found);
+        QStringList got;
+        for (const JoinedDeclaration &j : JoinedDeclarationsIn(text, {QStringLiteral("menuZIndex"), QStringLiteral("menuArrows")}))
+            got << QStringLiteral("%1:%2:%3").arg(j.line).arg(j.declared, j.name);
+        QCOMPARE(got, found);
+    }
 };
 
 PLIVEX_TEST_MAIN(DataTextScanTest)

@@ -15,6 +15,7 @@
 #include "page/webpage.h"
 #include "project/itemedits.h"
 #include "project/menutypes.h"
+#include "preview/menutypeform.h"
 #include "project/projectcontroller.h"
 #include "project/project.h"
 #include "support/appfixture.h"
@@ -28,6 +29,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
+
+#include <unistd.h>
 
 namespace {
 
@@ -67,6 +70,10 @@ void pressEnter()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
+// The roads to a write of a data file, and the states a file can be in.
+enum class Road { SaveButton, EnterInWindow, Picker, SaveCommand, BeforeNew, BeforeOpen, BeforeRecent, BeforeTypeChange, BeforeQuit };
+enum class FileState { New, Own, OwnReadInPart, OwnNoMenu, Other, ProgramsOwn, ReadOnlyFolder };
+
 struct Started
 {
     AppFixture app;
@@ -80,6 +87,9 @@ struct Started
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Road)
+Q_DECLARE_METATYPE(FileState)
 
 class SaveProjectTest : public QObject
 {
@@ -126,25 +136,42 @@ private slots:
         QCOMPARE(windows().main->windowTitle(), mainWindowCaption(QStringLiteral("menu.js"), windows().project.menuType().name, false));
         QCOMPARE(windows().main->recentFiles->files().value(0), path);
 
-        // Save As shows the current name; the Save button asks, and No keeps the file.
-        writeTestFile(path, "keep me");
-        s.app.dialogs.answers.enqueue(Dialogs::Answer::No);
+        // Save As shows the current name: the project's own file, read whole,
+        // is written again without a question.
         QString shownName;
         QVERIFY(whileSaveWindowShown([&] {
             shownName = windows().saveProject->eFileName->text();
             windows().saveProject->spdSave->click();
-            QVERIFY(windows().saveProject->isVisible());
         }, [] { windows().main->SaveAs1Click(); }));
         QCOMPARE(shownName, path);
-        QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")),
-                 QStringList{QStringLiteral("The file already exists:\r") + path +
-                             QStringLiteral("\rDo you want to overwrite it?")});
-        QCOMPARE(readTestFile(path), QByteArray("keep me"));
+        QVERIFY(s.app.dialogs.asked.isEmpty());
 
-        // Enter saves over it without a question.
-        QVERIFY(whileSaveWindowShown([&] { pressEnter(); }, [] { windows().main->SaveAs1Click(); }));
-        QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("yesNoCancel")).size(), 1);
-        QVERIFY(readTestFile(path).endsWith("qrn_init();"));
+        // Another existing file: the button and Enter ask alike, No by
+        // default, and No keeps the file byte for byte.
+        const QString existing = s.app.folder() + QStringLiteral("tabs.js");
+        writeTestFile(existing, "keep me");
+        const QString question = QStringLiteral("The file already exists:\r") + existing +
+                                 QStringLiteral("\rDo you want to overwrite it?");
+        QVERIFY(whileSaveWindowShown([&] {
+            typeName(existing);
+            windows().saveProject->spdSave->click();
+            QVERIFY(windows().saveProject->isVisible());
+            pressEnter();
+            QVERIFY(windows().saveProject->isVisible());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }, [] { windows().main->SaveAs1Click(); }));
+        QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("noYes")), (QStringList{question, question}));
+        QCOMPARE(readTestFile(existing), QByteArray("keep me"));
+        QCOMPARE(windows().project.CurrentFileName, path);
+
+        // Yes writes it, and it becomes the project's file.
+        s.app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+        QVERIFY(whileSaveWindowShown([&] {
+            typeName(existing);
+            pressEnter();
+        }, [] { windows().main->SaveAs1Click(); }));
+        QVERIFY(readTestFile(existing).endsWith("qrn_init();"));
+        QCOMPARE(windows().project.CurrentFileName, existing);
 
         // Escape closes without saving; a typed name does not survive.
         const QString other = s.app.folder() + QStringLiteral("other.js");
@@ -156,7 +183,7 @@ private slots:
         }, [] { windows().main->SaveAs1Click(); }));
         QVERIFY(!QFile::exists(other));
         QVERIFY(whileSaveWindowShown([&] { shownName = windows().saveProject->eFileName->text(); }, [] { windows().main->SaveAs1Click(); }));
-        QCOMPARE(shownName, path);
+        QCOMPARE(shownName, existing);
     }
 
     void saveWindow_dialogRelativeNamesAndWriteFailure()
@@ -384,7 +411,6 @@ private slots:
     {
         Started s;
         const QString path = s.app.folder() + QStringLiteral("menu.js");
-        QVERIFY(writeTestFile(path, "keep me"));
         ItemTree &items = windows().project.items();
         const QModelIndex first = items.index(0, 0);
         const QString text = items.record(first)->Params[0];
@@ -392,8 +418,8 @@ private slots:
         items.record(first)->Params[4] = QStringLiteral("file:///C:/pics/home.gif");
 
         // Unanswered, the question says No: nothing is written.
-        QVERIFY(!windows().saveProject->SaveProject(path, false));
-        QCOMPARE(readTestFile(path), QByteArray("keep me"));
+        QVERIFY(!windows().saveProject->SaveProject(path));
+        QVERIFY(!QFileInfo::exists(path));
         const QStringList asked = s.app.dialogs.textsOf(QStringLiteral("noYes"));
         QCOMPARE(asked.size(), 1);
         QVERIFY2(asked.constFirst().contains(QStringLiteral("item %1: Link = \"/home/ann/site/index.html\"").arg(text)),
@@ -402,14 +428,186 @@ private slots:
                  qPrintable(asked.constFirst()));
 
         s.app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
-        QVERIFY(windows().saveProject->SaveProject(path, false));
+        QVERIFY(windows().saveProject->SaveProject(path));
         QVERIFY(readTestFile(path).contains("/home/ann/site/index.html"));
 
         // Relative links ask nothing.
         items.record(first)->Params[1] = QStringLiteral("../site/index.html");
         items.record(first)->Params[4] = QString();
-        QVERIFY(windows().saveProject->SaveProject(path, false));
+        QVERIFY(windows().saveProject->SaveProject(path));
         QCOMPARE(s.app.dialogs.textsOf(QStringLiteral("noYes")).size(), 2);
+    }
+    // Every road to a write against every state of the file it would write:
+    // each question is left unanswered (No), and the file is either written
+    // as it should be (new, the project's own read whole) or left byte for
+    // byte after a question or a refusal. The save window never proposes a
+    // file it would lose.
+    void everyRoadToAWrite_asksOrLeavesTheFileByteForByte_data()
+    {
+        QTest::addColumn<Road>("road");
+        QTest::addColumn<FileState>("state");
+        const std::pair<Road, const char *> roads[] = {
+            {Road::SaveButton, "Save button"}, {Road::EnterInWindow, "Enter"}, {Road::Picker, "file picker"},
+            {Road::SaveCommand, "Save"}, {Road::BeforeNew, "before New"}, {Road::BeforeOpen, "before Open"},
+            {Road::BeforeRecent, "before a recent file"}, {Road::BeforeTypeChange, "before a type change"},
+            {Road::BeforeQuit, "before quitting"}};
+        const std::pair<FileState, const char *> states[] = {
+            {FileState::New, "new"}, {FileState::Own, "own"}, {FileState::OwnReadInPart, "own read in part"},
+            {FileState::OwnNoMenu, "own, no menu"}, {FileState::Other, "another file"},
+            {FileState::ProgramsOwn, "the program's own"}, {FileState::ReadOnlyFolder, "read-only folder"}};
+        for (const auto &[road, roadName] : roads)
+            for (const auto &[state, stateName] : states)
+                QTest::addRow("%s, %s", roadName, stateName) << road << state;
+    }
+    void everyRoadToAWrite_asksOrLeavesTheFileByteForByte()
+    {
+        QFETCH(Road, road);
+        QFETCH(FileState, state);
+        Started s;
+        ProjectController &controller = *windows().main->controller;
+        const QString folder = s.app.folder();
+        // A data file of the program's own writer, to open and to damage.
+        const QString good = folder + QStringLiteral("good.js");
+        QVERIFY(windows().saveProject->SaveProject(good));
+        const QByteArray goodBytes = readTestFile(good);
+
+        QString target = folder + QStringLiteral("menu.js");
+        switch (state) {
+        case FileState::New: controller.newProject(); break;
+        case FileState::Own:
+            QVERIFY(writeTestFile(target, goodBytes));
+            QVERIFY(controller.open(target));
+            break;
+        case FileState::OwnReadInPart: {
+            QByteArray damaged = goodBytes;
+            const qsizetype items = damaged.indexOf("var menuItems");
+            const qsizetype comma = damaged.indexOf("],\r\n[", items);
+            QVERIFY(items > 0 && comma > items);
+            damaged.remove(comma + 1, 1);
+            QVERIFY(writeTestFile(target, damaged));
+            QVERIFY(controller.open(target));
+            QVERIFY(controller.readIncomplete());
+            break;
+        }
+        case FileState::OwnNoMenu:
+            QVERIFY(writeTestFile(target, "console.log(1);\n"));
+            QVERIFY(controller.open(target));
+            QVERIFY(controller.readIncomplete());
+            break;
+        case FileState::Other:
+            QVERIFY(writeTestFile(target, "keep me"));
+            controller.newProject();
+            break;
+        case FileState::ProgramsOwn:
+            target = windows().project.ProgramFolder + defaultProjectPath(0);
+            QVERIFY(controller.open(target));
+            break;
+        case FileState::ReadOnlyFolder:
+            target = folder + QStringLiteral("locked/menu.js");
+            // Root writes into a read-only folder; into a file, nobody does.
+            if (::geteuid() == 0) {
+                QVERIFY(writeTestFile(folder + QStringLiteral("locked"), "a file, not a folder"));
+            } else {
+                QVERIFY(QDir(folder).mkdir(QStringLiteral("locked")));
+                QVERIFY(QFile::setPermissions(folder + QStringLiteral("locked"), QFile::ReadOwner | QFile::ExeOwner));
+            }
+            controller.newProject();
+            break;
+        }
+        const bool existed = QFileInfo::exists(target);
+        const QByteArray before = existed ? readTestFile(target) : QByteArray();
+        windows().project.setModified(true);
+        s.app.dialogs.asked.clear();
+        s.app.dialogs.answers.clear();
+
+        const bool commandRoad = road != Road::SaveButton && road != Road::EnterInWindow && road != Road::Picker;
+        if (commandRoad && road != Road::SaveCommand)
+            s.app.dialogs.answers.enqueue(Dialogs::Answer::Yes); // "Do you want to save changes?"
+        // A road that goes on after the save opens nothing more here.
+        s.app.dialogs.files.enqueue(QString());
+        QTimer typeWindowCloser;
+        QObject::connect(&typeWindowCloser, &QTimer::timeout, [] {
+            if (windows().menuType->isVisible())
+                windows().menuType->spdCancelClick();
+        });
+        typeWindowCloser.start(20);
+
+        QString proposed = QStringLiteral("(not shown)");
+        auto inWindow = [&] {
+            proposed = windows().saveProject->eFileName->text();
+            // The preview's rebuild after the project was replaced may still
+            // raise the main window; the keys go to the save window.
+            QTRY_VERIFY_WITH_TIMEOUT((windows().saveProject->activateWindow(),
+                                      QApplication::activeWindow() == windows().saveProject), 10000);
+            if (road == Road::Picker) {
+                s.app.dialogs.files.prepend(target);
+                windows().saveProject->newSpd1->click();
+            } else {
+                typeName(target);
+            }
+            if (road == Road::SaveButton)
+                windows().saveProject->spdSave->click();
+            else
+                pressEnter();
+        };
+        auto start = [&] {
+            switch (road) {
+            case Road::SaveButton:
+            case Road::EnterInWindow:
+            case Road::Picker: windows().main->SaveAs1Click(); break;
+            case Road::SaveCommand: windows().main->Save1Click(); break;
+            case Road::BeforeNew: controller.newProject(); break;
+            case Road::BeforeOpen: windows().main->Open1Click(); break;
+            case Road::BeforeRecent: controller.open(good); break;
+            case Road::BeforeTypeChange: controller.changeMenuType(); break;
+            case Road::BeforeQuit: windows().main->AskSaveChanges(); break;
+            }
+        };
+        // The save window, whenever a road shows it; many roads never do.
+        QTimer saveWindowWatch;
+        bool inWindowDone = false;
+        QObject::connect(&saveWindowWatch, &QTimer::timeout, [&] {
+            if (!windows().saveProject->isVisible())
+                return;
+            if (!std::exchange(inWindowDone, true))
+                inWindow();
+            if (windows().saveProject->isVisible())
+                QTest::keyClick(windows().saveProject, Qt::Key_Escape);
+        });
+        saveWindowWatch.start(20);
+        start();
+        saveWindowWatch.stop();
+        typeWindowCloser.stop();
+        if (state == FileState::ReadOnlyFolder && ::geteuid() != 0)
+            QFile::setPermissions(folder + QStringLiteral("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const QStringList questions = s.app.dialogs.textsOf(QStringLiteral("noYes"));
+        const QString name = QFileInfo(target).fileName();
+        switch (state) {
+        case FileState::New:
+        case FileState::Own:
+            QVERIFY2(readTestFile(target).endsWith("qrn_init();"),
+                     qPrintable(QStringLiteral("not written; shown: %1; boxes: %2")
+                                    .arg(proposed, s.app.dialogs.textsOf(QStringLiteral("error")).join(QLatin1Char('|')))));
+            QVERIFY2(questions.isEmpty(), qPrintable(questions.join(QLatin1Char('|'))));
+            break;
+        case FileState::OwnReadInPart:
+        case FileState::OwnNoMenu:
+        case FileState::Other:
+            QCOMPARE(readTestFile(target), before);
+            QVERIFY(!questions.isEmpty());
+            QVERIFY2(questions.constFirst().contains(name), qPrintable(questions.constFirst()));
+            break;
+        case FileState::ProgramsOwn:
+        case FileState::ReadOnlyFolder:
+            QCOMPARE(readTestFile(target), before);
+            QCOMPARE(QFileInfo::exists(target), existed);
+            QVERIFY(!s.app.dialogs.textsOf(QStringLiteral("error")).isEmpty());
+            break;
+        }
+        // A file that would be lost is never the name the window starts with.
+        if (state == FileState::OwnReadInPart || state == FileState::OwnNoMenu || state == FileState::ProgramsOwn)
+            QVERIFY2(proposed.isEmpty() || proposed == QLatin1String("(not shown)"), qPrintable(proposed));
     }
 };
 

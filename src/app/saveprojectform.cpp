@@ -12,6 +12,7 @@
 #include "project/product.h"
 #include "project/programfolder.h"
 #include "project/project.h"
+#include "project/writedecision.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -98,9 +99,9 @@ void TfrmSaveProject::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     centerOnScreen(this);
-    // A file the program ships is never proposed: Enter would write over it.
-    eFileName->setText(isShippedFile(m_project.CurrentFileName, m_project.ProgramFolder) ? QString()
-                                                                                          : m_project.CurrentFileName);
+    // A file the program ships, or one that was not read whole, is never
+    // proposed: Enter would write over it.
+    eFileName->setText(mayProposeCurrentFile(m_project) ? m_project.CurrentFileName : QString());
     showInstallHelp();
     eFileName->setFocus();
 }
@@ -110,7 +111,7 @@ void TfrmSaveProject::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Escape: spdCancelClick(); return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: SaveProject(eFileName->text(), false); return;
+    case Qt::Key_Enter: SaveProject(eFileName->text()); return;
     default: QDialog::keyPressEvent(event);
     }
 }
@@ -123,7 +124,7 @@ void TfrmSaveProject::paintEvent(QPaintEvent *event)
 
 void TfrmSaveProject::spdSaveClick()
 {
-    SaveProject(eFileName->text(), true);
+    SaveProject(eFileName->text());
 }
 
 void TfrmSaveProject::spdCancelClick()
@@ -144,23 +145,20 @@ void TfrmSaveProject::newSpd1Click()
 
 bool TfrmSaveProject::SaveToCurrentFile()
 {
-    return SaveProject(m_project.CurrentFileName, false);
+    return writeProject(m_project.CurrentFileName);
 }
 
-bool TfrmSaveProject::SaveProject(const QString &name, bool fromButton)
+bool TfrmSaveProject::SaveProject(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return false;
-    if (isShippedFile(name, m_project.ProgramFolder)) {
-        dialogs().showError(QStringLiteral("%1 belongs to the program and is not written over.\rSave the project under "
-                                           "another name.")
-                                .arg(QFileInfo(name).fileName()));
+    if (decideWrite(m_project, name, WriteRoad::Window) != WriteAnswer::Write)
         return false;
-    }
-    if (fromButton && QFileInfo::exists(name) &&
-        dialogs().askYesNoCancel(QStringLiteral("The file already exists:\r%1\rDo you want to overwrite it?").arg(name)) !=
-            Dialogs::Answer::Yes)
-        return false;
+    return writeProject(name);
+}
+
+bool TfrmSaveProject::writeProject(const QString &name)
+{
     bool written = false;
     // A page that fails while the text is built ends the save with the
     // general error report; the file and the project stay as they were.
@@ -174,6 +172,7 @@ bool TfrmSaveProject::SaveProject(const QString &name, bool fromButton)
     const QFileInfo file(name);
     m_project.linkFolders.saved(m_project.CurrentFileName, file.absoluteFilePath());
     m_project.CurrentFileName = file.absoluteFilePath();
+    m_project.currentFileRead = Project::FileRead::Whole;
     m_project.setModified(false);
     m_project.ProjectFolder = file.absolutePath() + QLatin1Char('/');
     setResult(QDialog::Accepted);

@@ -23,10 +23,11 @@ public:
     // The pages the writer asks: the parameter page and the item parameters page.
     void setPages(Page *params, Page *itemParams);
 
-    // The save operation on `name`. Only a start by the Save button asks
-    // before overwriting a file. True when the file was written.
-    bool SaveProject(const QString &name, bool fromButton);
-    // Saves to the project's current file without showing the window.
+    // The save operation on `name`, the Save button's and Enter's alike:
+    // it asks the write decision first. True when the file was written.
+    bool SaveProject(const QString &name);
+    // Saves to the project's current file without showing the window, once
+    // the write decision said so.
     bool SaveToCurrentFile();
 
     void spdSaveClick();
@@ -56,6 +57,8 @@ protected:
 
 private:
     void showInstallHelp();
+    // Writes the project to `name`; the decision was taken before.
+    bool writeProject(const QString &name);
 
     Project &m_project;
     QTimer m_helpUpdate;

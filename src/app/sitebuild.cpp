@@ -240,7 +240,16 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         ++scriptErrors;
         printLocatedError(QStringLiteral("%1:%2:%3: %4: %5").arg(cl.file).arg(e.line).arg(e.column).arg(e.code, e.message));
     });
-    ProjectController::readDataText(project, params, itemParams, std::move(text));
+    const DataRead read = ProjectController::readDataText(project, params, itemParams, std::move(text));
+    // A page of ours that failed says nothing about the file: nothing is
+    // written from such a read.
+    if (!read.pageFailure.isEmpty()) {
+        printErrorLine(QStringLiteral("%1: the read failed in the program's page: %2")
+                           .arg(cl.file, asOneLine(read.pageFailure)));
+        return 2;
+    }
+    for (const QString &finding : read.findings)
+        printLocatedError(cl.file + QStringLiteral(": ") + finding);
     if (cl.mode == CommandLine::Mode::Check || cl.mode == CommandLine::Mode::Convert) {
         printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
         printOutputLine(QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));
@@ -257,7 +266,8 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         localPaths = FindLocalPaths(project, params);
     for (const LocalPath &found : localPaths)
         printLocatedError(cl.file + QStringLiteral(": local path: ") + asOneLine(describeLocalPath(found)));
-    const bool clean = scriptErrors == 0 && console.errors == 0 && badValues.isEmpty() && localPaths.isEmpty();
+    const bool clean = read.complete && scriptErrors == 0 && console.errors == 0 && badValues.isEmpty() &&
+                       localPaths.isEmpty();
     if (!clean)
         return 1;
     if (cl.mode == CommandLine::Mode::Audit)
@@ -290,9 +300,7 @@ int menuTypeOfDataText(const QString &text)
 
 bool definesMenu(const QString &text, int type)
 {
-    const QString &name = menuTypes().at(static_cast<size_t>(type)).itemArrayName;
-    const QRegularExpression assignment(QStringLiteral("(?<![\\w$.])%1\\s*=(?!=)").arg(name));
-    return assignment.match(CodeOfDataText(text)).hasMatch();
+    return AssignsName(text, menuTypes().at(static_cast<size_t>(type)).itemArrayName);
 }
 
 int runSiteBuild(const CommandLine &cl)

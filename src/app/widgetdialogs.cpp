@@ -122,7 +122,9 @@ QString WidgetDialogs::saveFile(const FileRequest &request)
     configure(dlg, request, startPath(request.startPath));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // The picker only names the file; whether an existing one may be
+    // written over is asked once, when the project is written.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     chosen(dlg.selectedFiles().constFirst());

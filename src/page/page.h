@@ -84,8 +84,11 @@ public:
     // always present; no script can define that name). Its script
     // errors are reported as this page's own, before the call returns. A
     // script that does not end within the call time limit is stopped, and the
-    // call throws PageError.
-    virtual QString evaluateApart(const QString &script, const QStringList &names) = 0;
+    // call throws PageError. Functions named in `doNothing` are defined
+    // before the script runs as functions that do nothing, so the script
+    // can call them as written (a menu's start call) and start nothing.
+    virtual QString evaluateApart(const QString &script, const QStringList &names,
+                                  const QStringList &doNothing = {}) = 0;
 
     QString callText(const QString &function, const PageArgs &args = {});
     int callInt(const QString &function, const PageArgs &args = {});

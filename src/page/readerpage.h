@@ -27,10 +27,11 @@ public:
     ~ReaderPage();
 
     void setTimeLimit(int ms);
-    // Runs the script and answers the values of `names` it defined. Throws
+    // Runs the script and answers the values of `names` it defined; the
+    // functions named in `doNothing` are there for it to call. Throws
     // PageError when the script does not end within the time limit (its
     // page is stopped and made again) or the page fails.
-    Result read(const QString &script, const QStringList &names);
+    Result read(const QString &script, const QStringList &names, const QStringList &doNothing = {});
 
     // The reader's document, for measuring it against a bare page.
     static QString document();

@@ -746,12 +746,12 @@ void WebPage::setStatus(const QString &text)
                  .arg(jsStringLiteral(text)));
 }
 
-QString WebPage::evaluateApart(const QString &script, const QStringList &names)
+QString WebPage::evaluateApart(const QString &script, const QStringList &names, const QStringList &doNothing)
 {
     if (!m_reader)
         m_reader = std::make_unique<ReaderPage>();
     m_reader->setTimeLimit(callTimeout());
-    const ReaderPage::Result result = m_reader->read(script, names);
+    const ReaderPage::Result result = m_reader->read(script, names, doNothing);
     for (const ScriptError &e : result.errors)
         enqueue({Event::Error, {}, e});
     flushAfterCall();

@@ -53,7 +53,7 @@ public:
     QVariantList callBatch(const QString &function, const QList<PageArgs> &argLists) override;
     QVariant value(const QString &name) override;
     void setStatus(const QString &text) override;
-    QString evaluateApart(const QString &script, const QStringList &names) override;
+    QString evaluateApart(const QString &script, const QStringList &names, const QStringList &doNothing = {}) override;
 
     void setRefreshAllowed(bool allowed) override;
     void setContextMenuEnabled(bool enabled) override;

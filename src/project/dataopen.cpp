@@ -63,6 +63,63 @@ bool readBytes(const QString &path, QByteArray &bytes)
     return true;
 }
 
+// An entry of an item or style list that is no item or style.
+struct BadEntry
+{
+    int index;
+    QString problem; // "is undefined", "holds a list where a text belongs"
+};
+
+// What is wrong with a list entry, as JSON text, for an item or a style:
+// empty when it is a list of texts (numbers and flags pass as their text).
+QString entryProblem(QStringView element)
+{
+    if (element.isEmpty())
+        return QStringLiteral("is undefined");
+    switch (element.front().unicode()) {
+    case '[':
+        for (const QStringView part : JsonArrayElements(element))
+            if (part.startsWith(u'[') || part.startsWith(u'{'))
+                return QStringLiteral("holds a list where a text belongs");
+        return {};
+    case 'n': return QStringLiteral("is undefined");
+    case '"': return QStringLiteral("is a text");
+    case '{': return QStringLiteral("is an object");
+    case 't':
+    case 'f': return QStringLiteral("is true or false");
+    default: return QStringLiteral("is a number");
+    }
+}
+
+// One line per bad entry of the list `name`, with where it stands in the
+// text when the list is written out as a literal there.
+void describeBadEntries(const QString &text, const QString &name, const QString &noun, const QList<BadEntry> &bad,
+                        qsizetype length, QStringList &findings)
+{
+    if (bad.isEmpty())
+        return;
+    QList<ListEntryPlace> places = ListEntryPlacesIn(text, name);
+    // Places fit the entries only when the literal is the list the script left.
+    if (places.size() != length)
+        places.clear();
+    for (const BadEntry &entry : bad) {
+        const QString what = QStringLiteral("%1 entry %2 %3").arg(name).arg(entry.index).arg(entry.problem);
+        if (entry.index >= places.size()) {
+            findings << what + QStringLiteral(", not ") + noun;
+            continue;
+        }
+        const ListEntryPlace &place = places.at(entry.index);
+        if (place.joinedAfterLine > 0)
+            findings << QStringLiteral("after line %1: a comma is probably missing (%2)").arg(place.joinedAfterLine).arg(what);
+        else if (place.hole)
+            findings << QStringLiteral("line %1: two commas in a row leave a hole (%2)").arg(place.line).arg(what);
+        else if (entry.problem.startsWith(QLatin1String("holds")))
+            findings << QStringLiteral("line %1: %2: a \"]\" is probably missing").arg(place.line).arg(what);
+        else
+            findings << QStringLiteral("line %1: %2, not %3").arg(place.line).arg(what, noun);
+    }
+}
+
 // LoadingData for the time of the load; Modified false after it, however it ends.
 class LoadingScope
 {
@@ -89,9 +146,10 @@ struct LoadedItems
     QList<LeveledItem> items;
     QList<int> marks; // each item's level marks, in file order
     qint64 count = 0; // the array's whole length, beyond what was handed over
+    QList<BadEntry> badEntries;
 };
 
-// An element that is no array is no item.
+// An element that is no array is no item; it is left out and reported.
 LoadedItems ParseLoadedItems(const QString &itemsJson, qint64 itemCount)
 {
     LoadedItems loaded;
@@ -99,9 +157,14 @@ LoadedItems ParseLoadedItems(const QString &itemsJson, qint64 itemCount)
     loaded.count = qMax<qint64>(itemCount, elements.size());
     loaded.items.reserve(elements.size());
     loaded.marks.reserve(elements.size());
-    for (const QStringView element : elements) {
-        if (!element.startsWith(u'['))
-            continue;
+    for (qsizetype k = 0; k < elements.size(); ++k) {
+        const QStringView element = elements.at(k);
+        const QString problem = entryProblem(element);
+        if (!problem.isEmpty()) {
+            loaded.badEntries.append({static_cast<int>(k), problem});
+            if (!element.startsWith(u'['))
+                continue;
+        }
         QStringList params = JsonArrayTexts(element);
         LeveledItem leveled;
         for (qsizetype p = 0; p < params.size() && p < TItem::kParamCount; ++p)
@@ -187,12 +250,16 @@ QString styleNames(const Project &project, int kind)
 
 // Adds the styles the text defined. A style is an array of "key=value"
 // entries; an element that is no array, or an empty one, is no style.
-void ReadStyles(Project &project, const EvaluatedText &values, const AddStyleFunction &addStyle)
+std::array<QList<BadEntry>, 2> ReadStyles(Project &project, const EvaluatedText &values, const AddStyleFunction &addStyle)
 {
+    std::array<QList<BadEntry>, 2> bad;
     for (int kind = 0; kind <= 1; ++kind) {
         const QList<QStringView> styles = JsonArrayElements(values.styles.at(kind));
         const QList<QStringView> names = JsonArrayElements(values.styleNames.at(kind));
         for (qsizetype k = 0; k < styles.size() && k < kMaxElements; ++k) {
+            const QString problem = entryProblem(styles.at(k));
+            if (!problem.isEmpty())
+                bad.at(static_cast<size_t>(kind)).append({static_cast<int>(k), problem});
             if (!styles.at(k).startsWith(u'['))
                 continue;
             QString list;
@@ -213,6 +280,7 @@ void ReadStyles(Project &project, const EvaluatedText &values, const AddStyleFun
                 AddStyle(project, kind, name, StyleParamsToDeclarations(list), stylesArray);
         }
     }
+    return bad;
 }
 
 } // namespace
@@ -243,9 +311,30 @@ QString DataTextFromBytes(const QByteArray &bytes)
 
 QString CommentOutStartCall(QString text, int currentType)
 {
-    text.replace(menuTypes().at(static_cast<size_t>(currentType)).initFunctionName, QStringLiteral("//"),
-                 Qt::CaseInsensitive);
+    const MenuType &type = menuTypes().at(static_cast<size_t>(currentType));
+    QStringList names{QRegularExpression::escape(type.initFunctionName)};
+    if (!type.frameInitFunctionName.isEmpty())
+        names << QRegularExpression::escape(type.frameInitFunctionName);
+    const QRegularExpression call(
+        QStringLiteral("(?<![\\w$.])(?:%1)(?![\\w$])(?=\\s*\\()").arg(names.join(QLatin1Char('|'))));
+    const QString code = CodeOfDataText(text);
+    QList<qsizetype> starts;
+    for (auto it = call.globalMatch(code); it.hasNext();)
+        starts << it.next().capturedStart();
+    // From the end, so earlier positions stay where they were.
+    for (auto at = starts.crbegin(); at != starts.crend(); ++at)
+        text.insert(*at, QStringLiteral("//"));
     return text;
+}
+
+QStringList StartFunctionNames()
+{
+    QStringList names;
+    for (const MenuType &type : menuTypes())
+        for (const QString &name : {type.initFunctionName, type.frameInitFunctionName})
+            if (!name.isEmpty() && !names.contains(name))
+                names << name;
+    return names;
 }
 
 int TakeLevelMarks(QString &text)
@@ -317,22 +406,23 @@ void SetIndividualStyles(const Project &project, Page &itemParams, int kind)
 }
 
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
-                  const AddStyleFunction &addStyle, bool *complete)
+                  const AddStyleFunction &addStyle, DataRead *read)
 {
     QByteArray bytes;
     if (!readBytes(path, bytes))
         return false;
     const QString text = DataTextFromBytes(bytes);
     bytes.clear();
-    const bool whole = ReadDataText(project, params, itemParams, text, addStyle);
-    if (complete)
-        *complete = whole;
+    DataRead result = ReadDataText(project, params, itemParams, text, addStyle);
+    if (read)
+        *read = std::move(result);
     return true;
 }
 
-bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text, const AddStyleFunction &addStyle)
+DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString text, const AddStyleFunction &addStyle)
 {
-    bool complete = true;
+    DataRead result;
+    bool &complete = result.complete;
     // The text's own errors arrive as the page's script errors, before the
     // call that caused them returns.
     int scriptErrors = 0;
@@ -347,20 +437,19 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
     if (OtherMenuTypeIn(text, project.MenuType) >= 0)
         dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                                            "You can change menu type from (File/Select menu type...).\r"));
-    text = CommentOutStartCall(std::move(text), project.MenuType);
+    const MenuType &type = project.menuType();
+    result.definesMenu = AssignsName(text, type.itemArrayName);
 
     {
         LoadingScope loading(project);
-        const MenuType &type = project.menuType();
         EvaluatedText values;
+        LoadedItems loaded;
         try {
             QString shown;
             EvaluatedText read = EvaluateApart(params, type, text, shown);
-            text.clear();
             // The items are made ready while the page takes the parameters.
             std::future<LoadedItems> parsing =
                 std::async(std::launch::async, ParseLoadedItems, read.items, read.itemCount);
-            LoadedItems loaded;
             try {
                 params.call(QStringLiteral("qrn_loadValues"), {shown});
             } catch (const PageError &) {
@@ -382,17 +471,36 @@ bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text
             // item array.
             if (scriptErrors > 0 && project.items().rowCount() == 0)
                 complete = false;
-        } catch (const PageError &) {
+        } catch (const PageError &e) {
             // A page that failed takes nothing in: the tree and the styles
             // stay as they were.
             complete = false;
+            result.pageFailure = e.message.isEmpty() ? QStringLiteral("a page of the editor failed") : e.message;
         }
-        ReadStyles(project, values, addStyle);
-        // Both lists in one round trip.
-        itemParams.callBatch(QStringLiteral("qrn_setIndividualStyles"),
-                             {{0, styleNames(project, 0)}, {1, styleNames(project, 1)}});
+        const std::array<QList<BadEntry>, 2> badStyles = ReadStyles(project, values, addStyle);
+        // Damage is looked for only once the reader found some: a whole
+        // file costs nothing more to read.
+        result.findings << values.findings;
+        describeBadEntries(text, type.itemArrayName, QStringLiteral("an item"), loaded.badEntries,
+                           qMin<qint64>(loaded.count, kMaxElements), result.findings);
+        const QString styleArrays[2] = {type.styleArrayName, type.submenuStyleArrayName};
+        for (size_t kind = 0; kind < 2; ++kind)
+            describeBadEntries(text, styleArrays[kind], QStringLiteral("a style"), badStyles.at(kind),
+                               JsonArrayElements(values.styles.at(kind)).size(), result.findings);
+        if (!result.findings.isEmpty())
+            complete = false;
+        text.clear();
+        try {
+            // Both lists in one round trip.
+            itemParams.callBatch(QStringLiteral("qrn_setIndividualStyles"),
+                                 {{0, styleNames(project, 0)}, {1, styleNames(project, 1)}});
+        } catch (const PageError &e) {
+            complete = false;
+            if (result.pageFailure.isEmpty())
+                result.pageFailure = e.message;
+        }
     }
-    return complete;
+    return result;
 }
 
 EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &text, QString &shown)
@@ -407,13 +515,18 @@ EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &t
     EvaluatedText result;
     QString values;
     try {
-        values = params.evaluateApart(script.toString(), names);
+        values = params.evaluateApart(script.toString(), names, StartFunctionNames());
     } catch (const PageError &e) {
         // The page forgets the previous project all the same.
         result.stopped = e.message;
     }
     params.setCallTimeout(limit);
     shown = keepArrays(values, type, result);
+    for (const JoinedDeclaration &joined : JoinedDeclarationsIn(text, names))
+        result.findings << QStringLiteral("line %1: %2 is declared without a value: an \"=\" is probably missing "
+                                          "after %3")
+                               .arg(joined.line)
+                               .arg(joined.declared, joined.name);
     return result;
 }
 

@@ -23,21 +23,43 @@ class Project;
 // "Can't open the file:", when the file cannot be read; true otherwise,
 // whatever the page made of it. Styles go through `addStyle` when given (the
 // styles window's lists), otherwise straight into the project's lists.
-// `complete`, when given, says whether the text was read to its end (see
+// `read`, when given, says what the read made of the text (see
 // ReadDataText).
 using AddStyleFunction = std::function<void(int kind, const QString &name, const QString &paramsList,
                                             const QString &stylesArray)>;
+
+// What a read made of a text, beside the project it filled.
+struct DataRead
+{
+    // Everything the text holds was read. False when the reader was stopped
+    // (time limit), a page failed, the text's script failed before any item
+    // was read, or the lists hold entries that are no items or styles.
+    // Saving such a project would lose what the file holds beyond what was read.
+    bool complete = true;
+    // The text assigns the type's item list; a script that does not is no
+    // menu data file, and its project is empty.
+    bool definesMenu = true;
+    // A page of the editor failed during the read: the program's fault, not
+    // the file's. Its message; empty when none did.
+    QString pageFailure;
+    // Damage the reader found, one line each ("after line 112: a comma is
+    // probably missing ..."). The rest was read.
+    QStringList findings;
+
+    explicit operator bool() const { return complete; }
+};
+
 bool ReadDataFile(Project &project, Page &params, Page &itemParams, const QString &path,
-                  const AddStyleFunction &addStyle = {}, bool *complete = nullptr);
+                  const AddStyleFunction &addStyle = {}, DataRead *read = nullptr);
 // The same for a text already in memory (an undo state, a recovered
 // project), as ReadDataFile reads it after decoding the file. The item tree
 // is replaced only once the page has evaluated the text: a text the page
-// could not evaluate leaves the tree as it was. False when the read did not
-// complete: the reader was stopped (time limit) or a page failed, or the text's
-// script failed before any item was read. Saving such a project would lose
-// what the file holds beyond what was read.
-bool ReadDataText(Project &project, Page &params, Page &itemParams, QString text,
-                  const AddStyleFunction &addStyle = {});
+// could not evaluate leaves the tree as it was. The text is run as written:
+// the reader page's start functions do nothing, so nothing in it is
+// rewritten to keep the engine from starting. The findings are the
+// caller's to show.
+DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString text,
+                      const AddStyleFunction &addStyle = {});
 
 // Files larger than this are refused unread.
 inline constexpr qint64 kMaxDataFileSize = 16 * 1024 * 1024;
@@ -56,6 +78,8 @@ struct EvaluatedText
     // texts; empty when undefined.
     std::array<QString, 2> styles;
     std::array<QString, 2> styleNames;
+    // Declarations whose "=" seems lost, found in the text itself.
+    QStringList findings;
 };
 
 // Runs the text apart from every page of the program (Page::evaluateApart),
@@ -71,8 +95,13 @@ EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &t
 // The file's bytes as the reader's text: decoded, cut at a Ctrl-Z, and every
 // line (ended by LF or CR LF; a lone CR is dropped) preceded by CR LF.
 QString DataTextFromBytes(const QByteArray &bytes);
-// Turns every start call of the current type into a comment.
+// Turns every start call of the type in the text's code into a comment;
+// strings and comments stay as they are. For texts put together to run in
+// an engine page, where the start call must come once, at the end.
 QString CommentOutStartCall(QString text, int currentType);
+// The names of every type's start functions: the reader page defines them
+// as functions that do nothing.
+QStringList StartFunctionNames();
 // Leading "|" marks of an item text: the level, and the text without them.
 int TakeLevelMarks(QString &text);
 // Tree depths for items given by their level marks, in file order: each item

@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 bool isIdentifierChar(QChar c)
@@ -132,4 +134,116 @@ int OtherMenuTypeIn(const QString &text, int currentType)
         }
     }
     return -1;
+}
+
+bool AssignsName(const QString &text, const QString &name)
+{
+    const QRegularExpression assignment(
+        QStringLiteral("(?<![\\w$.])%1\\s*=(?!=)").arg(QRegularExpression::escape(name)));
+    return assignment.match(CodeOfDataText(text)).hasMatch();
+}
+
+int LineOfPosition(const QString &text, qsizetype position)
+{
+    const qsizetype end = qBound<qsizetype>(0, position, text.size());
+    const int breaks = static_cast<int>(QStringView(text).first(end).count(QLatin1Char('\n')));
+    // The reader's text puts a line break before the first line too.
+    return text.startsWith(QLatin1String("\r\n")) ? breaks : breaks + 1;
+}
+
+QList<ListEntryPlace> ListEntryPlacesIn(const QString &text, const QString &name)
+{
+    QList<ListEntryPlace> places;
+    const QString code = CodeOfDataText(text);
+    const QRegularExpression assignment(
+        QStringLiteral("(?<![\\w$.])%1\\s*=(?!=)\\s*\\[").arg(QRegularExpression::escape(name)));
+    qsizetype open = -1;
+    for (auto it = assignment.globalMatch(code); it.hasNext();)
+        open = it.next().capturedEnd() - 1;
+    if (open < 0)
+        return places;
+    // Lines are counted as the walk goes: one count over the text, however long.
+    int line = LineOfPosition(text, open);
+    int depth = 0;
+    qsizetype entryStart = -1; // first character of the current entry that is code
+    int entryLine = 0;
+    int lastCloseLine = 0;     // a top-level list of this entry just closed
+    ListEntryPlace current;
+    auto endEntry = [&](bool last) {
+        if (entryStart < 0) {
+            // A last comma ends the list without an element after it.
+            if (last)
+                return;
+            current.hole = true;
+            current.line = line;
+        } else {
+            current.line = entryLine;
+        }
+        places << current;
+        current = ListEntryPlace();
+        entryStart = -1;
+        lastCloseLine = 0;
+    };
+    for (qsizetype i = open + 1; i < code.size(); ++i) {
+        const QChar c = code.at(i);
+        if (c == QLatin1Char('\n')) {
+            ++line;
+            continue;
+        }
+        if (c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('*'))
+            continue;
+        if (depth == 0 && c == QLatin1Char(',')) {
+            endEntry(false);
+            continue;
+        }
+        if (depth == 0 && c == QLatin1Char(']')) {
+            endEntry(true);
+            break;
+        }
+        if (entryStart < 0) {
+            entryStart = i;
+            entryLine = line;
+        }
+        if (c == QLatin1Char('[') || c == QLatin1Char('(') || c == QLatin1Char('{')) {
+            if (depth == 0 && c == QLatin1Char('[') && lastCloseLine > 0 && current.joinedAfterLine == 0)
+                current.joinedAfterLine = lastCloseLine;
+            ++depth;
+        } else if (c == QLatin1Char(']') || c == QLatin1Char(')') || c == QLatin1Char('}')) {
+            --depth;
+            lastCloseLine = depth == 0 && c == QLatin1Char(']') ? line : 0;
+        } else if (depth == 0) {
+            lastCloseLine = 0;
+        }
+    }
+    return places;
+}
+
+QList<JoinedDeclaration> JoinedDeclarationsIn(const QString &text, const QStringList &names)
+{
+    QList<JoinedDeclaration> found;
+    static const QRegularExpression declaration(QStringLiteral("(?<![\\w$.])(?:var|let)\\s+([A-Za-z_$][\\w$]*)"));
+    // Candidates are looked for in the text as it is, which costs little;
+    // only a text that has one is told apart into code and strings.
+    QString code;
+    for (auto it = declaration.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString declared = m.captured(1);
+        const auto prefix = std::find_if(names.cbegin(), names.cend(), [&declared](const QString &name) {
+            return declared.size() > name.size() && declared.startsWith(name);
+        });
+        if (prefix == names.cend())
+            continue;
+        if (code.isEmpty())
+            code = CodeOfDataText(text);
+        if (code.at(m.capturedStart(1)) != declared.at(0))
+            continue; // inside a string or a comment
+        // A value may follow on the next line; `for (var k in ...)` has none.
+        qsizetype next = m.capturedEnd();
+        while (next < code.size() && code.at(next).isSpace())
+            ++next;
+        if (next < code.size() && code.at(next) != QLatin1Char(';') && code.at(next) != QLatin1Char(','))
+            continue;
+        found.append({LineOfPosition(text, m.capturedStart(1)), declared, *prefix});
+    }
+    return found;
 }

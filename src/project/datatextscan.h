@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // Reading what a data text says about itself without running it. A data file
 // is someone else's script: a name inside a string or a comment ("Call
@@ -22,3 +24,36 @@ int MenuTypeNamedIn(const QString &text);
 // when it is not `currentType` (the Tabs and the Tab Menu share theirs); -1
 // when none is.
 int OtherMenuTypeIn(const QString &text, int currentType);
+
+// Whether the text's code assigns the list `name` (`var menuItems = ...`):
+// a script that does not is no menu data file of that list's type.
+bool AssignsName(const QString &text, const QString &name);
+
+// The file's line (1 for the first) at `position` of a text the reader made
+// (every line preceded by CR LF) or of a plain text.
+int LineOfPosition(const QString &text, qsizetype position);
+
+// Where the entries of the list literal last assigned to `name` stand, in
+// the order the script builds them: entries are what lies between the
+// list's top-level commas, so `[a][b]` (a comma lost) is one entry, as it
+// is one element when the script runs. Empty when the list is not written
+// as a literal.
+struct ListEntryPlace
+{
+    int line = 0;        // the line the entry starts on
+    bool hole = false;   // nothing between two commas
+    // `[...][...]`: the line where the first list closed; 0 when the entry
+    // is no such pair.
+    int joinedAfterLine = 0;
+};
+QList<ListEntryPlace> ListEntryPlacesIn(const QString &text, const QString &name);
+
+// A declaration without a value whose name starts with one of `names`
+// (`var menuZIndex1000;`): a lost "=" joined a name and its value.
+struct JoinedDeclaration
+{
+    int line = 0;
+    QString declared; // "menuZIndex1000"
+    QString name;     // "menuZIndex"
+};
+QList<JoinedDeclaration> JoinedDeclarationsIn(const QString &text, const QStringList &names);

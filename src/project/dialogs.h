@@ -42,7 +42,8 @@ public:
     virtual void showMessage(const QString &text) = 0;
     // Full path of the chosen file, or empty when cancelled.
     virtual QString openFile(const FileRequest &request) = 0;
-    // Asks before replacing an existing file; empty when cancelled.
+    // The name of a file to write; whether an existing one may be written
+    // over is for the write decision to ask. Empty when cancelled.
     virtual QString saveFile(const FileRequest &request) = 0;
     virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
     // A line of text, `initial` offered; nothing when cancelled. A seam

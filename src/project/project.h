@@ -25,6 +25,11 @@ public:
     QString ProgramFolder; // ends with "/"
     QString ProjectFolder; // ends with "/"
     QString CurrentFileName;
+    // How CurrentFileName was read: whole, in part (damage, a script error,
+    // a page that failed), or as no menu at all (a script that defines no
+    // item list). Only a file read whole is written over without a question.
+    enum class FileRead { Whole, Incomplete, NotAMenu };
+    FileRead currentFileRead = FileRead::Whole;
     // The folder picked links and pictures are made relative to, per data
     // file; the settings file keeps it between runs.
     LinkFolders linkFolders;

@@ -10,6 +10,7 @@
 #include "project/project.h"
 #include "project/projecthistory.h"
 #include "project/themes.h"
+#include "project/writedecision.h"
 #include "project/textfile.h"
 
 #include <QDir>
@@ -75,7 +76,7 @@ ProjectController::~ProjectController() = default;
 
 void ProjectController::emitCaption()
 {
-    emit captionChanged(m_project.CurrentFileName, m_readIncomplete);
+    emit captionChanged(m_project.CurrentFileName, readIncomplete());
 }
 
 void ProjectController::setProjectFolderOf(const QString &path)
@@ -93,7 +94,7 @@ void ProjectController::reset(Pages pages)
     m_project.setModified(false);
     m_project.CurrentFileName.clear();
     m_project.LoadingData = false;
-    m_readIncomplete = false;
+    m_project.currentFileRead = Project::FileRead::Whole;
     if (m_views.stopPreview)
         m_views.stopPreview();
     if (m_pagesReady) {
@@ -112,8 +113,8 @@ void ProjectController::reset(Pages pages)
     emitCaption();
 }
 
-bool ProjectController::readDataText(Project &project, Page &params, Page &itemParams, QString text,
-                                     const AddStyleFunction &addStyle)
+DataRead ProjectController::readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                                         const AddStyleFunction &addStyle)
 {
     return ReadDataText(project, params, itemParams, std::move(text), addStyle);
 }
@@ -141,7 +142,7 @@ bool ProjectController::runLoad(const Load &request)
 {
     reset(Pages::LeftToRead);
     bool read = true;
-    bool complete = true;
+    DataRead outcome;
     // Whether a read reached the pages; a file that could not be read did not.
     bool pagesRead = true;
     switch (request.from) {
@@ -154,21 +155,25 @@ bool ProjectController::runLoad(const Load &request)
     }
     case Load::From::File:
         setProjectFolderOf(request.path);
-        read = ReadDataFile(m_project, m_params, m_itemParams, request.path, m_views.addStyle, &complete);
+        read = ReadDataFile(m_project, m_params, m_itemParams, request.path, m_views.addStyle, &outcome);
         pagesRead = read;
         if (read) {
             m_project.CurrentFileName = request.path;
             // The program's own files lie in no site.
             if (!isShippedFile(request.path, m_project.ProgramFolder))
                 m_project.linkFolders.used(request.path);
-            m_readIncomplete = !complete;
+            m_project.currentFileRead = !outcome.definesMenu ? Project::FileRead::NotAMenu
+                                        : outcome.complete   ? Project::FileRead::Whole
+                                                             : Project::FileRead::Incomplete;
+            reportRead(outcome, request.path);
             emit fileOpened(request.path);
         }
         break;
     case Load::From::Recovered:
         // Line breaks as the reader gives them to the page from a file.
-        readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
-                     m_views.addStyle);
+        outcome = readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
+                               m_views.addStyle);
+        reportRead(outcome, request.fileName);
         m_project.CurrentFileName = request.fileName;
         if (!request.fileName.isEmpty())
             m_project.ProjectFolder = QFileInfo(request.fileName).absolutePath() + QLatin1Char('/');
@@ -196,9 +201,11 @@ bool ProjectController::restoreText(const QString &text)
         if (m_views.clearStyles)
             m_views.clearStyles();
         // Line breaks as the reader gives them to the page from a file.
-        if (!readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
-                          m_views.addStyle)) {
-            dialogs().showError(cannot + QLatin1Char('.'));
+        const DataRead read = readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
+                                           m_views.addStyle);
+        if (!read) {
+            dialogs().showError(cannot + (read.pageFailure.isEmpty() ? QStringLiteral(".")
+                                                                     : QStringLiteral(":\r") + read.pageFailure));
             return false;
         }
     } catch (const PageError &e) {
@@ -374,14 +381,33 @@ bool ProjectController::save()
 {
     if (mustSaveUnderNewName())
         return saveAs();
-    if (m_readIncomplete) {
-        const QString text = QStringLiteral("The file %1 was read incompletely: saving over it keeps only what was "
-                                            "read.\rOverwrite it anyway?\r(No: save it under another name.)")
-                                 .arg(QFileInfo(m_project.CurrentFileName).fileName());
-        if (dialogs().askNoYes(text) != Dialogs::Answer::Yes)
-            return saveAs();
+    switch (decideWrite(m_project, m_project.CurrentFileName, WriteRoad::Command)) {
+    case WriteAnswer::Write: return m_views.saveToCurrentFile && m_views.saveToCurrentFile();
+    case WriteAnswer::AnotherName: return saveAs();
+    case WriteAnswer::Stop: break;
     }
-    return m_views.saveToCurrentFile && m_views.saveToCurrentFile();
+    return false;
+}
+
+void ProjectController::reportRead(const DataRead &read, const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (!read.findings.isEmpty()) {
+        // Enough lines to find the place; the rest are counted.
+        constexpr int shown = 12;
+        QStringList lines = read.findings.mid(0, shown);
+        if (read.findings.size() > shown)
+            lines << QStringLiteral("and %1 more").arg(read.findings.size() - shown);
+        dialogs().showError(QStringLiteral("%1 is damaged; the rest of it was read:\r").arg(name) +
+                            lines.join(QLatin1Char('\r')));
+    }
+    if (!read.pageFailure.isEmpty())
+        dialogs().showError(QStringLiteral("%1 could not be read completely: a page of the editor failed.\r%2")
+                                .arg(name, read.pageFailure));
+    else if (!read.definesMenu)
+        dialogs().showError(QStringLiteral("%1 is not a menu data file of the %2: it defines no %3.\rIt is shown as "
+                                           "an empty menu; saving asks before writing over it.")
+                                .arg(name, m_project.menuType().name, m_project.menuType().itemArrayName));
 }
 
 bool ProjectController::saveAs()
@@ -417,7 +443,7 @@ void ProjectController::saved(const QString &path)
 {
     // The file written holds the whole project now.
     Q_UNUSED(path);
-    m_readIncomplete = false;
+    m_project.currentFileRead = Project::FileRead::Whole;
     m_history->saved();
     emitCaption();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/dataopen.h"
+#include "project/project.h"
 #include "project/recoveryfile.h"
 
 #include <QObject>
@@ -52,8 +53,8 @@ public:
 
     // The one way a data text gets into a project and its pages, for the
     // editor's loads and the command line alike (see ReadDataText).
-    static bool readDataText(Project &project, Page &params, Page &itemParams, QString text,
-                             const AddStyleFunction &addStyle = {});
+    static DataRead readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                                 const AddStyleFunction &addStyle = {});
 
     // The pages of the current menu type are loaded (or loading): resets and
     // loads may call them. The loadTypePages view says so.
@@ -88,8 +89,9 @@ public:
     void saved(const QString &path);
     // The last askSaveChanges was answered No: the changes were let go.
     bool changesDiscarded() const { return m_changesDiscarded; }
-    // The current file was read incompletely: saving over it asks first.
-    bool readIncomplete() const { return m_readIncomplete; }
+    // The current file was not read whole (or is no menu): saving over it
+    // asks first.
+    bool readIncomplete() const { return m_project.currentFileRead != Project::FileRead::Whole; }
 
     // Gives the project the look of a theme's data text, its items kept
     // except for references to styles the theme does not have, as one change
@@ -141,6 +143,9 @@ private:
     void recoverPages();
     void setProjectFolderOf(const QString &path);
     void emitCaption();
+    // Says what of a file's read the reader did not: that the file is no
+    // menu, or that a page failed.
+    void reportRead(const DataRead &read, const QString &path);
 
     Project &m_project;
     Page &m_params;
@@ -152,7 +157,6 @@ private:
     bool m_loading = false;
     std::optional<Load> m_waiting;
     bool m_changesDiscarded = false;
-    bool m_readIncomplete = false;
     bool m_recoveryPending = false;
     bool m_recovering = false;
     // Undo or redo read a text in: the history's next report is a replacement.

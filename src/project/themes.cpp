@@ -83,7 +83,7 @@ bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString 
         project.ItemStyles.clear();
         project.SubmenuStyles.clear();
         // Line breaks as the reader gives them to the page from a file.
-        return ProjectController::readDataText(project, params, itemParams, DataTextFromBytes(encodeText(text)));
+        return ProjectController::readDataText(project, params, itemParams, DataTextFromBytes(encodeText(text))).complete;
     };
     const QString before = BuildDataText(project, params, itemParams);
     const QString themed = themedDataText(themeText, project.MenuType, itemArrayOf(before, project.menuType()));

@@ -65,7 +65,7 @@ QVariant FakePage::call(const QString &function, const PageArgs &args)
     throw PageError(function, m_name, QStringLiteral("The page has no function %1.").arg(function));
 }
 
-QString FakePage::evaluateApart(const QString &script, const QStringList &names)
+QString FakePage::evaluateApart(const QString &script, const QStringList &names, const QStringList &)
 {
     return resultText(call(kEvaluateApart, {script, names.join(QLatin1Char('\r'))}));
 }

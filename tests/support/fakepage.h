@@ -34,7 +34,7 @@ public:
     void setStatus(const QString &text) override;
     // Answered like a call of kEvaluateApart with the script and the names
     // joined by CR, so tests script it as any other function.
-    QString evaluateApart(const QString &script, const QStringList &names) override;
+    QString evaluateApart(const QString &script, const QStringList &names, const QStringList &doNothing = {}) override;
     static inline const QString kEvaluateApart = QStringLiteral("(evaluate apart)");
 
     void setRefreshAllowed(bool allowed) override { refreshAllowed = allowed; }
