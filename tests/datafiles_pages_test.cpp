@@ -4,6 +4,7 @@
 
 #include "pages_common.h"
 #include "project/datasave.h"
+#include "project/datatextscan.h"
 #include "project/project.h"
 #include "project/themes.h"
 #include "support/defaultprojects.h"
@@ -60,7 +61,20 @@ struct Editor
         params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
         return ReadDataFile(project, *params, *itemParams, path);
     }
+    // The same, with what the read made of the file.
+    DataRead read(const QString &path)
+    {
+        project.items().clear();
+        project.ItemStyles.clear();
+        project.SubmenuStyles.clear();
+        params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        DataRead outcome;
+        if (!ReadDataFile(project, *params, *itemParams, path, {}, &outcome))
+            outcome.complete = false;
+        return outcome;
+    }
     bool save(const QString &path) { return WriteDataFile(project, *params, *itemParams, path); }
+    QString text() { return BuildDataText(project, *params, *itemParams); }
     QString paramsList() { return params->callText(QStringLiteral("qrn_getParamsList"), {QString()}); }
     QStringList outline() const
     {
@@ -88,6 +102,53 @@ bool sameStyles(const QList<TStyle> &a, const QList<TStyle> &b)
         if (a[i].Name != b[i].Name || a[i].ParamsList != b[i].ParamsList || a[i].StylesArray != b[i].StylesArray)
             return false;
     return true;
+}
+
+
+// The prefix of a type's parameter names ("menu", "tmenu", "tabs").
+QString paramPrefix(const pagestest::PageType &t)
+{
+    return t.index == 0 ? QStringLiteral("menu") : t.index == 1 ? QStringLiteral("tmenu") : QStringLiteral("tabs");
+}
+
+// Colours and sizes in every form a site's files use.
+const QStringList kCssColours{QStringLiteral("transparent"), QStringLiteral("white"), QStringLiteral("currentColor"),
+                              QStringLiteral("rgba(0,0,0,.5)"), QStringLiteral("#1f2d3d80"), QStringLiteral("#abc"),
+                              QStringLiteral("#AbCd"), QStringLiteral("hsl(210 30% 20%)"), QStringLiteral("var(--brand)"),
+                              QStringLiteral("#1F2D3D")};
+const QStringList kCssSizes{QStringLiteral("calc(100% - 2px)"), QStringLiteral("1.5rem"), QStringLiteral("2vw"),
+                            QStringLiteral("min(10px, 1em)"), QStringLiteral("clamp(1px, 2vw, 3px)"),
+                            QStringLiteral("var(--gap)"), QStringLiteral("3px"), QStringLiteral("0")};
+
+// A text of random pieces that are hard for a writer and a reader: quotes,
+// backslashes, the end of a script element, start calls, level marks,
+// commas, line breaks and a character of every plane.
+QString hardText(QRandomGenerator &gen, int maxPieces)
+{
+    static const QStringList pieces{
+        QStringLiteral("\""), QStringLiteral("'"), QStringLiteral("\\"), QStringLiteral("</script>"), QStringLiteral("<!--"),
+        QStringLiteral("qrn_init();"), QStringLiteral("qrn_tabsInit();"), QStringLiteral("qrn_initFrame("), QStringLiteral("|"),
+        QStringLiteral(","), QStringLiteral("],["), QStringLiteral("\r\n"), QStringLiteral("\t"), QStringLiteral("${x}"),
+        QStringLiteral("@undefined"), QStringLiteral(" "), QStringLiteral("Home"), QStringLiteral("a.html?x=1&y=2"), QStringLiteral("//")};
+    QString text;
+    const int n = static_cast<int>(gen.bounded(maxPieces + 1));
+    for (int i = 0; i < n; ++i) {
+        if (gen.bounded(3) == 0) {
+            // A character of a random plane, never half a pair.
+            const char32_t plane = gen.bounded(17);
+            char32_t c = (plane << 16) | gen.bounded(0x10000);
+            if (c >= 0xD800 && c <= 0xDFFF)
+                c = 0x4E2D;
+            if ((c & 0xFFFE) == 0xFFFE)
+                c -= 2;
+            if (c < 0x20)
+                c = 0x20 + c;
+            text += QString::fromUcs4(&c, 1);
+        } else {
+            text += pieces.at(static_cast<int>(gen.bounded(static_cast<int>(pieces.size()))));
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -548,6 +609,122 @@ private slots:
             }
         }
         dataTextTimeLimitMs = limit;
+    }
+    // Random projects of every type are written, read and compared: items,
+    // levels, styles, and the menu-wide values in every CSS form. A fixed
+    // seed and a few rounds here; bench/roundtrip_long runs thousands
+    // (PLIVEX_ROUNDTRIP_ROUNDS per type, PLIVEX_ROUNDTRIP_SEED).
+    void roundTrip_randomProjects_readBackEqual_data() { addTypeRows(); }
+    void roundTrip_randomProjects_readBackEqual()
+    {
+        QFETCH(pagestest::PageType, type);
+        QTemporaryDir dir;
+        ScriptedDialogs boxes;
+        const quint32 seed = qEnvironmentVariableIsSet("PLIVEX_ROUNDTRIP_SEED")
+                                 ? static_cast<quint32>(qEnvironmentVariableIntValue("PLIVEX_ROUNDTRIP_SEED"))
+                                 : 20261208u;
+        const int rounds = qMax(6, qEnvironmentVariableIntValue("PLIVEX_ROUNDTRIP_ROUNDS"));
+        QRandomGenerator gen(seed + static_cast<quint32>(type.index));
+        Editor a(type);
+        Editor b(type);
+        auto itemStylePage = pagestest::openTypePage(type, QStringLiteral("itemstyles.html"));
+        const QString prefix = paramPrefix(type);
+        const int maxLevel = type.index == 2 ? 0 : type.index == 3 ? 1 : 6;
+        for (int round = 0; round < rounds; ++round) {
+            // The menu-wide values come in from a file, as a user's would.
+            const QString start = dir.filePath(QStringLiteral("start.js"));
+            writeTestFile(start, QStringLiteral("var %1BackColor=%2;\nvar %1BorderWidth=%3;\nvar %4=%5;\n")
+                                     .arg(prefix, js(kCssColours.at(static_cast<int>(gen.bounded(static_cast<int>(kCssColours.size()))))),
+                                          js(kCssSizes.at(static_cast<int>(gen.bounded(static_cast<int>(kCssSizes.size()))))),
+                                          type.fontParam, js(hardText(gen, 4)))
+                                     .toUtf8());
+            QVERIFY(a.open(start));
+            a.project.ItemStyles.clear();
+            const int styles = static_cast<int>(gen.bounded(4));
+            for (int k = 0; k < styles; ++k)
+                a.project.ItemStyles << styleFromPage(*itemStylePage, QStringLiteral("Style ") + hardText(gen, 3),
+                                                      QStringLiteral("var %1=%2;var %3=%4;")
+                                                          .arg(type.fontParam, js(hardText(gen, 4)), type.imageParam,
+                                                               js(hardText(gen, 3))));
+            QList<LeveledItem> items;
+            int level = 0;
+            const int count = 1 + static_cast<int>(gen.bounded(25));
+            for (int i = 0; i < count; ++i) {
+                level = i == 0 ? 0 : static_cast<int>(gen.bounded(qMin(level + 1, maxLevel) + 1));
+                LeveledItem li{level, {}};
+                for (int n = 0; n < TItem::kParamCount; ++n)
+                    li.item.Params[static_cast<size_t>(n)] = hardText(gen, n == 0 ? 6 : 3);
+                // Level marks lead an item's text in the file, for the
+                // engines too: a text of its own cannot start with one.
+                while (li.item.Params[0].startsWith(QLatin1Char('|')))
+                    li.item.Params[0].remove(0, 1);
+                items << li;
+            }
+            a.project.items().clear();
+            a.project.items().insertLeveled({}, 0, items);
+            const QString path = dir.filePath(QStringLiteral("round.js"));
+            // Random fields hold values the menu cannot use, and may look
+            // like local paths: the writer asks, and is told Yes.
+            boxes.answers.enqueue(Dialogs::Answer::Yes);
+            boxes.answers.enqueue(Dialogs::Answer::Yes);
+            QVERIFY2(a.save(path), qPrintable(boxes.asked.isEmpty() ? QString() : boxes.asked.constLast().text));
+            boxes.answers.clear();
+            const QByteArray written = readTestFile(path);
+
+            QSignalSpy errors(b.params.get(), &Page::scriptError);
+            const DataRead read = b.read(path);
+            QVERIFY2(read.complete && read.findings.isEmpty() && errors.isEmpty(),
+                     qPrintable(read.findings.join(QLatin1Char('|'))));
+            QCOMPARE(b.outline(), a.outline());
+            QList<TItem> got, want;
+            a.project.items().walk([&](const QModelIndex &, const TItem &item, int) { want << item; });
+            b.project.items().walk([&](const QModelIndex &, const TItem &item, int) { got << item; });
+            QCOMPARE(got, want);
+            QVERIFY(sameStyles(b.project.ItemStyles, a.project.ItemStyles));
+            QCOMPARE(b.paramsList(), a.paramsList());
+            QCOMPARE(b.text().toUtf8(), written);
+        }
+    }
+
+    // Every structural character outside strings and comments of the
+    // default projects, deleted one at a time: the read gives the same menu,
+    // or it says what it found. A different menu read as if whole is lost work.
+    void damage_oneStructuralCharacterLost_givesTheSameMenuOrAFinding_data() { addTypeRows(); }
+    void damage_oneStructuralCharacterLost_givesTheSameMenuOrAFinding()
+    {
+        QFETCH(pagestest::PageType, type);
+        QTemporaryDir dir;
+        ScriptedDialogs boxes;
+        Editor e(type);
+        const QString original = QString::fromUtf8(readTestFile(defaultProjectPath(type)));
+        const QString path = dir.filePath(QStringLiteral("damaged.js"));
+        writeTestFile(path, original.toUtf8());
+        const DataRead whole = e.read(path);
+        QVERIFY(whole.complete && whole.findings.isEmpty());
+        const QString menu = e.text();
+        const QString code = CodeOfDataText(original);
+        QStringList silent;
+        int tried = 0;
+        for (qsizetype at = 0; at < code.size(); ++at) {
+            if (!QStringView(u",[]\"=;").contains(code.at(at)))
+                continue;
+            ++tried;
+            QString damaged = original;
+            damaged.remove(at, 1);
+            writeTestFile(path, damaged.toUtf8());
+            QSignalSpy errors(e.params.get(), &Page::scriptError);
+            const DataRead read = e.read(path);
+            if (!errors.isEmpty() || !read.complete || !read.findings.isEmpty() || !read.definesMenu)
+                continue;
+            if (e.text() != menu)
+                silent << QStringLiteral("line %1: \"%2\" lost from \"%3\"")
+                              .arg(LineOfPosition(original, at))
+                              .arg(original.at(at))
+                              .arg(original.mid(qMax<qsizetype>(0, at - 20), 40).simplified());
+        }
+        QVERIFY(tried > 300);
+        QVERIFY2(silent.isEmpty(), qPrintable(QStringLiteral("%1 of %2 silent:\n").arg(silent.size()).arg(tried) +
+                                              silent.mid(0, 20).join(QLatin1Char('\n'))));
     }
 };
 

@@ -343,6 +343,32 @@ private slots:
         QCOMPARE(::StyleParamsToDeclarations(list), declarations);
     }
 
+    // A script that hands back no item list and assigns none is no menu;
+    // one whose list was not reached (an error before it) still is one.
+    void readDataText_aScriptWithoutItemList_isNoMenu_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("values");
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("ordinary script") << QStringLiteral("\r\nconsole.log(1);") << QStringLiteral("{}") << false;
+        QTest::newRow("name in a string only") << QStringLiteral("\r\nvar t = \"menuItems = []\";") << QStringLiteral("{}") << false;
+        QTest::newRow("list not reached") << QStringLiteral("\r\nfail();\r\nvar menuItems = [];") << QStringLiteral("{}") << true;
+        QTest::newRow("list handed back") << QStringLiteral("\r\nwindow.x = 1;") << QStringLiteral("{\"menuItems\":[]}") << true;
+    }
+    void readDataText_aScriptWithoutItemList_isNoMenu()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, values);
+        QFETCH(bool, menu);
+        ScriptedDialogs boxes;
+        Project p;
+        ReaderPages pages(p);
+        pages.values = values;
+        QCOMPARE(ReadDataText(p, pages.params, pages.itemParams, text).definesMenu, menu);
+        // The text went to the reader as it is.
+        QCOMPARE(pages.textGiven, text.mid(2));
+    }
+
     void readDataFile_rebuildsTreeAndStyles()
     {
         QTemporaryDir dir;
@@ -376,7 +402,7 @@ private slots:
                               QStringLiteral("itemStyles entry 3 is a number, not a style"),
                               QStringLiteral("menuStyles entry 0 holds a list where a text belongs, not a style")}));
         QVERIFY(!read.complete);
-        QVERIFY(!read.definesMenu); // the text itself assigns no menuItems
+        QVERIFY(read.definesMenu); // the reader handed back an item list
         QVERIFY(pages.loadingDuringLoad);
         // The names the page asked for go to the reader, its values to the page.
         QCOMPARE(pages.namesGiven, QStringLiteral("menuItems\ritemStyles"));

@@ -2,17 +2,25 @@
 // build pipeline runs them, without a display, and answer through their
 // output and exit code.
 
+#include "app/commandline.h"
+#include "app/sitebuild.h"
+#include "project/programfolder.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +52,132 @@ QString defaultProject(const QString &folder)
 {
     return harness::runtimeDir() + QStringLiteral("default_scripts/") + folder + QStringLiteral("/default.js");
 }
+
+// The line (1 for the first) the byte at `at` stands on.
+int lineAt(const QByteArray &text, qsizetype at)
+{
+    return static_cast<int>(text.first(at).count('\n')) + 1;
+}
+
+// Where each row of the item list `name` starts (its "["), as the writer
+// lays the list out: one row a line between "var NAME = [" and "];".
+QList<qsizetype> itemRows(const QByteArray &text, const QByteArray &name)
+{
+    QList<qsizetype> rows;
+    const qsizetype open = text.indexOf("var " + name + " = [");
+    if (open < 0)
+        return rows;
+    const qsizetype close = text.indexOf("\r\n];", open);
+    for (qsizetype at = text.indexOf("\r\n[", open); at >= 0 && at < close; at = text.indexOf("\r\n[", at + 2))
+        rows << at + 2;
+    return rows;
+}
+
+// The text with the declaration of `name` given `value` as a string;
+// empty when the text declares no `name`.
+QByteArray withParameter(QByteArray text, const QByteArray &name, const QByteArray &value)
+{
+    const qsizetype at = text.indexOf("\r\nvar " + name + "=");
+    const qsizetype end = at < 0 ? -1 : text.indexOf("\r\n", at + 2);
+    if (end < 0)
+        return {};
+    return text.replace(at + 2, end - at - 2, "var " + name + "=\"" + value + "\";");
+}
+
+// The texts of the double-quoted literals in `code`, with the escapes the
+// writer makes (\xNN, \uNNNN) resolved; a backslash before anything else
+// stands for that character.
+QStringList scriptTexts(const QByteArray &code)
+{
+    QStringList texts;
+    const QString s = QString::fromUtf8(code);
+    for (qsizetype i = s.indexOf(QLatin1Char('"')); i >= 0; i = s.indexOf(QLatin1Char('"'), i + 1)) {
+        QString text;
+        for (++i; i < s.size() && s.at(i) != QLatin1Char('"'); ++i) {
+            if (s.at(i) != QLatin1Char('\\') || i + 1 >= s.size()) {
+                text += s.at(i);
+                continue;
+            }
+            const QChar kind = s.at(++i);
+            const int digits = kind == QLatin1Char('x') ? 2 : kind == QLatin1Char('u') ? 4 : 0;
+            if (digits > 0) {
+                text += QChar(s.mid(i + 1, digits).toUShort(nullptr, 16));
+                i += digits;
+            } else {
+                text += kind;
+            }
+        }
+        texts << text;
+    }
+    return texts;
+}
+
+// A copy of the folder `from` and everything in it, as files of its own.
+bool copyFolder(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        if (!QDir().mkpath(QFileInfo(target).absolutePath()) || !QFile::copy(file, target))
+            return false;
+    }
+    return true;
+}
+
+// What the process writes to one of its standard outputs while this lives
+// goes to `path` instead: the in-process site build writes its lines there.
+class OutputToFile
+{
+public:
+    OutputToFile(FILE *stream, const QString &path)
+        : m_stream(stream)
+        , m_path(path)
+    {
+        std::fflush(m_stream);
+        m_saved = ::dup(::fileno(m_stream));
+        const int file = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (m_saved >= 0 && file >= 0)
+            ::dup2(file, ::fileno(m_stream));
+        if (file >= 0)
+            ::close(file);
+    }
+    ~OutputToFile() { restore(); }
+    OutputToFile(const OutputToFile &) = delete;
+    OutputToFile &operator=(const OutputToFile &) = delete;
+
+    // The output back where it was; what was written meanwhile.
+    QString take()
+    {
+        restore();
+        return QString::fromLocal8Bit(readTestFile(m_path));
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(m_stream);
+        ::dup2(m_saved, ::fileno(m_stream));
+        ::close(m_saved);
+        m_saved = -1;
+    }
+
+    FILE *m_stream;
+    QString m_path;
+    int m_saved = -1;
+};
+
+// The program folder a test set, given back to the program's own whatever
+// the test's end.
+struct ProgramFolderOfTheTest
+{
+    explicit ProgramFolderOfTheTest(const QString &folder) { setProgramFolder(folder); }
+    ~ProgramFolderOfTheTest() { setProgramFolder({}); }
+    ProgramFolderOfTheTest(const ProgramFolderOfTheTest &) = delete;
+    ProgramFolderOfTheTest &operator=(const ProgramFolderOfTheTest &) = delete;
+};
 
 } // namespace
 
@@ -222,6 +356,273 @@ private slots:
                 QCOMPARE(readTestFile(in), contents);
             QCOMPARE(readTestFile(out), old);
             QCOMPARE(QDir(dir.filePath(QStringLiteral("site"))).entryList(QDir::Files | QDir::NoDotAndDotDot).size(), 1);
+        }
+    }
+
+    // A comma lost between two item rows, a comma too many and a lost "="
+    // in each type's default project: the script still runs, so only the
+    // reader's own look at the lists and declarations finds the damage. It
+    // is a finding at its line, and nothing is written over the file.
+    void damagedProject_isAFindingAtItsLine_andLeftAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("finding"); // the one line after "FILE: "
+        struct Type
+        {
+            const char *folder;
+            QByteArray items;   // the item list's name
+            QByteArray zIndex;  // a parameter declared as a plain number
+        };
+        for (const Type &type : {Type{"ostrel-menu", "menuItems", "menuZIndex"}, Type{"tree-menu", "tmenuItems", "tmenuZIndex"},
+                                 Type{"tabs", "bmenuItems", "tabsZIndex"}, Type{"tab-menu", "bmenuItems", "tabsZIndex"}}) {
+            const QByteArray project = readTestFile(defaultProject(QString::fromLatin1(type.folder)));
+            const QList<qsizetype> rows = itemRows(project, type.items);
+            QVERIFY2(rows.size() > 4, type.folder);
+            const QString items = QString::fromLatin1(type.items);
+
+            // "[...]\r\n[...]": the second row indexes the first, which
+            // leaves one entry that is undefined where two items were.
+            const int joined = 2;
+            QByteArray noComma = project;
+            const qsizetype comma = noComma.indexOf("],\r\n", rows.at(joined)) + 1;
+            QVERIFY(comma > 0 && comma < rows.at(joined + 1));
+            noComma.remove(comma, 1);
+            QTest::addRow("%s: comma lost between two item rows", type.folder)
+                << noComma
+                << QStringLiteral("after line %1: a comma is probably missing (%2 entry %3 is undefined)")
+                       .arg(lineAt(noComma, comma))
+                       .arg(items)
+                       .arg(joined);
+
+            // "],," at the end of a row: a hole where the next entry starts.
+            const int before = 3;
+            QByteArray hole = project;
+            const qsizetype end = hole.indexOf("],\r\n", rows.at(before)) + 2;
+            QVERIFY(end > 1 && end < rows.at(before + 1));
+            hole.insert(end, ',');
+            QTest::addRow("%s: two commas after an item row", type.folder)
+                << hole
+                << QStringLiteral("line %1: two commas in a row leave a hole (%2 entry %3 is undefined)")
+                       .arg(lineAt(hole, end))
+                       .arg(items)
+                       .arg(before + 1);
+
+            // "var tabsZIndex1000;" declares a new name and leaves the
+            // parameter out.
+            QByteArray noEquals = project;
+            const qsizetype declared = noEquals.indexOf("\r\nvar " + type.zIndex + "=") + 2;
+            QVERIFY(declared > 1);
+            const qsizetype equals = declared + 4 + type.zIndex.size();
+            noEquals.remove(equals, 1);
+            QVERIFY2(noEquals.mid(equals).startsWith("1000;"), type.folder);
+            QTest::addRow("%s: \"=\" lost in a number's declaration", type.folder)
+                << noEquals
+                << QStringLiteral("line %1: %2 is declared without a value: an \"=\" is probably missing after %3")
+                       .arg(lineAt(noEquals, declared))
+                       .arg(QString::fromLatin1(type.zIndex + "1000"), QString::fromLatin1(type.zIndex));
+        }
+    }
+    void damagedProject_isAFindingAtItsLine_andLeftAsItWas()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, finding);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("data.js"));
+        QVERIFY(writeTestFile(path, contents));
+        const QString expected = path + QStringLiteral(": ") + finding + QLatin1Char('\n');
+
+        Run r = plivex({QStringLiteral("--check"), path});
+        QVERIFY2(r.exitCode == 1, qPrintable(QString::number(r.exitCode) + QLatin1Char(' ') + r.err));
+        QCOMPARE(r.err, expected);
+
+        r = plivex({QStringLiteral("--convert"), path, path});
+        QVERIFY2(r.exitCode == 1, qPrintable(QString::number(r.exitCode) + QLatin1Char(' ') + r.err));
+        QCOMPARE(r.err, expected);
+        QCOMPARE(readTestFile(path), contents);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{QStringLiteral("data.js")});
+    }
+
+    // The names of the start functions are only texts inside an item's
+    // fields and a comment: the reader runs the file as written, and every
+    // field comes back with the same text.
+    void convert_keepsStartFunctionNamesInItemTexts_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("items");
+        QTest::addColumn<QByteArray>("startCall");
+        QTest::newRow("ostrel-menu") << QStringLiteral("ostrel-menu") << QByteArray("menuItems") << QByteArray("qrn_init();");
+        QTest::newRow("tree-menu") << QStringLiteral("tree-menu") << QByteArray("tmenuItems") << QByteArray("qrn_tmenuInit();");
+        QTest::newRow("tabs") << QStringLiteral("tabs") << QByteArray("bmenuItems") << QByteArray("qrn_tabsInit();");
+        QTest::newRow("tab-menu") << QStringLiteral("tab-menu") << QByteArray("bmenuItems") << QByteArray("qrn_tabsInit();");
+    }
+    void convert_keepsStartFunctionNamesInItemTexts()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, items);
+        QFETCH(QByteArray, startCall);
+        const QByteArray row("[\"qrn_init(); qrn_tabsInit();\", \"javascript:qrn_init(); qrn_tmenuInit(); qrn_initFrame();\", "
+                             "\"\", \"qrn_tabsInit()\", \"\", \"\", \"\", \"\", \"\", \"\", \"\"],");
+        QCOMPARE(scriptTexts(row).size(), 11);
+        // The project as the writer lays it out, with the row in front.
+        QByteArray saved = readTestFile(defaultProject(folder));
+        const QList<qsizetype> projectRows = itemRows(saved, items);
+        QVERIFY(projectRows.size() > 1);
+        saved.replace(projectRows.at(0), projectRows.at(1) - 2 - projectRows.at(0), row);
+        const QList<qsizetype> rows = itemRows(saved, items);
+        QCOMPARE(rows.size(), projectRows.size());
+        // The same with a comment on the start call.
+        QByteArray input = saved;
+        const qsizetype call = input.lastIndexOf(startCall);
+        QVERIFY(call > input.indexOf("\r\n];", rows.at(0)));
+        input.insert(call, "// qrn_init() starts the menu\r\n");
+
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("in.js"));
+        const QString out = dir.filePath(QStringLiteral("out.js"));
+        QVERIFY(writeTestFile(in, input));
+        Run r = plivex({QStringLiteral("--convert"), in, out});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(r.err, QString());
+        const QByteArray written = readTestFile(out);
+        const QList<qsizetype> writtenRows = itemRows(written, items);
+        QCOMPARE(writtenRows.size(), rows.size());
+        const QByteArray writtenRow = written.mid(writtenRows.at(0), writtenRows.at(1) - 2 - writtenRows.at(0));
+        QCOMPARE(scriptTexts(writtenRow), scriptTexts(row));
+        // Everything else as the editor saves it.
+        QCOMPARE(written.first(writtenRows.at(0)), saved.first(rows.at(0)));
+        QCOMPARE(written.mid(writtenRows.at(1)), saved.mid(rows.at(1)));
+
+        // The written file reads back to itself.
+        r = plivex({QStringLiteral("--convert"), out, out});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(readTestFile(out), written);
+    }
+
+    // Colours and sizes are what the browser's CSS takes, beyond the
+    // forms a pattern would know; a value CSS refuses is a finding that
+    // names the parameter.
+    void check_judgesColoursAndSizesAsCssDoes_data()
+    {
+        QTest::addColumn<QByteArray>("parameter");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("exitCode");
+        const struct
+        {
+            const char *parameter;
+            const char *value;
+            int exitCode;
+        } rows[] = {
+            {"menuBackColor", "transparent", 0},
+            {"menuItemTextColor", "white", 0},
+            {"menuSubBackColor", "rgba(0,0,0,.5)", 0},
+            {"menuItemHoverBackColor", "#1f2d3d80", 0},
+            {"menuItemCurrentBackColor", "hsl(210 30% 20%)", 0},
+            {"menuArrowColor", "currentColor", 0},
+            {"menuBorderColor", "var(--x)", 0},
+            {"menuWidth", "calc(100% - 2px)", 0},
+            {"menuItemWidth", "min(10em, 30vw)", 0},
+            {"menuSubWidth", "max(120px, 10rem)", 0},
+            {"menuItemPadding", "clamp(4px, 1vw, 12px)", 0},
+            {"menuRadius", "0.5rem", 0},
+            {"menuItemHeight", "5vw", 0},
+            {"menuBackColor", "#12345G", 1},
+            {"menuWidth", "12pz", 1},
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%s=%s", row.parameter, row.value) << QByteArray(row.parameter) << QByteArray(row.value) << row.exitCode;
+    }
+    void check_judgesColoursAndSizesAsCssDoes()
+    {
+        QFETCH(QByteArray, parameter);
+        QFETCH(QByteArray, value);
+        QFETCH(int, exitCode);
+        const QByteArray contents = withParameter(readTestFile(defaultProject(QStringLiteral("ostrel-menu"))), parameter, value);
+        QVERIFY(!contents.isEmpty());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("data.js"));
+        QVERIFY(writeTestFile(path, contents));
+        const Run r = plivex({QStringLiteral("--check"), path});
+        QVERIFY2(r.exitCode == exitCode, qPrintable(QString::number(r.exitCode) + QLatin1Char(' ') + r.err));
+        if (exitCode == 0) {
+            QCOMPARE(r.err, QString());
+        } else {
+            const QString bad = QStringLiteral("%1: bad value: %2 = \"%3\": ")
+                                    .arg(path, QString::fromLatin1(parameter), QString::fromLatin1(value));
+            QVERIFY2(r.err.startsWith(bad) && r.err.count(QLatin1Char('\n')) == 1, qPrintable(r.err));
+        }
+    }
+
+    // A page of the program that fails while it reads says nothing about
+    // the file: exit 2, one line, and no output. Run in this process over a
+    // program folder whose parameter page fails when it is given the
+    // values; the same folder with the page as shipped reads the file.
+    void pageFailingDuringTheRead_isExit2_andWritesNothing()
+    {
+        QTemporaryDir dir;
+        const QString intact = dir.filePath(QStringLiteral("intact/"));
+        const QString broken = dir.filePath(QStringLiteral("broken/"));
+        for (const QString &folder : {intact, broken})
+            QVERIFY(copyFolder(harness::runtimeDir() + QStringLiteral("data"), folder + QStringLiteral("data")));
+        const QString page = broken + QStringLiteral("data/ostrel-menu/params.html");
+        QByteArray html = readTestFile(page);
+        QVERIFY(html.count("</body>") == 1);
+        html.replace("</body>", "<script>window.qrn_loadValues = function () { throw new Error('values refused'); };</script>\n</body>");
+        QVERIFY(writeTestFile(page, html));
+
+        const QByteArray menu = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
+        const QString good = dir.filePath(QStringLiteral("good.js"));
+        QVERIFY(writeTestFile(good, menu));
+        // The test's own messages share the outputs: only the build's lines count.
+        auto countLines = [](const QString &text) {
+            static const QRegularExpression count(QStringLiteral("^(items|item styles|submenu styles): \\d+$"));
+            QStringList lines;
+            for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                if (count.match(line).hasMatch())
+                    lines << line;
+            return lines;
+        };
+        QString stdOut;
+        QString err;
+        auto run = [&](CommandLine::Mode mode, const QString &output) {
+            CommandLine cl;
+            cl.mode = mode;
+            cl.file = good;
+            cl.output = output;
+            OutputToFile outCapture(stdout, dir.filePath(QStringLiteral("stdout.txt")));
+            OutputToFile errCapture(stderr, dir.filePath(QStringLiteral("stderr.txt")));
+            const int code = runSiteBuild(cl);
+            err = errCapture.take();
+            stdOut = outCapture.take();
+            return code;
+        };
+        {
+            const ProgramFolderOfTheTest folder(intact);
+            const QString out = dir.filePath(QStringLiteral("intact.js"));
+            QCOMPARE(run(CommandLine::Mode::Convert, out), 0);
+            QCOMPARE(countLines(stdOut), (QStringList{QStringLiteral("items: 18"), QStringLiteral("item styles: 2"),
+                                                      QStringLiteral("submenu styles: 1")}));
+            QCOMPARE(readTestFile(out), menu);
+        }
+        const ProgramFolderOfTheTest folder(broken);
+        const QRegularExpression failed(QStringLiteral("^plivex: %1: the read failed in the program's page: .*qrn_loadValues.*values refused")
+                                            .arg(QRegularExpression::escape(good)));
+        auto ownLines = [](const QString &text) {
+            QStringList lines;
+            for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                if (line.startsWith(QLatin1String("plivex:")) || line.contains(QLatin1String("good.js")))
+                    lines << line;
+            return lines;
+        };
+        const QString out = dir.filePath(QStringLiteral("out.js"));
+        for (const auto &[mode, output] : {std::pair{CommandLine::Mode::Convert, out}, std::pair{CommandLine::Mode::Convert, good},
+                                           std::pair{CommandLine::Mode::Check, QString()}}) {
+            const QString what = output.isEmpty() ? QStringLiteral("--check") : QStringLiteral("--convert to ") + output;
+            QVERIFY2(run(mode, output) == 2, qPrintable(what));
+            const QStringList lines = ownLines(err);
+            QVERIFY2(lines.size() == 1 && failed.match(lines.first()).hasMatch(), qPrintable(what + QStringLiteral(": ") + err));
+            QVERIFY2(countLines(stdOut).isEmpty(), qPrintable(what + QStringLiteral(": ") + stdOut));
+            QVERIFY2(!QFileInfo::exists(out), qPrintable(what));
+            QCOMPARE(readTestFile(good), menu);
         }
     }
 

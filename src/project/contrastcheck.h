@@ -21,7 +21,7 @@ struct ContrastFinding
 {
     QString pair;    // "Items under the mouse"
     QString param;   // the parameter the pair's colour comes from
-    QString text;    // #RRGGBB
+    QString text;    // the colour as the file gives it (any CSS colour)
     QString back;
     QString ratio;   // "3.2:1"
     QString minimum; // "4.5:1"

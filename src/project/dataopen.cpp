@@ -438,7 +438,6 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
         dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
                                            "You can change menu type from (File/Select menu type...).\r"));
     const MenuType &type = project.menuType();
-    result.definesMenu = AssignsName(text, type.itemArrayName);
 
     {
         LoadingScope loading(project);
@@ -477,6 +476,9 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
             complete = false;
             result.pageFailure = e.message.isEmpty() ? QStringLiteral("a page of the editor failed") : e.message;
         }
+        // A text that handed back an item list defines one; only the others
+        // are looked at for an assignment (one that failed before it ran).
+        result.definesMenu = !values.items.isEmpty() || AssignsName(text, type.itemArrayName);
         const std::array<QList<BadEntry>, 2> badStyles = ReadStyles(project, values, addStyle);
         // Damage is looked for only once the reader found some: a whole
         // file costs nothing more to read.

@@ -51,6 +51,9 @@ void appendScriptString(QString &out, QStringView text)
     out += QLatin1Char('"');
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
+        // "qrn_" goes out as "qrn\x5F": earlier releases commented out the
+        // start call by its name throughout the text, strings included, and
+        // they still read what this one writes unchanged.
         const bool afterQrn = c == u'_' && i >= 3 && text.mid(i - 3, 3).compare(u"qrn", Qt::CaseInsensitive) == 0;
         if (c < 0x20 || c > 0x7E || c == u'"' || c == u'\\' || c == u'<' || c == u'>' || afterQrn)
             out += c < 0x100 ? QStringLiteral("\\x") + hex(c, 2) : QStringLiteral("\\u") + hex(c, 4);
