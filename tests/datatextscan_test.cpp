@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("flag") << QStringLiteral("var menuArrowsfalse\r\n;") << QStringList{"1:menuArrowsfalse:menuArrows"};
         QTest::newRow("value on the next line") << QStringLiteral("var menuZIndex1\r\n= 2;") << QStringList{};
         QTest::newRow("unknown names pass") << QStringLiteral("var helper;") << QStringList{};
+        QTest::newRow("a longer name of its own passes")
+            << QStringLiteral("var menuZIndexShown;\r\nvar menuArrowsOn, x = 1;") << QStringList{};
         QTest::newRow("the name itself passes") << QStringLiteral("var menuZIndex;") << QStringList{};
         QTest::newRow("in a string") << QStringLiteral("var t=\"var menuZIndex9;\";") << QStringList{};
         QTest::newRow("loop variable") << QStringLiteral("for (var menuArrowsK in x) {}") << QStringList{};

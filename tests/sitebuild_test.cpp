@@ -529,7 +529,8 @@ private slots:
             {"menuWidth", "12pz", 1},
         };
         for (const auto &row : rows)
-            QTest::addRow("%s=%s", row.parameter, row.value) << QByteArray(row.parameter) << QByteArray(row.value) << row.exitCode;
+            QTest::addRow("%s=%s", row.parameter, row.value)
+                << QByteArray(row.parameter) << QByteArray(row.value) << row.exitCode;
     }
     void check_judgesColoursAndSizesAsCssDoes()
     {
@@ -566,7 +567,8 @@ private slots:
         const QString page = broken + QStringLiteral("data/ostrel-menu/params.html");
         QByteArray html = readTestFile(page);
         QVERIFY(html.count("</body>") == 1);
-        html.replace("</body>", "<script>window.qrn_loadValues = function () { throw new Error('values refused'); };</script>\n</body>");
+        html.replace("</body>", "<script>window.qrn_loadValues = function () { throw new Error('values refused'); };</script>\n"
+                                "</body>");
         QVERIFY(writeTestFile(page, html));
 
         const QByteArray menu = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
@@ -604,8 +606,9 @@ private slots:
             QCOMPARE(readTestFile(out), menu);
         }
         const ProgramFolderOfTheTest folder(broken);
-        const QRegularExpression failed(QStringLiteral("^plivex: %1: the read failed in the program's page: .*qrn_loadValues.*values refused")
-                                            .arg(QRegularExpression::escape(good)));
+        const QRegularExpression failed(
+            QStringLiteral("^plivex: %1: the read failed in the program's page: .*qrn_loadValues.*values refused")
+                .arg(QRegularExpression::escape(good)));
         auto ownLines = [](const QString &text) {
             QStringList lines;
             for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
@@ -614,7 +617,8 @@ private slots:
             return lines;
         };
         const QString out = dir.filePath(QStringLiteral("out.js"));
-        for (const auto &[mode, output] : {std::pair{CommandLine::Mode::Convert, out}, std::pair{CommandLine::Mode::Convert, good},
+        for (const auto &[mode, output] : {std::pair{CommandLine::Mode::Convert, out},
+                                           std::pair{CommandLine::Mode::Convert, good},
                                            std::pair{CommandLine::Mode::Check, QString()}}) {
             const QString what = output.isEmpty() ? QStringLiteral("--check") : QStringLiteral("--convert to ") + output;
             QVERIFY2(run(mode, output) == 2, qPrintable(what));

@@ -228,8 +228,12 @@ QList<JoinedDeclaration> JoinedDeclarationsIn(const QString &text, const QString
     for (auto it = declaration.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         const QString declared = m.captured(1);
+        // What follows the name must look like the value an "=" would have
+        // given it: `var menuItemsShown;` is a name of its own.
+        static const QRegularExpression value(QStringLiteral("^(?:\\d[\\d.]*|true|false|null)$"));
         const auto prefix = std::find_if(names.cbegin(), names.cend(), [&declared](const QString &name) {
-            return declared.size() > name.size() && declared.startsWith(name);
+            return declared.size() > name.size() && declared.startsWith(name) &&
+                   value.match(QStringView(declared).mid(name.size())).hasMatch();
         });
         if (prefix == names.cend())
             continue;

@@ -48,8 +48,9 @@ struct ListEntryPlace
 };
 QList<ListEntryPlace> ListEntryPlacesIn(const QString &text, const QString &name);
 
-// A declaration without a value whose name starts with one of `names`
-// (`var menuZIndex1000;`): a lost "=" joined a name and its value.
+// A declaration without a value whose name is one of `names` followed by
+// what looks like a value (`var menuZIndex1000;`, `var menuArrowsfalse;`):
+// a lost "=" joined a name and its value.
 struct JoinedDeclaration
 {
     int line = 0;

@@ -22,8 +22,9 @@
   // enclosing <script> element and the program's style-list conversion,
   // which removes every double quote it meets.
   // Printable ASCII but for the quote, backslash and angle brackets; and the
-  // "_" after "qrn" (the program's reader turns every start function name,
-  // qrn_init, qrn_tabsInit, ..., in the file into "//", even inside a text).
+  // "_" after "qrn": earlier releases of the program turned every start
+  // function name, qrn_init, qrn_tabsInit, ..., into "//" throughout the
+  // file, texts included, and they still read what this one writes unchanged.
   var PLAIN = /^[ !#-;=?-\[\]-~]*$/;
   var QRN = /qrn_/i;
   var ESCAPED = /[^ !#-;=?-\[\]-~]|(?<=qrn)_/gi;
