@@ -254,14 +254,21 @@ private slots:
     void incompleteRead_opensMarked_andTheFirstSaveOverItAsksWithNoLeadingToSaveAs_data()
     {
         QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("said"); // what a box said of the file
         QTest::newRow("a script that never ends")
-            << QByteArray("var menuItems=[[\"A\"],[\"B\"]];\nwhile (true) {}\n");
+            << QByteArray("var menuItems=[[\"A\"],[\"B\"]];\nwhile (true) {}\n") << QStringLiteral("did not end");
         QTest::newRow("a script error before the item array")
-            << QByteArray("undefinedFunction();\nvar menuItems=[[\"A\"],[\"B\"]];\n");
+            << QByteArray("undefinedFunction();\nvar menuItems=[[\"A\"],[\"B\"]];\n") << QStringLiteral("undefinedFunction");
+        QTest::newRow("a comma lost between two items")
+            << QByteArray("var menuItems=[\n[\"A\"],\n[\"B\"]\n[\"C\"],\n[\"D\"],\n];\n")
+            << QStringLiteral("part.js is damaged; the rest of it was read:\rafter line 3: a comma is probably missing");
+        QTest::newRow("a script that is no menu")
+            << QByteArray("console.log(1);\n") << QStringLiteral("part.js is not a menu data file of the Ostrel Menu");
     }
     void incompleteRead_opensMarked_andTheFirstSaveOverItAsksWithNoLeadingToSaveAs()
     {
         QFETCH(QByteArray, text);
+        QFETCH(QString, said);
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(0);
@@ -270,6 +277,8 @@ private slots:
         const int limit = std::exchange(dataTextTimeLimitMs, 2000);
         windows().main->controller->open(path);
         dataTextTimeLimitMs = limit;
+        const QStringList errors = app.dialogs.textsOf(QStringLiteral("error"));
+        QVERIFY2(errors.join(QLatin1Char('|')).contains(said), qPrintable(errors.join(QLatin1Char('|'))));
 
         QCOMPARE(windows().project.CurrentFileName, path);
         QVERIFY(windows().main->controller->readIncomplete());
