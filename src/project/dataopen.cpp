@@ -78,6 +78,9 @@ QString entryProblem(QStringView element)
         return QStringLiteral("is undefined");
     switch (element.front().unicode()) {
     case '[':
+        // Most items hold no bracket at all: no second walk over them.
+        if (element.indexOf(u'[', 1) < 0 && !element.contains(u'{'))
+            return {};
         for (const QStringView part : JsonArrayElements(element))
             if (part.startsWith(u'[') || part.startsWith(u'{'))
                 return QStringLiteral("holds a list where a text belongs");

@@ -221,33 +221,46 @@ QList<ListEntryPlace> ListEntryPlacesIn(const QString &text, const QString &name
 QList<JoinedDeclaration> JoinedDeclarationsIn(const QString &text, const QStringList &names)
 {
     QList<JoinedDeclaration> found;
-    static const QRegularExpression declaration(QStringLiteral("(?<![\\w$.])(?:var|let)\\s+([A-Za-z_$][\\w$]*)"));
-    // Candidates are looked for in the text as it is, which costs little;
-    // only a text that has one is told apart into code and strings.
+    // What follows the name must look like the value an "=" would have
+    // given it: `var menuItemsShown;` is a name of its own.
+    static const QRegularExpression value(QStringLiteral("^(?:\\d[\\d.]*|true|false|null)$"));
+    // Candidates are looked for in the text as it is, with a plain search
+    // that costs little on a file of thousands of items; only a text that
+    // has one is told apart into code and strings.
     QString code;
-    for (auto it = declaration.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString declared = m.captured(1);
-        // What follows the name must look like the value an "=" would have
-        // given it: `var menuItemsShown;` is a name of its own.
-        static const QRegularExpression value(QStringLiteral("^(?:\\d[\\d.]*|true|false|null)$"));
-        const auto prefix = std::find_if(names.cbegin(), names.cend(), [&declared](const QString &name) {
-            return declared.size() > name.size() && declared.startsWith(name) &&
-                   value.match(QStringView(declared).mid(name.size())).hasMatch();
-        });
-        if (prefix == names.cend())
-            continue;
-        if (code.isEmpty())
-            code = CodeOfDataText(text);
-        if (code.at(m.capturedStart(1)) != declared.at(0))
-            continue; // inside a string or a comment
-        // A value may follow on the next line; `for (var k in ...)` has none.
-        qsizetype next = m.capturedEnd();
-        while (next < code.size() && code.at(next).isSpace())
-            ++next;
-        if (next < code.size() && code.at(next) != QLatin1Char(';') && code.at(next) != QLatin1Char(','))
-            continue;
-        found.append({LineOfPosition(text, m.capturedStart(1)), declared, *prefix});
+    for (const QLatin1String keyword : {QLatin1String("var"), QLatin1String("let")}) {
+        for (qsizetype at = text.indexOf(keyword); at >= 0; at = text.indexOf(keyword, at + 3)) {
+            if (at > 0 && (isIdentifierChar(text.at(at - 1)) || text.at(at - 1) == QLatin1Char('.')))
+                continue;
+            qsizetype start = at + 3;
+            if (start >= text.size() || !text.at(start).isSpace())
+                continue;
+            while (start < text.size() && text.at(start).isSpace())
+                ++start;
+            qsizetype end = start;
+            while (end < text.size() && isIdentifierChar(text.at(end)))
+                ++end;
+            const QStringView declared = QStringView(text).mid(start, end - start);
+            const auto prefix = std::find_if(names.cbegin(), names.cend(), [declared](const QString &name) {
+                return declared.size() > name.size() && declared.startsWith(name) &&
+                       value.match(declared.mid(name.size())).hasMatch();
+            });
+            if (prefix == names.cend())
+                continue;
+            if (code.isEmpty())
+                code = CodeOfDataText(text);
+            if (code.at(at) != text.at(at))
+                continue; // inside a string or a comment
+            // A value may follow on the next line; `for (var k in ...)` has none.
+            qsizetype next = end;
+            while (next < code.size() && code.at(next).isSpace())
+                ++next;
+            if (next < code.size() && code.at(next) != QLatin1Char(';') && code.at(next) != QLatin1Char(','))
+                continue;
+            found.append({LineOfPosition(text, start), declared.toString(), *prefix});
+        }
     }
+    std::sort(found.begin(), found.end(),
+              [](const JoinedDeclaration &a, const JoinedDeclaration &b) { return a.line < b.line; });
     return found;
 }
