@@ -1,6 +1,8 @@
 #include "project/shell.h"
 #include "controls/newspd.h"
 #include "preview/aboutform.h"
+#include "preview/menutypeform.h"
+#include "project/project.h"
 #include "support/testmain.h"
 
 #include <QApplication>
@@ -43,6 +45,18 @@ private slots:
     }
 
     void cleanup() { openWithShell = m_previousShell; }
+
+    void version_isTheSameInTheMenuTypeWindow()
+    {
+        TfrmAbout about;
+        Project project;
+        TfrmMenuType menuType(project, [] { return true; });
+        const auto *shown = menuType.findChild<QLabel *>(QStringLiteral("versionLabel"));
+        QVERIFY(shown);
+        QCOMPARE(shown->text(), about.Label3->text());
+        // Whole inside its window, however long the version.
+        QVERIFY(menuType.rect().contains(shown->geometry()));
+    }
 
     void window_borderlessFixedSizeWithTheBuildsVersion()
     {

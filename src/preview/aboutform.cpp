@@ -55,7 +55,7 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     Label2 = makeLabel(QStringLiteral("Made with Qt. Thanks to everyone who sent in their menus."),
                        QRect(16, 106, 0, 0));
     setTextColor(Label2, QColor(0x80, 0x80, 0x80));
-    Label3 = makeLabel(QStringLiteral("v") + QStringLiteral(PLIVEX_VERSION), QRect(0, 10, 0, 0));
+    Label3 = makeLabel(versionText(), QRect(0, 10, 0, 0));
     Label3->move(width() - 12 - Label3->width(), 10);
 
     spdApply = new TnewSpd(QStringLiteral("Ok"), this);

@@ -5,6 +5,7 @@
 #include "controls/newspd.h"
 #include "controls/spdcheckbox.h"
 #include "controls/spdschemes.h"
+#include "project/product.h"
 #include "project/project.h"
 
 #include <QCloseEvent>
@@ -68,7 +69,8 @@ TfrmMenuType::TfrmMenuType(Project &project, std::function<bool()> applyType, QW
     caption->setPalette(text);
     caption->adjustSize();
     caption->move(16, 12);
-    auto *version = new QLabel(QStringLiteral("v2.0"), this);
+    auto *version = new QLabel(versionText(), this);
+    version->setObjectName(QStringLiteral("versionLabel"));
     version->setFont(flatFont(small));
     version->setPalette(text);
     version->adjustSize();

@@ -9,3 +9,10 @@ inline const QString kAppTitle = QStringLiteral("Quorna Ostrel Plivex");
 // The product's web site, named in the header of every data file and in the
 // about box. The default projects carry the same address.
 inline const QString kProductWebSite = QStringLiteral("https://plivex.quorna.example/");
+
+// The version as the windows show it ("v1.4.0"): the about box and the menu
+// type window say the same.
+inline QString versionText()
+{
+    return QStringLiteral("v") + QStringLiteral(PLIVEX_VERSION);
+}
