@@ -112,6 +112,13 @@ private slots:
                  qPrintable(e.form.lblAudit->text()));
         QCOMPARE(e.entries().size(), 1);
         QVERIFY(e.entries().at(0).startsWith(QStringLiteral("Value: menuItemTextColor")));
+
+        // The window closes from its own button, and opening it again audits again.
+        QTest::mouseClick(e.form.spdClose, Qt::LeftButton);
+        QVERIFY(!e.form.isVisible());
+        answers << AuditReport{};
+        e.form.show();
+        QVERIFY(harness::waitUntil([&] { return e.audits == 3; }));
         e.form.hide();
     }
 

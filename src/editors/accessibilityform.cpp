@@ -62,12 +62,21 @@ TfrmAccessibility::TfrmAccessibility(Project &project, Page &params, SelectItem 
     spdRunAudit->setToolTip(QStringLiteral("Render the menu and audit it again"));
     auditRow->addWidget(spdRunAudit);
     layout->addLayout(auditRow);
+    auto *closeRow = new QHBoxLayout;
     auto *hint = new QLabel(QStringLiteral("Double-click a finding, or press Enter on it, to go to its item or parameter."), this);
     hint->setWordWrap(true);
-    layout->addWidget(hint);
+    closeRow->addWidget(hint, 1);
+    // A tool window without a frame's close box on some desktops: the
+    // window closes from within too.
+    spdClose = new TnewSpd(QStringLiteral("Close"), this);
+    applyScheme(spdClose, SpdScheme::Orange);
+    spdClose->setFixedWidth(90);
+    closeRow->addWidget(spdClose);
+    layout->addLayout(closeRow);
 
     connect(lbFindings, &QListWidget::itemActivated, this, &TfrmAccessibility::activate);
     connect(spdRunAudit, &TnewSpd::clicked, this, &TfrmAccessibility::runAudit);
+    connect(spdClose, &TnewSpd::clicked, this, &QWidget::close);
     m_later = new QTimer(this);
     m_later->setSingleShot(true);
     m_later->setInterval(kRefreshDelayMs);

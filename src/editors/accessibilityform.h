@@ -37,6 +37,7 @@ public:
     QListWidget *lbFindings = nullptr;
     QLabel *lblAudit = nullptr;
     TnewSpd *spdRunAudit = nullptr;
+    TnewSpd *spdClose = nullptr;
 
     // Measures the project again and fills the list.
     void refresh();
