@@ -303,6 +303,7 @@ private slots:
         RecoveryFile::Contents c;
         c.dataText = QStringLiteral("var menuItems=[];");
         c.menuType = 1;
+        c.fileName = QStringLiteral("/srv/site/js/nav.js");
         c.written = QDateTime::currentDateTimeUtc();
         const RecoveryFile own(folder);
         own.write(c);
@@ -375,7 +376,13 @@ private slots:
         RecoveryFile::Contents c;
         const std::optional<RecoveryFile> left = offerRecovery(c, dir.path());
         QVERIFY(left);
+        // The question names the file the menu belonged to, and its type.
+        const QString asked = dialogs.textsOf(QStringLiteral("yesNo")).value(0);
+        QVERIFY2(asked.startsWith(QStringLiteral("Restore the unsaved changes to nav.js (Ostrel Tree Menu) from ")) &&
+                     asked.contains(QStringLiteral("\r/srv/site/js/nav.js")),
+                 qPrintable(asked));
         QCOMPARE(c.menuType, 1);
+        QCOMPARE(c.fileName, QStringLiteral("/srv/site/js/nav.js"));
         QCOMPARE(c.dataText, QStringLiteral("var menuItems=[];"));
         // Taken, it stays until saved or let go, and no one else offers it.
         QVERIFY(left->exists());

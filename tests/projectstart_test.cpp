@@ -234,7 +234,7 @@ private slots:
         app.dialogs.answers.enqueue(Dialogs::Answer::Cancel); // keep it rather than open the file
         startProject(windows(), startWith(0, path));
         QVERIFY(app.dialogs.textsOf(QStringLiteral("yesNo")).first().startsWith(
-            QStringLiteral("Restore the unsaved menu from ")));
+            QStringLiteral("Restore the unsaved menu (Ostrel Menu) from ")));
         QCOMPARE(itemTexts(), items);
         QVERIFY(windows().project.Modified());
         // The restored project stays in its file until saved or let go.

@@ -1,6 +1,9 @@
 #include "project/recoveryoffer.h"
 
 #include "project/dialogs.h"
+#include "project/menutypes.h"
+
+#include <QFileInfo>
 
 #include <QLocale>
 
@@ -13,7 +16,17 @@ std::optional<RecoveryFile> offerRecovery(RecoveryFile::Contents &contents, cons
         if (!file.read(found))
             continue;
         const QString when = QLocale().toString(found.written.toLocalTime(), QLocale::ShortFormat);
-        if (dialogs().askYesNo(QStringLiteral("Restore the unsaved menu from %1?").arg(when)) == Dialogs::Answer::Yes) {
+        // Several menus may have been left behind: each says which it is.
+        const bool known = found.menuType >= 0 && found.menuType < kMenuTypeCount;
+        const QString type = known ? menuTypes().at(static_cast<size_t>(found.menuType)).name : QString();
+        const QString question =
+            found.fileName.isEmpty()
+                ? QStringLiteral("Restore the unsaved menu%1 from %2?\r(It was never saved to a file.)")
+                      .arg(type.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(type), when)
+                : QStringLiteral("Restore the unsaved changes to %1%2 from %3?\r%4")
+                      .arg(QFileInfo(found.fileName).fileName(),
+                           type.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(type), when, found.fileName);
+        if (dialogs().askYesNo(question) == Dialogs::Answer::Yes) {
             contents = found;
             return file;
         }
