@@ -940,10 +940,18 @@ private slots:
         AppFixture app;
         QVERIFY(showWindowsFocusMain(app, false));
         auto press = [](Qt::Key key) { pressKey(key); };
-        // Shown but not focused: F7 brings it forward, it stays.
+        // Shown but not focused: F7 brings it forward, it stays, and the
+        // keys go to the selected item's text, not to "Change...".
+        ItemTreeView *tree = windows().main->itemPanel->vtItems;
+        tree->setCurrentIndex(tree->model()->index(0, 0));
+        const QString text = windows().project.items().record(tree->model()->index(0, 0))->Params[0];
         press(Qt::Key_F7);
         QVERIFY(becameActive(windows().itemParams));
         QVERIFY(windows().main->miItemParams->isChecked());
+        QCOMPARE(QApplication::focusWidget() == windows().itemParams->spdLinksFolder, false);
+        QTRY_COMPARE(windows().itemParams->wbItemParams->callText(
+                         QStringLiteral("eval"), {QStringLiteral("document.activeElement ? document.activeElement.value : ''")}),
+                     text);
         // Focused: F7 hides it.
         press(Qt::Key_F7);
         QTRY_VERIFY(!windows().itemParams->isVisible());

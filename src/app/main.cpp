@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "app/application.h"
 #include "app/commandaction.h"
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
@@ -457,6 +458,8 @@ void Tfrm::focusWindow(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+    if (window == m_windows->itemParams)
+        runReported([this] { m_windows->itemParams->focusFirstField(); });
 }
 
 void Tfrm::miAccessibilityClick()

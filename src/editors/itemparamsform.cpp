@@ -158,3 +158,10 @@ void TfrmItemParams::closeEvent(QCloseEvent *event)
     event->accept();
     emit closedByUser();
 }
+
+void TfrmItemParams::focusFirstField()
+{
+    // The page, not the folder's "Change..." below it, is what the window is for.
+    wbItemParams->widget()->setFocus(Qt::OtherFocusReason);
+    wbItemParams->call(QStringLiteral("qrn_focusFirstField"), {kOmitted});
+}

@@ -29,6 +29,8 @@ public:
     // into every selected item. Any other number is refused and reported; no
     // item changes then.
     void ApplyItemCommand(const QString &command);
+    // Puts the keyboard in the page, at the item's text when an item is shown.
+    void focusFirstField();
 
     // Shows the folder the current project's links are made relative to.
     void showLinksFolder();

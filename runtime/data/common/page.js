@@ -553,6 +553,12 @@
       var f = fields[n];
       return f ? f.get() : '';
     };
+    // The key that brings the window forward starts at the item's text.
+    window.qrn_focusFirstField = function () {
+      if (box.disabled || !fields.length || !fields[0].input) return '';
+      fields[0].input.focus();
+      return 'focused';
+    };
     window.qrn_setIndividualStyles = function (kind, names) {
       var list = names == null || names === '' ? [] : String(names).split('\r');
       fields.forEach(function (f) {
