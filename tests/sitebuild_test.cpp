@@ -667,6 +667,31 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("tab-menu: High contrast")));
     }
 
+    // A user's own theme is listed as the Themes window shows it, in the
+    // letter case it was named in, and the line names it back to --theme.
+    void listThemes_ownThemesAsTheWindowShowsThem_andTakenBackByTheme()
+    {
+        QTemporaryDir data;
+        const QByteArray before = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        const QString folder = data.filePath(QStringLiteral("plivex/themes/ostrel-menu"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(harness::runtimeDir() + QStringLiteral("themes/ostrel-menu/dark.js"),
+                            folder + QStringLiteral("/Smile-Dental.js")));
+        Run r = plivex({QStringLiteral("--list-themes"), QStringLiteral("--type"), QStringLiteral("0")});
+        const QStringList names = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(names.contains(QStringLiteral("Smile Dental (yours)")), qPrintable(r.out));
+
+        const QString in = data.filePath(QStringLiteral("in.js"));
+        const QString out = data.filePath(QStringLiteral("out.js"));
+        writeTestFile(in, readTestFile(defaultProject(QStringLiteral("ostrel-menu"))));
+        r = plivex({QStringLiteral("--theme"), QStringLiteral("Smile Dental (yours)"), in, out});
+        qputenv("XDG_DATA_HOME", before);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QString());
+        QVERIFY(readTestFile(out).contains("var menuBackColor="));
+    }
+
     void preview_writesThePageOnlyWhereItsFolderIs()
     {
         QTemporaryDir dir;

@@ -53,8 +53,11 @@ private slots:
         QStringList seen;
         const QList<Theme> themes = listThemes(0, program, data);
         for (const Theme &t : themes)
-            seen << t.name + (t.own ? QStringLiteral(" (own)") : QString());
-        QCOMPARE(seen, QStringList({"Dark", "Soft shadow", "Bakery (own)", "Dark (own)"}));
+            seen << themeLabel(t);
+        QCOMPARE(seen, QStringList({"Dark", "Soft shadow", "Bakery (yours)", "Dark (yours)"}));
+        // Each label names its own theme back.
+        for (const Theme &t : themes)
+            QCOMPARE(findTheme(themes, themeLabel(t))->path, t.path);
         QCOMPARE(themes.at(2).path, dir.filePath(QStringLiteral("data/themes/ostrel-menu/bakery.js")));
 
         // Found by name in any letter case, or as its file is named; the
@@ -137,18 +140,34 @@ private slots:
         QCOMPARE(saved->name, QStringLiteral("Mine"));
         QVERIFY(saved->own);
         QCOMPARE(dialogs.textsOf(QStringLiteral("error")).size(), 1);
-        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/mine.js")), QByteArray("var a=1;"));
+        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/Mine.js")), QByteArray("var a=1;"));
 
         // Cancelled, or No to replacing: the file stays as it was.
         QVERIFY(!own.saveAs(QStringLiteral("var a=2;")));
         dialogs.texts << QStringLiteral("MINE");
         dialogs.answers << Dialogs::Answer::No;
         QVERIFY(!own.saveAs(QStringLiteral("var a=2;")));
-        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/mine.js")), QByteArray("var a=1;"));
-        dialogs.texts << QStringLiteral("Mine");
+        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/Mine.js")), QByteArray("var a=1;"));
+        // Yes replaces it, under the name as now typed: one theme, not two.
+        dialogs.texts << QStringLiteral("Smile Dental");
+        QCOMPARE(own.saveAs(QStringLiteral("var a=3;"))->name, QStringLiteral("Smile Dental"));
+        dialogs.texts << QStringLiteral("MINE");
         dialogs.answers << Dialogs::Answer::Yes;
-        QVERIFY(own.saveAs(QStringLiteral("var a=2;")));
-        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/mine.js")), QByteArray("var a=2;"));
+        QCOMPARE(own.saveAs(QStringLiteral("var a=2;"))->name, QStringLiteral("MINE"));
+        QCOMPARE(readTestFile(data + QStringLiteral("/themes/tabs/MINE.js")), QByteArray("var a=2;"));
+        QVERIFY(!QFileInfo::exists(data + QStringLiteral("/themes/tabs/Mine.js")));
+        QStringList listed;
+        for (const Theme &t : own.list())
+            listed << themeLabel(t);
+        QCOMPARE(listed, (QStringList{"Soft shadow", "MINE (yours)", "Smile Dental (yours)"}));
+
+        // Renamed in another letter case, it stays one theme; onto another's name, it is refused.
+        const Theme mine = *findTheme(own.list(), QStringLiteral("mine (yours)"));
+        dialogs.texts << QStringLiteral("Mine");
+        QCOMPARE(own.rename(mine)->name, QStringLiteral("Mine"));
+        dialogs.texts << QStringLiteral("smile dental");
+        QVERIFY(!own.rename(*findTheme(own.list(), QStringLiteral("Mine"))));
+        QVERIFY(dialogs.textsOf(QStringLiteral("error")).last().contains(QStringLiteral("\"Smile Dental\" already")));
 
         // A shipped theme is neither renamed nor deleted, and nothing is asked.
         const Theme shipped = own.list().first();

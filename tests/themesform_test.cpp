@@ -240,7 +240,8 @@ private slots:
         app.dialogs.texts << QStringLiteral("Dark") << QStringLiteral("?!") << QStringLiteral("Our shop");
         windows().main->command(QStringLiteral("saveAsTheme"))->trigger();
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), 2);
-        const QString saved = data.themes(0) + QStringLiteral("/our-shop.js");
+        // Kept in the letter case it was typed in.
+        const QString saved = data.themes(0) + QStringLiteral("/Our-shop.js");
         QVERIFY(QFileInfo::exists(saved));
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -261,16 +262,16 @@ private slots:
         app.dialogs.texts << QStringLiteral("Corner shop");
         w.btnRename->click();
         QVERIFY(!QFileInfo::exists(saved));
-        QVERIFY(QFileInfo::exists(data.themes(0) + QStringLiteral("/corner-shop.js")));
+        QVERIFY(QFileInfo::exists(data.themes(0) + QStringLiteral("/Corner-shop.js")));
         QCOMPARE(w.themes().at(w.lvThemes->currentRow()).name, QStringLiteral("Corner shop"));
 
         // Delete asks first.
         app.dialogs.answers << Dialogs::Answer::No;
         w.btnDelete->click();
-        QVERIFY(QFileInfo::exists(data.themes(0) + QStringLiteral("/corner-shop.js")));
+        QVERIFY(QFileInfo::exists(data.themes(0) + QStringLiteral("/Corner-shop.js")));
         app.dialogs.answers << Dialogs::Answer::Yes;
         w.btnDelete->click();
-        QVERIFY(!QFileInfo::exists(data.themes(0) + QStringLiteral("/corner-shop.js")));
+        QVERIFY(!QFileInfo::exists(data.themes(0) + QStringLiteral("/Corner-shop.js")));
         QCOMPARE(w.lvThemes->count(), 8);
 
         // A shipped theme offers neither.

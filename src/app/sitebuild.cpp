@@ -172,14 +172,15 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
 }
 
 // The themes of each type, or of --type: "NAME" lines under --type, else
-// "TYPE-FOLDER: NAME"; a user's own theme is marked "(own)".
+// "TYPE-FOLDER: NAME"; a user's own theme is marked "(yours)", as in the
+// Themes window, and --theme takes the line as it is.
 int runListThemes(const CommandLine &cl)
 {
     for (int type = 0; type < kMenuTypeCount; ++type) {
         if (cl.menuType >= 0 && type != cl.menuType)
             continue;
         for (const Theme &theme : listThemes(type, programFolder())) {
-            const QString name = theme.name + (theme.own ? QStringLiteral(" (own)") : QString());
+            const QString name = themeLabel(theme);
             printOutputLine(cl.menuType >= 0 ? name : menuTypes().at(static_cast<size_t>(type)).folder + QStringLiteral(": ") + name);
         }
     }

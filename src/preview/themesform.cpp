@@ -34,7 +34,7 @@ QPixmap blankPicture()
 
 QString TfrmThemes::thumbnailName(const Theme &theme)
 {
-    return theme.own ? theme.name + QStringLiteral(" (yours)") : theme.name;
+    return themeLabel(theme);
 }
 
 TfrmThemes::TfrmThemes(Project &project, Links links, QString dataFolder, QWidget *parent)

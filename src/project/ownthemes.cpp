@@ -55,17 +55,28 @@ std::optional<Theme> OwnThemes::saveAs(const QString &themeText, const QString &
     if (!name)
         return std::nullopt;
     const QString folder = ownThemeFolder(m_type, m_dataFolder);
-    const QString path = QDir(folder).filePath(themeFileNameOf(*name));
-    if (QFileInfo::exists(path) &&
-        dialogs().askNoYes(QStringLiteral("You have a theme named \"%1\" already.\rDo you want to replace it?")
-                               .arg(themeNameOfFile(QFileInfo(path).fileName()))) != Dialogs::Answer::Yes)
+    const QString path = QDir(folder).filePath(themeFileNameOf(*name, true));
+    const std::optional<Theme> same = ownNamed(*name);
+    if (same && dialogs().askNoYes(QStringLiteral("You have a theme named \"%1\" already.\rDo you want to replace it?")
+                                       .arg(same->name)) != Dialogs::Answer::Yes)
         return std::nullopt;
     QString reason;
     if (!QDir().mkpath(folder) || !writeFileSafely(path, encodeText(themeText), &reason)) {
         dialogs().showError(QStringLiteral("Can't write the file: \r%1\r%2").arg(path, reason));
         return std::nullopt;
     }
-    return Theme{themeNameOfFile(QFileInfo(path).fileName()), path, true};
+    // The name as now typed replaces the old one's letter case.
+    if (same && same->path != path)
+        QFile::remove(same->path);
+    return Theme{themeNameOfFile(QFileInfo(path).fileName(), true), path, true};
+}
+
+std::optional<Theme> OwnThemes::ownNamed(const QString &name) const
+{
+    for (const Theme &t : list())
+        if (t.own && themeFileNameOf(t.name) == themeFileNameOf(name))
+            return t;
+    return std::nullopt;
 }
 
 std::optional<Theme> OwnThemes::rename(const Theme &theme) const
@@ -75,19 +86,20 @@ std::optional<Theme> OwnThemes::rename(const Theme &theme) const
     const std::optional<QString> name = askName(QStringLiteral("New name of the theme \"%1\":").arg(theme.name), theme.name);
     if (!name)
         return std::nullopt;
-    const QString path = QFileInfo(theme.path).dir().filePath(themeFileNameOf(*name));
+    const QString path = QFileInfo(theme.path).dir().filePath(themeFileNameOf(*name, true));
     if (path == theme.path)
         return theme;
-    if (QFileInfo::exists(path)) {
-        dialogs().showError(QStringLiteral("You have a theme named \"%1\" already.")
-                                .arg(themeNameOfFile(QFileInfo(path).fileName())));
+    // Another theme of that name; the same one in another letter case is a rename.
+    const std::optional<Theme> same = ownNamed(*name);
+    if (same && same->path != theme.path) {
+        dialogs().showError(QStringLiteral("You have a theme named \"%1\" already.").arg(same->name));
         return std::nullopt;
     }
     if (!QFile::rename(theme.path, path)) {
         dialogs().showError(QStringLiteral("Can't rename the file: \r%1").arg(theme.path));
         return std::nullopt;
     }
-    return Theme{themeNameOfFile(QFileInfo(path).fileName()), path, true};
+    return Theme{themeNameOfFile(QFileInfo(path).fileName(), true), path, true};
 }
 
 bool OwnThemes::remove(const Theme &theme) const

@@ -29,6 +29,8 @@ public:
 
 private:
     std::optional<QString> askName(const QString &question, const QString &initial) const;
+    // The user's theme of that name, letter case aside.
+    std::optional<Theme> ownNamed(const QString &name) const;
 
     int m_type;
     QString m_programFolder;

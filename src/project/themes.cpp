@@ -15,21 +15,35 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-QString themeNameOfFile(const QString &fileName)
+namespace {
+
+const QString kOwnMark = QStringLiteral(" (yours)");
+
+} // namespace
+
+QString themeNameOfFile(const QString &fileName, bool own)
 {
     QString name = fileName;
     if (name.endsWith(QLatin1String(".js"), Qt::CaseInsensitive))
         name.chop(3);
     name.replace(QLatin1Char('-'), QLatin1Char(' '));
-    if (!name.isEmpty())
+    // Earlier releases kept every theme in lower case: those read with a
+    // capital, as they were shown then.
+    const bool typedCase = own && name != name.toLower();
+    if (!name.isEmpty() && !typedCase)
         name[0] = name[0].toUpper();
     return name;
 }
 
-QString themeFileNameOf(const QString &name)
+QString themeLabel(const Theme &theme)
+{
+    return theme.own ? theme.name + kOwnMark : theme.name;
+}
+
+QString themeFileNameOf(const QString &name, bool keepCase)
 {
     QString file;
-    for (const QChar c : name.trimmed().toLower()) {
+    for (const QChar c : keepCase ? name.trimmed() : name.trimmed().toLower()) {
         if (c.isLetterOrNumber())
             file += c;
         else if (!file.isEmpty() && !file.endsWith(QLatin1Char('-')))
@@ -53,7 +67,7 @@ QList<Theme> themesIn(const QString &folder, bool own)
     QList<Theme> out;
     const QDir dir(folder);
     for (const QString &file : dir.entryList({QStringLiteral("*.js")}, QDir::Files | QDir::Readable))
-        out << Theme{themeNameOfFile(file), dir.filePath(file), own};
+        out << Theme{themeNameOfFile(file, own), dir.filePath(file), own};
     std::sort(out.begin(), out.end(),
               [](const Theme &a, const Theme &b) { return a.name.compare(b.name, Qt::CaseInsensitive) < 0; });
     return out;
@@ -69,10 +83,15 @@ QList<Theme> listThemes(int type, const QString &programFolder, const QString &d
 
 const Theme *findTheme(const QList<Theme> &themes, const QString &name)
 {
-    const QString file = themeFileNameOf(name);
-    for (const Theme &t : themes)
-        if (t.name.compare(name, Qt::CaseInsensitive) == 0 || (!file.isEmpty() && themeFileNameOf(t.name) == file))
+    const bool ownOnly = name.endsWith(kOwnMark);
+    const QString bare = ownOnly ? name.chopped(kOwnMark.size()) : name;
+    const QString file = themeFileNameOf(bare);
+    for (const Theme &t : themes) {
+        if (ownOnly && !t.own)
+            continue;
+        if (t.name.compare(bare, Qt::CaseInsensitive) == 0 || (!file.isEmpty() && themeFileNameOf(t.name) == file))
             return &t;
+    }
     return nullptr;
 }
 

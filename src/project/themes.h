@@ -19,8 +19,15 @@ struct Theme
     bool own = false; // the user's, not shipped
 };
 
-QString themeNameOfFile(const QString &fileName);
-QString themeFileNameOf(const QString &name);
+// A user's own theme keeps the letter case it was named in ("Smile
+// Dental" is "Smile-Dental.js"); a shipped one, and a user's named all in
+// lower case, is lower case on disk and reads with a capital. Names are
+// told apart without regard to case.
+QString themeNameOfFile(const QString &fileName, bool own = false);
+QString themeFileNameOf(const QString &name, bool keepCase = false);
+// How lists show a theme, the window and --list-themes alike: a user's own
+// one is marked "(yours)". findTheme takes the mark back.
+QString themeLabel(const Theme &theme);
 
 // The folder of the user's own themes of a type; `dataFolder` empty: the
 // user's data folder of this program.
@@ -29,7 +36,8 @@ QString ownThemeFolder(int type, const QString &dataFolder = {});
 // The themes of a type, shipped ones first, each list by name. A user's
 // theme of the same name as a shipped one stands beside it.
 QList<Theme> listThemes(int type, const QString &programFolder, const QString &dataFolder = {});
-// The theme named `name` (letter case aside), or null.
+// The theme named `name` (letter case aside; a label naming the user's own
+// one of that name), or null.
 const Theme *findTheme(const QList<Theme> &themes, const QString &name);
 
 // Puts a whole data text, as the writer writes it, into the project and its
