@@ -75,6 +75,13 @@ struct Editor
     }
     bool save(const QString &path) { return WriteDataFile(project, *params, *itemParams, path); }
     QString text() { return BuildDataText(project, *params, *itemParams); }
+    // Every item's record, in file order.
+    QList<TItem> records() const
+    {
+        QList<TItem> out;
+        project.items().walk([&out](const QModelIndex &, const TItem &item, int) { out << item; });
+        return out;
+    }
     QString paramsList() { return params->callText(QStringLiteral("qrn_getParamsList"), {QString()}); }
     QStringList outline() const
     {
@@ -213,10 +220,7 @@ private slots:
         QCOMPARE(boxes.asked.size(), 1); // the writer's question only
         QCOMPARE(b.paramsList(), a.paramsList());
         QCOMPARE(b.outline(), a.outline());
-        QList<TItem> got, want;
-        a.project.items().walk([&](const QModelIndex &, const TItem &item, int) { want << item; });
-        b.project.items().walk([&](const QModelIndex &, const TItem &item, int) { got << item; });
-        QCOMPARE(got, want);
+        QCOMPARE(b.records(), a.records());
         QVERIFY(sameStyles(b.project.ItemStyles, a.project.ItemStyles));
         QVERIFY(sameStyles(b.project.SubmenuStyles, a.project.SubmenuStyles));
 
@@ -676,10 +680,7 @@ private slots:
             QVERIFY2(read.complete && read.findings.isEmpty() && errors.isEmpty(),
                      qPrintable(read.findings.join(QLatin1Char('|'))));
             QCOMPARE(b.outline(), a.outline());
-            QList<TItem> got, want;
-            a.project.items().walk([&](const QModelIndex &, const TItem &item, int) { want << item; });
-            b.project.items().walk([&](const QModelIndex &, const TItem &item, int) { got << item; });
-            QCOMPARE(got, want);
+            QCOMPARE(b.records(), a.records());
             QVERIFY(sameStyles(b.project.ItemStyles, a.project.ItemStyles));
             QCOMPARE(b.paramsList(), a.paramsList());
             QCOMPARE(b.text().toUtf8(), written);

@@ -68,6 +68,8 @@ struct BadEntry
 {
     int index;
     QString problem; // "is undefined", "holds a list where a text belongs"
+    // A list that holds a list: its own "]" is probably what was lost.
+    bool nested = false;
 };
 
 // What is wrong with a list entry, as JSON text, for an item or a style:
@@ -116,7 +118,7 @@ void describeBadEntries(const QString &text, const QString &name, const QString 
             findings << QStringLiteral("after line %1: a comma is probably missing (%2)").arg(place.joinedAfterLine).arg(what);
         else if (place.hole)
             findings << QStringLiteral("line %1: two commas in a row leave a hole (%2)").arg(place.line).arg(what);
-        else if (entry.problem.startsWith(QLatin1String("holds")))
+        else if (entry.nested)
             findings << QStringLiteral("line %1: %2: a \"]\" is probably missing").arg(place.line).arg(what);
         else
             findings << QStringLiteral("line %1: %2, not %3").arg(place.line).arg(what, noun);
@@ -164,7 +166,7 @@ LoadedItems ParseLoadedItems(const QString &itemsJson, qint64 itemCount)
         const QStringView element = elements.at(k);
         const QString problem = entryProblem(element);
         if (!problem.isEmpty()) {
-            loaded.badEntries.append({static_cast<int>(k), problem});
+            loaded.badEntries.append({static_cast<int>(k), problem, element.startsWith(u'[')});
             if (!element.startsWith(u'['))
                 continue;
         }
@@ -262,7 +264,7 @@ std::array<QList<BadEntry>, 2> ReadStyles(Project &project, const EvaluatedText 
         for (qsizetype k = 0; k < styles.size() && k < kMaxElements; ++k) {
             const QString problem = entryProblem(styles.at(k));
             if (!problem.isEmpty())
-                bad.at(static_cast<size_t>(kind)).append({static_cast<int>(k), problem});
+                bad.at(static_cast<size_t>(kind)).append({static_cast<int>(k), problem, styles.at(k).startsWith(u'[')});
             if (!styles.at(k).startsWith(u'['))
                 continue;
             QString list;
