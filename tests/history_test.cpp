@@ -207,7 +207,7 @@ private slots:
         QVERIFY(!u.history.canUndo());
         u.selection.setCurrentIndex(u.project.items().index(2, 0), QItemSelectionModel::ClearAndSelect);
         u.edits.MoveUp();
-        QVERIFY(u.history.quietTime.isActive());
+        QVERIFY(u.history.hasPendingRecord());
         QCOMPARE(u.history.undoText(), QStringLiteral("Undo Move Items"));
         u.history.flush();
         u.edits.Indent();
@@ -259,6 +259,70 @@ private slots:
         QVERIFY(u.history.Undo());
         QCOMPARE(u.field(0, 0), QStringLiteral("A"));
         QVERIFY(!u.history.canUndo());
+    }
+
+    // What the user does, one event at a time, against the steps Undo then
+    // walks back. "0=x": field 0 of the selected item becomes x; "add",
+    // "down": commands; "rename=x": the tree's own rename; "pause": longer
+    // than typing on; "undo", then the first item is selected again.
+    void projectHistory_eachCommandIsOneStep_typingOnMerges_data()
+    {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QStringList>("undoNames");
+        QTest::addColumn<QString>("firstField");
+        const QString p = QStringLiteral("Parameter Change");
+        QTest::newRow("typing on in one field") << "0=Ab 0=Abc 0=Abcd" << QStringList{p} << "A";
+        QTest::newRow("a pause parts the typing") << "0=Ab pause 0=Abc" << QStringList{p, p} << "A";
+        QTest::newRow("another field parts the typing") << "0=Ab 1=x 0=Abc" << QStringList{p, p, p} << "A";
+        QTest::newRow("link, add, rename: three steps")
+            << "1=x.html add rename=Fresh" << QStringList{"Rename Item", "Add Item", p} << "A";
+        QTest::newRow("typing back to the start is no step") << "0=Ab 0=A" << QStringList{} << "A";
+        QTest::newRow("commands never merge") << "down add add" << QStringList{"Add Item", "Add Item", "Move Items"}
+                                              << "A";
+        QTest::newRow("typing after an undo is a new step") << "0=Ab undo 0=Ac" << QStringList{p} << "A";
+        QTest::newRow("the same text again is no change") << "0=A 1=" << QStringList{} << "A";
+    }
+
+    void projectHistory_eachCommandIsOneStep_typingOnMerges()
+    {
+        QFETCH(QString, actions);
+        QFETCH(QStringList, undoNames);
+        QFETCH(QString, firstField);
+        FieldUndoable u;
+        u.select(0);
+        for (const QString &action : actions.split(QLatin1Char(' '))) {
+            const QString value = action.section(QLatin1Char('='), 1);
+            if (action == QLatin1String("add"))
+                u.edits.AddItem();
+            else if (action == QLatin1String("down"))
+                u.edits.MoveDown();
+            else if (action == QLatin1String("pause"))
+                u.history.mergeWindow.stop();
+            else if (action == QLatin1String("undo")) {
+                QVERIFY(u.history.Undo());
+                u.select(0);
+            }
+            else if (action.startsWith(QLatin1String("rename=")))
+                u.project.items().setData(u.selection.currentIndex(), value);
+            else
+                u.edits.SetField(action.section(QLatin1Char('='), 0, 0).toInt(), value);
+            // Each action is an event of its own, as the user's are.
+            QTRY_VERIFY(!u.history.hasPendingRecord());
+        }
+        QCOMPARE(u.project.Modified(), !undoNames.isEmpty());
+        QStringList names;
+        while (u.history.canUndo()) {
+            names << u.history.undoText().mid(5);
+            QVERIFY(u.history.Undo());
+        }
+        QCOMPARE(names, undoNames);
+        QCOMPARE(u.field(0, 0), firstField);
+        // Redo is there after every undo, and walks forward the same steps.
+        for (qsizetype k = names.size() - 1; k >= 0; --k) {
+            QCOMPARE(u.history.redoText(), QStringLiteral("Redo ") + names.at(k));
+            QVERIFY(u.history.Redo());
+        }
+        QVERIFY(!u.history.canRedo());
     }
 
     // A named change between two edits of one field parts them.

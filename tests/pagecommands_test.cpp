@@ -141,11 +141,17 @@ private slots:
                                                            : windows().itemParams->wbItemParams;
         QVERIFY(harness::waitForDocument(*page));
         const bool itemPage = view == QLatin1String("itemparams");
+        const int styleKind = view == QLatin1String("itemstyles") ? 0 : view == QLatin1String("smstyles") ? 1 : -1;
         QModelIndex a, b;
         if (itemPage) {
             a = addItem(QStringLiteral("A"));
             b = addItem(QStringLiteral("B"));
             select({a, b}, a);
+        }
+        if (styleKind >= 0) {
+            // A style page takes values only for a style it shows.
+            windows().itemStyles->edits->switchKind(styleKind);
+            windows().itemStyles->edits->Add();
         }
         runJs(page, kFind + QStringLiteral("window.__pick=pick;window.__fieldOf=fieldOf;''"));
         auto click = [page](const QString &kind) {
@@ -178,6 +184,7 @@ private slots:
                 });
             else
                 app.dialogs.files.enqueue(app.folder() + c.answer);
+            const QString styleBefore = styleKind >= 0 ? windows().project.styles(styleKind).last().StylesArray : QString();
             QCOMPARE(click(c.kind), QStringLiteral("clicked"));
             ++answered;
             QVERIFY2(harness::waitUntil([&] { return field(c.kind) == c.answer; }),
@@ -192,6 +199,12 @@ private slots:
                 QVERIFY(harness::waitUntil([&] {
                     return windows().project.items().record(a)->Params[size_t(n)] == c.answer &&
                            windows().project.items().record(b)->Params[size_t(n)] == c.answer;
+                }));
+            }
+            if (styleKind >= 0) {
+                // The answer is the style's, as the page reports it.
+                QVERIFY(harness::waitUntil([&] {
+                    return windows().project.styles(styleKind).last().StylesArray != styleBefore;
                 }));
             }
             QVERIFY(windows().channel.idle());

@@ -14,6 +14,8 @@ PageCommandChannel::PageCommandChannel(Project &project)
     addHandler(QStringLiteral("image"), [this](PageCommandCall &call) { pickFile(call); });
     addHandler(QStringLiteral("url"), [this](PageCommandCall &call) { pickFile(call); });
     addHandler(QStringLiteral("modified"), [this](PageCommandCall &call) {
+        // The value names the parameter: typing on in it is one undo step.
+        m_project.beginChange(QStringLiteral("parameter ") + call.value);
         m_project.MarkModified();
         call.value = QStringLiteral("@modified");
     });
@@ -120,9 +122,9 @@ bool PageCommandChannel::dispatch(Page *view, const QString &text, QString &slot
     m_value = call.value;
     if (!call.answer)
         return false;
+    // A value the page takes from the answer is reported by the page as a
+    // change of its own, which is what marks the project.
     const bool changed = call.value != command.value;
-    if (changed)
-        m_project.setModified(true);
     view->call(QStringLiteral("qrn_setValue"), {call.value});
     slot = call.value;
     return changed;

@@ -35,6 +35,24 @@ bool History::record(const HistoryState &state)
     return true;
 }
 
+bool History::mergeIntoCurrent(const HistoryState &state)
+{
+    if (m_current <= 0 || m_current + 1 != m_states.size() || m_saved == m_current)
+        return false;
+    HistoryState &top = m_states[m_current];
+    m_bytes -= sizeOf(top);
+    if (m_states.at(m_current - 1).dataText == state.dataText) {
+        m_states.removeLast();
+        --m_current;
+        return true;
+    }
+    const QString change = top.change;
+    top = state;
+    top.change = change;
+    m_bytes += sizeOf(top);
+    return true;
+}
+
 void History::dropOldest()
 {
     m_bytes -= sizeOf(m_states.first());

@@ -28,6 +28,12 @@ public:
     // Records the state after a burst of changes; a state equal to the current
     // one is not recorded. Drops what could have been redone. True when recorded.
     bool record(const HistoryState &state);
+    // Puts `state` in place of the current state, for typing on in the field
+    // that made it: only when the current state is the newest, is not the
+    // one on disk and is not the first. A state equal to the one before it
+    // takes the current state away (the typing came back to where it
+    // began). False when it cannot merge; nothing changed then.
+    bool mergeIntoCurrent(const HistoryState &state);
 
     bool canUndo() const { return m_current > 0; }
     bool canRedo() const { return m_current + 1 < m_states.size(); }

@@ -7,6 +7,7 @@
 #include "project/project.h"
 
 #include <QItemSelectionModel>
+#include <algorithm>
 #include <QMimeData>
 #include <QtEndian>
 
@@ -18,6 +19,13 @@ ItemEdits::ItemEdits(Project &project, QItemSelectionModel &selection, QObject *
     connect(&m_selection, &QItemSelectionModel::selectionChanged, this, &ItemEdits::SelectionChanged);
     connect(&m_selection, &QItemSelectionModel::currentChanged, this, &ItemEdits::SelectionChanged);
     connect(&m_project.items(), &ItemTree::textEdited, this, &ItemEdits::TextEdited);
+    // A project read anew (undo, redo, open, a theme) has other items, even
+    // where nothing is selected before or after: the page must not go on
+    // showing an item that is gone, where typing would reach nothing.
+    connect(&m_project.items(), &QAbstractItemModel::modelReset, this, [this] {
+        m_pageStale = true;
+        SelectionChanged();
+    });
 }
 
 int ItemEdits::maxLevels() const
@@ -63,8 +71,9 @@ void ItemEdits::SelectionChanged()
     TItem *current = nullptr;
     if (m_selection.hasSelection())
         current = m_project.items().record(m_selection.currentIndex());
-    if (current == m_project.CurrentItem)
+    if (current == m_project.CurrentItem && !m_pageStale)
         return;
+    m_pageStale = false;
     m_project.CurrentItem = current;
     SendItemParams();
 }
@@ -80,6 +89,18 @@ void ItemEdits::SetField(int field, const QString &value)
 {
     ItemTree &tree = m_project.items();
     const QModelIndexList items = selectedItems();
+    const auto differs = [&](const QModelIndex &index) {
+        const TItem *item = tree.record(index);
+        return item && field >= 0 && field < TItem::kParamCount && item->Params[size_t(field)] != value;
+    };
+    if (!std::any_of(items.begin(), items.end(), differs)) {
+        // No item takes it: the page shows what the items hold again (no
+        // fields at all without a selected item) rather than an edit that
+        // went nowhere.
+        if (items.isEmpty())
+            SendItemParams();
+        return;
+    }
     // Typing in one field of the same items is one undo step; another field
     // or other items are another.
     QString subject = QStringLiteral("field %1 of").arg(field);

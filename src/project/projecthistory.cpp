@@ -36,26 +36,32 @@ ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection,
     , m_access(std::move(access))
     , m_recovery(std::move(recovery))
 {
-    quietTime.setSingleShot(true);
-    quietTime.setInterval(1000);
-    connect(&quietTime, &QTimer::timeout, this, &ProjectHistory::record);
+    m_pendingRecord.setSingleShot(true);
+    m_pendingRecord.setInterval(0);
+    connect(&m_pendingRecord, &QTimer::timeout, this, &ProjectHistory::record);
+    mergeWindow.setSingleShot(true);
+    mergeWindow.setInterval(1000);
     connect(&m_project, &Project::changeBeginning, this, [this](const QString &subject) {
         if (m_restoring || !m_started)
             return;
-        // The project is still as the pending burst left it: that state is
-        // the step the user will want back.
-        if (quietTime.isActive() && subject != m_burstSubject)
-            record();
-        m_burstSubject = subject;
-        m_subjectNamed = true;
+        // The project is still as the change waiting to be recorded left it:
+        // that state is the step the user will want back.
+        flush();
+        m_announcedSubject = subject;
+        m_subjectAnnounced = true;
     });
     connect(&m_project, &Project::marked, this, [this] {
         if (m_restoring || !m_started)
             return;
-        if (!m_subjectNamed)
-            m_burstSubject.clear();
-        m_subjectNamed = false;
-        quietTime.start();
+        const QString subject = m_subjectAnnounced ? m_announcedSubject : QString();
+        m_subjectAnnounced = false;
+        // Two changes in one event are one command, unless they name two
+        // subjects: a field edit is never part of a command.
+        if (m_pendingRecord.isActive() && subject != m_pendingSubject)
+            m_pendingSubject.clear();
+        else
+            m_pendingSubject = subject;
+        m_pendingRecord.start();
     });
 }
 
@@ -72,8 +78,9 @@ HistoryState ProjectHistory::capture(const QString &change) const
 
 void ProjectHistory::reset()
 {
-    quietTime.stop();
-    m_burstSubject.clear();
+    m_pendingRecord.stop();
+    mergeWindow.stop();
+    m_recordedSubject.clear();
     m_history.reset(capture(QString()), !m_project.Modified());
     m_started = true;
     keepRecovery();
@@ -82,18 +89,31 @@ void ProjectHistory::reset()
 
 void ProjectHistory::record()
 {
-    quietTime.stop();
+    m_pendingRecord.stop();
     if (!m_started)
         return;
     const QString change = m_project.takeChange();
-    if (m_history.record(capture(change)))
+    const HistoryState state = capture(change);
+    const bool typingOn = !m_pendingSubject.isEmpty() && m_pendingSubject == m_recordedSubject
+                          && mergeWindow.isActive();
+    if (typingOn && m_history.mergeIntoCurrent(state)) {
+        // Typing may have come back to the text on disk.
+        m_project.setModified(!m_history.currentIsSaved());
         emit changed();
+    } else if (m_history.record(state)) {
+        emit changed();
+    }
+    m_recordedSubject = m_pendingSubject;
+    if (m_recordedSubject.isEmpty())
+        mergeWindow.stop();
+    else
+        mergeWindow.start();
     keepRecovery();
 }
 
 void ProjectHistory::flush()
 {
-    if (quietTime.isActive())
+    if (m_pendingRecord.isActive())
         record();
 }
 
@@ -106,7 +126,7 @@ void ProjectHistory::saved()
 
 void ProjectHistory::discarded()
 {
-    quietTime.stop();
+    m_pendingRecord.stop();
     m_recovery.remove();
 }
 
@@ -167,6 +187,9 @@ bool ProjectHistory::restore(const HistoryState *state)
     m_project.MarkModified();
     m_project.takeChange();
     m_project.setModified(!m_history.currentIsSaved());
+    // Typing after an undo is a step of its own, never part of the one undone.
+    m_recordedSubject.clear();
+    mergeWindow.stop();
     keepRecovery();
     emit changed();
     return true;
@@ -174,8 +197,8 @@ bool ProjectHistory::restore(const HistoryState *state)
 
 bool ProjectHistory::restoreLastRecorded()
 {
-    // A burst still pending would be read from pages that are not back yet.
-    quietTime.stop();
+    // A change still pending would be read from pages that are not back yet.
+    m_pendingRecord.stop();
     m_project.takeChange();
     return restore(m_history.current());
 }
@@ -207,17 +230,17 @@ bool ProjectHistory::Redo()
 
 bool ProjectHistory::canUndo() const
 {
-    return m_history.canUndo() || quietTime.isActive();
+    return m_history.canUndo() || m_pendingRecord.isActive();
 }
 
 bool ProjectHistory::canRedo() const
 {
-    return m_history.canRedo() && !quietTime.isActive();
+    return m_history.canRedo() && !m_pendingRecord.isActive();
 }
 
 QString ProjectHistory::undoText() const
 {
-    if (quietTime.isActive())
+    if (m_pendingRecord.isActive())
         return QStringLiteral("Undo ") + (m_project.pendingChange());
     return m_history.canUndo() ? QStringLiteral("Undo ") + m_history.undoChange() : QStringLiteral("Undo");
 }

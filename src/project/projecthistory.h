@@ -10,10 +10,12 @@
 class Project;
 class QItemSelectionModel;
 
-// Undo and redo for the whole project, and the recovery file. After each
-// burst of changes (one second without another) the project's data text is
-// recorded with the selection; Undo and Redo load a recorded text back. A
-// change of another subject (another field) ends the burst before it.
+// Undo and redo for the whole project, and the recovery file. Each change the
+// user makes is recorded as one step, with the selection, once the event
+// that made it has been handled (so one command that changes several things
+// is one step); Undo and Redo load a recorded text back. Only typing on in
+// one field (changes of the same subject, each within the merge window of
+// the last) goes into the step before it.
 class ProjectHistory : public QObject
 {
     Q_OBJECT
@@ -33,8 +35,10 @@ public:
 
     // Starts anew from the project as it is now (New, Open, type change).
     void reset();
-    // Records a pending burst of changes now (before save, open, New...).
+    // Records a pending change now (before save, open, New...).
     void flush();
+    // A change waits to be recorded at the end of the event that made it.
+    bool hasPendingRecord() const { return m_pendingRecord.isActive(); }
     // The project was written to its file: the current state is the saved one.
     void saved();
     // The unsaved changes were let go: nothing to recover any more.
@@ -57,8 +61,9 @@ public:
     // the file it came from until it is saved or let go.
     void adoptRecovery(RecoveryFile file);
 
-    // The quiet time after the last change; tests shorten it.
-    QTimer quietTime;
+    // How long after a change of a field another change of it still goes
+    // into the same step; tests end it at will.
+    QTimer mergeWindow;
 
 signals:
     // What Undo and Redo can do has changed.
@@ -75,9 +80,13 @@ private:
     Access m_access;
     RecoveryFile m_recovery;
     History m_history;
-    // What the pending burst changes; empty for changes that name none.
-    QString m_burstSubject;
-    bool m_subjectNamed = false;
+    QTimer m_pendingRecord;
+    // The subject of the change waiting to be recorded, and of the one
+    // recorded last; empty for a command, which never merges.
+    QString m_pendingSubject;
+    QString m_recordedSubject;
+    QString m_announcedSubject;
+    bool m_subjectAnnounced = false;
     bool m_restoring = false;
     bool m_started = false;
 };

@@ -282,11 +282,22 @@ void StyleEdits::Rename(const QString &name)
 
 void StyleEdits::StatusTextChange(Page *view, const QString &text)
 {
-    if (!m_links.pageCommand || !m_links.pageCommand(view, text))
+    // A style page's change is the style's, never the menu's: it is kept
+    // here or nowhere. Its value names the field.
+    const QString changedMark = QStringLiteral("@modified:");
+    if (!text.startsWith(changedMark)) {
+        // The pickers: the page reports the value it takes as a change.
+        if (m_links.pageCommand)
+            m_links.pageCommand(view, text);
         return;
+    }
+    view->setStatus(QString());
     TStyle *style = currentStyle();
+    // The page's fields are disabled while no style is shown, so this is a
+    // late report from a style no longer shown.
     if (!style || view != m_pages[m_kind])
-        return; // a change with no style to keep it
+        return;
+    m_project.beginChange(QStringLiteral("style %1 %2 %3").arg(m_kind).arg(selectedPosition()).arg(text.mid(changedMark.size())));
     style->ParamsList = view->callText(QStringLiteral("qrn_getParamsList"), {QString()});
     style->StylesArray = view->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
     m_project.MarkModified(QStringLiteral("Style Change"));

@@ -36,12 +36,16 @@
     send(command, value);
   }
 
-  // Tells the program that a field changed.
-  function changed(field) {
-    if (field.lastSent === field.get()) return;
+  // Tells the program that a field changed. The value names the field, so
+  // that typing on in one field makes one undo step and no more.
+  function report(field) {
     field.lastSent = field.get();
     if (role === 'itemparams') send('item' + field.index, '');
-    else send('modified', '');
+    else send('modified', field.name);
+  }
+
+  function changed(field) {
+    if (field.lastSent !== field.get()) report(field);
   }
 
   window.qrn_setValue = function (answer) {
@@ -53,11 +57,9 @@
     // own text then. Every other answer is the user's choice.
     if (answer === p.sent) return '';
     p.field.set(answer);
-    p.field.lastSent = answer;
-    // The item page's values reach the items only through an "item" command,
-    // sent once the channel is free again.
-    if (role === 'itemparams')
-      setTimeout(function () { send('item' + p.field.index, ''); }, 60);
+    // A chosen value reaches the project as a typed one does, once the
+    // channel is free again.
+    setTimeout(function () { report(p.field); }, 60);
     return '';
   };
 
@@ -507,8 +509,17 @@
       });
       return '';
     };
-    window.qrn_resetParams = function () { setValues({}); return ''; };
+    // With no style chosen there is nothing to keep a value in: the fields
+    // are disabled until the program loads a style.
+    window.qrn_resetParams = function () {
+      setValues({});
+      styleBox.disabled = true;
+      styleHint.hidden = false;
+      return '';
+    };
     window.qrn_loadParams = function (text) {
+      styleBox.disabled = false;
+      styleHint.hidden = true;
       setValues({});
       var r = evaluate(dropLeadingLineEnd(text), paramNames());
       var values = {};
@@ -787,12 +798,28 @@
   body.appendChild(main);
   if (role === 'itemparams') {
     setupItemPage(main);
+  } else if (styleMode) {
+    var styleHint = el('p', { class: 'hint', text: 'Add a style, or pick one in the list, to edit its parameters.' });
+    var styleBox = el('fieldset', { class: 'items' });
+    main.appendChild(styleHint);
+    main.appendChild(styleBox);
+    buildParams(styleBox);
+    setupStylePage();
+    window.qrn_resetParams();
   } else {
     buildParams(main);
     setValues({});
-    if (styleMode) setupStylePage(); else setupParamsPage();
+    setupParamsPage();
   }
-  fields.forEach(function (f) { f.refresh && f.refresh(); f.lastSent = f.get(); });
+  // What the program shows in a field is what it already has: only the
+  // user's own changes are reported back. Without this, typing into a newly
+  // shown item the very text last sent for another would reach nothing.
+  fields.forEach(function (f) {
+    var show = f.set;
+    f.set = function (v) { show(v); f.lastSent = f.get(); };
+    f.refresh && f.refresh();
+    f.lastSent = f.get();
+  });
   setupChecks();
   Q.page = { type: type, role: role, fields: fields, byName: byName };
 })();
