@@ -26,10 +26,12 @@
 #include "project/projectcontroller.h"
 #include "preview/previewform.h"
 #include "app/saveprojectform.h"
+#include "project/shell.h"
 #include "support/appfixture.h"
 #include "support/testmain.h"
 
 #include <QAccessible>
+#include <QProcess>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -594,8 +596,10 @@ private slots:
         QTest::newRow("Ctrl+S") << int(Qt::Key_S) << ctrl << false << true;
         QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << int(ctrl | Qt::ShiftModifier) << false << true;
         QTest::newRow("Ctrl+N") << int(Qt::Key_N) << ctrl << false << true;
-        for (const auto k : {Qt::Key_Z, Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_A})
+        for (const auto k : {Qt::Key_C, Qt::Key_X, Qt::Key_V, Qt::Key_A})
             QTest::addRow("Ctrl+%c", char(k)) << int(k) << ctrl << false << false;
+        QTest::newRow("Ctrl+Z undoes the project") << int(Qt::Key_Z) << ctrl << false << true;
+        QTest::newRow("Ctrl+Shift+Z redoes it") << int(Qt::Key_Z) << int(ctrl | Qt::ShiftModifier) << false << true;
         QTest::newRow("Ctrl+1") << int(Qt::Key_1) << ctrl << false << true;
         QTest::newRow("Ctrl+Left stays for word moves") << int(Qt::Key_Left) << ctrl << false << false;
         QTest::newRow("Ctrl+Backspace stays") << int(Qt::Key_Backspace) << ctrl << false << false;
@@ -791,6 +795,35 @@ private slots:
         QCOMPARE(app.dialogs.asked.size(), 1);
     }
 
+    // The opener the desktop runs is watched: a browser that fails at once
+    // is reported after the fact, one that starts is not; an opener that is
+    // not there falls back to the next way.
+    void watchedOpener_failingBrowser_isReportedOnceItEnds_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<int>("reports");
+        QTest::newRow("browser exits at once with an error") << QStringLiteral("false") << true << 1;
+        QTest::newRow("browser took the address") << QStringLiteral("true") << true << 0;
+        QTest::newRow("no opener") << QStringLiteral("/nonexistent/xdg-open") << false << 0;
+    }
+    void watchedOpener_failingBrowser_isReportedOnceItEnds()
+    {
+        QFETCH(QString, program);
+        QFETCH(bool, started);
+        QFETCH(int, reports);
+        ScriptedDialogs dialogs;
+        dialogs.answers.enqueue(Dialogs::Answer::No);
+        const QUrl target = QUrl::fromLocalFile(QStringLiteral("/tmp/help/index.html"));
+        QCOMPARE(startWatchedOpener(program, {target.toString()}, target), started);
+        if (started)
+            QTRY_VERIFY(!QCoreApplication::instance()->findChild<QProcess *>());
+        const QStringList asked = dialogs.textsOf(QStringLiteral("yesNo"));
+        QCOMPARE(asked.size(), reports);
+        if (reports)
+            QVERIFY(asked.at(0).contains(QStringLiteral("/tmp/help/index.html")));
+    }
+
     void caption_namesFileAndType_data()
     {
         QTest::addColumn<QString>("file");
@@ -968,6 +1001,40 @@ private slots:
         QVERIFY(becameActive(windows().itemParams));
         windows().itemParams->close();
         QVERIFY(!windows().main->miItemParams->isChecked());
+    }
+
+    // Ctrl+Z in a field of the item page undoes the project, typing not yet
+    // reported included, and Redo then brings the typing back.
+    void undoKeys_inAnItemField_undoAndRedoTheProject()
+    {
+        AppFixture app;
+        QVERIFY(showWindowsFocusMain(app, false));
+        ItemTreeView *tree = windows().main->itemPanel->vtItems;
+        tree->setCurrentIndex(tree->model()->index(0, 0));
+        const QString text = windows().project.items().record(tree->model()->index(0, 0))->Params[0];
+        Page *page = windows().itemParams->wbItemParams;
+        const auto fieldShows = [page] {
+            return page->callText(QStringLiteral("eval"),
+                                  {QStringLiteral("document.querySelector('[data-name=\"text\"] input').value")});
+        };
+        pressKey(Qt::Key_F7);
+        QVERIFY(becameActive(windows().itemParams));
+        QTRY_COMPARE(fieldShows(), text);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Rye"));
+        QTRY_VERIFY(fieldShows() != text);
+        const QString typed = fieldShows();
+
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
+        const auto itemText = [tree] { return windows().project.items().record(tree->model()->index(0, 0))->Params[0]; };
+        QTRY_COMPARE(itemText(), text);
+        QTRY_COMPARE(fieldShows(), text);
+        QVERIFY(windows().main->miRedo->isEnabled());
+        QCOMPARE(windows().main->miRedo->text(), QStringLiteral("Redo Parameter Change"));
+
+        pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTRY_COMPARE(itemText(), typed);
+        QTRY_COMPARE(fieldShows(), typed);
+        QVERIFY(!windows().main->miRedo->isEnabled());
     }
 
     void enableMainMenu_disablesEveryTopLevelEntryAndShortcut()

@@ -105,6 +105,46 @@ private slots:
         QCOMPARE(field(1), before.Params[1]);
     }
 
+    // After an undo or redo the item page shows the item selected where the
+    // change was made, afresh, or no item with its fields disabled: never an
+    // item that is gone, where typing would reach nothing.
+    void undo_itemPageShowsTheProjectAsItIsNow()
+    {
+        AppFixture app;
+        openDefaultProject(app);
+        Page *page = windows().itemParams->wbItemParams;
+        const auto pageShows = [page] {
+            if (page->callText(QStringLiteral("eval"), {QStringLiteral("String(document.querySelector('fieldset').disabled)")})
+                == QLatin1String("true"))
+                return QStringLiteral("(no item)");
+            return page->callText(QStringLiteral("qrn_getItemParam"), {0});
+        };
+        QCOMPARE(pageShows(), QStringLiteral("(no item)"));
+        windows().main->itemPanel->spdAddItem->click();
+        const QString added = windows().project.CurrentItem->Params[0];
+        QTRY_COMPARE(pageShows(), added);
+
+        windows().main->miUndo->trigger();
+        QTRY_COMPARE(pageShows(), QStringLiteral("(no item)"));
+        // A late report of the page goes nowhere and marks nothing.
+        windows().itemParams->ApplyItemCommand(QStringLiteral("item0"));
+        QVERIFY(!windows().project.Modified());
+        QVERIFY(windows().main->history->canRedo());
+        windows().main->miRedo->trigger();
+        QTRY_COMPARE(pageShows(), added);
+
+        const QModelIndex first = windows().project.items().index(0, 0);
+        const QString text = windows().project.items().record(first)->Params[0];
+        windows().main->itemPanel->vtItems->selectionModel()->setCurrentIndex(
+            first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        page->callText(QStringLiteral("eval"),
+                       {QStringLiteral("document.querySelector('[data-name=\"text\"] input').value='Fresh bread',''")});
+        windows().itemParams->ApplyItemCommand(QStringLiteral("item0"));
+        windows().main->miUndo->trigger();
+        QTRY_COMPARE(pageShows(), text);
+        QCOMPARE(windows().project.CurrentItem->Params[0], text);
+    }
+
     void undo_ofAStyleChange_restoresTheExactDataText()
     {
         AppFixture app;

@@ -91,9 +91,11 @@ void Tfrm::setWindows(ProgramWindows &windows)
     views.stopPreview = [preview = windows.preview] { preview->stopCountdown(); };
     views.saveToCurrentFile = [save = windows.saveProject] { return save->SaveToCurrentFile(); };
     views.saveAs = [save = windows.saveProject] { return save->exec() == QDialog::Accepted; };
+    views.takeStyleEdits = [styles = windows.itemStyles] { styles->edits->takePageEdits(); };
     controller = new ProjectController(m_project, *wb, *windows.itemParams->wbItemParams, *itemPanel->vtItems->selectionModel(),
                                        *itemEdits, std::move(views), RecoveryFile(), this);
     history = &controller->history();
+    windows.saveProject->setBeforeWrite([this] { controller->takePageEdits(); });
     connect(controller, &ProjectController::captionChanged, this, &Tfrm::setCaption);
     connect(&m_project, &Project::modifiedChanged, this, &QWidget::setWindowModified);
     connect(controller, &ProjectController::projectReplaced, windows.preview, &TfrmPreview::spdUpdatePreviewClick);
@@ -119,14 +121,14 @@ void Tfrm::setWindows(ProgramWindows &windows)
 
 void Tfrm::miUndoClick()
 {
-    if (history && history->canUndo())
-        history->Undo();
+    if (controller)
+        controller->undo();
 }
 
 void Tfrm::miRedoClick()
 {
-    if (history && history->canRedo())
-        history->Redo();
+    if (controller)
+        controller->redo();
 }
 
 QString mainWindowCaption(const QString &fileName, const QString &typeName, bool readIncomplete)

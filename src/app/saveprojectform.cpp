@@ -165,6 +165,8 @@ bool TfrmSaveProject::writeProject(const QString &name)
     runReported([&] {
         if (!m_params || !m_itemParams)
             throw PageError(QStringLiteral("qrn_getKeysList"), QString(), QStringLiteral("The pages are not loaded."));
+        if (m_beforeWrite)
+            m_beforeWrite();
         written = WriteDataFile(m_project, *m_params, *m_itemParams, name);
     });
     if (!written)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "controls/newedit.h"
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
@@ -22,6 +24,8 @@ public:
 
     // The pages the writer asks: the parameter page and the item parameters page.
     void setPages(Page *params, Page *itemParams);
+    // Runs before every write: the pages hand over typing not reported yet.
+    void setBeforeWrite(std::function<void()> beforeWrite) { m_beforeWrite = std::move(beforeWrite); }
 
     // The save operation on `name`, the Save button's and Enter's alike:
     // it asks the write decision first. True when the file was written.
@@ -59,6 +63,7 @@ private:
     void showInstallHelp();
     // Writes the project to `name`; the decision was taken before.
     bool writeProject(const QString &name);
+    std::function<void()> m_beforeWrite;
 
     Project &m_project;
     QTimer m_helpUpdate;

@@ -20,8 +20,10 @@ bool PageKeyFilter(const QKeyEvent &event)
     if (event.modifiers() & Qt::ControlModifier) {
         switch (key) {
         case Qt::Key_Z:
-            // Ctrl+Z is the field's own undo; Ctrl+Shift+Z redoes the project.
-            return event.modifiers() & Qt::ShiftModifier;
+            // Undo and Redo are the project's, in a field too: a field's own
+            // undo would be a new change that takes away what Redo could
+            // bring back. The field's typing is taken into the project first.
+            return true;
         case Qt::Key_C:
         case Qt::Key_X:
         case Qt::Key_V:

@@ -46,9 +46,11 @@ bool History::mergeIntoCurrent(const HistoryState &state)
         --m_current;
         return true;
     }
-    const QString change = top.change;
-    top = state;
-    top.change = change;
+    HistoryState merged = state;
+    merged.change = top.change;
+    merged.selectedBefore = top.selectedBefore;
+    merged.focusedBefore = top.focusedBefore;
+    top = merged;
     m_bytes += sizeOf(top);
     return true;
 }

@@ -11,6 +11,10 @@ struct HistoryState
     QList<QList<int>> selected; // row paths from the top of the tree
     QList<int> focused;         // empty: nothing focused
     QString change;             // what led to this state ("Move Items")
+    // What was selected as the change began: an undo of it puts the user
+    // back there, where the change was made.
+    QList<QList<int>> selectedBefore;
+    QList<int> focusedBefore;
 };
 
 // The undo history: states in order, a cursor on the one the project shows,

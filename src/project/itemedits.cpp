@@ -22,9 +22,17 @@ ItemEdits::ItemEdits(Project &project, QItemSelectionModel &selection, QObject *
     // A project read anew (undo, redo, open, a theme) has other items, even
     // where nothing is selected before or after: the page must not go on
     // showing an item that is gone, where typing would reach nothing.
+    // Once the selection has been put back (an undo does that right after),
+    // so that a field being typed in keeps its focus when its item stays.
     connect(&m_project.items(), &QAbstractItemModel::modelReset, this, [this] {
-        m_pageStale = true;
-        SelectionChanged();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_project.CurrentItem = m_selection.hasSelection() ? m_project.items().record(m_selection.currentIndex())
+                                                                   : nullptr;
+                SendItemParams();
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -71,9 +79,8 @@ void ItemEdits::SelectionChanged()
     TItem *current = nullptr;
     if (m_selection.hasSelection())
         current = m_project.items().record(m_selection.currentIndex());
-    if (current == m_project.CurrentItem && !m_pageStale)
+    if (current == m_project.CurrentItem)
         return;
-    m_pageStale = false;
     m_project.CurrentItem = current;
     SendItemParams();
 }

@@ -79,6 +79,4 @@ private:
     Project &m_project;
     QItemSelectionModel &m_selection;
     Page *m_itemParams = nullptr;
-    // The page may show an item of a tree read anew since.
-    bool m_pageStale = false;
 };

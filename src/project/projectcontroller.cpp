@@ -377,6 +377,44 @@ bool ProjectController::mustSaveUnderNewName() const
     return m_project.CurrentFileName.isEmpty() || isShippedFile(m_project.CurrentFileName, m_project.ProgramFolder);
 }
 
+void ProjectController::takePageEdits()
+{
+    if (!m_pagesReady || m_loading)
+        return;
+    const QString itemFields = m_itemParams.callText(QStringLiteral("qrn_takeEdits"), {kOmitted});
+    for (const QString &number : itemFields.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int field = number.toInt(&ok);
+        if (ok && field >= 0 && field < TItem::kParamCount)
+            m_itemEdits.SetField(field, m_itemParams.callText(QStringLiteral("qrn_getItemParam"), {field}));
+    }
+    // The parameter page holds its values itself: they only become a step.
+    const QString params = m_params.callText(QStringLiteral("qrn_takeEdits"), {kOmitted});
+    for (const QString &name : params.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+        m_project.beginChange(QStringLiteral("parameter ") + name);
+        m_project.MarkModified();
+    }
+    if (m_views.takeStyleEdits)
+        m_views.takeStyleEdits();
+    m_history->flush();
+}
+
+bool ProjectController::undo()
+{
+    if (m_loading)
+        return false;
+    takePageEdits();
+    return m_history->canUndo() && m_history->Undo();
+}
+
+bool ProjectController::redo()
+{
+    if (m_loading)
+        return false;
+    takePageEdits();
+    return m_history->canRedo() && m_history->Redo();
+}
+
 bool ProjectController::save()
 {
     if (mustSaveUnderNewName())

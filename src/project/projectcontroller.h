@@ -43,6 +43,8 @@ public:
         // true once the file is written.
         std::function<bool()> saveToCurrentFile;
         std::function<bool()> saveAs;
+        // The styles window's page hands over typing it has not reported.
+        std::function<void()> takeStyleEdits;
     };
 
     ProjectController(Project &project, Page &params, Page &itemParams, QItemSelectionModel &selection,
@@ -79,6 +81,12 @@ public:
 
     // --- saving ---
     bool save();
+    // Undo and Redo of the Edit menu and their keys, wherever they are
+    // pressed: typing the pages have not reported yet is a step first.
+    bool undo();
+    bool redo();
+    // The pages hand over typing they wait to report (after a pause) now.
+    void takePageEdits();
     bool saveAs();
     // A project without a file, or one of the program's own default
     // projects and themes, is saved under a name the user gives.

@@ -63,17 +63,33 @@ ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection,
             m_pendingSubject = subject;
         m_pendingRecord.start();
     });
+    // The selection a change begins at is the one the user made before it:
+    // a command has already moved the rows by the time it marks the change.
+    const auto follow = [this] {
+        if (!m_pendingRecord.isActive() && !m_restoring)
+            noteSelection();
+    };
+    connect(&m_selection, &QItemSelectionModel::selectionChanged, this, follow);
+    connect(&m_selection, &QItemSelectionModel::currentChanged, this, follow);
 }
 
-HistoryState ProjectHistory::capture(const QString &change) const
+HistoryState ProjectHistory::capture(const QString &change, bool withText) const
 {
     HistoryState state;
-    state.dataText = m_access.dataText();
+    if (withText)
+        state.dataText = m_access.dataText();
     for (const QModelIndex &i : m_selection.selectedRows())
         state.selected << pathOf(i);
     state.focused = pathOf(m_selection.currentIndex());
     state.change = change;
     return state;
+}
+
+void ProjectHistory::noteSelection()
+{
+    const HistoryState now = capture(QString(), false);
+    m_selectedBefore = now.selected;
+    m_focusedBefore = now.focused;
 }
 
 void ProjectHistory::reset()
@@ -83,6 +99,7 @@ void ProjectHistory::reset()
     m_recordedSubject.clear();
     m_history.reset(capture(QString()), !m_project.Modified());
     m_started = true;
+    noteSelection();
     keepRecovery();
     emit changed();
 }
@@ -93,7 +110,9 @@ void ProjectHistory::record()
     if (!m_started)
         return;
     const QString change = m_project.takeChange();
-    const HistoryState state = capture(change);
+    HistoryState state = capture(change);
+    state.selectedBefore = m_selectedBefore;
+    state.focusedBefore = m_focusedBefore;
     const bool typingOn = !m_pendingSubject.isEmpty() && m_pendingSubject == m_recordedSubject
                           && mergeWindow.isActive();
     if (typingOn && m_history.mergeIntoCurrent(state)) {
@@ -104,6 +123,7 @@ void ProjectHistory::record()
         emit changed();
     }
     m_recordedSubject = m_pendingSubject;
+    noteSelection();
     if (m_recordedSubject.isEmpty())
         mergeWindow.stop();
     else
@@ -152,7 +172,7 @@ void ProjectHistory::keepRecovery()
     m_recovery.write(contents);
 }
 
-bool ProjectHistory::restore(const HistoryState *state)
+bool ProjectHistory::restore(const HistoryState *state, const HistoryState *selectionOf)
 {
     if (!state)
         return false;
@@ -174,13 +194,15 @@ bool ProjectHistory::restore(const HistoryState *state)
     m_project.CurrentFileName = fileName;
     if (!loaded)
         return false;
+    const QList<QList<int>> &selected = selectionOf ? selectionOf->selectedBefore : state->selected;
+    const QList<int> &focused = selectionOf ? selectionOf->focusedBefore : state->focused;
     QItemSelection selection;
-    for (const QList<int> &path : state->selected) {
+    for (const QList<int> &path : selected) {
         const QModelIndex i = indexAt(m_project.items(), path);
         if (i.isValid())
             selection.select(i, i);
     }
-    m_selection.setCurrentIndex(indexAt(m_project.items(), state->focused), QItemSelectionModel::NoUpdate);
+    m_selection.setCurrentIndex(indexAt(m_project.items(), focused), QItemSelectionModel::NoUpdate);
     m_selection.select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     // The preview follows; the project is unchanged exactly when it is back
     // at the state on disk.
@@ -190,6 +212,7 @@ bool ProjectHistory::restore(const HistoryState *state)
     // Typing after an undo is a step of its own, never part of the one undone.
     m_recordedSubject.clear();
     mergeWindow.stop();
+    noteSelection();
     keepRecovery();
     emit changed();
     return true;
@@ -206,8 +229,11 @@ bool ProjectHistory::restoreLastRecorded()
 bool ProjectHistory::Undo()
 {
     flush();
+    // Back where the undone change was made, not where the state before it
+    // was left.
+    const HistoryState *undone = m_history.current();
     const HistoryState *state = m_history.undo();
-    if (restore(state))
+    if (restore(state, undone))
         return true;
     // The project was not replaced: the history stays where the project is.
     if (state)

@@ -70,9 +70,12 @@ signals:
     void changed();
 
 private:
-    HistoryState capture(const QString &change) const;
+    HistoryState capture(const QString &change, bool withText = true) const;
+    void noteSelection();
     void record();
-    bool restore(const HistoryState *state);
+    // `selected`/`focused`: the selection to put back, the state's own
+    // when null.
+    bool restore(const HistoryState *state, const HistoryState *selectionOf = nullptr);
     void keepRecovery();
 
     Project &m_project;
@@ -87,6 +90,9 @@ private:
     QString m_recordedSubject;
     QString m_announcedSubject;
     bool m_subjectAnnounced = false;
+    // The selection as the change waiting to be recorded began.
+    QList<QList<int>> m_selectedBefore;
+    QList<int> m_focusedBefore;
     bool m_restoring = false;
     bool m_started = false;
 };

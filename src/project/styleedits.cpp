@@ -292,15 +292,28 @@ void StyleEdits::StatusTextChange(Page *view, const QString &text)
         return;
     }
     view->setStatus(QString());
+    keepPageValues(view, text.mid(changedMark.size()));
+}
+
+void StyleEdits::keepPageValues(Page *view, const QString &field)
+{
     TStyle *style = currentStyle();
     // The page's fields are disabled while no style is shown, so this is a
     // late report from a style no longer shown.
     if (!style || view != m_pages[m_kind])
         return;
-    m_project.beginChange(QStringLiteral("style %1 %2 %3").arg(m_kind).arg(selectedPosition()).arg(text.mid(changedMark.size())));
+    m_project.beginChange(QStringLiteral("style %1 %2 %3").arg(m_kind).arg(selectedPosition()).arg(field));
     style->ParamsList = view->callText(QStringLiteral("qrn_getParamsList"), {QString()});
     style->StylesArray = view->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
     m_project.MarkModified(QStringLiteral("Style Change"));
+}
+
+void StyleEdits::takePageEdits()
+{
+    Page *view = m_pages[m_kind];
+    const QString fields = view->callText(QStringLiteral("qrn_takeEdits"), {kOmitted});
+    for (const QString &field : fields.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
+        keepPageValues(view, field);
 }
 
 void StyleEdits::Close()

@@ -72,6 +72,8 @@ public:
     void Rename(const QString &name);
     // A style page's status text.
     void StatusTextChange(Page *view, const QString &text);
+    // The shown page's typing not reported yet goes into the style now.
+    void takePageEdits();
     // Closing the window: the page back to its defaults, nothing selected.
     void Close();
     // Gives the style pages the menu-wide values, so that what a style
@@ -87,6 +89,7 @@ private:
     void select(int row);
     void namesChanged();
     void moveSelected(int step);
+    void keepPageValues(Page *view, const QString &field);
 
     Project &m_project;
     std::array<StyleList *, 2> m_lists;

@@ -48,6 +48,19 @@
     if (field.lastSent !== field.get()) report(field);
   }
 
+  // Typing not reported yet (it waits for a pause) is handed over now, before
+  // the program reads or replaces the project: the fields' numbers on the
+  // item page, their names elsewhere, joined by CR.
+  window.qrn_takeEdits = function () {
+    var taken = [];
+    fields.forEach(function (f) {
+      if (!f.input || f.input.disabled || f.lastSent === f.get()) return;
+      f.lastSent = f.get();
+      taken.push(role === 'itemparams' ? f.index : f.name);
+    });
+    return taken.join('\r');
+  };
+
   window.qrn_setValue = function (answer) {
     var p = pending;
     pending = null;
@@ -89,17 +102,22 @@
     return m ? { num: m[1], unit: m[2].toLowerCase() } : null;
   }
 
-  // Wires a text input so that typing reports a change after a short pause
-  // and Enter or leaving the field reports it at once.
+  // Wires a text input so that typing reports a change as it begins and
+  // after each short pause, and Enter or leaving the field reports it at
+  // once. Reported as it begins, typing is at once a step Undo can take
+  // back (the program takes the rest of it from the page first).
   function watchText(field, input, normalise) {
     var timer = null;
     input.addEventListener('input', function () {
+      var begins = timer === null;
       clearTimeout(timer);
-      timer = setTimeout(function () { changed(field); }, 500);
+      timer = setTimeout(function () { timer = null; changed(field); }, 500);
       field.refresh && field.refresh();
+      if (begins) changed(field);
     });
     input.addEventListener('change', function () {
       clearTimeout(timer);
+      timer = null;
       if (normalise) input.value = normalise(input.value);
       field.refresh && field.refresh();
       changed(field);
