@@ -35,8 +35,11 @@ bool placeImportedItems(ItemEdits &edits, const Project &project, const QList<Le
     }
     places << ItemEdits::Place::EndOfTopLevel;
     choices << QStringLiteral("At the end of the top level");
-    const int chosen = dialogs().askChoice(
-        QStringLiteral("Where do the %1 imported items go?").arg(items.size()), choices, int(choices.size()) - 1);
+    // With nothing selected there is one place only: no question then.
+    const int chosen = choices.size() == 1
+                           ? 0
+                           : dialogs().askChoice(QStringLiteral("Where do the %1 imported items go?").arg(items.size()),
+                                                 choices, int(choices.size()) - 1);
     if (chosen < 0 || chosen >= places.size())
         return false;
     const int lifted = edits.Insert(items, places.at(chosen));
