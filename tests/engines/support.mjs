@@ -32,6 +32,22 @@ export const OTHER = 'http://other.test/';
 
 export const BROWSER = process.env.PLIVEX_BROWSER || 'chromium';
 
+// Where the file's time went, in ms, for scripts/test-times: starting and
+// closing browsers, opening pages until they have loaded, and waiting for a
+// state of a page.
+const spent = { browser: 0, pages: 0, waits: 0 };
+async function timed(part, work) {
+  const start = performance.now();
+  try {
+    return await work();
+  } finally {
+    spent[part] += performance.now() - start;
+  }
+}
+process.on('exit', () => {
+  process.stdout.write('plivex-times ' + Object.entries(spent).map(([k, v]) => `${k}=${Math.round(v)}`).join(' ') + '\n');
+});
+
 // A test that reports what its browser's driver cannot do (a touch, the
 // page's frames) as a skip with that reason, and fails on everything else.
 export function test(name, body) {
@@ -49,6 +65,13 @@ export function test(name, body) {
 // browser takes `reducedMotion: 'reduce'`, a visitor who asked for less
 // motion; Chromium alone takes the touch screen options.
 export async function launch(options = {}) {
+  const b = await timed('browser', () => launchBrowser(options));
+  const close = b.close;
+  b.close = () => timed('browser', close);
+  return b;
+}
+
+async function launchBrowser(options) {
   if (BROWSER !== 'chromium') {
     const browser = await (BROWSER === 'firefox' ? launchFirefox : launchWebKit)({ reducedMotion: options.reducedMotion });
     return {
@@ -85,7 +108,11 @@ export async function launch(options = {}) {
 // A page that records every script error and console message; the tests
 // expect none.
 export async function openPage(b, url, setup) {
-  const page = await b.ctx.newPage();
+  const page = await timed('pages', () => b.ctx.newPage());
+  for (const wait of ['waitForFunction', 'waitForURL', 'waitForSelector']) {
+    const real = page[wait].bind(page);
+    page[wait] = (...args) => timed('waits', () => real(...args));
+  }
   // The other browsers' pages collect their own problems.
   if (BROWSER === 'chromium') {
     page.problems = [];
@@ -96,7 +123,7 @@ export async function openPage(b, url, setup) {
     page.on('console', m => /hidden by content-visibility/.test(m.text()) || page.problems.push(m.type() + ': ' + m.text()));
   }
   if (setup) await setup(page);
-  await page.goto(url);
+  await timed('pages', () => page.goto(url));
   return page;
 }
 
