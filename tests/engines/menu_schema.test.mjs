@@ -3,14 +3,14 @@
 // the items and submenus they are given to.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, menuPage, dataFile, defaultItems, TYPE, DEFAULTS, openPage, BIN } from './support.mjs';
-import fs from 'node:fs';
-import path from 'node:path';
+import { test, launch, onePage, menuPage, dataFile, defaultItems, TYPE, DEFAULTS } from './support.mjs';
 import { changed } from './walk.mjs';
 
-let b;
+// The walks load their pages one after another into one page.
+let b, walk;
 before(async () => {
   b = await launch();
+  walk = onePage(b);
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -55,7 +55,7 @@ async function picture(page) {
 }
 
 async function render(name, data) {
-  const page = await menuPage(b, data, { name: name + '.html' });
+  const page = await menuPage(walk, data, { name: name + '.html' });
   const pic = await picture(page);
   assert.deepEqual(page.problems, [], name);
   await page.close();
@@ -115,13 +115,13 @@ test('individualStyles_changeOnlyTheItemsAndSubmenusGivenThem', async () => {
   const failures = [];
   for (kind of ['item', 'submenu']) {
     const data = style => dataFile({ items: styledItems(kind), [kind === 'item' ? 'itemStyles' : 'menuStyles']: [style] });
-    const page = await menuPage(b, data({ inherit: 'all' }), { name: 'style-base.html' });
+    const page = await menuPage(walk, data({ inherit: 'all' }), { name: 'style-base.html' });
     const [own, other] = await parts(page);
     await page.close();
     for (const p of TYPE.params.filter(p => (' ' + p.styles + ' ').includes(' ' + kind + ' '))) {
       // A first-level submenu opens downwards already.
       const value = p.name === 'menuSubDirection' ? 'up' : changed(p);
-      const styled = await menuPage(b, data({ [p.name]: value }), { name: 'style.html' });
+      const styled = await menuPage(walk, data({ [p.name]: value }), { name: 'style.html' });
       const [own2, other2] = await parts(styled);
       if (JSON.stringify(own2) === JSON.stringify(own)) failures.push(`${kind} style ${p.name}: no effect`);
       if (JSON.stringify(other2) !== JSON.stringify(other)) failures.push(`${kind} style ${p.name}: changed an item without the style`);
@@ -130,14 +130,4 @@ test('individualStyles_changeOnlyTheItemsAndSubmenusGivenThem', async () => {
     }
   }
   assert.deepEqual(failures, []);
-});
-
-test('helpPages_describeEveryParameter', async () => {
-  const url = 'file://' + path.join(BIN, 'help/data-format.html');
-  assert.ok(fs.existsSync(url.slice(7)));
-  const page = await openPage(b, url);
-  const listed = await page.evaluate(() => [...document.querySelectorAll('#paramtables code')].map(c => c.textContent));
-  for (const p of TYPE.params) assert.ok(listed.includes(p.name), p.name + ' in the data format help');
-  assert.deepEqual(page.problems, []);
-  await page.close();
 });

@@ -1,6 +1,6 @@
 // Every engine file the build ships stays within its compressed budget.
-// The sizes do not depend on the browser; each browser's run checks them
-// all the same, which costs no browser start.
+// The sizes do not depend on the browser: the file starts none and runs
+// once.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';

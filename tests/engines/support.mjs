@@ -2,14 +2,10 @@
 // Chromium through playwright-core, the default, or firefox or webkit through
 // drivers/), a site served from memory, and data files written as the editor
 // writes them.
-import { chromium } from 'playwright-core';
 import { test as nodeTest } from 'node:test';
-import { launchFirefox } from './drivers/firefox.mjs';
-import { launchWebKit } from './drivers/webkit.mjs';
 import { Unsupported } from './drivers/page.mjs';
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 
 const here = path.dirname(new URL(import.meta.url).pathname);
@@ -32,6 +28,22 @@ export const OTHER = 'http://other.test/';
 
 export const BROWSER = process.env.PLIVEX_BROWSER || 'chromium';
 
+// Where the file's time went, in ms, for scripts/test-times: starting and
+// closing browsers, opening pages until they have loaded, and waiting for a
+// state of a page.
+const spent = { browser: 0, pages: 0, waits: 0 };
+async function timed(part, work) {
+  const start = performance.now();
+  try {
+    return await work();
+  } finally {
+    spent[part] += performance.now() - start;
+  }
+}
+process.on('exit', () => {
+  process.stdout.write('plivex-times ' + Object.entries(spent).map(([k, v]) => `${k}=${Math.round(v)}`).join(' ') + '\n');
+});
+
 // A test that reports what its browser's driver cannot do (a touch, the
 // page's frames) as a skip with that reason, and fails on everything else.
 export function test(name, body) {
@@ -45,25 +57,65 @@ export function test(name, body) {
   });
 }
 
-// A fresh browser profile per test file, removed again on close. Every
-// browser takes `reducedMotion: 'reduce'`, a visitor who asked for less
-// motion; Chromium alone takes the touch screen options.
+// A browser of its own for the caller: a fresh context (cookies, storage,
+// the clock) of the one Chromium this file starts, or a Firefox or WebKit
+// that callers asking for the same motion share. Starting a browser takes
+// seconds and a context milliseconds, so the process is started once per
+// file and closed with the last caller's close(). Every browser takes
+// `reducedMotion: 'reduce'`, a visitor who asked for less motion; Chromium
+// alone takes the touch screen options.
 export async function launch(options = {}) {
-  if (BROWSER !== 'chromium') {
-    const browser = await (BROWSER === 'firefox' ? launchFirefox : launchWebKit)({ reducedMotion: options.reducedMotion });
-    return {
-      ctx: { newPage: () => browser.newPage() },
-      serve(map, base = SITE) { for (const [name, text] of Object.entries(map)) browser.site.files.set(base + name, text); },
-      close: () => browser.close()
-    };
+  const b = await timed('browser', () => (BROWSER === 'chromium' ? chromiumContext : remoteBrowser)(options));
+  const close = b.close;
+  b.close = () => timed('browser', close);
+  return b;
+}
+
+// A process started on first use and closed when its last user has closed.
+function shared(start, stop) {
+  let running = null, users = 0;
+  return {
+    async use() { users++; running ??= start(); return running; },
+    async leave() {
+      if (--users > 0) return;
+      const was = running;
+      running = null;
+      await stop(await was);
+    }
+  };
+}
+
+const remotes = new Map();
+async function remoteBrowser({ reducedMotion }) {
+  const key = reducedMotion || '';
+  if (!remotes.has(key)) {
+    // Each driver is loaded only by the entry that uses it: loading all three
+    // took longer than many a test.
+    const start = async () => BROWSER === 'firefox'
+      ? (await import('./drivers/firefox.mjs')).launchFirefox({ reducedMotion })
+      : (await import('./drivers/webkit.mjs')).launchWebKit({ reducedMotion });
+    remotes.set(key, shared(start, browser => browser.close()));
   }
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'plivex-engines-'));
-  const ctx = await chromium.launchPersistentContext(dir, {
-    executablePath: '/usr/bin/chromium', headless: true, viewport: { width: 1000, height: 700 },
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--no-first-run'],
-    ...options
-  });
+  const proc = remotes.get(key);
+  const browser = await proc.use();
+  return {
+    // A page has the test clock only when it was asked for before it
+    // loaded (page.clock.install()): a page opened later has none.
+    ctx: { newPage: () => { browser.site.clock = false; return browser.newPage(); } },
+    serve(map, base = SITE) { for (const [name, text] of Object.entries(map)) browser.site.files.set(base + name, text); },
+    close: () => proc.leave()
+  };
+}
+
+const chromiumProcess = shared(async () => (await import('playwright-core')).chromium.launch({
+  executablePath: '/usr/bin/chromium', headless: true,
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+    '--disable-component-update', '--no-first-run']
+}), browser => browser.close());
+
+async function chromiumContext(options) {
+  const browser = await chromiumProcess.use();
+  const ctx = await browser.newContext({ viewport: { width: 1000, height: 700 }, ...options });
   const files = new Map();
   // Every request is answered from `files`; nothing leaves the machine.
   await ctx.route('**/*', route => {
@@ -78,26 +130,63 @@ export async function launch(options = {}) {
     ctx,
     // Serves `map` (name -> text) under `base`.
     serve(map, base = SITE) { for (const [name, text] of Object.entries(map)) files.set(base + name, text); },
-    async close() { await ctx.close(); fs.rmSync(dir, { recursive: true, force: true }); }
+    async close() { await ctx.close(); await chromiumProcess.leave(); }
   };
 }
 
 // A page that records every script error and console message; the tests
 // expect none.
 export async function openPage(b, url, setup) {
-  const page = await b.ctx.newPage();
+  const page = await timed('pages', () => b.ctx.newPage());
+  if (!page.plivexWatched) watch(page);
+  page.problems = [];
+  if (setup) await setup(page);
+  await timed('pages', () => page.goto(url));
+  return page;
+}
+
+function watch(page) {
+  page.plivexWatched = true;
+  for (const wait of ['waitForFunction', 'waitForURL', 'waitForSelector']) {
+    const real = page[wait].bind(page);
+    page[wait] = (...args) => timed('waits', () => real(...args));
+  }
   // The other browsers' pages collect their own problems.
   if (BROWSER === 'chromium') {
-    page.problems = [];
     page.on('pageerror', e => page.problems.push('error: ' + e.message));
     // Chromium notes when a test reads the style of what a hidden Tab Menu
     // row holds (kept laid out while hidden); that is the test's reading,
     // not the page's problem.
     page.on('console', m => /hidden by content-visibility/.test(m.text()) || page.problems.push(m.type() + ': ' + m.text()));
   }
-  if (setup) await setup(page);
-  await page.goto(url);
-  return page;
+}
+
+// `b` giving one page for all the pages a walk opens: each opening loads
+// the next address into it, and its close() leaves it open for the next.
+// For pages of the launch's size (1000 x 700) that never change it.
+// A fresh page costs a WebDriver browser several round trips and loads;
+// a load costs one. The site's storage is emptied before each load, so that
+// no page sees what the one before it kept.
+export function onePage(b) {
+  let page = null;
+  return {
+    ...b,
+    ctx: {
+      async newPage() {
+        if (page) {
+          await page.evaluate(() => { try { sessionStorage.clear(); localStorage.clear(); } catch { /* a page without storage */ } });
+          // The pointer leaves for the window's corner, where a new page has
+          // it: a pointer that does not move puts no item of the next page
+          // under the mouse in WebKit.
+          await page.mouse.move(999, 699);
+          return page;
+        }
+        page = await b.ctx.newPage();
+        page.close = async () => {};
+        return page;
+      }
+    }
+  };
 }
 
 // A page loading the engine in its head and the data file in its body.

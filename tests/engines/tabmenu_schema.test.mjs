@@ -2,13 +2,15 @@
 // item styles change exactly the tabs and submenu items they are given to.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch } from './support.mjs';
+import { test, launch, onePage } from './support.mjs';
 import { T, tabMenuPage } from './tabmenu_support.mjs';
 import { changed, deadParameters } from './walk.mjs';
 
-let b;
+// The walks load their pages one after another into one page.
+let b, walk;
 before(async () => {
   b = await launch();
+  walk = onePage(b);
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -40,7 +42,7 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'flexDirection', 
 // Each element of the menu with its attributes, look and place, after a
 // click on Tab 0, with the mouse on Sub 0a and then on Tab 1.
 async function picture(data, name) {
-  const page = await tabMenuPage(b, data, { after: '<div id="c0">Content 0</div><div id="c1">Content 1</div>', name });
+  const page = await tabMenuPage(walk, data, { after: '<div id="c0">Content 0</div><div id="c1">Content 1</div>', name });
   await page.getByRole('tab', { name: 'Tab 0' }).click();
   const pic = [];
   for (const hover of [page.getByRole('link', { name: 'Sub 0a' }), page.getByRole('tab', { name: 'Tab 1' })]) {

@@ -2,13 +2,15 @@
 // styles change exactly the tabs they are given to.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch } from './support.mjs';
+import { test, launch, onePage } from './support.mjs';
 import { T, tabsPage, contents } from './tabs_support.mjs';
 import { changed } from './walk.mjs';
 
-let b;
+// The walks load their pages one after another into one page.
+let b, walk;
 before(async () => {
   b = await launch();
+  walk = onePage(b);
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -35,7 +37,7 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'flexDirection', 
 // Each element of the tabs with its attributes, look and place, after a
 // click on Tab 0 and with the mouse on Tab 1.
 async function picture(data, name) {
-  const page = await tabsPage(b, data, { after: contents(2), name });
+  const page = await tabsPage(walk, data, { after: contents(2), name });
   await page.click('text=Tab 0');
   await page.hover('text=Tab 1');
   const pic = await page.evaluate(PROPS => {

@@ -3,13 +3,15 @@
 // the subtree below the item given them.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch } from './support.mjs';
+import { test, launch, onePage } from './support.mjs';
 import { T, treePage } from './tree_support.mjs';
 import { changed, deadParameters } from './walk.mjs';
 
-let b;
+// The walks load their pages one after another into one page.
+let b, walk;
 before(async () => {
   b = await launch();
+  walk = onePage(b);
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -40,7 +42,7 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'width', 'height'
 // Each element of the tree with its attributes, look and place, with the
 // mouse on Child.
 async function picture(data, name) {
-  const page = await treePage(b, data, { name });
+  const page = await treePage(walk, data, { name });
   await page.hover('text=Child');
   const pic = await page.evaluate(PROPS => {
     const nav = document.querySelector('nav');
