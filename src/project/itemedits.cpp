@@ -22,18 +22,7 @@ ItemEdits::ItemEdits(Project &project, QItemSelectionModel &selection, QObject *
     // A project read anew (undo, redo, open, a theme) has other items, even
     // where nothing is selected before or after: the page must not go on
     // showing an item that is gone, where typing would reach nothing.
-    // Once the selection has been put back (an undo does that right after),
-    // so that a field being typed in keeps its focus when its item stays.
-    connect(&m_project.items(), &QAbstractItemModel::modelReset, this, [this] {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_project.CurrentItem = m_selection.hasSelection() ? m_project.items().record(m_selection.currentIndex())
-                                                                   : nullptr;
-                SendItemParams();
-            },
-            Qt::QueuedConnection);
-    });
+
 }
 
 int ItemEdits::maxLevels() const
@@ -72,6 +61,12 @@ void ItemEdits::SendItemParams()
     for (int i = 0; i < TItem::kParamCount; ++i)
         args << (m_project.CurrentItem ? PageArg(m_project.CurrentItem->Params[static_cast<size_t>(i)]) : kOmitted);
     m_itemParams->call(QStringLiteral("qrn_setItemParams"), args);
+}
+
+void ItemEdits::ShowCurrentItemAfresh()
+{
+    m_project.CurrentItem = m_selection.hasSelection() ? m_project.items().record(m_selection.currentIndex()) : nullptr;
+    SendItemParams();
 }
 
 void ItemEdits::SelectionChanged()

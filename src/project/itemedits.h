@@ -61,6 +61,10 @@ public:
 
     // The selection or the focused item changed.
     void SelectionChanged();
+    // The project was read anew (undo, redo, open, a theme, a recovery): the
+    // page shows the selected item afresh, or no item, never one that is
+    // gone, where typing would reach nothing.
+    void ShowCurrentItemAfresh();
     // An in-place edit committed a changed text.
     void TextEdited(const QModelIndex &index);
 

@@ -70,6 +70,8 @@ ProjectController::ProjectController(Project &project, Page &params, Page &itemP
         if (std::exchange(m_textRestored, false))
             emit projectReplaced();
     });
+    // First of all that follows a replacement, once the selection is back.
+    connect(this, &ProjectController::projectReplaced, &m_itemEdits, &ItemEdits::ShowCurrentItemAfresh);
 }
 
 ProjectController::~ProjectController() = default;

@@ -102,18 +102,18 @@
     return m ? { num: m[1], unit: m[2].toLowerCase() } : null;
   }
 
-  // Wires a text input so that typing reports a change as it begins and
-  // after each short pause, and Enter or leaving the field reports it at
-  // once. Reported as it begins, typing is at once a step Undo can take
-  // back (the program takes the rest of it from the page first).
+  // Wires a text input so that typing reports a change as it begins and at
+  // most every half second while it goes on, and Enter or leaving the field
+  // reports it at once. Reported as it begins, typing is at once a step Undo
+  // can take back (the program takes the rest of it from the page first);
+  // reported while it goes on, it stays one step however long it lasts.
   function watchText(field, input, normalise) {
     var timer = null;
     input.addEventListener('input', function () {
-      var begins = timer === null;
-      clearTimeout(timer);
-      timer = setTimeout(function () { timer = null; changed(field); }, 500);
       field.refresh && field.refresh();
-      if (begins) changed(field);
+      if (timer !== null) return;
+      changed(field);
+      timer = setTimeout(function () { timer = null; changed(field); }, 500);
     });
     input.addEventListener('change', function () {
       clearTimeout(timer);
