@@ -2,6 +2,8 @@
 // project is put back into it from the last recorded state.
 #include "app/itemtreepanel.h"
 #include "app/main.h"
+#include "app/saveprojectform.h"
+#include "app/itemtreeview.h"
 #include "app/programwindows.h"
 #include "app/rendererwatch.h"
 #include "controls/newspd.h"
@@ -15,6 +17,8 @@
 #include "support/testmain.h"
 #include "support/webharness.h"
 
+#include <QFile>
+#include <QItemSelectionModel>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -109,6 +113,53 @@ private slots:
         QCOMPARE(dataTextNow(), recorded);
         QVERIFY(windows().project.Modified());
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+    }
+
+    // After a hung page was recovered, the pages' reports reach the project
+    // again: a text typed into the item page is saved, and quitting asks.
+    void afterAHangRecovered_itemEditsAreStoredAndSaved_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("parameter page hung") << "params";
+        QTest::newRow("item page hung") << "itemParams";
+    }
+    void afterAHangRecovered_itemEditsAreStoredAndSaved()
+    {
+        QFETCH(QString, page);
+        AppFixture app;
+        QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
+        for (RendererWatch *watch : windows().main->rendererWatches)
+            watch->setHangLimit(1000);
+        Page *hung = page == QLatin1String("params") ? windows().main->wb : windows().itemParams->wbItemParams;
+        static_cast<WebPage *>(hung)->view()->page()->runJavaScript(QStringLiteral("for (;;) {}"));
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
+        QVERIFY(windows().project.Modified());
+        // A call that was waiting on the hung page may have been reported;
+        // from here on nothing fails.
+        const int errorsBefore = app.dialogs.textsOf(QStringLiteral("error")).size();
+
+        ItemTreeView *tree = windows().main->itemPanel->vtItems;
+        const QModelIndex first = windows().project.items().index(0, 0);
+        tree->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        Page *itemPage = windows().itemParams->wbItemParams;
+        QVERIFY(harness::waitUntil([&] {
+            return itemPage->callText(QStringLiteral("qrn_getItemParam"), {0})
+                   == windows().project.items().record(first)->Params[0];
+        }));
+        // Typed as the user types: the page reports it on its own.
+        itemPage->callText(QStringLiteral("eval"),
+                           {QStringLiteral("(function(){var e=document.querySelector('[data-name=\"text\"] input');"
+                                           "e.value='After the hang';e.dispatchEvent(new Event('change'));return ''})()")});
+        QVERIFY(harness::waitUntil(
+            [&] { return windows().project.items().record(first)->Params[0] == QLatin1String("After the hang"); }));
+
+        const QString path = app.folder() + QStringLiteral("after.js");
+        QVERIFY(windows().saveProject->SaveProject(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("After the hang"));
+        QVERIFY(!windows().project.Modified());
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")).size(), errorsBefore);
     }
 
     void busyPageWithinTheLimit_isLeftAlone()
