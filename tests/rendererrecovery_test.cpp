@@ -40,6 +40,19 @@ QString recordedProjectWithAnAddedItem(AppFixture &app)
     return windows().main->history->history().current()->dataText;
 }
 
+// The rows of a test run for each page that holds part of the project.
+void addPageRows()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("parameter page") << "params";
+    QTest::newRow("item page") << "itemParams";
+}
+
+Page *pageNamed(const QString &name)
+{
+    return name == QLatin1String("params") ? windows().main->wb : windows().itemParams->wbItemParams;
+}
+
 QString dataTextNow()
 {
     return BuildDataText(windows().project, *windows().main->wb, *windows().itemParams->wbItemParams);
@@ -52,12 +65,7 @@ class RendererRecoveryTest : public QObject
     Q_OBJECT
 
 private slots:
-    void killedRenderer_pageComesBackWithTheRecordedProject_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::newRow("parameters") << "params";
-        QTest::newRow("item parameters") << "itemParams";
-    }
+    void killedRenderer_pageComesBackWithTheRecordedProject_data() { addPageRows(); }
     void killedRenderer_pageComesBackWithTheRecordedProject()
     {
         QFETCH(QString, page);
@@ -70,7 +78,7 @@ private slots:
         windows().main->history->saved();
         windows().project.setModified(false);
 
-        Page *target = page == QLatin1String("params") ? windows().main->wb : windows().itemParams->wbItemParams;
+        Page *target = pageNamed(page);
         QWebEnginePage *web = static_cast<WebPage *>(target)->view()->page();
         const qint64 pid = web->renderProcessPid();
         QVERIFY(pid > 0);
@@ -117,12 +125,7 @@ private slots:
 
     // After a hung page was recovered, the pages' reports reach the project
     // again: a text typed into the item page is saved, and quitting asks.
-    void afterAHangRecovered_itemEditsAreStoredAndSaved_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::newRow("parameter page hung") << "params";
-        QTest::newRow("item page hung") << "itemParams";
-    }
+    void afterAHangRecovered_itemEditsAreStoredAndSaved_data() { addPageRows(); }
     void afterAHangRecovered_itemEditsAreStoredAndSaved()
     {
         QFETCH(QString, page);
@@ -130,7 +133,7 @@ private slots:
         QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
         for (RendererWatch *watch : windows().main->rendererWatches)
             watch->setHangLimit(1000);
-        Page *hung = page == QLatin1String("params") ? windows().main->wb : windows().itemParams->wbItemParams;
+        Page *hung = pageNamed(page);
         static_cast<WebPage *>(hung)->view()->page()->runJavaScript(QStringLiteral("for (;;) {}"));
         QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
         QVERIFY(windows().project.Modified());

@@ -19,10 +19,6 @@ ItemEdits::ItemEdits(Project &project, QItemSelectionModel &selection, QObject *
     connect(&m_selection, &QItemSelectionModel::selectionChanged, this, &ItemEdits::SelectionChanged);
     connect(&m_selection, &QItemSelectionModel::currentChanged, this, &ItemEdits::SelectionChanged);
     connect(&m_project.items(), &ItemTree::textEdited, this, &ItemEdits::TextEdited);
-    // A project read anew (undo, redo, open, a theme) has other items, even
-    // where nothing is selected before or after: the page must not go on
-    // showing an item that is gone, where typing would reach nothing.
-
 }
 
 int ItemEdits::maxLevels() const

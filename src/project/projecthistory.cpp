@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QItemSelectionModel>
+#include <utility>
 
 namespace {
 
@@ -48,13 +49,11 @@ ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection,
         // that state is the step the user will want back.
         flush();
         m_announcedSubject = subject;
-        m_subjectAnnounced = true;
     });
     connect(&m_project, &Project::marked, this, [this] {
         if (m_restoring || !m_started)
             return;
-        const QString subject = m_subjectAnnounced ? m_announcedSubject : QString();
-        m_subjectAnnounced = false;
+        const QString subject = std::exchange(m_announcedSubject, std::nullopt).value_or(QString());
         // Two changes in one event are one command, unless they name two
         // subjects: a field edit is never part of a command.
         if (m_pendingRecord.isActive() && subject != m_pendingSubject)

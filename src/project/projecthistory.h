@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 class Project;
 class QItemSelectionModel;
@@ -73,8 +74,8 @@ private:
     HistoryState capture(const QString &change, bool withText = true) const;
     void noteSelection();
     void record();
-    // `selected`/`focused`: the selection to put back, the state's own
-    // when null.
+    // `selectionOf`: the state whose selection before its change is put
+    // back; without it, `state`'s own selection.
     bool restore(const HistoryState *state, const HistoryState *selectionOf = nullptr);
     void keepRecovery();
 
@@ -88,8 +89,8 @@ private:
     // recorded last; empty for a command, which never merges.
     QString m_pendingSubject;
     QString m_recordedSubject;
-    QString m_announcedSubject;
-    bool m_subjectAnnounced = false;
+    // The subject named by the change beginning now, until it is marked.
+    std::optional<QString> m_announcedSubject;
     // The selection as the change waiting to be recorded began.
     QList<QList<int>> m_selectedBefore;
     QList<int> m_focusedBefore;

@@ -311,9 +311,10 @@ void StyleEdits::keepPageValues(Page *view, const QString &field)
 void StyleEdits::takePageEdits()
 {
     Page *view = m_pages[m_kind];
+    // The style is read back whole: once, however many fields were taken.
     const QString fields = view->callText(QStringLiteral("qrn_takeEdits"), {kOmitted});
-    for (const QString &field : fields.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
-        keepPageValues(view, field);
+    if (!fields.isEmpty())
+        keepPageValues(view, fields);
 }
 
 void StyleEdits::Close()

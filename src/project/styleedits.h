@@ -38,8 +38,8 @@ public:
         std::function<void(int kind)> SetIndividualStyles;
         // Show the current item again in the item parameters page.
         std::function<void()> SendItemParams;
-        // Carries out a page command sent by a style page as its status text;
-        // true when it changed the page's value.
+        // Carries out a page command (a picker) sent by a style page as its
+        // status text; the page reports the value it takes as a change.
         std::function<bool(Page *view, const QString &statusText)> pageCommand;
         // The menu-wide values as the parameter page holds them, one JSON
         // object of name and value.
