@@ -91,7 +91,11 @@ void Tfrm::setWindows(ProgramWindows &windows)
     views.stopPreview = [preview = windows.preview] { preview->stopCountdown(); };
     views.saveToCurrentFile = [save = windows.saveProject] { return save->SaveToCurrentFile(); };
     views.saveAs = [save = windows.saveProject] { return save->exec() == QDialog::Accepted; };
-    views.takeStyleEdits = [styles = windows.itemStyles] { styles->edits->takePageEdits(); };
+    // Only a shown styles window can hold typing.
+    views.takeStyleEdits = [styles = windows.itemStyles] {
+        if (styles->isVisible())
+            styles->edits->takePageEdits();
+    };
     controller = new ProjectController(m_project, *wb, *windows.itemParams->wbItemParams, *itemPanel->vtItems->selectionModel(),
                                        *itemEdits, std::move(views), RecoveryFile(), this);
     history = &controller->history();
