@@ -6,7 +6,9 @@ import zlib from 'node:zlib';
 
 const ADD_ON = 1536;
 export const budgets = {
-  'qrnmenu.js': 7680,
+  // 16 bytes over the first budget: a click right after the hover opened a
+  // submenu keeps it open.
+  'qrnmenu.js': 7696,
   'qrntmenu.js': 5376,
   'qrntmenu_add.js': ADD_ON,
   'qrntmenu_ss.js': ADD_ON,
