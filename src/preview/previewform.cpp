@@ -92,6 +92,11 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     m_web = new WebPage(m_stage);
     m_web->setRefreshAllowed(true);
     m_web->setKeyFilter(PageKeyFilter);
+    // The preview builds the user's whole menu as it loads, and nothing
+    // waits for it: a very large menu may keep it busy for seconds, which
+    // the editor's own pages never are. Only one that runs this long is
+    // taken as hung, or it would be ended before it ever stood.
+    m_web->setHangLimit(kHangLimitMs);
     wbPreview = m_web;
     // The page sends no page commands: its status texts are not listened to.
     connect(wbPreview, &Page::documentComplete, this, &TfrmPreview::wbPreviewDocumentComplete);

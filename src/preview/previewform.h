@@ -23,6 +23,8 @@ class TfrmPreview : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int kHangLimitMs = 30000;
+
     // `dataText` gives the data text of the current project, the same text
     // that saving writes; it may throw PageError.
     TfrmPreview(Project &project, std::function<QString()> dataText, QWidget *parent = nullptr);
