@@ -18,6 +18,7 @@
 
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -126,6 +127,28 @@ private slots:
         QCOMPARE(dataTextNow(), recorded);
         QVERIFY(windows().project.Modified());
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+    }
+
+    // A pick that waited on the hung item page fails with it; the user is
+    // told once, by the recovery, which says what became of the project.
+    void callWaitingOnAHungPage_isToldOnceByTheRecovery()
+    {
+        AppFixture app;
+        QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
+        setHangLimits(60000);
+        Page *itemPage = windows().itemParams->wbItemParams;
+        itemPage->setCallTimeout(1000);
+        static_cast<WebPage *>(itemPage)->view()->page()->runJavaScript(QStringLiteral("for (;;) {}"));
+        ItemTreeView *tree = windows().main->itemPanel->vtItems;
+        QTimer::singleShot(0, tree, [tree] {
+            tree->selectionModel()->setCurrentIndex(windows().project.items().index(1, 0),
+                                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        });
+        QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
+        QCoreApplication::processEvents();
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("message")).size(), 1);
+        QVERIFY2(app.dialogs.textsOf(QStringLiteral("error")).isEmpty(),
+                 qPrintable(app.dialogs.textsOf(QStringLiteral("error")).join(QLatin1Char('\n'))));
     }
 
     // After a hung page was recovered, the pages' reports reach the project

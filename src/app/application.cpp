@@ -31,7 +31,8 @@ void reportError(const std::exception &error)
 {
     if (const auto *pageError = dynamic_cast<const PageError *>(&error)) {
         qWarning("Page call failed: %s", qUtf8Printable(pageError->debugText()));
-        dialogs().showError(pageError->message);
+        if (!pageError->restartAnnounced)
+            dialogs().showError(pageError->message);
     }
     else
         dialogs().showError(QString::fromLocal8Bit(error.what()));

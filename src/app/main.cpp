@@ -111,8 +111,10 @@ void Tfrm::setWindows(ProgramWindows &windows)
         recentFiles->add(path);
         controller->saved(path);
     });
-    for (Page *page : {wb, windows.itemParams->wbItemParams})
+    for (Page *page : {wb, windows.itemParams->wbItemParams}) {
         connect(page, &Page::rendererEnded, controller, &ProjectController::pageRendererEnded);
+        page->setRestartAnnounced(true);
+    }
     // The toolbar holds no project: it only comes back.
     connect(wbToolbar, &Page::rendererEnded, this, [this] {
         QTimer::singleShot(0, this, [this] { LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage); });

@@ -111,6 +111,12 @@ public:
     // by the page's own hang watch well before this.
     static constexpr int kLoadLimitMs = 15000;
 
+    // Whether whoever owns the page tells the user when it is started again
+    // (and what became of the project): the calls that failed because of it
+    // then need not say so as well.
+    void setRestartAnnounced(bool announced) { m_restartAnnounced = announced; }
+    bool restartAnnounced() const { return m_restartAnnounced; }
+
     // Time limit for one call or batch, in milliseconds (kAnswerLimitMs
     // unless set).
     void setCallTimeout(int ms) { m_callTimeoutMs = ms; }
@@ -136,4 +142,5 @@ signals:
 
 private:
     int m_callTimeoutMs = kAnswerLimitMs;
+    bool m_restartAnnounced = false;
 };

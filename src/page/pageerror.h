@@ -18,6 +18,9 @@ public:
     QString page;
     QString message;
     QString detail;
+    // The page was started again, and whoever owns it tells the user so and
+    // what became of their work: this error need not be shown as well.
+    bool restartAnnounced = false;
 
     // "page: function: detail", for the debug output.
     QString debugText() const;

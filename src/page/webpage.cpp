@@ -673,6 +673,12 @@ private:
     Call *m_call;
 };
 
+PageError WebPage::restarted(PageError error) const
+{
+    error.restartAnnounced = restartAnnounced();
+    return error;
+}
+
 PageError WebPage::programEnding(const QString &function) const
 {
     return PageError(function, pageName(), QStringLiteral("The program is closing; what you did last was not finished."),
@@ -715,9 +721,9 @@ void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadlin
     // A page that hangs while loading would make every later call wait as
     // long again.
     recoverFromHang(m_page->renderProcessPid());
-    throw PageError(function, name, hungText(),
-                    QStringLiteral("did not finish loading within %1 s; the page was stopped and loaded again")
-                        .arg(loadTimeout(callTimeout()) / 1000.0));
+    throw restarted(PageError(function, name, hungText(),
+                              QStringLiteral("did not finish loading within %1 s; the page was stopped and loaded again")
+                                  .arg(loadTimeout(callTimeout()) / 1000.0)));
 }
 
 QVariantMap WebPage::evaluate(const QString &function, const QString &script)
@@ -786,18 +792,18 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
 
     if (!state->done) {
         if (state->rendererEnded)
-            throw PageError(function, name,
-                            QStringLiteral("A part of the editor stopped working and is being started again. ")
-                                + kDoItAgain,
-                            QStringLiteral("the renderer ended during the call; the page is being loaded again"));
+            throw restarted(PageError(function, name,
+                                      QStringLiteral("A part of the editor stopped working and is being started again. ")
+                                          + kDoItAgain,
+                                      QStringLiteral("the renderer ended during the call; the page is being loaded again")));
         // Quitting is not a hang: nothing is ended.
         if (ending)
             throw programEnding(function);
         recoverFromHang(renderer);
         flushAfterCall();
-        throw PageError(function, name, hungText(),
-                        QStringLiteral("did not answer within %1 s; the page was stopped and loaded again")
-                            .arg(waitedMs / 1000.0));
+        throw restarted(PageError(function, name, hungText(),
+                                  QStringLiteral("did not answer within %1 s; the page was stopped and loaded again")
+                                      .arg(waitedMs / 1000.0)));
     }
 
     // What the page reported while it ran belongs before the call's result.

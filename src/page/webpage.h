@@ -107,6 +107,8 @@ private:
     void flushAfterCall();
     static void lastCallEnded();
     PageError programEnding(const QString &function) const;
+    // A call's error for a page that was started again.
+    PageError restarted(PageError error) const;
     static PageError closedDuringCall(const QString &function, const QString &name);
     // A call that finds the page loading waits for the load this long.
     static int loadTimeout(int callTimeout) { return 3 * callTimeout; }
