@@ -63,9 +63,10 @@ ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection,
         m_pendingRecord.start();
     });
     // The selection a change begins at is the one the user made before it:
-    // a command has already moved the rows by the time it marks the change.
+    // a command has already moved the rows by the time it marks the change,
+    // and one that announced itself may move the selection with them.
     const auto follow = [this] {
-        if (!m_pendingRecord.isActive() && !m_restoring)
+        if (!m_pendingRecord.isActive() && !m_restoring && !m_announcedSubject)
             noteSelection();
     };
     connect(&m_selection, &QItemSelectionModel::selectionChanged, this, follow);
@@ -96,6 +97,7 @@ void ProjectHistory::reset()
     m_pendingRecord.stop();
     mergeWindow.stop();
     m_recordedSubject.clear();
+    m_announcedSubject.reset();
     m_history.reset(capture(QString()), !m_project.Modified());
     m_started = true;
     noteSelection();
