@@ -119,10 +119,12 @@ void ProjectHistory::record()
     if (typingOn && m_history.mergeIntoCurrent(state)) {
         // Typing may have come back to the text on disk.
         m_project.setModified(!m_history.currentIsSaved());
-        emit changed();
-    } else if (m_history.record(state)) {
-        emit changed();
+    } else {
+        m_history.record(state);
     }
+    // Redo was off while the change waited; a change that came to nothing
+    // new (a move at the edge) leaves it possible again.
+    emit changed();
     m_recordedSubject = m_pendingSubject;
     noteSelection();
     if (m_recordedSubject.isEmpty())
