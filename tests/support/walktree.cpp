@@ -15,6 +15,14 @@ QList<LeveledItem> WalkTree::flat() const
     return out;
 }
 
+bool WalkTree::operator==(const WalkTree &other) const
+{
+    const QList<LeveledItem> mine = flat();
+    const QList<LeveledItem> theirs = other.flat();
+    return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end(),
+                      [](const LeveledItem &a, const LeveledItem &b) { return a.level == b.level && a.item == b.item; });
+}
+
 QList<ItemPath> WalkTree::paths() const
 {
     QList<ItemPath> out;

@@ -20,7 +20,6 @@ public:
     {
         TItem item;
         QList<Node> children;
-        bool operator==(const Node &) const = default;
     };
 
     // `maxLevels`: how many levels the menu type allows; 0: any.
@@ -28,7 +27,7 @@ public:
         : m_maxLevels(maxLevels)
     {
     }
-    bool operator==(const WalkTree &) const = default;
+    bool operator==(const WalkTree &other) const;
 
     // Every item in display order with its level.
     QList<LeveledItem> flat() const;
