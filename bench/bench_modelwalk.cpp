@@ -1,7 +1,7 @@
 // A long model walk (see tests/support/modelwalk.h) from a seed given on the
 // command line, or taken from the clock and printed, so that a walk that
 // fails can be run again:
-//   bench_modelwalk [seed] [steps] [round length] [menu type]
+//   bench_modelwalk [seed or -] [steps] [round length] [menu type]
 // Prints "name: value" lines; on a failure the steps that led to it, then
 // the fewest of them that still fail the same way, and the exit code is 1.
 
@@ -59,8 +59,11 @@ int main(int argc, char **argv)
     prepareTestEnvironment();
     Application app(argc, argv);
     const QStringList args = app.arguments();
-    const quint64 seed = args.size() > 1 ? args.at(1).toULongLong()
-                                         : quint64(QDateTime::currentMSecsSinceEpoch());
+    // No seed, or "-": one from the clock.
+    bool given = false;
+    quint64 seed = args.size() > 1 ? args.at(1).toULongLong(&given) : 0;
+    if (!given)
+        seed = quint64(QDateTime::currentMSecsSinceEpoch());
     const int steps = args.size() > 2 ? args.at(2).toInt() : 5000;
     const int roundLength = args.size() > 3 ? args.at(3).toInt() : 80;
     const int type = args.size() > 4 ? args.at(4).toInt() : 0;

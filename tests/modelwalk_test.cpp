@@ -70,7 +70,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         AppFixture app;
-        openDefaultProject(app, 0);
+        openDefaultProject(app, qEnvironmentVariableIntValue("WALK_TYPE"));
         ModelWalk walk(app, app.folder() + QStringLiteral("walk.js"), 0);
         const bool passed = walk.replay(steps);
         if (!passed)

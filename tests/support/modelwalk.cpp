@@ -292,8 +292,11 @@ QString ModelWalk::choose()
         {selected ? 10 : 0,
          [&] {
              const QStringList rows = itemFieldRows();
-             const QString row = rows.at(m_random.bounded(rows.size()));
-             return QStringLiteral("field %1 %2").arg(row, randomItemFieldValue(row));
+             for (;;) {
+                 const QString row = rows.at(m_random.bounded(rows.size()));
+                 if (const std::optional<QString> value = randomItemFieldValue(row))
+                     return QStringLiteral("field %1 %2").arg(row, *value);
+             }
          }},
         {6,
          [&] {
@@ -542,6 +545,13 @@ bool ModelWalk::waitForMark(int after, const QString &what)
 bool ModelWalk::typeItemField(const QString &name, const QString &value)
 {
     const int marks = m_marks + 1;
+    const auto fields = [] {
+        QStringList all;
+        for (int f = 0; f < TItem::kParamCount; ++f)
+            all << itemPage().callText(QStringLiteral("qrn_getItemParam"), {f});
+        return all;
+    };
+    const QStringList before = fields();
     const QString control = rowControl(QStringLiteral("fieldset "), name);
     const QString done = eval(itemPage(), QStringLiteral("(function () { var c = %1; if (!c || c.disabled) return 'no field';"
                                                          " c.value = %2; c.dispatchEvent(new Event('change', {bubbles: true}));"
@@ -549,16 +559,17 @@ bool ModelWalk::typeItemField(const QString &name, const QString &value)
                                               .arg(control, jsString(value)));
     if (!done.isEmpty())
         return fail(QStringLiteral("the item page has %1 for %2").arg(done, name));
-    // The field's number is the one whose value the page now gives.
-    int field = -1;
+    // The field's number is that of the one value the typing changed.
+    const QStringList after = fields();
+    QList<int> changed;
     for (int f = 0; f < TItem::kParamCount; ++f)
-        if (itemPage().callText(QStringLiteral("qrn_getItemParam"), {f}) == value)
-            field = f;
-    if (field < 0)
-        return fail(QStringLiteral("the item page does not give back the value typed into ") + name);
+        if (before[f] != after[f])
+            changed << f;
+    if (changed.size() != 1 || after[changed.first()] != value)
+        return fail(QStringLiteral("typing into %1 changed the item page's fields %2").arg(name, after.join(QLatin1Char('|'))));
     if (!waitForMark(marks, QStringLiteral("the typing")))
         return false;
-    m_tree.setField(m_current, field, value);
+    m_tree.setField(m_current, changed.first(), value);
     return check(Change::Must);
 }
 
@@ -907,17 +918,20 @@ QStringList ModelWalk::styleRows() const
     return rowsWith(stylePage(), QStringLiteral("select:not(.unit)"));
 }
 
-QString ModelWalk::randomItemFieldValue(const QString &row)
+std::optional<QString> ModelWalk::randomItemFieldValue(const QString &row)
 {
     const QString control = rowControl(QStringLiteral("fieldset "), row);
-    const QStringList options = eval(itemPage(), QStringLiteral("(function () { var c = %1;"
-                                                                " if (c.tagName !== 'SELECT') return '';"
-                                                                " return Array.prototype.filter.call(c.options,"
-                                                                " function (o) { return o.value !== c.value; })"
-                                                                ".map(function (o) { return o.value; }).join('\\r'); })()")
-                                                     .arg(control))
-                                    .split(QLatin1Char('\r'));
-    if (!options.isEmpty() && !options.first().isNull() && eval(itemPage(), control + QStringLiteral(".tagName")) == QLatin1String("SELECT"))
-        return options.at(m_random.bounded(options.size()));
-    return fresh(row);
+    const QJsonArray others = QJsonDocument::fromJson(
+        eval(itemPage(), QStringLiteral("(function () { var c = %1; if (c.tagName !== 'SELECT') return 'null';"
+                                        " return JSON.stringify(Array.prototype.filter.call(c.options,"
+                                        " function (o) { return o.value !== c.value; })"
+                                        ".map(function (o) { return o.value; })); })()")
+                                 .arg(control))
+            .toUtf8()).array();
+    if (eval(itemPage(), control + QStringLiteral(".tagName")) != QLatin1String("SELECT"))
+        return fresh(row);
+    // A list with nothing else to choose gives no step.
+    if (others.isEmpty())
+        return std::nullopt;
+    return others.at(m_random.bounded(others.size())).toString();
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class AppFixture;
 
@@ -94,7 +95,8 @@ private:
     QStringList itemFieldRows() const;
     QStringList parameterRows() const;
     QStringList styleRows() const;
-    QString randomItemFieldValue(const QString &row);
+    // A value the row does not hold; none for a list without another.
+    std::optional<QString> randomItemFieldValue(const QString &row);
     QString fresh(const QString &prefix);
     // References to the styles of `kind` rewritten by `map` (a number to
     // another, or -1 for none), as the program keeps them right.
