@@ -133,6 +133,8 @@ private:
     QString m_failure;
     // What a step that runs several commands was doing ("Undo Move Items").
     QString m_doing;
+    // A part of the message the step must show; empty: none.
+    QString m_expectedMessage;
     QMap<QString, int> m_counts;
     int m_changes = 0;
     qint64 m_checkMs = 0;

@@ -203,8 +203,10 @@ void WalkTree::rewriteField(int field, const std::function<QString(const QString
     visit(m_top);
 }
 
-QList<ItemPath> WalkTree::insert(const ItemPath &parent, int row, const QList<LeveledItem> &items)
+QList<ItemPath> WalkTree::insert(const ItemPath &parent, int row, const QList<LeveledItem> &items, int *lifted)
 {
+    if (lifted)
+        *lifted = 0;
     const int deepest = m_maxLevels > 0 ? m_maxLevels - 1 - int(parent.size()) : INT_MAX;
     QList<ItemPath> tops;
     ItemPath last; // relative to `parent`, its first row absolute
@@ -212,6 +214,8 @@ QList<ItemPath> WalkTree::insert(const ItemPath &parent, int row, const QList<Le
     for (const LeveledItem &li : items) {
         const int lvl = std::min({li.level, previousLevel + 1, deepest});
         previousLevel = lvl;
+        if (lifted && lvl < li.level)
+            ++*lifted;
         if (lvl == 0) {
             childrenOf(parent).insert(row, Node{li.item, {}});
             last = {row};

@@ -56,9 +56,9 @@ public:
     void rewriteField(int field, const std::function<QString(const QString &)> &map);
     // Items with levels relative to 0 as the last subitems of `parent` (the
     // top level for an empty path) from `row` on; deeper levels than the
-    // type allows go up to the deepest allowed. Answers the paths of the
-    // inserted items of the first level.
-    QList<ItemPath> insert(const ItemPath &parent, int row, const QList<LeveledItem> &items);
+    // type allows go up to the deepest allowed, counted in `lifted`.
+    // Answers the paths of the inserted items of the first level.
+    QList<ItemPath> insert(const ItemPath &parent, int row, const QList<LeveledItem> &items, int *lifted = nullptr);
     int rowCount(const ItemPath &parent) const;
 
 private:
