@@ -16,6 +16,7 @@
 #include "project/projecthistory.h"
 #include "project/themes.h"
 #include "support/appfixture.h"
+#include "support/walkpages.h"
 #include "support/webharness.h"
 
 #include <QAction>
@@ -28,22 +29,9 @@
 #include <QListView>
 #include <QTest>
 
+using namespace walkpages;
+
 namespace {
-
-Page &paramsPage()
-{
-    return *windows().main->wb;
-}
-
-Page &itemPage()
-{
-    return *windows().itemParams->wbItemParams;
-}
-
-Page &stylePage()
-{
-    return *windows().itemStyles->wbItemStyles;
-}
 
 QItemSelectionModel &treeSelection()
 {
@@ -53,18 +41,6 @@ QItemSelectionModel &treeSelection()
 QItemSelectionModel &styleSelection()
 {
     return *windows().itemStyles->vtItemStyles->selectionModel();
-}
-
-// A text as a script string literal.
-QString jsString(const QString &text)
-{
-    const QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(json.mid(1, json.size() - 2));
-}
-
-QString eval(Page &page, const QString &script)
-{
-    return page.callText(QStringLiteral("eval"), {script});
 }
 
 QModelIndex indexAt(const ItemPath &path)
@@ -109,37 +85,6 @@ ItemPath focusAfterRemoving(const WalkTree &before, const ItemPath &removed)
     if (removed.last() + 1 < before.rowCount(parent))
         return removed;
     return {};
-}
-
-// A control of a page's form row, by the row's name, as a script
-// expression; `scope` narrows the rows (the item page's are in its fieldset).
-QString rowControl(const QString &scope, const QString &name)
-{
-    return QStringLiteral("document.querySelector(%1 + '[data-name=\"' + %2 + '\"]')"
-                          ".querySelector('select:not(.unit), input[type=checkbox], input')")
-        .arg(jsString(scope), jsString(name));
-}
-
-// The names of the shown rows of a page whose control is of `selector`.
-QStringList rowsWith(Page &page, const QString &selector)
-{
-    return eval(page, QStringLiteral("Array.prototype.filter.call(document.querySelectorAll('[data-name]'),"
-                                     " function (r) { var c = r.querySelector(%1);"
-                                     " return c && !r.closest('[hidden]'); })"
-                                     ".map(function (r) { return r.getAttribute('data-name'); }).join('\\r')")
-                              .arg(jsString(selector)))
-        .split(QLatin1Char('\r'), Qt::SkipEmptyParts);
-}
-
-// Moves a select to its next option or flips a check box, as a click
-// would, and tells the page's listeners.
-QString flipControl(Page &page, const QString &scope, const QString &name)
-{
-    return eval(page, QStringLiteral("(function () { var c = %1; if (!c) return 'missing';"
-                                     " if (c.type === 'checkbox') c.checked = !c.checked;"
-                                     " else c.selectedIndex = (c.selectedIndex + 1) % c.options.length;"
-                                     " c.dispatchEvent(new Event('change', {bubbles: true})); return ''; })()")
-                          .arg(rowControl(scope, name)));
 }
 
 } // namespace
@@ -553,24 +498,14 @@ bool ModelWalk::waitForMark(int after, const QString &what)
 bool ModelWalk::typeItemField(const QString &name, const QString &value)
 {
     const int marks = m_marks + 1;
-    const auto fields = [] {
-        QStringList all;
-        for (int f = 0; f < TItem::kParamCount; ++f)
-            all << itemPage().callText(QStringLiteral("qrn_getItemParam"), {f});
-        return all;
-    };
-    const QStringList before = fields();
-    const QString control = rowControl(QStringLiteral("fieldset "), name);
-    const QString done = eval(itemPage(), QStringLiteral("(function () { var c = %1; if (!c || c.disabled) return 'no field';"
-                                                         " c.value = %2; c.dispatchEvent(new Event('change', {bubbles: true}));"
-                                                         " return ''; })()")
-                                              .arg(control, jsString(value)));
+    const QStringList before = shownItemFields(TItem::kParamCount);
+    const QString done = typeInto(itemPage(), QStringLiteral("fieldset "), name, value);
     if (!done.isEmpty())
         return fail(QStringLiteral("the item page has %1 for %2").arg(done, name));
     // The field's number is that of the one value the typing changed.
-    const QStringList after = fields();
+    const QStringList after = shownItemFields(TItem::kParamCount);
     QList<int> changed;
-    for (int f = 0; f < TItem::kParamCount; ++f)
+    for (int f = 0; f < std::min(before.size(), after.size()); ++f)
         if (before[f] != after[f])
             changed << f;
     if (changed.size() != 1 || after[changed.first()] != value)
@@ -841,20 +776,16 @@ bool ModelWalk::checkSelection()
 
 bool ModelWalk::checkItemPage()
 {
-    const QString shown = eval(itemPage(), QStringLiteral("(function () { if (document.querySelector('fieldset').disabled)"
-                                                          " return '(no item)'; var a = [];"
-                                                          " for (var i = 0; i < %1; i++) a.push(qrn_getItemParam(i));"
-                                                          " return JSON.stringify(a); })()")
-                                               .arg(TItem::kParamCount));
-    QString expected = QStringLiteral("(no item)");
-    if (!m_selected.isEmpty()) {
-        QJsonArray fields;
+    const QStringList shown = shownItemFields(TItem::kParamCount);
+    QStringList expected;
+    if (!m_selected.isEmpty())
         for (const QString &f : m_tree.item(m_current).Params)
-            fields << f;
-        expected = QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact));
-    }
+            expected << f;
+    const auto listed = [](const QStringList &fields) {
+        return fields.isEmpty() ? QStringLiteral("(no item)") : fields.join(QLatin1Char('|'));
+    };
     if (shown != expected)
-        return fail(QStringLiteral("the item page shows %1, expected %2").arg(shown, expected));
+        return fail(QStringLiteral("the item page shows %1, expected %2").arg(listed(shown), listed(expected)));
     return true;
 }
 
@@ -932,18 +863,11 @@ QStringList ModelWalk::styleRows() const
 
 std::optional<QString> ModelWalk::randomItemFieldValue(const QString &row)
 {
-    const QString control = rowControl(QStringLiteral("fieldset "), row);
-    const QJsonArray others = QJsonDocument::fromJson(
-        eval(itemPage(), QStringLiteral("(function () { var c = %1; if (c.tagName !== 'SELECT') return 'null';"
-                                        " return JSON.stringify(Array.prototype.filter.call(c.options,"
-                                        " function (o) { return o.value !== c.value; })"
-                                        ".map(function (o) { return o.value; })); })()")
-                                 .arg(control))
-            .toUtf8()).array();
-    if (eval(itemPage(), control + QStringLiteral(".tagName")) != QLatin1String("SELECT"))
+    const std::optional<QStringList> others = otherChoices(itemPage(), QStringLiteral("fieldset "), row);
+    if (!others)
         return fresh(row);
     // A list with nothing else to choose gives no step.
-    if (others.isEmpty())
+    if (others->isEmpty())
         return std::nullopt;
-    return others.at(m_random.bounded(others.size())).toString();
+    return others->at(m_random.bounded(others->size()));
 }
