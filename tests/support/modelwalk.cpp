@@ -490,7 +490,7 @@ bool ModelWalk::rename(const QString &text)
 
 bool ModelWalk::waitForMark(int after, const QString &what)
 {
-    if (!harness::waitUntil([this, after] { return m_marks >= after; }, 10000))
+    if (!harness::waitUntil([this, after] { return m_marks >= after; }))
         return fail(what + QStringLiteral(" was never reported to the program"));
     return true;
 }
