@@ -1035,6 +1035,10 @@ private slots:
         QTRY_COMPARE(itemText(), typed);
         QTRY_COMPARE(fieldShows(), typed);
         QVERIFY(!windows().main->miRedo->isEnabled());
+
+        // The keys stayed in the field through both: typing goes on there.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("!"));
+        QTRY_COMPARE(fieldShows(), typed + QLatin1Char('!'));
     }
 
     void enableMainMenu_disablesEveryTopLevelEntryAndShortcut()

@@ -5,7 +5,6 @@
 #include "app/saveprojectform.h"
 #include "app/itemtreeview.h"
 #include "app/programwindows.h"
-#include "app/rendererwatch.h"
 #include "controls/newspd.h"
 #include "editors/itemparamsform.h"
 #include "page/webpage.h"
@@ -51,6 +50,13 @@ void addPageRows()
 Page *pageNamed(const QString &name)
 {
     return name == QLatin1String("params") ? windows().main->wb : windows().itemParams->wbItemParams;
+}
+
+// The hang limit of every page of the main window.
+void setHangLimits(int ms)
+{
+    for (Page *page : {windows().main->wb, windows().itemParams->wbItemParams, windows().main->wbToolbar})
+        static_cast<WebPage *>(page)->setHangLimit(ms);
 }
 
 QString dataTextNow()
@@ -108,8 +114,7 @@ private slots:
         const QString recorded = recordedProjectWithAnAddedItem(app);
         QVERIFY(!recorded.isEmpty());
         const int items = windows().project.items().count();
-        for (RendererWatch *watch : windows().main->rendererWatches)
-            watch->setHangLimit(1000);
+        setHangLimits(1000);
         QWebEnginePage *web = static_cast<WebPage *>(windows().main->wb)->view()->page();
         const qint64 hung = web->renderProcessPid();
         // A script that never ends: the page answers nothing from now on.
@@ -131,8 +136,7 @@ private slots:
         QFETCH(QString, page);
         AppFixture app;
         QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
-        for (RendererWatch *watch : windows().main->rendererWatches)
-            watch->setHangLimit(1000);
+        setHangLimits(1000);
         Page *hung = pageNamed(page);
         static_cast<WebPage *>(hung)->view()->page()->runJavaScript(QStringLiteral("for (;;) {}"));
         QVERIFY(harness::waitUntil([&] { return !app.dialogs.textsOf(QStringLiteral("message")).isEmpty(); }));
@@ -171,8 +175,7 @@ private slots:
         QVERIFY(!recordedProjectWithAnAddedItem(app).isEmpty());
         QWebEnginePage *web = static_cast<WebPage *>(windows().main->wb)->view()->page();
         const qint64 pid = web->renderProcessPid();
-        for (RendererWatch *watch : windows().main->rendererWatches)
-            watch->setHangLimit(8000);
+        setHangLimits(8000);
         // Busy for a second, then answering again.
         bool answered = false;
         web->runJavaScript(QStringLiteral("var end = Date.now() + 1000; while (Date.now() < end) {} 1"),

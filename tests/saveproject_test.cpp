@@ -279,6 +279,8 @@ private slots:
         // Ctrl+S writes the same file back, unchanged.
         writeTestFile(path, "");
         windows().main->miSave->trigger();
+        QVERIFY2(s.app.dialogs.textsOf(QStringLiteral("error")).isEmpty(),
+                 qPrintable(s.app.dialogs.textsOf(QStringLiteral("error")).join(QLatin1Char('\n'))));
         QCOMPARE(readTestFile(path), original);
     }
 

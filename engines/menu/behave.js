@@ -10,6 +10,10 @@ export function behave(nav, o) {
   const doc = nav.ownerDocument, bar = nav.querySelector('.qb');
   const on = (t, type, f, capture) => t.addEventListener(type, f, capture);
   let timer, hideTimer, touch = false, hovered = null;
+  // The submenu the resting pointer opened last, and when: a click that
+  // follows at once meant to open it too, not to close it again.
+  let hoverOpened = null, hoverOpenedAt = 0;
+  const hoverGraceMs = 600;
   const has = (el, c) => el.classList.contains(c);
   const small = () => o.mq?.matches;
   // A submenu not written yet is written now.
@@ -75,7 +79,11 @@ export function behave(nav, o) {
     // the way into a submenu changes nothing.
     if (!o.hover || small()) return;
     clearTimeout(timer);
-    timer = setTimeout(() => sub(li) ? open(li) : closeSiblings(li), o.show);
+    timer = setTimeout(() => {
+      if (!sub(li)) return closeSiblings(li);
+      if (!has(li, 'qo')) { hoverOpened = li; hoverOpenedAt = Date.now(); }
+      open(li);
+    }, o.show);
   });
   on(nav, 'pointerleave', e => {
     mark(null);
@@ -102,7 +110,8 @@ export function behave(nav, o) {
     const link = has(c, 'qi') && c.hasAttribute('href');
     if (link && o.hover && !touch && !small()) return;
     if (!has(li, 'qo')) { open(li); e.preventDefault(); }
-    else if (!link) closeIn(li);
+    else if (!link && !(hoverOpened === li && Date.now() - hoverOpenedAt < hoverGraceMs)) closeIn(li);
+    hoverOpened = null;
   });
 
   // ---- keyboard -------------------------------------------------------

@@ -29,8 +29,10 @@ bool Application::notify(QObject *receiver, QEvent *event)
 
 void reportError(const std::exception &error)
 {
-    if (const auto *pageError = dynamic_cast<const PageError *>(&error))
+    if (const auto *pageError = dynamic_cast<const PageError *>(&error)) {
+        qWarning("Page call failed: %s", qUtf8Printable(pageError->debugText()));
         dialogs().showError(pageError->message);
+    }
     else
         dialogs().showError(QString::fromLocal8Bit(error.what()));
 }

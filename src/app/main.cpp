@@ -7,7 +7,6 @@
 #include "app/linkfoldersettings.h"
 #include "app/programwindows.h"
 #include "app/recentfilesmenu.h"
-#include "app/rendererwatch.h"
 #include "app/windowsettings.h"
 #include "app/saveprojectform.h"
 #include "controls/backgroundtile.h"
@@ -113,11 +112,11 @@ void Tfrm::setWindows(ProgramWindows &windows)
         controller->saved(path);
     });
     for (Page *page : {wb, windows.itemParams->wbItemParams})
-        rendererWatches << new RendererWatch(page, [this] { controller->pageRendererEnded(); }, controller);
+        connect(page, &Page::rendererEnded, controller, &ProjectController::pageRendererEnded);
     // The toolbar holds no project: it only comes back.
-    rendererWatches << new RendererWatch(wbToolbar, [this] {
+    connect(wbToolbar, &Page::rendererEnded, this, [this] {
         QTimer::singleShot(0, this, [this] { LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage); });
-    }, this);
+    });
     connect(history, &ProjectHistory::changed, this, &Tfrm::updateCommandStates);
     connect(&m_project, &Project::marked, this, &Tfrm::updateCommandStates);
     updateCommandStates();

@@ -15,7 +15,6 @@ class ProjectController;
 class ProjectHistory;
 struct ScriptError;
 class RecentFilesMenu;
-class RendererWatch;
 class TfrmAccessibility;
 class WindowSettings;
 class QAction;
@@ -54,7 +53,6 @@ public:
     ProjectController *controller = nullptr;
     ProjectHistory *history = nullptr;
     // The renderers of the parameter, item parameter and toolbar pages.
-    QList<RendererWatch *> rendererWatches;
 
     // File > Recent files.
     RecentFilesMenu *recentFiles = nullptr;

@@ -245,8 +245,9 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
     // A page of ours that failed says nothing about the file: nothing is
     // written from such a read.
     if (!read.pageFailure.isEmpty()) {
+        // Whoever runs a build wants to know which page and call failed.
         printErrorLine(QStringLiteral("%1: the read failed in the program's page: %2")
-                           .arg(cl.file, asOneLine(read.pageFailure)));
+                           .arg(cl.file, asOneLine(read.pageFailureDetail)));
         return 2;
     }
     for (const QString &finding : read.findings)
@@ -319,7 +320,7 @@ int runSiteBuild(const CommandLine &cl)
             return runListThemes(cl);
         return cl.mode == CommandLine::Mode::Import ? runImport(cl, console) : runRead(cl, console);
     } catch (const PageError &e) {
-        printErrorLine(QStringLiteral("%1: %2").arg(cl.file, asOneLine(e.message)));
+        printErrorLine(QStringLiteral("%1: %2").arg(cl.file, asOneLine(e.debugText())));
         return 2;
     }
 }

@@ -65,9 +65,8 @@ int Page::callInt(const QString &function, const PageArgs &args)
         n = v.toString().trimmed().toInt(&ok);
     }
     if (!ok)
-        throw PageError(function, pageName(),
-                        QStringLiteral("The page function %1 did not return a whole number (it returned \"%2\").")
-                            .arg(function, resultText(v)));
+        throw PageError(function, pageName(), internalErrorText(QStringLiteral("not a whole number")),
+                        QStringLiteral("did not return a whole number (it returned \"%1\")").arg(resultText(v)));
     return n;
 }
 

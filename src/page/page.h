@@ -103,7 +103,16 @@ public:
     // The widget that shows the page; null for a page without a view.
     virtual QWidget *widget() const = 0;
 
-    // Time limit for one call or batch, in milliseconds (default 30 s).
+    // How long the window waits for a page's answer before it takes the page
+    // as hung. The editor's own pages answer in milliseconds; waiting longer
+    // only keeps the user's input held back for nothing.
+    static constexpr int kAnswerLimitMs = 5000;
+    // A load may take longer on a busy machine; a load that hangs is caught
+    // by the page's own hang watch well before this.
+    static constexpr int kLoadLimitMs = 15000;
+
+    // Time limit for one call or batch, in milliseconds (kAnswerLimitMs
+    // unless set).
     void setCallTimeout(int ms) { m_callTimeoutMs = ms; }
     int callTimeout() const { return m_callTimeoutMs; }
 
@@ -120,7 +129,11 @@ signals:
     void statusTextChanged(const QString &text);
     void documentComplete();
     void scriptError(const ScriptError &error);
+    // The page's renderer ended other than by the page closing (a crash, or
+    // ended after a hang). The page loads its last document again by itself;
+    // whoever filled it with more than that fills it again.
+    void rendererEnded();
 
 private:
-    int m_callTimeoutMs = 30000;
+    int m_callTimeoutMs = kAnswerLimitMs;
 };

@@ -1,9 +1,20 @@
 #include "page/pageerror.h"
 
-PageError::PageError(const QString &function, const QString &page, const QString &message)
+PageError::PageError(const QString &function, const QString &page, const QString &message, const QString &detail)
     : std::runtime_error(message.toStdString())
     , function(function)
     , page(page)
     , message(message)
+    , detail(detail.isEmpty() ? message : detail)
 {
+}
+
+QString PageError::debugText() const
+{
+    return QStringLiteral("%1: %2: %3").arg(page, function, detail);
+}
+
+QString internalErrorText(const QString &what)
+{
+    return QStringLiteral("An internal error stopped what you did last (%1).").arg(what);
 }

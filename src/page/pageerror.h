@@ -5,13 +5,25 @@
 
 // The one error a page call raises: a missing function, an exception thrown
 // inside it, a page without a document, or a page that did not answer in time.
-// The application's general error report shows `message`.
+// The application's general error report shows `message`, which says what
+// happened in the user's words, and writes `detail` (the page, the function
+// and what went wrong inside) to the debug output.
 class PageError : public std::runtime_error
 {
 public:
-    PageError(const QString &function, const QString &page, const QString &message);
+    // A message that is plain to the user already serves as its own detail.
+    PageError(const QString &function, const QString &page, const QString &message, const QString &detail = {});
 
     QString function;
     QString page;
     QString message;
+    QString detail;
+
+    // "page: function: detail", for the debug output.
+    QString debugText() const;
 };
+
+// The user's words for a fault inside one of the editor's own pages; `what`
+// is the fault as short as it can be said, with no names of ours in it
+// ("TypeError").
+QString internalErrorText(const QString &what);

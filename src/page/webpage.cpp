@@ -5,8 +5,11 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
@@ -103,6 +106,99 @@ public:
 };
 
 int g_callsInProgress = 0;
+
+// Once calls have held the user's input back long enough to notice, the
+// pointer says so until the last of them ends.
+class WaitCursor
+{
+public:
+    static constexpr int kShowAfterMs = 250;
+
+    void callsStarted()
+    {
+        if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            return;
+        if (!m_timer) {
+            m_timer = new QTimer(QCoreApplication::instance());
+            m_timer->setSingleShot(true);
+            m_timer->setInterval(kShowAfterMs);
+            QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] {
+                if (m_shown || g_callsInProgress == 0)
+                    return;
+                m_shown = true;
+                QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+            });
+        }
+        if (!m_shown)
+            m_timer->start();
+    }
+    void callsEnded()
+    {
+        if (m_timer)
+            m_timer->stop();
+        if (m_shown) {
+            m_shown = false;
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+
+private:
+    QPointer<QTimer> m_timer;
+    bool m_shown = false;
+};
+
+WaitCursor &waitCursor()
+{
+    static WaitCursor cursor;
+    return cursor;
+}
+
+// What a user is told when a page fails them; the page and the function go
+// to the debug output.
+const QString kDoItAgain = QStringLiteral("What you did last may not have been carried out: please check it, "
+                                          "and do it again if needed.");
+
+// The processor time a renderer has used, in ms; -1 where it cannot be
+// read.
+qint64 cpuMsOf(qint64 pid)
+{
+    if (pid <= 0)
+        return -1;
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    // The name in parentheses may hold spaces; the fields after it start
+    // with the state, and the user and system times are the 12th and 13th.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return -1;
+    static const long ticks = ::sysconf(_SC_CLK_TCK);
+    if (ticks <= 0)
+        return -1;
+    return (fields.at(11).toLongLong() + fields.at(12).toLongLong()) * 1000 / ticks;
+}
+
+// Whether a renderer that has left a call or probe unanswered for `waitedMs`,
+// past the limit, is hung. One that ran for a good part of the wait is
+// running a script that does not end; one that hardly ran was kept from
+// running by a busy machine and is given longer, up to three limits, after
+// which it is taken as hung whatever the cause. Where the time cannot be
+// read, the limit holds.
+bool isHung(qint64 pid, qint64 cpuBeforeMs, qint64 waitedMs, int limitMs)
+{
+    if (waitedMs >= 3LL * limitMs)
+        return true;
+    const qint64 cpuNow = cpuMsOf(pid);
+    if (cpuBeforeMs < 0 || cpuNow < 0)
+        return true;
+    return (cpuNow - cpuBeforeMs) * 10 >= waitedMs * 3;
+}
+
+QString hungText()
+{
+    return QStringLiteral("A part of the editor stopped answering and was started again. ") + kDoItAgain;
+}
 // Every page alive, so the call that ends last can hand on what waited.
 QList<QPointer<WebPage>> g_pages;
 
@@ -246,6 +342,7 @@ void WebPage::lastCallEnded()
     // However the call ended, what waited for it goes on from the event
     // loop: the pages' reports first, then the held work, each of which
     // checks again in case another call is waiting by then.
+    waitCursor().callsEnded();
     for (const QPointer<WebPage> &page : std::as_const(g_pages))
         if (page)
             page->scheduleDelivery();
@@ -280,6 +377,51 @@ WebPage::WebPage(QWidget *parentWidget, Kind kind)
     setContextMenuEnabled(true);
     m_view->installEventFilter(this);
     installKeyFilter();
+
+    // A reader page runs someone else's script under a time limit of its
+    // own; only the editor's hosted pages are watched.
+    if (kind == Kind::Hosted) {
+        m_probes = new QTimer(this);
+        connect(m_probes, &QTimer::timeout, this, &WebPage::probe);
+        setHangLimit(kAnswerLimitMs);
+    }
+}
+
+void WebPage::setHangLimit(int ms)
+{
+    m_hangLimitMs = ms;
+    m_probeWaiting = false;
+    if (!m_probes)
+        return;
+    if (ms <= 0)
+        m_probes->stop();
+    else
+        m_probes->start(qBound(50, ms / 4, 1250));
+}
+
+void WebPage::probe()
+{
+    const qint64 pid = m_page->renderProcessPid();
+    if (pid <= 0)
+        return;
+    if (m_probeWaiting) {
+        if (m_probeSent.elapsed() < m_hangLimitMs || !isHung(pid, m_probeCpu, m_probeSent.elapsed(), m_hangLimitMs))
+            return;
+        m_probeWaiting = false;
+        qWarning("%s: left a probe unanswered for %lld ms; its renderer is ended and the page loaded again",
+                 qUtf8Printable(pageName()), static_cast<long long>(m_probeSent.elapsed()));
+        recoverFromHang(pid);
+        return;
+    }
+    m_probeWaiting = true;
+    m_probeSent.start();
+    m_probeCpu = cpuMsOf(pid);
+    const quint64 id = ++m_probeId;
+    m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
+                          [self = QPointer<WebPage>(this), id](const QVariant &) {
+                              if (self && self->m_probeId == id)
+                                  self->m_probeWaiting = false;
+                          });
 }
 
 WebPage::~WebPage()
@@ -377,6 +519,8 @@ bool WebPage::hasDocument() const
 void WebPage::onLoadStarted()
 {
     m_loading = true;
+    // A load drops the answers still owed.
+    m_probeWaiting = false;
 }
 
 void WebPage::onLoadFinished(bool ok)
@@ -398,8 +542,9 @@ void WebPage::onLoadFinished(bool ok)
         enqueue({Event::Complete, {}, {}});
 }
 
-void WebPage::onRenderProcessTerminated(int)
+void WebPage::onRenderProcessTerminated(int status)
 {
+    m_probeWaiting = false;
     // Calls waiting for the renderer's answer will get none: they fail at
     // once. Calls waiting for a load wait for the load below.
     for (Call *call : std::as_const(m_calls)) {
@@ -419,6 +564,8 @@ void WebPage::onRenderProcessTerminated(int)
     // Loading again from inside the termination signal is refused by
     // Chromium; do it from the event loop.
     QTimer::singleShot(0, this, [this] { reloadLastDocument(); });
+    if (status != QWebEnginePage::NormalTerminationStatus)
+        emit rendererEnded();
 }
 
 bool WebPage::acceptNavigation(const QUrl &url, int type, bool isMainFrame)
@@ -510,7 +657,8 @@ public:
         , m_call(call)
     {
         m_page->m_calls.append(call);
-        ++g_callsInProgress;
+        if (++g_callsInProgress == 1)
+            waitCursor().callsStarted();
     }
     ~CallScope()
     {
@@ -525,16 +673,16 @@ private:
     Call *m_call;
 };
 
-QString WebPage::programEndingText(const QString &function) const
+PageError WebPage::programEnding(const QString &function) const
 {
-    return QStringLiteral("The program is ending; the call of %1 in the page \"%2\" was abandoned.").arg(function, pageName());
+    return PageError(function, pageName(), QStringLiteral("The program is closing; what you did last was not finished."),
+                     QStringLiteral("the program is ending; the call was abandoned"));
 }
 
-QString WebPage::rendererEndedText(const QString &function) const
+PageError WebPage::closedDuringCall(const QString &function, const QString &name)
 {
-    return QStringLiteral("The renderer of the page \"%1\" ended during the call of %2. "
-                          "The page is being loaded again.")
-        .arg(pageName(), function);
+    return PageError(function, name, QStringLiteral("The window closed before what you did last was finished."),
+                     QStringLiteral("the page was closed during the call"));
 }
 
 void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call)
@@ -559,39 +707,39 @@ void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadlin
         ending = !loop.exec();
     call.loop = nullptr;
     if (!self)
-        throw PageError(function, name, QStringLiteral("The page was closed while %1 waited for it.").arg(function));
+        throw closedDuringCall(function, name);
     if (!m_loading)
         return;
     if (ending)
-        throw PageError(function, name, programEndingText(function));
+        throw programEnding(function);
     // A page that hangs while loading would make every later call wait as
     // long again.
     recoverFromHang(m_page->renderProcessPid());
-    throw PageError(function, name,
-                    QStringLiteral("The page \"%1\" did not finish loading within %2 s. "
-                                   "The page was stopped and loaded again.")
-                        .arg(name)
-                        .arg(callTimeout() / 1000.0));
+    throw PageError(function, name, hungText(),
+                    QStringLiteral("did not finish loading within %1 s; the page was stopped and loaded again")
+                        .arg(loadTimeout(callTimeout()) / 1000.0));
 }
 
 QVariantMap WebPage::evaluate(const QString &function, const QString &script)
 {
     if (!m_view)
-        throw PageError(function, pageName(), QStringLiteral("The page view no longer exists."));
-    const QDeadlineTimer deadline(callTimeout());
+        throw closedDuringCall(function, pageName());
     const QString name = pageName();
     QPointer<WebPage> self(this);
     auto state = std::make_shared<Call>();
     qint64 renderer = 0;
+    qint64 waitedMs = 0;
     bool ending = false;
     {
         CallScope scope(this, state.get());
-        waitForLoad(function, deadline, *state);
+        waitForLoad(function, QDeadlineTimer(loadTimeout(callTimeout())), *state);
         if (!m_hasDocument)
             throw PageError(function, name,
-                            QStringLiteral("The page \"%1\" holds no document; %2 cannot be called.").arg(name, function));
-
+                            QStringLiteral("A part of the editor is not ready. Please try again in a moment."),
+                            QStringLiteral("the page holds no document"));
+        const int limit = callTimeout();
         renderer = m_page->renderProcessPid();
+        const qint64 cpuBefore = cpuMsOf(renderer);
         // The callback may come after a time-out, when this frame is gone: it
         // holds only a weak reference to the call's state.
         std::weak_ptr<Call> weak = state;
@@ -612,43 +760,60 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
             timer.setTimerType(Qt::PreciseTimer);
             connect(&timer, &QTimer::timeout, &timer, [&loop] { loop.quit(); });
             state->loop = &loop;
-            timer.start(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-            ending = !loop.exec();
+            QElapsedTimer waited;
+            waited.start();
+            int next = limit;
+            for (;;) {
+                timer.start(qMax(1, next));
+                ending = !loop.exec();
+                if (!self || ending || state->done || state->rendererEnded)
+                    break;
+                waitedMs = waited.elapsed();
+                if (waitedMs < limit) {
+                    next = static_cast<int>(limit - waitedMs);
+                    continue;
+                }
+                if (isHung(renderer, cpuBefore, waitedMs, limit))
+                    break;
+                // Starved by a busy machine: look again a little later.
+                next = qMax(50, limit / 4);
+            }
             state->loop = nullptr;
         }
     }
     if (!self)
-        throw PageError(function, name, QStringLiteral("The page \"%1\" was closed during the call of %2.").arg(name, function));
+        throw closedDuringCall(function, name);
 
     if (!state->done) {
         if (state->rendererEnded)
-            throw PageError(function, name, rendererEndedText(function));
+            throw PageError(function, name,
+                            QStringLiteral("A part of the editor stopped working and is being started again. ")
+                                + kDoItAgain,
+                            QStringLiteral("the renderer ended during the call; the page is being loaded again"));
         // Quitting is not a hang: nothing is ended.
         if (ending)
-            throw PageError(function, name, programEndingText(function));
+            throw programEnding(function);
         recoverFromHang(renderer);
         flushAfterCall();
-        throw PageError(function, name,
-                        QStringLiteral("The page \"%1\" did not answer the call of %2 within %3 s. "
-                                       "The page was stopped and loaded again.")
-                            .arg(name, function)
-                            .arg(callTimeout() / 1000.0));
+        throw PageError(function, name, hungText(),
+                        QStringLiteral("did not answer within %1 s; the page was stopped and loaded again")
+                            .arg(waitedMs / 1000.0));
     }
 
     // What the page reported while it ran belongs before the call's result.
     flushAfterCall();
     if (!self)
-        throw PageError(function, name, QStringLiteral("The page \"%1\" was closed during the call of %2.").arg(name, function));
+        throw closedDuringCall(function, name);
 
     const QVariantMap r = state->result.toMap();
     if (r.value(QStringLiteral("ok")).toBool())
         return r;
     if (r.isEmpty())
-        throw PageError(function, name, QStringLiteral("The page \"%1\" gave no answer to %2.").arg(name, function));
+        throw PageError(function, name, internalErrorText(QStringLiteral("no answer")), QStringLiteral("gave no answer"));
     const QString errorName = r.value(QStringLiteral("name")).toString();
     const QString message = r.value(QStringLiteral("message")).toString();
-    throw PageError(function, name,
-                    QStringLiteral("%1 in the page function %2 (%3): %4").arg(errorName, function, name, message));
+    throw PageError(function, name, internalErrorText(errorName),
+                    QStringLiteral("%1 in the page function %2: %3").arg(errorName, function, message));
 }
 
 void WebPage::flushAfterCall()
@@ -719,10 +884,8 @@ QVariantList WebPage::callBatch(const QString &function, const QList<PageArgs> &
                              .arg(lists);
     const QVariantList values = evaluate(function, callScript(function, body)).value(QStringLiteral("values")).toList();
     if (values.size() != argLists.size())
-        throw PageError(function, pageName(), QStringLiteral("The page answered %1 of %2 calls of %3.")
-                                                  .arg(values.size())
-                                                  .arg(argLists.size())
-                                                  .arg(function));
+        throw PageError(function, pageName(), internalErrorText(QStringLiteral("an answer cut short")),
+                        QStringLiteral("the page answered %1 of %2 calls").arg(values.size()).arg(argLists.size()));
     return values;
 }
 

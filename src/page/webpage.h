@@ -2,12 +2,14 @@
 
 #include "page/page.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QUrl>
 #include <functional>
 #include <memory>
 
 class QDeadlineTimer;
+class QTimer;
 class QWebEngineView;
 class QWebEngineProfile;
 class HostedWebEnginePage;
@@ -17,9 +19,12 @@ class ReaderPage;
 //
 // Qt WebEngine only runs script asynchronously; a call waits for its answer in
 // a nested event loop that delivers no user input, bounded by the call time
-// limit. A page that does not answer or finish loading in time has its
-// renderer ended and its document loaded again, and the call throws PageError
-// saying so. A call also fails at once when its renderer ends (the document is
+// limit, with a busy cursor once the wait is long enough to notice. A page
+// that does not answer or finish loading in time has its renderer ended and
+// its document loaded again, and the call throws PageError saying so. Apart
+// from calls, a hosted page is probed in the background: one that leaves a
+// probe unanswered beyond the hang limit is ended and loaded again before
+// the user's next action has to wait for it. A call also fails at once when its renderer ends (the document is
 // loaded again) and, without ending anything, once the application is quitting.
 //
 // Status texts and script errors are caught by a script injected at document
@@ -62,6 +67,10 @@ public:
     QWidget *widget() const override;
     QWebEngineView *view() const { return m_view; }
 
+    // How long a background probe may go unanswered before the renderer is
+    // taken as hung (kAnswerLimitMs unless set).
+    void setHangLimit(int ms);
+
     // Number of calls waiting for an answer, over all pages. Timers fire
     // while a call waits; timer-driven work checks this so that it does not
     // start calls inside another call.
@@ -97,8 +106,10 @@ private:
     void waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call);
     void flushAfterCall();
     static void lastCallEnded();
-    QString programEndingText(const QString &function) const;
-    QString rendererEndedText(const QString &function) const;
+    PageError programEnding(const QString &function) const;
+    static PageError closedDuringCall(const QString &function, const QString &name);
+    // A call that finds the page loading waits for the load this long.
+    static int loadTimeout(int callTimeout) { return 3 * callTimeout; }
     void startLoad(LoadKind kind, const QString &what, const QUrl &url);
     void reloadLastDocument();
     // Ends the renderer that hung (if it is still this page's) and loads
@@ -108,6 +119,7 @@ private:
     void installReportScript();
     void showContextMenu(const QPoint &pos);
 
+    void probe();
     void onConsoleMessage(const QString &message);
     void onLoadStarted();
     void onLoadFinished(bool ok);
@@ -138,4 +150,11 @@ private:
     QUrl m_lastUrl;
 
     std::unique_ptr<QList<Event>> m_pending;
+
+    QTimer *m_probes = nullptr;
+    QElapsedTimer m_probeSent;
+    qint64 m_probeCpu = -1; // the renderer's processor time when the probe went
+    quint64 m_probeId = 0;
+    bool m_probeWaiting = false;
+    int m_hangLimitMs = kAnswerLimitMs;
 };

@@ -480,6 +480,7 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
             // stay as they were.
             complete = false;
             result.pageFailure = e.message.isEmpty() ? QStringLiteral("a page of the editor failed") : e.message;
+            result.pageFailureDetail = e.debugText();
         }
         // A text that handed back an item list defines one; only the others
         // are looked at for an assignment (one that failed before it ran).
@@ -503,8 +504,10 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
                                  {{0, styleNames(project, 0)}, {1, styleNames(project, 1)}});
         } catch (const PageError &e) {
             complete = false;
-            if (result.pageFailure.isEmpty())
+            if (result.pageFailure.isEmpty()) {
                 result.pageFailure = e.message;
+                result.pageFailureDetail = e.debugText();
+            }
         }
     }
     return result;

@@ -42,6 +42,8 @@ struct DataRead
     // A page of the editor failed during the read: the program's fault, not
     // the file's. Its message; empty when none did.
     QString pageFailure;
+    // The same for us: the page, the function and what failed in it.
+    QString pageFailureDetail;
     // Damage the reader found, one line each ("after line 112: a comma is
     // probably missing ..."). The rest was read.
     QStringList findings;

@@ -206,11 +206,14 @@ bool ProjectController::restoreText(const QString &text)
         const DataRead read = readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(text)),
                                            m_views.addStyle);
         if (!read) {
+            if (!read.pageFailureDetail.isEmpty())
+                qWarning("Page call failed: %s", qUtf8Printable(read.pageFailureDetail));
             dialogs().showError(cannot + (read.pageFailure.isEmpty() ? QStringLiteral(".")
                                                                      : QStringLiteral(":\r") + read.pageFailure));
             return false;
         }
     } catch (const PageError &e) {
+        qWarning("Page call failed: %s", qUtf8Printable(e.debugText()));
         dialogs().showError(cannot + QStringLiteral(":\r") + e.message);
         return false;
     }
@@ -441,13 +444,15 @@ void ProjectController::reportRead(const DataRead &read, const QString &path)
         dialogs().showError(QStringLiteral("%1 is damaged; the rest of it was read:\r").arg(name) +
                             lines.join(QLatin1Char('\r')));
     }
-    if (!read.pageFailure.isEmpty())
+    if (!read.pageFailure.isEmpty()) {
+        qWarning("Page call failed: %s", qUtf8Printable(read.pageFailureDetail));
         dialogs().showError(QStringLiteral("%1 could not be read completely: a page of the editor failed.\r%2")
                                 .arg(name, read.pageFailure));
-    else if (!read.definesMenu)
+    } else if (!read.definesMenu) {
         dialogs().showError(QStringLiteral("%1 is not a menu data file of the %2: it defines no %3.\rIt is shown as "
                                            "an empty menu; saving asks before writing over it.")
                                 .arg(name, m_project.menuType().name, m_project.menuType().itemArrayName));
+    }
 }
 
 bool ProjectController::saveAs()

@@ -173,6 +173,26 @@ const openingEffect = async page => {
   return name;
 };
 
+// A user who rests on a bar button and then clicks it meant to open it: the
+// click keeps what the hover just opened, and a later click closes it.
+test('hover_thenAClickAtOnce_keepsTheSubmenuOpen', async () => {
+  // Services as a button: a click on a link in hover mode follows it.
+  const items = defaultItems().map(e => e[1] === 'Services' ? [e[0], e[1], '', ...e.slice(3)] : e);
+  await onClock(dataFile({ params: { menuShowDelay: 150 }, items }), async page => {
+    await pointAt(page, 'Services');
+    await page.clock.runFor(160);
+    assert.deepEqual(await openMenus(page), ['Services']);
+    const r = await item(page, 'Services').boundingBox();
+    const [x, y] = [r.x + r.width / 3, r.y + r.height / 2];
+    await page.mouse.click(x, y);
+    assert.deepEqual(await openMenus(page), ['Services']);
+    await page.clock.runFor(2000);
+    await page.mouse.click(x, y);
+    assert.deepEqual(await openMenus(page), []);
+    assert.deepEqual(page.problems, []);
+  });
+});
+
 test('reducedMotion_turnsTheOpeningEffectOff', async () => {
   assert.match(await openingEffect(await menuPage(b, FLYOUT_PROJECT)), /fade$/);
   const still = await launch({ reducedMotion: 'reduce' });
