@@ -50,27 +50,31 @@ private slots:
     // Walks the fixed seed once led to, each the shortest that failed.
     void replay_data()
     {
+        QTest::addColumn<int>("type");
         QTest::addColumn<QStringList>("steps");
         // Removing rows moved the selection before the change was marked,
         // and that moved selection was taken for where the change began.
-        QTest::newRow("undo of a delete selects the item again") << QStringList{"select 0", "delete", "undo"};
+        QTest::newRow("undo of a delete selects the item again") << 0 << QStringList{"select 0", "delete", "undo"};
         // A page call made while the focus had moved and the selection not
         // yet ran the event loop, where the change was recorded half made.
         QTest::newRow("redo of a second added item selects it")
-            << QStringList{"addItem", "addItem", "undo", "undo", "redo", "redo"};
+            << 0 << QStringList{"addItem", "addItem", "undo", "undo", "redo", "redo"};
         // Redo went off while the change waited to be recorded, and stayed
         // off when the change came to nothing.
         QTest::newRow("a move that changes nothing leaves redo on")
-            << QStringList{"addItem", "addSubitem", "undo", "outdent", "redo"};
-        // A walk's report names its steps this way, to be run again alone.
+            << 0 << QStringList{"addItem", "addSubitem", "undo", "outdent", "redo"};
+        // A walk's report names its steps this way, to be run again alone
+        // (WALK_TYPE: the menu type it ran in).
         if (qEnvironmentVariableIsSet("WALK_STEPS"))
-            QTest::newRow("WALK_STEPS") << qEnvironmentVariable("WALK_STEPS").split(QLatin1Char(','));
+            QTest::newRow("WALK_STEPS") << qEnvironmentVariableIntValue("WALK_TYPE")
+                                        << qEnvironmentVariable("WALK_STEPS").split(QLatin1Char(','));
     }
     void replay()
     {
+        QFETCH(int, type);
         QFETCH(QStringList, steps);
         AppFixture app;
-        openDefaultProject(app, qEnvironmentVariableIntValue("WALK_TYPE"));
+        openDefaultProject(app, type);
         ModelWalk walk(app, app.folder() + QStringLiteral("walk.js"), 0);
         const bool passed = walk.replay(steps);
         if (!passed)

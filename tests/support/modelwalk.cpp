@@ -106,7 +106,9 @@ QString ModelWalk::report() const
     for (const QString &s : m_steps)
         lines << QStringLiteral("  ") + s;
     lines << QStringLiteral("failure: ") + m_failure;
-    lines << QStringLiteral("again: WALK_STEPS='%1' modelwalk_test replay").arg(m_steps.join(QLatin1Char(',')));
+    lines << QStringLiteral("again: WALK_TYPE=%1 WALK_STEPS='%2' modelwalk_test replay")
+                 .arg(windows().project.MenuType)
+                 .arg(m_steps.join(QLatin1Char(',')));
     return lines.join(QLatin1Char('\n'));
 }
 
