@@ -43,8 +43,14 @@ void ItemEdits::select(const QModelIndexList &items, const QModelIndex &current)
         selection.append(QItemSelectionRange(items[k], items[j - 1]));
         k = j;
     }
+    // The item page hears of the new current item once focus and selection
+    // are both in place: a page call runs the event loop, where a change
+    // waiting to be recorded would be recorded with a selection half made.
+    m_selecting = true;
     m_selection.setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     m_selection.select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_selecting = false;
+    SelectionChanged();
 }
 
 void ItemEdits::SendItemParams()
@@ -67,6 +73,8 @@ void ItemEdits::ShowCurrentItemAfresh()
 
 void ItemEdits::SelectionChanged()
 {
+    if (m_selecting)
+        return;
     TItem *current = nullptr;
     if (m_selection.hasSelection())
         current = m_project.items().record(m_selection.currentIndex());
@@ -163,6 +171,9 @@ void ItemEdits::DeleteSelected()
 {
     if (dialogs().askYesNo(QStringLiteral("Do you want to delete selected items?")) != Dialogs::Answer::Yes)
         return;
+    // Announced before the rows go: the selection moves with them, and Undo
+    // must put back the one the user deleted.
+    m_project.beginChange(QString());
     m_project.items().remove(selectedItems());
     m_project.CurrentItem = nullptr;
     SendItemParams();
@@ -174,6 +185,8 @@ void ItemEdits::DeleteAll()
     if (dialogs().askYesNo(QStringLiteral("Do you want to delete all items?")) != Dialogs::Answer::Yes)
         return;
     const bool hadItems = m_project.items().count() > 0;
+    if (hadItems)
+        m_project.beginChange(QString());
     m_project.items().clear();
     m_project.CurrentItem = nullptr;
     SendItemParams();
@@ -187,6 +200,7 @@ void ItemEdits::Drop(const QModelIndex &target, Placement placement, bool copy)
 {
     ItemTree &tree = m_project.items();
     const QModelIndexList items = selectedItems();
+    m_project.beginChange(QString());
     if (copy)
         tree.copy(items, target, placement, maxLevels());
     else
@@ -250,6 +264,7 @@ QMimeData *ItemEdits::Cut()
     QMimeData *mime = Copy();
     if (!m_selection.hasSelection())
         return mime;
+    m_project.beginChange(QString());
     m_project.items().remove(selectedItems());
     m_project.CurrentItem = nullptr;
     SendItemParams();
@@ -306,6 +321,8 @@ int ItemEdits::Insert(const QList<LeveledItem> &items, Place place)
 {
     if (items.isEmpty())
         return 0;
+    // The inserted items become selected before the change is marked.
+    m_project.beginChange(QString());
     ItemTree &tree = m_project.items();
     const QModelIndex focused = m_selection.currentIndex();
     if (place == Place::ChildrenOfFocused && !canInsertChildren())

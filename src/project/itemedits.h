@@ -83,4 +83,6 @@ private:
     Project &m_project;
     QItemSelectionModel &m_selection;
     Page *m_itemParams = nullptr;
+    // select() is setting the focus and the selection: the page waits.
+    bool m_selecting = false;
 };

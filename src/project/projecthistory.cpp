@@ -63,9 +63,10 @@ ProjectHistory::ProjectHistory(Project &project, QItemSelectionModel &selection,
         m_pendingRecord.start();
     });
     // The selection a change begins at is the one the user made before it:
-    // a command has already moved the rows by the time it marks the change.
+    // a command has already moved the rows by the time it marks the change,
+    // and one that announced itself may move the selection with them.
     const auto follow = [this] {
-        if (!m_pendingRecord.isActive() && !m_restoring)
+        if (!m_pendingRecord.isActive() && !m_restoring && !m_announcedSubject)
             noteSelection();
     };
     connect(&m_selection, &QItemSelectionModel::selectionChanged, this, follow);
@@ -96,6 +97,7 @@ void ProjectHistory::reset()
     m_pendingRecord.stop();
     mergeWindow.stop();
     m_recordedSubject.clear();
+    m_announcedSubject.reset();
     m_history.reset(capture(QString()), !m_project.Modified());
     m_started = true;
     noteSelection();
@@ -117,10 +119,12 @@ void ProjectHistory::record()
     if (typingOn && m_history.mergeIntoCurrent(state)) {
         // Typing may have come back to the text on disk.
         m_project.setModified(!m_history.currentIsSaved());
-        emit changed();
-    } else if (m_history.record(state)) {
-        emit changed();
+    } else {
+        m_history.record(state);
     }
+    // Redo was off while the change waited; a change that came to nothing
+    // new (a move at the edge) leaves it possible again.
+    emit changed();
     m_recordedSubject = m_pendingSubject;
     noteSelection();
     if (m_recordedSubject.isEmpty())
