@@ -30,10 +30,10 @@ bool Application::notify(QObject *receiver, QEvent *event)
 void reportError(const std::exception &error)
 {
     if (const auto *pageError = dynamic_cast<const PageError *>(&error)) {
-        qWarning("Page call failed: %s", qUtf8Printable(pageError->debugText()));
+        debugPageFailure(pageError->debugText());
         if (!pageError->restartAnnounced)
             dialogs().showError(pageError->message);
-    }
-    else
+    } else {
         dialogs().showError(QString::fromLocal8Bit(error.what()));
+    }
 }

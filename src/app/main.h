@@ -52,7 +52,6 @@ public:
     // known (setWindows).
     ProjectController *controller = nullptr;
     ProjectHistory *history = nullptr;
-    // The renderers of the parameter, item parameter and toolbar pages.
 
     // File > Recent files.
     RecentFilesMenu *recentFiles = nullptr;

@@ -107,9 +107,6 @@ public:
     // as hung. The editor's own pages answer in milliseconds; waiting longer
     // only keeps the user's input held back for nothing.
     static constexpr int kAnswerLimitMs = 5000;
-    // A load may take longer on a busy machine; a load that hangs is caught
-    // by the page's own hang watch well before this.
-    static constexpr int kLoadLimitMs = 15000;
 
     // Whether whoever owns the page tells the user when it is started again
     // (and what became of the project): the calls that failed because of it

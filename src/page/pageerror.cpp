@@ -14,6 +14,11 @@ QString PageError::debugText() const
     return QStringLiteral("%1: %2: %3").arg(page, function, detail);
 }
 
+void debugPageFailure(const QString &detail)
+{
+    qWarning("Page call failed: %s", qUtf8Printable(detail));
+}
+
 QString internalErrorText(const QString &what)
 {
     return QStringLiteral("An internal error stopped what you did last (%1).").arg(what);

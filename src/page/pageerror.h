@@ -26,6 +26,9 @@ public:
     QString debugText() const;
 };
 
+// Writes a page failure's detail (debugText) to the debug output.
+void debugPageFailure(const QString &detail);
+
 // The user's words for a fault inside one of the editor's own pages; `what`
 // is the fault as short as it can be said, with no names of ours in it
 // ("TypeError").

@@ -110,7 +110,9 @@ private:
     // A call's error for a page that was started again.
     PageError restarted(PageError error) const;
     static PageError closedDuringCall(const QString &function, const QString &name);
-    // A call that finds the page loading waits for the load this long.
+    // A call that finds the page loading waits for the load this long: a
+    // load may take longer than a call on a busy machine, and one that hangs
+    // is caught by the hang watch well before.
     static int loadTimeout(int callTimeout) { return 3 * callTimeout; }
     void startLoad(LoadKind kind, const QString &what, const QUrl &url);
     void reloadLastDocument();

@@ -207,13 +207,13 @@ bool ProjectController::restoreText(const QString &text)
                                            m_views.addStyle);
         if (!read) {
             if (!read.pageFailureDetail.isEmpty())
-                qWarning("Page call failed: %s", qUtf8Printable(read.pageFailureDetail));
+                debugPageFailure(read.pageFailureDetail);
             dialogs().showError(cannot + (read.pageFailure.isEmpty() ? QStringLiteral(".")
                                                                      : QStringLiteral(":\r") + read.pageFailure));
             return false;
         }
     } catch (const PageError &e) {
-        qWarning("Page call failed: %s", qUtf8Printable(e.debugText()));
+        debugPageFailure(e.debugText());
         dialogs().showError(cannot + QStringLiteral(":\r") + e.message);
         return false;
     }
@@ -445,7 +445,7 @@ void ProjectController::reportRead(const DataRead &read, const QString &path)
                             lines.join(QLatin1Char('\r')));
     }
     if (!read.pageFailure.isEmpty()) {
-        qWarning("Page call failed: %s", qUtf8Printable(read.pageFailureDetail));
+        debugPageFailure(read.pageFailureDetail);
         dialogs().showError(QStringLiteral("%1 could not be read completely: a page of the editor failed.\r%2")
                                 .arg(name, read.pageFailure));
     } else if (!read.definesMenu) {
