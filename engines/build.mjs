@@ -17,9 +17,11 @@ require(path.join(data, 'common/schema.js'));
 // pages use: "plivex:params/<type>" exports the type's name prefix and, by
 // default, [name without the prefix, default, style marks] per parameter,
 // the default typed as the data file declares it (flag, plain number or
-// text); marks: 1 item styles, 2 submenu styles.
+// text); marks: 1 item styles, 2 submenu styles, 4 an address (a link or a
+// picture). "addresses" lists the item fields that hold one, by number.
 // Types whose description builds on another type's.
 const BASE = { 'tab-menu': 'tabs' };
+const ADDRESS_KINDS = ['link', 'image'];
 
 const params = {
   name: 'plivex-params',
@@ -32,10 +34,13 @@ const params = {
         if (!p.name.startsWith(t.prefix)) throw new Error(`${p.name} does not begin with ${t.prefix}`);
         const def = p.kind === 'flag' ? Q.toFlag(p.def) : p.kind === 'number' && !p.units ? Number(p.def) : p.def;
         const st = ' ' + p.styles + ' ';
-        return [p.name.slice(t.prefix.length), def, (st.includes(' item ') ? 1 : 0) | (st.includes(' submenu ') ? 2 : 0)];
+        return [p.name.slice(t.prefix.length), def,
+          (st.includes(' item ') ? 1 : 0) | (st.includes(' submenu ') ? 2 : 0) | (ADDRESS_KINDS.includes(p.kind) ? 4 : 0)];
       });
+      const addresses = t.itemFields.flatMap((f, i) => ADDRESS_KINDS.includes(f.kind) ? [i] : []);
       return {
-        contents: `export const prefix = ${JSON.stringify(t.prefix)};export default ${JSON.stringify(table)}`,
+        contents: `export const prefix = ${JSON.stringify(t.prefix)};export const addresses = ${JSON.stringify(addresses)};` +
+          `export default ${JSON.stringify(table)}`,
         loader: 'js', watchFiles: [path.join(data, a.path, 'schema.js')]
       };
     });
@@ -61,7 +66,7 @@ export const engines = ['qrnmenu.js', 'qrntmenu.js', 'qrntmenu_add.js', 'qrntmen
 // Fields of an engine's own objects, shortened in its shipped file; none is
 // a name that the page or the browser reads or sets.
 const internal = {
-  'qrnmenu.js': /^(X|mb|H|sd|rtl|arrows|is|ss|later|hover|show|hide|mq|hook|over|fill|into|back|setOpen|enter|hold|opener|main|sub|mainEl|subEl)$/,
+  'qrnmenu.js': /^(X|mb|H|sd|rtl|arrows|is|ss|later|hover|show|hide|mq|hook|over|fill|into|back|setOpen|enter|hold|opener|main|sub|mainEl|subEl|fix)$/,
   'qrntabmenu.js': /^(sep|els)$/
 };
 

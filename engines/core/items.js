@@ -26,15 +26,23 @@ export function readItems(arr) {
 }
 
 // The eleven fields of an item as texts, field 0 without its level marks.
-export function fields(node) {
-  if (node.f) return node.f;
-  const f = [];
-  for (let j = 0; j < 11; j++) {
-    const v = node.e[j];
-    f.push(typeof v === 'string' ? (v === '@undefined' ? '' : v) : typeof v === 'number' ? String(v) : '');
+// `fix` (see address.js) rewrites the addresses among them, once per node
+// however the fields were read before.
+export function fields(node, fix) {
+  let f = node.f;
+  if (!f) {
+    f = node.f = [];
+    for (let j = 0; j < 11; j++) {
+      const v = node.e[j];
+      f.push(typeof v === 'string' ? (v === '@undefined' ? '' : v) : typeof v === 'number' ? String(v) : '');
+    }
+    f[0] = f[0].replace(/^\|+/, '');
   }
-  f[0] = f[0].replace(/^\|+/, '');
-  return node.f = f;
+  if (fix && !node.a) {
+    node.a = 1;
+    fix(f);
+  }
+  return f;
 }
 
 // The number held in a style field, or -1 for none.

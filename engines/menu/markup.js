@@ -8,7 +8,7 @@ import { direction } from './sheet.js';
 const isSep = n => fields(n)[0] === '-';
 
 // o: { X, mb (menu bar pattern), arrows, H, sd (menuSubDirection), cols
-//      (menuSubColumns), is, ss (style counts), later }
+//      (menuSubColumns), is, ss (style counts), later, fix (for fields()) }
 // With `later` (an array) at the bar level, the bar's submenus are left out
 // and `later` gets, per bar item, its node when it has a submenu (else null),
 // for submenu() to write when needed.
@@ -19,7 +19,7 @@ export function list(nodes, o, level, mega) {
   let s = '', sep = false, first = level === 0 && o.mb;
   for (const n of nodes) {
     if (isSep(n)) { sep = s !== ''; continue; }
-    const [text, link, target, tip, icon, hover, is, , state, id, cls] = fields(n);
+    const [text, link, target, tip, icon, hover, is, , state, id, cls] = fields(n, o.fix);
     const kids = n.k.some(c => !isSep(c)), parent = kids && !mega;
     const off = state === 'disabled';
     const i = styleIndex(is, o.is);
@@ -55,7 +55,7 @@ export function list(nodes, o, level, mega) {
 // The submenu of the item `n` at `level`, with everything below it. A
 // submenu of a bar item with more than one column is a mega menu.
 export function submenu(n, o, level) {
-  const f = fields(n), t = styleIndex(f[7], o.ss), mega = !level && o.cols[t] > 1;
+  const f = fields(n, o.fix), t = styleIndex(f[7], o.ss), mega = !level && o.cols[t] > 1;
   return '<ul id="' + o.X + '-' + n.n + '" class="qu q' + direction(o.sd[t] || o.sd[-1], level === 0 && o.H) + (t >= 0 ? ' qt' + t : '') +
     (mega ? ' qm' : '') + '"' + (o.mb ? ' role="menu"' + attr('aria-label', plain(f[0])) : '') + '>' + list(n.k, o, level + 1, mega) + '</ul>';
 }

@@ -1,7 +1,8 @@
 // The Ostrel Menu: a horizontal or vertical bar with fly-out submenus.
-import TABLE, { prefix } from 'plivex:params/ostrel-menu';
+import TABLE, { prefix, addresses } from 'plivex:params/ostrel-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { readItems } from '../core/items.js';
+import { addressReader, itemAddresses, paramAddresses } from '../core/address.js';
 import { addSheet, size } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
@@ -18,6 +19,8 @@ import { behave } from './behave.js';
 export function menu(win, doc, script, frame, across) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.itemStyles, TABLE, prefix, 1), T = readStyles(win.menuStyles, TABLE, prefix, 2);
+  const read = addressReader(P, script, doc);
+  paramAddresses(read, TABLE, [P, ...S, ...T]);
   const X = uniqueName(doc, 'qrnm');
   const rtl = rightToLeft(doc, script);
   const mb = P.Keyboard === 'menubar', H = P.Orientation !== 'vertical';
@@ -29,7 +32,7 @@ export function menu(win, doc, script, frame, across) {
   const collapse = parseFloat(P.CollapseWidth) > 0;
   // What the markup and the behaviour need to know.
   const o = {
-    X, mb, H, sd, cols, rtl, arrows: P.Arrows, is: S.length, ss: T.length, later: [],
+    X, mb, H, sd, cols, rtl, arrows: P.Arrows, is: S.length, ss: T.length, later: [], fix: itemAddresses(read, addresses),
     hover: P.OpenOn !== 'click', show: Math.max(0, P.ShowDelay), hide: Math.max(0, P.HideDelay),
     mq: collapse ? (doc.defaultView || win).matchMedia('not all and (min-width:' + size(P.CollapseWidth) + ')') : null
   };

@@ -3,9 +3,10 @@
 // selected tab) or as a drop-down list. Item fields: 0 text, 1 link,
 // 2 target, 3 tooltip, 4 icon, 5 hover icon, 6 state, 7 item style,
 // 8 element id, 9 content id, 10 class.
-import TABLE, { prefix } from 'plivex:params/tab-menu';
+import TABLE, { prefix, addresses } from 'plivex:params/tab-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { fields, styleIndex } from '../core/items.js';
+import { addressReader, itemAddresses, paramAddresses } from '../core/address.js';
 import { addSheet } from '../core/css.js';
 import { soon } from '../core/later.js';
 import { attr, esc } from '../core/html.js';
@@ -29,6 +30,8 @@ function item(f, styles, cls, more, a) {
 export function tabMenu(win, doc, script) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.bstyles, TABLE, prefix, 1);
+  const read = addressReader(P, script, doc), fix = itemAddresses(read, addresses);
+  paramAddresses(read, TABLE, [P, ...S]);
   const X = uniqueName(doc, 'qrnt');
   const rtl = rightToLeft(doc, script);
   const side = P.Placement, V = side === 'left' || side === 'right';
@@ -44,7 +47,7 @@ export function tabMenu(win, doc, script) {
   for (const e of Array.isArray(win.bmenuItems) ? win.bmenuItems : []) {
     if (!Array.isArray(e)) continue;
     if (tabs.length && /^\|/.test(e[0])) { tabs.at(-1).k.push(e); continue; }
-    const f = fields({ e });
+    const f = fields({ e }, fix);
     if (f[0] === '-') sep = true;
     else { tabs.push({ f, k: [], sep }); sep = false; }
   }
@@ -80,7 +83,7 @@ export function tabMenu(win, doc, script) {
     if (!subs[i] && m && m.s) {
       let html = '', line = false;
       for (const e of m.k) {
-        const g = fields({ e });
+        const g = fields({ e }, fix);
         if (g[0] === '-') { line = html !== ''; continue; }
         html += '<li' + (line ? ' class="qz"' : '') + '>' + item(g, S.length, 'qj', attr('id', g[8]), true) + '</li>';
         line = false;

@@ -2,9 +2,10 @@
 // tab with a content id shows that page element as its panel; a tab with a
 // link is a link. Item fields: 0 text, 1 link, 2 target, 3 tooltip, 4 icon,
 // 5 hover icon, 6 item style, 7 state, 8 element id, 9 content id, 10 class.
-import TABLE, { prefix } from 'plivex:params/tabs';
+import TABLE, { prefix, addresses } from 'plivex:params/tabs';
 import { readParams, readStyles } from '../core/params.js';
 import { fields, styleIndex } from '../core/items.js';
+import { addressReader, itemAddresses, paramAddresses } from '../core/address.js';
 import { addSheet } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
@@ -16,6 +17,8 @@ import { dis, store, firstPick, panels, followLinks } from './panels.js';
 export function tabs(win, doc, script) {
   const P = readParams(win, TABLE, prefix);
   const S = readStyles(win.bstyles, TABLE, prefix, 1);
+  const read = addressReader(P, script, doc), fix = itemAddresses(read, addresses);
+  paramAddresses(read, TABLE, [P, ...S]);
   const X = uniqueName(doc, 'qrnt');
   const rtl = rightToLeft(doc, script);
   const V = P.Placement === 'left' || P.Placement === 'right';
@@ -29,7 +32,7 @@ export function tabs(win, doc, script) {
     // separator) is on the first level whatever its marks say, and holes
     // are passed by.
     if (!Array.isArray(e) || (ids.length || sep) && /^\|/.test(e[0])) continue;
-    const [text, link, target, tip, icon, hover, is, state, id, content, cls] = fields({ e });
+    const [text, link, target, tip, icon, hover, is, state, id, content, cls] = fields({ e }, fix);
     if (text === '-') { sep = true; continue; }
     if (sep) html += '<span class="qz"></span>';
     sep = false;

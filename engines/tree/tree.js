@@ -3,9 +3,10 @@
 // 0 text, 1 link, 2 target, 3 tooltip, 4 icon, 5 hover icon, 6 open icon,
 // 7 item style, 8 submenu style, 9 state ("disabled", "current", "open"),
 // 10 element id.
-import TABLE, { prefix } from 'plivex:params/tree-menu';
+import TABLE, { prefix, addresses } from 'plivex:params/tree-menu';
 import { readParams, readStyles } from '../core/params.js';
 import { readItems, fields, styleIndex } from '../core/items.js';
+import { addressReader, itemAddresses, paramAddresses } from '../core/address.js';
 import { addSheet } from '../core/css.js';
 import { attr, esc } from '../core/html.js';
 import { place, uniqueName } from '../core/place.js';
@@ -26,6 +27,8 @@ export function tree(win, doc, script, hooks) {
   const X = uniqueName(doc, 'qrntm');
   const rtl = rightToLeft(doc, script);
   const root = readItems(win.tmenuItems);
+  const read = addressReader(P, script, doc), fix = itemAddresses(read, addresses);
+  paramAddresses(read, TABLE, [P, ...S, ...T]);
 
   // Branches open at start: all, those marked "open" and those that lead
   // to the current page.
@@ -47,7 +50,7 @@ export function tree(win, doc, script, hooks) {
     let s = '', sep = false;
     for (const n of nodes) {
       if (isSep(n)) { sep = s !== ''; continue; }
-      const [text, link, target, tip, icon, hover, opened, is, ss, state, id] = fields(n);
+      const [text, link, target, tip, icon, hover, opened, is, ss, state, id] = fields(n, fix);
       const branch = n.k.some(c => !isSep(c)), on = P.ExpandAll || open.has(n), off = state === 'disabled';
       const i = styleIndex(is, S.length), t = styleIndex(ss, T.length);
       const g = X + '-' + n.n;

@@ -21,7 +21,7 @@ const style = (page, sel, prop) => page.evaluate(([sel, prop]) => getComputedSty
 test('defaultProject_rendersEveryItemWithItsFields', async () => {
   const page = await menuPage(b, DEFAULT_PROJECT);
   assert.deepEqual(await menuTree(page), expectedTree(defaultItems()));
-  assert.deepEqual(await attrs(page, 'Home'), { class: 'qi qc', href: 'index.html', title: 'Back to the start page', 'aria-current': 'page' });
+  assert.deepEqual(await attrs(page, 'Home'), { class: 'qi qc', href: SITE + 'index.html', title: 'Back to the start page', 'aria-current': 'page' });
   assert.deepEqual(await attrs(page, 'Careers'), { class: 'qi qd', title: 'No open positions at the moment', 'aria-disabled': 'true' });
   assert.deepEqual(await attrs(page, 'Shop'), { class: 'qi', href: 'https://shop.example.com/', target: '_blank', id: 'shop-link' });
   // Item style 0 ("Call to action") on Shop, item style 1 on News.

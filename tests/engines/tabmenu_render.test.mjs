@@ -26,7 +26,7 @@ test('defaultProject_rendersTabsSubmenusFieldsAndStyles', async () => {
   const page = await tabMenuPage(b, T.DEFAULT_PROJECT);
   const top = T.defaultItems().filter(e => e[0] === 0).map(e => e[1]);
   assert.deepEqual(await state(page), { tabs: top.map((t, i) => t + (i ? '' : '*')).join(','), open: '', shown: '', focus: 'BODY' });
-  assert.deepEqual(await attrs(page, 'Home'), { href: 'index.html', role: 'tab', tabindex: '0', 'aria-selected': 'true', class: 'qi qc', 'aria-current': 'page' });
+  assert.deepEqual(await attrs(page, 'Home'), { href: SITE + 'index.html', role: 'tab', tabindex: '0', 'aria-selected': 'true', class: 'qi qc', 'aria-current': 'page' });
   // The submenu lists (Products, Services, Company) are written once the
   // page is idle, one at a time; their tabs name them then.
   await page.waitForFunction(() => document.querySelectorAll('[role=tab][aria-controls]').length === 3);

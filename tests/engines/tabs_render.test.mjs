@@ -32,8 +32,8 @@ async function audit(page) {
 test('defaultProject_rendersLinkTabsWithTheirFieldsAndStyles', async () => {
   const page = await tabsPage(b, T.DEFAULT_PROJECT);
   assert.deepEqual(await state(page), { tabs: T.defaultItems().map(e => e[1] + (e[8] === 'current' ? '*' : '')).join(','), shown: '', focus: 'BODY' });
-  assert.deepEqual(await attrs(page, 'Overview'), { href: 'index.html', role: 'tab', tabindex: '0', 'aria-selected': 'true', class: 'qi qc', 'aria-current': 'page' });
-  assert.deepEqual(await attrs(page, 'Pricing'), { href: 'pricing.html', role: 'tab', tabindex: '-1', 'aria-selected': 'false', class: 'qi qs0', title: 'Spring offer' });
+  assert.deepEqual(await attrs(page, 'Overview'), { href: SITE + 'index.html', role: 'tab', tabindex: '0', 'aria-selected': 'true', class: 'qi qc', 'aria-current': 'page' });
+  assert.deepEqual(await attrs(page, 'Pricing'), { href: SITE + 'pricing.html', role: 'tab', tabindex: '-1', 'aria-selected': 'false', class: 'qi qs0', title: 'Spring offer' });
   assert.equal(await page.getAttribute('[role=tablist]', 'aria-label'), 'Site sections');
   // Item style 0 ("Offer") on Pricing, 1 ("Quiet") on Contact.
   assert.equal(await css(page, 'Pricing', 'backgroundColor'), 'rgb(252, 227, 207)');

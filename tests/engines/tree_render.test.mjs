@@ -28,7 +28,7 @@ test('defaultProject_rendersItsTreeWithFieldsStylesAndTheOpenBranch', async () =
   assert.deepEqual(await attrs(page, 'Getting started'),
     { role: 'treeitem', tabindex: '0', class: 'qi', 'aria-level': '1', 'aria-expanded': 'true' });
   assert.deepEqual(await attrs(page, 'Downloads'),
-    { role: 'treeitem', tabindex: '-1', class: 'qi', 'aria-level': '1', href: 'downloads.html', title: 'Latest version' });
+    { role: 'treeitem', tabindex: '-1', class: 'qi', 'aria-level': '1', href: SITE + 'downloads.html', title: 'Latest version' });
   assert.equal(await page.getAttribute('[role=tree]', 'aria-label'), 'Site contents');
   // Item style 0 ("Section heading") on the sections, 1 ("Highlighted") on
   // Downloads; submenu style 0 ("Shaded branch") on the branch of User guide.

@@ -71,6 +71,17 @@
     ];
   };
 
+  // What relative links and pictures are read against. A data file is
+  // loaded by pages in many folders, and a browser reads an address in the
+  // page against the page; against the data file's own address (as a style
+  // sheet's url() is read against the sheet) one link works from them all.
+  // Files from before this parameter mean the page, so that is the default;
+  // new projects choose the data file.
+  Q.linkBaseParam = function (prefix) {
+    return Q.p.choice(prefix + 'LinkBase', 'page', [['page', 'The page that shows the menu'], ['data', 'The data file']],
+      'Links and pictures relative to', { help: 'The data file: a link such as "../classes/yoga.html" is read from the folder of the data file, so it works from every page of the site, at any depth. The page: it is read from the folder of each page that shows the menu, so it works only from pages in one folder.' });
+  };
+
   // The frame of a box: background, border, corners, padding.
   // d: defaults { back, border, borderWidth, borderStyle, radius, padding }
   Q.boxParams = function (name, d, styles) {

@@ -55,7 +55,8 @@
         p.flag('menuKeepHighlighted', true, 'Keep parent highlighted', { help: 'An item stays in its hover look while its submenu is open.' }),
         p.choice('menuKeyboard', 'disclosure', [['disclosure', 'Site navigation'], ['menubar', 'Application menu bar']], 'Keyboard and screen readers',
           { help: 'Site navigation: Tab moves through the items, Enter or Space on an item with a submenu (or on the arrow beside its link) opens it. Application menu bar: the menu is one Tab stop; arrow keys move between the items and open the submenus, as in the menu bar of a desktop program.' }),
-        p.text('menuLabel', 'Site menu', 'Name for screen readers', { help: 'Screen readers announce the menu by this name; give each menu of a page its own.' })
+        p.text('menuLabel', 'Site menu', 'Name for screen readers', { help: 'Screen readers announce the menu by this name; give each menu of a page its own.' }),
+        Q.linkBaseParam('menu')
       ]),
       G('small', [
         p.size('menuCollapseWidth', '640px', 'Collapse below width', { plain: true, units: ['px', 'em'], help: 'When the window is narrower, the bar becomes a toggle button that shows the menu as a vertical list; 0px never collapses. A number with px or em: the menu compares it with the width of the window.' }),

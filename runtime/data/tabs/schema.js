@@ -43,7 +43,8 @@
             { help: 'Arrow keys move between the tabs. A tab that shows a content element is selected as soon as the keys reach it, or only when Enter or Space is pressed on it.' }),
           p.choice('tabsOverflow', 'wrap', [['wrap', 'Wrap to more rows'], ['scroll', 'Scroll']], 'Tabs that do not fit',
             { help: 'Tabs that do not fit in the bar go on to another row (or column), or the bar scrolls.' }),
-          p.text('tabsLabel', 'Site sections', 'Name for screen readers', { help: 'Screen readers announce the tabs by this name; give each menu of a page its own.' })
+          p.text('tabsLabel', 'Site sections', 'Name for screen readers', { help: 'Screen readers announce the tabs by this name; give each menu of a page its own.' }),
+          Q.linkBaseParam('tabs')
         ])
       ),
       itemFields: [Q.itemFields.text, Q.itemFields.link, Q.itemFields.target, Q.itemFields.tooltip, Q.itemFields.icon,

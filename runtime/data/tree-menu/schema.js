@@ -44,7 +44,8 @@
         p.choice('tmenuOpenOn', 'click', [['click', 'Click'], ['hover', 'Click or mouse hover']], 'Branches open on',
           { help: 'With mouse hover, a branch also opens as soon as the mouse comes onto its item; touch screens always need a tap.' }),
         p.count('tmenuAnimDuration', 120, 'ms', 'Open animation', { min: 0, help: '0 opens and closes at once. Visitors who ask their system for reduced motion see no animation.' }),
-        p.text('tmenuLabel', 'Site contents', 'Name for screen readers', { help: 'Screen readers announce the tree by this name; give each menu of a page its own.' })
+        p.text('tmenuLabel', 'Site contents', 'Name for screen readers', { help: 'Screen readers announce the tree by this name; give each menu of a page its own.' }),
+        Q.linkBaseParam('tmenu')
       ])
     ),
     itemFields: [Q.itemFields.text, Q.itemFields.link, Q.itemFields.target, Q.itemFields.tooltip, Q.itemFields.icon,

@@ -57,6 +57,7 @@ var tabsSwitchOn="click";
 var tabsActivation="auto";
 var tabsOverflow="wrap";
 var tabsLabel="Site sections";
+var tabsLinkBase="data";
 var bstyles = [
     ["tabsItemBackColor=#FCE3CF","tabsItemTextColor=#9A3A0B","tabsSelTextColor=#9A3A0B"],
     ["tabsItemTextColor=#566475","tabsItemFont=normal 12px Verdana, Geneva, sans-serif"],

@@ -62,6 +62,7 @@ var tmenuToggleOnText=true;
 var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
+var tmenuLinkBase="data";
 var tstyles = [
     ["tmenuItemTextColor=#17467F","tmenuItemFont=bold 13px Verdana, Geneva, sans-serif"],
     ["tmenuItemBackColor=#FFF4E5","tmenuItemTextColor=#B8420F","tmenuItemHoverBackColor=#FFE4C2"],
