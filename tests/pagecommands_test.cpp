@@ -20,6 +20,7 @@
 #include "preview/menutypeform.h"
 #include "project/itemedits.h"
 #include "project/project.h"
+#include "support/walkpages.h"
 #include "support/appfixture.h"
 #include "project/menutypes.h"
 #include "support/testmain.h"
@@ -305,33 +306,53 @@ private slots:
                  qPrintable(app.dialogs.textsOf(QStringLiteral("error")).first()));
     }
 
-    void itemParamsWindow_showsTheLinksFolder_andChangingItMakesPicksRelativeToIt()
+    void itemParamsWindow_showsWhichReadingOfLinksHolds_andPicksFollowIt()
     {
         AppFixture app;
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
         TfrmItemParams *form = windows().itemParams;
+        Project &project = windows().project;
         const QString data = app.folder() + QStringLiteral("site/menus/data.js");
         QVERIFY(QDir().mkpath(app.folder() + QStringLiteral("site/menus")));
-        windows().project.CurrentFileName = data;
+        project.CurrentFileName = data;
+        Page *page = windows().main->wb;
+        QVERIFY(harness::waitForDocument(*page));
+        QString slot;
+
+        // A new project reads its links against the data file: no folder to
+        // choose, and picks are relative to the data file's folder.
+        QVERIFY(harness::waitUntil([&] { return project.linksFromDataFile(); }));
         form->showLinksFolder();
-        QVERIFY(form->lblLinksFolder->text().startsWith(QStringLiteral("Links relative to: ")));
-        QCOMPARE(form->lblLinksFolder->toolTip(), app.folder() + QStringLiteral("site/menus/"));
+        QVERIFY(form->lblLinksFolder->text().startsWith(QStringLiteral("Links relative to the data file: ")));
+        QVERIFY(form->lblLinksFolder->toolTip().startsWith(app.folder() + QStringLiteral("site/menus/\n")));
+        QVERIFY(form->spdLinksFolder->isHidden());
+        project.linkFolders.choose(data, app.folder() + QStringLiteral("site"));
+        app.dialogs.files.enqueue(app.folder() + QStringLiteral("site/img/logo.gif"));
+        windows().channel.dispatch(page, QStringLiteral("@image:"), slot);
+        QCOMPARE(slot, QStringLiteral("../img/logo.gif"));
+
+        // Read against the page: the label says so at once, and the folder
+        // the user chose holds.
+        QCOMPARE(walkpages::typeInto(*page, QString(), QStringLiteral("menuLinkBase"), QStringLiteral("page")), QString());
+        QVERIFY(harness::waitUntil([&] { return !project.linksFromDataFile(); }));
+        QVERIFY(form->lblLinksFolder->text().startsWith(QStringLiteral("Links relative to pages in: ")));
+        QVERIFY(form->lblLinksFolder->toolTip().startsWith(app.folder() + QStringLiteral("site/\n")));
+        QVERIFY(!form->spdLinksFolder->isHidden());
+        project.linkFolders.choose(data, app.folder() + QStringLiteral("site/menus"));
+        form->showLinksFolder();
 
         // Cancelled: nothing changes.
         form->spdLinksFolder->click();
-        QCOMPARE(windows().project.linksFolder(), app.folder() + QStringLiteral("site/menus/"));
+        QCOMPARE(project.linksFolder(), app.folder() + QStringLiteral("site/menus/"));
         app.dialogs.files.enqueue(app.folder() + QStringLiteral("site"));
         form->spdLinksFolder->click();
         QCOMPARE(app.dialogs.fileRequests.constLast().startPath, app.folder() + QStringLiteral("site/menus/"));
-        QCOMPARE(form->lblLinksFolder->toolTip(), app.folder() + QStringLiteral("site/"));
-        QCOMPARE(windows().project.linkFolders.folderFor(data), app.folder() + QStringLiteral("site/"));
+        QVERIFY(form->lblLinksFolder->toolTip().startsWith(app.folder() + QStringLiteral("site/\n")));
+        QCOMPARE(project.linkFolders.folderFor(data), app.folder() + QStringLiteral("site/"));
 
         app.dialogs.files.enqueue(app.folder() + QStringLiteral("site/img/logo.gif"));
-        QString slot;
-        Page *page = windows().main->wb;
-        QVERIFY(harness::waitForDocument(*page));
         windows().channel.dispatch(page, QStringLiteral("@image:"), slot);
         QCOMPARE(slot, QStringLiteral("img/logo.gif"));
     }

@@ -74,6 +74,7 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     connect(selection.model(), &QAbstractItemModel::modelReset, this, &TfrmItemParams::showSelectionCount);
     connect(selection.model(), &QAbstractItemModel::rowsRemoved, this, &TfrmItemParams::showSelectionCount);
     showSelectionCount();
+    connect(&m_project, &Project::linkBaseChanged, this, &TfrmItemParams::showLinksFolder);
     showLinksFolder();
 }
 
@@ -94,15 +95,27 @@ void TfrmItemParams::showSelectionCount()
 void TfrmItemParams::showLinksFolder()
 {
     const QString folder = m_project.linksFolder();
+    const bool fromDataFile = m_project.linksFromDataFile();
     const QString shown = folder.isEmpty() ? QStringLiteral("(none yet: the data file's folder once saved)")
                                            : QDir::toNativeSeparators(folder);
+    // Which reading is in force decides whether one link serves the whole
+    // site; the menu parameter that sets it is named, so it can be found.
+    const QString prefix = fromDataFile ? QStringLiteral("Links relative to the data file: ")
+                                        : QStringLiteral("Links relative to pages in: ");
+    const QString meaning =
+        fromDataFile ? QStringLiteral("Relative links and pictures are read from the data file's folder, so they work "
+                                      "from every page of the site, at any depth.")
+                     : QStringLiteral("Relative links and pictures are read from each page that shows the menu: they "
+                                      "work from pages in this folder only. To make them work from every page, set "
+                                      "\"Links and pictures relative to\" (Behaviour) to the data file.");
     // The folder's own name, at the end, matters most: a long path gives up
     // its middle to the window's width.
-    const QString prefix = QStringLiteral("Links relative to: ");
     const QFontMetrics metrics(lblLinksFolder->font());
     const int room = std::max(40, lblLinksFolder->width() - metrics.horizontalAdvance(prefix) - 4);
     lblLinksFolder->setText(prefix + metrics.elidedText(shown, Qt::ElideMiddle, room));
-    lblLinksFolder->setToolTip(shown);
+    lblLinksFolder->setToolTip(shown + QStringLiteral("\n\n") + meaning);
+    // Read against the data file, the links have no other folder to choose.
+    spdLinksFolder->setVisible(!fromDataFile);
 }
 
 void TfrmItemParams::changeLinksFolder()

@@ -159,7 +159,10 @@ bool TfrmPreview::BuildPreview()
     fill.engine2 = fileAddress(folder + engines.at(1));
     fill.engine3 = fileAddress(folder + engines.at(2));
     fill.data = m_dataText ? m_dataText() : QString();
-    fill.base = fileAddress(m_project.ProjectFolder);
+    // Links and pictures show as the visitors' pages will read them: from
+    // the links folder (the data file's own, or the pages' folder chosen).
+    const QString links = m_project.linksFolder();
+    fill.base = fileAddress(links.isEmpty() ? m_project.ProjectFolder : links);
     const QString html = assemblePreview(withFreshStorage(PreviewTemplate, BuildCount + 1), fill);
 
     m_focus = QApplication::focusWidget();

@@ -36,9 +36,11 @@ public:
     // Older choices beyond this many are forgotten.
     static constexpr int kMaxKept = 100;
 
+    // The folder `dataFile` lies in, ending with "/".
+    static QString ownFolder(const QString &dataFile);
+
 private:
     static QString normalFolder(const QString &folder);
-    static QString ownFolder(const QString &dataFile);
     static QString key(const QString &dataFile);
 
     QList<QPair<QString, QString>> m_chosen; // key, folder; the latest first

@@ -12,6 +12,21 @@ const MenuType &Project::menuType() const
     return menuTypes().at(static_cast<size_t>(MenuType));
 }
 
+QString Project::linksFolder() const
+{
+    if (m_linksFromDataFile && !CurrentFileName.isEmpty())
+        return LinkFolders::ownFolder(CurrentFileName);
+    return linkFolders.folderFor(CurrentFileName);
+}
+
+void Project::setLinksFromDataFile(bool fromDataFile)
+{
+    if (m_linksFromDataFile == fromDataFile)
+        return;
+    m_linksFromDataFile = fromDataFile;
+    emit linkBaseChanged();
+}
+
 void Project::setModified(bool modified)
 {
     if (m_modified == modified)

@@ -34,8 +34,14 @@ public:
     // file; the settings file keeps it between runs.
     LinkFolders linkFolders;
     // The current project's links folder, ending with "/"; empty while a
-    // project without a file has none yet.
-    QString linksFolder() const { return linkFolders.folderFor(CurrentFileName); }
+    // project without a file has none yet. A menu that reads its links
+    // against its data file has no other: its own folder.
+    QString linksFolder() const;
+    // The menu reads relative links and pictures against its data file, not
+    // against each page that shows it. The parameter page holds the value;
+    // the controller keeps this copy of it current.
+    bool linksFromDataFile() const { return m_linksFromDataFile; }
+    void setLinksFromDataFile(bool fromDataFile);
     // True while a data file is read: its script errors are reported as the
     // file's, and page commands from the parameter page are dropped (a data
     // file must not open dialogs or save projects).
@@ -78,11 +84,14 @@ signals:
     void marked();
     // beginChange was called; the project is still as it was before.
     void changeBeginning(const QString &subject);
+    // linksFromDataFile() changed.
+    void linkBaseChanged();
 
 private:
     void forgetRemovedCurrentItem(const QModelIndex &parent, int first, int last);
 
     bool m_modified = false;
+    bool m_linksFromDataFile = false;
     QString m_change;
     ItemTree m_items;
 };

@@ -1,6 +1,8 @@
 #include "project/projectcontroller.h"
 
 #include "page/page.h"
+#include "page/pagearg.h"
+#include "page/pageerror.h"
 #include "project/datasave.h"
 #include "project/datatextscan.h"
 #include "project/dialogs.h"
@@ -72,6 +74,28 @@ ProjectController::ProjectController(Project &project, Page &params, Page &itemP
     });
     // First of all that follows a replacement, once the selection is back.
     connect(this, &ProjectController::projectReplaced, &m_itemEdits, &ItemEdits::ShowCurrentItemAfresh);
+    connect(this, &ProjectController::projectReplaced, this, &ProjectController::followLinkBase);
+    connect(&m_project, &Project::marked, this, &ProjectController::followLinkBase);
+}
+
+void ProjectController::followLinkBase()
+{
+    if (std::exchange(m_linkBaseDue, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_linkBaseDue = false;
+        // A load runs the event loop while it waits for its pages, and asks
+        // again once it is done.
+        if (!m_pagesReady || m_loading)
+            return;
+        try {
+            const QString base = m_params.callText(QStringLiteral("qrn_getLinkBase"), {kOmitted});
+            m_project.setLinksFromDataFile(base == QLatin1String("data"));
+        } catch (const PageError &e) {
+            // The copy stays as it was; the page's recovery tells the user.
+            debugPageFailure(e.debugText());
+        }
+    });
 }
 
 ProjectController::~ProjectController() = default;
@@ -137,6 +161,8 @@ bool ProjectController::load(const Load &request)
         const Load next = *std::exchange(m_waiting, std::nullopt);
         loaded = runLoad(next);
     }
+    // What the load's own signals asked for was put off while it ran.
+    followLinkBase();
     return loaded;
 }
 

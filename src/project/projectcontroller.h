@@ -154,6 +154,10 @@ private:
     // Says what of a file's read the reader did not: that the file is no
     // menu, or that a page failed.
     void reportRead(const DataRead &read, const QString &path);
+    // The project's copy of the link base is read from the parameter page
+    // once the event loop is free: not inside the load or the page command
+    // that changed it.
+    void followLinkBase();
 
     Project &m_project;
     Page &m_params;
@@ -169,6 +173,7 @@ private:
     bool m_recovering = false;
     // Undo or redo read a text in: the history's next report is a replacement.
     bool m_textRestored = false;
+    bool m_linkBaseDue = false;
 };
 
 // The menu type a data file names in its own type statement, or -1 (none,

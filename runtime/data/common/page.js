@@ -485,6 +485,12 @@
     window.qrn_getKeysList = function () { return Q.keyBlock(type); };
     window.qrn_getParamsList = function () { return Q.declarations(type.params, currentValues()); };
     window.qrn_getMenuValues = function () { return JSON.stringify(currentValues()); };
+    // What the menu reads its relative links and pictures against: "data"
+    // (its data file) or "page".
+    window.qrn_getLinkBase = function () {
+      var field = byName[type.prefix + 'LinkBase'];
+      return field && field.get() === 'data' ? 'data' : 'page';
+    };
 
     // The names a data file's values are read by: the menu-wide parameters,
     // the type's version and type statements, and the arrays (the style
