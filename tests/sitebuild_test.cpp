@@ -241,6 +241,80 @@ private slots:
         }
     }
 
+    // A small site: index.html, classes/hatha.html, "classes/my page.html",
+    // img/a.svg, the data file in js/, and a file beside the site.
+    void checkSite_reportsEachBrokenLinkByItsPath_data()
+    {
+        QTest::addColumn<QString>("base");     // the menu's LinkBase; empty: none declared
+        QTest::addColumn<QStringList>("links"); // one item per link
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("errPattern"); // %1: the file, %2: the site folder
+        QTest::addColumn<int>("errLines");       // one per broken link; the links that work are not named
+        QTest::newRow("every kind of working link")
+            << QStringLiteral("data")
+            << QStringList{"../classes/hatha.html", "/classes/hatha.html", "../classes/", "../classes/my%20page.html",
+                           "../classes/hatha.html?week=2#tue", "https://other.test/none.html", "mailto:desk@studio.test",
+                           "tel:+441234", "#top", "?page=2", "//cdn.test/x.js", ""}
+            << QStringList() << 0 << QString() << 0;
+        QTest::newRow("a deleted target, by the item's path")
+            << QStringLiteral("data") << QStringList{"../classes/hatha.html", "../classes/yoga.html"} << QStringList() << 1
+            << QStringLiteral("^%1: broken link: item Link 1: Link = \"../classes/yoga.html\" "
+                              "\\(no such file: %2classes/yoga.html\\)$")
+            << 1;
+        QTest::newRow("outside the site folder")
+            << QStringLiteral("data") << QStringList{"../../beside.html"} << QStringList() << 1
+            << QStringLiteral("^%1: broken link: item Link 0: Link = \"../../beside.html\" \\(outside the site folder: ") << 1;
+        QTest::newRow("read against the page: from the data file's folder")
+            << QString() << QStringList{"../classes/hatha.html", "classes/hatha.html"} << QStringList() << 1
+            << QStringLiteral("^%1: broken link: item Link 1: Link = \"classes/hatha.html\" "
+                              "\\(no such file: %2js/classes/hatha.html\\)$")
+            << 1;
+        QTest::newRow("--site narrows the site")
+            << QStringLiteral("data") << QStringList{"../classes/hatha.html"}
+            << QStringList{QStringLiteral("--site"), QStringLiteral("@SITE@js")} << 1
+            << QStringLiteral("^%1: broken link: item Link 0: .*outside the site folder") << 2;
+        QTest::newRow("--site that is no folder")
+            << QStringLiteral("data") << QStringList{"../classes/hatha.html"}
+            << QStringList{QStringLiteral("--site"), QStringLiteral("@SITE@missing")} << 2
+            << QStringLiteral("^plivex: .*missing: no such folder \\(--site\\)$") << 1;
+    }
+    void checkSite_reportsEachBrokenLinkByItsPath()
+    {
+        QFETCH(QString, base);
+        QFETCH(QStringList, links);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, errPattern);
+        QFETCH(int, errLines);
+        QTemporaryDir dir;
+        const QString site = dir.filePath(QStringLiteral("site/"));
+        for (const char *folder : {"classes", "img", "js"})
+            QVERIFY(QDir().mkpath(site + QLatin1String(folder)));
+        for (const char *file : {"index.html", "classes/hatha.html", "classes/my page.html", "img/a.svg"})
+            QVERIFY(writeTestFile(site + QLatin1String(file), "x"));
+        QVERIFY(writeTestFile(dir.filePath(QStringLiteral("beside.html")), "x"));
+        QByteArray text = base.isEmpty() ? QByteArray() : "var menuLinkBase=\"" + base.toUtf8() + "\";\n";
+        text += "var menuItems=[\n";
+        for (qsizetype i = 0; i < links.size(); ++i)
+            text += "[\"Link " + QByteArray::number(i) + "\", \"" + links.at(i).toUtf8() +
+                    "\", \"\", \"\", \"../img/a.svg\", \"\", \"\", \"\", \"\", \"\", \"\"],\n";
+        text += "];\nqrn_init();";
+        const QString path = site + QStringLiteral("js/nav.js");
+        QVERIFY(writeTestFile(path, text));
+        options.replaceInStrings(QStringLiteral("@SITE@"), site);
+        const Run r = plivex(QStringList{QStringLiteral("--check"), path} + options);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        if (errPattern.isEmpty()) {
+            QCOMPARE(r.err, QString());
+        } else {
+            const QRegularExpression re(errPattern.arg(QRegularExpression::escape(path), QRegularExpression::escape(site)),
+                                        QRegularExpression::MultilineOption);
+            QVERIFY2(re.match(r.err).hasMatch(), qPrintable(r.err));
+        }
+        QVERIFY2(r.err.count(QLatin1Char('\n')) == errLines, qPrintable(r.err));
+    }
+
     void convert_writesTheFileAsTheEditorSavesIt()
     {
         QTemporaryDir dir;
@@ -794,6 +868,11 @@ private slots:
                                               << QStringLiteral("--theme needs a theme name, an input and an output file");
         QTest::newRow("themes listed of a file") << QStringList{QStringLiteral("--list-themes"), QStringLiteral("a.js")}
                                                  << QStringLiteral("--list-themes takes no file");
+        QTest::newRow("site without a folder") << QStringList{QStringLiteral("--check"), QStringLiteral("a.js"), QStringLiteral("--site")}
+                                               << QStringLiteral("--site needs a folder");
+        QTest::newRow("site without a check") << QStringList{QStringLiteral("--convert"), QStringLiteral("a.js"), QStringLiteral("b.js"),
+                                                             QStringLiteral("--site"), QStringLiteral("web")}
+                                              << QStringLiteral("--site goes with --check");
     }
     void usageErrors_exitWithTheUsage()
     {

@@ -53,6 +53,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
                 cl.theme = arguments.at(++i);
             else
                 fail(QStringLiteral("--theme needs the name of a theme"));
+        } else if (a == QLatin1String("--site")) {
+            if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1String("--")))
+                cl.site = arguments.at(++i);
+            else
+                fail(QStringLiteral("--site needs a folder"));
         } else if (a == QLatin1String("--type") || a.startsWith(QLatin1String("--type="))) {
             QString value;
             if (a.startsWith(QLatin1String("--type=")))
@@ -72,6 +77,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
             fail(QStringLiteral("unknown option %1").arg(a));
         }
     }
+    if (!cl.site.isEmpty() && cl.mode != CommandLine::Mode::Check)
+        fail(QStringLiteral("--site goes with --check"));
     switch (cl.mode) {
     case CommandLine::Mode::Editor:
         if (files.size() > 1)
@@ -124,7 +131,7 @@ QString commandLineHelp()
 {
     return QStringLiteral(
         "Usage: plivex [--type N] [FILE]\n"
-        "       plivex --check FILE [--type N]\n"
+        "       plivex --check FILE [--site DIR] [--type N]\n"
         "       plivex --audit FILE [--type N]\n"
         "       plivex --convert IN OUT [--type N]\n"
         "       plivex --preview FILE OUT.html [--type N]\n"
@@ -141,6 +148,13 @@ QString commandLineHelp()
         "                and every value the menu cannot use as FILE: bad value: ...\n"
         "                and every link or picture named by a full path of this computer\n"
         "                (/home/..., C:\\..., file:...) as FILE: local path: ...\n"
+        "                and every link or picture whose file is missing or outside the\n"
+        "                site folder as FILE: broken link: ...; external addresses,\n"
+        "                mailto:, tel: and #places are not checked\n"
+        "  --site DIR    the site folder for --check: root-relative links (/about.html)\n"
+        "                start there, and nothing outside it is on the site; by default\n"
+        "                the nearest folder above FILE with an index.html; with neither,\n"
+        "                links are not checked\n"
         "  --audit FILE  renders the menu of FILE with its engine, closed and with each\n"
         "                submenu opened, and checks it against WCAG 2.1 A and AA, the\n"
         "                hover and current-page colours included; one line per finding,\n"
@@ -166,7 +180,7 @@ QString commandLineHelp()
         "statement, else its start call); a --type the file contradicts is a finding.\n"
         "--import makes an Ostrel Menu unless --type says otherwise. They exit with\n"
         "0 when the file is clean; 1 on a finding: a script error, a bad value or\n"
-        "(--check) a local path, a file of another type than --type, a file that\n"
+        "(--check) a local path or a broken link, a file of another type than --type, a file that\n"
         "defines no menu, nothing to import; 2 when a\n"
         "file cannot be read or written. OUT is written only after a clean read;\n"
         "otherwise it is left as it was.\n");

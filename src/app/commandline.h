@@ -15,6 +15,7 @@ struct CommandLine
     QString file;      // a data file to open once start-up has finished; the input of the other modes
     QString output;    // --convert's and --theme's output; --preview's page
     QString theme;     // --theme's theme name
+    QString site;      // --check's site folder (--site DIR); empty: found from the file
     QString error;     // not empty: the arguments could not be understood
 };
 

@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/consoledialogs.h"
 #include "app/consoleoutput.h"
+#include "page/pagearg.h"
 #include "page/webpage.h"
 #include "preview/previewpage.h"
 #include "project/dataopen.h"
@@ -17,6 +18,7 @@
 #include "project/projectcontroller.h"
 #include "project/textfile.h"
 #include "project/themes.h"
+#include "project/sitelinks.h"
 #include "project/valuecheck.h"
 
 #include <QFile>
@@ -210,6 +212,10 @@ int applyNamedTheme(const CommandLine &cl, Project &project, WebPage &params, We
 
 int runRead(const CommandLine &cl, ConsoleDialogs &console)
 {
+    if (!cl.site.isEmpty() && !QFileInfo(cl.site).isDir()) {
+        printErrorLine(QStringLiteral("%1: no such folder (--site)").arg(cl.site));
+        return 2;
+    }
     QByteArray bytes;
     if (!readInput(cl.file, bytes))
         return 2;
@@ -268,8 +274,23 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         localPaths = FindLocalPaths(project, params);
     for (const LocalPath &found : localPaths)
         printLocatedError(cl.file + QStringLiteral(": local path: ") + asOneLine(describeLocalPath(found)));
+    // So is a link that leads to no file of the site. A file that lies in
+    // no site (no index.html above it, no --site) has nothing to be checked
+    // against: a data file kept apart from its pages is no fault.
+    QList<LocalPath> brokenLinks;
+    const QString dataFile = QFileInfo(cl.file).absoluteFilePath();
+    const QString site = !cl.site.isEmpty() ? QFileInfo(cl.site).absoluteFilePath() + QLatin1Char('/')
+                                            : siteFolderAbove(dataFile);
+    if (cl.mode == CommandLine::Mode::Check && !site.isEmpty()) {
+        project.CurrentFileName = dataFile;
+        project.setLinksFromDataFile(params.callText(QStringLiteral("qrn_getLinkBase"), {kOmitted}) ==
+                                     QLatin1String("data"));
+        brokenLinks = FindBrokenLinks(project, params, site);
+    }
+    for (const LocalPath &found : brokenLinks)
+        printLocatedError(cl.file + QStringLiteral(": broken link: ") + asOneLine(describeLocalPath(found)));
     const bool clean = read.complete && scriptErrors == 0 && console.errors == 0 && badValues.isEmpty() &&
-                       localPaths.isEmpty();
+                       localPaths.isEmpty() && brokenLinks.isEmpty();
     if (!clean)
         return 1;
     if (cl.mode == CommandLine::Mode::Audit)

@@ -31,11 +31,12 @@ QString itemPath(const QStringList &texts)
            shortened(shown.join(QStringLiteral(" > ")), 4 * kShownValue);
 }
 
-void takeAnswer(const QString &json, const QString &where, QList<LocalPath> &out)
+void takeAnswer(const QString &json, const QString &where, const std::function<bool(const QString &)> &keep,
+                QList<LocalPath> &out)
 {
     for (const QJsonValue &entry : QJsonDocument::fromJson(json.toUtf8()).array()) {
         const QJsonArray a = entry.toArray();
-        if (a.size() == 2 && isLocalAbsolutePath(a.at(1).toString()))
+        if (a.size() == 2 && keep(a.at(1).toString()))
             out.append({where, a.at(0).toString(), a.at(1).toString()});
     }
 }
@@ -58,6 +59,12 @@ QList<QPair<int, QString>> pathItemFields(Page &params)
 
 QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
 {
+    return FindAddresses(project, params, isLocalAbsolutePath);
+}
+
+QList<LocalPath> FindAddresses(const Project &project, Page &params,
+                               const std::function<bool(const QString &value)> &keep)
+{
     QList<LocalPath> out;
     // The parameters and every style in one round trip: a save makes it.
     QList<PageArgs> asked{{kOmitted}};
@@ -71,7 +78,7 @@ QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
     }
     const QVariantList answers = params.callBatch(QStringLiteral("qrn_getPathValues"), asked);
     for (qsizetype i = 0; i < answers.size() && i < wheres.size(); ++i)
-        takeAnswer(answers.at(i).toString(), wheres.at(i), out);
+        takeAnswer(answers.at(i).toString(), wheres.at(i), keep, out);
     const QList<QPair<int, QString>> fields = pathItemFields(params);
     QStringList path; // the texts of the item's ancestors and its own
     project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
@@ -79,7 +86,7 @@ QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
         path << item.Params[0];
         for (const auto &[field, label] : fields) {
             const QString &value = item.Params[static_cast<size_t>(field)];
-            if (isLocalAbsolutePath(value))
+            if (!value.isEmpty() && keep(value))
                 out.append({QStringLiteral("item ") + itemPath(path), label, value});
         }
     });
@@ -89,7 +96,8 @@ QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
 QString describeLocalPath(const LocalPath &found)
 {
     return (found.where.isEmpty() ? QString() : found.where + QStringLiteral(": ")) + found.name + QStringLiteral(" = \"") +
-           shortened(found.value, kShownValue) + QLatin1Char('"');
+           shortened(found.value, kShownValue) + QLatin1Char('"') +
+           (found.problem.isEmpty() ? QString() : QStringLiteral(" (") + found.problem + QLatin1Char(')'));
 }
 
 bool confirmLocalPaths(const Project &project, Page &params)
