@@ -16,9 +16,11 @@
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const QString kItemCommand = QStringLiteral("item");
@@ -48,6 +50,13 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     page->setContextMenuEnabled(false);
     layout->addWidget(page->widget(), 1);
     wbItemParams = page;
+    lblLinkProblems = new QLabel(this);
+    lblLinkProblems->setContentsMargins(6, 3, 6, 3);
+    lblLinkProblems->setStyleSheet(QStringLiteral("background: #FBE3E3; color: #7A1010;"));
+    lblLinkProblems->setWordWrap(true);
+    lblLinkProblems->setTextFormat(Qt::PlainText);
+    lblLinkProblems->hide();
+    layout->addWidget(lblLinkProblems);
 
     auto *linksRow = new QHBoxLayout;
     linksRow->setContentsMargins(6, 3, 6, 3);
@@ -73,6 +82,18 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     // A replaced tree drops its selection without a selectionChanged.
     connect(selection.model(), &QAbstractItemModel::modelReset, this, &TfrmItemParams::showSelectionCount);
     connect(selection.model(), &QAbstractItemModel::rowsRemoved, this, &TfrmItemParams::showSelectionCount);
+    // The shown item follows the selection by way of the item edits; the
+    // problems are read once that has happened.
+    auto laterProblems = [this] {
+        if (!std::exchange(m_linkProblemsDue, true))
+            QTimer::singleShot(0, this, [this] {
+                m_linkProblemsDue = false;
+                showLinkProblems();
+            });
+    };
+    connect(&selection, &QItemSelectionModel::currentChanged, this, laterProblems);
+    connect(selection.model(), &QAbstractItemModel::dataChanged, this, laterProblems);
+    connect(selection.model(), &QAbstractItemModel::modelReset, this, laterProblems);
     showSelectionCount();
     connect(&m_project, &Project::linkBaseChanged, this, &TfrmItemParams::showLinksFolder);
     showLinksFolder();
@@ -118,6 +139,13 @@ void TfrmItemParams::showLinksFolder()
     spdLinksFolder->setVisible(!fromDataFile);
 }
 
+void TfrmItemParams::showLinkProblems()
+{
+    const QString problems = m_project.CurrentItem ? m_project.linkProblemsOf(*m_project.CurrentItem) : QString();
+    lblLinkProblems->setText(problems.isEmpty() ? QString() : QStringLiteral("Broken on the site:\n") + problems);
+    lblLinkProblems->setVisible(!problems.isEmpty());
+}
+
 void TfrmItemParams::changeLinksFolder()
 {
     const QString chosen =
@@ -125,6 +153,7 @@ void TfrmItemParams::changeLinksFolder()
     if (chosen.isEmpty())
         return;
     m_project.linkFolders.choose(m_project.CurrentFileName, chosen);
+    m_project.linksMoved();
     showLinksFolder();
 }
 

@@ -36,6 +36,8 @@ public:
     void showLinksFolder();
     // "Change...": the user picks the links folder of the current project.
     void changeLinksFolder();
+    // Says what is wrong with the shown item's links and pictures, if anything.
+    void showLinkProblems();
 
     void wbItemParamsStatusTextChange(const QString &text);
     void wbItemParamsScriptError(const ScriptError &error);
@@ -43,6 +45,8 @@ public:
     Page *wbItemParams = nullptr;
     // Shown while several items are selected: the page's edits go to all.
     QLabel *lblSeveralSelected = nullptr;
+    // The shown item's links and pictures that lead to no file of the site.
+    QLabel *lblLinkProblems = nullptr;
     // "Links relative to: FOLDER" and its "Change..." button.
     QLabel *lblLinksFolder = nullptr;
     TnewSpd *spdLinksFolder = nullptr;
@@ -63,4 +67,5 @@ private:
     Project &m_project;
     PageCommandChannel &m_channel;
     ItemEdits &m_edits;
+    bool m_linkProblemsDue = false;
 };

@@ -1,5 +1,6 @@
 #include "project/itemtree.h"
 
+#include <QColor>
 #include <QMimeData>
 #include <QSet>
 #include <QtEndian>
@@ -70,7 +71,35 @@ QVariant ItemTree::data(const QModelIndex &index, int role) const
     // The editor starts from the shown text, so a separator is edited as "<separator>".
     case Qt::EditRole: return text == QLatin1String("-") ? QStringLiteral("<separator>") : text;
     case Qt::AccessibleTextRole: return text == QLatin1String("-") ? QStringLiteral("separator") : text;
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (m_marker)
+            return m_marker(node(index)->item);
+        return {};
+    case Qt::ForegroundRole:
+        if (m_marker && !m_marker(node(index)->item).isEmpty())
+            return QColor(0xB0, 0x1E, 0x1E);
+        return {};
     default: return {};
+    }
+}
+
+void ItemTree::marksChanged()
+{
+    if (!m_marker)
+        return;
+    // One change per list of siblings, at every level; no recursion, as a
+    // menu may be deep.
+    QList<QModelIndex> parents{QModelIndex()};
+    while (!parents.isEmpty()) {
+        const QModelIndex parent = parents.takeLast();
+        const int rows = rowCount(parent);
+        if (rows == 0)
+            continue;
+        emit dataChanged(index(0, 0, parent), index(rows - 1, 0, parent),
+                         {Qt::ForegroundRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+        for (int row = 0; row < rows; ++row)
+            parents.append(index(row, 0, parent));
     }
 }
 
@@ -95,6 +124,8 @@ void ItemTree::setField(const QModelIndex &index, int field, const QString &valu
     item->Params[static_cast<size_t>(field)] = value;
     if (field == 0)
         emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    else if (m_marker)
+        emit dataChanged(index, index, {Qt::ForegroundRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
 }
 
 Qt::ItemFlags ItemTree::flags(const QModelIndex &index) const

@@ -61,6 +61,14 @@ public:
     int count() const { return m_count; }
     bool isAncestor(const QModelIndex &ancestor, const QModelIndex &item) const;
 
+    // What is wrong with an item for a visitor (a link that leads nowhere),
+    // shown as a mark on it; empty when nothing is.
+    using Marker = std::function<QString(const TItem &item)>;
+    void setMarker(Marker marker) { m_marker = std::move(marker); }
+    // The marks are read again: something they depend on beside the items
+    // (a folder, the file) changed.
+    void marksChanged();
+
     // Every item in display order: parent before its subitems, siblings in order.
     void walk(const std::function<void(const QModelIndex &, const TItem &, int level)> &visit) const;
     QModelIndexList displayOrder() const;
@@ -134,4 +142,5 @@ private:
     std::unique_ptr<Node> m_root;
     int m_count = 0;
     QModelIndexList m_relayoutFrom;
+    Marker m_marker;
 };

@@ -41,8 +41,9 @@ void takeAnswer(const QString &json, const QString &where, const std::function<b
     }
 }
 
-// Field number and label of each item field that holds an address.
-QList<QPair<int, QString>> pathItemFields(Page &params)
+} // namespace
+
+QList<QPair<int, QString>> AddressItemFields(Page &params)
 {
     QList<QPair<int, QString>> fields;
     const QString answer = params.callText(QStringLiteral("qrn_getPathItemFields"), {kOmitted});
@@ -54,8 +55,6 @@ QList<QPair<int, QString>> pathItemFields(Page &params)
     }
     return fields;
 }
-
-} // namespace
 
 QList<LocalPath> FindLocalPaths(const Project &project, Page &params)
 {
@@ -79,7 +78,7 @@ QList<LocalPath> FindAddresses(const Project &project, Page &params,
     const QVariantList answers = params.callBatch(QStringLiteral("qrn_getPathValues"), asked);
     for (qsizetype i = 0; i < answers.size() && i < wheres.size(); ++i)
         takeAnswer(answers.at(i).toString(), wheres.at(i), keep, out);
-    const QList<QPair<int, QString>> fields = pathItemFields(params);
+    const QList<QPair<int, QString>> fields = AddressItemFields(params);
     QStringList path; // the texts of the item's ancestors and its own
     project.items().walk([&](const QModelIndex &, const TItem &item, int level) {
         path.resize(level);

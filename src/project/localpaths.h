@@ -26,6 +26,10 @@ struct LocalPath
 QList<LocalPath> FindAddresses(const Project &project, Page &params,
                                const std::function<bool(const QString &value)> &keep);
 
+// The item fields that hold an address, by number, with their labels.
+// A failing page call throws PageError.
+QList<QPair<int, QString>> AddressItemFields(Page &params);
+
 // Every local full path among the addresses (see FindAddresses).
 QList<LocalPath> FindLocalPaths(const Project &project, Page &params);
 

@@ -1,8 +1,12 @@
 #include "project/project.h"
 
+#include "project/linkpaths.h"
+#include "project/sitelinks.h"
+
 Project::Project(QObject *parent)
     : QObject(parent)
 {
+    m_items.setMarker([this](const TItem &item) { return linkProblemsOf(item); });
     connect(&m_items, &QAbstractItemModel::rowsAboutToBeRemoved, this, &Project::forgetRemovedCurrentItem);
     connect(&m_items, &QAbstractItemModel::modelAboutToBeReset, this, [this] { CurrentItem = nullptr; });
 }
@@ -25,6 +29,41 @@ void Project::setLinksFromDataFile(bool fromDataFile)
         return;
     m_linksFromDataFile = fromDataFile;
     emit linkBaseChanged();
+    linksMoved();
+}
+
+QString Project::siteFolder() const
+{
+    if (CurrentFileName.isEmpty())
+        return {};
+    if (m_siteOf.first != CurrentFileName)
+        m_siteOf = {CurrentFileName, siteFolderOf(CurrentFileName)};
+    return m_siteOf.second;
+}
+
+QString Project::linkProblemsOf(const TItem &item) const
+{
+    const QString site = siteFolder();
+    if (site.isEmpty())
+        return {};
+    const QString links = linksFolder();
+    QStringList problems;
+    for (const auto &[field, label] : addressFields) {
+        const QString &value = item.Params[static_cast<size_t>(field)];
+        if (value.isEmpty())
+            continue;
+        const QString problem = isLocalAbsolutePath(value) ? QStringLiteral("a full path of this computer")
+                                                           : linkProblem(value, links, site);
+        if (!problem.isEmpty())
+            problems << label + QStringLiteral(": ") + problem;
+    }
+    return problems.join(QLatin1Char('\n'));
+}
+
+void Project::linksMoved()
+{
+    m_siteOf = {};
+    m_items.marksChanged();
 }
 
 void Project::setModified(bool modified)

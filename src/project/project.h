@@ -42,6 +42,18 @@ public:
     // the controller keeps this copy of it current.
     bool linksFromDataFile() const { return m_linksFromDataFile; }
     void setLinksFromDataFile(bool fromDataFile);
+    // The item fields of the menu type that hold a link or a picture, with
+    // their labels; the controller reads them from the parameter page.
+    QList<QPair<int, QString>> addressFields;
+    // The site folder of the project's file (see siteFolderOf); empty for a
+    // project without a file.
+    QString siteFolder() const;
+    // What is wrong with the item's links and pictures for a visitor, one
+    // line per address ("Link: no such file: ..."); empty when nothing is.
+    QString linkProblemsOf(const TItem &item) const;
+    // The links folder, the site or the file changed: the marks of the
+    // items are read again.
+    void linksMoved();
     // True while a data file is read: its script errors are reported as the
     // file's, and page commands from the parameter page are dropped (a data
     // file must not open dialogs or save projects).
@@ -92,6 +104,8 @@ private:
 
     bool m_modified = false;
     bool m_linksFromDataFile = false;
+    // siteFolder() for the file it was found for: found once, not per item.
+    mutable QPair<QString, QString> m_siteOf;
     QString m_change;
     ItemTree m_items;
 };

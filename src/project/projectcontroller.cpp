@@ -7,6 +7,7 @@
 #include "project/datatextscan.h"
 #include "project/dialogs.h"
 #include "project/itemedits.h"
+#include "project/localpaths.h"
 #include "project/menutypes.h"
 #include "project/programfolder.h"
 #include "project/project.h"
@@ -74,7 +75,12 @@ ProjectController::ProjectController(Project &project, Page &params, Page &itemP
     });
     // First of all that follows a replacement, once the selection is back.
     connect(this, &ProjectController::projectReplaced, &m_itemEdits, &ItemEdits::ShowCurrentItemAfresh);
-    connect(this, &ProjectController::projectReplaced, this, &ProjectController::followLinkBase);
+    connect(this, &ProjectController::projectReplaced, this, [this] {
+        m_addressFieldsDue = true;
+        followLinkBase();
+    });
+    // A project saved elsewhere lies in another site.
+    connect(this, &ProjectController::captionChanged, &m_project, &Project::linksMoved);
     connect(&m_project, &Project::marked, this, &ProjectController::followLinkBase);
 }
 
@@ -89,6 +95,10 @@ void ProjectController::followLinkBase()
         if (!m_pagesReady || m_loading)
             return;
         try {
+            if (std::exchange(m_addressFieldsDue, false)) {
+                m_project.addressFields = AddressItemFields(m_params);
+                m_project.linksMoved();
+            }
             const QString base = m_params.callText(QStringLiteral("qrn_getLinkBase"), {kOmitted});
             m_project.setLinksFromDataFile(base == QLatin1String("data"));
         } catch (const PageError &e) {

@@ -174,6 +174,7 @@ private:
     // Undo or redo read a text in: the history's next report is a replacement.
     bool m_textRestored = false;
     bool m_linkBaseDue = false;
+    bool m_addressFieldsDue = false;
 };
 
 // The menu type a data file names in its own type statement, or -1 (none,
