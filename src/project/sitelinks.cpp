@@ -20,11 +20,15 @@ QString asFolder(const QString &path)
 
 QString siteFolderAbove(const QString &dataFile)
 {
-    for (QDir dir(QFileInfo(dataFile).absolutePath());;) {
-        if (QFileInfo(dir.filePath(QStringLiteral("index.html"))).isFile())
-            return asFolder(dir.absolutePath());
-        if (!dir.cdUp())
+    // By names, not by going up from folder to folder: a folder on the way
+    // need not exist yet.
+    for (QString folder = QDir::cleanPath(QFileInfo(dataFile).absolutePath());;) {
+        if (QFileInfo(folder + QStringLiteral("/index.html")).isFile())
+            return asFolder(folder);
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
             return {};
+        folder = parent;
     }
 }
 
