@@ -1,12 +1,25 @@
 #include "app/application.h"
 
+#include "page/sitescheme.h"
+
 #include "project/dialogs.h"
 #include "page/page.h"
 #include "app/programicon.h"
 #include "app/widgetdialogs.h"
 
+namespace {
+
+// What must be done before the application object exists.
+int &beforeTheApplication(int &argc)
+{
+    SiteScheme::registerScheme();
+    return argc;
+}
+
+} // namespace
+
 Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv)
+    : QApplication(beforeTheApplication(argc), argv)
 {
     Page::setHandlerErrorReporter([](const std::exception &e) { reportError(e); });
     static WidgetDialogs boxes;

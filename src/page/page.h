@@ -63,6 +63,8 @@ public:
     virtual void loadHtml(const QString &html, const QUrl &baseUrl) = 0;
     // Loads an "about:" document such as "about:blank".
     virtual void loadAbout(const QString &url) = 0;
+    // Loads a page of the user's site (see SiteScheme).
+    virtual void loadUrl(const QUrl &url) = 0;
     virtual bool hasDocument() const = 0;
 
     // Calls window[function](args...) and returns its result as the page gave

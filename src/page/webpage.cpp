@@ -1,5 +1,7 @@
 #include "page/webpage.h"
 
+#include "page/sitescheme.h"
+
 #include "page/readerpage.h"
 
 #include <QAction>
@@ -99,8 +101,14 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
         static const QStringList allowed = {QStringLiteral("file"), QStringLiteral("data"), QStringLiteral("blob"),
-                                            QStringLiteral("about"), QStringLiteral("qrc")};
-        if (!allowed.contains(info.requestUrl().scheme()))
+                                            QStringLiteral("about"), QStringLiteral("qrc"),
+                                            QString::fromLatin1(SiteScheme::kName)};
+        // A page of the user's site runs the site's own scripts: it reaches
+        // its site and nothing else.
+        static const QStringList allowedToSite = {QStringLiteral("data"), QStringLiteral("blob"),
+                                                  QString::fromLatin1(SiteScheme::kName)};
+        const bool fromSite = SiteScheme::isSiteUrl(info.firstPartyUrl()) || SiteScheme::isSiteUrl(info.initiator());
+        if (!(fromSite ? allowedToSite : allowed).contains(info.requestUrl().scheme()))
             info.block(true);
     }
 };
@@ -289,6 +297,7 @@ QWebEngineProfile *WebPage::offlineProfile()
         profile->setHttpCacheType(QWebEngineProfile::NoCache);
         profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
         profile->setUrlRequestInterceptor(new OfflineInterceptor(profile));
+        profile->installUrlSchemeHandler(SiteScheme::kName, new SiteScheme(profile));
         QWebEngineSettings *s = profile->settings();
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
@@ -322,6 +331,11 @@ QWebEngineProfile *WebPage::isolatedProfile()
         s->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
     }
     return profile;
+}
+
+SiteScheme *WebPage::siteScheme()
+{
+    return offlineProfile()->findChild<SiteScheme *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 int WebPage::callsInProgress()
@@ -449,6 +463,7 @@ QString WebPage::pageName() const
     switch (m_lastKind) {
     case LoadKind::File: return QFileInfo(m_lastWhat).fileName();
     case LoadKind::About: return m_lastWhat;
+    case LoadKind::Url: return QUrl(m_lastWhat).fileName();
     case LoadKind::Html: return QStringLiteral("HTML text");
     case LoadKind::None: break;
     }
@@ -497,6 +512,11 @@ void WebPage::loadFile(const QString &path)
 void WebPage::loadHtml(const QString &html, const QUrl &baseUrl)
 {
     startLoad(LoadKind::Html, html, baseUrl);
+}
+
+void WebPage::loadUrl(const QUrl &url)
+{
+    startLoad(LoadKind::Url, url.toString(), url);
 }
 
 void WebPage::loadAbout(const QString &url)

@@ -12,6 +12,7 @@ class QDeadlineTimer;
 class QTimer;
 class QWebEngineView;
 class QWebEngineProfile;
+class SiteScheme;
 class HostedWebEnginePage;
 class ReaderPage;
 
@@ -52,6 +53,7 @@ public:
     void loadFile(const QString &path) override;
     void loadHtml(const QString &html, const QUrl &baseUrl) override;
     void loadAbout(const QString &url) override;
+    void loadUrl(const QUrl &url) override;
     bool hasDocument() const override;
 
     QVariant call(const QString &function, const PageArgs &args) override;
@@ -86,6 +88,8 @@ public:
     // The profile of isolated pages: off the record, and nothing reachable
     // but the document the program gives them.
     static QWebEngineProfile *isolatedProfile();
+    // What serves the user's site to the hosted views.
+    static SiteScheme *siteScheme();
 
 signals:
     // A main-frame navigation the program did not start was refused.
@@ -100,7 +104,7 @@ private:
     struct Event;
     struct Call;
     class CallScope;
-    enum class LoadKind { None, File, Html, About };
+    enum class LoadKind { None, File, Html, About, Url };
 
     QVariantMap evaluate(const QString &function, const QString &script);
     void waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call);

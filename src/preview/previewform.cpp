@@ -6,11 +6,14 @@
 #include "page/pagearg.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
+#include "page/sitescheme.h"
 #include "preview/previewpage.h"
+#include "preview/sitepreview.h"
 #include "project/dialogs.h"
 #include "project/product.h"
 #include "project/project.h"
 #include "project/shell.h"
+#include "project/sitelinks.h"
 #include "project/tempfolder.h"
 #include "project/textfile.h"
 
@@ -18,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QTimer>
@@ -45,7 +49,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
 {
     setWindowTitle(QStringLiteral("Preview"));
     // Below the item parameters window, beside the main window.
-    setGeometry(606, 330, 334, 236);
+    setGeometry(606, 330, 392, 236);
     setMinimumSize(200, 100);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -58,7 +62,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     strip->setSpacing(2);
     cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), newPanel1);
     cbAutoUpdate->setChecked(true);
-    // The band fits the window's designed width of 334 pixels: the widths go
+    // The band fits the window's designed width of 392 pixels: the widths go
     // without their unit.
     cbWidth = new QComboBox(newPanel1);
     cbWidth->setToolTip(QStringLiteral("Page width in pixels"));
@@ -70,12 +74,23 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     applyScheme(spdOpenInBrowser, SpdScheme::Blue);
     spdOpenInBrowser->setToolTip(QStringLiteral("Open the preview page in the default web browser"));
     spdOpenInBrowser->setMinimumWidth(spdOpenInBrowser->sizeHint().width());
+    spdSitePage = new TnewSpd(QStringLiteral("Page..."), newPanel1);
+    applyScheme(spdSitePage, SpdScheme::Blue);
+    spdSitePage->setToolTip(QStringLiteral("Preview the menu in a page of your site"));
+    spdSitePage->setMinimumWidth(spdSitePage->sizeHint().width());
+    spdSamplePage = new TnewSpd(QStringLiteral("Sample"), newPanel1);
+    applyScheme(spdSamplePage, SpdScheme::Blue);
+    spdSamplePage->setToolTip(QStringLiteral("Preview the menu in the program's sample page again"));
+    spdSamplePage->setMinimumWidth(spdSamplePage->sizeHint().width());
+    spdSamplePage->hide();
     spdUpdatePreview = new TnewSpd(QStringLiteral("Update"), newPanel1);
     applyScheme(spdUpdatePreview, SpdScheme::Green);
     spdUpdatePreview->setFixedWidth(75);
     strip->addWidget(cbAutoUpdate);
     strip->addWidget(cbWidth);
     strip->addStretch();
+    strip->addWidget(spdSitePage);
+    strip->addWidget(spdSamplePage);
     strip->addWidget(spdOpenInBrowser);
     strip->addWidget(spdUpdatePreview);
     layout->addWidget(newPanel1);
@@ -108,6 +123,8 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     connect(timerUpdate, &QTimer::timeout, this, &TfrmPreview::timerUpdateTimer);
     connect(spdUpdatePreview, &TnewSpd::clicked, this, &TfrmPreview::spdUpdatePreviewClick);
     connect(spdOpenInBrowser, &TnewSpd::clicked, this, &TfrmPreview::spdOpenInBrowserClick);
+    connect(spdSitePage, &TnewSpd::clicked, this, &TfrmPreview::chooseSitePage);
+    connect(spdSamplePage, &TnewSpd::clicked, this, &TfrmPreview::showSamplePage);
     connect(cbWidth, &QComboBox::activated, this, [this](int index) { setPageWidth(cbWidth->itemData(index).toInt()); });
 
     PreviewTemplate = builtInPreviewTemplate();
@@ -145,6 +162,11 @@ bool TfrmPreview::BuildPreview()
                 QTimer::singleShot(0, w, [w = w] { w->requestRebuild(); });
         }
     } finish{this};
+
+    const QString page = sitePage();
+    spdSamplePage->setVisible(!page.isEmpty());
+    if (!page.isEmpty())
+        return buildInSitePage(page, m_dataText ? m_dataText() : QString());
 
     const QString folder = m_project.ProgramFolder;
     const QStringList engines = previewEngineNames(m_project.MenuType);
@@ -242,7 +264,81 @@ void TfrmPreview::spdOpenInBrowserClick()
     stopCountdown();
     if (!BuildPreview())
         return;
-    openInBrowser(QUrl::fromLocalFile(previewFileName()));
+    const QString page = sitePage();
+    openInBrowser(QUrl::fromLocalFile(page.isEmpty() ? previewFileName() : page));
+}
+
+QString TfrmPreview::sitePage() const
+{
+    if (m_project.CurrentFileName.isEmpty())
+        return {};
+    const QString page = m_sitePages.value(m_project.CurrentFileName);
+    return QFileInfo(page).isFile() ? page : QString();
+}
+
+void TfrmPreview::chooseSitePage()
+{
+    if (m_project.CurrentFileName.isEmpty()) {
+        dialogs().showMessage(QStringLiteral("Save the project first: the menu is previewed in a page of the site its "
+                                             "data file is in."));
+        return;
+    }
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Preview in Page");
+    request.filter = QStringLiteral("Web pages (*.html *.htm);;All files (*)");
+    request.startPath = sitePage().isEmpty() ? m_project.siteFolder() : sitePage();
+    const QString page = dialogs().openFile(request);
+    if (page.isEmpty())
+        return;
+    m_sitePages.insert(m_project.CurrentFileName, QFileInfo(page).absoluteFilePath());
+    stopCountdown();
+    requestRebuild();
+}
+
+void TfrmPreview::showSamplePage()
+{
+    m_sitePages.remove(m_project.CurrentFileName);
+    stopCountdown();
+    requestRebuild();
+}
+
+bool TfrmPreview::buildInSitePage(const QString &page, const QString &dataText)
+{
+    QList<QPair<QString, QByteArray>> engines;
+    for (const QString &name : previewEngineNames(m_project.MenuType)) {
+        if (name.isEmpty())
+            continue;
+        QFile file(m_project.ProgramFolder + name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            dialogs().showError(QStringLiteral("Can't find the menu engine file:\r%1\r\rYou can download this file from %2")
+                                    .arg(file.fileName(), kProductWebSite));
+            return false;
+        }
+        engines.append({name, file.readAll()});
+    }
+    // The site a page is served from is the one the data file is in, or the
+    // one the page is in, whichever holds the other.
+    QString site = m_project.siteFolder();
+    if (!QFileInfo(page).absoluteFilePath().startsWith(site))
+        site = siteFolderOf(page);
+    const SitePreview plan = planSitePreview(site, page, m_project.CurrentFileName, encodeText(dataText), engines);
+    if (!plan.error.isEmpty()) {
+        dialogs().showError(plan.error);
+        return false;
+    }
+    SiteScheme *scheme = WebPage::siteScheme();
+    scheme->setRoot(site);
+    scheme->clearOverrides();
+    for (auto it = plan.overrides.cbegin(); it != plan.overrides.cend(); ++it)
+        scheme->setOverride(it.key(), it.value());
+    ++BuildCount;
+    if (m_web->hasDocument()) {
+        m_scroll = m_web->view()->page()->scrollPosition();
+        m_restoreScroll = !m_scroll.isNull();
+    }
+    wbPreview->loadUrl(SiteScheme::urlOf(plan.pagePath));
+    giveFocusBack();
+    return true;
 }
 
 void TfrmPreview::wbPreviewDocumentComplete()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -40,8 +41,16 @@ public:
     // Restarts the one-second countdown after a change (if Auto Update is on).
     void restartCountdown();
     void stopCountdown();
-    // "Open in Browser": writes the page and hands it to the default browser.
+    // "Open in Browser": writes the page and hands it to the default browser;
+    // a page of the site is handed over as it is on disk.
     void spdOpenInBrowserClick();
+    // "Page...": the menu is previewed in a page of the project's site the
+    // user picks, remembered for the project's file; "Sample" goes back to
+    // the program's sample page.
+    void chooseSitePage();
+    void showSamplePage();
+    // The site page the project is previewed in; empty for the sample page.
+    QString sitePage() const;
     // The width the page is laid out at, scaled to the window; 0 fits the
     // page to the window.
     void setPageWidth(int width);
@@ -56,6 +65,8 @@ public:
     TnewSpd *spdUpdatePreview = nullptr;
     QComboBox *cbWidth = nullptr;
     TnewSpd *spdOpenInBrowser = nullptr;
+    TnewSpd *spdSitePage = nullptr;
+    TnewSpd *spdSamplePage = nullptr;
     QTimer *timerUpdate = nullptr;
     QString PreviewTemplate;
     // Pages written since the window was made.
@@ -79,6 +90,7 @@ private:
     void wbPreviewDocumentComplete();
     void wbPreviewScriptError(const ScriptError &error);
     void giveFocusBack();
+    bool buildInSitePage(const QString &page, const QString &dataText);
     void layoutView();
 
     Project &m_project;
@@ -94,4 +106,6 @@ private:
     bool m_rebuildAfter = false;
     bool m_rebuildQueued = false;
     bool m_countdownEnded = false;
+    // The site page chosen per data file.
+    QHash<QString, QString> m_sitePages;
 };

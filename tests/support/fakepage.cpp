@@ -35,6 +35,11 @@ void FakePage::loadHtml(const QString &html, const QUrl &baseUrl)
     startLoad();
 }
 
+void FakePage::loadUrl(const QUrl &url)
+{
+    loadAbout(url.toString());
+}
+
 void FakePage::loadAbout(const QString &url)
 {
     loadedPath.clear();

@@ -26,6 +26,7 @@ public:
     void loadFile(const QString &path) override;
     void loadHtml(const QString &html, const QUrl &baseUrl) override;
     void loadAbout(const QString &url) override;
+    void loadUrl(const QUrl &url) override;
     bool hasDocument() const override { return m_hasDocument; }
 
     QVariant call(const QString &function, const PageArgs &args) override;
