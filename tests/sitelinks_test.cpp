@@ -104,7 +104,7 @@ private slots:
         QVERIFY(makeFiles(site, {"index.html", "classes/hatha.html", "img/a.png", "js/local.html"}));
         Project project;
         project.CurrentFileName = site + QStringLiteral("js/nav.js");
-        project.addressFields = {{1, QStringLiteral("Link")}, {4, QStringLiteral("Icon")}};
+        project.setAddressFields({{1, QStringLiteral("Link")}, {4, QStringLiteral("Icon")}});
         ItemTree &tree = project.items();
         const QModelIndex good = tree.append({}, itemLinking(QStringLiteral("Hatha"), QStringLiteral("../classes/hatha.html"),
                                                              QStringLiteral("../img/a.png")));

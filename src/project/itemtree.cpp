@@ -124,7 +124,7 @@ void ItemTree::setField(const QModelIndex &index, int field, const QString &valu
     item->Params[static_cast<size_t>(field)] = value;
     if (field == 0)
         emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    else if (m_marker)
+    else if (m_marker && m_markedFields.contains(field))
         emit dataChanged(index, index, {Qt::ForegroundRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
 }
 

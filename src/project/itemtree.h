@@ -64,7 +64,12 @@ public:
     // What is wrong with an item for a visitor (a link that leads nowhere),
     // shown as a mark on it; empty when nothing is.
     using Marker = std::function<QString(const TItem &item)>;
-    void setMarker(Marker marker) { m_marker = std::move(marker); }
+    // `fields` are those the marks depend on: a change of one repaints.
+    void setMarker(Marker marker, QList<int> fields)
+    {
+        m_marker = std::move(marker);
+        m_markedFields = std::move(fields);
+    }
     // The marks are read again: something they depend on beside the items
     // (a folder, the file) changed.
     void marksChanged();
@@ -143,4 +148,5 @@ private:
     int m_count = 0;
     QModelIndexList m_relayoutFrom;
     Marker m_marker;
+    QList<int> m_markedFields;
 };

@@ -6,7 +6,7 @@
 Project::Project(QObject *parent)
     : QObject(parent)
 {
-    m_items.setMarker([this](const TItem &item) { return linkProblemsOf(item); });
+    m_items.setMarker([this](const TItem &item) { return linkProblemsOf(item); }, {});
     connect(&m_items, &QAbstractItemModel::rowsAboutToBeRemoved, this, &Project::forgetRemovedCurrentItem);
     connect(&m_items, &QAbstractItemModel::modelAboutToBeReset, this, [this] { CurrentItem = nullptr; });
 }
@@ -48,7 +48,7 @@ QString Project::linkProblemsOf(const TItem &item) const
         return {};
     const QString links = linksFolder();
     QStringList problems;
-    for (const auto &[field, label] : addressFields) {
+    for (const auto &[field, label] : m_addressFields) {
         const QString &value = item.Params[static_cast<size_t>(field)];
         if (value.isEmpty())
             continue;
@@ -58,6 +58,16 @@ QString Project::linkProblemsOf(const TItem &item) const
             problems << label + QStringLiteral(": ") + problem;
     }
     return problems.join(QLatin1Char('\n'));
+}
+
+void Project::setAddressFields(const QList<QPair<int, QString>> &fields)
+{
+    m_addressFields = fields;
+    QList<int> numbers;
+    for (const auto &field : fields)
+        numbers << field.first;
+    m_items.setMarker([this](const TItem &item) { return linkProblemsOf(item); }, numbers);
+    linksMoved();
 }
 
 void Project::linksMoved()

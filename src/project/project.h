@@ -44,7 +44,8 @@ public:
     void setLinksFromDataFile(bool fromDataFile);
     // The item fields of the menu type that hold a link or a picture, with
     // their labels; the controller reads them from the parameter page.
-    QList<QPair<int, QString>> addressFields;
+    const QList<QPair<int, QString>> &addressFields() const { return m_addressFields; }
+    void setAddressFields(const QList<QPair<int, QString>> &fields);
     // The site folder of the project's file (see siteFolderOf); empty for a
     // project without a file.
     QString siteFolder() const;
@@ -104,6 +105,7 @@ private:
 
     bool m_modified = false;
     bool m_linksFromDataFile = false;
+    QList<QPair<int, QString>> m_addressFields;
     // siteFolder() for the file it was found for: found once, not per item.
     mutable QPair<QString, QString> m_siteOf;
     QString m_change;

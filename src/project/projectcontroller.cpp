@@ -96,8 +96,7 @@ void ProjectController::followLinkBase()
             return;
         try {
             if (std::exchange(m_addressFieldsDue, false)) {
-                m_project.addressFields = AddressItemFields(m_params);
-                m_project.linksMoved();
+                m_project.setAddressFields(AddressItemFields(m_params));
             }
             const QString base = m_params.callText(QStringLiteral("qrn_getLinkBase"), {kOmitted});
             m_project.setLinksFromDataFile(base == QLatin1String("data"));

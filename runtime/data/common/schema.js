@@ -78,7 +78,7 @@
   // Files from before this parameter mean the page, so that is the default;
   // new projects choose the data file.
   Q.linkBaseParam = function (prefix) {
-    return Q.p.choice(prefix + 'LinkBase', 'page', [['page', 'The page that shows the menu'], ['data', 'The data file']],
+    return Q.p.choice(prefix + 'LinkBase', 'page', [['page', 'Each page'], ['data', 'The data file']],
       'Links and pictures relative to', { help: 'The data file: a link such as "../classes/yoga.html" is read from the folder of the data file, so it works from every page of the site, at any depth. The page: it is read from the folder of each page that shows the menu, so it works only from pages in one folder.' });
   };
 
