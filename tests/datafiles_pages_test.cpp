@@ -321,6 +321,10 @@ private slots:
         QVERIFY(ApplyTheme(e.project, *e.params, *e.itemParams, theme));
         QCOMPARE(e.outline(), items);
         QVERIFY(e.paramsList().contains(QStringLiteral("var menuBackColor=\"#1E2530\";")));
+        // The theme's file says "page"; what links are read against is the
+        // project's, not the look's.
+        QVERIFY(theme.contains(QStringLiteral("var menuLinkBase=\"page\";")));
+        QVERIFY(e.paramsList().contains(QStringLiteral("var menuLinkBase=\"data\";")));
         QCOMPARE(e.project.ItemStyles.size(), 1);
         QCOMPARE(e.project.ItemStyles.at(0).Name, QStringLiteral("Call to action"));
         QCOMPARE(e.project.SubmenuStyles.at(0).Name, QStringLiteral("Columns"));

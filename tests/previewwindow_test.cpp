@@ -240,6 +240,54 @@ private slots:
         QVERIFY(!windows().preview->timerUpdate->isActive());
     }
 
+    // "Page..." shows the menu in a page of the project's site with its
+    // live items; a page outside the site asks to widen the site first, and
+    // "Sample" goes back to the sample page.
+    void sitePage_showsTheLiveMenuInTheUsersOwnPage()
+    {
+        AppFixture app;
+        const std::unique_ptr<QSignalSpy> ready = showPreviewedDefaultProject(app);
+        QVERIFY(ready);
+        const QString site = app.folder() + QStringLiteral("site/");
+        QVERIFY(QDir().mkpath(site + QStringLiteral("js")));
+        QVERIFY(QDir().mkpath(app.folder() + QStringLiteral("elsewhere")));
+        auto write = [](const QString &path, const QByteArray &text) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        QVERIFY(write(site + QStringLiteral("index.html"),
+                      "<!DOCTYPE html><html><head><script src=\"js/qrnmenu.js\"></script></head><body>"
+                      "<h1>Lotus Yoga Studio</h1><script src=\"js/nav.js\"></script></body></html>"));
+        QVERIFY(write(app.folder() + QStringLiteral("elsewhere/page.html"), "<body><h1>Elsewhere</h1></body>"));
+        windows().project.CurrentFileName = site + QStringLiteral("js/nav.js");
+        windows().project.linksMoved();
+        windows().main->itemPanel->vtItems->setCurrentIndex(windows().project.items().index(0, 0));
+        windows().main->itemPanel->spdAddItem->click();
+        const QString added = windows().project.CurrentItem->Params[0];
+
+        qsizetype pages = ready->size();
+        app.dialogs.files.enqueue(site + QStringLiteral("index.html"));
+        windows().preview->spdSitePage->click();
+        QVERIFY(harness::waitUntil([&] { return ready->size() > pages && previewText().contains(QStringLiteral("Lotus")); }));
+        QVERIFY(harness::waitUntil([&] { return previewText().contains(added); }));
+        QVERIFY(!windows().preview->spdSamplePage->isHidden());
+        QCOMPARE(windows().project.siteChoices.previewPageFor(windows().project.CurrentFileName),
+                 site + QStringLiteral("index.html"));
+
+        // Outside the site: No keeps the page shown and the site as it was.
+        app.dialogs.files.enqueue(app.folder() + QStringLiteral("elsewhere/page.html"));
+        app.dialogs.answers.enqueue(Dialogs::Answer::No);
+        windows().preview->spdSitePage->click();
+        QCOMPARE(windows().project.siteFolder(), site);
+        QCOMPARE(windows().project.siteChoices.previewPageFor(windows().project.CurrentFileName),
+                 site + QStringLiteral("index.html"));
+
+        pages = ready->size();
+        windows().preview->spdSamplePage->click();
+        QVERIFY(harness::waitUntil([&] { return ready->size() > pages && !previewText().contains(QStringLiteral("Lotus")); }));
+        QVERIFY(windows().preview->spdSamplePage->isHidden());
+    }
+
     void previewCommandLine_withoutDisplay_explainsWhatItNeeds()
     {
         std::unique_ptr<QProcess> p(runProgram({QStringLiteral("--preview"), QStringLiteral("menu.js")}));

@@ -2,6 +2,7 @@
 // site folder found from the data file, and the marks on the items, which
 // follow the folder links are read from.
 
+#include "app/linkfoldersettings.h"
 #include "project/item.h"
 #include "project/project.h"
 #include "project/sitelinks.h"
@@ -95,6 +96,64 @@ private slots:
         QFETCH(QString, address);
         QFETCH(QString, file);
         QCOMPARE(siteFileOf(address, QStringLiteral("/links/"), QStringLiteral("/site/")), file);
+    }
+
+    void commonFolder_isTheDeepestHoldingBoth_butNeverAWholeDisk_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<QString>("common");
+        QTest::newRow("siblings") << "/www/site/js/nav.js" << "/www/site/classes/hatha.html" << "/www/site/";
+        QTest::newRow("one above the other") << "/www/site/nav.js" << "/www/site/a/b/c.html" << "/www/site/";
+        QTest::newRow("a name that only starts alike") << "/www/site/nav.js" << "/www/site2/a.html" << "/www/";
+        QTest::newRow("only the root") << "/www/nav.js" << "/srv/a.html" << "";
+    }
+    void commonFolder_isTheDeepestHoldingBoth_butNeverAWholeDisk()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, common);
+        QCOMPARE(commonFolder(a, b), common);
+    }
+
+    void siteChoices_followTheFile_andAreKeptInTheSettings()
+    {
+        QTemporaryDir dir;
+        const QString site = dir.path() + QStringLiteral("/site/");
+        QVERIFY(makeFiles(site, {"index.html", "js/nav.js", "pages/a.html"}));
+        const QString data = site + QStringLiteral("js/nav.js");
+        SiteChoices choices;
+        QCOMPARE(choices.siteFolderFor(data), site);
+        // The folder found is no choice; another one is.
+        choices.chooseSiteFolder(data, site);
+        QVERIFY(choices.entries().isEmpty());
+        choices.chooseSiteFolder(data, dir.path());
+        QCOMPARE(choices.siteFolderFor(data), dir.path() + QLatin1Char('/'));
+        choices.choosePreviewPage(data, site + QStringLiteral("pages/a.html"));
+        QCOMPARE(choices.previewPageFor(data), site + QStringLiteral("pages/a.html"));
+
+        // Through the settings file and back.
+        const QString ini = dir.path() + QStringLiteral("/plivex.ini");
+        QVERIFY(writeSiteChoices(ini, choices));
+        SiteChoices read;
+        readSiteChoices(ini, read);
+        QCOMPARE(read.siteFolderFor(data), dir.path() + QLatin1Char('/'));
+        QCOMPARE(read.previewPageFor(data), site + QStringLiteral("pages/a.html"));
+
+        // Saved under another name, the choices go with the project.
+        const QString copy = site + QStringLiteral("js/copy.js");
+        read.saved(data, copy);
+        QCOMPARE(read.previewPageFor(copy), site + QStringLiteral("pages/a.html"));
+        // Back to the sample page and the folder found: nothing is left to keep.
+        read.choosePreviewPage(copy, {});
+        read.chooseSiteFolder(copy, {});
+        read.choosePreviewPage(data, {});
+        read.chooseSiteFolder(data, {});
+        QVERIFY(read.entries().isEmpty());
+        QVERIFY(writeSiteChoices(ini, read));
+        SiteChoices empty;
+        readSiteChoices(ini, empty);
+        QVERIFY(empty.entries().isEmpty());
     }
 
     void items_areMarkedWhileTheirLinksLeadNowhere_andTheMarksFollowTheFolders()

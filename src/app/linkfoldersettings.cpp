@@ -2,12 +2,14 @@
 
 #include "app/inifile.h"
 #include "project/linkfolders.h"
+#include "project/sitechoices.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 const QString kSection = QStringLiteral("Link Folders");
+const QString kSitesSection = QStringLiteral("Sites");
 }
 
 void readLinkFolders(const QString &settingsFile, LinkFolders &folders)
@@ -39,6 +41,38 @@ bool writeLinkFolders(const QString &settingsFile, const LinkFolders &folders)
             break;
         ini.writeString(kSection, QStringLiteral("file%1").arg(n), kept ? entries.at(n).first : QString());
         ini.writeString(kSection, QStringLiteral("folder%1").arg(n), kept ? entries.at(n).second : QString());
+    }
+    return ini.save(settingsFile);
+}
+
+void readSiteChoices(const QString &settingsFile, SiteChoices &choices)
+{
+    IniFile ini;
+    ini.load(settingsFile);
+    QList<SiteChoices::Entry> entries;
+    for (int n = 0; n <= SiteChoices::kMaxKept; ++n) {
+        const QString file = ini.readString(kSitesSection, QStringLiteral("file%1").arg(n));
+        if (file.isEmpty())
+            break;
+        entries.append({file, ini.readString(kSitesSection, QStringLiteral("site%1").arg(n)),
+                        ini.readString(kSitesSection, QStringLiteral("page%1").arg(n))});
+    }
+    choices.setEntries(entries);
+}
+
+bool writeSiteChoices(const QString &settingsFile, const SiteChoices &choices)
+{
+    QDir().mkpath(QFileInfo(settingsFile).absolutePath());
+    IniFile ini;
+    ini.load(settingsFile);
+    const QList<SiteChoices::Entry> entries = choices.entries();
+    for (int n = 0; n <= SiteChoices::kMaxKept; ++n) {
+        const bool kept = n < entries.size();
+        if (!kept && !ini.contains(kSitesSection, QStringLiteral("file%1").arg(n)))
+            break;
+        ini.writeString(kSitesSection, QStringLiteral("file%1").arg(n), kept ? entries.at(n).dataFile : QString());
+        ini.writeString(kSitesSection, QStringLiteral("site%1").arg(n), kept ? entries.at(n).siteFolder : QString());
+        ini.writeString(kSitesSection, QStringLiteral("page%1").arg(n), kept ? entries.at(n).page : QString());
     }
     return ini.save(settingsFile);
 }

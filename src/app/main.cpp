@@ -536,6 +536,7 @@ void Tfrm::closeEvent(QCloseEvent *event)
     }
     // Written first: the window settings report a file that cannot be written.
     writeLinkFolders(settings->fileName(), m_project.linkFolders);
+    writeSiteChoices(settings->fileName(), m_project.siteChoices);
     settings->write();
     event->accept();
     // The tool windows would otherwise keep the program running.

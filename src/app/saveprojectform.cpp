@@ -173,6 +173,7 @@ bool TfrmSaveProject::writeProject(const QString &name)
         return false;
     const QFileInfo file(name);
     m_project.linkFolders.saved(m_project.CurrentFileName, file.absoluteFilePath());
+    m_project.siteChoices.saved(m_project.CurrentFileName, file.absoluteFilePath());
     m_project.CurrentFileName = file.absoluteFilePath();
     m_project.currentFileRead = Project::FileRead::Whole;
     m_project.setModified(false);

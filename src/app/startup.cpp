@@ -144,6 +144,7 @@ int runProgram(int argc, char **argv)
     ProgramWindows windows;
     windows.main->settings->read();
     readLinkFolders(windows.main->settings->fileName(), windows.project.linkFolders);
+    readSiteChoices(windows.main->settings->fileName(), windows.project.siteChoices);
     windows.main->EnableMainMenu(false);
     startProject(windows, cl);
     if (programEnding())

@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -272,7 +273,7 @@ QString TfrmPreview::sitePage() const
 {
     if (m_project.CurrentFileName.isEmpty())
         return {};
-    const QString page = m_sitePages.value(m_project.CurrentFileName);
+    const QString page = m_project.siteChoices.previewPageFor(m_project.CurrentFileName);
     return QFileInfo(page).isFile() ? page : QString();
 }
 
@@ -287,17 +288,31 @@ void TfrmPreview::chooseSitePage()
     request.title = QStringLiteral("Preview in Page");
     request.filter = QStringLiteral("Web pages (*.html *.htm);;All files (*)");
     request.startPath = sitePage().isEmpty() ? m_project.siteFolder() : sitePage();
-    const QString page = dialogs().openFile(request);
-    if (page.isEmpty())
+    const QString page = QFileInfo(dialogs().openFile(request)).absoluteFilePath();
+    if (page.isEmpty() || !QFileInfo(page).isFile())
         return;
-    m_sitePages.insert(m_project.CurrentFileName, QFileInfo(page).absoluteFilePath());
+    // A page outside the site folder found from the data file shows where
+    // the site really begins: the folder that holds them both.
+    const QString site = m_project.siteFolder();
+    if (!page.startsWith(site)) {
+        const QString common = commonFolder(page, m_project.CurrentFileName);
+        if (common.isEmpty() ||
+            dialogs().askNoYes(QStringLiteral("The page is not in the site folder:\r%1\rMake %2 the site folder of this "
+                                              "menu? Links and pictures are checked against it.")
+                                   .arg(QDir::toNativeSeparators(site), QDir::toNativeSeparators(common))) !=
+                Dialogs::Answer::Yes)
+            return;
+        m_project.siteChoices.chooseSiteFolder(m_project.CurrentFileName, common);
+        m_project.linksMoved();
+    }
+    m_project.siteChoices.choosePreviewPage(m_project.CurrentFileName, page);
     stopCountdown();
     requestRebuild();
 }
 
 void TfrmPreview::showSamplePage()
 {
-    m_sitePages.remove(m_project.CurrentFileName);
+    m_project.siteChoices.choosePreviewPage(m_project.CurrentFileName, {});
     stopCountdown();
     requestRebuild();
 }
@@ -316,11 +331,7 @@ bool TfrmPreview::buildInSitePage(const QString &page, const QString &dataText)
         }
         engines.append({name, file.readAll()});
     }
-    // The site a page is served from is the one the data file is in, or the
-    // one the page is in, whichever holds the other.
-    QString site = m_project.siteFolder();
-    if (!QFileInfo(page).absoluteFilePath().startsWith(site))
-        site = siteFolderOf(page);
+    const QString site = m_project.siteFolder();
     const SitePreview plan = planSitePreview(site, page, m_project.CurrentFileName, encodeText(dataText), engines);
     if (!plan.error.isEmpty()) {
         dialogs().showError(plan.error);

@@ -106,6 +106,4 @@ private:
     bool m_rebuildAfter = false;
     bool m_rebuildQueued = false;
     bool m_countdownEnded = false;
-    // The site page chosen per data file.
-    QHash<QString, QString> m_sitePages;
 };

@@ -37,7 +37,7 @@ QString Project::siteFolder() const
     if (CurrentFileName.isEmpty())
         return {};
     if (m_siteOf.first != CurrentFileName)
-        m_siteOf = {CurrentFileName, siteFolderOf(CurrentFileName)};
+        m_siteOf = {CurrentFileName, siteChoices.siteFolderFor(CurrentFileName)};
     return m_siteOf.second;
 }
 

@@ -3,6 +3,7 @@
 #include "project/itemtree.h"
 #include "project/linkfolders.h"
 #include "project/menutypes.h"
+#include "project/sitechoices.h"
 #include "project/style.h"
 
 #include <QList>
@@ -42,12 +43,14 @@ public:
     // the controller keeps this copy of it current.
     bool linksFromDataFile() const { return m_linksFromDataFile; }
     void setLinksFromDataFile(bool fromDataFile);
+    // The site folder and preview page chosen per data file.
+    SiteChoices siteChoices;
     // The item fields of the menu type that hold a link or a picture, with
     // their labels; the controller reads them from the parameter page.
     const QList<QPair<int, QString>> &addressFields() const { return m_addressFields; }
     void setAddressFields(const QList<QPair<int, QString>> &fields);
-    // The site folder of the project's file (see siteFolderOf); empty for a
-    // project without a file.
+    // The site folder of the project's file: the one chosen, else the one
+    // found (see siteFolderOf); empty for a project without a file.
     QString siteFolder() const;
     // What is wrong with the item's links and pictures for a visitor, one
     // line per address ("Link: no such file: ..."); empty when nothing is.

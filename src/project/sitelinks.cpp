@@ -38,6 +38,19 @@ QString siteFolderOf(const QString &dataFile)
     return above.isEmpty() ? asFolder(QFileInfo(dataFile).absolutePath()) : above;
 }
 
+QString commonFolder(const QString &fileA, const QString &fileB)
+{
+    const QStringList a = QDir::cleanPath(QFileInfo(fileA).absolutePath()).split(QLatin1Char('/'));
+    const QStringList b = QDir::cleanPath(QFileInfo(fileB).absolutePath()).split(QLatin1Char('/'));
+    QStringList common;
+    for (qsizetype i = 0; i < a.size() && i < b.size() && a.at(i) == b.at(i); ++i)
+        common << a.at(i);
+    // "" (the root) or "C:" alone: a whole disk.
+    if (common.size() < 2 || (common.size() == 2 && common.at(1).isEmpty()))
+        return {};
+    return asFolder(common.join(QLatin1Char('/')));
+}
+
 QString siteFileOf(const QString &address, const QString &linksFolder, const QString &siteFolder)
 {
     static const QRegularExpression ownAddress(QStringLiteral("^(?:#|\\?|[A-Za-z][A-Za-z0-9+.-]*:|//)"));

@@ -18,6 +18,10 @@ QString siteFolderAbove(const QString &dataFile);
 // The site folder of a data file: that folder, else the data file's own.
 QString siteFolderOf(const QString &dataFile);
 
+// The deepest folder that holds both files, ending with "/"; empty when that
+// would be the root of a drive or of the file system, which is no site.
+QString commonFolder(const QString &fileA, const QString &fileB);
+
 // The file of the site `address` names: a relative address read from
 // `linksFolder`, a root-relative one ("/about.html") from `siteFolder`,
 // without its query and fragment, percent-decoded. Empty for an address that

@@ -12,6 +12,7 @@
 #include "project/themesample.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -105,7 +106,14 @@ bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString 
         return ProjectController::readDataText(project, params, itemParams, DataTextFromBytes(encodeText(text))).complete;
     };
     const QString before = BuildDataText(project, params, itemParams);
-    const QString themed = themedDataText(themeText, project.MenuType, itemArrayOf(before, project.menuType()));
+    // What links are read against belongs to the site, not to a look: the
+    // project's own declaration goes after the theme's and wins.
+    static const QRegularExpression linkBase(QStringLiteral("^var [A-Za-z]+LinkBase=[^\\r\\n]*"),
+                                             QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch keptBase = linkBase.match(before);
+    const QString themed = themedDataText(themeText, project.MenuType,
+                                          (keptBase.hasMatch() ? keptBase.captured(0) + QStringLiteral("\r\n") : QString()) +
+                                              itemArrayOf(before, project.menuType()));
     if (!readText(themed)) {
         readText(before);
         return false;

@@ -88,6 +88,7 @@ var menuEffectDuration=150;
 var menuKeepHighlighted=true;
 var menuKeyboard="disclosure";
 var menuLabel="Site menu";
+var menuLinkBase="page";
 var menuCollapseWidth="640px";
 var menuToggleText="Menu";
 var menuToggleIcon="";

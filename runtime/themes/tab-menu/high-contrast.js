@@ -57,6 +57,7 @@ var tabsSwitchOn="click";
 var tabsActivation="auto";
 var tabsOverflow="wrap";
 var tabsLabel="Site sections";
+var tabsLinkBase="page";
 var tabsSubMode="row";
 var tabsSubAlign="left";
 var tabsSubHeight="30px";

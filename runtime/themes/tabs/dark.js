@@ -57,6 +57,7 @@ var tabsSwitchOn="click";
 var tabsActivation="auto";
 var tabsOverflow="wrap";
 var tabsLabel="Site sections";
+var tabsLinkBase="page";
 var bstyles = [
     ["tabsItemBackColor=#F59E0B","tabsItemTextColor=#111827","tabsItemFont=bold 14px system-ui, -apple-system, \x22Segoe UI\x22, Roboto, sans-serif","tabsItemHoverBackColor=#F59E0B","tabsItemHoverTextColor=#111827","tabsItemHoverUnderline=true","tabsItemCurrentBackColor=#F59E0B","tabsItemCurrentTextColor=#111827"],
     ["tabsItemTextColor=#FBBF24","tabsItemFont=bold 14px system-ui, -apple-system, \x22Segoe UI\x22, Roboto, sans-serif"],

@@ -57,6 +57,7 @@ var tabsSwitchOn="click";
 var tabsActivation="auto";
 var tabsOverflow="wrap";
 var tabsLabel="Site sections";
+var tabsLinkBase="page";
 var bstyles = [
     ["tabsItemBackColor=#B42318","tabsItemTextColor=#FFFFFF","tabsItemFont=bold 13px Verdana, Geneva, sans-serif","tabsItemHoverBackColor=#B42318","tabsItemHoverTextColor=#FFFFFF","tabsItemHoverUnderline=true","tabsItemCurrentBackColor=#B42318","tabsItemCurrentTextColor=#FFFFFF"],
     ["tabsItemTextColor=#FFE08A","tabsItemFont=bold 13px Verdana, Geneva, sans-serif"],

@@ -57,6 +57,7 @@ var tabsSwitchOn="click";
 var tabsActivation="auto";
 var tabsOverflow="wrap";
 var tabsLabel="Site sections";
+var tabsLinkBase="page";
 var bstyles = [
     ["tabsItemBackColor=#FFFF00","tabsItemTextColor=#000000","tabsItemFont=bold 15px Verdana, Geneva, sans-serif","tabsItemHoverBackColor=#FFFF00","tabsItemHoverTextColor=#000000","tabsItemHoverUnderline=true","tabsItemCurrentBackColor=#FFFF00","tabsItemCurrentTextColor=#000000"],
     ["tabsItemTextColor=#FFFF00","tabsItemFont=bold 15px Verdana, Geneva, sans-serif"],

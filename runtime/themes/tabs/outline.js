@@ -57,6 +57,7 @@ var tabsSwitchOn="click";
 var tabsActivation="auto";
 var tabsOverflow="wrap";
 var tabsLabel="Site sections";
+var tabsLinkBase="page";
 var bstyles = [
     ["tabsItemBackColor=#1F2D3D","tabsItemTextColor=#FFFFFF","tabsItemFont=bold 14px \x22Trebuchet MS\x22, \x22Lucida Grande\x22, Verdana, sans-serif","tabsItemHoverBackColor=#1F2D3D","tabsItemHoverTextColor=#FFFFFF","tabsItemHoverUnderline=true","tabsItemCurrentBackColor=#1F2D3D","tabsItemCurrentTextColor=#FFFFFF"],
     ["tabsItemTextColor=#9B2C2C","tabsItemFont=bold 14px \x22Trebuchet MS\x22, \x22Lucida Grande\x22, Verdana, sans-serif"],

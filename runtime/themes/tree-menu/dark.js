@@ -62,6 +62,7 @@ var tmenuToggleOnText=true;
 var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
+var tmenuLinkBase="page";
 var tstyles = [
     ["tmenuItemBackColor=#F59E0B","tmenuItemTextColor=#111827","tmenuItemFont=bold 14px system-ui, -apple-system, \x22Segoe UI\x22, Roboto, sans-serif","tmenuItemHoverBackColor=#F59E0B","tmenuItemHoverTextColor=#111827","tmenuItemHoverUnderline=true","tmenuItemCurrentBackColor=#F59E0B","tmenuItemCurrentTextColor=#111827"],
     ["tmenuItemTextColor=#FBBF24","tmenuItemFont=bold 14px system-ui, -apple-system, \x22Segoe UI\x22, Roboto, sans-serif"],

@@ -62,6 +62,7 @@ var tmenuToggleOnText=true;
 var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
+var tmenuLinkBase="page";
 var tstyles = [
     ["tmenuItemBackColor=#B42318","tmenuItemTextColor=#FFFFFF","tmenuItemFont=bold 13px Verdana, Geneva, sans-serif","tmenuItemHoverBackColor=#B42318","tmenuItemHoverTextColor=#FFFFFF","tmenuItemHoverUnderline=true","tmenuItemCurrentBackColor=#B42318","tmenuItemCurrentTextColor=#FFFFFF"],
     ["tmenuItemTextColor=#FFE08A","tmenuItemFont=bold 13px Verdana, Geneva, sans-serif"],

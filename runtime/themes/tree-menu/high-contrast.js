@@ -62,6 +62,7 @@ var tmenuToggleOnText=true;
 var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
+var tmenuLinkBase="page";
 var tstyles = [
     ["tmenuItemBackColor=#FFFF00","tmenuItemTextColor=#000000","tmenuItemFont=bold 15px Verdana, Geneva, sans-serif","tmenuItemHoverBackColor=#FFFF00","tmenuItemHoverTextColor=#000000","tmenuItemHoverUnderline=true","tmenuItemCurrentBackColor=#FFFF00","tmenuItemCurrentTextColor=#000000"],
     ["tmenuItemTextColor=#FFFF00","tmenuItemFont=bold 15px Verdana, Geneva, sans-serif"],

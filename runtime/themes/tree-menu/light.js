@@ -62,6 +62,7 @@ var tmenuToggleOnText=true;
 var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
+var tmenuLinkBase="page";
 var tstyles = [
     ["tmenuItemBackColor=#B5500F","tmenuItemTextColor=#FFFFFF","tmenuItemFont=bold 14px system-ui, -apple-system, \x22Segoe UI\x22, Roboto, sans-serif","tmenuItemHoverBackColor=#B5500F","tmenuItemHoverTextColor=#FFFFFF","tmenuItemHoverUnderline=true","tmenuItemCurrentBackColor=#B5500F","tmenuItemCurrentTextColor=#FFFFFF"],
     ["tmenuItemTextColor=#A8400B","tmenuItemFont=bold 14px system-ui, -apple-system, \x22Segoe UI\x22, Roboto, sans-serif"],

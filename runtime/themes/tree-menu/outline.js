@@ -62,6 +62,7 @@ var tmenuToggleOnText=true;
 var tmenuOpenOn="click";
 var tmenuAnimDuration=120;
 var tmenuLabel="Site contents";
+var tmenuLinkBase="page";
 var tstyles = [
     ["tmenuItemBackColor=#1F2D3D","tmenuItemTextColor=#FFFFFF","tmenuItemFont=bold 14px \x22Trebuchet MS\x22, \x22Lucida Grande\x22, Verdana, sans-serif","tmenuItemHoverBackColor=#1F2D3D","tmenuItemHoverTextColor=#FFFFFF","tmenuItemHoverUnderline=true","tmenuItemCurrentBackColor=#1F2D3D","tmenuItemCurrentTextColor=#FFFFFF"],
     ["tmenuItemTextColor=#9B2C2C","tmenuItemFont=bold 14px \x22Trebuchet MS\x22, \x22Lucida Grande\x22, Verdana, sans-serif"],
