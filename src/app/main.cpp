@@ -221,6 +221,7 @@ void Tfrm::createCommands()
         {QStringLiteral("itemParams"), [this] { miItemParamsClick(); }},
         {QStringLiteral("preview"), [this] { miPreviewClick(); }},
         {QStringLiteral("updatePreview"), [this] { RefreshPreview1Click(); }},
+        {QStringLiteral("previewInPage"), [this] { previewInPage(); }},
         {QStringLiteral("checkAccessibility"), [this] { miAccessibilityClick(); }},
         {QStringLiteral("nextWindow"), [this] { focusNextWindow(1); }},
         {QStringLiteral("previousWindow"), [this] { focusNextWindow(-1); }},
@@ -506,6 +507,14 @@ void Tfrm::miAccessibilityClick()
 void Tfrm::RefreshPreview1Click()
 {
     m_windows->preview->spdUpdatePreviewClick();
+}
+
+void Tfrm::previewInPage()
+{
+    // The page is picked where its menu will be seen.
+    if (!m_windows->preview->isVisible())
+        miPreviewClick();
+    m_windows->preview->chooseSitePage();
 }
 
 void Tfrm::spdItemStylesClick()

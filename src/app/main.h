@@ -113,6 +113,8 @@ public:
     // preview and styles windows.
     void focusNextWindow(int step);
     void RefreshPreview1Click();
+    // View > Preview in Page...: the preview shows the menu in a page of the site.
+    void previewInPage();
     // View > Check Accessibility: the live list of findings.
     void miAccessibilityClick();
     void spdItemStylesClick();

@@ -50,7 +50,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
 {
     setWindowTitle(QStringLiteral("Preview"));
     // Below the item parameters window, beside the main window.
-    setGeometry(606, 330, 392, 236);
+    setGeometry(606, 330, 440, 236);
     setMinimumSize(200, 100);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -63,7 +63,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     strip->setSpacing(2);
     cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), newPanel1);
     cbAutoUpdate->setChecked(true);
-    // The band fits the window's designed width of 392 pixels: the widths go
+    // The band fits the window's designed width of 440 pixels: the widths go
     // without their unit.
     cbWidth = new QComboBox(newPanel1);
     cbWidth->setToolTip(QStringLiteral("Page width in pixels"));
@@ -77,7 +77,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     spdOpenInBrowser->setMinimumWidth(spdOpenInBrowser->sizeHint().width());
     spdSitePage = new TnewSpd(QStringLiteral("Page..."), newPanel1);
     applyScheme(spdSitePage, SpdScheme::Blue);
-    spdSitePage->setToolTip(QStringLiteral("Preview the menu in a page of your site"));
+    spdSitePage->setToolTip(QStringLiteral("Preview in Page: the menu in a page of your site"));
     spdSitePage->setMinimumWidth(spdSitePage->sizeHint().width());
     spdSamplePage = new TnewSpd(QStringLiteral("Sample"), newPanel1);
     applyScheme(spdSamplePage, SpdScheme::Blue);

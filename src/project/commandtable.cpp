@@ -58,6 +58,7 @@ QList<Command> makeTable()
     t << itemParams << preview
       << cmd(QStringLiteral("updatePreview"), view, QStringLiteral("&Update Preview"), {K(Qt::Key_F5)},
              Command::MainMenu, true)
+      << cmd(QStringLiteral("previewInPage"), view, QStringLiteral("Preview in Pa&ge..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("themes"), view, QStringLiteral("&Themes..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("checkAccessibility"), view, QStringLiteral("Check &Accessibility..."), {},
              Command::MainMenu)
