@@ -278,6 +278,8 @@ private slots:
         app.dialogs.files.enqueue(app.folder() + QStringLiteral("elsewhere/page.html"));
         app.dialogs.answers.enqueue(Dialogs::Answer::No);
         windows().preview->spdSitePage->click();
+        QCOMPARE(app.dialogs.textsOf(QStringLiteral("noYes")).size(), 1);
+        QVERIFY(app.dialogs.textsOf(QStringLiteral("noYes")).first().contains(QDir::toNativeSeparators(app.folder())));
         QCOMPARE(windows().project.siteFolder(), site);
         QCOMPARE(windows().project.siteChoices.previewPageFor(windows().project.CurrentFileName),
                  site + QStringLiteral("index.html"));

@@ -286,7 +286,7 @@ void TfrmPreview::chooseSitePage()
     }
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Preview in Page");
-    request.filter = QStringLiteral("Web pages (*.html *.htm);;All files (*)");
+    request.filter = QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
     request.startPath = sitePage().isEmpty() ? m_project.siteFolder() : sitePage();
     const QString page = QFileInfo(dialogs().openFile(request)).absoluteFilePath();
     if (page.isEmpty() || !QFileInfo(page).isFile())
@@ -296,8 +296,14 @@ void TfrmPreview::chooseSitePage()
     const QString site = m_project.siteFolder();
     if (!page.startsWith(site)) {
         const QString common = commonFolder(page, m_project.CurrentFileName);
-        if (common.isEmpty() ||
-            dialogs().askNoYes(QStringLiteral("The page is not in the site folder:\r%1\rMake %2 the site folder of this "
+        if (common.isEmpty()) {
+            dialogs().showError(QStringLiteral("The page and the data file lie in no common folder, so they are in no "
+                                               "one site:\r%1\r%2")
+                                    .arg(QDir::toNativeSeparators(page),
+                                         QDir::toNativeSeparators(m_project.CurrentFileName)));
+            return;
+        }
+        if (dialogs().askNoYes(QStringLiteral("The page is not in the site folder:\r%1\rMake %2 the site folder of this "
                                               "menu? Links and pictures are checked against it.")
                                    .arg(QDir::toNativeSeparators(site), QDir::toNativeSeparators(common))) !=
                 Dialogs::Answer::Yes)
