@@ -42,6 +42,11 @@ private slots:
                 {QStringLiteral("Plivex.types['%1'].itemFields.map(function(f){return f.key}).indexOf('state')")
                      .arg(ours.folder)});
             QCOMPARE(state, QString::number(ours.stateParam));
+            const QString contentId = params->callText(
+                QStringLiteral("eval"),
+                {QStringLiteral("Plivex.types['%1'].itemFields.map(function(f){return f.key}).indexOf('contentId')")
+                     .arg(ours.folder)});
+            QCOMPARE(contentId, QString::number(ours.contentIdParam));
             QCOMPARE(QFileInfo::exists(harness::runtimeDir() + pagePath(i, QStringLiteral("smstyles.html"))),
                      ours.hasSubmenuStyles);
         }

@@ -787,6 +787,99 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nonexistent"))));
     }
 
+    // Each row installs into "page.html" (as given; missing when empty)
+    // beside a good page, "good.html", which is written unless the row says
+    // otherwise.
+    void install_writesThePagesItCan_andNamesTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("goodWritten");
+        const QByteArray plain = "<!DOCTYPE html>\n<html><head><title>P</title></head>\n<body>\n<p>x</p>\n</body></html>\n";
+        const QByteArray block = "<!-- Quorna Ostrel Menu \"nav.js\": begin --><!-- Quorna Ostrel Menu \"nav.js\": end -->";
+        QTest::newRow("two pages") << plain << false << QStringList() << 0 << QString() << true;
+        QTest::newRow("a page without a body") << QByteArray("<html><p>x</p></html>") << false << QStringList() << 1
+                                               << QStringLiteral("^plivex: %1: the menu can't be placed in it safely: it has "
+                                                                 "no <body> tag; it was left as it was$")
+                                               << true;
+        QTest::newRow("a page with two blocks") << "<body>" + block + block << false << QStringList() << 1
+                                                << QStringLiteral("^plivex: %1: .*it holds 2 blocks of nav.js; delete all but one") << true;
+        QTest::newRow("a page that loads the data file itself")
+            << "<script src=\"js/nav.js\"></script>" + plain << false << QStringList() << 1
+            << QStringLiteral("^plivex: %1: .*loads nav.js already, outside a block") << true;
+        QTest::newRow("a read-only page") << plain << true << QStringList() << 2
+                                          << QStringLiteral("^plivex: can't write %1: it is read-only$") << true;
+        QTest::newRow("a missing page") << QByteArray() << false << QStringList() << 2
+                                        << QStringLiteral("^plivex: can't read %1: no such file$") << true;
+        QTest::newRow("a dry run") << plain << false << QStringList{QStringLiteral("--dry-run")} << 0 << QString() << false;
+    }
+    void install_writesThePagesItCan_andNamesTheRest()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, extra);
+        QFETCH(int, exitCode);
+        QFETCH(QString, error);
+        QFETCH(bool, goodWritten);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("js")));
+        const QString data = dir.filePath(QStringLiteral("js/nav.js"));
+        writeTestFile(data, readTestFile(defaultProject(QStringLiteral("ostrel-menu"))));
+        const QString pagePath = dir.filePath(QStringLiteral("page.html"));
+        const QString good = dir.filePath(QStringLiteral("good.html"));
+        const QByteArray goodBefore = "<html><body><h1>Good</h1></body></html>";
+        writeTestFile(good, goodBefore);
+        if (!page.isNull())
+            writeTestFile(pagePath, page);
+        if (readOnly)
+            QFile::setPermissions(pagePath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+        const Run r = plivex(QStringList{QStringLiteral("--install"), data, pagePath, good} + extra);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err + r.out));
+        if (error.isEmpty())
+            QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        else
+            QVERIFY2(QRegularExpression(error.arg(QRegularExpression::escape(pagePath)), QRegularExpression::MultilineOption)
+                         .match(r.err).hasMatch(),
+                     qPrintable(r.err));
+        const bool pageWritten = exitCode == 0 && extra.isEmpty();
+        if (!page.isNull()) {
+            QCOMPARE(readTestFile(pagePath) == page, !pageWritten);
+            QCOMPARE(QFileInfo::exists(pagePath + QLatin1Char('~')), pageWritten);
+        }
+        QCOMPARE(readTestFile(good) != goodBefore, goodWritten);
+        if (goodWritten) {
+            QCOMPARE(readTestFile(good + QLatin1Char('~')), goodBefore);
+            QVERIFY(readTestFile(good).contains("<script src=\"js/qrnmenu.js\"></script>\n<script src=\"js/nav.js\"></script>"));
+            QVERIFY(r.out.contains(QStringLiteral("%1: menu written").arg(good)));
+        }
+        // The engine is copied only when a page is written that loads it.
+        QCOMPARE(QFileInfo::exists(dir.filePath(QStringLiteral("js/qrnmenu.js"))), goodWritten);
+        if (!extra.isEmpty()) {
+            QVERIFY2(r.out.contains(QStringLiteral("--- %1\n+++ %1\n@@ ").arg(good)), qPrintable(r.out));
+            QVERIFY(r.out.contains(QStringLiteral("+<script src=\"js/nav.js\"></script>")));
+            QVERIFY(r.out.contains(QStringLiteral("js/qrnmenu.js: would be copied from the program")));
+        }
+    }
+
+    void install_aDataFileWithAFinding_writesNoPage()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("nav.js"));
+        QByteArray text = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
+        text.replace("var menuItems = [", "var menuItems = [ oops");
+        writeTestFile(data, text);
+        const QString page = dir.filePath(QStringLiteral("index.html"));
+        writeTestFile(page, "<body></body>");
+        const Run r = plivex({QStringLiteral("--install"), data, page});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(readTestFile(page), QByteArray("<body></body>"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("qrnmenu.js"))));
+    }
+
     void import_refusesWhatHoldsNoNavigation_data()
     {
         QTest::addColumn<QByteArray>("contents");
@@ -873,6 +966,10 @@ private slots:
         QTest::newRow("site without a check") << QStringList{QStringLiteral("--convert"), QStringLiteral("a.js"), QStringLiteral("b.js"),
                                                              QStringLiteral("--site"), QStringLiteral("web")}
                                               << QStringLiteral("--site goes with --check");
+        QTest::newRow("install without a page") << QStringList{QStringLiteral("--install"), QStringLiteral("a.js")}
+                                                << QStringLiteral("--install needs a data file and at least one page");
+        QTest::newRow("dry run without install") << QStringList{QStringLiteral("--check"), QStringLiteral("a.js"), QStringLiteral("--dry-run")}
+                                                 << QStringLiteral("--dry-run goes with --install");
     }
     void usageErrors_exitWithTheUsage()
     {
@@ -889,6 +986,7 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains(QStringLiteral("--check FILE")));
         QVERIFY(r.out.contains(QStringLiteral("--convert IN OUT")));
+        QVERIFY(r.out.contains(QStringLiteral("--install DATA.js PAGE.html...")));
     }
 };
 

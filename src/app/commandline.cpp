@@ -45,6 +45,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
             cl.mode = CommandLine::Mode::Import;
         } else if (a == QLatin1String("--preview")) {
             cl.mode = CommandLine::Mode::Preview;
+        } else if (a == QLatin1String("--install")) {
+            cl.mode = CommandLine::Mode::Install;
+        } else if (a == QLatin1String("--dry-run")) {
+            cl.dryRun = true;
         } else if (a == QLatin1String("--list-themes")) {
             cl.mode = CommandLine::Mode::ListThemes;
         } else if (a == QLatin1String("--theme")) {
@@ -79,6 +83,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     if (!cl.site.isEmpty() && cl.mode != CommandLine::Mode::Check)
         fail(QStringLiteral("--site goes with --check"));
+    if (cl.dryRun && cl.mode != CommandLine::Mode::Install)
+        fail(QStringLiteral("--dry-run goes with --install"));
     switch (cl.mode) {
     case CommandLine::Mode::Editor:
         if (files.size() > 1)
@@ -117,6 +123,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
+    case CommandLine::Mode::Install:
+        if (files.size() < 2)
+            fail(QStringLiteral("--install needs a data file and at least one page"));
+        cl.file = files.value(0);
+        cl.pages = files.mid(1);
+        break;
     case CommandLine::Mode::Preview:
         if (files.size() != 2)
             fail(QStringLiteral("--preview needs a data file and the page to write"));
@@ -137,6 +149,7 @@ QString commandLineHelp()
         "       plivex --preview FILE OUT.html [--type N]\n"
         "       plivex --import PAGE.html|sitemap.xml OUT.js [--type N]\n"
         "       plivex --theme NAME IN OUT [--type N]\n"
+        "       plivex --install DATA.js PAGE.html... [--dry-run] [--type N]\n"
         "       plivex --list-themes [--type N]\n"
         "Quorna Ostrel Plivex: the editor of website menu data files.\n"
         "\n"
@@ -170,11 +183,21 @@ QString commandLineHelp()
         "  --theme NAME IN OUT\n"
         "                reads IN, gives it the look of the theme NAME (its parameters and\n"
         "                individual styles; the items stay) and writes OUT\n"
+        "  --install DATA.js PAGE.html...\n"
+        "                puts the menu of DATA.js into each page: its engine and data\n"
+        "                scripts and its links as a plain list for visitors without\n"
+        "                JavaScript, in one marked block at the start of the body (or\n"
+        "                where the page's block stands); keeps each page as it was in\n"
+        "                PAGE.html~ and copies missing engine files beside DATA.js; exit 1\n"
+        "                names the pages the block cannot be placed in safely (no body,\n"
+        "                two blocks, the data script loaded elsewhere), which are left as\n"
+        "                they were\n"
+        "  --dry-run     with --install: prints each change as a diff, writes nothing\n"
         "  --list-themes the themes of each menu type, or of --type, one per line\n"
         "  -h, --help    show this help and exit\n"
         "  -v, --version show the version and exit\n"
         "\n"
-        "--check, --convert, --theme, --preview and --import need no display and\n"
+        "--check, --convert, --theme, --preview, --import and --install need no display and\n"
         "print only their own lines (set PLIVEX_DEBUG to see the engine's as well). Without\n"
         "--type they read the type from the file (its menuType, tmenuType or tabsType\n"
         "statement, else its start call); a --type the file contradicts is a finding.\n"

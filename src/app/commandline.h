@@ -6,7 +6,7 @@
 // What the program was asked for on its command line.
 struct CommandLine
 {
-    enum class Mode { Editor, Check, Convert, Preview, Import, Audit, Theme, ListThemes };
+    enum class Mode { Editor, Check, Convert, Preview, Import, Audit, Theme, ListThemes, Install };
 
     bool help = false;
     bool version = false;
@@ -16,6 +16,8 @@ struct CommandLine
     QString output;    // --convert's and --theme's output; --preview's page
     QString theme;     // --theme's theme name
     QString site;      // --check's site folder (--site DIR); empty: found from the file
+    QStringList pages; // --install's pages
+    bool dryRun = false; // --install --dry-run: print the change, write nothing
     QString error;     // not empty: the arguments could not be understood
 };
 

@@ -222,6 +222,7 @@ void Tfrm::createCommands()
         {QStringLiteral("preview"), [this] { miPreviewClick(); }},
         {QStringLiteral("updatePreview"), [this] { RefreshPreview1Click(); }},
         {QStringLiteral("previewInPage"), [this] { previewInPage(); }},
+        {QStringLiteral("addToPage"), [this] { controller->addToPages(); }},
         {QStringLiteral("checkAccessibility"), [this] { miAccessibilityClick(); }},
         {QStringLiteral("nextWindow"), [this] { focusNextWindow(1); }},
         {QStringLiteral("previousWindow"), [this] { focusNextWindow(-1); }},

@@ -13,6 +13,7 @@
 #include "project/localpaths.h"
 #include "project/menutypes.h"
 #include "project/navimport.h"
+#include "project/pageinstall.h"
 #include "project/programfolder.h"
 #include "project/project.h"
 #include "project/projectcontroller.h"
@@ -210,6 +211,57 @@ int applyNamedTheme(const CommandLine &cl, Project &project, WebPage &params, We
     return 0;
 }
 
+// Each page on its own: a page that cannot take the block is named and left
+// as it was, and the others are still written. The worst outcome is the exit
+// code.
+int installIntoPages(const CommandLine &cl, const MenuInstall &menu)
+{
+    QList<PageInstall> plans;
+    int worst = 0;
+    bool writes = false;
+    for (const QString &page : cl.pages) {
+        PageInstall plan = planPageInstall(menu, page);
+        if (!plan.fileError.isEmpty()) {
+            printErrorLine(plan.fileError);
+            worst = 2;
+        } else if (plan.placement.outcome == PagePlacement::Outcome::Refused) {
+            printErrorLine(QStringLiteral("%1: the menu can't be placed in it safely: %2; it was left as it was")
+                               .arg(plan.path, plan.placement.reason));
+            worst = qMax(worst, 1);
+        } else if (plan.placement.outcome == PagePlacement::Outcome::Unchanged) {
+            printOutputLine(QStringLiteral("%1: up to date").arg(plan.path));
+        } else {
+            writes = true;
+            plans << plan;
+        }
+    }
+    // The engines go first, so no page is written that loads a missing one.
+    const QStringList engines = writes ? missingEngineFiles(menu) : QStringList();
+    for (const QString &engine : engines)
+        printOutputLine(QStringLiteral("%1: %2").arg(engine, cl.dryRun ? QStringLiteral("would be copied from the program")
+                                                                      : QStringLiteral("copied from the program")));
+    if (cl.dryRun) {
+        for (const PageInstall &plan : plans)
+            printOutputLine(pageInstallDiff(plan));
+        return worst;
+    }
+    QString error;
+    if (!engines.isEmpty() && !copyMissingEngineFiles(menu, programFolder(), &error)) {
+        printErrorLine(error);
+        return 2;
+    }
+    for (const PageInstall &plan : plans) {
+        const QString &page = plan.path;
+        if (!writePageInstall(plan, &error)) {
+            printErrorLine(cannotWrite(page, error));
+            worst = 2;
+            continue;
+        }
+        printOutputLine(QStringLiteral("%1: menu written (the page as it was: %1~)").arg(page));
+    }
+    return worst;
+}
+
 int runRead(const CommandLine &cl, ConsoleDialogs &console)
 {
     if (!cl.site.isEmpty() && !QFileInfo(cl.site).isDir()) {
@@ -229,7 +281,8 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
                            .arg(cl.file, typeName(type), menuTypes().at(static_cast<size_t>(type)).itemArrayName));
         return 1;
     }
-    if (cl.mode != CommandLine::Mode::Check && cl.mode != CommandLine::Mode::Audit && !outputFolderExists(cl.output))
+    if (cl.mode != CommandLine::Mode::Check && cl.mode != CommandLine::Mode::Audit &&
+        cl.mode != CommandLine::Mode::Install && !outputFolderExists(cl.output))
         return 2;
 
     Project project;
@@ -295,6 +348,8 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         return 1;
     if (cl.mode == CommandLine::Mode::Audit)
         return auditMenu(project, params, cl.file);
+    if (cl.mode == CommandLine::Mode::Install)
+        return installIntoPages(cl, readMenuInstall(project, params, cl.file));
     if (cl.mode == CommandLine::Mode::Theme) {
         if (const int failed = applyNamedTheme(cl, project, params, itemParams))
             return failed;

@@ -11,9 +11,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -174,6 +177,46 @@ QString WidgetDialogs::startPath(const QString &wanted) const
 void WidgetDialogs::chosen(const QString &path)
 {
     m_lastFolder = QFileInfo(path).absolutePath();
+}
+
+QStringList WidgetDialogs::openFiles(const FileRequest &request)
+{
+    QFileDialog dlg(owner());
+    configure(dlg, request, startPath(request.startPath));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFiles);
+    if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    chosen(dlg.selectedFiles().constFirst());
+    return dlg.selectedFiles();
+}
+
+Dialogs::Answer WidgetDialogs::askToWrite(const QString &text, const QString &details)
+{
+    QDialog dialog(owner());
+    dialog.setWindowTitle(boxTitle());
+    dialog.resize(760, 520);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(shownText(text), &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto *change = new QPlainTextEdit(details, &dialog);
+    change->setReadOnly(true);
+    change->setLineWrapMode(QPlainTextEdit::NoWrap);
+    change->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    change->setAccessibleName(QStringLiteral("Changes"));
+    layout->addWidget(change, 1);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    QPushButton *write = buttons->addButton(QStringLiteral("&Write"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    // Nothing is written by a stray Enter: Cancel is the default.
+    write->setAutoDefault(false);
+    cancel->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    cancel->setFocus();
+    return execKeepingFocus(dialog) == QDialog::Accepted ? Answer::Yes : Answer::No;
 }
 
 int WidgetDialogs::askChoice(const QString &text, const QStringList &choices, int preferred)

@@ -13,6 +13,8 @@ public:
     void showError(const QString &text) override;
     void showMessage(const QString &text) override;
     QString openFile(const FileRequest &request) override;
+    QStringList openFiles(const FileRequest &request) override;
+    Answer askToWrite(const QString &text, const QString &details) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     int askChoice(const QString &text, const QStringList &choices, int preferred) override;

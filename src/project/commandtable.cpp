@@ -40,6 +40,7 @@ QList<Command> makeTable()
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, mainAndPage)
       << cmd(QStringLiteral("saveAsTheme"), file, QStringLiteral("Save as &Theme..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("importNavigation"), file, QStringLiteral("&Import Navigation..."), {}, Command::MainMenu)
+      << cmd(QStringLiteral("addToPage"), file, QStringLiteral("Add to &Page..."), {}, Command::MainMenu)
       << cmd(QStringLiteral("menuType"), file, QStringLiteral("Select &Menu Type..."), {K(Qt::CTRL | Qt::Key_M)},
              mainAndPage, true)
       << cmd(kRecentFilesId, file, QStringLiteral("&Recent files"), {}, Command::MainMenu, true)

@@ -36,6 +36,17 @@ QString Dialogs::chooseFolder(const QString &, const QString &)
     return {};
 }
 
+QStringList Dialogs::openFiles(const FileRequest &request)
+{
+    const QString file = openFile(request);
+    return file.isEmpty() ? QStringList() : QStringList{file};
+}
+
+Dialogs::Answer Dialogs::askToWrite(const QString &text, const QString &)
+{
+    return askNoYes(text);
+}
+
 int Dialogs::askChoice(const QString &, const QStringList &choices, int preferred)
 {
     return preferred >= 0 && preferred < choices.size() ? preferred : -1;

@@ -51,6 +51,14 @@ public:
     virtual std::optional<QString> askText(const QString &text, const QString &initial);
     // A folder; empty when cancelled. A seam without boxes chooses none.
     virtual QString chooseFolder(const QString &title, const QString &startFolder);
+    // Full paths of the chosen files, none when cancelled. A seam without
+    // boxes answers as to openFile.
+    virtual QStringList openFiles(const FileRequest &request);
+    // A change to files shown before it is made: `text` says what will be
+    // written, `details` (monospaced, scrolling) shows it line by line.
+    // Yes writes; No is the default and Escape. A seam without boxes
+    // answers as to askNoYes.
+    virtual Answer askToWrite(const QString &text, const QString &details);
     // One choice among several, shown as option buttons with OK and Cancel;
     // `preferred` is chosen at first. The chosen index, or -1 when cancelled.
     // A seam without boxes answers `preferred`.

@@ -37,7 +37,7 @@ void takeAnswer(const QString &json, const QString &where, const std::function<b
     for (const QJsonValue &entry : QJsonDocument::fromJson(json.toUtf8()).array()) {
         const QJsonArray a = entry.toArray();
         if (a.size() == 2 && keep(a.at(1).toString()))
-            out.append({where, a.at(0).toString(), a.at(1).toString()});
+            out.append({where, a.at(0).toString(), a.at(1).toString(), {}});
     }
 }
 
@@ -86,7 +86,7 @@ QList<LocalPath> FindAddresses(const Project &project, Page &params,
         for (const auto &[field, label] : fields) {
             const QString &value = item.Params[static_cast<size_t>(field)];
             if (!value.isEmpty() && keep(value))
-                out.append({QStringLiteral("item ") + itemPath(path), label, value});
+                out.append({QStringLiteral("item ") + itemPath(path), label, value, {}});
         }
     });
     return out;

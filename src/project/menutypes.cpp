@@ -6,15 +6,15 @@ const std::array<MenuType, kMenuTypeCount> &menuTypes()
         {QStringLiteral("Ostrel Menu"), QStringLiteral("ostrel-menu"), {QStringLiteral("qrnmenu.js")}, true,
          QStringLiteral("menuItems"), QStringLiteral("qrn_init"), QStringLiteral("itemStyles"),
          QStringLiteral("menuStyles"), QStringLiteral("menuType"), 0, {6, 7},
-         QStringLiteral("qrn_initFrame"), 8},
+         QStringLiteral("qrn_initFrame"), 8, -1},
         {QStringLiteral("Ostrel Tree Menu"), QStringLiteral("tree-menu"),
          {QStringLiteral("qrntmenu.js"), QStringLiteral("qrntmenu_add.js"), QStringLiteral("qrntmenu_ss.js")}, true,
          QStringLiteral("tmenuItems"), QStringLiteral("qrn_tmenuInit"), QStringLiteral("tstyles"),
-         QStringLiteral("tXPStyles"), QStringLiteral("tmenuType"), 0, {7, 8}, QString(), 9},
+         QStringLiteral("tXPStyles"), QStringLiteral("tmenuType"), 0, {7, 8}, QString(), 9, -1},
         {QStringLiteral("Ostrel Tabs"), QStringLiteral("tabs"), {QStringLiteral("qrntabs.js")}, false,
-         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString(), QStringLiteral("tabsType"), 1, {6, -1}, QString(), 7},
+         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString(), QStringLiteral("tabsType"), 1, {6, -1}, QString(), 7, 9},
         {QStringLiteral("Ostrel Tab Menu"), QStringLiteral("tab-menu"), {QStringLiteral("qrntabmenu.js")}, false,
-         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString(), QStringLiteral("tabsType"), 2, {7, -1}, QString(), 6},
+         QStringLiteral("bmenuItems"), QStringLiteral("qrn_tabsInit"), QStringLiteral("bstyles"), QString(), QStringLiteral("tabsType"), 2, {7, -1}, QString(), 6, 9},
     }};
     return types;
 }

@@ -30,6 +30,8 @@ struct MenuType
     QString frameInitFunctionName;
     // Which item parameter holds the item's state ("current", "disabled").
     int stateParam;
+    // Which item parameter names the page element a tab shows; -1: none.
+    int contentIdParam;
 };
 
 inline constexpr int kMenuTypeCount = 4;

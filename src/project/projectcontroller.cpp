@@ -3,6 +3,7 @@
 #include "page/page.h"
 #include "page/pagearg.h"
 #include "page/pageerror.h"
+#include "project/addtopages.h"
 #include "project/datasave.h"
 #include "project/datatextscan.h"
 #include "project/dialogs.h"
@@ -453,6 +454,11 @@ bool ProjectController::redo()
         return false;
     takePageEdits();
     return m_history->canRedo() && m_history->Redo();
+}
+
+bool ProjectController::addToPages()
+{
+    return addMenuToPages(m_project, m_params, [this] { return save(); });
 }
 
 bool ProjectController::save()

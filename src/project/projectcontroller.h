@@ -93,6 +93,8 @@ public:
     bool mustSaveUnderNewName() const;
     // "Do you want to save changes?"; true when the project may go.
     bool askSaveChanges();
+    // File > Add to Page... (see addMenuToPages), saving first if need be.
+    bool addToPages();
     // The save window wrote the project to `path`.
     void saved(const QString &path);
     // The last askSaveChanges was answered No: the changes were let go.

@@ -5,7 +5,8 @@
 #   Chromium (engines_<name>), Firefox ESR (engines_firefox_<name>) and
 #   WebKitGTK's MiniBrowser under Xvfb (engines_webkit_<name>); a file
 #   that needs no browser, or checks what is the same in every browser (the
-#   program's own help page), runs once (engines_<name>).
+#   program's own help page; how a page with its scripts off is parsed, and
+#   layout shifts, which only Chromium measures), runs once (engines_<name>).
 add_test(NAME engines_lint
   COMMAND ${PLIVEX_NODE} ${CMAKE_SOURCE_DIR}/node_modules/eslint/bin/eslint.js
     --config ${CMAKE_SOURCE_DIR}/engines/eslint.config.mjs ${CMAKE_SOURCE_DIR}/engines
@@ -13,7 +14,7 @@ add_test(NAME engines_lint
 set_tests_properties(engines_lint PROPERTIES LABELS "engines;quick")
 
 find_program(PLIVEX_XVFB_RUN xvfb-run REQUIRED)
-set(PLIVEX_ONE_BROWSER_TESTS help)
+set(PLIVEX_ONE_BROWSER_TESTS help install)
 # Left out of the quick tier: every shipped theme audited closed and open.
 set(PLIVEX_LONG_ENGINE_TESTS themes)
 file(GLOB PLIVEX_ENGINE_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/engines/*.test.mjs)

@@ -81,6 +81,19 @@ std::optional<QString> ScriptedDialogs::askText(const QString &text, const QStri
     return texts.isEmpty() ? std::nullopt : texts.dequeue();
 }
 
+QStringList ScriptedDialogs::openFiles(const FileRequest &request)
+{
+    const QString chosen = openFile(request);
+    return chosen.isEmpty() ? QStringList() : chosen.split(QLatin1Char('\n'));
+}
+
+Dialogs::Answer ScriptedDialogs::askToWrite(const QString &text, const QString &details)
+{
+    asked.append({QStringLiteral("write"), text});
+    changesShown << details;
+    return answers.isEmpty() ? Answer::No : answers.dequeue();
+}
+
 int ScriptedDialogs::askChoice(const QString &text, const QStringList &options, int)
 {
     asked.append({QStringLiteral("choice"), text});

@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Asked
     {
-        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text", "folder", "choice"
+        QString kind; // "yesNo", "noYes", "yesNoCancel", "error", "message", "open", "save", "color", "text", "folder", "choice", "write"
         QString text; // message text, or the file dialog's title
     };
 
@@ -27,6 +27,10 @@ public:
     void showError(const QString &text) override;
     void showMessage(const QString &text) override;
     QString openFile(const FileRequest &request) override;
+    // One entry of `files`, its paths separated by "\n"; "" cancels.
+    QStringList openFiles(const FileRequest &request) override;
+    // Kind "write"; the details are kept in `changesShown`.
+    Answer askToWrite(const QString &text, const QString &details) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     std::optional<QString> askText(const QString &text, const QString &initial) override;
@@ -44,6 +48,7 @@ public:
 
     QList<Asked> asked;
     QList<FileRequest> fileRequests;
+    QStringList changesShown;
     QList<QColor> colorRequests;
     QStringList textsOf(const QString &kind) const;
 
