@@ -328,6 +328,10 @@ private slots:
         QVERIFY(form->lblLinksFolder->text().startsWith(QStringLiteral("Links relative to the data file: ")));
         QVERIFY(form->lblLinksFolder->toolTip().startsWith(app.folder() + QStringLiteral("site/menus/\n")));
         QVERIFY(form->spdLinksFolder->isHidden());
+        // The position is followed the same way (the install help shows it).
+        QVERIFY(project.menuInFlow());
+        QCOMPARE(walkpages::typeInto(*page, QString(), QStringLiteral("menuPosition"), QStringLiteral("absolute")), QString());
+        QVERIFY(harness::waitUntil([&] { return !project.menuInFlow(); }));
         project.linkFolders.choose(data, app.folder() + QStringLiteral("site"));
         app.dialogs.files.enqueue(app.folder() + QStringLiteral("site/img/logo.gif"));
         windows().channel.dispatch(page, QStringLiteral("@image:"), slot);

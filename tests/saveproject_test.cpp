@@ -358,20 +358,41 @@ private slots:
         QFETCH(int, type);
         QFETCH(QStringList, scripts);
         QFETCH(bool, frames);
-        const QString html = installHelpHtml(menuTypes().at(size_t(type)), QStringLiteral("/home/ann/site/shop.js"));
-        QString expected;
-        for (const QString &file : scripts)
-            expected += QStringLiteral("&lt;script src=&quot;your_dir/%1&quot;&gt;&lt;/script&gt;\n").arg(file);
-        QVERIFY2(html.contains(expected), qPrintable(html));
-        QVERIFY(!html.contains(QStringLiteral("language=")));
-        QVERIFY(!html.contains(QStringLiteral("data.js")));
-        QCOMPARE(html.contains(QStringLiteral("Cross-frame")), frames);
-        QCOMPARE(html.contains(QStringLiteral("initFrame")), frames);
-        // The other types' engines are not the user's business here.
-        for (int other = 0; other < kMenuTypeCount; ++other)
-            if (other != type && menuTypes().at(size_t(other)).engineFiles != menuTypes().at(size_t(type)).engineFiles)
-                QVERIFY2(!html.contains(menuTypes().at(size_t(other)).engineFiles.first() + QLatin1Char('"')),
-                         qPrintable(menuTypes().at(size_t(other)).name));
+        const MenuType &menuType = menuTypes().at(size_t(type));
+        for (const bool inFlow : {true, false}) {
+            const QString html = installHelpHtml(menuType, QStringLiteral("/home/ann/site/shop.js"), inFlow);
+            QString expected;
+            for (const QString &file : scripts)
+                expected += QStringLiteral("&lt;script src=&quot;your_dir/%1&quot;&gt;&lt;/script&gt;\n").arg(file);
+            QVERIFY2(html.contains(expected), qPrintable(html));
+            QVERIFY(!html.contains(QStringLiteral("language=")));
+            QVERIFY(!html.contains(QStringLiteral("text/javascript")));
+            QVERIFY(!html.contains(QStringLiteral("data.js")));
+            // The road that writes the lines comes before the lines.
+            QVERIFY(html.indexOf(QStringLiteral("Add to Page...")) < html.indexOf(expected));
+            QVERIFY(html.contains(QStringLiteral("plivex --install shop.js *.html")));
+            // Only the position the menu has.
+            QCOMPARE(html.contains(QStringLiteral("where the menu is to appear")), inFlow);
+            QCOMPARE(html.contains(QStringLiteral("at the start of the BODY")), !inFlow);
+            QCOMPARE(html.contains(QStringLiteral("Content Panels")), menuType.contentIdParam >= 0);
+            QCOMPARE(html.contains(QStringLiteral("Cross-frame")), frames);
+            QCOMPARE(html.contains(QStringLiteral("initFrame")), frames);
+            // The links for visitors without scripts go into the BODY only:
+            // a snippet said to go into the HEAD holds nothing else than
+            // scripts and comments.
+            static const QRegularExpression headSnippet(QStringLiteral("HEAD element[^<]*</p><pre class=\"code\">([^<]*)</pre>"));
+            for (auto it = headSnippet.globalMatch(html); it.hasNext();) {
+                const QString snippet = it.next().captured(1);
+                for (const QString &line : snippet.split(QStringLiteral("\n"), Qt::SkipEmptyParts))
+                    QVERIFY2(line.startsWith(QStringLiteral("&lt;script ")) || line.startsWith(QStringLiteral("&lt;!--")),
+                             qPrintable(line));
+            }
+            // The other types' engines are not the user's business here.
+            for (int other = 0; other < kMenuTypeCount; ++other)
+                if (other != type && menuTypes().at(size_t(other)).engineFiles != menuType.engineFiles)
+                    QVERIFY2(!html.contains(menuTypes().at(size_t(other)).engineFiles.first() + QLatin1Char('"')),
+                             qPrintable(menuTypes().at(size_t(other)).name));
+        }
     }
 
     void defaultProject_isSavedUnderANewName_neverOverIt()

@@ -40,7 +40,7 @@ QString listed(const QStringList &names)
 
 } // namespace
 
-QString installHelpHtml(const MenuType &type, const QString &dataFile)
+QString installHelpHtml(const MenuType &type, const QString &dataFile, bool inFlow)
 {
     const QString name = QFileInfo(dataFile.trimmed()).fileName();
     const QString data = name.isEmpty() ? QStringLiteral("data.js") : name;
@@ -49,8 +49,11 @@ QString installHelpHtml(const MenuType &type, const QString &dataFile)
     for (const QString &file : type.engineFiles)
         engineScripts += script(file);
     const QString dataScript = script(data);
-    const QString open =
-        QStringLiteral("<!-- %1 -->\n<noscript><a href=\"%2\">%1</a></noscript>\n").arg(menu, kProductWebSite);
+    // What visitors without JavaScript, and crawlers, read: the menu's links.
+    const QString plainLinks = QStringLiteral(
+        "<noscript>\n<nav aria-label=\"Menu\">\n<ul>\n  <li><a href=\"index.html\">Home</a></li>\n"
+        "  <li><a href=\"about.html\">About us</a></li>\n</ul>\n</nav>\n</noscript>\n");
+    const QString open = QStringLiteral("<!-- %1 -->\n").arg(menu);
     const QString close = QStringLiteral("<!-- End of %1, %2 -->\n").arg(menu, kProductWebSite);
 
     QString html = QStringLiteral(
@@ -60,18 +63,39 @@ QString installHelpHtml(const MenuType &type, const QString &dataFile)
         ".code{color:#0000C0;white-space:pre-wrap;font:10px monospace}.file{color:#C00000}"
         "</style></head><body>")
                        .arg(kAppTitle.toHtmlEscaped());
-    html += QStringLiteral("<h1>Installation Instructions</h1><p>Copy %1 and %2 into a folder of your web site "
-                           "(<span class=\"file\">your_dir</span> below). For an absolute menu position, put this "
-                           "into the HEAD element of your web page:</p>")
+    html += QStringLiteral("<h1>Installation Instructions</h1><p><b>The quick way:</b> save the menu, then choose "
+                           "<b>File &gt; Add to Page...</b> and pick the pages of your site. The program writes the "
+                           "lines below into each page, with the menu's links as a plain list for visitors without "
+                           "JavaScript and for search engines, and copies %1 beside %2. It shows each change before "
+                           "it writes and keeps each page as it was (<span class=\"file\">page.html~</span>). Do it "
+                           "again after you change the menu: it updates its block. For a site build: "
+                           "<span class=\"code\">plivex --install %3 *.html</span></p>")
+                .arg(listed(type.engineFiles), fileName(data), data.toHtmlEscaped());
+    html += QStringLiteral("<p><b>By hand:</b> copy %1 and %2 into a folder of your web site "
+                           "(<span class=\"file\">your_dir</span> below; the addresses are relative to the page). ")
                 .arg(listed(type.engineFiles), fileName(data));
-    html += code(open + engineScripts + dataScript + close);
-    html += QStringLiteral("<p>For a relative menu position, put this into the HEAD element:</p>");
-    html += code(open + engineScripts + close);
-    html += QStringLiteral("<p>and this where the menu is to appear:</p>");
-    html += code(dataScript);
+    if (inFlow)
+        html += QStringLiteral("The menu stands in the page flow: put this inside the BODY element, where the menu "
+                               "is to appear:</p>");
+    else
+        html += QStringLiteral("The menu has an absolute position (its X and Y): put this at the start of the BODY "
+                               "element:</p>");
+    html += code(open + engineScripts + dataScript + plainLinks + close);
+    html += QStringLiteral("<p>List every link of your menu inside <span class=\"code\">&lt;noscript&gt;</span>, "
+                           "nested as the menu is; Add to Page writes that list for you. The engine scripts may go "
+                           "into the HEAD element instead; the data script stays in the BODY.</p>");
     html += QStringLiteral("<p>%1 %2 the engine of the %3; %4 is the data file you are saving.</p>")
                 .arg(listed(type.engineFiles), type.engineFiles.size() > 1 ? QStringLiteral("are") : QStringLiteral("is"),
                      type.name.toHtmlEscaped(), fileName(data));
+    if (type.contentIdParam >= 0) {
+        html += QStringLiteral("<h1>Content Panels</h1><p>A tab whose <b>Content id</b> is set shows the page element "
+                               "with that id while it is selected, and hides the elements of the other tabs. Put "
+                               "those elements anywhere in the BODY, for tabs with the content ids "
+                               "<span class=\"code\">overview</span> and <span class=\"code\">pricing</span>:</p>");
+        html += code(QStringLiteral("<div id=\"overview\">\n  <h2>Overview</h2>\n  <p>...</p>\n</div>\n"
+                                    "<div id=\"pricing\">\n  <h2>Pricing</h2>\n  <p>...</p>\n</div>\n"));
+        html += QStringLiteral("<p>Without JavaScript every panel is shown, and the list's links lead to them.</p>");
+    }
     if (type.frameInitFunctionName.isEmpty())
         return html + QStringLiteral("</body></html>");
 

@@ -187,7 +187,7 @@ bool TfrmSaveProject::writeProject(const QString &name)
 
 QString TfrmSaveProject::InstallHelpHtml() const
 {
-    return installHelpHtml(m_project.menuType(), eFileName->text());
+    return installHelpHtml(m_project.menuType(), eFileName->text(), m_project.menuInFlow());
 }
 
 void TfrmSaveProject::showInstallHelp()

@@ -43,6 +43,10 @@ public:
     // the controller keeps this copy of it current.
     bool linksFromDataFile() const { return m_linksFromDataFile; }
     void setLinksFromDataFile(bool fromDataFile);
+    // The menu stands in the page flow where its data script is, not at its
+    // X and Y; kept current by the controller as the link base is.
+    bool menuInFlow() const { return m_menuInFlow; }
+    void setMenuInFlow(bool inFlow) { m_menuInFlow = inFlow; }
     // The site folder and preview page chosen per data file.
     SiteChoices siteChoices;
     // The item fields of the menu type that hold a link or a picture, with
@@ -108,6 +112,7 @@ private:
 
     bool m_modified = false;
     bool m_linksFromDataFile = false;
+    bool m_menuInFlow = true;
     QList<QPair<int, QString>> m_addressFields;
     // siteFolder() for the file it was found for: found once, not per item.
     mutable QPair<QString, QString> m_siteOf;

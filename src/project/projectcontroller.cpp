@@ -101,6 +101,8 @@ void ProjectController::followLinkBase()
             }
             const QString base = m_params.callText(QStringLiteral("qrn_getLinkBase"), {kOmitted});
             m_project.setLinksFromDataFile(base == QLatin1String("data"));
+            m_project.setMenuInFlow(m_params.callText(QStringLiteral("qrn_getPosition"), {kOmitted}) !=
+                                    QLatin1String("absolute"));
         } catch (const PageError &e) {
             // The copy stays as it was; the page's recovery tells the user.
             debugPageFailure(e.debugText());

@@ -491,6 +491,12 @@
       var field = byName[type.prefix + 'LinkBase'];
       return field && field.get() === 'data' ? 'data' : 'page';
     };
+    // Where the menu stands: "absolute" (at its X and Y) or "static" (in
+    // the page flow, where its data script is).
+    window.qrn_getPosition = function () {
+      var field = byName[type.prefix + 'Position'];
+      return field && field.get() === 'absolute' ? 'absolute' : 'static';
+    };
 
     // The names a data file's values are read by: the menu-wide parameters,
     // the type's version and type statements, and the arrays (the style
