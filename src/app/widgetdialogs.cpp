@@ -109,14 +109,19 @@ void WidgetDialogs::showMessage(const QString &text)
 
 QString WidgetDialogs::openFile(const FileRequest &request)
 {
+    return pickExisting(request, QFileDialog::ExistingFile).value(0);
+}
+
+QStringList WidgetDialogs::pickExisting(const FileRequest &request, int fileMode)
+{
     QFileDialog dlg(owner());
     configure(dlg, request, startPath(request.startPath));
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setFileMode(static_cast<QFileDialog::FileMode>(fileMode));
     if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     chosen(dlg.selectedFiles().constFirst());
-    return dlg.selectedFiles().constFirst();
+    return dlg.selectedFiles();
 }
 
 QString WidgetDialogs::saveFile(const FileRequest &request)
@@ -181,14 +186,7 @@ void WidgetDialogs::chosen(const QString &path)
 
 QStringList WidgetDialogs::openFiles(const FileRequest &request)
 {
-    QFileDialog dlg(owner());
-    configure(dlg, request, startPath(request.startPath));
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFiles);
-    if (execKeepingFocus(dlg) != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return {};
-    chosen(dlg.selectedFiles().constFirst());
-    return dlg.selectedFiles();
+    return pickExisting(request, QFileDialog::ExistingFiles);
 }
 
 Dialogs::Answer WidgetDialogs::askToWrite(const QString &text, const QString &details)

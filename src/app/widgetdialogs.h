@@ -25,6 +25,8 @@ private:
     // The folder the next file dialog may open at (see fileDialogStartPath).
     QString startPath(const QString &wanted) const;
     void chosen(const QString &path);
+    // The files an open dialog of QFileDialog::FileMode `fileMode` chose.
+    QStringList pickExisting(const FileRequest &request, int fileMode);
 
     QString m_lastFolder;
 };

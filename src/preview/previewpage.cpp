@@ -113,27 +113,6 @@ QStringList previewEngineNames(int type)
     return names.mid(0, 3);
 }
 
-namespace {
-
-bool copyReplacing(const QString &from, const QString &to, QString *error)
-{
-    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
-        return true;
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("can't read %1: %2").arg(from, source.errorString());
-        return false;
-    }
-    QString reason;
-    if (!writeFileSafely(to, source.readAll(), &reason)) {
-        *error = QStringLiteral("can't write %1: %2").arg(to, reason);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 bool exportPreview(const QString &programFolder, int type, const QString &dataFile, const QString &out,
                    QString *error)
 {
@@ -172,7 +151,7 @@ bool exportPreview(const QString &programFolder, int type, const QString &dataFi
     QStringList engines;
     for (const QString &name : names) {
         if (!name.isEmpty() && QFileInfo(programFolder + name).isFile() &&
-            !copyReplacing(programFolder + name, outFolder + QLatin1Char('/') + name, &message))
+            !copyFileSafely(programFolder + name, outFolder + QLatin1Char('/') + name, &message))
             return false;
         engines << fileAddress(base.relativeFilePath(outFolder + QLatin1Char('/') + name));
     }

@@ -200,18 +200,8 @@ QStringList missingEngineFiles(const MenuInstall &menu)
 
 bool copyMissingEngineFiles(const MenuInstall &menu, const QString &programFolder, QString *error)
 {
-    for (const QString &target : missingEngineFiles(menu)) {
-        const QString source = programFolder + QFileInfo(target).fileName();
-        QFile file(source);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("can't read %1: %2").arg(source, file.errorString());
+    for (const QString &target : missingEngineFiles(menu))
+        if (!copyFileSafely(programFolder + QFileInfo(target).fileName(), target, error))
             return false;
-        }
-        QString reason;
-        if (!writeFileSafely(target, file.readAll(), &reason)) {
-            *error = QStringLiteral("can't write %1: %2").arg(target, reason);
-            return false;
-        }
-    }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "project/textfile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -52,6 +54,23 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *erro
         if (error)
             *error = file.errorString();
         file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool copyFileSafely(const QString &from, const QString &to, QString *error)
+{
+    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
+        return true;
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("can't read %1: %2").arg(from, source.errorString());
+        return false;
+    }
+    QString reason;
+    if (!writeFileSafely(to, source.readAll(), &reason)) {
+        *error = QStringLiteral("can't write %1: %2").arg(to, reason);
         return false;
     }
     return true;

@@ -14,3 +14,7 @@ QByteArray encodeText(const QString &text);
 // takes no new files but the file itself may be changed, the file is
 // written in place instead (a failure half-way then leaves it short).
 bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Copies `from` over `to` with writeFileSafely; a file onto itself is left
+// as it is. `error` receives "can't read FROM: why" or "can't write TO: why".
+bool copyFileSafely(const QString &from, const QString &to, QString *error);
