@@ -60,3 +60,16 @@ if(globals)
   message(FATAL_ERROR "Global or file-scope pointer (hand the object over through a constructor instead):"
     "${globals_text}")
 endif()
+
+# What a merge or a patch leaves behind (`file.cpp.orig`, `file.cpp.rej`) is
+# no source: it is never built, and its stale code misleads whoever reads it.
+get_filename_component(root ${SRC} DIRECTORY)
+set(leftovers "")
+foreach(folder src tests engines runtime scripts cmake packaging bench)
+  file(GLOB_RECURSE found ${root}/${folder}/*.orig ${root}/${folder}/*.rej)
+  list(APPEND leftovers ${found})
+endforeach()
+if(leftovers)
+  string(REPLACE ";" "\n  " text "${leftovers}")
+  message(FATAL_ERROR "Merge or patch leftovers; delete them:\n  ${text}")
+endif()

@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(s.edits->selectedPosition(), -1);
         QCOMPARE(s.itemParamsSent, 1);
         QVERIFY(s.project.Modified());
-        QCOMPARE(s.dialogs.textsOf(QStringLiteral("yesNo")).last(), QStringLiteral("Do you want to delete selected items?"));
+        QCOMPARE(s.dialogs.textsOf(QStringLiteral("yesNo")).last(), QStringLiteral("Do you want to delete the selected item styles?"));
     }
 
     void deleteOnEmptyList_asksNothing_deleteAllAsksAndEmptiesOnlyItsKind()
@@ -274,7 +274,7 @@ private slots:
         s.items({"1/1", "0/0"});
         s.dialogs.answers.enqueue(Dialogs::Answer::Yes);
         s.edits->DeleteAll();
-        QCOMPARE(s.dialogs.textsOf(QStringLiteral("yesNo")), QStringList{"Do you want to delete all items?"});
+        QCOMPARE(s.dialogs.textsOf(QStringLiteral("yesNo")), QStringList{"Do you want to delete all item styles?"});
         QVERIFY(s.names(0).isEmpty());
         QCOMPARE(s.names(1).size(), 2);
         QCOMPARE(s.refs(), QStringList({"/1", "/0"}));

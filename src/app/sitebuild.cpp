@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 namespace {
 
@@ -386,11 +387,7 @@ int runSiteBuild(const CommandLine &cl)
     ConsoleDialogs console;
     console.subject = cl.file;
     Dialogs *previous = setDialogs(&console);
-    struct Restore
-    {
-        Dialogs *previous;
-        ~Restore() { setDialogs(previous); }
-    } restore{previous};
+    const auto restore = qScopeGuard([previous] { setDialogs(previous); });
     try {
         if (cl.mode == CommandLine::Mode::ListThemes)
             return runListThemes(cl);

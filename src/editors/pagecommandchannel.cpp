@@ -7,6 +7,8 @@
 #include "project/linkpaths.h"
 #include "project/project.h"
 
+#include <QScopeGuard>
+
 PageCommandChannel::PageCommandChannel(Project &project)
     : m_project(project)
 {
@@ -100,11 +102,7 @@ bool PageCommandChannel::dispatch(Page *view, const QString &text, QString &slot
     m_idle = false;
     // Idle again on every way out, a failing page call included: a channel
     // left busy would drop every later command of the run.
-    struct IdleAgain
-    {
-        bool &idle;
-        ~IdleAgain() { idle = true; }
-    } idleAgain{m_idle};
+    const auto idleAgain = qScopeGuard([this] { m_idle = true; });
 
     view->setStatus(QString());
     const PageCommand command = SplitPageCommand(text);

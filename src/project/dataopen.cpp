@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <climits>
 #include <future>
@@ -433,11 +434,7 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
     int scriptErrors = 0;
     const QMetaObject::Connection counting =
         QObject::connect(&params, &Page::scriptError, &params, [&scriptErrors] { ++scriptErrors; });
-    struct Disconnect
-    {
-        const QMetaObject::Connection &connection;
-        ~Disconnect() { QObject::disconnect(connection); }
-    } disconnect{counting};
+    const auto disconnect = qScopeGuard([&counting] { QObject::disconnect(counting); });
 
     if (OtherMenuTypeIn(text, project.MenuType) >= 0)
         dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"

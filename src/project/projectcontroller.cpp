@@ -20,26 +20,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <utility>
 
 namespace {
 
-// Set for the time of a load, however it ends.
-class LoadingFlag
+// Sets `flag` for the time of a load, however it ends.
+auto raisedWhile(bool &flag)
 {
-public:
-    explicit LoadingFlag(bool &flag)
-        : m_flag(flag)
-    {
-        m_flag = true;
-    }
-    ~LoadingFlag() { m_flag = false; }
-
-private:
-    bool &m_flag;
-};
+    flag = true;
+    return qScopeGuard([&flag] { flag = false; });
+}
 
 } // namespace
 
@@ -167,7 +160,7 @@ bool ProjectController::load(const Load &request)
         m_waiting = request;
         return false;
     }
-    const LoadingFlag loading(m_loading);
+    const auto loading = raisedWhile(m_loading);
     bool loaded = runLoad(request);
     while (m_waiting) {
         const Load next = *std::exchange(m_waiting, std::nullopt);
@@ -235,7 +228,7 @@ bool ProjectController::restoreText(const QString &text)
 {
     if (m_loading)
         return false;
-    const LoadingFlag loading(m_loading);
+    const auto loading = raisedWhile(m_loading);
     const QString cannot = QStringLiteral("The project could not be put back as it was");
     try {
         if (m_views.clearStyles)
@@ -296,7 +289,7 @@ void ProjectController::recoverPages()
         return;
     }
     m_recoveryPending = false;
-    const LoadingFlag recovering(m_recovering);
+    const auto recovering = raisedWhile(m_recovering);
     if (!m_views.loadTypePages || !m_views.loadTypePages())
         return;
     const bool recorded = m_history->history().current() != nullptr;

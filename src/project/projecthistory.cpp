@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QItemSelectionModel>
+#include <QScopeGuard>
 #include <utility>
 
 namespace {
@@ -180,12 +181,8 @@ bool ProjectHistory::restore(const HistoryState *state, const HistoryState *sele
     if (!state)
         return false;
     // However the load ends, changes are recorded again afterwards.
-    struct Restoring
-    {
-        bool &flag;
-        explicit Restoring(bool &f) : flag(f) { flag = true; }
-        ~Restoring() { flag = false; }
-    } restoring(m_restoring);
+    m_restoring = true;
+    const auto restored = qScopeGuard([this] { m_restoring = false; });
     const QString fileName = m_project.CurrentFileName;
     bool loaded = false;
     try {

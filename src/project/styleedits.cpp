@@ -9,6 +9,12 @@
 
 namespace {
 
+// What the questions call the styles of a kind.
+QString kindOfStyles(int kind)
+{
+    return kind == 0 ? QStringLiteral("item styles") : QStringLiteral("submenu styles");
+}
+
 // The item parameter holding references of a kind, or -1.
 int refParam(const Project &project, int kind)
 {
@@ -215,7 +221,8 @@ void StyleEdits::DeleteSelected()
 {
     if (m_project.styles(m_kind).isEmpty())
         return;
-    if (dialogs().askYesNo(QStringLiteral("Do you want to delete selected items?")) != Dialogs::Answer::Yes)
+    if (dialogs().askYesNo(QStringLiteral("Do you want to delete the selected %1?").arg(kindOfStyles(m_kind))) !=
+        Dialogs::Answer::Yes)
         return;
     const int p = selectedPosition();
     m_selections[m_kind]->clear();
@@ -234,7 +241,9 @@ void StyleEdits::DeleteAll()
 {
     if (m_project.styles(m_kind).isEmpty())
         return;
-    if (dialogs().askYesNo(QStringLiteral("Do you want to delete all items?")) != Dialogs::Answer::Yes)
+    // The items stay: only the styles of the shown kind go.
+    if (dialogs().askYesNo(QStringLiteral("Do you want to delete all %1?").arg(kindOfStyles(m_kind))) !=
+        Dialogs::Answer::Yes)
         return;
     m_lists[m_kind]->removeAll();
     emit nameShown(QString());
