@@ -7,7 +7,7 @@
 
 #include "benchsupport.h"
 #include "app/application.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "page/pagearg.h"
 #include "page/webpage.h"

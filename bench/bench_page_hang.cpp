@@ -14,7 +14,7 @@
 #include "app/consoledialogs.h"
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
@@ -42,7 +42,7 @@ struct HangRun
 class PickLoop
 {
 public:
-    PickLoop(Tfrm *frm, Project *project)
+    PickLoop(MainWindow *frm, Project *project)
         : m_frm(frm)
         , m_project(project)
     {
@@ -72,7 +72,7 @@ public:
     int failed = 0;
 
 private:
-    Tfrm *m_frm;
+    MainWindow *m_frm;
     Project *m_project;
     int m_next = 0;
 };
@@ -114,7 +114,7 @@ int main(int argc, char **argv)
     setDialogs(&boxes);
 
     ProgramWindows windows;
-    Tfrm *frm = windows.main;
+    MainWindow *frm = windows.main;
     windows.menuType->cbMenu0Click(0);
     windows.menuType->spdApplyClick();
     frm->controller->loadDefault();

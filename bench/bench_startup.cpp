@@ -5,7 +5,7 @@
 // runtime files are links to the staged ones. Prints `name: value` lines.
 
 #include "benchsupport.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/startup.h"
 #include "page/webpage.h"
 #include "preview/previewform.h"
@@ -45,9 +45,9 @@ void watchStartup()
         static FailingDialogs failing;
         setDialogs(&failing);
         // The windows are start-up's own; the bench finds them as a user sees them.
-        Tfrm *main = nullptr;
+        MainWindow *main = nullptr;
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *m = qobject_cast<Tfrm *>(w))
+            if (auto *m = qobject_cast<MainWindow *>(w))
                 main = m;
         TfrmPreview *preview = main ? main->findChild<TfrmPreview *>() : nullptr;
         if (!preview)

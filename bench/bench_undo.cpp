@@ -6,7 +6,7 @@
 #include "app/application.h"
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/startup.h"
 #include "preview/menutypeform.h"
@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     Application app(argc, argv);
 
     ProgramWindows windows;
-    Tfrm *frm = windows.main;
+    MainWindow *frm = windows.main;
     Project *project = &windows.project;
     windows.menuType->cbMenu0Click(0);
     windows.menuType->spdApplyClick();

@@ -1,6 +1,6 @@
 #include "app/itemtreeview.h"
 #include "app/itemtreepanel.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/recentfilesmenu.h"
 #include "app/windowsettings.h"
 #include "app/programwindows.h"

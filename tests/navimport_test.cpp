@@ -1,4 +1,4 @@
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/itemtreepanel.h"
 #include "app/programwindows.h"
 #include "app/startup.h"

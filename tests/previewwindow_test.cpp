@@ -2,7 +2,7 @@
 // keys that drive it, and the program's --preview command line.
 
 #include "app/itemtreepanel.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/recentfilesmenu.h"
 #include "app/windowsettings.h"
 #include "app/programwindows.h"

@@ -3,7 +3,7 @@
 // file that could not be read to its end.
 
 #include "app/itemtreepanel.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/recentfilesmenu.h"
 #include "app/windowsettings.h"
 #include "controls/newspd.h"

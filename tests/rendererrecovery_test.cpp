@@ -1,7 +1,7 @@
 // A page's renderer that ends under the editor: the page comes back and the
 // project is put back into it from the last recorded state.
 #include "app/itemtreepanel.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/saveprojectform.h"
 #include "app/itemtreeview.h"
 #include "app/programwindows.h"

@@ -4,7 +4,7 @@
 
 #include "app/installhelp.h"
 #include "app/itemtreepanel.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/recentfilesmenu.h"
 #include "app/windowsettings.h"
 #include "app/saveprojectform.h"

@@ -3,7 +3,7 @@
 // undoable change, the user's own themes are saved, renamed and deleted
 // there, and the window works from the keyboard.
 
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "editors/itemparamsform.h"
 #include "preview/themesform.h"

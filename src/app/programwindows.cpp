@@ -2,7 +2,7 @@
 
 #include "app/itemtreepanel.h"
 #include "app/inifile.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/windowsettings.h"
 #include "app/saveprojectform.h"
 #include "controls/backgroundtile.h"
@@ -28,7 +28,7 @@
 ProgramWindows::ProgramWindows()
 {
     backgroundTile();
-    main = new Tfrm(project, channel);
+    main = new MainWindow(project, channel);
     menuType = new TfrmMenuType(project, [this] { return main->LoadMenuTypePages(); }, main);
     font = new TfrmFont(main);
     about = new TfrmAbout(main);

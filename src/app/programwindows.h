@@ -3,7 +3,7 @@
 #include "editors/pagecommandchannel.h"
 #include "project/project.h"
 
-class Tfrm;
+class MainWindow;
 class TfrmAbout;
 class TfrmFont;
 class TfrmItemParams;
@@ -28,7 +28,7 @@ struct ProgramWindows
 
     Project project;
     PageCommandChannel channel{project};
-    Tfrm *main = nullptr;
+    MainWindow *main = nullptr;
     TfrmMenuType *menuType = nullptr;
     TfrmFont *font = nullptr;
     TfrmAbout *about = nullptr;

@@ -4,7 +4,7 @@
 #include "app/commandline.h"
 #include "app/linkfoldersettings.h"
 #include "project/dialogs.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/windowsettings.h"
 #include "editors/itemparamsform.h"

@@ -1,6 +1,6 @@
 #include "support/appfixture.h"
 
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "project/loadpage.h"
 #include "project/programfolder.h"
 #include "project/shell.h"

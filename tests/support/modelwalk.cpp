@@ -2,7 +2,7 @@
 
 #include "app/itemtreepanel.h"
 #include "app/itemtreeview.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "controls/newspd.h"
 #include "editors/itemparamsform.h"

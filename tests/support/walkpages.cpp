@@ -1,6 +1,6 @@
 #include "support/walkpages.h"
 
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "editors/itemparamsform.h"
 #include "editors/itemstylesform.h"

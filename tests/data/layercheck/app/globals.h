@@ -1,7 +1,7 @@
 #pragma once
 
-class Tfrm;
+class MainWindow;
 
-extern Tfrm *frm;
+extern MainWindow *frm;
 // A function that answers a pointer is no global.
-Tfrm *mainWindowOf(int id);
+MainWindow *mainWindowOf(int id);

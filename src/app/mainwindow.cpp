@@ -1,4 +1,4 @@
-#include "app/main.h"
+#include "app/mainwindow.h"
 
 #include "app/application.h"
 #include "app/commandaction.h"
@@ -49,7 +49,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-Tfrm::Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent)
+MainWindow::MainWindow(Project &project, PageCommandChannel &channel, QWidget *parent)
     : QMainWindow(parent)
     , m_project(project)
     , m_channel(channel)
@@ -60,7 +60,7 @@ Tfrm::Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent)
     FormCreate();
 }
 
-Tfrm::~Tfrm()
+MainWindow::~MainWindow()
 {
     // The tree panel goes first: its edits must not reach the other windows,
     // which are half gone by the time children go.
@@ -69,7 +69,7 @@ Tfrm::~Tfrm()
     delete settings;
 }
 
-void Tfrm::setWindows(ProgramWindows &windows)
+void MainWindow::setWindows(ProgramWindows &windows)
 {
     m_windows = &windows;
     ItemEdits *itemEdits = itemPanel->itemEdits;
@@ -99,7 +99,7 @@ void Tfrm::setWindows(ProgramWindows &windows)
                                        *itemEdits, std::move(views), RecoveryFile(), this);
     history = &controller->history();
     windows.saveProject->setBeforeWrite([this] { controller->takePageEdits(); });
-    connect(controller, &ProjectController::captionChanged, this, &Tfrm::setCaption);
+    connect(controller, &ProjectController::captionChanged, this, &MainWindow::setCaption);
     connect(&m_project, &Project::modifiedChanged, this, &QWidget::setWindowModified);
     connect(controller, &ProjectController::projectReplaced, windows.preview, &TfrmPreview::spdUpdatePreviewClick);
     connect(controller, &ProjectController::fileOpened, this, [this, save = windows.saveProject](const QString &path) {
@@ -119,18 +119,18 @@ void Tfrm::setWindows(ProgramWindows &windows)
     connect(wbToolbar, &Page::rendererEnded, this, [this] {
         QTimer::singleShot(0, this, [this] { LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage); });
     });
-    connect(history, &ProjectHistory::changed, this, &Tfrm::updateCommandStates);
-    connect(&m_project, &Project::marked, this, &Tfrm::updateCommandStates);
+    connect(history, &ProjectHistory::changed, this, &MainWindow::updateCommandStates);
+    connect(&m_project, &Project::marked, this, &MainWindow::updateCommandStates);
     updateCommandStates();
 }
 
-void Tfrm::miUndoClick()
+void MainWindow::miUndoClick()
 {
     if (controller)
         controller->undo();
 }
 
-void Tfrm::miRedoClick()
+void MainWindow::miRedoClick()
 {
     if (controller)
         controller->redo();
@@ -147,13 +147,13 @@ QString mainWindowCaption(const QString &fileName, const QString &typeName, bool
     return caption + QStringLiteral(" \u2014 ") + kAppTitle;
 }
 
-void Tfrm::setCaption(const QString &fileName, bool readIncomplete)
+void MainWindow::setCaption(const QString &fileName, bool readIncomplete)
 {
     setWindowTitle(mainWindowCaption(fileName, m_project.menuType().name, readIncomplete));
     setWindowModified(m_project.Modified());
 }
 
-void Tfrm::createControls()
+void MainWindow::createControls()
 {
     setGeometry(kMainDesignedGeometry);
     setMinimumSize(kMainMinimumSize);
@@ -194,19 +194,19 @@ void Tfrm::createControls()
 
     // Right: the item tree and its buttons.
     itemPanel = new ItemTreePanel(m_project, splitter);
-    connect(itemPanel, &ItemTreePanel::itemStylesRequested, this, &Tfrm::spdItemStylesClick);
+    connect(itemPanel, &ItemTreePanel::itemStylesRequested, this, &MainWindow::spdItemStylesClick);
 
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({330, 245});
 
-    connect(wb, &Page::statusTextChanged, this, &Tfrm::wbStatusTextChange);
-    connect(wbToolbar, &Page::statusTextChanged, this, &Tfrm::wbToolbarStatusTextChange);
-    connect(wb, &Page::scriptError, this, &Tfrm::wbScriptError);
-    connect(wbToolbar, &Page::scriptError, this, &Tfrm::wbToolbarScriptError);
+    connect(wb, &Page::statusTextChanged, this, &MainWindow::wbStatusTextChange);
+    connect(wbToolbar, &Page::statusTextChanged, this, &MainWindow::wbToolbarStatusTextChange);
+    connect(wb, &Page::scriptError, this, &MainWindow::wbScriptError);
+    connect(wbToolbar, &Page::scriptError, this, &MainWindow::wbToolbarScriptError);
 }
 
-void Tfrm::createCommands()
+void MainWindow::createCommands()
 {
     const QList<QPair<QString, std::function<void()>>> handlers = {
         {QStringLiteral("newProject"), [this] { NewProjectExecute(); }},
@@ -288,7 +288,7 @@ void Tfrm::createCommands()
     miHelp = m_mainMenus.value(3);
 }
 
-QAction *Tfrm::command(const QString &id) const
+QAction *MainWindow::command(const QString &id) const
 {
     for (QAction *a : m_commands)
         if (a->objectName() == id)
@@ -296,7 +296,7 @@ QAction *Tfrm::command(const QString &id) const
     return itemPanel->command(id);
 }
 
-void Tfrm::updateCommandStates()
+void MainWindow::updateCommandStates()
 {
     for (QMenu *m : m_mainMenus)
         m->menuAction()->setEnabled(m_mainMenuOn);
@@ -318,7 +318,7 @@ void Tfrm::updateCommandStates()
     }
 }
 
-void Tfrm::FormCreate()
+void MainWindow::FormCreate()
 {
     m_project.ProgramFolder = programFolder();
     m_project.ProjectFolder = m_project.ProgramFolder;
@@ -327,7 +327,7 @@ void Tfrm::FormCreate()
     LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage);
 }
 
-bool Tfrm::LoadMenuTypePages()
+bool MainWindow::LoadMenuTypePages()
 {
     const QString folder = m_project.ProgramFolder;
     const int type = m_project.MenuType;
@@ -345,45 +345,45 @@ bool Tfrm::LoadMenuTypePages()
     return !programEnding();
 }
 
-void Tfrm::MarkModified()
+void MainWindow::MarkModified()
 {
     m_project.MarkModified();
 }
 
-bool Tfrm::AskSaveChanges()
+bool MainWindow::AskSaveChanges()
 {
     return controller->askSaveChanges();
 }
 
-void Tfrm::EnableMainMenu(bool on)
+void MainWindow::EnableMainMenu(bool on)
 {
     m_mainMenuOn = on;
     updateCommandStates();
 }
 
-void Tfrm::NewProjectExecute()
+void MainWindow::NewProjectExecute()
 {
     if (controller->newProject() && m_windows->themes->cbShowAfterNew->isChecked())
         m_windows->themes->showGallery();
 }
 
-void Tfrm::Selectmenutype1Click()
+void MainWindow::Selectmenutype1Click()
 {
     controller->changeMenuType();
 }
 
-void Tfrm::wbStatusTextChange(const QString &text)
+void MainWindow::wbStatusTextChange(const QString &text)
 {
     if (m_channel.statusTextChanged(wb, text, m_commandSlot))
         MarkModified();
 }
 
-void Tfrm::wbToolbarStatusTextChange(const QString &text)
+void MainWindow::wbToolbarStatusTextChange(const QString &text)
 {
     m_channel.statusTextChanged(wbToolbar, text, m_commandSlot);
 }
 
-void Tfrm::RunProjectCommand(const QString &name)
+void MainWindow::RunProjectCommand(const QString &name)
 {
     // Through the menu's own entries, so a disabled menu stays disabled.
     if (!isPageCommand(name))
@@ -392,42 +392,42 @@ void Tfrm::RunProjectCommand(const QString &name)
         a->trigger();
 }
 
-void Tfrm::HelpExecute()
+void MainWindow::HelpExecute()
 {
     openInBrowser(QUrl::fromLocalFile(m_project.ProgramFolder + QStringLiteral("help/index.html")));
 }
 
-void Tfrm::AboutExecute()
+void MainWindow::AboutExecute()
 {
     m_windows->about->exec();
 }
 
-void Tfrm::Open1Click()
+void MainWindow::Open1Click()
 {
     controller->open();
 }
 
-void Tfrm::Save1Click()
+void MainWindow::Save1Click()
 {
     controller->save();
 }
 
-void Tfrm::SaveAs1Click()
+void MainWindow::SaveAs1Click()
 {
     controller->saveAs();
 }
 
-void Tfrm::miItemParamsClick()
+void MainWindow::miItemParamsClick()
 {
     showOrHideToolWindow(m_windows->itemParams, miItemParams);
 }
 
-void Tfrm::miPreviewClick()
+void MainWindow::miPreviewClick()
 {
     showOrHideToolWindow(m_windows->preview, miPreview);
 }
 
-void Tfrm::showOrHideToolWindow(QWidget *window, QAction *entry)
+void MainWindow::showOrHideToolWindow(QWidget *window, QAction *entry)
 {
     // The key brings the window to the user; only a window already in use
     // goes away.
@@ -440,7 +440,7 @@ void Tfrm::showOrHideToolWindow(QWidget *window, QAction *entry)
     entry->setChecked(window->isVisible());
 }
 
-QList<QWidget *> Tfrm::cycledWindows()
+QList<QWidget *> MainWindow::cycledWindows()
 {
     QList<QWidget *> shown;
     const QList<QWidget *> all = {this, m_windows->itemParams, m_windows->preview, m_windows->itemStyles};
@@ -450,7 +450,7 @@ QList<QWidget *> Tfrm::cycledWindows()
     return shown;
 }
 
-void Tfrm::focusNextWindow(int step)
+void MainWindow::focusNextWindow(int step)
 {
     const QList<QWidget *> shown = cycledWindows();
     if (shown.isEmpty())
@@ -462,7 +462,7 @@ void Tfrm::focusNextWindow(int step)
     focusWindow(shown.at(next));
 }
 
-void Tfrm::focusWindow(QWidget *window)
+void MainWindow::focusWindow(QWidget *window)
 {
     window->show();
     window->raise();
@@ -471,7 +471,7 @@ void Tfrm::focusWindow(QWidget *window)
         runReported([this] { m_windows->itemParams->focusFirstField(); });
 }
 
-void Tfrm::miAccessibilityClick()
+void MainWindow::miAccessibilityClick()
 {
     // Made on first use: it measures through the parameter page, which the
     // chosen menu type has loaded by then.
@@ -505,12 +505,12 @@ void Tfrm::miAccessibilityClick()
     m_accessibility->activateWindow();
 }
 
-void Tfrm::RefreshPreview1Click()
+void MainWindow::RefreshPreview1Click()
 {
     m_windows->preview->spdUpdatePreviewClick();
 }
 
-void Tfrm::previewInPage()
+void MainWindow::previewInPage()
 {
     // The page is picked where its menu will be seen.
     if (!m_windows->preview->isVisible())
@@ -518,12 +518,12 @@ void Tfrm::previewInPage()
     m_windows->preview->chooseSitePage();
 }
 
-void Tfrm::spdItemStylesClick()
+void MainWindow::spdItemStylesClick()
 {
     m_windows->itemStyles->exec();
 }
 
-void Tfrm::wbScriptError(const ScriptError &error)
+void MainWindow::wbScriptError(const ScriptError &error)
 {
     if (m_project.LoadingData)
         dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
@@ -533,12 +533,12 @@ void Tfrm::wbScriptError(const ScriptError &error)
         dialogs().showError(scriptErrorText(error));
 }
 
-void Tfrm::wbToolbarScriptError(const ScriptError &error)
+void MainWindow::wbToolbarScriptError(const ScriptError &error)
 {
     dialogs().showError(scriptErrorText(error));
 }
 
-void Tfrm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!AskSaveChanges()) {
         event->ignore();

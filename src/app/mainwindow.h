@@ -36,13 +36,13 @@ inline constexpr QSize kMainMinimumSize{460, 480};
 // The main window: its layout (the toolbar page, the parameter page beside
 // the item tree panel), its caption and its menus, whose commands it passes
 // to the project controller and the other windows.
-class Tfrm : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    Tfrm(Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
-    ~Tfrm() override;
+    MainWindow(Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The other windows the main window drives; start-up hands them over once
     // they all exist.

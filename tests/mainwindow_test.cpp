@@ -1,5 +1,5 @@
 #include "app/itemtreepanel.h"
-#include "app/main.h"
+#include "app/mainwindow.h"
 #include "app/recentfilesmenu.h"
 #include "app/windowsettings.h"
 #include "app/programwindows.h"
@@ -106,7 +106,7 @@ QString loadedPagePath(Page *page)
 
 } // namespace
 
-class MainTest : public QObject
+class MainWindowTest : public QObject
 {
     Q_OBJECT
 
@@ -1246,5 +1246,5 @@ private slots:
     }
 };
 
-PLIVEX_TEST_MAIN(MainTest)
-#include "main_test.moc"
+PLIVEX_TEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
