@@ -274,7 +274,7 @@ private slots:
         const PageInstall missing = planPageInstall(menu, dir.filePath(QStringLiteral("none.html")));
         QCOMPARE(missing.fileError, QStringLiteral("can't read %1: no such file").arg(dir.filePath(QStringLiteral("none.html"))));
         const PageInstall folder = planPageInstall(menu, dir.path());
-        QVERIFY(folder.fileError.contains(QStringLiteral("not a file")));
+        QVERIFY(folder.fileError.endsWith(QStringLiteral(": it is a folder")));
 
         const QString locked = dir.filePath(QStringLiteral("locked.html"));
         writeTestFile(locked, "<body></body>");

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 class TextFileTest : public QObject
 {
     Q_OBJECT
@@ -74,6 +76,41 @@ private slots:
         // A new file still cannot be made there, and says so.
         QVERIFY(!writeFileSafely(dir.filePath(QStringLiteral("other.js")), "x", &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    void readCapped_readsWholeFilesUpToTheLimit_andSaysWhyNot()
+    {
+        QTemporaryDir dir;
+        const QString exact = dir.filePath(QStringLiteral("exact.js"));
+        const QString over = dir.filePath(QStringLiteral("over.js"));
+        {
+            QFile f(exact);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(64, 'a'));
+        }
+        {
+            QFile f(over);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(65, 'a'));
+        }
+        const CappedRead whole = readCapped(exact, 64);
+        QVERIFY(whole.ok());
+        QCOMPARE(whole.bytes, QByteArray(64, 'a'));
+        const CappedRead large = readCapped(over, 64);
+        QCOMPARE(large.failure, CappedRead::Failure::TooLarge);
+        QCOMPARE(large.size, 65);
+        QVERIFY(large.bytes.isEmpty());
+        QCOMPARE(readCapped(over, 64 << 20).bytes.size(), 65);
+        QCOMPARE(readCapped(over, 1 << 20).reason(), QString());
+        QCOMPARE(readCapped(over, 3).reason(), QStringLiteral("files over 0 MB are not read"));
+        QCOMPARE(readCapped(dir.filePath(QStringLiteral("none.js")), 64).reason(), QStringLiteral("no such file"));
+        QCOMPARE(readCapped(dir.path(), 64).reason(), QStringLiteral("it is a folder"));
+        // A pipe would keep the read waiting for a writer that never comes.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.js"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const CappedRead fromPipe = readCapped(pipe, 64);
+        QCOMPARE(fromPipe.failure, CappedRead::Failure::Unreadable);
+        QCOMPARE(fromPipe.reason(), QStringLiteral("it is not a regular file"));
     }
 
     void previewTempFolder_isPrivateAndStable()

@@ -197,19 +197,19 @@ bool ItemTreePanel::importNavigation(const QString &path)
 {
     // A navigation worth importing is far smaller; a bigger file is not a page.
     constexpr qint64 kLargest = 16 * 1024 * 1024;
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
-        return false;
-    }
-    if (file.size() > kLargest) {
+    const CappedRead read = readCapped(path, kLargest);
+    if (read.failure == CappedRead::Failure::TooLarge) {
         dialogs().showError(QStringLiteral("Can't import the file:\r%1\rIt is %2 MB; pages and sitemaps of up to "
                                            "16 MB can be imported.")
                                 .arg(path)
-                                .arg(double(file.size()) / (1024 * 1024), 0, 'f', 1));
+                                .arg(double(read.size) / (1024 * 1024), 0, 'f', 1));
         return false;
     }
-    const QString text = decodeText(file.readAll());
+    if (!read.ok()) {
+        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
+        return false;
+    }
+    const QString text = decodeText(read.bytes);
     QStringList sitemaps;
     if (navimport::isSitemapIndex(text, &sitemaps)) {
         dialogs().showMessage(navimport::sitemapIndexMessage(path, sitemaps));

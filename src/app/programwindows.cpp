@@ -20,6 +20,7 @@
 #include "project/itemedits.h"
 #include "project/menutypes.h"
 #include "project/projectcontroller.h"
+#include "project/textfile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -76,9 +77,8 @@ void ProgramWindows::makeThemesWindow()
     links.apply = [this](const QString &themeText) { return main->controller->applyTheme(themeText); };
     // A new project has no items: the type's default project lends its own.
     links.sampleText = [this] {
-        QFile file(project.ProgramFolder + defaultProjectPath(project.MenuType));
-        return file.open(QIODevice::ReadOnly) && file.size() <= kMaxDataFileSize ? DataTextFromBytes(file.readAll())
-                                                                                 : QString();
+        const CappedRead read = readCapped(project.ProgramFolder + defaultProjectPath(project.MenuType), kMaxDataFileSize);
+        return read.ok() ? DataTextFromBytes(read.bytes) : QString();
     };
     themes = new TfrmThemes(project, std::move(links), {}, main);
     // "Show after New" is kept with the other settings.

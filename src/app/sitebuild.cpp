@@ -48,31 +48,12 @@ QString typeName(int type)
 // The whole file, or false after saying why not.
 bool readInput(const QString &path, QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        printErrorLine(cannotRead(path, QStringLiteral("no such file")));
+    CappedRead read = readCapped(path, kMaxDataFileSize);
+    if (!read.ok()) {
+        printErrorLine(cannotRead(path, read.reason()));
         return false;
     }
-    if (info.isDir()) {
-        printErrorLine(cannotRead(path, QStringLiteral("it is a folder")));
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printErrorLine(cannotRead(path, file.errorString()));
-        return false;
-    }
-    // One byte past the limit tells a file that is too large, even one
-    // that grows while it is read.
-    bytes = file.read(kMaxDataFileSize + 1);
-    if (bytes.size() > kMaxDataFileSize) {
-        printErrorLine(cannotRead(path, QStringLiteral("files over %1 MB are not read").arg(kMaxDataFileSize >> 20)));
-        return false;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        printErrorLine(cannotRead(path, file.errorString()));
-        return false;
-    }
+    bytes = std::move(read.bytes);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "preview/previewpage.h"
 
+#include "project/dataopen.h"
 #include "project/menutypes.h"
 #include "project/product.h"
 #include "project/textfile.h"
@@ -118,12 +119,12 @@ bool exportPreview(const QString &programFolder, int type, const QString &dataFi
 {
     QString reason;
     QString &message = error ? *error : reason;
-    QFile data(dataFile);
-    if (!data.open(QIODevice::ReadOnly)) {
-        message = QStringLiteral("can't read %1: %2").arg(dataFile, data.errorString());
+    const CappedRead data = readCapped(dataFile, kMaxDataFileSize);
+    if (!data.ok()) {
+        message = QStringLiteral("can't read %1: %2").arg(dataFile, data.reason());
         return false;
     }
-    const QString dataText = decodeText(data.readAll());
+    const QString dataText = decodeText(data.bytes);
     const QString dataFolder = QFileInfo(dataFile).absolutePath();
     const QString outFolder = QFileInfo(out).absolutePath();
     if (!QDir().mkpath(outFolder)) {

@@ -1,6 +1,7 @@
 #include "preview/sitepreview.h"
 
 #include "page/sitescheme.h"
+#include "project/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,16 +45,16 @@ SitePreview planSitePreview(const QString &siteFolder, const QString &pageFile, 
                          .arg(QDir::toNativeSeparators(siteFolder));
         return plan;
     }
-    QFile file(pageFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        plan.error = QStringLiteral("Can't read the page:\r%1").arg(QDir::toNativeSeparators(pageFile));
-        return plan;
-    }
-    const QByteArray bytes = file.read(kMaxPageSize + 1);
-    if (bytes.size() > kMaxPageSize) {
+    const CappedRead read = readCapped(pageFile, kMaxPageSize);
+    if (read.failure == CappedRead::Failure::TooLarge) {
         plan.error = QStringLiteral("The page is too large to preview:\r%1").arg(QDir::toNativeSeparators(pageFile));
         return plan;
     }
+    if (!read.ok()) {
+        plan.error = QStringLiteral("Can't read the page:\r%1").arg(QDir::toNativeSeparators(pageFile));
+        return plan;
+    }
+    const QByteArray &bytes = read.bytes;
     // Only the script addresses are looked for; the page itself is served
     // as it is, in whatever encoding it declares.
     const QString html = QString::fromLatin1(bytes);

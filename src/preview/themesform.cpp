@@ -7,6 +7,7 @@
 #include "project/ownthemes.h"
 #include "project/project.h"
 #include "project/themesample.h"
+#include "project/textfile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -198,13 +199,13 @@ bool TfrmThemes::applySelected()
     const Theme *theme = selectedTheme();
     if (!theme || !m_links.apply)
         return false;
-    QFile file(theme->path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDataFileSize) {
+    const CappedRead read = readCapped(theme->path, kMaxDataFileSize);
+    if (!read.ok()) {
         dialogs().showError(QStringLiteral("Can't open the file:\r") + theme->path);
         return false;
     }
     const QString name = theme->name;
-    if (!m_links.apply(DataTextFromBytes(file.readAll())))
+    if (!m_links.apply(DataTextFromBytes(read.bytes)))
         return false;
     emit applied(name);
     return true;

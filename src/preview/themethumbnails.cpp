@@ -28,10 +28,8 @@ constexpr int kMaxLooks = 40;
 // is larger than any data file may be.
 QString themeText(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDataFileSize)
-        return {};
-    return DataTextFromBytes(file.readAll());
+    const CappedRead read = readCapped(path, kMaxDataFileSize);
+    return read.ok() ? DataTextFromBytes(read.bytes) : QString();
 }
 
 // A frame not painted yet is of one colour; every preview page has a text

@@ -40,28 +40,24 @@ QString sizeText(qint64 bytes)
 bool readBytes(const QString &path, QByteArray &bytes)
 {
     const QString cannot = QStringLiteral("Can't open the file:\r%1").arg(path);
-    const QFileInfo info(path);
-    if (info.isDir()) {
+    CappedRead read = readCapped(path, kMaxDataFileSize);
+    switch (read.failure) {
+    case CappedRead::Failure::None:
+        bytes = std::move(read.bytes);
+        return true;
+    case CappedRead::Failure::Folder:
         dialogs().showError(cannot + QStringLiteral("\rIt is a folder."));
         return false;
-    }
-    if (info.exists() && info.size() > kMaxDataFileSize) {
+    case CappedRead::Failure::TooLarge:
         dialogs().showError(cannot + QStringLiteral("\rThe file is %1; data files over %2 are not read.")
-                                         .arg(sizeText(info.size()), sizeText(kMaxDataFileSize)));
+                                         .arg(sizeText(read.size), sizeText(kMaxDataFileSize)));
         return false;
+    case CappedRead::Failure::Missing:
+    case CappedRead::Failure::Unreadable:
+        break;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        dialogs().showError(cannot);
-        return false;
-    }
-    // Read at most one byte past the limit: the file may have grown.
-    bytes = file.read(kMaxDataFileSize + 1);
-    if (bytes.size() > kMaxDataFileSize) {
-        dialogs().showError(cannot + QStringLiteral("\rData files over %1 are not read.").arg(sizeText(kMaxDataFileSize)));
-        return false;
-    }
-    return true;
+    dialogs().showError(cannot);
+    return false;
 }
 
 // An entry of an item or style list that is no item or style.

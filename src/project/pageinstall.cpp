@@ -63,29 +63,12 @@ QString keyOf(const QString &dataFile)
 
 bool readPage(const QString &path, QByteArray &bytes, QString *error)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        *error = QStringLiteral("no such file");
+    CappedRead read = readCapped(path, kMaxPageSize);
+    if (!read.ok()) {
+        *error = read.reason();
         return false;
     }
-    if (!info.isFile()) {
-        *error = QStringLiteral("it is not a file");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    bytes = file.read(kMaxPageSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
-    if (bytes.size() > kMaxPageSize) {
-        *error = QStringLiteral("pages over %1 MB are not read").arg(kMaxPageSize >> 20);
-        return false;
-    }
+    bytes = std::move(read.bytes);
     return true;
 }
 

@@ -38,13 +38,8 @@ auto raisedWhile(bool &flag)
 
 int MenuTypeNamedInFile(const QString &path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray bytes = file.read(kMaxDataFileSize + 1);
-    if (bytes.size() > kMaxDataFileSize)
-        return -1;
-    return MenuTypeNamedIn(DataTextFromBytes(bytes));
+    const CappedRead read = readCapped(path, kMaxDataFileSize);
+    return read.ok() ? MenuTypeNamedIn(DataTextFromBytes(read.bytes)) : -1;
 }
 
 ProjectController::ProjectController(Project &project, Page &params, Page &itemParams,

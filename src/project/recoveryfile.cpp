@@ -1,5 +1,6 @@
 #include "project/recoveryfile.h"
 
+#include "project/dataopen.h"
 #include "project/menutypes.h"
 #include "project/textfile.h"
 
@@ -85,10 +86,11 @@ bool RecoveryFile::write(const Contents &contents, QString *error) const
 
 bool RecoveryFile::read(Contents &contents) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    // The project's text and one line about it: no more than a data file.
+    const CappedRead read = readCapped(m_path, kMaxDataFileSize + 4096);
+    if (!read.ok())
         return false;
-    const QByteArray all = file.readAll();
+    const QByteArray &all = read.bytes;
     const qsizetype eol = all.indexOf('\n');
     if (eol < 0)
         return false;

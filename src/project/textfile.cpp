@@ -75,3 +75,59 @@ bool copyFileSafely(const QString &from, const QString &to, QString *error)
     }
     return true;
 }
+
+QString CappedRead::reason() const
+{
+    switch (failure) {
+    case Failure::None: return {};
+    case Failure::Missing: return QStringLiteral("no such file");
+    case Failure::Folder: return QStringLiteral("it is a folder");
+    case Failure::TooLarge: return QStringLiteral("files over %1 MB are not read").arg(limit >> 20);
+    case Failure::Unreadable: return systemError;
+    }
+    return {};
+}
+
+CappedRead readCapped(const QString &path, qint64 limit)
+{
+    CappedRead read;
+    read.limit = limit;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        read.failure = CappedRead::Failure::Folder;
+        return read;
+    }
+    if (!info.exists()) {
+        read.failure = CappedRead::Failure::Missing;
+        return read;
+    }
+    // A pipe or a device would keep the read waiting or never end it.
+    if (!info.isFile()) {
+        read.failure = CappedRead::Failure::Unreadable;
+        read.systemError = QStringLiteral("it is not a regular file");
+        return read;
+    }
+    if (info.size() > limit) {
+        read.failure = CappedRead::Failure::TooLarge;
+        read.size = info.size();
+        return read;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.failure = CappedRead::Failure::Unreadable;
+        read.systemError = file.errorString();
+        return read;
+    }
+    // One byte past the limit tells a file that grew since its size was read.
+    read.bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError) {
+        read.failure = CappedRead::Failure::Unreadable;
+        read.systemError = file.errorString();
+        read.bytes.clear();
+    } else if (read.bytes.size() > limit) {
+        read.failure = CappedRead::Failure::TooLarge;
+        read.size = read.bytes.size();
+        read.bytes.clear();
+    }
+    return read;
+}

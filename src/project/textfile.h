@@ -18,3 +18,22 @@ bool writeFileSafely(const QString &path, const QByteArray &bytes, QString *erro
 // Copies `from` over `to` with writeFileSafely; a file onto itself is left
 // as it is. `error` receives "can't read FROM: why" or "can't write TO: why".
 bool copyFileSafely(const QString &from, const QString &to, QString *error);
+
+// A whole file of at most `limit` bytes, read once: what the program reads
+// of files it did not write (data files, themes, web pages) is never
+// unbounded, and a file that grows while it is read is still refused.
+struct CappedRead
+{
+    enum class Failure { None, Missing, Folder, TooLarge, Unreadable };
+    Failure failure = Failure::None;
+    QByteArray bytes;
+    qint64 size = 0;     // TooLarge: the file's size, as far as it was read
+    QString systemError; // Unreadable: the system's reason
+    qint64 limit = 0;
+
+    bool ok() const { return failure == Failure::None; }
+    // "no such file", "it is a folder", "files over N MB are not read", or
+    // the system's reason.
+    QString reason() const;
+};
+CappedRead readCapped(const QString &path, qint64 limit);

@@ -6,7 +6,6 @@
 #include "project/datasave.h"
 #include "project/menutypes.h"
 #include "project/project.h"
-#include "project/projectcontroller.h"
 #include "project/styleedits.h"
 #include "project/textfile.h"
 #include "project/themesample.h"
@@ -103,7 +102,7 @@ bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString 
         project.ItemStyles.clear();
         project.SubmenuStyles.clear();
         // Line breaks as the reader gives them to the page from a file.
-        return ProjectController::readDataText(project, params, itemParams, DataTextFromBytes(encodeText(text))).complete;
+        return ReadDataText(project, params, itemParams, DataTextFromBytes(encodeText(text))).complete;
     };
     const QString before = BuildDataText(project, params, itemParams);
     // What links are read against belongs to the site, not to a look: the
