@@ -26,6 +26,7 @@ struct Site
     FakePage params;
     int saves = 0;
     bool saveSucceeds = true;
+    bool mustSaveFirst = false;
 
     Site()
     {
@@ -56,7 +57,7 @@ struct Site
     }
     bool run()
     {
-        return addMenuToPages(project, params, [this] {
+        return addMenuToPages(project, params, mustSaveFirst, [this] {
             ++saves;
             if (saveSucceeds)
                 project.setModified(false);
@@ -115,6 +116,8 @@ private slots:
         QTest::newRow("no page picked") << QString() << QList<Dialogs::Answer>() << false;
         QTest::newRow("unsaved changes kept unsaved")
             << QStringLiteral("pages") << QList<Dialogs::Answer>{Dialogs::Answer::No} << true;
+        QTest::newRow("a default project not saved as the user's own")
+            << QStringLiteral("default") << QList<Dialogs::Answer>{Dialogs::Answer::No} << true;
     }
     void noAnswer_writesNothing()
     {
@@ -122,7 +125,10 @@ private slots:
         QFETCH(QList<Dialogs::Answer>, answers);
         QFETCH(bool, modified);
         Site site;
-        site.project.setModified(modified);
+        if (picked == QLatin1String("default"))
+            site.mustSaveFirst = true;
+        else
+            site.project.setModified(modified);
         ScriptedDialogs dialogs;
         dialogs.files << (picked.isEmpty() ? QString() : site.pages());
         for (Dialogs::Answer a : answers)

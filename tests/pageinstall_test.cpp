@@ -146,6 +146,9 @@ private slots:
                                           {2, QStringLiteral("Deep"), QStringLiteral("deep.html"), {}, {}},
                                           {1, QStringLiteral("-"), {}, {}, {}},
                                           {1, QStringLiteral("No link"), {}, {}, {}},
+                                          {1, QStringLiteral("<img src=\"a.png\">"), QStringLiteral("pic.html"), {}, QStringLiteral("Gallery")},
+                                          {1, QStringLiteral("<img src=\"b.png\">"), QStringLiteral("b.html"), {}, {}},
+                                          {1, QStringLiteral("<img src=\"c.png\">"), {}, {}, {}},
                                           {0, QStringLiteral("\u65E5\u672C"), QStringLiteral("jp.html"), {}, {}}},
                                          QStringLiteral("Menu"), QStringLiteral("\n"));
         QCOMPARE(html, QStringLiteral("<nav aria-label=\"Menu\">\n"
@@ -155,6 +158,8 @@ private slots:
                                       "  <ul>\n"
                                       "    <li><a href=\"deep.html\">Deep</a></li>\n"
                                       "    <li>No link</li>\n"
+                                      "    <li><a href=\"pic.html\" title=\"Gallery\">Gallery</a></li>\n"
+                                      "    <li><a href=\"b.html\">b.html</a></li>\n"
                                       "  </ul></li>\n"
                                       "  <li><a href=\"jp.html\">&#26085;&#26412;</a></li>\n"
                                       "</ul>\n"

@@ -19,9 +19,9 @@ QString shownPath(const QString &path, const QString &siteFolder)
 
 } // namespace
 
-bool addMenuToPages(const Project &project, Page &params, const std::function<bool()> &save)
+bool addMenuToPages(const Project &project, Page &params, bool mustSaveFirst, const std::function<bool()> &save)
 {
-    if (project.CurrentFileName.isEmpty() || project.Modified()) {
+    if (mustSaveFirst || project.CurrentFileName.isEmpty() || project.Modified()) {
         if (dialogs().askYesNo(QStringLiteral("Pages load the menu from its saved data file.\rSave the menu now?")) !=
                 Dialogs::Answer::Yes ||
             !save() || project.CurrentFileName.isEmpty() || project.Modified())

@@ -28,7 +28,8 @@ QString asciiHtml(const QString &text)
 QString plainItemText(const QString &html)
 {
     // The menu reads item text as HTML; the list shows what a visitor reads.
-    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+    // A picture stands in the text as an object mark; it has no words.
+    return QTextDocumentFragment::fromHtml(html).toPlainText().remove(QChar::ObjectReplacementCharacter).simplified();
 }
 
 QString navListHtml(const QList<NavEntry> &entries, const QString &label, const QString &newline)
@@ -38,8 +39,14 @@ QString navListHtml(const QList<NavEntry> &entries, const QString &label, const 
     int depth = -1; // levels of <ul> open, minus one
     bool itemOpen = false;
     for (const NavEntry &entry : entries) {
-        const QString text = plainItemText(entry.text);
-        if (text.isEmpty() || entry.text.trimmed() == QLatin1String("-"))
+        if (entry.text.trimmed() == QLatin1String("-"))
+            continue;
+        // An item shown only by its picture is named by its tooltip, else by
+        // its address: a link without a name is of no use in a list.
+        QString text = plainItemText(entry.text);
+        if (text.isEmpty() && !entry.href.isEmpty())
+            text = entry.title.isEmpty() ? entry.href : plainItemText(entry.title);
+        if (text.isEmpty())
             continue;
         const int level = qBound(0, entry.level, depth + 1);
         const QString indent(2 * (level + 1), QLatin1Char(' '));

@@ -19,7 +19,8 @@ struct NavEntry
 // "<nav ...><ul>...</ul></nav>" lines joined by `newline`, only ASCII: every
 // other character is written as a character reference, so the list reads
 // the same in a page of any ASCII-based encoding. Separators ("-") and
-// entries without text are left out; a level deeper than the one before by
+// entries without text or link are left out; a link shown only by a picture
+// is named by its tooltip, else by its address; a level deeper than the one before by
 // more than one is taken as one deeper.
 QString navListHtml(const QList<NavEntry> &entries, const QString &label, const QString &newline);
 

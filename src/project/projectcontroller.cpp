@@ -448,7 +448,9 @@ bool ProjectController::redo()
 
 bool ProjectController::addToPages()
 {
-    return addMenuToPages(m_project, m_params, [this] { return save(); });
+    // A default project or theme is no file of the site, and a file read in
+    // part is not the menu the pages would show.
+    return addMenuToPages(m_project, m_params, mustSaveUnderNewName() || readIncomplete(), [this] { return save(); });
 }
 
 bool ProjectController::save()
