@@ -6,6 +6,7 @@
 #include "support/testmain.h"
 #include "support/webharness.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 class MenuTypesTest : public QObject
@@ -21,11 +22,12 @@ private slots:
             const QString theirs = params->callText(
                 QStringLiteral("eval"),
                 {QStringLiteral("(function(t){return [t.index,t.id,t.name,t.names.items,t.names.init,t.names.styles,"
-                                "t.names.submenuStyles,t.maxLevels].join('|')})(Plivex.types['%1'])")
+                                "t.names.submenuStyles,t.maxLevels,t.prefix+'Type'].join('|')})(Plivex.types['%1'])")
                      .arg(ours.folder)});
             const QString expected = QStringList{QString::number(i), ours.folder, ours.name, ours.itemArrayName,
                                                  ours.initFunctionName, ours.styleArrayName,
-                                                 ours.submenuStyleArrayName, QString::number(ours.maxLevels)}
+                                                 ours.submenuStyleArrayName, QString::number(ours.maxLevels),
+                                                 ours.typeVariableName}
                                          .join(QLatin1Char('|'));
             QCOMPARE(theirs, expected);
             QCOMPARE(ours.hasSubmenuStyles, !ours.submenuStyleArrayName.isEmpty());
@@ -50,6 +52,16 @@ private slots:
             QCOMPARE(QFileInfo::exists(harness::runtimeDir() + pagePath(i, QStringLiteral("smstyles.html"))),
                      ours.hasSubmenuStyles);
         }
+    }
+
+    void engineFiles_areTheEnginesTheBuildMakes()
+    {
+        QStringList ours;
+        for (const MenuType &type : menuTypes())
+            ours << type.engineFiles;
+        ours.removeDuplicates();
+        ours.sort();
+        QCOMPARE(QDir(harness::runtimeDir()).entryList({QStringLiteral("qrn*.js")}, QDir::Files, QDir::Name), ours);
     }
 
     void menuTypeFromText_numbersAndFolders()
