@@ -22,13 +22,13 @@
 #include "app/application.h"
 #include "page/readerpage.h"
 #include "page/webpage.h"
-#include "project/datatextscan.h"
-#include "project/textfile.h"
-#include "project/dataopen.h"
-#include "project/datasave.h"
-#include "project/menutypes.h"
-#include "project/programfolder.h"
-#include "project/project.h"
+#include "project/datafile/datatextscan.h"
+#include "project/platform/textfile.h"
+#include "project/datafile/dataopen.h"
+#include "project/datafile/datasave.h"
+#include "project/model/menutypes.h"
+#include "project/platform/programfolder.h"
+#include "project/model/project.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -4,9 +4,9 @@
 #include "benchsupport.h"
 
 #include "app/itemtreeview.h"
-#include "project/dialogs.h"
-#include "project/itemedits.h"
-#include "project/project.h"
+#include "project/platform/dialogs.h"
+#include "project/model/itemedits.h"
+#include "project/model/project.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

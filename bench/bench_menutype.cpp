@@ -12,10 +12,10 @@
 #include "page/pagearg.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
-#include "project/dialogs.h"
-#include "project/loadpage.h"
-#include "project/programfolder.h"
-#include "project/projectcontroller.h"
+#include "project/platform/dialogs.h"
+#include "project/datafile/loadpage.h"
+#include "project/platform/programfolder.h"
+#include "project/lifecycle/projectcontroller.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -19,8 +19,8 @@
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
 #include "page/webpage.h"
-#include "project/project.h"
-#include "project/projectcontroller.h"
+#include "project/model/project.h"
+#include "project/lifecycle/projectcontroller.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>

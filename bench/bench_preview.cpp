@@ -7,10 +7,10 @@
 #include "app/application.h"
 #include "page/webpage.h"
 #include "preview/previewform.h"
-#include "project/datasave.h"
-#include "project/loadpage.h"
-#include "project/menutypes.h"
-#include "project/project.h"
+#include "project/datafile/datasave.h"
+#include "project/datafile/loadpage.h"
+#include "project/model/menutypes.h"
+#include "project/model/project.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -9,9 +9,9 @@
 #include "app/startup.h"
 #include "page/webpage.h"
 #include "preview/previewform.h"
-#include "project/dialogs.h"
-#include "project/programfolder.h"
-#include "project/project.h"
+#include "project/platform/dialogs.h"
+#include "project/platform/programfolder.h"
+#include "project/model/project.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -12,13 +12,13 @@
 #include "preview/previewpage.h"
 #include "preview/themesform.h"
 #include "preview/themethumbnails.h"
-#include "project/datasave.h"
-#include "project/loadpage.h"
-#include "project/menutypes.h"
-#include "project/project.h"
-#include "project/tempfolder.h"
-#include "project/textfile.h"
-#include "project/themesample.h"
+#include "project/datafile/datasave.h"
+#include "project/datafile/loadpage.h"
+#include "project/model/menutypes.h"
+#include "project/model/project.h"
+#include "project/platform/tempfolder.h"
+#include "project/platform/textfile.h"
+#include "project/themes/themesample.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,10 +11,10 @@
 #include "app/startup.h"
 #include "preview/menutypeform.h"
 #include "page/page.h"
-#include "project/itemedits.h"
-#include "project/project.h"
-#include "project/projectcontroller.h"
-#include "project/projecthistory.h"
+#include "project/model/itemedits.h"
+#include "project/model/project.h"
+#include "project/lifecycle/projectcontroller.h"
+#include "project/history/projecthistory.h"
 
 #include <QElapsedTimer>
 #include <QItemSelectionModel>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "page/webpage.h"
-#include "project/dialogs.h"
-#include "project/itemtree.h"
-#include "project/loadpage.h"
-#include "project/menutypes.h"
-#include "project/project.h"
+#include "project/platform/dialogs.h"
+#include "project/model/itemtree.h"
+#include "project/datafile/loadpage.h"
+#include "project/model/menutypes.h"
+#include "project/model/project.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

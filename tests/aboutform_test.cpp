@@ -1,8 +1,8 @@
-#include "project/shell.h"
+#include "project/platform/shell.h"
 #include "controls/newspd.h"
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
-#include "project/project.h"
+#include "project/model/project.h"
 #include "support/testmain.h"
 
 #include <QApplication>

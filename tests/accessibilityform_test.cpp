@@ -5,9 +5,9 @@
 #include "editors/accessibilityform.h"
 #include "pages_common.h"
 #include "preview/menuaudit.h"
-#include "project/dataopen.h"
-#include "project/datasave.h"
-#include "project/project.h"
+#include "project/datafile/dataopen.h"
+#include "project/datafile/datasave.h"
+#include "project/model/project.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 

@@ -1,8 +1,8 @@
 // File > Add to Page...: what the user is asked and shown before anything is
 // written, and that the answer decides what is written.
 
-#include "project/addtopages.h"
-#include "project/project.h"
+#include "project/site/addtopages.h"
+#include "project/model/project.h"
 #include "support/fakepage.h"
 #include "support/scripteddialogs.h"
 #include "support/testfiles.h"

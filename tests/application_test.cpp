@@ -1,4 +1,4 @@
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 #include "support/scripteddialogs.h"
 #include "page/pageerror.h"
 #include "support/testmain.h"

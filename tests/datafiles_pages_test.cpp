@@ -3,10 +3,10 @@
 // data text, bad files, and mutated default projects.
 
 #include "pages_common.h"
-#include "project/datasave.h"
-#include "project/datatextscan.h"
-#include "project/project.h"
-#include "project/themes.h"
+#include "project/datafile/datasave.h"
+#include "project/datafile/datatextscan.h"
+#include "project/model/project.h"
+#include "project/themes/themes.h"
 #include "support/defaultprojects.h"
 #include "support/scripteddialogs.h"
 #include "page/readerpage.h"

@@ -2,11 +2,11 @@
 // the reader's line rules, level placement and style conversion, and what
 // the reader does with files it cannot use.
 
-#include "project/dataopen.h"
-#include "project/datatextscan.h"
-#include "project/datasave.h"
-#include "project/product.h"
-#include "project/project.h"
+#include "project/datafile/dataopen.h"
+#include "project/datafile/datatextscan.h"
+#include "project/datafile/datasave.h"
+#include "project/model/product.h"
+#include "project/model/project.h"
 #include "support/fakepage.h"
 #include "support/scripteddialogs.h"
 #include "support/testfiles.h"

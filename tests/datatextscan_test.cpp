@@ -1,7 +1,7 @@
 // What a data text says of itself, read without running it: names inside
 // strings and comments say nothing.
 
-#include "project/datatextscan.h"
+#include "project/datafile/datatextscan.h"
 #include "support/testmain.h"
 
 #include <QtTest>

@@ -2,7 +2,7 @@
 // each value reads as, and texts of any depth or size taken apart without
 // recursion.
 
-#include "project/datavalues.h"
+#include "project/datafile/datavalues.h"
 #include "support/testmain.h"
 
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "project/itemtree.h"
-#include "project/outline.h"
+#include "project/model/itemtree.h"
+#include "project/model/outline.h"
 #include "support/testmain.h"
 
 #include <QAbstractItemModelTester>

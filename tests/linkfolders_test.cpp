@@ -5,10 +5,10 @@
 // never written over.
 
 #include "app/linkfoldersettings.h"
-#include "project/dialogs.h"
-#include "project/linkfolders.h"
-#include "project/linkpaths.h"
-#include "project/programfolder.h"
+#include "project/platform/dialogs.h"
+#include "project/site/linkfolders.h"
+#include "project/site/linkpaths.h"
+#include "project/platform/programfolder.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 

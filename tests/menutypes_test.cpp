@@ -2,7 +2,7 @@
 // schema.js, which the pages, the help and the default projects are built
 // from. The two must agree.
 
-#include "project/menutypes.h"
+#include "project/model/menutypes.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 

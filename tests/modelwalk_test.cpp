@@ -3,7 +3,7 @@
 // seed runs here; bench_modelwalk runs long walks from any seed.
 
 #include "app/programwindows.h"
-#include "project/project.h"
+#include "project/model/project.h"
 #include "support/appfixture.h"
 #include "support/modelwalk.h"
 #include "support/testmain.h"

@@ -7,7 +7,7 @@
 // The test runs on a display of its own (ctest starts it under xvfb-run).
 
 #include "app/settingsplace.h"
-#include "project/menutypes.h"
+#include "project/model/menutypes.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"

@@ -2,10 +2,10 @@
 // program did not write, what it refuses, the plain list of links, the diff
 // shown before writing, and the write with its backup.
 
-#include "project/navlist.h"
-#include "project/pageinstall.h"
-#include "project/pageplacement.h"
-#include "project/textdiff.h"
+#include "project/site/navlist.h"
+#include "project/site/pageinstall.h"
+#include "project/site/pageplacement.h"
+#include "project/site/textdiff.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 

@@ -4,9 +4,9 @@
 // parameters the tests use, and page helpers.
 
 #include "page/pagearg.h"
-#include "project/dataopen.h"
-#include "project/datavalues.h"
-#include "project/menutypes.h"
+#include "project/datafile/dataopen.h"
+#include "project/datafile/datavalues.h"
+#include "project/model/menutypes.h"
 #include "support/webharness.h"
 
 #include <QFile>

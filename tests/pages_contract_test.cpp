@@ -2,8 +2,8 @@
 // page commands each control sends, and how a data text is taken in.
 
 #include "pages_common.h"
-#include "project/datasave.h"
-#include "project/project.h"
+#include "project/datafile/datasave.h"
+#include "project/model/project.h"
 #include "support/testmain.h"
 
 #include <QColor>

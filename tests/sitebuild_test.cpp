@@ -4,7 +4,7 @@
 
 #include "app/commandline.h"
 #include "app/sitebuild.h"
-#include "project/programfolder.h"
+#include "project/platform/programfolder.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"

@@ -3,9 +3,9 @@
 // follow the folder links are read from.
 
 #include "app/linkfoldersettings.h"
-#include "project/item.h"
-#include "project/project.h"
-#include "project/sitelinks.h"
+#include "project/model/item.h"
+#include "project/model/project.h"
+#include "project/site/sitelinks.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
 

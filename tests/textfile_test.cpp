@@ -1,5 +1,5 @@
-#include "project/tempfolder.h"
-#include "project/textfile.h"
+#include "project/platform/tempfolder.h"
+#include "project/platform/textfile.h"
 #include "support/testmain.h"
 
 #include <QFile>

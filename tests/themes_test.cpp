@@ -1,10 +1,10 @@
 // Themes are found by name among the shipped ones and the user's own, and a
 // name and its file name turn into each other.
 
-#include "project/menutypes.h"
-#include "project/ownthemes.h"
-#include "project/themes.h"
-#include "project/themesample.h"
+#include "project/model/menutypes.h"
+#include "project/themes/ownthemes.h"
+#include "project/themes/themes.h"
+#include "project/themes/themesample.h"
 #include "support/scripteddialogs.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"

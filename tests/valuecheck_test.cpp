@@ -2,10 +2,10 @@
 // writer asks before it writes one, and plivex --check names each one.
 
 #include "pages_common.h"
-#include "project/dataopen.h"
-#include "project/datasave.h"
-#include "project/project.h"
-#include "project/valuecheck.h"
+#include "project/datafile/dataopen.h"
+#include "project/datafile/datasave.h"
+#include "project/model/project.h"
+#include "project/checks/valuecheck.h"
 #include "support/scripteddialogs.h"
 #include "support/plivexrun.h"
 #include "support/testfiles.h"

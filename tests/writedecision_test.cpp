@@ -1,8 +1,8 @@
 // The one decision before a data file is written: what each file is to the
 // project, and what is asked on each road, with No as every answer's default.
 
-#include "project/project.h"
-#include "project/writedecision.h"
+#include "project/model/project.h"
+#include "project/lifecycle/writedecision.h"
 #include "support/scripteddialogs.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"

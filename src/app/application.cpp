@@ -2,7 +2,7 @@
 
 #include "page/sitescheme.h"
 
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 #include "page/page.h"
 #include "app/programicon.h"
 #include "app/widgetdialogs.h"

@@ -3,8 +3,8 @@
 #include "app/consoleoutput.h"
 
 #include "preview/menuaudit.h"
-#include "project/contrastcheck.h"
-#include "project/project.h"
+#include "project/checks/contrastcheck.h"
+#include "project/model/project.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "app/commandaction.h"
 
-#include "project/commandtable.h"
+#include "project/model/commandtable.h"
 
 #include <QAction>
 

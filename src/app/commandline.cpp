@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "project/menutypes.h"
+#include "project/model/menutypes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 
 // The dialog seam of a run without windows: message boxes become lines on
 // standard error, each after `subject` (the file being read); every question

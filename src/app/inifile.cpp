@@ -1,6 +1,6 @@
 #include "app/inifile.h"
 
-#include "project/textfile.h"
+#include "project/platform/textfile.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 #include "app/installhelp.h"
 
-#include "project/menutypes.h"
-#include "project/product.h"
+#include "project/model/menutypes.h"
+#include "project/model/product.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -6,13 +6,13 @@
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
-#include "project/commandtable.h"
-#include "project/dialogs.h"
-#include "project/itemedits.h"
-#include "project/navimport.h"
-#include "project/navplacement.h"
-#include "project/project.h"
-#include "project/textfile.h"
+#include "project/model/commandtable.h"
+#include "project/platform/dialogs.h"
+#include "project/model/itemedits.h"
+#include "project/import/navimport.h"
+#include "project/import/navplacement.h"
+#include "project/model/project.h"
+#include "project/platform/textfile.h"
 
 #include <QAction>
 #include <QClipboard>

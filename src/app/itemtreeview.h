@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/itemtree.h"
+#include "project/model/itemtree.h"
 
 #include <QTreeView>
 #include <functional>

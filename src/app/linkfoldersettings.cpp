@@ -1,8 +1,8 @@
 #include "app/linkfoldersettings.h"
 
 #include "app/inifile.h"
-#include "project/linkfolders.h"
-#include "project/sitechoices.h"
+#include "project/site/linkfolders.h"
+#include "project/site/sitechoices.h"
 
 #include <QDir>
 #include <QFileInfo>

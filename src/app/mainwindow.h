@@ -1,7 +1,7 @@
 #pragma once
 
-#include "project/dataopen.h"
-#include "project/product.h"
+#include "project/datafile/dataopen.h"
+#include "project/model/product.h"
 
 #include <QMainWindow>
 #include <QStringList>

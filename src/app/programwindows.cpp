@@ -15,12 +15,12 @@
 #include "preview/themesform.h"
 #include "page/page.h"
 #include "page/pagearg.h"
-#include "project/datasave.h"
-#include "project/dataopen.h"
-#include "project/itemedits.h"
-#include "project/menutypes.h"
-#include "project/projectcontroller.h"
-#include "project/textfile.h"
+#include "project/datafile/datasave.h"
+#include "project/datafile/dataopen.h"
+#include "project/model/itemedits.h"
+#include "project/model/menutypes.h"
+#include "project/lifecycle/projectcontroller.h"
+#include "project/platform/textfile.h"
 
 #include <QAction>
 #include <QCheckBox>

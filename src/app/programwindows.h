@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editors/pagecommandchannel.h"
-#include "project/project.h"
+#include "project/model/project.h"
 
 class MainWindow;
 class TfrmAbout;

@@ -1,8 +1,8 @@
 #include "app/recentfilesmenu.h"
 
 #include "app/recentfiles.h"
-#include "project/menutypes.h"
-#include "project/projectcontroller.h"
+#include "project/model/menutypes.h"
+#include "project/lifecycle/projectcontroller.h"
 
 #include <QMenu>
 

@@ -7,12 +7,12 @@
 #include "controls/spdschemes.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
-#include "project/datasave.h"
-#include "project/dialogs.h"
-#include "project/product.h"
-#include "project/programfolder.h"
-#include "project/project.h"
-#include "project/writedecision.h"
+#include "project/datafile/datasave.h"
+#include "project/platform/dialogs.h"
+#include "project/model/product.h"
+#include "project/platform/programfolder.h"
+#include "project/model/project.h"
+#include "project/lifecycle/writedecision.h"
 
 #include <QFileInfo>
 #include <QFrame>

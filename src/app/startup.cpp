@@ -3,7 +3,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/linkfoldersettings.h"
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "app/windowsettings.h"
@@ -12,11 +12,11 @@
 #include "preview/menutypeform.h"
 #include "app/consoleoutput.h"
 #include "app/sitebuild.h"
-#include "project/loadpage.h"
-#include "project/programfolder.h"
-#include "project/project.h"
-#include "project/projectcontroller.h"
-#include "project/recoveryoffer.h"
+#include "project/datafile/loadpage.h"
+#include "project/platform/programfolder.h"
+#include "project/model/project.h"
+#include "project/lifecycle/projectcontroller.h"
+#include "project/lifecycle/recoveryoffer.h"
 
 #include <QFile>
 #include <QLoggingCategory>

@@ -1,7 +1,7 @@
 #include "app/widgetdialogs.h"
 
-#include "project/product.h"
-#include "project/programfolder.h"
+#include "project/model/product.h"
+#include "project/platform/programfolder.h"
 
 #include <QApplication>
 #include <QButtonGroup>

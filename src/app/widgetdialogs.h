@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 
 // The dialogs as the user sees them: Qt's message boxes and file and colour
 // dialogs, owned by the active window.

@@ -5,7 +5,7 @@
 #include "app/recentfilesmenu.h"
 #include "app/settingsplace.h"
 #include "app/toolplaces.h"
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include "page/page.h"
 #include "page/pageerror.h"
 #include "page/webpage.h"
-#include "project/project.h"
+#include "project/model/project.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "project/auditreport.h"
-#include "project/contrastcheck.h"
-#include "project/valuecheck.h"
+#include "project/checks/auditreport.h"
+#include "project/checks/contrastcheck.h"
+#include "project/checks/valuecheck.h"
 
 #include <QDialog>
 #include <functional>

@@ -5,10 +5,10 @@
 #include "editors/pagecommandchannel.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
-#include "project/dataopen.h"
-#include "project/dialogs.h"
-#include "project/itemedits.h"
-#include "project/project.h"
+#include "project/datafile/dataopen.h"
+#include "project/platform/dialogs.h"
+#include "project/model/itemedits.h"
+#include "project/model/project.h"
 
 #include <QCloseEvent>
 #include <QDir>

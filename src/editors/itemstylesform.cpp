@@ -8,10 +8,10 @@
 #include "controls/spdschemes.h"
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
-#include "project/dialogs.h"
-#include "project/loadpage.h"
-#include "project/project.h"
-#include "project/stylelist.h"
+#include "project/platform/dialogs.h"
+#include "project/datafile/loadpage.h"
+#include "project/model/project.h"
+#include "project/model/stylelist.h"
 
 #include <QAction>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/styleedits.h"
+#include "project/model/styleedits.h"
 
 #include <QDialog>
 

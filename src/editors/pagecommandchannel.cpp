@@ -2,10 +2,10 @@
 
 #include "editors/wb_commands.h"
 #include "page/page.h"
-#include "project/commandtable.h"
-#include "project/dialogs.h"
-#include "project/linkpaths.h"
-#include "project/project.h"
+#include "project/model/commandtable.h"
+#include "project/platform/dialogs.h"
+#include "project/site/linkpaths.h"
+#include "project/model/project.h"
 
 #include <QScopeGuard>
 

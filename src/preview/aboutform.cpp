@@ -1,7 +1,7 @@
 #include "preview/aboutform.h"
 
-#include "project/product.h"
-#include "project/shell.h"
+#include "project/model/product.h"
+#include "project/platform/shell.h"
 #include "controls/backgroundtile.h"
 #include "controls/flatlook.h"
 #include "controls/newspd.h"

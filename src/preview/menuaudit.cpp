@@ -4,8 +4,8 @@
 #include "page/pageerror.h"
 #include "page/webpage.h"
 #include "preview/previewpage.h"
-#include "project/project.h"
-#include "project/textfile.h"
+#include "project/model/project.h"
+#include "project/platform/textfile.h"
 
 #include <QEventLoop>
 #include <QFile>

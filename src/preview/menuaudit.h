@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/auditreport.h"
+#include "project/checks/auditreport.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -5,8 +5,8 @@
 #include "controls/newspd.h"
 #include "controls/spdcheckbox.h"
 #include "controls/spdschemes.h"
-#include "project/product.h"
-#include "project/project.h"
+#include "project/model/product.h"
+#include "project/model/project.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -9,13 +9,13 @@
 #include "page/sitescheme.h"
 #include "preview/previewpage.h"
 #include "preview/sitepreview.h"
-#include "project/dialogs.h"
-#include "project/product.h"
-#include "project/project.h"
-#include "project/shell.h"
-#include "project/sitelinks.h"
-#include "project/tempfolder.h"
-#include "project/textfile.h"
+#include "project/platform/dialogs.h"
+#include "project/model/product.h"
+#include "project/model/project.h"
+#include "project/platform/shell.h"
+#include "project/site/sitelinks.h"
+#include "project/platform/tempfolder.h"
+#include "project/platform/textfile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "preview/previewpage.h"
 
-#include "project/dataopen.h"
-#include "project/menutypes.h"
-#include "project/product.h"
-#include "project/textfile.h"
+#include "project/datafile/dataopen.h"
+#include "project/model/menutypes.h"
+#include "project/model/product.h"
+#include "project/platform/textfile.h"
 
 #include <QDir>
 #include <QFile>

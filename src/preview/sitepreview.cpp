@@ -1,7 +1,7 @@
 #include "preview/sitepreview.h"
 
 #include "page/sitescheme.h"
-#include "project/textfile.h"
+#include "project/platform/textfile.h"
 
 #include <QDir>
 #include <QFile>

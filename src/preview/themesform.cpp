@@ -2,12 +2,12 @@
 
 #include "page/pageerror.h"
 #include "preview/themethumbnails.h"
-#include "project/dataopen.h"
-#include "project/dialogs.h"
-#include "project/ownthemes.h"
-#include "project/project.h"
-#include "project/themesample.h"
-#include "project/textfile.h"
+#include "project/datafile/dataopen.h"
+#include "project/platform/dialogs.h"
+#include "project/themes/ownthemes.h"
+#include "project/model/project.h"
+#include "project/themes/themesample.h"
+#include "project/platform/textfile.h"
 
 #include <QAction>
 #include <QCheckBox>

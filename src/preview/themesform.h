@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/themes.h"
+#include "project/themes/themes.h"
 
 #include <QWidget>
 #include <functional>

@@ -2,13 +2,13 @@
 
 #include "page/webpage.h"
 #include "preview/previewpage.h"
-#include "project/dataopen.h"
-#include "project/dialogs.h"
-#include "project/menutypes.h"
-#include "project/project.h"
-#include "project/tempfolder.h"
-#include "project/textfile.h"
-#include "project/themesample.h"
+#include "project/datafile/dataopen.h"
+#include "project/platform/dialogs.h"
+#include "project/model/menutypes.h"
+#include "project/model/project.h"
+#include "project/platform/tempfolder.h"
+#include "project/platform/textfile.h"
+#include "project/themes/themesample.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -5,8 +5,8 @@
 // writer. Run after changing the description,
 // the pages or the writer: build/tests/make_defaults
 
-#include "project/menutypes.h"
-#include "project/textfile.h"
+#include "project/model/menutypes.h"
+#include "project/platform/textfile.h"
 #include "support/defaultprojects.h"
 #include "support/testmain.h"
 

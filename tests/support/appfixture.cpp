@@ -1,14 +1,14 @@
 #include "support/appfixture.h"
 
 #include "app/mainwindow.h"
-#include "project/loadpage.h"
-#include "project/programfolder.h"
-#include "project/shell.h"
+#include "project/datafile/loadpage.h"
+#include "project/platform/programfolder.h"
+#include "project/platform/shell.h"
 #include "app/programwindows.h"
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
-#include "project/menutypes.h"
-#include "project/projectcontroller.h"
+#include "project/model/menutypes.h"
+#include "project/lifecycle/projectcontroller.h"
 #include "support/webharness.h"
 
 #include <QDir>

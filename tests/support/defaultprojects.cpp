@@ -1,10 +1,10 @@
 #include "support/defaultprojects.h"
 
 #include "page/webpage.h"
-#include "project/dataopen.h"
-#include "project/datasave.h"
-#include "project/menutypes.h"
-#include "project/project.h"
+#include "project/datafile/dataopen.h"
+#include "project/datafile/datasave.h"
+#include "project/model/menutypes.h"
+#include "project/model/project.h"
 #include "support/webharness.h"
 
 #include <QFile>

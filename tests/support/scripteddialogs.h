@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/dialogs.h"
+#include "project/platform/dialogs.h"
 
 #include <QQueue>
 #include <QStringList>
