@@ -77,6 +77,8 @@ private slots:
             << "<body>\n" + block +
                    "<!-- Quorna Ostrel Tabs \"tabs.js\": begin --><script src=\"tabs.js\"></script>"
                    "<!-- Quorna Ostrel Tabs \"tabs.js\": end --></body>";
+        QTest::newRow("a base element without an address moves nothing")
+            << QByteArray("<head><base target=\"_top\"></head><body>") << "<head><base target=\"_top\"></head><body>\n" + block;
         QTest::newRow("a data script in a comment loads nothing")
             << QByteArray("<body><!-- <script src=\"nav.js\"></script> --></body>")
             << "<body>\n" + block + "<!-- <script src=\"nav.js\"></script> --></body>";
@@ -113,6 +115,7 @@ private slots:
             << QStringLiteral("lost its begin or end");
         QTest::newRow("the data script loaded by the page itself")
             << QByteArray("<head><script src=\"../js/NAV.js?v=2\"></script></head><body>") << QStringLiteral("loads nav.js already");
+        QTest::newRow("a base address") << QByteArray("<head><base href=\"/shop/\"></head><body>") << QStringLiteral("<base>");
         QTest::newRow("a comment that never ends") << QByteArray("<body><!-- <p>") << QStringLiteral("never ends");
         QTest::newRow("a tag that never ends") << QByteArray("<body class=\"x>") << QStringLiteral("never ends");
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFE<\0b\0o\0d\0y\0>\0", 14) << QStringLiteral("not a text page");

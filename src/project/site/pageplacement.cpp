@@ -21,7 +21,8 @@ struct Comment : Span
 struct StartTag : Span
 {
     QString name;
-    QString src; // a script's
+    QString src;  // a script's
+    bool href = false; // has an href (a <base> that moves every address)
 };
 
 // What the scan of a page found: its comments and start tags outside raw
@@ -83,6 +84,8 @@ qsizetype readAttributes(const QString &text, qsizetype i, StartTag &tag)
         }
         if (name == QLatin1String("src"))
             tag.src = value.trimmed();
+        else if (name == QLatin1String("href"))
+            tag.href = true;
     }
     return -1;
 }
@@ -242,8 +245,11 @@ PagePlacement placeBlock(const QByteArray &page, const PageBlock &block)
         replaced = {body->end, body->end};
         indent = indentAfter(text, body->end);
     }
-    // A data script outside the block would start the menu a second time.
+    // A data script outside the block would start the menu a second time,
+    // and a base address would lead the block's relative addresses elsewhere.
     for (const StartTag &tag : scan.tags) {
+        if (tag.name == QLatin1String("base") && tag.href)
+            return refused(QStringLiteral("its <base> element changes what the menu's addresses lead to"));
         const bool inBlock = tag.start >= replaced.start && tag.end <= replaced.end;
         if (tag.name == QLatin1String("script") && !inBlock &&
             lastSegment(tag.src).compare(block.key, Qt::CaseInsensitive) == 0)
