@@ -4,6 +4,7 @@
 #include "page/pagearg.h"
 #include "project/model/menutypes.h"
 #include "project/model/project.h"
+#include "project/site/sitelinks.h"
 #include "project/site/textdiff.h"
 #include "project/platform/textfile.h"
 
@@ -17,18 +18,6 @@ namespace {
 
 // Pages larger than this are not someone's hand-made page of a site.
 constexpr qint64 kMaxPageSize = 32 * 1024 * 1024;
-
-// Whether an address is read against a folder: no scheme, no host, not
-// from the site's root, not only a place in the page or a query.
-bool isFolderRelative(const QString &address)
-{
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
-    if (address.isEmpty() || scheme.match(address).hasMatch())
-        return false;
-    const QChar first = address.front();
-    return first != QLatin1Char('/') && first != QLatin1Char('\\') && first != QLatin1Char('#') &&
-           first != QLatin1Char('?');
-}
 
 // A relative address, as written, read from `fromFolder` and written for
 // `toFolder`; its query and fragment stay as they are.
@@ -111,7 +100,7 @@ PageBlock pageBlockFor(const MenuInstall &menu, const QString &pagePath)
     QList<NavEntry> entries = menu.entries;
     if (menu.linksFromDataFile)
         for (NavEntry &entry : entries)
-            if (isFolderRelative(entry.href))
+            if (addressKind(entry.href) == AddressKind::FromFolder)
                 entry.href = rebased(entry.href, dataFolder, pageFolder);
     lines << QStringLiteral("<noscript>") << navListHtml(entries, QStringLiteral("Menu"), QStringLiteral("\n"))
           << QStringLiteral("</noscript>");

@@ -51,16 +51,31 @@ QString commonFolder(const QString &fileA, const QString &fileB)
     return asFolder(common.join(QLatin1Char('/')));
 }
 
-QString siteFileOf(const QString &address, const QString &linksFolder, const QString &siteFolder)
+AddressKind addressKind(const QString &address)
 {
     static const QRegularExpression ownAddress(QStringLiteral("^(?:#|\\?|[A-Za-z][A-Za-z0-9+.-]*:|//)"));
     const QString trimmed = address.trimmed();
-    if (trimmed.isEmpty() || ownAddress.match(trimmed).hasMatch() || isLocalAbsolutePath(trimmed))
+    if (trimmed.isEmpty())
+        return AddressKind::Empty;
+    if (isLocalAbsolutePath(trimmed))
+        return AddressKind::Local;
+    if (ownAddress.match(trimmed).hasMatch())
+        return AddressKind::Own;
+    if (trimmed.startsWith(QLatin1Char('/')) || trimmed.startsWith(QLatin1Char('\\')))
+        return AddressKind::FromRoot;
+    return AddressKind::FromFolder;
+}
+
+QString siteFileOf(const QString &address, const QString &linksFolder, const QString &siteFolder)
+{
+    const AddressKind kind = addressKind(address);
+    if (kind != AddressKind::FromRoot && kind != AddressKind::FromFolder)
         return {};
+    const QString trimmed = address.trimmed();
     QString path = trimmed.left(trimmed.indexOf(QRegularExpression(QStringLiteral("[?#]"))));
     path = QUrl::fromPercentEncoding(path.toUtf8());
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const bool fromRoot = path.startsWith(QLatin1Char('/'));
+    const bool fromRoot = kind == AddressKind::FromRoot;
     const QString from = fromRoot ? siteFolder : linksFolder;
     if (from.isEmpty())
         return {};

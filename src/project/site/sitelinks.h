@@ -22,6 +22,13 @@ QString siteFolderOf(const QString &dataFile);
 // would be the root of a drive or of the file system, which is no site.
 QString commonFolder(const QString &fileA, const QString &fileB);
 
+// How an address is read: on its own (a scheme such as https:, mailto: or
+// data:, a host "//cdn...", only a fragment or query), as a full path of this
+// machine, from the site's root ("/about.html"), or from a folder (the page's
+// or the data file's).
+enum class AddressKind { Own, Local, FromRoot, FromFolder, Empty };
+AddressKind addressKind(const QString &address);
+
 // The file of the site `address` names: a relative address read from
 // `linksFolder`, a root-relative one ("/about.html") from `siteFolder`,
 // without its query and fragment, percent-decoded. Empty for an address that
