@@ -10,13 +10,16 @@
 #include <QElapsedTimer>
 #include <QMimeData>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <csignal>
+#include <optional>
 
 using harness::openPage;
 using harness::testDataDir;
@@ -44,7 +47,16 @@ class WebPageTest : public QObject
 
 private:
     std::unique_ptr<WebPage> m_page;
+    QTemporaryDir m_dir;
     QString bindingPage() const { return testDataDir() + QStringLiteral("binding.html"); }
+    QString writeTestPage(const QString &html) const
+    {
+        const QString path = m_dir.filePath(QStringLiteral("page.html"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(html.toUtf8()) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
 
 private slots:
     void init()
@@ -347,6 +359,39 @@ private slots:
         m_page->loadFile(bindingPage());
         QVERIFY(!m_page->hasDocument());
         QVERIFY(m_page->callText(QStringLiteral("stamp")) != before);
+    }
+
+    // The finish of the document a new load replaces arrives from the event
+    // loop, possibly after the new load was asked for; what a call then
+    // leaves in the new document must stay there.
+    void lateFinishOfTheReplacedDocument_isNotTakenForTheNewOne_data()
+    {
+        QTest::addColumn<bool>("html");
+        QTest::newRow("file") << false;
+        QTest::newRow("text") << true;
+    }
+    void lateFinishOfTheReplacedDocument_isNotTakenForTheNewOne()
+    {
+        QFETCH(bool, html);
+        QWebEnginePage *engine = m_page->view()->page();
+        std::optional<QWebEngineLoadingInfo> replacedFinish;
+        auto keep = connect(engine, &QWebEnginePage::loadingChanged, this, [&](const QWebEngineLoadingInfo &info) {
+            if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+                replacedFinish = info;
+        });
+        m_page->loadFile(bindingPage());
+        QVERIFY(QTest::qWaitFor([&] { return replacedFinish.has_value(); }));
+        disconnect(keep);
+        QVERIFY(harness::waitForDocument(*m_page));
+        const QString getter = QStringLiteral("<script>function get(){return String(window.mark);}</script>");
+        if (html)
+            m_page->loadHtml(getter, QUrl(QStringLiteral("about:blank")));
+        else
+            m_page->loadFile(writeTestPage(getter));
+        emit engine->loadingChanged(*replacedFinish);
+        QVERIFY(!m_page->hasDocument());
+        m_page->call(QStringLiteral("eval"), {QStringLiteral("window.mark='kept'")});
+        QCOMPARE(m_page->callText(QStringLiteral("get")), QStringLiteral("kept"));
     }
 
     void loadHtmlAndAbout_giveDocuments()

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -379,8 +380,10 @@ WebPage::WebPage(QWidget *parentWidget, Kind kind)
     m_view->setPage(m_page);
     m_view->setAcceptDrops(false);
 
-    connect(m_page, &QWebEnginePage::loadStarted, this, &WebPage::onLoadStarted);
-    connect(m_page, &QWebEnginePage::loadFinished, this, &WebPage::onLoadFinished);
+    // The loading info names the address that started or finished: a
+    // finish arrives from the event loop, possibly after the program asked
+    // for the next load.
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &WebPage::onLoadingChanged);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
                 onRenderProcessTerminated(static_cast<int>(status));
@@ -498,6 +501,7 @@ void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
     m_hasDocument = false;
     m_loading = true;
     m_programLoadPending = true;
+    m_ownStartPending = true;
     if (kind == LoadKind::Html)
         m_page->setHtml(what, url);
     else
@@ -536,15 +540,43 @@ bool WebPage::hasDocument() const
     return m_hasDocument && !m_loading;
 }
 
+void WebPage::onLoadingChanged(const QWebEngineLoadingInfo &info)
+{
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+        onLoadStarted();
+    else
+        onLoadFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus, info.url());
+}
+
 void WebPage::onLoadStarted()
 {
     m_loading = true;
+    m_ownStartPending = false;
     // A load drops the answers still owed.
     m_probeWaiting = false;
 }
 
-void WebPage::onLoadFinished(bool ok)
+// A load asked for while another is still loading joins it: no start of its
+// own comes, and the one finish is the new load's, at its address. A finish
+// of another address before the new load's start is the end of the document
+// being replaced; taking it for the new one would let a call run in the old
+// document, its result vanishing with it. A document written from text
+// finishes at its base address (a data address without one), which a
+// replaced document may share: that finish is taken as before.
+bool WebPage::finishOfAReplacedLoad(const QUrl &finished) const
 {
+    if (!m_ownStartPending)
+        return false;
+    const auto bare = [](const QUrl &u) { return u.adjusted(QUrl::RemoveFragment | QUrl::NormalizePathSegments); };
+    if (m_lastKind == LoadKind::Html)
+        return finished.scheme() != QLatin1String("data") && bare(finished) != bare(m_lastUrl);
+    return bare(finished) != bare(m_lastUrl);
+}
+
+void WebPage::onLoadFinished(bool ok, const QUrl &url)
+{
+    if (finishOfAReplacedLoad(url))
+        return;
     m_loading = false;
     // A refused or aborted navigation also reports a failed load; the
     // document shown before stays. Only a load the program started replaces it.
@@ -725,7 +757,7 @@ void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadlin
         timedOut = true;
         loop.quit();
     });
-    connect(m_page, &QWebEnginePage::loadFinished, &timer, [&] { loop.quit(); });
+    connect(m_page, &QWebEnginePage::loadingChanged, &timer, [&] { loop.quit(); });
     timer.start(static_cast<int>(qMax<qint64>(0, deadline.remainingTime())));
     call.loop = &loop;
     bool ending = false;

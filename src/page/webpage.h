@@ -10,6 +10,7 @@
 
 class QDeadlineTimer;
 class QTimer;
+class QWebEngineLoadingInfo;
 class QWebEngineView;
 class QWebEngineProfile;
 class SiteScheme;
@@ -129,8 +130,10 @@ private:
 
     void probe();
     void onConsoleMessage(const QString &message);
+    void onLoadingChanged(const QWebEngineLoadingInfo &info);
     void onLoadStarted();
-    void onLoadFinished(bool ok);
+    void onLoadFinished(bool ok, const QUrl &url);
+    bool finishOfAReplacedLoad(const QUrl &finished) const;
     void onRenderProcessTerminated(int status);
     bool acceptNavigation(const QUrl &url, int type, bool isMainFrame);
 
@@ -148,6 +151,8 @@ private:
     bool m_refreshAllowed = false;
     bool m_loading = false;
     bool m_programLoadPending = false;
+    // From a program load until a load start arrives.
+    bool m_ownStartPending = false;
     bool m_hasDocument = false;
     bool m_recovering = false;
     QList<Call *> m_calls; // the calls to this page that wait, innermost last
