@@ -1,12 +1,15 @@
 // Every shipped theme, applied to its type's example items, renders in each
-// browser without errors, passes the axe-core audit closed and with its
-// submenus open, fits a 375 px phone without a horizontal scroll bar, and
-// works on a right-to-left page.
+// browser without errors, fits a 375 px phone without a horizontal scroll
+// bar, and works on a right-to-left page. It passes the axe-core audit
+// closed and with its submenus open: the audit reads the markup the engine
+// writes and the colours the theme gives it, which are the same in every
+// browser, so it runs in Chromium; each type's own tests audit its engine in
+// every browser.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { test, launch, openPage, pageHtml, menuType, axeAudit, BIN, SITE } from './support.mjs';
+import { test, launch, openPage, pageHtml, menuType, axeAudit, BIN, SITE, BROWSER } from './support.mjs';
 
 const TYPES = [['ostrel-menu', 'qrnmenu.js'], ['tree-menu', 'qrntmenu.js'], ['tabs', 'qrntabs.js'], ['tab-menu', 'qrntabmenu.js']];
 
@@ -37,7 +40,7 @@ test('everyShippedTheme_rendersCleanOnPhonesAndRightToLeft', async () => {
         [file + '.html']: pageHtml({ data: [file], engine }), [file + '.rtl.html']: pageHtml({ data: [file], engine, dir: 'rtl' }) });
       const page = await openPage(b, SITE + file + '.html');
       await page.waitForFunction(() => document.querySelector('[class^="qrn"]') && !document.querySelector('.qw'));
-      assert.deepEqual(await axeAudit(page, '[class^="qrn"]'), [], what + ', closed');
+      if (BROWSER === 'chromium') assert.deepEqual(await axeAudit(page, '[class^="qrn"]'), [], what + ', closed');
       // Every disclosure the menu offers opened, so that submenus and rows
       // are audited in their colours too.
       await page.evaluate(() => {
@@ -46,7 +49,7 @@ test('everyShippedTheme_rendersCleanOnPhonesAndRightToLeft', async () => {
         for (const x of document.querySelectorAll('button[aria-expanded="false"]:not(.qg),[aria-expanded="false"]>.qe'))
           if (x.offsetParent) x.click();
       });
-      assert.deepEqual(await axeAudit(page, '[class^="qrn"]'), [], what + ', open');
+      if (BROWSER === 'chromium') assert.deepEqual(await axeAudit(page, '[class^="qrn"]'), [], what + ', open');
       await page.setViewportSize({ width: 375, height: 700 });
       const wide = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
       assert.ok(wide <= 0, `${what}: ${wide} px wider than a 375 px phone`);
