@@ -66,7 +66,11 @@ test('framePair_keysOpenTheSubmenuInTheSubFrameAndEscapeComesBack', async () => 
   const bar = frameOf(page, 'keys-bar.html'), sub = frameOf(page, '/content.html');
   await bar.waitForSelector('nav');
   await bar.getByRole('button', { name: 'Products' }).focus();
+  // Keys go where the window's focus is; a frame's element focused by a
+  // script may take it only in a later task.
+  await bar.waitForFunction(() => document.activeElement?.getAttribute('aria-label') === 'Products');
   await page.keyboard.press('Enter');
+  await sub.waitForFunction(() => !!document.querySelector('nav .qo>.qu'));
   await page.keyboard.press('ArrowDown');
   assert.equal(await sub.evaluate(() => document.activeElement.textContent), 'Software');
   await page.keyboard.press('ArrowDown');
