@@ -380,9 +380,8 @@ WebPage::WebPage(QWidget *parentWidget, Kind kind)
     m_view->setPage(m_page);
     m_view->setAcceptDrops(false);
 
-    // The loading info names the address that started or finished: a
-    // finish arrives from the event loop, possibly after the program asked
-    // for the next load.
+    // Starts and finishes, each delivered from the event loop, possibly
+    // after the program asked for the next load.
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebPage::onLoadingChanged);
     connect(m_page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
@@ -501,7 +500,9 @@ void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
     m_hasDocument = false;
     m_loading = true;
     m_programLoadPending = true;
-    m_ownStartPending = true;
+    // A load asked for while the engine is loading joins that load: no start
+    // of its own comes, and the one finish ends both.
+    m_ownStartPending = !m_page->isLoading();
     if (kind == LoadKind::Html)
         m_page->setHtml(what, url);
     else
@@ -545,7 +546,7 @@ void WebPage::onLoadingChanged(const QWebEngineLoadingInfo &info)
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
         onLoadStarted();
     else
-        onLoadFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus, info.url());
+        onLoadFinished(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
 }
 
 void WebPage::onLoadStarted()
@@ -556,26 +557,14 @@ void WebPage::onLoadStarted()
     m_probeWaiting = false;
 }
 
-// A load asked for while another is still loading joins it: no start of its
-// own comes, and the one finish is the new load's, at its address. A finish
-// of another address before the new load's start is the end of the document
-// being replaced; taking it for the new one would let a call run in the old
-// document, its result vanishing with it. A document written from text
-// finishes at its base address (a data address without one), which a
-// replaced document may share: that finish is taken as before.
-bool WebPage::finishOfAReplacedLoad(const QUrl &finished) const
+void WebPage::onLoadFinished(bool ok)
 {
-    if (!m_ownStartPending)
-        return false;
-    const auto bare = [](const QUrl &u) { return u.adjusted(QUrl::RemoveFragment | QUrl::NormalizePathSegments); };
-    if (m_lastKind == LoadKind::Html)
-        return finished.scheme() != QLatin1String("data") && bare(finished) != bare(m_lastUrl);
-    return bare(finished) != bare(m_lastUrl);
-}
-
-void WebPage::onLoadFinished(bool ok, const QUrl &url)
-{
-    if (finishOfAReplacedLoad(url))
+    // Starts and finishes are delivered from the event loop. A finish that
+    // comes while the load the program asked for has yet to start, or while
+    // the engine is loading again, is the end of the document being
+    // replaced, whatever its address: taking it for the new one would let a
+    // call run in the old document and its result vanish with it.
+    if (m_ownStartPending || m_page->isLoading())
         return;
     m_loading = false;
     // A refused or aborted navigation also reports a failed load; the

@@ -132,8 +132,7 @@ private:
     void onConsoleMessage(const QString &message);
     void onLoadingChanged(const QWebEngineLoadingInfo &info);
     void onLoadStarted();
-    void onLoadFinished(bool ok, const QUrl &url);
-    bool finishOfAReplacedLoad(const QUrl &finished) const;
+    void onLoadFinished(bool ok);
     void onRenderProcessTerminated(int status);
     bool acceptNavigation(const QUrl &url, int type, bool isMainFrame);
 
@@ -151,7 +150,7 @@ private:
     bool m_refreshAllowed = false;
     bool m_loading = false;
     bool m_programLoadPending = false;
-    // From a program load until a load start arrives.
+    // From a program load until its start arrives.
     bool m_ownStartPending = false;
     bool m_hasDocument = false;
     bool m_recovering = false;

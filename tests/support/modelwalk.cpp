@@ -332,7 +332,7 @@ bool ModelWalk::run(const QString &step)
     try {
         ran = runCommand(name, rest);
     } catch (const PageError &e) {
-        ran = fail(QStringLiteral("a page failed: ") + e.message);
+        ran = fail(QStringLiteral("a page failed: ") + e.message + QStringLiteral(" (") + e.debugText() + QLatin1Char(')'));
     }
     // A question the step did not script was answered by nobody.
     const bool leftOver = !m_app.dialogs.answers.isEmpty() || !m_app.dialogs.files.isEmpty()
