@@ -1,4 +1,5 @@
 #include "support/scripteddialogs.h"
+#include "support/testfiles.h"
 #include "support/testmain.h"
 #include "support/webharness.h"
 
@@ -49,14 +50,6 @@ private:
     std::unique_ptr<WebPage> m_page;
     QTemporaryDir m_dir;
     QString bindingPage() const { return testDataDir() + QStringLiteral("binding.html"); }
-    QString writeTestPage(const QString &html) const
-    {
-        const QString path = m_dir.filePath(QStringLiteral("page.html"));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(html.toUtf8()) < 0)
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
 
 private slots:
     void init()
@@ -387,8 +380,11 @@ private slots:
         const QString getter = QStringLiteral("<p>The next document</p>");
         if (next == 1)
             m_page->loadHtml(getter, QUrl(QStringLiteral("about:blank")));
-        else if (next == 0)
-            m_page->loadFile(writeTestPage(getter));
+        else if (next == 0) {
+            const QString path = m_dir.filePath(QStringLiteral("page.html"));
+            QVERIFY(writeTestFile(path, getter.toUtf8()));
+            m_page->loadFile(path);
+        }
         else
             m_page->loadFile(bindingPage());
         emit engine->loadingChanged(*replacedFinish);
