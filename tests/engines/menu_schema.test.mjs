@@ -3,14 +3,15 @@
 // the items and submenus they are given to.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, onePage, menuPage, dataFile, defaultItems, TYPE, DEFAULTS } from './support.mjs';
-import { changed } from './walk.mjs';
+import { test, launch, onePage, pageHtml, dataFile, defaultItems, TYPE, DEFAULTS, ENGINE } from './support.mjs';
+import { changed, deadParameters, framePictures } from './walk.mjs';
 
-// The walks load their pages one after another into one page.
+// The walks take their pictures in frames of one page.
 let b, walk;
 before(async () => {
   b = await launch();
   walk = onePage(b);
+  b.serve({ 'qrnmenu.js': ENGINE });
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -35,9 +36,14 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'flexDirection', 
   'borderTopLeftRadius', 'boxShadow', 'opacity', 'transform', 'animationName', 'animationDuration', 'marginTop', 'order', 'insetInlineStart'];
 
 // Everything a visitor could notice: each element's tag, attributes,
-// computed look and place, with a submenu open and items under the mouse.
-async function picture(page) {
-  return page.evaluate(PROPS => {
+// computed look and place, with a submenu open and items under the mouse;
+// one picture per data file. With parts ([text, 'item' or 'submenu']), the
+// picture of the elements of those items (without their submenus) or of
+// their submenus only, in their order.
+const pictures = (datas, parts = []) => framePictures(walk, datas, {
+  html: data => pageHtml({ data: [data] }),
+  ready: () => !document.querySelector('nav.qw'),
+  shoot: view => view.evaluate(([PROPS, parts]) => {
     const nav = document.querySelector('nav');
     const li = t => [...nav.querySelectorAll('.qi')].find(x => x.textContent === t).parentNode;
     li('Products').classList.add('qo');
@@ -45,51 +51,27 @@ async function picture(page) {
     li('Hardware').classList.add('qh');
     // Opening effects at their end, so the picture shows the open state.
     for (const a of document.getAnimations()) a.finish();
-    return [...nav.querySelectorAll('*')].concat(nav).map(el => {
+    const els = [...nav.querySelectorAll('*')].concat(nav);
+    const all = els.map(el => {
       const cs = getComputedStyle(el), r = el.getBoundingClientRect();
       const text = [...el.childNodes].filter(n => n.nodeType === 3).map(n => n.data).join('');
       return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + ` "${text}"` +
         PROPS.map(p => ` ${p}:${cs[p]}`).join('') + ` @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
     });
-  }, PROPS);
-}
-
-async function render(name, data) {
-  const page = await menuPage(walk, data, { name: name + '.html' });
-  const pic = await picture(page);
-  assert.deepEqual(page.problems, [], name);
-  await page.close();
-  return pic;
-}
+    if (!parts.length) return all;
+    return parts.map(([text, part]) => {
+      const item = li(text), sub = item.querySelector(':scope>ul');
+      const root = part === 'submenu' ? sub : item;
+      return all.filter((_, i) => root.contains(els[i]) && (part === 'submenu' || !sub?.contains(els[i])));
+    });
+  }, [PROPS, parts])
+});
 
 test('everyParameter_changesTheRenderedMenu', async () => {
   for (const name of Object.keys(BEHAVIOUR)) assert.ok(DEFAULTS[name] !== undefined, name + ' is a parameter');
-  const pictures = new Map();
-  const dead = [];
-  for (const p of TYPE.params) {
-    if (BEHAVIOUR[p.name]) continue;
-    const context = CONTEXT[p.name] || {};
-    const key = JSON.stringify(context);
-    if (!pictures.has(key)) pictures.set(key, await render('walk-base', dataFile({ params: context, items })));
-    const pic = await render('walk-' + p.name, dataFile({ params: { ...context, [p.name]: changed(p) }, items }));
-    if (JSON.stringify(pic) === JSON.stringify(pictures.get(key))) dead.push(p.name);
-  }
+  const dead = await deadParameters(TYPE.params, { skip: Object.keys(BEHAVIOUR), context: CONTEXT, pictures, data: params => dataFile({ params, items }) });
   assert.deepEqual(dead, [], 'parameters without effect');
 });
-
-// The picture of the elements of one item (or one submenu) only.
-async function partPicture(page, text, part) {
-  const all = await picture(page);
-  const idx = await page.evaluate(([text, part]) => {
-    const nav = document.querySelector('nav');
-    const els = [...nav.querySelectorAll('*')];
-    const li = [...nav.querySelectorAll('.qi')].find(x => x.textContent === text).parentNode;
-    const root = part === 'submenu' ? li.querySelector(':scope>ul') : li;
-    // The submenu with its items, or the item without its submenu.
-    return els.map((el, i) => (root === el || root.contains(el)) && (part === 'submenu' || !li.querySelector(':scope>ul')?.contains(el)) ? i : -1).filter(i => i >= 0);
-  }, [text, part]);
-  return idx.map(i => all[i]);
-}
 
 test('individualStyles_changeOnlyTheItemsAndSubmenusGivenThem', async () => {
   // Item styles go to a bar item and a submenu item that have submenus, to
@@ -103,30 +85,22 @@ test('individualStyles_changeOnlyTheItemsAndSubmenusGivenThem', async () => {
     f[kind === 'item' ? 7 : 8] = '0';
     return f;
   });
-  const parts = async page => {
-    const own = [];
-    for (const t of targets[kind]) own.push(...await partPicture(page, t, kind));
+  const failures = [];
+  for (const kind of ['item', 'submenu']) {
     // Where the others stand may move with a styled item's size; their
     // look may not change.
-    const others = [...await partPicture(page, 'Services', 'item'), ...await partPicture(page, 'Services', 'submenu')];
-    return [own, others.map(x => x.replace(/ @[^@]*$/, ''))];
-  };
-  let kind;
-  const failures = [];
-  for (kind of ['item', 'submenu']) {
+    const parts = pics => pics.map(pic => [pic.slice(0, -2).flat(), pic.slice(-2).flat().map(x => x.replace(/ @[^@]*$/, ''))]);
     const data = style => dataFile({ items: styledItems(kind), [kind === 'item' ? 'itemStyles' : 'menuStyles']: [style] });
-    const page = await menuPage(walk, data({ inherit: 'all' }), { name: 'style-base.html' });
-    const [own, other] = await parts(page);
-    await page.close();
-    for (const p of TYPE.params.filter(p => (' ' + p.styles + ' ').includes(' ' + kind + ' '))) {
-      // A first-level submenu opens downwards already.
-      const value = p.name === 'menuSubDirection' ? 'up' : changed(p);
-      const styled = await menuPage(walk, data({ [p.name]: value }), { name: 'style.html' });
-      const [own2, other2] = await parts(styled);
+    const styled = TYPE.params.filter(p => (' ' + p.styles + ' ').includes(' ' + kind + ' '));
+    // A first-level submenu opens downwards already.
+    const value = p => p.name === 'menuSubDirection' ? 'up' : changed(p);
+    const shots = await pictures([{ inherit: 'all' }, ...styled.map(p => ({ [p.name]: value(p) }))].map(data),
+      [...targets[kind].map(t => [t, kind]), ['Services', 'item'], ['Services', 'submenu']]);
+    const [[own, other], ...rest] = parts(shots);
+    for (const [n, p] of styled.entries()) {
+      const [own2, other2] = rest[n];
       if (JSON.stringify(own2) === JSON.stringify(own)) failures.push(`${kind} style ${p.name}: no effect`);
       if (JSON.stringify(other2) !== JSON.stringify(other)) failures.push(`${kind} style ${p.name}: changed an item without the style`);
-      assert.deepEqual(styled.problems, []);
-      await styled.close();
     }
   }
   assert.deepEqual(failures, []);

@@ -2,15 +2,16 @@
 // item styles change exactly the tabs and submenu items they are given to.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, onePage } from './support.mjs';
-import { T, tabMenuPage } from './tabmenu_support.mjs';
-import { changed, deadParameters } from './walk.mjs';
+import { test, launch, onePage, pageHtml } from './support.mjs';
+import { T } from './tabmenu_support.mjs';
+import { changed, deadParameters, framePictures } from './walk.mjs';
 
-// The walks load their pages one after another into one page.
+// The walks take their pictures in frames of one page.
 let b, walk;
 before(async () => {
   b = await launch();
   walk = onePage(b);
+  b.serve({ 'qrntabmenu.js': T.ENGINE });
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -40,29 +41,32 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'flexDirection', 
   'borderTopLeftRadius', 'transform', 'order', 'boxShadow'];
 
 // Each element of the menu with its attributes, look and place, after a
-// click on Tab 0, with the mouse on Sub 0a and then on Tab 1.
-async function picture(data, name) {
-  const page = await tabMenuPage(walk, data, { after: '<div id="c0">Content 0</div><div id="c1">Content 1</div>', name });
-  await page.getByRole('tab', { name: 'Tab 0' }).click();
-  const pic = [];
-  for (const hover of [page.getByRole('link', { name: 'Sub 0a' }), page.getByRole('tab', { name: 'Tab 1' })]) {
-    await hover.hover();
-    pic.push(...await page.evaluate(PROPS => {
-      const root = document.querySelector('[role=tablist]').parentNode;
-      return [root, ...root.querySelectorAll('*')].map(el => {
-        const cs = getComputedStyle(el), r = el.getBoundingClientRect();
-        return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
-          ` @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
-      });
-    }, PROPS));
+// click on Tab 0, with the mouse on Sub 0a and then on Tab 1; one picture
+// per data file.
+const named = (role, text) => `() => [...document.querySelectorAll('[role=${role}]')].find(e => e.textContent.trim() === '${text}')`;
+const pictures = datas => framePictures(walk, datas, {
+  html: data => pageHtml({ engine: 'qrntabmenu.js', data: [data], after: '<div id="c0">Content 0</div><div id="c1">Content 1</div>' }),
+  ready: () => true,
+  async shoot(view) {
+    await view.click(named('tab', 'Tab 0'));
+    const pic = [];
+    for (const hover of [`() => [...document.querySelectorAll('a')].find(e => e.textContent.trim() === 'Sub 0a')`, named('tab', 'Tab 1')]) {
+      await view.hover(hover);
+      pic.push(...await view.evaluate(PROPS => {
+        const root = document.querySelector('[role=tablist]').parentNode;
+        return [root, ...root.querySelectorAll('*')].map(el => {
+          const cs = getComputedStyle(el), r = el.getBoundingClientRect();
+          return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
+            ` @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
+        });
+      }, PROPS));
+    }
+    return pic;
   }
-  assert.deepEqual(page.problems, [], name);
-  await page.close();
-  return pic;
-}
+});
 
 test('everyParameter_changesTheRenderedMenu', async () => {
-  const dead = await deadParameters(T.type.params, { skip: BEHAVIOUR, context: CONTEXT, picture, data: params => T.dataFile({ params, items: items() }) });
+  const dead = await deadParameters(T.type.params, { skip: BEHAVIOUR, context: CONTEXT, pictures, data: params => T.dataFile({ params, items: items() }) });
   assert.deepEqual(dead, [], 'parameters without effect');
 });
 
@@ -70,10 +74,12 @@ test('itemStyles_changeOnlyTheTabsAndItemsGivenThem', async () => {
   // All but Tab 4 and Sub 0d have style 0; those two must look the same.
   const other = /Tab 4|four\.html|Sub 0d|d\.html/;
   const split = pic => [pic.filter(l => !other.test(l) && /^(A|BUTTON) /.test(l)), pic.filter(l => /four\.html|d\.html/.test(l)).map(l => l.replace(/ @.*$/, ''))];
-  const [own, rest] = split(await picture(T.dataFile({ items: items('0'), styles: [{ inherit: 'all' }] }), 'style-base.html'));
+  const styled = T.type.params.filter(p => / item /.test(' ' + p.styles + ' '));
+  const [base, ...pics] = await pictures([{ inherit: 'all' }, ...styled.map(p => ({ [p.name]: changed(p) }))].map(style => T.dataFile({ items: items('0'), styles: [style] })));
+  const [own, rest] = split(base);
   const failures = [];
-  for (const p of T.type.params.filter(p => / item /.test(' ' + p.styles + ' '))) {
-    const [own2, rest2] = split(await picture(T.dataFile({ items: items('0'), styles: [{ [p.name]: changed(p) }] }), 'style.html'));
+  for (const [n, p] of styled.entries()) {
+    const [own2, rest2] = split(pics[n]);
     if (JSON.stringify(own2) === JSON.stringify(own)) failures.push(p.name + ': no effect');
     if (JSON.stringify(rest2) !== JSON.stringify(rest)) failures.push(p.name + ': changed an item without the style');
   }

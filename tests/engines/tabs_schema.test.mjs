@@ -2,15 +2,16 @@
 // styles change exactly the tabs they are given to.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, onePage } from './support.mjs';
-import { T, tabsPage, contents } from './tabs_support.mjs';
-import { changed } from './walk.mjs';
+import { test, launch, onePage, pageHtml } from './support.mjs';
+import { T, contents } from './tabs_support.mjs';
+import { changed, deadParameters, framePictures } from './walk.mjs';
 
-// The walks load their pages one after another into one page.
+// The walks take their pictures in frames of one page.
 let b, walk;
 before(async () => {
   b = await launch();
   walk = onePage(b);
+  b.serve({ 'qrntabs.js': T.ENGINE });
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -35,43 +36,39 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'flexDirection', 
   'borderTopLeftRadius', 'transform', 'order'];
 
 // Each element of the tabs with its attributes, look and place, after a
-// click on Tab 0 and with the mouse on Tab 1.
-async function picture(data, name) {
-  const page = await tabsPage(walk, data, { after: contents(2), name });
-  await page.click('text=Tab 0');
-  await page.hover('text=Tab 1');
-  const pic = await page.evaluate(PROPS => {
-    const root = document.querySelector('[role=tablist]').parentNode;
-    return [root, ...root.querySelectorAll('*')].map(el => {
-      const cs = getComputedStyle(el), r = el.getBoundingClientRect();
-      return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
-        ` @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
-    });
-  }, PROPS);
-  assert.deepEqual(page.problems, [], name);
-  await page.close();
-  return pic;
-}
+// click on Tab 0 and with the mouse on Tab 1; one picture per data file.
+const tab = text => `() => [...document.querySelectorAll('[role=tab]')].find(t => t.textContent.trim() === '${text}')`;
+const pictures = datas => framePictures(walk, datas, {
+  html: data => pageHtml({ engine: 'qrntabs.js', data: [data], after: contents(2) }),
+  ready: () => true,
+  async shoot(view) {
+    await view.click(tab('Tab 0'));
+    await view.hover(tab('Tab 1'));
+    return view.evaluate(PROPS => {
+      const root = document.querySelector('[role=tablist]').parentNode;
+      return [root, ...root.querySelectorAll('*')].map(el => {
+        const cs = getComputedStyle(el), r = el.getBoundingClientRect();
+        return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
+          ` @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
+      });
+    }, PROPS);
+  }
+});
 
 test('everyParameter_changesTheRenderedTabs', async () => {
-  const base = new Map(), dead = [];
-  for (const p of T.type.params) {
-    if (BEHAVIOUR.includes(p.name)) continue;
-    const context = CONTEXT[p.name] || {}, key = JSON.stringify(context);
-    if (!base.has(key)) base.set(key, JSON.stringify(await picture(T.dataFile({ params: context, items: items() }), 'base.html')));
-    const pic = await picture(T.dataFile({ params: { ...context, [p.name]: changed(p) }, items: items() }), 'walk.html');
-    if (JSON.stringify(pic) === base.get(key)) dead.push(p.name);
-  }
+  const dead = await deadParameters(T.type.params, { skip: BEHAVIOUR, context: CONTEXT, pictures, data: params => T.dataFile({ params, items: items() }) });
   assert.deepEqual(dead, [], 'parameters without effect');
 });
 
 test('itemStyles_changeOnlyTheTabsGivenThem', async () => {
   // All but Tab 4 have style 0; Tab 4 has none and must look the same.
   const split = pic => [pic.filter(l => !/Tab 4|four\.html/.test(l) && /^(A|BUTTON)/.test(l)), pic.filter(l => /four\.html/.test(l)).map(l => l.replace(/ @.*$/, ''))];
-  const [own, other] = split(await picture(T.dataFile({ items: items('0'), styles: [{ inherit: 'all' }] }), 'style-base.html'));
+  const styled = T.type.params.filter(p => / item /.test(' ' + p.styles + ' '));
+  const [base, ...pics] = await pictures([{ inherit: 'all' }, ...styled.map(p => ({ [p.name]: changed(p) }))].map(style => T.dataFile({ items: items('0'), styles: [style] })));
+  const [own, other] = split(base);
   const failures = [];
-  for (const p of T.type.params.filter(p => / item /.test(' ' + p.styles + ' '))) {
-    const [own2, other2] = split(await picture(T.dataFile({ items: items('0'), styles: [{ [p.name]: changed(p) }] }), 'style.html'));
+  for (const [n, p] of styled.entries()) {
+    const [own2, other2] = split(pics[n]);
     if (JSON.stringify(own2) === JSON.stringify(own)) failures.push(p.name + ': no effect');
     if (JSON.stringify(other2) !== JSON.stringify(other)) failures.push(p.name + ': changed a tab without the style');
   }

@@ -3,15 +3,16 @@
 // the subtree below the item given them.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, onePage } from './support.mjs';
-import { T, treePage } from './tree_support.mjs';
-import { changed, deadParameters } from './walk.mjs';
+import { test, launch, onePage, pageHtml } from './support.mjs';
+import { T, ADD, SS } from './tree_support.mjs';
+import { changed, deadParameters, framePictures } from './walk.mjs';
 
-// The walks load their pages one after another into one page.
+// The walks take their pictures in frames of one page.
 let b, walk;
 before(async () => {
   b = await launch();
   walk = onePage(b);
+  b.serve({ 'qrntmenu.js': T.ENGINE, 'qrntmenu_add.js': ADD, 'qrntmenu_ss.js': SS });
   b.serve({ 'pic.svg': '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>' });
 });
 after(async () => { await b.close(); });
@@ -40,35 +41,37 @@ const PROPS = ['display', 'position', 'left', 'top', 'zIndex', 'width', 'height'
   'borderLeftColor', 'borderTopLeftRadius'];
 
 // Each element of the tree with its attributes, look and place, with the
-// mouse on Child.
-async function picture(data, name) {
-  const page = await treePage(walk, data, { name });
-  await page.hover('text=Child');
-  const pic = await page.evaluate(PROPS => {
-    const nav = document.querySelector('nav');
-    return [nav, ...nav.querySelectorAll('*')].map(el => {
-      const cs = getComputedStyle(el), r = el.getBoundingClientRect();
-      return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
-        ` before:${getComputedStyle(el, '::before').content} @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
-    });
-  }, PROPS);
-  assert.deepEqual(page.problems, [], name);
-  await page.close();
-  return pic;
-}
+// mouse on Child; one picture per data file.
+const pictures = datas => framePictures(walk, datas, {
+  html: data => pageHtml({ engine: 'qrntmenu.js', data: [data] }),
+  ready: () => !document.querySelector('nav.qw'),
+  async shoot(view) {
+    await view.hover(() => [...document.querySelectorAll('nav a')].find(a => a.textContent === 'Child'));
+    return view.evaluate(PROPS => {
+      const nav = document.querySelector('nav');
+      return [nav, ...nav.querySelectorAll('*')].map(el => {
+        const cs = getComputedStyle(el), r = el.getBoundingClientRect();
+        return el.tagName + [...el.attributes].map(a => ` ${a.name}=${a.value}`).join('') + PROPS.map(p => ` ${p}:${cs[p]}`).join('') +
+          ` before:${getComputedStyle(el, '::before').content} @${Math.round(r.left)},${Math.round(r.top)},${Math.round(r.width)}x${Math.round(r.height)}`;
+      });
+    }, PROPS);
+  }
+});
 
 test('everyParameter_changesTheRenderedTree', async () => {
-  const dead = await deadParameters(T.type.params, { skip: BEHAVIOUR, context: CONTEXT, picture, data: params => T.dataFile({ params, items: items() }) });
+  const dead = await deadParameters(T.type.params, { skip: BEHAVIOUR, context: CONTEXT, pictures, data: params => T.dataFile({ params, items: items() }) });
   assert.deepEqual(dead, [], 'parameters without effect');
 });
 
 test('itemStyles_changeOnlyTheItemsGivenThem', async () => {
   // Every item but Deepest and Plain has style 0; those two must look the same.
   const split = pic => [pic.filter(l => /^A /.test(l) && !/deepest|plain/.test(l)), pic.filter(l => /^A .*(deepest|plain)\.html/.test(l)).map(l => l.replace(/ @.*$/, ''))];
-  const [own, other] = split(await picture(T.dataFile({ items: items('0'), styles: [{ inherit: 'all' }] }), 'style-base.html'));
+  const styled = T.type.params.filter(p => / item /.test(' ' + p.styles + ' '));
+  const [base, ...pics] = await pictures([{ inherit: 'all' }, ...styled.map(p => ({ [p.name]: changed(p) }))].map(style => T.dataFile({ items: items('0'), styles: [style] })));
+  const [own, other] = split(base);
   const failures = [];
-  for (const p of T.type.params.filter(p => / item /.test(' ' + p.styles + ' '))) {
-    const [own2, other2] = split(await picture(T.dataFile({ items: items('0'), styles: [{ [p.name]: changed(p) }] }), 'style.html'));
+  for (const [n, p] of styled.entries()) {
+    const [own2, other2] = split(pics[n]);
     if (JSON.stringify(own2) === JSON.stringify(own)) failures.push(p.name + ': no effect');
     if (JSON.stringify(other2) !== JSON.stringify(other)) failures.push(p.name + ': changed an item without the style');
   }
@@ -81,10 +84,11 @@ test('submenuStyles_changeTheSubtreeOfTheItemGivenThemAndNothingElse', async () 
   const data = sub => T.dataFile({ items: items().map((e, i) => i === 2 ? [...e.slice(0, 9), '0', e[10]] : e), submenuStyles: [sub] });
   const outside = pic => pic.filter(l => /^A .*aria-level=[12] /.test(l)).map(l => l.replace(/ @.*$/, ''));
   const inside = pic => pic.filter(l => /^(UL|A|LI|SPAN)\b/.test(l)).join('\n');
-  const base = await picture(data({ inherit: 'all' }), 'sub-base.html');
+  const styled = T.type.params.filter(p => / submenu /.test(' ' + p.styles + ' '));
+  const [base, ...pics] = await pictures([{ inherit: 'all' }, ...styled.map(p => ({ [p.name]: changed(p) }))].map(data));
   const failures = [];
-  for (const p of T.type.params.filter(p => / submenu /.test(' ' + p.styles + ' '))) {
-    const pic = await picture(data({ [p.name]: changed(p) }), 'sub.html');
+  for (const [n, p] of styled.entries()) {
+    const pic = pics[n];
     if (inside(pic) === inside(base)) failures.push(p.name + ': no effect');
     if (JSON.stringify(outside(pic)) !== JSON.stringify(outside(base))) failures.push(p.name + ': changed items outside the subtree');
   }
