@@ -3,6 +3,7 @@
 #include "page/sitescheme.h"
 
 #include "page/readerpage.h"
+#include "page/resourcetext.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -38,40 +39,10 @@ namespace {
 // secret of the load and a colon.
 const QString kReportMark = QStringLiteral("\x01plivex:");
 
-// Chromium ignores window.status and reports script errors only to the
-// console. This script, run at the creation of the main frame's document,
-// makes window.status a property whose setter reports each value, and reports
-// every uncaught script error with its position, keeping it off the console.
-// The mark with the load's secret lives only in the script's closure: the
-// sources a page can read (the setter's, the listener's) do not hold it.
-const char kHookScript[] = R"JS(
-(function () {
-  var log = console.log.bind(console);
-  var mark = @MARK;
-  var text = '';
-  try {
-    Object.defineProperty(window, 'status', {
-      configurable: true,
-      get: function () { return text; },
-      // The program sets the status past the report (a second argument).
-      set: function (v, quiet) {
-        text = String(v);
-        if (quiet !== true) log(mark + 'status:' + text);
-      }
-    });
-  } catch (e) {}
-  window.addEventListener('error', function (e) {
-    if (!(e instanceof ErrorEvent)) return;
-    log(mark + 'error:' + JSON.stringify({
-      line: e.lineno | 0, column: e.colno | 0,
-      code: (e.error && e.error.name) || 'Error',
-      message: String(e.message)
-    }));
-    e.preventDefault();
-  }, true);
-})();
-)JS";
+// How soon a document still loading after a finish is asked again, in ms.
+constexpr int kSettlePollMs = 10;
 
+// The hooks each hosted document starts with: scripts/hooks.js.
 const QString kHookName = QStringLiteral("plivex-hooks");
 
 QString newSecret()
@@ -482,7 +453,7 @@ void WebPage::installReportScript()
     m_reportPrefix = kReportMark + newSecret() + QLatin1Char(':');
     QWebEngineScript hook;
     hook.setName(kHookName);
-    hook.setSourceCode(QString::fromUtf8(kHookScript).replace(QStringLiteral("@MARK"), jsStringLiteral(m_reportPrefix)));
+    hook.setSourceCode(resourceText(QStringLiteral(":/page/hooks.js")).replace(QStringLiteral("@MARK"), jsStringLiteral(m_reportPrefix)));
     hook.setInjectionPoint(QWebEngineScript::DocumentCreation);
     hook.setWorldId(QWebEngineScript::MainWorld);
     // Frames are documents of their own, whoever wrote them: they get no
@@ -503,6 +474,11 @@ void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
     // A load asked for while the engine is loading joins that load: no start
     // of its own comes, and the one finish ends both.
     m_ownStartPending = !m_page->isLoading();
+    ++m_loadSerial;
+    // The document being replaced is marked, in a world of the program's
+    // own, so that a finish it still reports, whatever its address, is told
+    // from the new document's (see onLoadFinished).
+    m_page->runJavaScript(QStringLiteral("window.plivexReplaced=true"), QWebEngineScript::ApplicationWorld);
     if (kind == LoadKind::Html)
         m_page->setHtml(what, url);
     else
@@ -566,6 +542,38 @@ void WebPage::onLoadFinished(bool ok)
     // call run in the old document and its result vanish with it.
     if (m_ownStartPending || m_page->isLoading())
         return;
+    if (!ok) {
+        finishLoad(false);
+        return;
+    }
+    settleLoad(m_loadSerial);
+}
+
+// A finish is not always the end of the load the program asked for last:
+// the engine may report the replaced document's finish after the new load
+// was asked for, even when both have the same address; and a load asked for
+// while another was under way may end with a single finish that comes while
+// the new document is still loading, and none after it. So the document
+// itself is asked: until it is unmarked and whole, calls wait, and it is
+// asked again.
+void WebPage::settleLoad(quint64 serial)
+{
+    m_page->runJavaScript(QStringLiteral("!window.plivexReplaced&&document.readyState==='complete'"),
+                          QWebEngineScript::ApplicationWorld, [self = QPointer<WebPage>(this), serial](const QVariant &whole) {
+                              if (!self || self->m_loadSerial != serial || !self->m_loading)
+                                  return;
+                              if (whole.toBool())
+                                  self->finishLoad(true);
+                              else
+                                  QTimer::singleShot(kSettlePollMs, self, [self, serial] {
+                                      if (self && self->m_loadSerial == serial && self->m_loading)
+                                          self->settleLoad(serial);
+                                  });
+                          });
+}
+
+void WebPage::finishLoad(bool ok)
+{
     m_loading = false;
     // A refused or aborted navigation also reports a failed load; the
     // document shown before stays. Only a load the program started replaces it.
@@ -574,6 +582,7 @@ void WebPage::onLoadFinished(bool ok)
     else if (m_programLoadPending)
         m_hasDocument = false;
     m_programLoadPending = false;
+    emit loadSettled();
     if (m_recovering) {
         m_recovering = false;
         if (!ok)
@@ -747,6 +756,7 @@ void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadlin
         loop.quit();
     });
     connect(m_page, &QWebEnginePage::loadingChanged, &timer, [&] { loop.quit(); });
+    connect(this, &WebPage::loadSettled, &timer, [&] { loop.quit(); });
     timer.start(static_cast<int>(qMax<qint64>(0, deadline.remainingTime())));
     call.loop = &loop;
     bool ending = false;

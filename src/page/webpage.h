@@ -95,6 +95,8 @@ public:
 signals:
     // A main-frame navigation the program did not start was refused.
     void navigationRefused(const QUrl &url);
+    // The load the program asked for has ended (see settleLoad).
+    void loadSettled();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -133,6 +135,10 @@ private:
     void onLoadingChanged(const QWebEngineLoadingInfo &info);
     void onLoadStarted();
     void onLoadFinished(bool ok);
+    // Asks the document whether it is the one the program loaded last,
+    // loaded whole; finishes the load once it is.
+    void settleLoad(quint64 serial);
+    void finishLoad(bool ok);
     void onRenderProcessTerminated(int status);
     bool acceptNavigation(const QUrl &url, int type, bool isMainFrame);
 
@@ -152,6 +158,9 @@ private:
     bool m_programLoadPending = false;
     // From a program load until its start arrives.
     bool m_ownStartPending = false;
+    // Counts the program's loads: an answer about a document is for the
+    // load it was asked for.
+    quint64 m_loadSerial = 0;
     bool m_hasDocument = false;
     bool m_recovering = false;
     QList<Call *> m_calls; // the calls to this page that wait, innermost last
