@@ -360,18 +360,27 @@ private slots:
     void lateFinishOfTheReplacedDocument_isNotTakenForTheNewOne_data()
     {
         QTest::addColumn<int>("next");
-        QTest::newRow("another file") << 0;
-        QTest::newRow("text") << 1;
-        QTest::newRow("the same file again") << 2;
+        // Whether the replaced document's start comes late too, so that the
+        // program sees a start and a finish before the engine has begun
+        // the new load.
+        QTest::addColumn<bool>("withStart");
+        QTest::newRow("another file") << 0 << false;
+        QTest::newRow("text") << 1 << false;
+        QTest::newRow("the same file again") << 2 << false;
+        QTest::newRow("another file, start and finish") << 0 << true;
+        QTest::newRow("the same file again, start and finish") << 2 << true;
     }
     void lateFinishOfTheReplacedDocument_isNotTakenForTheNewOne()
     {
         QFETCH(int, next);
+        QFETCH(bool, withStart);
         QWebEnginePage *engine = m_page->view()->page();
-        std::optional<QWebEngineLoadingInfo> replacedFinish;
+        std::optional<QWebEngineLoadingInfo> replacedStart, replacedFinish;
         auto keep = connect(engine, &QWebEnginePage::loadingChanged, this, [&](const QWebEngineLoadingInfo &info) {
             if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
                 replacedFinish = info;
+            else if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+                replacedStart = info;
         });
         m_page->loadFile(bindingPage());
         QVERIFY(QTest::qWaitFor([&] { return replacedFinish.has_value(); }));
@@ -387,6 +396,8 @@ private slots:
         }
         else
             m_page->loadFile(bindingPage());
+        if (withStart)
+            emit engine->loadingChanged(*replacedStart);
         emit engine->loadingChanged(*replacedFinish);
         QVERIFY(!m_page->hasDocument());
         m_page->call(QStringLiteral("eval"), {QStringLiteral("window.mark='kept'")});
