@@ -477,7 +477,7 @@ void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
     ++m_loadSerial;
     // The document being replaced is marked, in a world of the program's
     // own, so that a finish it still reports, whatever its address, is told
-    // from the new document's (see onLoadFinished).
+    // from the new document's (see settleLoad).
     m_page->runJavaScript(QStringLiteral("window.plivexReplaced=true"), QWebEngineScript::ApplicationWorld);
     if (kind == LoadKind::Html)
         m_page->setHtml(what, url);
@@ -565,10 +565,7 @@ void WebPage::settleLoad(quint64 serial)
                               if (whole.toBool())
                                   self->finishLoad(true);
                               else
-                                  QTimer::singleShot(kSettlePollMs, self, [self, serial] {
-                                      if (self && self->m_loadSerial == serial && self->m_loading)
-                                          self->settleLoad(serial);
-                                  });
+                                  QTimer::singleShot(kSettlePollMs, self, [self, serial] { self->settleLoad(serial); });
                           });
 }
 
