@@ -50,7 +50,7 @@ private slots:
     {
         TfrmAbout about;
         Project project;
-        TfrmMenuType menuType(project, [] { return true; });
+        TfrmMenuType menuType(project);
         const auto *shown = menuType.findChild<QLabel *>(QStringLiteral("versionLabel"));
         QVERIFY(shown);
         QCOMPARE(shown->text(), about.Label3->text());

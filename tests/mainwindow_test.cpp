@@ -28,6 +28,7 @@
 #include "app/saveprojectform.h"
 #include "project/platform/shell.h"
 #include "support/appfixture.h"
+#include "support/webharness.h"
 #include "support/testmain.h"
 
 #include <QAccessible>
@@ -97,11 +98,6 @@ void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(), key,
                     modifiers);
-}
-
-QString loadedPagePath(Page *page)
-{
-    return static_cast<WebPage *>(page)->view()->url().toLocalFile();
 }
 
 } // namespace
@@ -438,9 +434,9 @@ private slots:
                                        Qt::MatchRecursive | Qt::MatchExactly).isEmpty());
         QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tabs"));
         QVERIFY(app.waitForParameterPage());
-        QVERIFY(loadedPagePath(windows().main->wb).endsWith(QStringLiteral("data/tabs/params.html")));
-        QVERIFY(loadedPagePath(windows().itemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));
-        QVERIFY(loadedPagePath(windows().itemStyles->wbItemStyles).endsWith(QStringLiteral("data/tabs/itemstyles.html")));
+        QVERIFY(harness::loadedPagePath(windows().main->wb).endsWith(QStringLiteral("data/tabs/params.html")));
+        QVERIFY(harness::loadedPagePath(windows().itemParams->wbItemParams).endsWith(QStringLiteral("data/tabs/itemparams.html")));
+        QVERIFY(harness::loadedPagePath(windows().itemStyles->wbItemStyles).endsWith(QStringLiteral("data/tabs/itemstyles.html")));
         QVERIFY(windows().itemStyles->spdShowSmStyles->isHidden());
         QVERIFY(!windows().project.Modified());
     }
@@ -454,7 +450,7 @@ private slots:
             windows().menuType->cbMenu0Click(3);
             windows().menuType->spdCancelClick();
         });
-        QCOMPARE(windows().menuType->exec(), int(QDialog::Rejected));
+        QCOMPARE(windows().menuType->choose(), std::nullopt);
         QCOMPARE(windows().project.MenuType, 1);
         QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
     }
@@ -473,10 +469,11 @@ private slots:
             for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Escape})
                 QTest::keyClick(QApplication::focusWidget(), key);
         });
-        QCOMPARE(windows().menuType->exec(), int(QDialog::Accepted));
+        startProject(windows(), CommandLine());
         QVERIFY(firstTicked);
         QCOMPARE(windows().project.MenuType, 1);
         QCOMPARE(windows().main->lblMenuName->text(), QStringLiteral("Ostrel Tree Menu"));
+        QVERIFY(harness::loadedPagePath(windows().main->wb).endsWith(QStringLiteral("data/tree-menu/params.html")));
         // Closing by other means is refused.
         bool closed = true;
         QTimer::singleShot(0, windows().menuType, [&] {
@@ -485,7 +482,7 @@ private slots:
                 return windows().menuType->spdApplyClick();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
-        QCOMPARE(windows().menuType->exec(), int(QDialog::Accepted));
+        QCOMPARE(windows().menuType->choose(TfrmMenuType::Cancel::Applies), std::optional<int>(1));
         QVERIFY(!closed);
     }
 
@@ -529,10 +526,13 @@ private slots:
             if (windows().menuType->isVisible())
                 windows().menuType->spdCancelClick();
         });
-        QCOMPARE(windows().menuType->exec(), result);
+        const std::optional<int> chosen = windows().menuType->choose();
         QVERIFY2(!focusTrail.isEmpty(), "the window never became active");
         QCOMPARE(focusTrail.first(), QStringLiteral("Ostrel Menu"));
-        QCOMPARE(windows().project.MenuType, type);
+        QCOMPARE(chosen.has_value(), result == QDialog::Accepted);
+        QCOMPARE(chosen.value_or(0), type);
+        // Choosing is all the window does.
+        QCOMPARE(windows().project.MenuType, 0);
         if (keys.size() > 2 && keys.at(1) == Qt::Key_Down)
             QCOMPARE(focusTrail.at(1), menuTypes().at(1).name);
     }

@@ -12,6 +12,10 @@
 #include "app/startup.h"
 #include "page/page.h"
 #include "preview/menutypeform.h"
+#include "preview/previewform.h"
+#include "preview/previewpage.h"
+#include "editors/itemstylesform.h"
+#include "editors/itemparamsform.h"
 #include "project/datafile/dataopen.h"
 #include "project/model/menutypes.h"
 #include "project/model/project.h"
@@ -19,6 +23,7 @@
 #include "project/history/projecthistory.h"
 #include "project/lifecycle/recoveryoffer.h"
 #include "support/appfixture.h"
+#include "support/webharness.h"
 #include "support/testmain.h"
 
 #include <QAction>
@@ -159,6 +164,77 @@ private slots:
         QCOMPARE(windows().project.CurrentFileName, path);
         QVERIFY(windows().project.items().count() > 0);
         QVERIFY(app.dialogs.asked.isEmpty());
+    }
+
+    // Every road to another menu type ends in the same state: the type's
+    // pages in every view, and every window fitted to it.
+    void everyRoadToAType_loadsItsPagesAndFitsTheWindows_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<int>("type");
+        QTest::newRow("start-up with --type") << QStringLiteral("--type") << 3;
+        QTest::newRow("start-up through the window") << QStringLiteral("window at start-up") << 2;
+        QTest::newRow("start-up with a file of the type") << QStringLiteral("file at start-up") << 1;
+        QTest::newRow("Select Menu Type") << QStringLiteral("menu") << 3;
+        QTest::newRow("Open of another type's file") << QStringLiteral("open") << 2;
+        QTest::newRow("Select Menu Type, to a type without submenu styles and back")
+            << QStringLiteral("menu twice") << 0;
+    }
+    void everyRoadToAType_loadsItsPagesAndFitsTheWindows()
+    {
+        QFETCH(QString, road);
+        QFETCH(int, type);
+        AppFixture app;
+        app.createWindows();
+        const QString typeFile = app.folder() + QStringLiteral("other.js");
+        QVERIFY(QFile::copy(app.folder() + defaultProjectPath(type), typeFile));
+        const auto applyInWindow = [](int chosen) {
+            QTimer::singleShot(0, windows().menuType, [chosen] {
+                windows().menuType->cbMenu0Click(chosen);
+                windows().menuType->spdApplyClick();
+            });
+        };
+        if (road == QLatin1String("--type")) {
+            startProject(windows(), startWith(type));
+        } else if (road == QLatin1String("window at start-up")) {
+            applyInWindow(type);
+            startProject(windows(), startWith(-1));
+        } else if (road == QLatin1String("file at start-up")) {
+            startProject(windows(), startWith(-1, typeFile));
+        } else if (road == QLatin1String("open")) {
+            app.chooseMenuType(0);
+            app.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+            QVERIFY(windows().main->controller->open(typeFile));
+        } else {
+            app.chooseMenuType(road == QLatin1String("menu") ? 0 : 2);
+            if (road == QLatin1String("menu twice")) {
+                applyInWindow(2);
+                windows().main->Selectmenutype1Click();
+            }
+            applyInWindow(type);
+            windows().main->Selectmenutype1Click();
+        }
+
+        const MenuType &expected = menuTypes().at(size_t(type));
+        QCOMPARE(windows().project.MenuType, type);
+        QCOMPARE(windows().main->lblMenuName->text(), expected.name);
+        const QList<std::pair<Page *, QString>> pages{
+            {windows().main->wb, QStringLiteral("params.html")},
+            {windows().itemParams->wbItemParams, QStringLiteral("itemparams.html")},
+            {windows().itemStyles->wbItemStyles, QStringLiteral("itemstyles.html")},
+        };
+        for (const auto &[page, file] : pages)
+            QVERIFY2(harness::loadedPagePath(page).endsWith(pagePath(type, file)), qPrintable(harness::loadedPagePath(page)));
+        QCOMPARE(windows().itemStyles->spdShowSmStyles->isHidden(), !expected.hasSubmenuStyles);
+        if (expected.hasSubmenuStyles)
+            QVERIFY(harness::loadedPagePath(windows().itemStyles->wbSmStyles).endsWith(pagePath(type, QStringLiteral("smstyles.html"))));
+        QCOMPARE(windows().preview->PreviewTemplate,
+                 readPreviewTemplate(app.folder() + pagePath(type, QStringLiteral("preview.html"))).value_or(QString()));
+        // The type's first project is read into its own pages.
+        QVERIFY(windows().project.items().count() > 0);
+        QVERIFY(!windows().project.Modified());
+        QVERIFY(app.waitForParameterPage());
+        QCOMPARE(windows().main->wb->callText(QStringLiteral("qrn_getKeysList"), {QString()}).isEmpty(), false);
     }
 
     void open_aFileOfAnotherType_offersToSwitchAfterTheQuestionAboutChanges_data()

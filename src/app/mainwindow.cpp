@@ -78,8 +78,7 @@ void MainWindow::setWindows(ProgramWindows &windows)
     connect(&m_project, &Project::marked, windows.preview, &TfrmPreview::restartCountdown);
     windows.saveProject->setPages(wb, windows.itemParams->wbItemParams);
     ProjectController::Views views;
-    views.loadTypePages = [this] { return LoadMenuTypePages(); };
-    views.chooseMenuType = [menuType = windows.menuType] { return menuType->exec() == QDialog::Accepted; };
+    views.chooseMenuType = [menuType = windows.menuType] { return menuType->choose(); };
     views.resetStyles = [styles = windows.itemStyles] { styles->ResetStyles(); };
     views.clearStyles = [styles = windows.itemStyles] { styles->edits->clear(); };
     // Styles go into the styles window's lists, so its views follow.
@@ -95,9 +94,16 @@ void MainWindow::setWindows(ProgramWindows &windows)
         if (styles->isVisible())
             styles->edits->takePageEdits();
     };
-    controller = new ProjectController(m_project, *wb, *windows.itemParams->wbItemParams, *itemPanel->vtItems->selectionModel(),
-                                       *itemEdits, std::move(views), RecoveryFile(), this);
+    const TypePages::Views pages{wb, windows.itemParams->wbItemParams, windows.itemStyles->wbItemStyles,
+                                 windows.itemStyles->wbSmStyles};
+    controller = new ProjectController(m_project, pages, *itemPanel->vtItems->selectionModel(), *itemEdits,
+                                       std::move(views), RecoveryFile(), this);
     history = &controller->history();
+    // The windows fit a type as its pages load, before its first project.
+    connect(controller, &ProjectController::menuTypeChanged, windows.itemStyles, &TfrmItemStyles::fitMenuType);
+    connect(controller, &ProjectController::menuTypeChanged, windows.preview, &TfrmPreview::LoadPreviewTemplate);
+    connect(controller, &ProjectController::menuTypeChanged, this,
+            [this] { lblMenuName->setText(m_project.menuType().name); });
     windows.saveProject->setBeforeWrite([this] { controller->takePageEdits(); });
     connect(controller, &ProjectController::captionChanged, this, &MainWindow::setCaption);
     connect(&m_project, &Project::modifiedChanged, this, &QWidget::setWindowModified);
@@ -325,24 +331,6 @@ void MainWindow::FormCreate()
     wb->setKeyFilter(PageKeyFilter);
     wbToolbar->setKeyFilter(PageKeyFilter);
     LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage);
-}
-
-bool MainWindow::LoadMenuTypePages()
-{
-    const QString folder = m_project.ProgramFolder;
-    const int type = m_project.MenuType;
-    if (controller)
-        controller->setPagesReady(false);
-    if (!LoadPage(wb, folder + pagePath(type, QStringLiteral("params.html"))))
-        return false;
-    if (!LoadPage(m_windows->itemParams->wbItemParams, folder + pagePath(type, QStringLiteral("itemparams.html"))))
-        return false;
-    m_windows->itemStyles->ResetStyles();
-    m_windows->preview->LoadPreviewTemplate();
-    lblMenuName->setText(m_project.menuType().name);
-    if (controller)
-        controller->setPagesReady(true);
-    return !programEnding();
 }
 
 void MainWindow::MarkModified()

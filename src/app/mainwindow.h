@@ -93,8 +93,6 @@ public:
     // The caption (mainWindowCaption) for the current menu type, marked
     // while the project has unsaved changes.
     void setCaption(const QString &fileName, bool readIncomplete = false);
-    // Loads the pages of the project's menu type into every view.
-    bool LoadMenuTypePages();
 
     // Menu and page command actions.
     void NewProjectExecute();

@@ -30,7 +30,7 @@ ProgramWindows::ProgramWindows()
 {
     backgroundTile();
     main = new MainWindow(project, channel);
-    menuType = new TfrmMenuType(project, [this] { return main->LoadMenuTypePages(); }, main);
+    menuType = new TfrmMenuType(project, main);
     font = new TfrmFont(main);
     about = new TfrmAbout(main);
     itemParams = new TfrmItemParams(project, channel, *main->itemPanel->itemEdits, main);
@@ -54,7 +54,6 @@ ProgramWindows::ProgramWindows()
             call.value = *chosen;
     });
     channel.setProjectCommandRunner([this](const QString &id) { main->RunProjectCommand(id); });
-    itemStyles->ResetStyles();
     about->setBackgroundImage(menuType->BackgroundImage);
     QObject::connect(itemParams, &TfrmItemParams::closedByUser, main, [this] { main->miItemParams->setChecked(false); });
     // Every load, reset and save can give the project another links folder.

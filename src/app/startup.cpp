@@ -69,13 +69,9 @@ void startProject(ProgramWindows &windows, const CommandLine &cl)
         type = recovered.menuType;
     else if (type < 0 && !cl.file.isEmpty())
         type = MenuTypeNamedInFile(cl.file);
-    if (type >= 0) {
-        windows.menuType->SelectedType = type;
-        windows.menuType->spdApplyClick();
-    } else {
-        windows.menuType->exec();
-    }
-    if (programEnding())
+    if (type < 0)
+        type = windows.menuType->choose(TfrmMenuType::Cancel::Applies).value_or(0);
+    if (!windows.main->controller->setMenuType(type))
         return;
     if (left) {
         windows.main->controller->restore(recovered, std::move(*left));

@@ -9,7 +9,6 @@
 #include "page/pagekeyfilter.h"
 #include "page/webpage.h"
 #include "project/platform/dialogs.h"
-#include "project/datafile/loadpage.h"
 #include "project/model/project.h"
 #include "project/model/stylelist.h"
 
@@ -140,6 +139,8 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     connect(spdMoveUp, &TnewSpd::clicked, edits, &StyleEdits::MoveUp);
     connect(spdMoveDown, &TnewSpd::clicked, edits, &StyleEdits::MoveDown);
     connect(spdApply, &TnewSpd::clicked, this, &TfrmItemStyles::reject);
+    // As for the first type, until a type is set.
+    fitMenuType();
     // What an empty style field means changes with the menu's own values.
     connect(&project, &Project::marked, this, [this] {
         if (isVisible())
@@ -179,16 +180,13 @@ void TfrmItemStyles::switchKind(int kind)
 
 void TfrmItemStyles::ResetStyles()
 {
-    const QString folder = m_project.ProgramFolder;
-    if (!LoadPage(wbItemStyles, folder + pagePath(m_project.MenuType, QStringLiteral("itemstyles.html"))))
-        return;
-    if (m_project.menuType().hasSubmenuStyles) {
-        if (!LoadPage(wbSmStyles, folder + pagePath(m_project.MenuType, QStringLiteral("smstyles.html"))))
-            return;
-        spdShowSmStyles->show();
-    } else {
-        spdShowSmStyles->hide();
-    }
+    edits->clear();
+    edits->showNoStyle();
+}
+
+void TfrmItemStyles::fitMenuType()
+{
+    spdShowSmStyles->setVisible(m_project.menuType().hasSubmenuStyles);
     switchKind(0);
     edits->clear();
 }

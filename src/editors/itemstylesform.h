@@ -22,8 +22,11 @@ class TfrmItemStyles : public QDialog
 public:
     TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent = nullptr);
 
-    // Makes the editor fit the current menu type and empties both lists.
+    // Both lists empty, the pages showing no style.
     void ResetStyles();
+    // The window as the current menu type has it (its pages are loading):
+    // the submenu styles only where the type has them, both lists empty.
+    void fitMenuType();
     // A stored style, appended as it is (the data file reader's way in).
     void AddStyle(int kind, const QString &name, const QString &paramsList, const QString &stylesArray);
 

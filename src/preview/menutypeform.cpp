@@ -47,10 +47,9 @@ const int kBoxWidths[] = {81, 109, 81, 105};
 
 } // namespace
 
-TfrmMenuType::TfrmMenuType(Project &project, std::function<bool()> applyType, QWidget *parent)
+TfrmMenuType::TfrmMenuType(const Project &project, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_project(project)
-    , m_applyType(std::move(applyType))
 {
     setWindowTitle(QStringLiteral("Select Menu Type"));
     setFixedSize(340, 159);
@@ -142,19 +141,23 @@ void TfrmMenuType::cbMenu0Click(int type)
     SelectedType = type;
 }
 
+std::optional<int> TfrmMenuType::choose(Cancel cancel)
+{
+    m_cancelApplies = cancel == Cancel::Applies;
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return SelectedType;
+}
+
 void TfrmMenuType::spdApplyClick()
 {
-    m_project.MenuType = SelectedType;
-    if (!m_applyType())
-        return;
     m_closingByButton = true;
     accept();
 }
 
 void TfrmMenuType::spdCancelClick()
 {
-    // At start-up there is nothing to go back to: Cancel applies the choice.
-    if (!ShownOnce) {
+    if (m_cancelApplies) {
         spdApplyClick();
         return;
     }
@@ -167,7 +170,6 @@ void TfrmMenuType::done(int result)
     if (!m_closingByButton)
         return; // only "Ok" and "Cancel" close the window
     m_closingByButton = false;
-    ShownOnce = true;
     QDialog::done(result);
 }
 

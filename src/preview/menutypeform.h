@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QPixmap>
 #include <array>
-#include <functional>
+#include <optional>
 
 class TSpdCheckBox;
 class TnewSpd;
@@ -16,14 +16,19 @@ class TfrmMenuType : public QDialog
     Q_OBJECT
 
 public:
-    // `applyType` loads the pages of the chosen type; false when it failed.
-    TfrmMenuType(Project &project, std::function<bool()> applyType, QWidget *parent = nullptr);
+    // `project` gives the type ticked when the window opens. The window
+    // only chooses: the caller applies the choice.
+    explicit TfrmMenuType(const Project &project, QWidget *parent = nullptr);
+
+    // At start-up there is no type to go back to: Cancel applies the tick.
+    enum class Cancel { Keeps, Applies };
+    // Shows the window; the type applied, none when it was cancelled.
+    std::optional<int> choose(Cancel cancel = Cancel::Keeps);
 
     std::array<TSpdCheckBox *, 4> cbMenu{};
     TnewSpd *spdApply = nullptr;
     TnewSpd *spdCancel = nullptr;
     int SelectedType = 0;
-    bool ShownOnce = false;
     QPixmap BackgroundImage;
 
     void FormActivate();
@@ -43,6 +48,6 @@ protected:
 
 private:
     bool m_closingByButton = false;
-    Project &m_project;
-    std::function<bool()> m_applyType;
+    bool m_cancelApplies = false;
+    const Project &m_project;
 };

@@ -93,9 +93,7 @@ void AppFixture::destroyWindows()
 
 void AppFixture::chooseMenuType(int type)
 {
-    windows().menuType->cbMenu0Click(type);
-    windows().menuType->spdApplyClick();
-    if (!programEnding())
+    if (windows().main->controller->setMenuType(type))
         windows().main->controller->loadDefault();
 }
 

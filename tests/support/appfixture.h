@@ -26,8 +26,8 @@ public:
     // through destroyWindows.
     ProgramWindows &windows() const { return *m_windows; }
     void destroyWindows();
-    // Chooses a menu type through the menu type window, as Ok would, and
-    // loads its default project as start-up does.
+    // Gives the project a menu type and loads its default project, as
+    // start-up does once a type is chosen.
     void chooseMenuType(int type);
     // Waits until the parameter page has loaded.
     bool waitForParameterPage();

@@ -56,4 +56,9 @@ std::unique_ptr<WebPage> openPage(const QString &path)
     return page;
 }
 
+QString loadedPagePath(Page *page)
+{
+    return static_cast<WebPage *>(page)->view()->url().toLocalFile();
+}
+
 } // namespace harness

@@ -26,4 +26,7 @@ bool waitForDocument(Page &page, int ms = 30000);
 // A shown view with `path` loaded and complete; fails the test otherwise.
 std::unique_ptr<WebPage> openPage(const QString &path);
 
+// The file a page of the program's views shows (or is loading).
+QString loadedPagePath(Page *page);
+
 } // namespace harness

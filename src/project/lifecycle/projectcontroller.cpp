@@ -42,15 +42,15 @@ int MenuTypeNamedInFile(const QString &path)
     return read.ok() ? MenuTypeNamedIn(DataTextFromBytes(read.bytes)) : -1;
 }
 
-ProjectController::ProjectController(Project &project, Page &params, Page &itemParams,
-                                     QItemSelectionModel &selection, ItemEdits &itemEdits, Views views,
-                                     RecoveryFile recovery, QObject *parent)
+ProjectController::ProjectController(Project &project, TypePages::Views pages, QItemSelectionModel &selection,
+                                     ItemEdits &itemEdits, Views views, RecoveryFile recovery, QObject *parent)
     : QObject(parent)
     , m_project(project)
-    , m_params(params)
-    , m_itemParams(itemParams)
+    , m_params(*pages.params)
+    , m_itemParams(*pages.itemParams)
     , m_itemEdits(itemEdits)
     , m_views(std::move(views))
+    , m_typePages(pages)
 {
     m_history = new ProjectHistory(m_project, selection,
                                    {[this] { return BuildDataText(m_project, m_params, m_itemParams); },
@@ -168,12 +168,17 @@ bool ProjectController::load(const Load &request)
 
 bool ProjectController::runLoad(const Load &request)
 {
-    reset(Pages::LeftToRead);
+    reset(request.from == Load::From::Empty ? Pages::Reset : Pages::LeftToRead);
     bool read = true;
     DataRead outcome;
     // Whether a read reached the pages; a file that could not be read did not.
     bool pagesRead = true;
     switch (request.from) {
+    case Load::From::Empty:
+        // The preview counts down afresh; the new project counts as unchanged.
+        m_project.MarkModified();
+        m_project.setModified(false);
+        break;
     case Load::From::Default: {
         const QString path = m_project.ProgramFolder + defaultProjectPath(m_project.MenuType);
         pagesRead = QFileInfo::exists(path) && ReadDataFile(m_project, m_params, m_itemParams, path, m_views.addStyle);
@@ -285,7 +290,7 @@ void ProjectController::recoverPages()
     }
     m_recoveryPending = false;
     const auto recovering = raisedWhile(m_recovering);
-    if (!m_views.loadTypePages || !m_views.loadTypePages())
+    if (!loadTypePages())
         return;
     const bool recorded = m_history->history().current() != nullptr;
     // A text the pages could not read has been reported by then.
@@ -307,12 +312,26 @@ bool ProjectController::newProject()
 {
     if (!askSaveChanges())
         return false;
-    reset();
-    // The preview counts down afresh; the new project counts as unchanged.
-    m_project.MarkModified();
-    m_project.setModified(false);
-    m_history->reset();
-    emit projectReplaced();
+    Load request;
+    request.from = Load::From::Empty;
+    load(request);
+    return true;
+}
+
+bool ProjectController::setMenuType(int type)
+{
+    m_project.MenuType = type;
+    return loadTypePages();
+}
+
+bool ProjectController::loadTypePages()
+{
+    // Resets and loads may call the pages again once they are loading.
+    m_pagesReady = false;
+    if (!m_typePages.load(m_project.ProgramFolder, m_project.MenuType))
+        return false;
+    emit menuTypeChanged(m_project.MenuType);
+    m_pagesReady = true;
     return true;
 }
 
@@ -326,8 +345,7 @@ bool ProjectController::askToSwitchType(const QString &path)
                              .arg(QFileInfo(path).fileName(), other);
     if (dialogs().askYesNo(text) != Dialogs::Answer::Yes)
         return false;
-    m_project.MenuType = named;
-    return m_views.loadTypePages && m_views.loadTypePages();
+    return setMenuType(named);
 }
 
 bool ProjectController::open(const QString &given)
@@ -394,11 +412,14 @@ bool ProjectController::changeMenuType()
 {
     if (!askSaveChanges())
         return false;
-    if (!m_views.chooseMenuType || !m_views.chooseMenuType()) {
+    const std::optional<int> chosen = m_views.chooseMenuType ? m_views.chooseMenuType() : std::nullopt;
+    if (!chosen) {
         if (m_changesDiscarded)
             m_project.setModified(true);
         return false;
     }
+    if (!setMenuType(*chosen))
+        return false;
     loadDefault();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "project/datafile/dataopen.h"
 #include "project/model/project.h"
 #include "project/lifecycle/recoveryfile.h"
+#include "project/lifecycle/typepages.h"
 
 #include <QObject>
 #include <QString>
@@ -27,13 +28,10 @@ class ProjectController : public QObject
 public:
     struct Views
     {
-        // Loads the pages of the project's menu type into every view; false
-        // when the program is ending.
-        std::function<bool()> loadTypePages;
-        // The menu type window; true once the user applied a type (its pages
-        // are loaded by then).
-        std::function<bool()> chooseMenuType;
-        // The styles window: its pages as for a new project, its lists empty.
+        // The menu type window: the type the user applied, none when the
+        // window was cancelled.
+        std::function<std::optional<int>()> chooseMenuType;
+        // The styles window: its lists empty, its pages showing no style.
         std::function<void()> resetStyles;
         // Only the styles window's lists emptied, its pages kept.
         std::function<void()> clearStyles;
@@ -47,8 +45,9 @@ public:
         std::function<void()> takeStyleEdits;
     };
 
-    ProjectController(Project &project, Page &params, Page &itemParams, QItemSelectionModel &selection,
-                      ItemEdits &itemEdits, Views views, RecoveryFile recovery, QObject *parent = nullptr);
+    // `pages.params` and `pages.itemParams` must be given.
+    ProjectController(Project &project, TypePages::Views pages, QItemSelectionModel &selection, ItemEdits &itemEdits,
+                      Views views, RecoveryFile recovery, QObject *parent = nullptr);
     ~ProjectController() override;
 
     ProjectHistory &history() { return *m_history; }
@@ -58,9 +57,11 @@ public:
     static DataRead readDataText(Project &project, Page &params, Page &itemParams, QString text,
                                  const AddStyleFunction &addStyle = {});
 
-    // The pages of the current menu type are loaded (or loading): resets and
-    // loads may call them. The loadTypePages view says so.
-    void setPagesReady(bool ready) { m_pagesReady = ready; }
+    // The one way to another menu type: its pages are loaded into every
+    // view and the windows follow (menuTypeChanged). The project is left to
+    // the caller's load. False when the program is ending (a page file is
+    // missing).
+    bool setMenuType(int type);
 
     // --- the roads into a project ---
     // False when the user kept the project (unsaved changes).
@@ -75,7 +76,7 @@ public:
     // keeps it from now on.
     void restore(const RecoveryFile::Contents &recovered, RecoveryFile file);
     void loadDefault();
-    // Asks about unsaved changes, then the menu type window; a new type
+    // Asks about unsaved changes, then the menu type window; the chosen type
     // starts with its default project.
     bool changeMenuType();
 
@@ -124,6 +125,8 @@ public:
     void pageRendererEnded();
 
 signals:
+    // The pages of another menu type are loading: the windows fit it.
+    void menuTypeChanged(int type);
     // The caption changes: the project's file (empty for none), and whether
     // it was read incompletely.
     void captionChanged(const QString &fileName, bool readIncomplete);
@@ -136,7 +139,7 @@ signals:
 private:
     struct Load
     {
-        enum class From { Default, File, Recovered };
+        enum class From { Default, Empty, File, Recovered };
         From from = From::Default;
         QString path;     // File
         QString text;     // Recovered
@@ -151,6 +154,7 @@ private:
     bool restoreText(const QString &text);
     bool askToSwitchType(const QString &path);
     void recoverPages();
+    bool loadTypePages();
     void setProjectFolderOf(const QString &path);
     void emitCaption();
     // Says what of a file's read the reader did not: that the file is no
@@ -166,6 +170,7 @@ private:
     Page &m_itemParams;
     ItemEdits &m_itemEdits;
     Views m_views;
+    TypePages m_typePages;
     ProjectHistory *m_history = nullptr;
     bool m_pagesReady = false;
     bool m_loading = false;

@@ -333,14 +333,29 @@ void StyleEdits::Close()
     emit nameShown(QString());
 }
 
+QList<Page *> StyleEdits::typePages() const
+{
+    QList<Page *> pages;
+    // A type without submenu styles has no submenu style page loaded.
+    const int kinds = m_project.menuType().hasSubmenuStyles ? 2 : 1;
+    for (int kind = 0; kind < kinds; ++kind)
+        if (m_pages.at(size_t(kind)))
+            pages << m_pages.at(size_t(kind));
+    return pages;
+}
+
+void StyleEdits::showNoStyle()
+{
+    for (Page *page : typePages())
+        page->call(QStringLiteral("qrn_resetParams"), {kOmitted});
+    emit nameShown(QString());
+}
+
 void StyleEdits::showMenuValues()
 {
     if (!m_links.menuValues)
         return;
     const QString values = m_links.menuValues();
-    // A type without submenu styles has no submenu style page loaded.
-    const int kinds = m_project.menuType().hasSubmenuStyles ? 2 : 1;
-    for (int kind = 0; kind < kinds; ++kind)
-        if (m_pages.at(size_t(kind)))
-            m_pages.at(size_t(kind))->call(QStringLiteral("qrn_setMenuValues"), {values});
+    for (Page *page : typePages())
+        page->call(QStringLiteral("qrn_setMenuValues"), {values});
 }

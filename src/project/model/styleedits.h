@@ -2,6 +2,7 @@
 
 #include "project/model/style.h"
 
+#include <QList>
 #include <QObject>
 #include <array>
 #include <functional>
@@ -76,6 +77,8 @@ public:
     void takePageEdits();
     // Closing the window: the page back to its defaults, nothing selected.
     void Close();
+    // The pages show no style, their fields empty and disabled.
+    void showNoStyle();
     // Gives the style pages the menu-wide values, so that what a style
     // leaves empty shows, and is measured, as the engine will draw it.
     void showMenuValues();
@@ -90,6 +93,8 @@ private:
     void namesChanged();
     void moveSelected(int step);
     void keepPageValues(Page *view, const QString &field);
+    // The style pages the current menu type loads.
+    QList<Page *> typePages() const;
 
     Project &m_project;
     std::array<StyleList *, 2> m_lists;
