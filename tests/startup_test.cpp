@@ -15,7 +15,7 @@ const char kChildVariable[] = "PLIVEX_STARTUP_CHILD";
 
 int runChild(int argc, char **argv)
 {
-    quietEngineLogging();
+    setUpWebEngine();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     Application app(argc, argv);
     auto page = harness::openPage(harness::testDataDir() + QStringLiteral("binding.html"));

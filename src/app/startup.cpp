@@ -45,13 +45,24 @@ QStringList rawArguments(int argc, char **argv)
 
 } // namespace
 
-void quietEngineLogging()
+void setUpWebEngine()
 {
-    if (!qEnvironmentVariableIsEmpty("PLIVEX_DEBUG"))
-        return;
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!flags.contains("--log-level"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --log-level=3").trimmed());
+    // A page in a hidden window (the item parameters or the styles, closed)
+    // still takes the program's calls and reports the changes they make
+    // through short timers. Chromium would hold those timers back for a
+    // second while the page is hidden, so the project would learn of a
+    // change late, after the next step had begun.
+    for (const QByteArray flag : {QByteArrayLiteral("--disable-background-timer-throttling"),
+                                  QByteArrayLiteral("--disable-renderer-backgrounding")})
+        if (!flags.contains(flag))
+            flags += ' ' + flag;
+    const bool debug = !qEnvironmentVariableIsEmpty("PLIVEX_DEBUG");
+    if (!debug && !flags.contains("--log-level"))
+        flags += " --log-level=3";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    if (debug)
+        return;
     // The rules of QT_LOGGING_RULES still come after these.
     QLoggingCategory::setFilterRules(QStringLiteral("default.info=false\nqt.webenginecontext.info=false"));
 }
@@ -116,7 +127,7 @@ int runProgram(int argc, char **argv)
     // local pages, so run without it there rather than not at all.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    quietEngineLogging();
+    setUpWebEngine();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
     Application app(argc, argv);

@@ -8,10 +8,11 @@ struct ProgramWindows;
 // settings, the menu type choice, then the message loop.
 int runProgram(int argc, char **argv);
 
-// Keeps the web engine's set-up chatter off stderr unless PLIVEX_DEBUG is
-// set: Chromium logs only fatal errors, Qt's informational messages are off.
-// Warnings and errors still reach stderr. Runs before the application object.
-void quietEngineLogging();
+// The web engine's flags and logging, before the application object: pages
+// in hidden windows keep their timers. The engine's set-up chatter stays off
+// stderr unless PLIVEX_DEBUG is set: Chromium logs only fatal errors, Qt's
+// informational messages are off. Warnings and errors still reach stderr.
+void setUpWebEngine();
 
 // The first project of the session, in its menu type: a project left
 // behind by a crash when the user takes it, else the named file, else the

@@ -12,6 +12,6 @@ void prepareTestEnvironment()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    quietEngineLogging();
+    setUpWebEngine();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
