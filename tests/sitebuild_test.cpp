@@ -4,6 +4,7 @@
 
 #include "app/commandline.h"
 #include "app/sitebuild.h"
+#include "project/lifecycle/recoveryfile.h"
 #include "project/platform/programfolder.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QStandardPaths>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -711,9 +713,16 @@ private slots:
         const QString out = dir.filePath(QStringLiteral("out.js"));
         const QByteArray menu = readTestFile(defaultProject(QStringLiteral("ostrel-menu")));
         writeTestFile(in, menu);
+        // Where the program keeps its recovery files.
+        const QString programData =
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/plivex");
+        const qsizetype recoveriesBefore = RecoveryFile::leftBehind(programData).size();
         Run r = plivex({QStringLiteral("--theme"), QStringLiteral("high contrast"), in, out});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err, QString());
+        // The themed project went through the project's history as in the
+        // editor, and left the editor nothing to offer back.
+        QCOMPARE(RecoveryFile::leftBehind(programData).size(), recoveriesBefore);
         const QByteArray themed = readTestFile(out);
         QVERIFY(themed.contains("var menuBackColor=\"#000000\";"));
         QVERIFY(!menu.contains("var menuBackColor=\"#000000\";"));

@@ -16,6 +16,7 @@
 #include "project/site/pageinstall.h"
 #include "project/platform/programfolder.h"
 #include "project/model/project.h"
+#include "project/lifecycle/headlessproject.h"
 #include "project/lifecycle/projectcontroller.h"
 #include "project/platform/textfile.h"
 #include "project/themes/themes.h"
@@ -106,19 +107,15 @@ int writeOutput(const QString &path, const QByteArray &bytes)
     return 0;
 }
 
-// The pages a read needs, loaded; false after saying which is missing.
-bool loadPages(const Project &project, WebPage &params, WebPage &itemParams)
+// The project's pages loaded for `type`; false after saying which is missing.
+bool loadPages(HeadlessProject &headless, int type)
 {
-    for (const auto &[page, file] : {std::pair<WebPage *, QString>{&params, QStringLiteral("params.html")},
-                                     std::pair<WebPage *, QString>{&itemParams, QStringLiteral("itemparams.html")}}) {
-        const QString path = project.ProgramFolder + pagePath(project.MenuType, file);
-        if (!QFileInfo(path).isFile()) {
-            printErrorLine(cannotRead(path, QStringLiteral("the program's page is missing")));
-            return false;
-        }
-        page->loadFile(path);
+    const QString missing = headless.controller().missingTypePage(type);
+    if (!missing.isEmpty()) {
+        printErrorLine(cannotRead(missing, QStringLiteral("the program's page is missing")));
+        return false;
     }
-    return true;
+    return headless.controller().setMenuType(type);
 }
 
 int runImport(const CommandLine &cl, ConsoleDialogs &console)
@@ -140,16 +137,13 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
         printErrorLine(QStringLiteral("%1: no navigation links were found").arg(cl.file));
         return 1;
     }
-    Project project;
-    project.MenuType = type;
-    project.ProgramFolder = programFolder();
-    WebPage params;
-    WebPage itemParams;
-    if (!loadPages(project, params, itemParams))
+    HeadlessProject headless;
+    if (!loadPages(headless, type))
         return 2;
-    params.call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+    headless.controller().newProject();
+    Project &project = headless.project;
     project.items().insertLeveled({}, 0, items, project.menuType().maxLevels);
-    const QString data = BuildDataText(project, params, itemParams);
+    const QString data = BuildDataText(project, headless.params(), headless.itemParams());
     if (console.errors > 0)
         return 1;
     printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
@@ -173,8 +167,9 @@ int runListThemes(const CommandLine &cl)
 }
 
 // Gives the project read from cl.file the look of the theme cl.theme.
-int applyNamedTheme(const CommandLine &cl, Project &project, WebPage &params, WebPage &itemParams)
+int applyNamedTheme(const CommandLine &cl, HeadlessProject &headless)
 {
+    const Project &project = headless.project;
     const QList<Theme> themes = listThemes(project.MenuType, project.ProgramFolder);
     const Theme *theme = findTheme(themes, cl.theme);
     if (!theme) {
@@ -186,7 +181,7 @@ int applyNamedTheme(const CommandLine &cl, Project &project, WebPage &params, We
     QByteArray bytes;
     if (!readInput(theme->path, bytes))
         return 2;
-    if (!ApplyTheme(project, params, itemParams, DataTextFromBytes(bytes))) {
+    if (!headless.controller().applyTheme(DataTextFromBytes(bytes))) {
         printErrorLine(QStringLiteral("%1: the theme could not be read completely").arg(theme->path));
         return 1;
     }
@@ -267,13 +262,11 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         cl.mode != CommandLine::Mode::Install && !outputFolderExists(cl.output))
         return 2;
 
-    Project project;
-    project.MenuType = type;
-    project.ProgramFolder = programFolder();
-    WebPage params;
-    WebPage itemParams;
-    if (!loadPages(project, params, itemParams))
+    HeadlessProject headless;
+    if (!loadPages(headless, type))
         return 2;
+    Project &project = headless.project;
+    WebPage &params = headless.params();
     int scriptErrors = 0;
     QObject::connect(&params, &Page::scriptError, &params, [&](const ScriptError &e) {
         // Only errors of the file itself; the pages are ours.
@@ -282,7 +275,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         ++scriptErrors;
         printLocatedError(QStringLiteral("%1:%2:%3: %4: %5").arg(cl.file).arg(e.line).arg(e.column).arg(e.code, e.message));
     });
-    const DataRead read = ProjectController::readDataText(project, params, itemParams, std::move(text));
+    const DataRead read = headless.controller().readText(text, QString());
     // A page of ours that failed says nothing about the file: nothing is
     // written from such a read.
     if (!read.pageFailure.isEmpty()) {
@@ -333,13 +326,13 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
     if (cl.mode == CommandLine::Mode::Install)
         return installIntoPages(cl, readMenuInstall(project, params, cl.file));
     if (cl.mode == CommandLine::Mode::Theme) {
-        if (const int failed = applyNamedTheme(cl, project, params, itemParams))
+        if (const int failed = applyNamedTheme(cl, headless))
             return failed;
         if (console.errors > 0)
             return 1;
     }
     if (cl.mode == CommandLine::Mode::Convert || cl.mode == CommandLine::Mode::Theme)
-        return writeOutput(cl.output, encodeText(BuildDataText(project, params, itemParams)));
+        return writeOutput(cl.output, encodeText(BuildDataText(project, params, headless.itemParams())));
     if (cl.mode == CommandLine::Mode::Preview) {
         QString error;
         if (!exportPreview(project.ProgramFolder, type, cl.file, cl.output, &error)) {

@@ -202,6 +202,15 @@ bool ProjectController::runLoad(const Load &request)
             emit fileOpened(request.path);
         }
         break;
+    case Load::From::Text:
+        m_textRead = readDataText(m_project, m_params, m_itemParams, request.text, m_views.addStyle);
+        m_project.CurrentFileName = request.fileName;
+        if (!request.fileName.isEmpty())
+            m_project.ProjectFolder = QFileInfo(request.fileName).absolutePath() + QLatin1Char('/');
+        m_project.currentFileRead = !m_textRead.definesMenu ? Project::FileRead::NotAMenu
+                                    : m_textRead.complete   ? Project::FileRead::Whole
+                                                            : Project::FileRead::Incomplete;
+        break;
     case Load::From::Recovered:
         // Line breaks as the reader gives them to the page from a file.
         outcome = readDataText(m_project, m_params, m_itemParams, DataTextFromBytes(encodeText(request.text)),
@@ -406,6 +415,24 @@ void ProjectController::restore(const RecoveryFile::Contents &recovered, Recover
 void ProjectController::loadDefault()
 {
     load({});
+}
+
+DataRead ProjectController::readText(const QString &text, const QString &fileName)
+{
+    // Read now or not at all: the caller reports the outcome as it returns.
+    if (!m_pagesReady || m_loading) {
+        DataRead none;
+        none.complete = false;
+        none.pageFailure = QStringLiteral("The program's pages are not ready for a read.");
+        none.pageFailureDetail = none.pageFailure;
+        return none;
+    }
+    Load request;
+    request.from = Load::From::Text;
+    request.text = text;
+    request.fileName = fileName;
+    load(request);
+    return std::exchange(m_textRead, DataRead());
 }
 
 bool ProjectController::changeMenuType()

@@ -52,16 +52,14 @@ public:
 
     ProjectHistory &history() { return *m_history; }
 
-    // The one way a data text gets into a project and its pages, for the
-    // editor's loads and the command line alike (see ReadDataText).
-    static DataRead readDataText(Project &project, Page &params, Page &itemParams, QString text,
-                                 const AddStyleFunction &addStyle = {});
-
     // The one way to another menu type: its pages are loaded into every
     // view and the windows follow (menuTypeChanged). The project is left to
     // the caller's load. False when the program is ending (a page file is
     // missing).
     bool setMenuType(int type);
+    // The first page file of `type` missing from the program folder; empty
+    // when setMenuType would find them all.
+    QString missingTypePage(int type) const { return m_typePages.missingFile(m_project.ProgramFolder, type); }
 
     // --- the roads into a project ---
     // False when the user kept the project (unsaved changes).
@@ -76,6 +74,10 @@ public:
     // keeps it from now on.
     void restore(const RecoveryFile::Contents &recovered, RecoveryFile file);
     void loadDefault();
+    // A data text the caller has read and checked (the command line), read
+    // into the project as the file `fileName` would be (none: a text of no
+    // file). Nothing is shown: the read's outcome is the caller's to report.
+    DataRead readText(const QString &text, const QString &fileName);
     // Asks about unsaved changes, then the menu type window; the chosen type
     // starts with its default project.
     bool changeMenuType();
@@ -139,16 +141,20 @@ signals:
 private:
     struct Load
     {
-        enum class From { Default, Empty, File, Recovered };
+        enum class From { Default, Empty, File, Recovered, Text };
         From from = From::Default;
         QString path;     // File
-        QString text;     // Recovered
-        QString fileName; // Recovered: the project's own file
+        QString text;     // Recovered, Text
+        QString fileName; // Recovered, Text: the project's own file
     };
     // The one load: reset, read, and the history starts anew. A load asked
     // for while one runs replaces any other waiting and runs after it.
     bool load(const Load &request);
     bool runLoad(const Load &request);
+    // The one way a data text gets into the project and its pages, for
+    // every load, undo and theme (see ReadDataText).
+    static DataRead readDataText(Project &project, Page &params, Page &itemParams, QString text,
+                                 const AddStyleFunction &addStyle = {});
     // Undo and redo: the text read in place of the project; the item
     // counter stays and the tree is replaced only once the text was read.
     bool restoreText(const QString &text);
@@ -175,6 +181,7 @@ private:
     bool m_pagesReady = false;
     bool m_loading = false;
     std::optional<Load> m_waiting;
+    DataRead m_textRead; // the outcome of the last Text load
     bool m_changesDiscarded = false;
     bool m_recoveryPending = false;
     bool m_recovering = false;

@@ -3,20 +3,47 @@
 #include "project/datafile/loadpage.h"
 #include "project/model/menutypes.h"
 
+#include <QFileInfo>
+#include <QList>
+#include <utility>
+
 TypePages::TypePages(Views views)
     : m_views(views)
 {
 }
 
+namespace {
+
+// The type's page files, by the view they go into.
+QList<std::pair<Page *TypePages::Views::*, QString>> pageFiles(int type)
+{
+    QList<std::pair<Page *TypePages::Views::*, QString>> files{
+        {&TypePages::Views::params, QStringLiteral("params.html")},
+        {&TypePages::Views::itemParams, QStringLiteral("itemparams.html")},
+        {&TypePages::Views::itemStyles, QStringLiteral("itemstyles.html")}};
+    if (menuTypes().at(size_t(type)).hasSubmenuStyles)
+        files.append({&TypePages::Views::submenuStyles, QStringLiteral("smstyles.html")});
+    return files;
+}
+
+} // namespace
+
+QString TypePages::missingFile(const QString &programFolder, int type) const
+{
+    for (const auto &[view, file] : pageFiles(type)) {
+        const QString path = programFolder + pagePath(type, file);
+        if (m_views.*view && !QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
 bool TypePages::load(const QString &programFolder, int type) const
 {
-    const auto loaded = [&](Page *view, const QString &file) {
-        return !view || LoadPage(view, programFolder + pagePath(type, file));
-    };
-    if (!loaded(m_views.params, QStringLiteral("params.html")) || !loaded(m_views.itemParams, QStringLiteral("itemparams.html"))
-        || !loaded(m_views.itemStyles, QStringLiteral("itemstyles.html")))
-        return false;
-    if (menuTypes().at(size_t(type)).hasSubmenuStyles && !loaded(m_views.submenuStyles, QStringLiteral("smstyles.html")))
-        return false;
+    for (const auto &[view, file] : pageFiles(type)) {
+        Page *page = m_views.*view;
+        if (page && !LoadPage(page, programFolder + pagePath(type, file)))
+            return false;
+    }
     return !programEnding();
 }

@@ -23,6 +23,10 @@ public:
 
     const Views &views() const { return m_views; }
 
+    // The first page file of the type, of the views given, that is missing
+    // from the program folder; empty when all are there.
+    QString missingFile(const QString &programFolder, int type) const;
+
     // Starts loading the pages of `type` from the program folder (calls to
     // them wait for their documents). False when a page file is missing:
     // that was reported and the program is ending.

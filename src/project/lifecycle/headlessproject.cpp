@@ -1,0 +1,14 @@
+#include "project/lifecycle/headlessproject.h"
+
+#include "project/platform/programfolder.h"
+
+HeadlessProject::HeadlessProject()
+    : m_selection(&project.items())
+    , m_itemEdits(project, m_selection)
+    , m_controller(project, {&m_params, &m_itemParams, nullptr, nullptr}, m_selection, m_itemEdits, {},
+                   RecoveryFile(m_recoveryFolder.path()))
+{
+    project.ProgramFolder = programFolder();
+    project.ProjectFolder = project.ProgramFolder;
+    m_itemEdits.setItemParamsPage(&m_itemParams);
+}
