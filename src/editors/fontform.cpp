@@ -6,6 +6,7 @@
 #include "controls/newpanel.h"
 #include "controls/newspd.h"
 #include "controls/spdschemes.h"
+#include "page/resourcetext.h"
 #include "page/webpage.h"
 
 #include <QCheckBox>
@@ -78,18 +79,6 @@ constexpr FontStack kFontStacks[] = {
 };
 // The role that holds a stack's CSS; a kept, uninstalled family uses UserRole.
 constexpr int kStackRole = Qt::UserRole + 1;
-
-const QString kSampleHtml = QStringLiteral(
-    "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><style>"
-    "html,body{margin:0;height:100%;overflow:hidden;background:#fff}"
-    "table{border:0;border-collapse:collapse;border-spacing:0;width:100%;height:100%}"
-    "td{padding:0;text-align:center;vertical-align:middle;color:#000}"
-    "</style></head><body><table><tr><td id=\"tdFont\">Quorna Ostrel Menu: AaBbCcDd</td></tr></table>"
-    "<script>"
-    // A value CSS does not take leaves the sample as it was.
-    "window.qrn_setFont=function(v){if(!CSS.supports('font',v))return false;"
-    "document.getElementById('tdFont').style.font=v;return true;};"
-    "</script></body></html>");
 
 } // namespace
 
@@ -317,7 +306,7 @@ TfrmFont::TfrmFont(QWidget *parent)
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
 
-    wbFont->loadHtml(kSampleHtml, QUrl(QStringLiteral("about:blank")));
+    wbFont->loadHtml(resourceText(QStringLiteral(":/editors/fontsample.html")), QUrl(QStringLiteral("about:blank")));
 }
 
 std::optional<QString> TfrmFont::choose(const QString &value)

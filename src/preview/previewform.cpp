@@ -5,6 +5,7 @@
 #include "controls/spdschemes.h"
 #include "page/pagearg.h"
 #include "page/pagekeyfilter.h"
+#include "page/resourcetext.h"
 #include "page/webpage.h"
 #include "page/sitescheme.h"
 #include "preview/previewpage.h"
@@ -379,13 +380,8 @@ void TfrmPreview::wbPreviewScriptError(const ScriptError &error)
                          QStringLiteral("<font color=#AA0000>Error message:</font> ") +
                          // The message may quote the page's source, angle brackets and all.
                          (error.code + QStringLiteral(": ") + error.message).toHtmlEscaped() + QStringLiteral("</span>");
-    // An error in the head comes before the body exists.
     m_web->view()->page()->runJavaScript(
-        QStringLiteral("(function(){function put(){var b=document.body||document.documentElement.appendChild("
-                       "document.createElement('body'));b.innerHTML=%1;}"
-                       "if(document.readyState==='loading')document.addEventListener('DOMContentLoaded',put);"
-                       "else put();})();")
-            .arg(jsStringLiteral(body)));
+        resourceText(QStringLiteral(":/preview/showerror.js")).arg(jsStringLiteral(body)));
 }
 
 void TfrmPreview::giveFocusBack()
