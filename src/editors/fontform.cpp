@@ -21,7 +21,10 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QRegularExpression>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -306,7 +309,6 @@ TfrmFont::TfrmFont(QWidget *parent)
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
 
-    wbFont->loadHtml(resourceText(QStringLiteral(":/editors/fontsample.html")), QUrl(QStringLiteral("about:blank")));
 }
 
 std::optional<QString> TfrmFont::choose(const QString &value)
@@ -366,6 +368,10 @@ bool TfrmFont::UpdateSample()
     const QString value = eNewValue->text();
     const QString font = FontValuePart(value, 0) + QLatin1Char(' ') + FontValuePart(value, 1) + QLatin1Char(' ') +
                          FontValuePart(value, 2);
+    // The sample page is loaded when it is first needed, not with the other
+    // windows at start-up: many sessions never choose a font.
+    if (!std::exchange(m_sampleLoaded, true))
+        wbFont->loadHtml(resourceText(QStringLiteral(":/editors/fontsample.html")), QUrl(QStringLiteral("about:blank")));
     return wbFont->call(QStringLiteral("qrn_setFont"), {font}).toBool();
 }
 

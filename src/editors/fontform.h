@@ -88,4 +88,5 @@ private:
     // Set while the program itself selects list entries, so that only the
     // user's choices compose a value.
     bool m_selecting = false;
+    bool m_sampleLoaded = false;
 };
