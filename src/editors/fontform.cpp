@@ -308,7 +308,6 @@ TfrmFont::TfrmFont(QWidget *parent)
     // The chooser sees Enter and Escape before any of its controls.
     for (QWidget *w : findChildren<QWidget *>())
         w->installEventFilter(this);
-
 }
 
 std::optional<QString> TfrmFont::choose(const QString &value)
