@@ -565,12 +565,10 @@ private slots:
         ScriptedDialogs boxes;
         Editor e(pagestest::pageTypes().at(0));
         QSignalSpy errors(e.params.get(), &Page::scriptError);
-        const int limit = dataTextTimeLimitMs;
-        dataTextTimeLimitMs = 2000;
+        e.params->setApartTimeLimit(2000);
         const QString path = dir.filePath(QStringLiteral("bad.js"));
         writeTestFile(path, bytes);
         const bool read = e.open(path);
-        dataTextTimeLimitMs = limit;
         QVERIFY(read);
         QVERIFY(!e.project.LoadingData);
         QCOMPARE(errors.count() > 0, scriptError);
@@ -586,12 +584,11 @@ private slots:
     {
         QTemporaryDir dir;
         ScriptedDialogs boxes;
-        const int limit = dataTextTimeLimitMs;
-        dataTextTimeLimitMs = 3000;
         QRandomGenerator gen(20261207);
         const QByteArray pieces[] = {"|", "\"", "[", "]", ",", "\r", "\n", "\x1A", "qrn_init", "@undefined", "\\", "/*", "\0"};
         for (const pagestest::PageType &type : pagestest::pageTypes()) {
             Editor e(type);
+            e.params->setApartTimeLimit(3000);
             const QByteArray original = readTestFile(defaultProjectPath(type));
             for (int round = 0; round < 75; ++round) {
                 QByteArray bytes = original;
@@ -617,7 +614,6 @@ private slots:
                 boxes.answers.clear();
             }
         }
-        dataTextTimeLimitMs = limit;
     }
     // Random projects of every type are written, read and compared: items,
     // levels, styles, and the menu-wide values in every CSS form. A fixed

@@ -350,9 +350,8 @@ private slots:
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
         const QString path = writeFile(app.folder() + QStringLiteral("part.js"), text);
-        const int limit = std::exchange(dataTextTimeLimitMs, 2000);
+        windows().main->wb->setApartTimeLimit(2000);
         windows().main->controller->open(path);
-        dataTextTimeLimitMs = limit;
         const QStringList errors = app.dialogs.textsOf(QStringLiteral("error"));
         QVERIFY2(errors.join(QLatin1Char('|')).contains(said), qPrintable(errors.join(QLatin1Char('|'))));
 

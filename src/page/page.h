@@ -85,7 +85,7 @@ public:
     // whole length is given under "@lengths" (an object of name and length,
     // always present; no script can define that name). Its script
     // errors are reported as this page's own, before the call returns. A
-    // script that does not end within the call time limit is stopped, and the
+    // script that does not end within apartTimeLimit() is stopped, and the
     // call throws PageError. Functions named in `doNothing` are defined
     // before the script runs as functions that do nothing, so the script
     // can call them as written (a menu's start call) and start nothing.
@@ -121,6 +121,12 @@ public:
     void setCallTimeout(int ms) { m_callTimeoutMs = ms; }
     int callTimeout() const { return m_callTimeoutMs; }
 
+    // How long a script run by evaluateApart may take, in milliseconds: a
+    // big data file takes longer to run than a page takes to answer.
+    static constexpr int kApartLimitMs = 10000;
+    void setApartTimeLimit(int ms) { m_apartLimitMs = ms; }
+    int apartTimeLimit() const { return m_apartLimitMs; }
+
     // The text of a result: numbers without a fraction are written as
     // integers, null gives the empty text.
     static QString resultText(const QVariant &v);
@@ -141,5 +147,6 @@ signals:
 
 private:
     int m_callTimeoutMs = kAnswerLimitMs;
+    int m_apartLimitMs = kApartLimitMs;
     bool m_restartAnnounced = false;
 };

@@ -967,7 +967,7 @@ QString WebPage::evaluateApart(const QString &script, const QStringList &names, 
 {
     if (!m_reader)
         m_reader = std::make_unique<ReaderPage>();
-    m_reader->setTimeLimit(callTimeout());
+    m_reader->setTimeLimit(apartTimeLimit());
     const ReaderPage::Result result = m_reader->read(script, names, doNothing);
     for (const ScriptError &e : result.errors)
         enqueue({Event::Error, {}, e});

@@ -16,8 +16,6 @@
 #include <climits>
 #include <future>
 
-int dataTextTimeLimitMs = 10000;
-
 namespace {
 
 // A data file can declare an array of any length; more elements than this
@@ -510,8 +508,6 @@ EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &t
 {
     const PageArgs arrays{type.itemArrayName, type.styleArrayName, type.submenuStyleArrayName};
     const QStringList names = params.callText(QStringLiteral("qrn_getDataNames"), arrays).split(QLatin1Char('\r'), Qt::SkipEmptyParts);
-    const int limit = params.callTimeout();
-    params.setCallTimeout(dataTextTimeLimitMs);
     // The reader puts CR LF in front of every line; without the first one,
     // line N of the script is line N of the file, as its errors say.
     const QStringView script = text.startsWith(QLatin1String("\r\n")) ? QStringView(text).mid(2) : QStringView(text);
@@ -523,7 +519,6 @@ EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &t
         // The page forgets the previous project all the same.
         result.stopped = e.message;
     }
-    params.setCallTimeout(limit);
     shown = keepArrays(values, type, result);
     for (const JoinedDeclaration &joined : JoinedDeclarationsIn(text, names))
         result.findings << QStringLiteral("line %1: %2 is declared without a value: an \"=\" is probably missing "

@@ -65,8 +65,6 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
 
 // Files larger than this are refused unread.
 inline constexpr qint64 kMaxDataFileSize = 16 * 1024 * 1024;
-// How long the parameter page may take to evaluate a data text, in ms.
-extern int dataTextTimeLimitMs;
 
 // The steps, for the reader itself and its tests.
 
