@@ -21,8 +21,6 @@ public:
 
     explicit TypePages(Views views);
 
-    const Views &views() const { return m_views; }
-
     // The first page file of the type, of the views given, that is missing
     // from the program folder; empty when all are there.
     QString missingFile(const QString &programFolder, int type) const;
