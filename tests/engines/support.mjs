@@ -298,7 +298,8 @@ export function menuType(id, engine) {
 // opening effect at its end: violations as "rule: target" lines.
 const AXE = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 export async function axeAudit(page, sel = 'nav') {
-  await page.addScriptTag({ content: AXE });
+  // axe-core is large: a page audited twice parses it once.
+  if (!await page.evaluate(() => !!window.axe)) await page.addScriptTag({ content: AXE });
   return page.evaluate(async sel => {
     for (const a of document.getAnimations()) a.finish();
     const r = await window.axe.run(document.querySelector(sel), { resultTypes: ['violations'] });
