@@ -5,12 +5,12 @@
 // the tabs' font unless it is given its own.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, menuPage, dataFile, openPage, pageHtml, SITE } from './support.mjs';
+import { test, launch, onePage, menuPage, dataFile, openPage, pageHtml, SITE } from './support.mjs';
 import { T as TABS, tabsPage } from './tabs_support.mjs';
 import { T as TAB_MENU, tabMenuPage } from './tabmenu_support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const LONG = 'A very long item text that goes on and on about everything the section holds and then some more';

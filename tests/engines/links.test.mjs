@@ -4,7 +4,7 @@
 // written before the parameter).
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, openPage, SITE } from './support.mjs';
+import { test, launch, onePage, openPage, SITE } from './support.mjs';
 import { menuType } from './support.mjs';
 
 const TYPES = [
@@ -19,7 +19,7 @@ const ROOT = SITE + 'site/';
 
 let b;
 before(async () => {
-  b = await launch();
+  b = onePage(await launch());
   b.serve({ 'site/img/icon.svg': SVG, 'site/img/back.svg': SVG, 'img/icon.svg': SVG, 'img/back.svg': SVG });
 });
 after(async () => { await b.close(); });

@@ -4,12 +4,12 @@
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import {
-  test, launch, openPage, menuPage, wholeMenus, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
+  test, launch, onePage, openPage, menuPage, wholeMenus, dataFile, pageHtml, bigItems, menuTree, expectedTree, defaultItems,
   DEFAULT_PROJECT, FLYOUT_PROJECT, ENGINE, SITE
 } from './support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const attrs = (page, text) => page.evaluate(text => {

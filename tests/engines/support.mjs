@@ -124,7 +124,7 @@ async function chromiumContext(options) {
     const body = files.get(url.split('#')[0]);
     if (body === undefined) return route.fulfill({ status: 404, body: '' });
     const type = url.endsWith('.js') ? 'text/javascript' : url.endsWith('.svg') ? 'image/svg+xml' : 'text/html';
-    return route.fulfill({ status: 200, contentType: type + '; charset=utf-8', body });
+    return route.fulfill({ status: 200, contentType: type + '; charset=utf-8', headers: { 'cache-control': 'no-store' }, body });
   });
   return {
     ctx,
@@ -161,28 +161,34 @@ function watch(page) {
   }
 }
 
-// `b` giving one page for all the pages a walk opens: each opening loads
+// `b` giving one page for all the pages a file opens: each opening loads
 // the next address into it, and its close() leaves it open for the next.
-// For pages of the launch's size (1000 x 700) that never change it.
-// A fresh page costs a WebDriver browser several round trips and loads;
-// a load costs one. The site's storage is emptied before each load, so that
-// no page sees what the one before it kept.
+// A fresh page costs a browser about a fifth of a second of processor time
+// (a WebDriver browser several round trips as well); a load costs a
+// fraction of that. Before each load the page is put back as a new one
+// would be: the site's storage emptied, so that no page sees what the one
+// before it kept; the launch's size (1000 x 700); the pointer in the corner.
+// For files whose tests hold one page at a time and leave no clock, media
+// emulation, listener or script behind on it.
 export function onePage(b) {
-  let page = null;
+  let page = null, resize = null, resized = false;
   return {
     ...b,
     ctx: {
       async newPage() {
         if (page) {
           await page.evaluate(() => { try { sessionStorage.clear(); localStorage.clear(); } catch { /* a page without storage */ } });
-          // The pointer leaves for the window's corner, where a new page has
-          // it: a pointer that does not move puts no item of the next page
-          // under the mouse in WebKit.
+          if (resized) await resize({ width: 1000, height: 700 });
+          resized = false;
+          // A pointer that does not move puts no item of the next page under
+          // the mouse in WebKit.
           await page.mouse.move(999, 699);
           return page;
         }
         page = await b.ctx.newPage();
         page.close = async () => {};
+        resize = page.setViewportSize.bind(page);
+        page.setViewportSize = size => { resized = true; return resize(size); };
         return page;
       }
     }

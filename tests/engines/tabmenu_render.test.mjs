@@ -4,11 +4,11 @@
 // right-to-left pages and broken data files.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, openPage, axeAudit, SITE } from './support.mjs';
+import { test, launch, onePage, openPage, axeAudit, SITE } from './support.mjs';
 import { T, tabMenuPage, state } from './tabmenu_support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const DROPDOWN = T.DEFAULT_PROJECT.replace('var tabsSubMode="row"', 'var tabsSubMode="dropdown"').replace('var tabsSubOpenOn="hover"', 'var tabsSubOpenOn="click"');

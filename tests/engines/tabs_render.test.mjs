@@ -5,13 +5,13 @@ import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import fs from 'node:fs';
-import { test, launch, openPage, SITE } from './support.mjs';
+import { test, launch, onePage, openPage, SITE } from './support.mjs';
 import { T, tabsPage, panelItems, contents, state } from './tabs_support.mjs';
 
 const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const attrs = (page, text) => page.evaluate(text => {

@@ -3,12 +3,12 @@
 // right-to-left pages, an axe audit and broken data files.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, openPage, pageHtml, bigItems, axeAudit, SITE } from './support.mjs';
+import { test, launch, onePage, openPage, pageHtml, bigItems, axeAudit, SITE } from './support.mjs';
 import { T, treePage, settled, shown, smallTree } from './tree_support.mjs';
 
 let b;
 before(async () => {
-  b = await launch();
+  b = onePage(await launch());
   const svg = '<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8"><rect width="8" height="8"/></svg>';
   b.serve({ 'pic.svg': svg, 'hover.svg': svg, 'open.svg': svg });
 });
