@@ -2,26 +2,11 @@
 // keyboard patterns, on a wide and a small screen.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import fs from 'node:fs';
-import { test, launch, menuPage, dataFile, defaultItems, bigItems } from './support.mjs';
-
-const AXE = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+import { test, launch, onePage, menuPage, dataFile, defaultItems, bigItems, axeAudit } from './support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
-
-// Violations inside the menu, as "rule: target" lines.
-async function audit(page) {
-  await page.addScriptTag({ content: AXE });
-  return page.evaluate(async () => {
-    // Opening effects at their end: contrast is judged on the settled menu.
-    for (const a of document.getAnimations()) a.finish();
-    const r = await window.axe.run(document.querySelector('nav'), { resultTypes: ['violations'] });
-    return r.violations.flatMap(v => v.nodes.map(n => v.id + ': ' + n.target.join(' ')));
-  });
-}
 
 test('axe_findsNothingInTheMenuClosedAndOpen', async () => {
   const cases = [
@@ -39,7 +24,7 @@ test('axe_findsNothingInTheMenuClosedAndOpen', async () => {
       await page.setViewportSize({ width: 480, height: 700 });
       await page.locator('nav .qg').click();
     }
-    assert.deepEqual(await audit(page), [], c.name + ', closed');
+    assert.deepEqual(await axeAudit(page, 'nav'), [], c.name + ', closed');
     // Every submenu open at once: the deepest state the markup can be in.
     if (c.params.menuKeyboard === 'menubar') {
       await page.keyboard.press('Tab');
@@ -51,7 +36,7 @@ test('axe_findsNothingInTheMenuClosedAndOpen', async () => {
         if (await button.isVisible()) await button.click();
     }
     assert.ok(await page.locator('nav .qo').count() > 0, c.name + ': something is open');
-    assert.deepEqual(await audit(page), [], c.name + ', open');
+    assert.deepEqual(await axeAudit(page, 'nav'), [], c.name + ', open');
     assert.deepEqual(page.problems, [], c.name);
     await page.close();
   }
