@@ -21,6 +21,7 @@
 #include "benchsupport.h"
 #include "app/application.h"
 #include "page/readerpage.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "project/datafile/datatextscan.h"
 #include "project/platform/textfile.h"
@@ -43,9 +44,9 @@
 
 namespace {
 
-std::unique_ptr<WebPage> openPage(const QString &path)
+std::unique_ptr<WebPage> openPage(PageGate &gate, const QString &path)
 {
-    auto page = std::make_unique<WebPage>();
+    auto page = std::make_unique<WebPage>(gate);
     page->view()->resize(800, 600);
     page->view()->show();
     page->loadFile(path);
@@ -126,15 +127,16 @@ int main(int argc, char **argv)
 {
     prepareHeadlessBench();
     Application app(argc, argv);
+    PageGate gate;
 
     const QString folder = programFolder();
-    auto params = openPage(folder + pagePath(0, QStringLiteral("params.html")));
-    auto itemParams = openPage(folder + pagePath(0, QStringLiteral("itemparams.html")));
+    auto params = openPage(gate, folder + pagePath(0, QStringLiteral("params.html")));
+    auto itemParams = openPage(gate, folder + pagePath(0, QStringLiteral("itemparams.html")));
     if (!params || !itemParams) {
         std::fprintf(stderr, "the pages did not load from %s\n", qPrintable(folder));
         return 1;
     }
-    WebPage bare(nullptr, WebPage::Kind::Isolated);
+    WebPage bare(gate, nullptr, WebPage::Kind::Isolated);
     bare.loadHtml(QString::fromUtf8(kBarePage), QUrl());
     const MenuType &type = menuTypes().at(0);
     const QStringList names = params->callText(QStringLiteral("qrn_getDataNames"),
@@ -200,7 +202,7 @@ int main(int argc, char **argv)
             openRatios.push_back(open.back() / openFloors.back());
             openAgainRatios.push_back(openAgain.back() / openAgainFloors.back());
             // A fresh reader document, as each read leaves for the next.
-            ReaderPage reader;
+            ReaderPage reader(gate);
             reader.read(QString(), {});
             t.restart();
             reader.read(QString(), {});

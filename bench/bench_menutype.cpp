@@ -10,6 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
 #include "page/pagearg.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "preview/menutypeform.h"
 #include "project/platform/dialogs.h"
@@ -30,6 +31,7 @@ int main(int argc, char **argv)
 {
     prepareHeadlessBench();
     Application app(argc, argv);
+    PageGate gate;
     FailingDialogs failing;
     setDialogs(&failing);
     setProgramFolder(QStringLiteral(PLIVEX_BIN_DIR "/"));
@@ -45,7 +47,7 @@ int main(int argc, char **argv)
     for (int run = 0; run < 6; ++run) {
         QElapsedTimer t;
         t.start();
-        WebPage page;
+        WebPage page(gate);
         page.loadFile(empty);
         page.callText(QStringLiteral("eval"), {QStringLiteral("document.title")});
         if (run > 0) // the first run starts the engine

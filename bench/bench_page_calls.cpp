@@ -4,6 +4,7 @@
 
 #include "benchsupport.h"
 #include "app/application.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 
 #include <QElapsedTimer>
@@ -19,7 +20,8 @@ int main(int argc, char **argv)
     prepareHeadlessBench();
     Application app(argc, argv);
 
-    WebPage page;
+    PageGate gate;
+    WebPage page(gate);
     page.view()->resize(800, 600);
     page.view()->show();
     page.loadFile(QStringLiteral(PLIVEX_BENCH_DATA_DIR "bench.html"));

@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     WebPage &itemParams = bench.itemParams;
     project.items().insertLeveled({}, 0, nestedMenu({100, 9}));
 
-    TfrmPreview preview(project, [&] { return BuildDataText(project, params, itemParams); });
+    TfrmPreview preview(bench.gate, project, [&] { return BuildDataText(project, params, itemParams); });
     preview.resize(800, 600);
     preview.show();
     int ready = 0;

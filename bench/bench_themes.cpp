@@ -86,13 +86,13 @@ int main(int argc, char **argv)
     fill.base = fileAddress(project.ProjectFolder);
     if (!writeFileSafely(floorPath, encodeText(assemblePreview(builtInPreviewTemplate(), fill))))
         return 1;
-    WebPage bare;
+    WebPage bare(bench.gate);
     bare.widget()->resize(ThemeThumbnails::kPageSize);
     bare.widget()->show();
 
     TfrmThemes::Links links;
     links.dataText = dataText;
-    TfrmThemes themes(project, links);
+    TfrmThemes themes(bench.gate, project, links);
     int ready = 0;
     QObject::connect(&themes, &TfrmThemes::galleryReady, [&] { ++ready; });
     int loaded = 0;
@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     std::vector<std::unique_ptr<WebPage>> views;
     int viewsLoaded = 0;
     for (int i = 0; i < 8; ++i) {
-        views.push_back(std::make_unique<WebPage>());
+        views.push_back(std::make_unique<WebPage>(bench.gate));
         views.back()->widget()->resize(ThemeThumbnails::kPageSize);
         views.back()->widget()->show();
         QObject::connect(views.back().get(), &Page::documentComplete, [&] { ++viewsLoaded; });

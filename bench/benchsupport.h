@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "project/platform/dialogs.h"
 #include "project/model/itemtree.h"
@@ -117,9 +118,10 @@ inline QList<LeveledItem> threeLevelMenu(int n)
 // parameter pages loaded (made once the application exists).
 struct MenuBenchProject
 {
+    PageGate gate;
     Project project;
-    WebPage params;
-    WebPage itemParams;
+    WebPage params{gate};
+    WebPage itemParams{gate};
 
     bool open(const QString &programFolder)
     {

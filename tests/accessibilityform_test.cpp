@@ -10,6 +10,7 @@
 #include "project/model/project.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
+#include "support/webharness.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -28,8 +29,8 @@ struct Editor
     // The audit the window runs: the real one unless a test answers itself.
     std::function<void(AuditDone)> audit;
     int audits = 0;
-    RunAudit realAudit = projectAuditRunner(&project, project, [this] { return BuildDataText(project, *params, *itemParams); });
-    TfrmAccessibility form{project, *params, [this](int n) { selected << n; },
+    RunAudit realAudit = projectAuditRunner(&project, harness::gate(), project, [this] { return BuildDataText(project, *params, *itemParams); });
+    TfrmAccessibility form{harness::gate(), project, *params, [this](int n) { selected << n; },
                            [this](const QString &name) { focused << name; }, [this](AuditDone done) {
                                ++audits;
                                (audit ? audit : realAudit)(std::move(done));

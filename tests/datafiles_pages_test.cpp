@@ -12,6 +12,7 @@
 #include "page/readerpage.h"
 #include "support/testfiles.h"
 #include "support/testmain.h"
+#include "support/webharness.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -486,7 +487,7 @@ private slots:
     // text defines or leaves running is there for the next one.
     void readerPage_eachReadStartsAfresh_andTheSecretIsNowhereToRead()
     {
-        ReaderPage reader;
+        ReaderPage reader(harness::gate());
         ReaderPage::Result r = reader.read(QStringLiteral("var a=1; leaked=2; setInterval(function(){ a++; }, 1);"),
                                            {QStringLiteral("a"), QStringLiteral("leaked")});
         QCOMPARE(r.values, QStringLiteral("{\"a\":1,\"leaked\":2,\"@lengths\":{}}"));

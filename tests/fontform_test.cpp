@@ -3,6 +3,7 @@
 #include "editors/fontform.h"
 #include "page/page.h"
 #include "support/testmain.h"
+#include "support/webharness.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -133,7 +134,7 @@ private slots:
     void composedValues_areValidCssFonts()
     {
         QFETCH(QString, family);
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         font.lbFont->addItem(family);
         clickEntry(font.lbFont, family);
         clickEntry(font.lbStyle, QStringLiteral("bold"));
@@ -187,7 +188,7 @@ private slots:
     // the family, and then the suggestion goes.
     void chosenFamilyWithoutGeneric_isOfferedOne()
     {
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         openWith(font, QStringLiteral("bold 12px Verdana"), [&] {
             QVERIFY(font.lblGeneric->isVisible());
             QVERIFY2(font.lblGeneric->text().contains(QStringLiteral("\"sans-serif\"")), qPrintable(font.lblGeneric->text()));
@@ -200,7 +201,7 @@ private slots:
 
     void stack_composesItsWholeList_andIsSelectedAgainFromIt()
     {
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         openWith(font, QStringLiteral("bold 12px Verdana"), [&] {
             clickEntry(font.lbFont, QStringLiteral("Serif (stack)"));
             QCOMPARE(font.eNewValue->text(), QStringLiteral("bold 12px Georgia, \"Times New Roman\", \"DejaVu Serif\", serif"));
@@ -213,7 +214,7 @@ private slots:
 
     void lists_filledOnce()
     {
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         QCOMPARE(font.lbFont->item(0)->text(), QStringLiteral("Default"));
         // The stacks come first; each says in its tip what it is.
         QStringList families;
@@ -269,7 +270,7 @@ private slots:
         const QString installed = installedFamily();
         value.replace(QLatin1Char('*'), installed);
         family.replace(QLatin1Char('*'), installed);
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         font.CurrentUnit = QStringLiteral("cm");
         QString oldShown, newShown, w, s, f;
         const std::optional<QString> chosen = openWith(font, value, [&] {
@@ -292,7 +293,7 @@ private slots:
 
     void sample_showsTheValueWithDefaults()
     {
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         QString shown;
         openWith(font, QString(), [&] {
             shown = font.wbFont->callText(QStringLiteral("eval"),
@@ -304,7 +305,7 @@ private slots:
     void auto_composesOnListClicksAndUnits()
     {
         const QString installed = installedFamily();
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         QString afterFamily, afterUnit, afterSize, unitLabel;
         openWith(font, QStringLiteral("bold 12px Arial"), [&] {
             clickEntry(font.lbFont, installed);
@@ -330,7 +331,7 @@ private slots:
 
     void autoCleared_onlyAssignComposes()
     {
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         font.cbAssign->setChecked(false);
         QString afterClicks, label, afterAssign;
         openWith(font, QStringLiteral("bold 12px Arial"), [&] {
@@ -348,7 +349,7 @@ private slots:
 
     void familyNotInstalled_isKept()
     {
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         QString opened, selected, afterTyping;
         openWith(font, QStringLiteral("bold 12px My Web Font"), [&] {
             selected = current(font.lbFont);
@@ -384,7 +385,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, accepted);
-        TfrmFont font;
+        TfrmFont font(harness::gate());
         const std::optional<QString> result = openWith(font, QStringLiteral("bold 12px Arial"), [&] {
             font.eNewValue->setFocus();
             font.eNewValue->selectAll();

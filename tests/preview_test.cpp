@@ -126,7 +126,7 @@ private slots:
         m_project->ProjectFolder = folder() + QStringLiteral("site/");
         m_data = menuData({QStringLiteral("Home"), QStringLiteral("News")});
         m_duringDataText = nullptr;
-        m_preview = new TfrmPreview(*m_project, [this] {
+        m_preview = new TfrmPreview(harness::gate(), *m_project, [this] {
             if (m_duringDataText)
                 m_duringDataText();
             return m_data;
@@ -205,7 +205,7 @@ private slots:
         Project fresh;
         fresh.ProgramFolder = folder();
         fresh.MenuType = 3;
-        TfrmPreview other(fresh, {});
+        TfrmPreview other(harness::gate(), fresh, {});
         QCOMPARE(other.PreviewTemplate, builtInPreviewTemplate());
     }
 

@@ -124,7 +124,7 @@ private slots:
         QVERIFY(scheme);
         scheme->setRoot(site);
         scheme->clearOverrides();
-        WebPage page;
+        WebPage page(harness::gate());
         page.loadUrl(SiteScheme::urlOf(QStringLiteral("index.html")));
         QVERIFY(harness::waitForDocument(page));
         QVERIFY(harness::waitUntil([&] { return !page.value(QStringLiteral("results")).isNull(); }));

@@ -6,6 +6,7 @@
 #include "support/fakepage.h"
 #include "support/scripteddialogs.h"
 #include "support/testmain.h"
+#include "support/webharness.h"
 
 #include <QItemSelectionModel>
 #include <QSignalSpy>
@@ -75,7 +76,7 @@ struct ItemChannel : Channel
 
     QItemSelectionModel selection{&project.items()};
     ItemEdits edits{project, selection};
-    TfrmItemParams window{project, channel, edits};
+    TfrmItemParams window{harness::gate(), project, channel, edits};
     FakePage itemPage;
 };
 

@@ -25,10 +25,10 @@ int reportStateContrast(const Project &project, Page &params)
 
 } // namespace
 
-int auditMenu(const Project &project, Page &params, const QString &dataFile)
+int auditMenu(PageGate &gate, const Project &project, Page &params, const QString &dataFile)
 {
     const int states = reportStateContrast(project, params);
-    const AuditReport report = auditDataFile(project.ProgramFolder, project.MenuType, dataFile);
+    const AuditReport report = auditDataFile(gate, project.ProgramFolder, project.MenuType, dataFile);
     if (!report.error.isEmpty()) {
         printErrorLine(report.error);
         return 2;

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Page;
+class PageGate;
 class Project;
 
 // The accessibility audit of a read data file: the menu rendered by its
@@ -12,4 +13,5 @@ class Project;
 // per finding: the rule, the item (number and text) or the parameter, the
 // values. Answers 0 when clean, 1 with findings, 2 when the menu could not be
 // rendered (after saying why on standard error).
-int auditMenu(const Project &project, Page &params, const QString &dataFile);
+// The audit's page joins `gate`, the gate of the pages it runs beside.
+int auditMenu(PageGate &gate, const Project &project, Page &params, const QString &dataFile);

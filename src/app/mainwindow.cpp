@@ -16,6 +16,7 @@
 #include "editors/itemstylesform.h"
 #include "editors/pagecommandchannel.h"
 #include "page/pagekeyfilter.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "preview/aboutform.h"
 #include "preview/menuaudit.h"
@@ -49,8 +50,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(Project &project, PageCommandChannel &channel, QWidget *parent)
+MainWindow::MainWindow(PageGate &gate, Project &project, PageCommandChannel &channel, QWidget *parent)
     : QMainWindow(parent)
+    , m_gate(gate)
     , m_project(project)
     , m_channel(channel)
 {
@@ -170,7 +172,7 @@ void MainWindow::createControls()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    auto *toolbar = new WebPage(central);
+    auto *toolbar = new WebPage(m_gate, central);
     toolbar->setContextMenuEnabled(false);
     toolbar->widget()->setFixedHeight(49);
     outer->addWidget(toolbar->widget());
@@ -193,7 +195,7 @@ void MainWindow::createControls()
     leftHead->addWidget(lblParamsTitle);
     leftHead->addWidget(lblMenuName, 1);
     leftLayout->addLayout(leftHead);
-    auto *params = new WebPage(left);
+    auto *params = new WebPage(m_gate, left);
     params->setContextMenuEnabled(true);
     leftLayout->addWidget(params->widget(), 1);
     wb = params;
@@ -483,10 +485,10 @@ void MainWindow::miAccessibilityClick()
             activateWindow();
             wb->widget()->setFocus();
         };
-        const RunAudit runAudit = projectAuditRunner(this, m_project, [this] {
+        const RunAudit runAudit = projectAuditRunner(this, m_gate, m_project, [this] {
             return BuildDataText(m_project, *wb, *m_windows->itemParams->wbItemParams);
         });
-        m_accessibility = new TfrmAccessibility(m_project, *wb, selectItem, focusParam, runAudit, this);
+        m_accessibility = new TfrmAccessibility(m_gate, m_project, *wb, selectItem, focusParam, runAudit, this);
     }
     m_accessibility->show();
     m_accessibility->raise();

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class PageGate;
+
 class ItemTreePanel;
 class Page;
 class PageCommandChannel;
@@ -41,7 +43,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    MainWindow(Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
+    MainWindow(PageGate &gate, Project &project, PageCommandChannel &channel, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The other windows the main window drives; start-up hands them over once
@@ -145,6 +147,7 @@ private:
     QList<QWidget *> cycledWindows();
     void focusWindow(QWidget *window);
 
+    PageGate &m_gate;
     Project &m_project;
     PageCommandChannel &m_channel;
     // The value last answered to the parameter and toolbar pages.

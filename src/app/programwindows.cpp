@@ -29,14 +29,14 @@
 ProgramWindows::ProgramWindows()
 {
     backgroundTile();
-    main = new MainWindow(project, channel);
+    main = new MainWindow(gate, project, channel);
     menuType = new TfrmMenuType(project, main);
-    font = new TfrmFont(main);
+    font = new TfrmFont(gate, main);
     about = new TfrmAbout(main);
-    itemParams = new TfrmItemParams(project, channel, *main->itemPanel->itemEdits, main);
+    itemParams = new TfrmItemParams(gate, project, channel, *main->itemPanel->itemEdits, main);
     preview = new TfrmPreview(
-        project, [this] { return BuildDataText(project, *main->wb, *itemParams->wbItemParams); }, main);
-    saveProject = new TfrmSaveProject(project, main);
+        gate, project, [this] { return BuildDataText(project, *main->wb, *itemParams->wbItemParams); }, main);
+    saveProject = new TfrmSaveProject(gate, project, main);
     StyleEdits::Links styleLinks;
     styleLinks.SetIndividualStyles = [this](int kind) { itemParams->SetIndividualStyles(kind); };
     styleLinks.SendItemParams = [this] { main->itemPanel->itemEdits->SendItemParams(); };
@@ -46,7 +46,7 @@ ProgramWindows::ProgramWindows()
         return channel.statusTextChanged(view, text, slot);
     };
     styleLinks.menuValues = [this] { return main->wb->callText(QStringLiteral("qrn_getMenuValues"), {kOmitted}); };
-    itemStyles = new TfrmItemStyles(project, std::move(styleLinks), main);
+    itemStyles = new TfrmItemStyles(gate, project, std::move(styleLinks), main);
     main->setWindows(*this);
     makeThemesWindow();
     channel.addHandler(QStringLiteral("font"), [this](PageCommandCall &call) {
@@ -79,7 +79,7 @@ void ProgramWindows::makeThemesWindow()
         const CappedRead read = readCapped(project.ProgramFolder + defaultProjectPath(project.MenuType), kMaxDataFileSize);
         return read.ok() ? DataTextFromBytes(read.bytes) : QString();
     };
-    themes = new TfrmThemes(project, std::move(links), {}, main);
+    themes = new TfrmThemes(gate, project, std::move(links), {}, main);
     // "Show after New" is kept with the other settings.
     const QString settingsFile = main->settings->fileName();
     IniFile ini;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/pagecommandchannel.h"
+#include "page/pagegate.h"
 #include "project/model/project.h"
 
 class MainWindow;
@@ -26,6 +27,8 @@ struct ProgramWindows
     ProgramWindows &operator=(const ProgramWindows &) = delete;
     void makeThemesWindow();
 
+    // Declared first: every page the windows make uses it to its end.
+    PageGate gate;
     Project project;
     PageCommandChannel channel{project};
     MainWindow *main = nullptr;

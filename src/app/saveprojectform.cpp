@@ -32,7 +32,7 @@ const QString kFilter = QStringLiteral("JavaScript files (*.js)|*.js|All files (
 
 } // namespace
 
-TfrmSaveProject::TfrmSaveProject(Project &project, QWidget *parent)
+TfrmSaveProject::TfrmSaveProject(PageGate &gate, Project &project, QWidget *parent)
     : QDialog(parent)
     , m_project(project)
 {
@@ -56,7 +56,7 @@ TfrmSaveProject::TfrmSaveProject(Project &project, QWidget *parent)
     newPanel1 = new TnewPanel(this);
     auto *panelLayout = new QVBoxLayout(newPanel1);
     panelLayout->setContentsMargins(1, 1, 1, 1);
-    auto *help = new WebPage(newPanel1);
+    auto *help = new WebPage(gate, newPanel1);
     help->setContextMenuEnabled(false);
     help->setKeyFilter(DialogPageKeyFilter);
     panelLayout->addWidget(help->widget());

@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QTimer>
 
+class PageGate;
+
 class Page;
 class Project;
 class QLabel;
@@ -20,7 +22,7 @@ class TfrmSaveProject : public QDialog
     Q_OBJECT
 
 public:
-    explicit TfrmSaveProject(Project &project, QWidget *parent = nullptr);
+    TfrmSaveProject(PageGate &gate, Project &project, QWidget *parent = nullptr);
 
     // The pages the writer asks: the parameter page and the item parameters page.
     void setPages(Page *params, Page *itemParams);

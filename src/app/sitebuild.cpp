@@ -322,7 +322,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
     if (!clean)
         return 1;
     if (cl.mode == CommandLine::Mode::Audit)
-        return auditMenu(project, params, cl.file);
+        return auditMenu(headless.gate(), project, params, cl.file);
     if (cl.mode == CommandLine::Mode::Install)
         return installIntoPages(cl, readMenuInstall(project, params, cl.file));
     if (cl.mode == CommandLine::Mode::Theme) {

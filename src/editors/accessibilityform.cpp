@@ -4,6 +4,7 @@
 #include "controls/spdschemes.h"
 #include "page/page.h"
 #include "page/pageerror.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "project/model/project.h"
 
@@ -32,9 +33,10 @@ QListWidgetItem *addEntry(QListWidget *list, const QString &text, int item, cons
 
 } // namespace
 
-TfrmAccessibility::TfrmAccessibility(Project &project, Page &params, SelectItem selectItem, FocusParam focusParam,
+TfrmAccessibility::TfrmAccessibility(PageGate &gate, Project &project, Page &params, SelectItem selectItem, FocusParam focusParam,
                                      RunAudit runAudit, QWidget *parent)
     : QDialog(parent)
+    , m_gate(gate)
     , m_project(project)
     , m_params(params)
     , m_selectItem(std::move(selectItem))
@@ -162,7 +164,7 @@ void TfrmAccessibility::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     refresh();
     // The window shows first; the audit's findings join the list when done.
-    QTimer::singleShot(0, this, [this] { WebPage::runWhenNoCallWaits(this, [this] { runAudit(); }); });
+    QTimer::singleShot(0, this, [this] { m_gate.runWhenNoCallWaits(this, [this] { runAudit(); }); });
 }
 
 void TfrmAccessibility::activate(QListWidgetItem *item)

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <functional>
 
+class PageGate;
+
 class Page;
 class Project;
 class QLabel;
@@ -30,7 +32,7 @@ public:
     // Shows a menu-wide parameter in the parameter page and focuses it.
     using FocusParam = std::function<void(const QString &name)>;
 
-    TfrmAccessibility(Project &project, Page &params, SelectItem selectItem, FocusParam focusParam, RunAudit runAudit,
+    TfrmAccessibility(PageGate &gate, Project &project, Page &params, SelectItem selectItem, FocusParam focusParam, RunAudit runAudit,
                       QWidget *parent = nullptr);
 
     QLabel *lblSummary = nullptr;
@@ -54,6 +56,7 @@ private:
     void auditDone(const AuditReport &report);
     void activate(QListWidgetItem *item);
 
+    PageGate &m_gate;
     Project &m_project;
     Page &m_params;
     SelectItem m_selectItem;

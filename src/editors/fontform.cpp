@@ -151,7 +151,7 @@ QString FamilyFromCss(const QString &css)
     return out;
 }
 
-TfrmFont::TfrmFont(QWidget *parent)
+TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Font"));
@@ -248,7 +248,7 @@ TfrmFont::TfrmFont(QWidget *parent)
     frame->setFixedHeight(70);
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(1, 1, 1, 1);
-    auto *sample = new WebPage(frame);
+    auto *sample = new WebPage(gate, frame);
     sample->setContextMenuEnabled(false);
     sample->setRefreshAllowed(false);
     // The sample only shows; the keys stay with the chooser.

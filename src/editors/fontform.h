@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+class PageGate;
+
 class Page;
 class QCheckBox;
 class QLabel;
@@ -40,7 +42,7 @@ class TfrmFont : public QDialog
     Q_OBJECT
 
 public:
-    explicit TfrmFont(QWidget *parent = nullptr);
+    explicit TfrmFont(PageGate &gate, QWidget *parent = nullptr);
 
     // Opens modally at `value`; the value composed or typed on Ok, nothing
     // when the user cancels.

@@ -26,7 +26,7 @@ namespace {
 const QString kItemCommand = QStringLiteral("item");
 }
 
-TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, ItemEdits &edits, QWidget *parent)
+TfrmItemParams::TfrmItemParams(PageGate &gate, Project &project, PageCommandChannel &channel, ItemEdits &edits, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
     , m_project(project)
     , m_channel(channel)
@@ -45,7 +45,7 @@ TfrmItemParams::TfrmItemParams(Project &project, PageCommandChannel &channel, It
     lblSeveralSelected->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     lblSeveralSelected->hide();
     layout->addWidget(lblSeveralSelected);
-    auto *page = new WebPage(this);
+    auto *page = new WebPage(gate, this);
     page->setKeyFilter(PageKeyFilter);
     page->setContextMenuEnabled(false);
     layout->addWidget(page->widget(), 1);

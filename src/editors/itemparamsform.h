@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class PageGate;
+
 class ItemEdits;
 class Page;
 class PageCommandChannel;
@@ -20,7 +22,7 @@ class TfrmItemParams : public QWidget
     Q_OBJECT
 
 public:
-    TfrmItemParams(Project &project, PageCommandChannel &channel, ItemEdits &edits, QWidget *parent = nullptr);
+    TfrmItemParams(PageGate &gate, Project &project, PageCommandChannel &channel, ItemEdits &edits, QWidget *parent = nullptr);
     ~TfrmItemParams() override;
 
     // Offers the names of the styles of a kind to the item parameters page.

@@ -22,7 +22,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent)
+TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Links links, QWidget *parent)
     : QDialog(parent)
     , m_project(project)
 {
@@ -108,8 +108,8 @@ TfrmItemStyles::TfrmItemStyles(Project &project, StyleEdits::Links links, QWidge
     auto *right = new QVBoxLayout;
     body->addLayout(right, 3);
     right->addWidget(new QLabel(QStringLiteral("Style Parameters"), this));
-    auto *item = new WebPage(this);
-    auto *submenu = new WebPage(this);
+    auto *item = new WebPage(gate, this);
+    auto *submenu = new WebPage(gate, this);
     for (WebPage *view : {item, submenu}) {
         view->setKeyFilter(DialogPageKeyFilter);
         view->setContextMenuEnabled(false);

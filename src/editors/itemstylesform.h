@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class PageGate;
+
 class Page;
 class Project;
 class QLabel;
@@ -20,7 +22,7 @@ class TfrmItemStyles : public QDialog
     Q_OBJECT
 
 public:
-    TfrmItemStyles(Project &project, StyleEdits::Links links, QWidget *parent = nullptr);
+    TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Links links, QWidget *parent = nullptr);
 
     // Both lists empty, the pages showing no style.
     void ResetStyles();

@@ -6,8 +6,8 @@
 #include <QElapsedTimer>
 #include <QUrl>
 
-ReaderPage::ReaderPage()
-    : m_page(std::make_unique<WebPage>(nullptr, WebPage::Kind::Isolated))
+ReaderPage::ReaderPage(PageGate &gate)
+    : m_page(std::make_unique<WebPage>(gate, nullptr, WebPage::Kind::Isolated))
 {
     m_page->loadHtml(document(), QUrl());
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 
+class PageGate;
 class WebPage;
 
 // Where someone else's script is run: a page of its own, with an opaque
@@ -23,7 +24,7 @@ public:
         QList<ScriptError> errors;
     };
 
-    ReaderPage();
+    explicit ReaderPage(PageGate &gate);
     ~ReaderPage();
 
     void setTimeLimit(int ms);

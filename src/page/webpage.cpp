@@ -2,6 +2,7 @@
 
 #include "page/sitescheme.h"
 
+#include "page/pagegate.h"
 #include "page/readerpage.h"
 #include "page/resourcetext.h"
 
@@ -12,7 +13,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
@@ -85,54 +85,6 @@ public:
     }
 };
 
-int g_callsInProgress = 0;
-
-// Once calls have held the user's input back long enough to notice, the
-// pointer says so until the last of them ends.
-class WaitCursor
-{
-public:
-    static constexpr int kShowAfterMs = 250;
-
-    void callsStarted()
-    {
-        if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-            return;
-        if (!m_timer) {
-            m_timer = new QTimer(QCoreApplication::instance());
-            m_timer->setSingleShot(true);
-            m_timer->setInterval(kShowAfterMs);
-            QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] {
-                if (m_shown || g_callsInProgress == 0)
-                    return;
-                m_shown = true;
-                QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-            });
-        }
-        if (!m_shown)
-            m_timer->start();
-    }
-    void callsEnded()
-    {
-        if (m_timer)
-            m_timer->stop();
-        if (m_shown) {
-            m_shown = false;
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-
-private:
-    QPointer<QTimer> m_timer;
-    bool m_shown = false;
-};
-
-WaitCursor &waitCursor()
-{
-    static WaitCursor cursor;
-    return cursor;
-}
-
 // What a user is told when a page fails them; the page and the function go
 // to the debug output.
 const QString kDoItAgain = QStringLiteral("What you did last may not have been carried out: please check it, "
@@ -179,17 +131,6 @@ QString hungText()
 {
     return QStringLiteral("A part of the editor stopped answering and was started again. ") + kDoItAgain;
 }
-// Every page alive, so the call that ends last can hand on what waited.
-QList<QPointer<WebPage>> g_pages;
-
-// Work held back until no call waits.
-struct HeldWork
-{
-    QPointer<QObject> context;
-    std::function<void()> work;
-};
-QList<HeldWork> g_heldWork;
-
 // A nested loop that tells whether it was ended by one of ours. Told to quit,
 // the application ends every loop, and a loop started afterwards returns at
 // once: neither is an answer or a time-out.
@@ -310,42 +251,13 @@ SiteScheme *WebPage::siteScheme()
     return offlineProfile()->findChild<SiteScheme *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
-int WebPage::callsInProgress()
-{
-    return g_callsInProgress;
-}
-
-void WebPage::runWhenNoCallWaits(QObject *context, std::function<void()> work)
-{
-    if (g_callsInProgress == 0)
-        work();
-    else
-        g_heldWork.append({context, std::move(work)});
-}
-
-void WebPage::lastCallEnded()
-{
-    // However the call ended, what waited for it goes on from the event
-    // loop: the pages' reports first, then the held work, each of which
-    // checks again in case another call is waiting by then.
-    waitCursor().callsEnded();
-    for (const QPointer<WebPage> &page : std::as_const(g_pages))
-        if (page)
-            page->scheduleDelivery();
-    const QList<HeldWork> held = std::exchange(g_heldWork, {});
-    for (const HeldWork &h : held)
-        if (h.context)
-            QTimer::singleShot(0, h.context, [context = h.context, work = h.work] {
-                runWhenNoCallWaits(context, work);
-            });
-}
-
-WebPage::WebPage(QWidget *parentWidget, Kind kind)
+WebPage::WebPage(PageGate &gate, QWidget *parentWidget, Kind kind)
     : Page(parentWidget)
+    , m_gate(gate)
     , m_kind(kind)
     , m_pending(std::make_unique<QList<Event>>())
 {
-    g_pages.append(this);
+    m_gate.add(this);
     m_view = new QWebEngineView(parentWidget);
     m_page = new HostedWebEnginePage(kind == Kind::Hosted ? offlineProfile() : isolatedProfile(), this);
     m_view->setPage(m_page);
@@ -413,7 +325,7 @@ void WebPage::probe()
 
 WebPage::~WebPage()
 {
-    g_pages.removeAll(this);
+    m_gate.remove(this);
     // Calls still waiting for this page get no answer.
     for (Call *call : std::as_const(m_calls))
         if (call->loop)
@@ -658,7 +570,7 @@ void WebPage::enqueue(Event event)
     // Never deliver from inside the console message handler: a call made
     // there would wait forever. While any page call waits, nothing is
     // delivered; the call that ends last hands the events on.
-    if (g_callsInProgress == 0)
+    if (m_gate.callsInProgress() == 0)
         scheduleDelivery();
 }
 
@@ -669,7 +581,7 @@ void WebPage::scheduleDelivery()
     m_deliveryScheduled = true;
     QTimer::singleShot(0, this, [this] {
         m_deliveryScheduled = false;
-        if (g_callsInProgress == 0)
+        if (m_gate.callsInProgress() == 0)
             deliverPending();
     });
 }
@@ -701,22 +613,23 @@ class WebPage::CallScope
 public:
     CallScope(WebPage *page, Call *call)
         : m_page(page)
+        , m_gate(page->m_gate)
         , m_call(call)
     {
         m_page->m_calls.append(call);
-        if (++g_callsInProgress == 1)
-            waitCursor().callsStarted();
+        m_gate.callStarted();
     }
     ~CallScope()
     {
         if (m_page)
             m_page->m_calls.removeOne(m_call);
-        if (--g_callsInProgress == 0)
-            lastCallEnded();
+        // The page may have gone during the call; its gate outlives it.
+        m_gate.callEnded();
     }
 
 private:
     QPointer<WebPage> m_page;
+    PageGate &m_gate;
     Call *m_call;
 };
 
@@ -874,7 +787,7 @@ void WebPage::flushAfterCall()
 {
     // This page's own reports come now, before the call's result; the last
     // call's end has scheduled the other pages'.
-    if (g_callsInProgress == 0)
+    if (m_gate.callsInProgress() == 0)
         deliverPending();
 }
 
@@ -966,7 +879,7 @@ void WebPage::setStatus(const QString &text)
 QString WebPage::evaluateApart(const QString &script, const QStringList &names, const QStringList &doNothing)
 {
     if (!m_reader)
-        m_reader = std::make_unique<ReaderPage>();
+        m_reader = std::make_unique<ReaderPage>(m_gate);
     m_reader->setTimeLimit(apartTimeLimit());
     const ReaderPage::Result result = m_reader->read(script, names, doNothing);
     for (const ScriptError &e : result.errors)

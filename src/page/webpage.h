@@ -16,6 +16,7 @@ class QWebEngineProfile;
 class SiteScheme;
 class HostedWebEnginePage;
 class ReaderPage;
+class PageGate;
 
 // The real hosted page: a QWebEngineView whose page the program drives.
 //
@@ -46,7 +47,8 @@ public:
     // an isolated one has no way to it at all (see ReaderPage).
     enum class Kind { Hosted, Isolated };
 
-    explicit WebPage(QWidget *parentWidget = nullptr, Kind kind = Kind::Hosted);
+    // Every page of one run shares `gate`, which outlives them all.
+    explicit WebPage(PageGate &gate, QWidget *parentWidget = nullptr, Kind kind = Kind::Hosted);
     ~WebPage() override;
 
     QString pageName() const override;
@@ -74,14 +76,7 @@ public:
     // taken as hung (kAnswerLimitMs unless set).
     void setHangLimit(int ms);
 
-    // Number of calls waiting for an answer, over all pages. Timers fire
-    // while a call waits; timer-driven work checks this so that it does not
-    // start calls inside another call.
-    static int callsInProgress();
-    // Runs `work` now when no call waits, otherwise from the event loop once
-    // the last waiting call has ended, however it ended. Dropped when
-    // `context` is destroyed first.
-    static void runWhenNoCallWaits(QObject *context, std::function<void()> work);
+    PageGate &gate() const { return m_gate; }
 
     // The profile every hosted view uses: off the record, no cache, and only
     // local schemes reachable.
@@ -103,6 +98,7 @@ protected:
 
 private:
     friend class HostedWebEnginePage;
+    friend class PageGate;
 
     struct Event;
     struct Call;
@@ -112,7 +108,6 @@ private:
     QVariantMap evaluate(const QString &function, const QString &script);
     void waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call);
     void flushAfterCall();
-    static void lastCallEnded();
     PageError programEnding(const QString &function) const;
     // A call's error for a page that was started again.
     PageError restarted(PageError error) const;
@@ -146,6 +141,7 @@ private:
     void deliverPending();
     void scheduleDelivery();
 
+    PageGate &m_gate;
     Kind m_kind;
     QWebEngineView *m_view = nullptr;
     HostedWebEnginePage *m_page = nullptr;

@@ -2,6 +2,7 @@
 
 #include "page/pagearg.h"
 #include "page/pageerror.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "preview/previewpage.h"
 #include "project/model/project.h"
@@ -25,8 +26,9 @@ QString readAll(const QString &path)
 
 } // namespace
 
-MenuAudit::MenuAudit(QObject *parent)
+MenuAudit::MenuAudit(PageGate &gate, QObject *parent)
     : QObject(parent)
+    , m_gate(gate)
 {
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, &MenuAudit::poll);
@@ -67,7 +69,7 @@ void MenuAudit::start(const QString &programFolder, int type, const QString &dat
         if (scripts.last().isEmpty())
             return finish(QStringLiteral("can't find the audit scripts beside the program: ") + programFolder + name);
     }
-    m_page = std::make_unique<WebPage>();
+    m_page = std::make_unique<WebPage>(m_gate);
     m_page->loadFile(pagePath);
     try {
         for (const QString &script : scripts)
@@ -83,7 +85,7 @@ void MenuAudit::start(const QString &programFolder, int type, const QString &dat
 void MenuAudit::poll()
 {
     // The timer fires again while a call waits; that call answers first.
-    if (WebPage::callsInProgress() > 0)
+    if (m_gate.callsInProgress() > 0)
         return;
     QString answer;
     try {
@@ -106,9 +108,9 @@ void MenuAudit::finish(const QString &error)
     emit finished();
 }
 
-AuditReport auditDataFile(const QString &programFolder, int type, const QString &dataFile)
+AuditReport auditDataFile(PageGate &gate, const QString &programFolder, int type, const QString &dataFile)
 {
-    MenuAudit audit;
+    MenuAudit audit(gate);
     QEventLoop wait;
     QObject::connect(&audit, &MenuAudit::finished, &wait, &QEventLoop::quit);
     audit.start(programFolder, type, dataFile);
@@ -117,9 +119,9 @@ AuditReport auditDataFile(const QString &programFolder, int type, const QString 
     return audit.report();
 }
 
-RunAudit projectAuditRunner(QObject *owner, const Project &project, std::function<QString()> dataText)
+RunAudit projectAuditRunner(QObject *owner, PageGate &gate, const Project &project, std::function<QString()> dataText)
 {
-    auto *audit = new MenuAudit(owner);
+    auto *audit = new MenuAudit(gate, owner);
     return [audit, &project, dataText = std::move(dataText)](AuditDone done) {
         QObject::disconnect(audit, &MenuAudit::finished, nullptr, nullptr);
         QObject::connect(audit, &MenuAudit::finished, audit, [audit, done] { done(audit->report()); });

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <memory>
 
+class PageGate;
+
 class Project;
 class WebPage;
 
@@ -21,7 +23,7 @@ class MenuAudit : public QObject
     Q_OBJECT
 
 public:
-    explicit MenuAudit(QObject *parent = nullptr);
+    explicit MenuAudit(PageGate &gate, QObject *parent = nullptr);
     ~MenuAudit() override;
 
     // The menu of the data file `dataFile` of menu type `type`.
@@ -39,6 +41,7 @@ private:
     void poll();
     void finish(const QString &error);
 
+    PageGate &m_gate;
     std::unique_ptr<WebPage> m_page;
     std::unique_ptr<QTemporaryDir> m_folder;     // the rendered page and its engines
     std::unique_ptr<QTemporaryDir> m_dataFolder; // a data text written for the page
@@ -49,10 +52,10 @@ private:
 };
 
 // Runs the audit of a data file to its end; for the command line.
-AuditReport auditDataFile(const QString &programFolder, int type, const QString &dataFile);
+AuditReport auditDataFile(PageGate &gate, const QString &programFolder, int type, const QString &dataFile);
 
 // What the accessibility window runs: every call audits the text
 // `dataText()` gives of the project's menu type (a failing page call is
 // reported as the audit's error), on an audit `owner` keeps; a new call ends
 // one still running.
-RunAudit projectAuditRunner(QObject *owner, const Project &project, std::function<QString()> dataText);
+RunAudit projectAuditRunner(QObject *owner, PageGate &gate, const Project &project, std::function<QString()> dataText);

@@ -6,6 +6,7 @@
 #include "page/pagearg.h"
 #include "page/pagekeyfilter.h"
 #include "page/resourcetext.h"
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "page/sitescheme.h"
 #include "preview/previewpage.h"
@@ -44,7 +45,7 @@ const QList<int> &TfrmPreview::pageWidths()
     return widths;
 }
 
-TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QWidget *parent)
+TfrmPreview::TfrmPreview(PageGate &gate, Project &project, std::function<QString()> dataText, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
     , m_project(project)
     , m_dataText(std::move(dataText))
@@ -106,7 +107,7 @@ TfrmPreview::TfrmPreview(Project &project, std::function<QString()> dataText, QW
     m_stage->setPalette(stagePalette);
     m_stage->installEventFilter(this);
     layout->addWidget(m_stage, 1);
-    m_web = new WebPage(m_stage);
+    m_web = new WebPage(gate, m_stage);
     m_web->setRefreshAllowed(true);
     m_web->setKeyFilter(PageKeyFilter);
     // The preview builds the user's whole menu as it loads, and nothing
@@ -223,7 +224,7 @@ void TfrmPreview::requestRebuild()
     m_rebuildQueued = true;
     // Never inside a page call's nested loop: the data text makes calls of
     // its own.
-    WebPage::runWhenNoCallWaits(this, [this] {
+    m_web->gate().runWhenNoCallWaits(this, [this] {
         m_rebuildQueued = false;
         BuildPreview();
     });
@@ -240,7 +241,7 @@ void TfrmPreview::timerUpdateTimer()
     m_countdownEnded = true;
     // The countdown may end while a page call waits; the update follows it,
     // unless the countdown was stopped or restarted meanwhile.
-    WebPage::runWhenNoCallWaits(this, [this] {
+    m_web->gate().runWhenNoCallWaits(this, [this] {
         if (!std::exchange(m_countdownEnded, false))
             return;
         if (cbAutoUpdate->isChecked())

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <functional>
 
+class PageGate;
+
 class Page;
 class Project;
 class WebPage;
@@ -28,7 +30,7 @@ public:
 
     // `dataText` gives the data text of the current project, the same text
     // that saving writes; it may throw PageError.
-    TfrmPreview(Project &project, std::function<QString()> dataText, QWidget *parent = nullptr);
+    TfrmPreview(PageGate &gate, Project &project, std::function<QString()> dataText, QWidget *parent = nullptr);
 
     // Takes the current menu type's template, if it has one.
     void LoadPreviewTemplate();

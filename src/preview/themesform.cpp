@@ -38,7 +38,7 @@ QString TfrmThemes::thumbnailName(const Theme &theme)
     return themeLabel(theme);
 }
 
-TfrmThemes::TfrmThemes(Project &project, Links links, QString dataFolder, QWidget *parent)
+TfrmThemes::TfrmThemes(PageGate &gate, Project &project, Links links, QString dataFolder, QWidget *parent)
     : QWidget(parent, Qt::Tool)
     , m_project(project)
     , m_links(std::move(links))
@@ -93,7 +93,7 @@ TfrmThemes::TfrmThemes(Project &project, Links links, QString dataFolder, QWidge
         lvThemes->addAction(action);
     }
 
-    thumbnails = new ThemeThumbnails(this);
+    thumbnails = new ThemeThumbnails(gate, this);
     connect(thumbnails, &ThemeThumbnails::ready, this, &TfrmThemes::showPictures);
     connect(lvThemes, &QListWidget::itemActivated, this, [this] { applySelected(); });
     connect(lvThemes, &QListWidget::currentRowChanged, this, &TfrmThemes::updateButtons);

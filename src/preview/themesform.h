@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+class PageGate;
+
 class Project;
 class QCheckBox;
 class QListWidget;
@@ -35,7 +37,7 @@ public:
     static constexpr int kShownItems = 12;
 
     // `dataFolder` empty: the user's data folder of this program.
-    TfrmThemes(Project &project, Links links, QString dataFolder = {}, QWidget *parent = nullptr);
+    TfrmThemes(PageGate &gate, Project &project, Links links, QString dataFolder = {}, QWidget *parent = nullptr);
 
     // Lists the themes again and renders what changed since the last time.
     void refresh();

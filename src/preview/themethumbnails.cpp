@@ -48,7 +48,7 @@ bool unpainted(const QImage &image)
 
 } // namespace
 
-ThemeThumbnails::ThemeThumbnails(QObject *parent)
+ThemeThumbnails::ThemeThumbnails(PageGate &gate, QObject *parent)
     : QObject(parent)
     , m_stage(std::make_unique<QWidget>())
 {
@@ -60,7 +60,7 @@ ThemeThumbnails::ThemeThumbnails(QObject *parent)
                             Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
     m_stage->setAttribute(Qt::WA_DontShowOnScreen);
     m_stage->setAttribute(Qt::WA_ShowWithoutActivating);
-    m_page = new WebPage(m_stage.get());
+    m_page = new WebPage(gate, m_stage.get());
     connect(m_page, &Page::documentComplete, this, [this] {
         if (m_rendering)
             // The frames' menus are built by then; one more frame paints them.

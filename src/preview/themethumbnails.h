@@ -9,6 +9,8 @@
 #include <QSize>
 #include <memory>
 
+class PageGate;
+
 class Project;
 class QWidget;
 class WebPage;
@@ -29,7 +31,7 @@ public:
     static constexpr QSize kPageSize{840, 420};
     static constexpr QSize kPictureSize{280, 140};
 
-    explicit ThemeThumbnails(QObject *parent = nullptr);
+    explicit ThemeThumbnails(PageGate &gate, QObject *parent = nullptr);
     ~ThemeThumbnails() override;
 
     // Renders `themes` with the items of `itemArray` (see itemArrayOf) in the

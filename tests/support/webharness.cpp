@@ -1,6 +1,8 @@
 #include "support/webharness.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTest>
@@ -42,9 +44,19 @@ bool waitForDocument(Page &page, int ms)
     return waitUntil([&] { return page.hasDocument(); }, ms);
 }
 
+PageGate &gate()
+{
+    static QPointer<PageGate> gate;
+    if (!gate) {
+        gate = new PageGate;
+        gate->setParent(QCoreApplication::instance());
+    }
+    return *gate;
+}
+
 std::unique_ptr<WebPage> openPage(const QString &path)
 {
-    auto page = std::make_unique<WebPage>();
+    auto page = std::make_unique<WebPage>(gate());
     page->view()->resize(800, 600);
     page->view()->show();
     // Wait for the completion signal itself, so that it is not delivered

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/pagegate.h"
 #include "page/webpage.h"
 
 #include <QString>
@@ -13,6 +14,10 @@ namespace harness {
 QString runtimeDir();
 // The folder with the test programs' own pages and files, ending with "/".
 QString testDataDir();
+
+// The gate of the pages a test makes, as the program's windows share one.
+// It goes with the application.
+PageGate &gate();
 
 // Waits in a real event loop until `done` answers true; false after `ms`.
 // Qt WebEngine does its browser-side work through the event loop: QTest's

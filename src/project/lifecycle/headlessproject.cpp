@@ -3,7 +3,9 @@
 #include "project/platform/programfolder.h"
 
 HeadlessProject::HeadlessProject()
-    : m_selection(&project.items())
+    : m_params(m_gate)
+    , m_itemParams(m_gate)
+    , m_selection(&project.items())
     , m_itemEdits(project, m_selection)
     , m_controller(project, {&m_params, &m_itemParams, nullptr, nullptr}, m_selection, m_itemEdits, {},
                    RecoveryFile(m_recoveryFolder.path()))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/pagegate.h"
 #include "page/webpage.h"
 #include "project/lifecycle/projectcontroller.h"
 #include "project/model/itemedits.h"
@@ -22,9 +23,11 @@ public:
     ProjectController &controller() { return m_controller; }
     WebPage &params() { return m_params; }
     WebPage &itemParams() { return m_itemParams; }
+    PageGate &gate() { return m_gate; }
 
 private:
     QTemporaryDir m_recoveryFolder;
+    PageGate m_gate;
     WebPage m_params;
     WebPage m_itemParams;
     QItemSelectionModel m_selection;

@@ -1,0 +1,50 @@
+#include "page/pagegate.h"
+
+#include "page/webpage.h"
+
+#include <QTimer>
+#include <utility>
+
+void PageGate::runWhenNoCallWaits(QObject *context, std::function<void()> work)
+{
+    if (m_callsInProgress == 0)
+        work();
+    else
+        m_heldWork.append({context, std::move(work)});
+}
+
+void PageGate::add(WebPage *page)
+{
+    m_pages.append(page);
+}
+
+void PageGate::remove(WebPage *page)
+{
+    m_pages.removeAll(page);
+}
+
+void PageGate::callStarted()
+{
+    if (++m_callsInProgress == 1)
+        m_waitCursor.callsStarted();
+}
+
+void PageGate::callEnded()
+{
+    if (--m_callsInProgress > 0)
+        return;
+    // However the call ended, what waited for it goes on from the event
+    // loop: the pages' reports first, then the held work, each of which
+    // checks again in case another call is waiting by then.
+    m_waitCursor.callsEnded();
+    for (const QPointer<WebPage> &page : std::as_const(m_pages))
+        if (page)
+            page->scheduleDelivery();
+    const QList<HeldWork> held = std::exchange(m_heldWork, {});
+    for (const HeldWork &h : held)
+        if (h.context)
+            QTimer::singleShot(0, h.context, [gate = QPointer<PageGate>(this), context = h.context, work = h.work] {
+                if (gate)
+                    gate->runWhenNoCallWaits(context, work);
+            });
+}
