@@ -21,7 +21,6 @@ int &beforeTheApplication(int &argc)
 Application::Application(int &argc, char **argv)
     : QApplication(beforeTheApplication(argc), argv)
 {
-    Page::setHandlerErrorReporter([](const std::exception &e) { reportError(e); });
     static WidgetDialogs boxes;
     setDialogs(&boxes);
     // Every window, dialogs included, shows it in its frame.

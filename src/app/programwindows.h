@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/pagecommandchannel.h"
+#include "app/application.h"
 #include "page/pagegate.h"
 #include "project/model/project.h"
 
@@ -28,7 +29,7 @@ struct ProgramWindows
     void makeThemesWindow();
 
     // Declared first: every page the windows make uses it to its end.
-    PageGate gate;
+    PageGate gate{reportError};
     Project project;
     PageCommandChannel channel{project};
     MainWindow *main = nullptr;

@@ -1,5 +1,6 @@
 #include "app/sitebuild.h"
 
+#include "app/application.h"
 #include "app/audit.h"
 #include "app/commandline.h"
 #include "app/consoledialogs.h"
@@ -137,7 +138,7 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
         printErrorLine(QStringLiteral("%1: no navigation links were found").arg(cl.file));
         return 1;
     }
-    HeadlessProject headless;
+    HeadlessProject headless(reportError);
     if (!loadPages(headless, type))
         return 2;
     headless.controller().newProject();
@@ -262,7 +263,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         cl.mode != CommandLine::Mode::Install && !outputFolderExists(cl.output))
         return 2;
 
-    HeadlessProject headless;
+    HeadlessProject headless(reportError);
     if (!loadPages(headless, type))
         return 2;
     Project &project = headless.project;

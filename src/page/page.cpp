@@ -2,23 +2,6 @@
 
 #include <cmath>
 
-namespace {
-std::function<void(const std::exception &)> g_reporter;
-}
-
-void Page::setHandlerErrorReporter(std::function<void(const std::exception &)> reporter)
-{
-    g_reporter = std::move(reporter);
-}
-
-void Page::reportHandlerError(const std::exception &error)
-{
-    if (g_reporter)
-        g_reporter(error);
-    else
-        qWarning("Unreported error in a page event handler: %s", error.what());
-}
-
 Page::Page(QObject *parent)
     : QObject(parent)
 {

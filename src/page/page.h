@@ -131,11 +131,6 @@ public:
     // integers, null gives the empty text.
     static QString resultText(const QVariant &v);
 
-    // Where an exception thrown by a handler of the signals below goes: the
-    // application's general error report. Without one it is logged.
-    static void setHandlerErrorReporter(std::function<void(const std::exception &)> reporter);
-    static void reportHandlerError(const std::exception &error);
-
 signals:
     void statusTextChanged(const QString &text);
     void documentComplete();

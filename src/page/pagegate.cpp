@@ -5,6 +5,19 @@
 #include <QTimer>
 #include <utility>
 
+PageGate::PageGate(ErrorReporter reportHandlerError)
+    : m_reportHandlerError(std::move(reportHandlerError))
+{
+}
+
+void PageGate::reportHandlerError(const std::exception &error) const
+{
+    if (m_reportHandlerError)
+        m_reportHandlerError(error);
+    else
+        qWarning("Unreported error in a page event handler: %s", error.what());
+}
+
 void PageGate::runWhenNoCallWaits(QObject *context, std::function<void()> work)
 {
     if (m_callsInProgress == 0)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <exception>
 #include <functional>
 
 class WebPage;
@@ -19,7 +20,10 @@ class WebPage;
 class PageGate : public QObject
 {
 public:
-    PageGate() = default;
+    // Where an exception thrown by a handler of a page's signals goes: the
+    // program's general error report. Without one it is logged.
+    using ErrorReporter = std::function<void(const std::exception &)>;
+    explicit PageGate(ErrorReporter reportHandlerError = {});
 
     // Number of calls waiting for an answer, over all the gate's pages.
     // Timer-driven work checks this so that it does not start calls inside
@@ -29,6 +33,7 @@ public:
     // the last waiting call has ended, however it ended. Dropped when
     // `context` is destroyed first.
     void runWhenNoCallWaits(QObject *context, std::function<void()> work);
+    void reportHandlerError(const std::exception &error) const;
 
 private:
     friend class WebPage;
@@ -44,6 +49,7 @@ private:
     void callStarted();
     void callEnded();
 
+    ErrorReporter m_reportHandlerError;
     int m_callsInProgress = 0;
     // Every page alive, so the call that ends last can hand on what waited.
     QList<QPointer<WebPage>> m_pages;

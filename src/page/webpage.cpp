@@ -601,7 +601,7 @@ void WebPage::deliverPending()
             case Event::Complete: emit documentComplete(); break;
             }
         } catch (const std::exception &error) {
-            reportHandlerError(error);
+            m_gate.reportHandlerError(error);
         }
     }
 }

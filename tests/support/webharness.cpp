@@ -1,5 +1,7 @@
 #include "support/webharness.h"
 
+#include "app/application.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
@@ -48,7 +50,7 @@ PageGate &gate()
 {
     static QPointer<PageGate> gate;
     if (!gate) {
-        gate = new PageGate;
+        gate = new PageGate(reportError);
         gate->setParent(QCoreApplication::instance());
     }
     return *gate;

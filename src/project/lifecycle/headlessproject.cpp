@@ -2,8 +2,9 @@
 
 #include "project/platform/programfolder.h"
 
-HeadlessProject::HeadlessProject()
-    : m_params(m_gate)
+HeadlessProject::HeadlessProject(PageGate::ErrorReporter reportHandlerError)
+    : m_gate(std::move(reportHandlerError))
+    , m_params(m_gate)
     , m_itemParams(m_gate)
     , m_selection(&project.items())
     , m_itemEdits(project, m_selection)

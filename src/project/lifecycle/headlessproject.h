@@ -17,7 +17,8 @@
 class HeadlessProject
 {
 public:
-    HeadlessProject();
+    // `reportHandlerError` takes what a handler of a page's signals throws.
+    explicit HeadlessProject(PageGate::ErrorReporter reportHandlerError = {});
 
     Project project;
     ProjectController &controller() { return m_controller; }
