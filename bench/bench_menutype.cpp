@@ -81,7 +81,7 @@ int main(int argc, char **argv)
         windows.main->wb->callText(QStringLiteral("qrn_getKeysList"), {kOmitted});
         const double appliedAt = msSince(t);
         poll.stop();
-        if (result != QDialog::Accepted || shownAt < 0 || programEnding()) {
+        if (result != QDialog::Accepted || shownAt < 0 || dialogs().programEnding()) {
             std::fprintf(stderr, "the menu type window did not apply type %d\n", type);
             return 1;
         }

@@ -1,23 +1,16 @@
-#include "project/platform/shell.h"
 #include "controls/newspd.h"
 #include "preview/aboutform.h"
 #include "preview/menutypeform.h"
 #include "project/model/project.h"
+#include "support/scripteddialogs.h"
 #include "support/testmain.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
+#include <memory>
 
 namespace {
-
-QList<QUrl> g_opened;
-
-bool recordOpen(const QUrl &target)
-{
-    g_opened << target;
-    return true;
-}
 
 void hover(QWidget *w, bool in)
 {
@@ -39,12 +32,10 @@ class AboutFormTest : public QObject
 private slots:
     void init()
     {
-        g_opened.clear();
-        m_previousShell = openWithShell;
-        openWithShell = recordOpen;
+        m_dialogs = std::make_unique<ScriptedDialogs>();
     }
 
-    void cleanup() { openWithShell = m_previousShell; }
+    void cleanup() { m_dialogs.reset(); }
 
     void version_isTheSameInTheMenuTypeWindow()
     {
@@ -93,16 +84,16 @@ private slots:
         QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
         hover(link, false);
         QVERIFY(!link->font().underline());
-        QCOMPARE(g_opened.size(), 1);
-        QCOMPARE(g_opened.first().scheme(), scheme);
-        QCOMPARE(g_opened.first().toString(), link->toolTip());
+        QCOMPARE(m_dialogs->shellOpened.size(), 1);
+        QCOMPARE(m_dialogs->shellOpened.first().scheme(), scheme);
+        QCOMPARE(m_dialogs->shellOpened.first().toString(), link->toolTip());
         if (scheme == QLatin1String("mailto"))
-            QCOMPARE(g_opened.first().path(), link->text());
+            QCOMPARE(m_dialogs->shellOpened.first().path(), link->text());
 
         // The credit line and the version are no links.
         QTest::mouseClick(about.Label2, Qt::LeftButton, {}, QPoint(3, 3));
         QTest::mouseClick(about.Label3, Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(g_opened.size(), 1);
+        QCOMPARE(m_dialogs->shellOpened.size(), 1);
     }
 
     void keys_enterEscapeAndOkClose_tabAndSpaceOpenALink_data()
@@ -140,14 +131,14 @@ private slots:
         });
         QCOMPARE(about.exec(), int(QDialog::Accepted));
         QVERIFY(wasCentred);
-        QCOMPARE(g_opened.size(), opened);
+        QCOMPARE(m_dialogs->shellOpened.size(), opened);
         QCOMPARE(trail.first(), QStringLiteral("Ok"));
         if (keys.size() == 4)
-            QCOMPARE(g_opened.first().scheme(), QStringLiteral("mailto"));
+            QCOMPARE(m_dialogs->shellOpened.first().scheme(), QStringLiteral("mailto"));
     }
 
 private:
-    bool (*m_previousShell)(const QUrl &) = nullptr;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
 };
 
 PLIVEX_TEST_MAIN(AboutFormTest)

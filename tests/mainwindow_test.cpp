@@ -578,12 +578,12 @@ private slots:
     {
         AppFixture app({QStringLiteral("data/tabs")});
         app.createWindows();
-        QVERIFY(app.endedWith.isEmpty());
+        QVERIFY(app.dialogs.endedWith.isEmpty());
         app.chooseMenuType(2);
         QCOMPARE(app.dialogs.textsOf(QStringLiteral("error")),
                  QStringList{QStringLiteral("Can't open the file:\r") + app.folder() +
                              QStringLiteral("data/tabs/params.html")});
-        QCOMPARE(app.endedWith, QList<int>{1});
+        QCOMPARE(app.dialogs.endedWith, QList<int>{1});
     }
 
     void pageKeyFilter_decisions_data()
@@ -758,7 +758,7 @@ private slots:
         AppFixture app;
         app.createWindows();
         windows().main->HelpExecute();
-        QCOMPARE(app.shellOpened, QList<QUrl>{QUrl::fromLocalFile(app.folder() + QStringLiteral("help/index.html"))});
+        QCOMPARE(app.dialogs.shellOpened, QList<QUrl>{QUrl::fromLocalFile(app.folder() + QStringLiteral("help/index.html"))});
     }
 
     void helpAndOpenInBrowser_noBrowser_sayAndOfferToCopyTheAddress_data()
@@ -778,20 +778,20 @@ private slots:
         app.createWindows();
         app.chooseMenuType(0);
         QVERIFY(app.waitForParameterPage());
-        app.noBrowser = true;
+        app.dialogs.noBrowser = true;
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         app.dialogs.answers.enqueue(copy ? Dialogs::Answer::Yes : Dialogs::Answer::No);
         if (command == QLatin1String("help"))
             windows().main->Help->trigger();
         else
             windows().preview->spdOpenInBrowser->click();
-        QCOMPARE(app.shellOpened.size(), 1);
+        QCOMPARE(app.dialogs.shellOpened.size(), 1);
         const QStringList asked = app.dialogs.textsOf(QStringLiteral("yesNo"));
         QCOMPARE(asked.size(), 1);
         QVERIFY2(asked.at(0).startsWith(QStringLiteral("No web browser could be started")), qPrintable(asked.at(0)));
-        QVERIFY(asked.at(0).contains(app.shellOpened.at(0).toLocalFile()));
+        QVERIFY(asked.at(0).contains(app.dialogs.shellOpened.at(0).toLocalFile()));
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 copy ? app.shellOpened.at(0).toString() : QStringLiteral("before"));
+                 copy ? app.dialogs.shellOpened.at(0).toString() : QStringLiteral("before"));
         QCOMPARE(app.dialogs.asked.size(), 1);
     }
 

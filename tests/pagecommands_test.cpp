@@ -115,7 +115,7 @@ private slots:
             QVERIFY2(harness::waitUntil([&] { return triggered.count() == 1; }), qPrintable(command));
             QVERIFY(windows().channel.idle());
         }
-        QCOMPARE(app.shellOpened.size(), 1);
+        QCOMPARE(app.dialogs.shellOpened.size(), 1);
     }
 
     void swatchesAndPickers_ofEveryPage_answerTheirPage_data()

@@ -8,7 +8,6 @@
 #include "preview/previewpage.h"
 #include "project/model/menutypes.h"
 #include "project/model/project.h"
-#include "project/platform/shell.h"
 #include "project/platform/tempfolder.h"
 #include "support/scripteddialogs.h"
 #include "support/testmain.h"
@@ -27,7 +26,6 @@
 
 namespace {
 
-QList<QUrl> g_opened; // what was handed to the desktop to open
 
 // Writes the item texts of the data where the data's script stands.
 const char kEngine[] = "window.qrn_init = window.qrn_tmenuInit = window.qrn_tabsInit = function () {\n"
@@ -111,15 +109,10 @@ private slots:
         writeFile(folder() + QStringLiteral("data/ostrel-menu/preview.html"),
                   "<html><head><meta charset=\"utf-8\"><base href=\"@BASE\"><script src=\"@ENGINE\"></script>"
                   "</head>\n<body><div style=\"height:3000px\"><script>@DATA</script></div></body></html>\n");
-        openWithShell = [](const QUrl &url) {
-            g_opened << url;
-            return true;
-        };
     }
 
     void init()
     {
-        g_opened.clear();
         m_dialogs = new ScriptedDialogs;
         m_project = new Project;
         m_project->ProgramFolder = folder();
@@ -517,12 +510,12 @@ private slots:
     {
         m_data = menuData({QStringLiteral("For the browser")});
         m_preview->spdOpenInBrowser->click();
-        QCOMPARE(g_opened, QList<QUrl>{QUrl::fromLocalFile(TfrmPreview::previewFileName())});
+        QCOMPARE(m_dialogs->shellOpened, QList<QUrl>{QUrl::fromLocalFile(TfrmPreview::previewFileName())});
         QVERIFY(readFile(TfrmPreview::previewFileName()).contains("For the browser"));
 
         m_project->MenuType = 3; // engine missing: nothing is opened
         m_preview->spdOpenInBrowser->click();
-        QCOMPARE(g_opened.size(), 1);
+        QCOMPARE(m_dialogs->shellOpened.size(), 1);
         QCOMPARE(m_dialogs->textsOf(QStringLiteral("error")).size(), 1);
     }
 

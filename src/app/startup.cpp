@@ -12,7 +12,6 @@
 #include "preview/menutypeform.h"
 #include "app/consoleoutput.h"
 #include "app/sitebuild.h"
-#include "project/datafile/loadpage.h"
 #include "project/platform/programfolder.h"
 #include "project/model/project.h"
 #include "project/lifecycle/projectcontroller.h"
@@ -69,7 +68,7 @@ void setUpWebEngine()
 
 void startProject(ProgramWindows &windows, const CommandLine &cl)
 {
-    if (programEnding())
+    if (dialogs().programEnding())
         return;
     // A project a crash or a killed session left unsaved is offered at every
     // start; it brings its own menu type.
@@ -154,7 +153,7 @@ int runProgram(int argc, char **argv)
     readSiteChoices(windows.main->settings->fileName(), windows.project.siteChoices);
     windows.main->EnableMainMenu(false);
     startProject(windows, cl);
-    if (programEnding())
+    if (dialogs().programEnding())
         return 1;
     windows.main->EnableMainMenu(true);
     windows.itemParams->show();

@@ -1,7 +1,7 @@
 #include "preview/aboutform.h"
 
 #include "project/model/product.h"
-#include "project/platform/shell.h"
+#include "project/platform/dialogs.h"
 #include "controls/backgroundtile.h"
 #include "controls/flatlook.h"
 #include "controls/newspd.h"
@@ -108,7 +108,7 @@ void TfrmAbout::setBackgroundImage(const QPixmap &picture)
 
 void TfrmAbout::Label4Click(QLabel *label)
 {
-    openWithShell(QUrl(label->toolTip()));
+    dialogs().openWithShell(QUrl(label->toolTip()));
 }
 
 void TfrmAbout::Label1MouseEnter(QLabel *label)

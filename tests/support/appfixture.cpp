@@ -60,11 +60,6 @@ AppFixture::AppFixture(const QStringList &leaveOut)
                     "};\n"));
         }
     setProgramFolder(folder());
-    endProgram = [](int code) { g_fixture->endedWith << code; };
-    openWithShell = [](const QUrl &url) {
-        g_fixture->shellOpened << url;
-        return !g_fixture->noBrowser;
-    };
 }
 
 AppFixture::~AppFixture()

@@ -37,9 +37,6 @@ public:
     void writeSettings(const QByteArray &text) const;
 
     ScriptedDialogs dialogs;
-    QList<int> endedWith;     // exit codes the program tried to end with
-    QList<QUrl> shellOpened;  // what was handed to the desktop to open
-    bool noBrowser = false;   // the desktop starts nothing
 
 private:
     QTemporaryDir m_dir;

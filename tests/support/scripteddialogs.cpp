@@ -100,3 +100,14 @@ int ScriptedDialogs::askChoice(const QString &text, const QStringList &options, 
     offered.append(options);
     return choices.isEmpty() ? -1 : choices.dequeue();
 }
+
+bool ScriptedDialogs::openWithShell(const QUrl &target)
+{
+    shellOpened << target;
+    return !noBrowser;
+}
+
+void ScriptedDialogs::endProgram(int exitCode)
+{
+    endedWith << exitCode;
+}

@@ -38,6 +38,10 @@ public:
     // Answers from `choices` (-1 cancels); unscripted, cancels. The choices
     // offered are kept in `offered`.
     int askChoice(const QString &text, const QStringList &options, int preferred) override;
+    // Records what would have been opened; answers as `noBrowser` says.
+    bool openWithShell(const QUrl &target) override;
+    // Records the exit code; the program goes on.
+    void endProgram(int exitCode) override;
 
     QQueue<Answer> answers;
     QQueue<QString> files;                  // "" = cancelled; folders too
@@ -50,6 +54,9 @@ public:
     QList<FileRequest> fileRequests;
     QStringList changesShown;
     QList<QColor> colorRequests;
+    QList<int> endedWith;    // exit codes the program tried to end with
+    QList<QUrl> shellOpened; // what was handed to the desktop to open
+    bool noBrowser = false;  // the desktop starts nothing
     QStringList textsOf(const QString &kind) const;
 
 private:

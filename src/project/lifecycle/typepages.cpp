@@ -1,6 +1,7 @@
 #include "project/lifecycle/typepages.h"
 
 #include "project/datafile/loadpage.h"
+#include "project/platform/dialogs.h"
 #include "project/model/menutypes.h"
 
 #include <QFileInfo>
@@ -45,5 +46,5 @@ bool TypePages::load(const QString &programFolder, int type) const
         if (page && !LoadPage(page, programFolder + pagePath(type, file)))
             return false;
     }
-    return !programEnding();
+    return !dialogs().programEnding();
 }

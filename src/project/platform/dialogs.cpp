@@ -1,5 +1,8 @@
 #include "project/platform/dialogs.h"
 
+#include "project/platform/shell.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -20,6 +23,17 @@ bool isIn(const QString &path, const QString &folder)
 } // namespace
 
 Dialogs::~Dialogs() = default;
+
+bool Dialogs::openWithShell(const QUrl &target)
+{
+    return openWithDesktop(target);
+}
+
+void Dialogs::endProgram(int exitCode)
+{
+    m_ending = true;
+    QCoreApplication::exit(exitCode);
+}
 
 Dialogs::Answer Dialogs::askNoYes(const QString &text)
 {

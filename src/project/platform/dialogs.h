@@ -3,13 +3,15 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <optional>
 
 class QWidget;
 
-// The one way the program shows a message box or a common dialog. Windows call
-// `dialogs()`; the application installs `WidgetDialogs`, tests install
-// `ScriptedDialogs` and answer by script.
+// The one way the program shows a message box or a common dialog, hands a
+// document to the desktop, or ends itself. Windows call `dialogs()`; the
+// application installs `WidgetDialogs`, tests install `ScriptedDialogs` and
+// answer by script.
 //
 // Texts are passed exactly as the program composes them, lines separated by
 // "\r"; only the shown box turns "\r" into a line break.
@@ -63,6 +65,20 @@ public:
     // `preferred` is chosen at first. The chosen index, or -1 when cancelled.
     // A seam without boxes answers `preferred`.
     virtual int askChoice(const QString &text, const QStringList &choices, int preferred);
+
+    // Asks the desktop to open a document, a web address or a "mailto:"
+    // address with the user's default handler; false when nothing could be
+    // started.
+    virtual bool openWithShell(const QUrl &target);
+    // Ends the program when it cannot go on (a missing page file): every
+    // event loop is left, the nested ones of open dialogs included, and
+    // programEnding() answers true from then on, for start-up to check
+    // between its steps.
+    virtual void endProgram(int exitCode);
+    bool programEnding() const { return m_ending; }
+
+private:
+    bool m_ending = false;
 };
 
 // The installed seam. Never null once the application has started.

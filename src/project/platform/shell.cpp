@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace {
 bool openWithDesktop(const QUrl &target)
 {
     // The desktop's opener says whether a browser took the address; asked
@@ -19,9 +18,6 @@ bool openWithDesktop(const QUrl &target)
         return true;
     return QDesktopServices::openUrl(target);
 }
-} // namespace
-
-bool (*openWithShell)(const QUrl &target) = openWithDesktop;
 
 void offerAddressToCopy(const QUrl &target)
 {
@@ -35,7 +31,7 @@ void offerAddressToCopy(const QUrl &target)
 
 bool openInBrowser(const QUrl &target)
 {
-    if (openWithShell(target))
+    if (dialogs().openWithShell(target))
         return true;
     offerAddressToCopy(target);
     return false;
