@@ -34,7 +34,6 @@ int main(int argc, char **argv)
     PageGate gate;
     FailingDialogs failing;
     setDialogs(&failing);
-    setProgramFolder(QStringLiteral(PLIVEX_BIN_DIR "/"));
 
     // The floor: an empty page in a view of its own, up to its first answer.
     QTemporaryDir dir;
@@ -54,7 +53,7 @@ int main(int argc, char **argv)
             bare.push_back(msSince(t));
     }
 
-    ProgramWindows windows;
+    ProgramWindows windows(QStringLiteral(PLIVEX_BIN_DIR "/"));
     windows.main->show();
     std::vector<double> shown, applied;
     for (int run = 0; run < 9; ++run) {

@@ -16,6 +16,7 @@
 #include "app/itemtreeview.h"
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "project/platform/programfolder.h"
 #include "editors/itemparamsform.h"
 #include "preview/menutypeform.h"
 #include "page/webpage.h"
@@ -113,7 +114,7 @@ int main(int argc, char **argv)
     ConsoleDialogs boxes;
     setDialogs(&boxes);
 
-    ProgramWindows windows;
+    ProgramWindows windows(programFolder());
     MainWindow *frm = windows.main;
     windows.menuType->cbMenu0Click(0);
     windows.menuType->spdApplyClick();

@@ -80,8 +80,7 @@ Q_COREAPP_STARTUP_FUNCTION(watchStartup)
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsSet(kChild)) {
-        setProgramFolder(qEnvironmentVariable(kChild));
-        return runProgram(argc, argv);
+        return runProgram(argc, argv, qEnvironmentVariable(kChild));
     }
 
     QCoreApplication app(argc, argv);

@@ -8,6 +8,7 @@
 #include "app/itemtreeview.h"
 #include "app/mainwindow.h"
 #include "app/programwindows.h"
+#include "project/platform/programfolder.h"
 #include "app/startup.h"
 #include "preview/menutypeform.h"
 #include "page/page.h"
@@ -30,7 +31,7 @@ int main(int argc, char **argv)
     prepareHeadlessBench();
     Application app(argc, argv);
 
-    ProgramWindows windows;
+    ProgramWindows windows(programFolder());
     MainWindow *frm = windows.main;
     Project *project = &windows.project;
     windows.menuType->cbMenu0Click(0);

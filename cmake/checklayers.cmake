@@ -28,26 +28,35 @@ if(failures)
   message(FATAL_ERROR "Include across layers:\n${text}")
 endif()
 
-# Windows and the page command channel are handed to whoever needs them;
-# none is reached through a global. Fails on a global or file-scope pointer
-# (`extern T *name;`, `T *name = ...;` at file level, `static T *name;`
-# anywhere). Pointers to constants are data, not state, and pass. The dialog
-# seam is the one settable global: tests put their own answers behind it.
-set(pointer_allowed "project/platform/dialogs.cpp: Dialogs \\*g_dialogs")
+# Windows, the page command channel and what the pages share are handed to
+# whoever needs them; none is reached through a global, and no unit keeps
+# state of its own at file level. Fails on
+# - a global or file-scope pointer (`extern T *name;`, `T *name = ...;` at
+#   file level, `static T *name;` anywhere), a function pointer among them;
+# - a global or file-scope variable of any other type (`int count = 0;`,
+#   `QList<T> pages;`, `std::function<...> reporter;` at file level, in an
+#   anonymous namespace too).
+# Constants are data, not state, and pass, as do declarations of functions
+# (a default argument included) and of types. The dialog seam is the one
+# settable global: tests put their own answers behind it.
+set(state_allowed "project/platform/dialogs.cpp: Dialogs \\*g_dialogs")
+set(pointer_line "^(extern |static |inline )?[A-Za-z_][A-Za-z0-9_:<>]* ?\\*+ ?[A-Za-z_][A-Za-z0-9_]*( =.*)?;|^[ \t]+static [A-Za-z_][A-Za-z0-9_:<>]* ?\\*+ ?[A-Za-z_][A-Za-z0-9_]*( =.*)?;")
+set(function_pointer_line "^(extern |static |inline )?[A-Za-z_][A-Za-z0-9_:<>]* ?\\(\\*[A-Za-z_][A-Za-z0-9_]*\\)\\(.*;")
+set(variable_line "^(extern |static |inline )?(thread_local )?[A-Za-z_][A-Za-z0-9_:]*(<[^;]*>)? &?[A-Za-z_][A-Za-z0-9_]*( = [^;]*| ?[{][^;]*[}])?;")
 set(globals "")
 set(globals_text "")
 foreach(layer ${LAYERS})
   file(GLOB_RECURSE files ${SRC}/${layer}/*.cpp ${SRC}/${layer}/*.h)
   foreach(f ${files})
-    file(STRINGS ${f} lines REGEX
-      "^(extern |static |inline )?[A-Za-z_][A-Za-z0-9_:<>]* ?\\*+ ?[A-Za-z_][A-Za-z0-9_]*( =.*)?;|^[ \t]+static [A-Za-z_][A-Za-z0-9_:<>]* ?\\*+ ?[A-Za-z_][A-Za-z0-9_]*( =.*)?;")
+    file(STRINGS ${f} lines REGEX "${pointer_line}|${function_pointer_line}|${variable_line}")
     # The lines come split at their ";", which leaves empty entries.
     foreach(line ${lines})
-      if(line STREQUAL "" OR line MATCHES "^[ \t]*(extern |static |inline )?const ")
+      if(line STREQUAL "" OR line MATCHES
+         "^[ \t]*(extern |static |inline )*(const |constexpr |using |typedef |return |namespace |class |struct |enum |union |friend |template|Q_)")
         continue()
       endif()
       string(REPLACE "${SRC}/" "" rel "${f}")
-      if("${rel}: ${line}" MATCHES "^${pointer_allowed}")
+      if("${rel}: ${line}" MATCHES "^${state_allowed}")
         continue()
       endif()
       string(STRIP "${line}" line)
@@ -57,7 +66,7 @@ foreach(layer ${LAYERS})
   endforeach()
 endforeach()
 if(globals)
-  message(FATAL_ERROR "Global or file-scope pointer (hand the object over through a constructor instead):"
+  message(FATAL_ERROR "Global or file-scope state (hand the object over through a constructor instead):"
     "${globals_text}")
 endif()
 

@@ -171,16 +171,6 @@ private:
     int m_saved = -1;
 };
 
-// The program folder a test set, given back to the program's own whatever
-// the test's end.
-struct ProgramFolderOfTheTest
-{
-    explicit ProgramFolderOfTheTest(const QString &folder) { setProgramFolder(folder); }
-    ~ProgramFolderOfTheTest() { setProgramFolder({}); }
-    ProgramFolderOfTheTest(const ProgramFolderOfTheTest &) = delete;
-    ProgramFolderOfTheTest &operator=(const ProgramFolderOfTheTest &) = delete;
-};
-
 } // namespace
 
 class SiteBuildTest : public QObject
@@ -661,6 +651,7 @@ private slots:
         };
         QString stdOut;
         QString err;
+        QString programFolder;
         auto run = [&](CommandLine::Mode mode, const QString &output) {
             CommandLine cl;
             cl.mode = mode;
@@ -668,20 +659,20 @@ private slots:
             cl.output = output;
             OutputToFile outCapture(stdout, dir.filePath(QStringLiteral("stdout.txt")));
             OutputToFile errCapture(stderr, dir.filePath(QStringLiteral("stderr.txt")));
-            const int code = runSiteBuild(cl);
+            const int code = runSiteBuild(cl, programFolder);
             err = errCapture.take();
             stdOut = outCapture.take();
             return code;
         };
         {
-            const ProgramFolderOfTheTest folder(intact);
+            programFolder = intact;
             const QString out = dir.filePath(QStringLiteral("intact.js"));
             QCOMPARE(run(CommandLine::Mode::Convert, out), 0);
             QCOMPARE(countLines(stdOut), (QStringList{QStringLiteral("items: 18"), QStringLiteral("item styles: 2"),
                                                       QStringLiteral("submenu styles: 1")}));
             QCOMPARE(readTestFile(out), menu);
         }
-        const ProgramFolderOfTheTest folder(broken);
+        programFolder = broken;
         const QRegularExpression failed(
             QStringLiteral("^plivex: %1: the read failed in the program's page: .*qrn_loadValues.*values refused")
                 .arg(QRegularExpression::escape(good)));

@@ -30,7 +30,6 @@
 #include "project/model/itemedits.h"
 #include "project/datafile/loadpage.h"
 #include "project/model/menutypes.h"
-#include "project/platform/programfolder.h"
 #include "project/lifecycle/projectcontroller.h"
 #include "project/history/projecthistory.h"
 #include "project/model/project.h"
@@ -328,8 +327,6 @@ void MainWindow::updateCommandStates()
 
 void MainWindow::FormCreate()
 {
-    m_project.ProgramFolder = programFolder();
-    m_project.ProjectFolder = m_project.ProgramFolder;
     wb->setKeyFilter(PageKeyFilter);
     wbToolbar->setKeyFilter(PageKeyFilter);
     LoadPage(wbToolbar, m_project.ProgramFolder + kToolbarPage);

@@ -26,8 +26,10 @@
 #include <QCheckBox>
 #include <QFile>
 
-ProgramWindows::ProgramWindows()
+ProgramWindows::ProgramWindows(const QString &programFolder)
 {
+    project.ProgramFolder = programFolder;
+    project.ProjectFolder = programFolder;
     backgroundTile();
     main = new MainWindow(gate, project, channel);
     menuType = new TfrmMenuType(project, main);

@@ -22,7 +22,8 @@ class TfrmThemes;
 // constructors; only start-up and tests reach them through here.
 struct ProgramWindows
 {
-    ProgramWindows();
+    // The windows read their pages from `programFolder`, ending with "/".
+    explicit ProgramWindows(const QString &programFolder);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows &) = delete;
     ProgramWindows &operator=(const ProgramWindows &) = delete;

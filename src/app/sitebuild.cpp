@@ -15,7 +15,6 @@
 #include "project/model/menutypes.h"
 #include "project/import/navimport.h"
 #include "project/site/pageinstall.h"
-#include "project/platform/programfolder.h"
 #include "project/model/project.h"
 #include "project/lifecycle/headlessproject.h"
 #include "project/lifecycle/projectcontroller.h"
@@ -119,7 +118,7 @@ bool loadPages(HeadlessProject &headless, int type)
     return headless.controller().setMenuType(type);
 }
 
-int runImport(const CommandLine &cl, ConsoleDialogs &console)
+int runImport(const CommandLine &cl, ConsoleDialogs &console, const QString &programFolder)
 {
     QByteArray bytes;
     if (!readInput(cl.file, bytes))
@@ -138,7 +137,7 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
         printErrorLine(QStringLiteral("%1: no navigation links were found").arg(cl.file));
         return 1;
     }
-    HeadlessProject headless(reportError);
+    HeadlessProject headless(programFolder, reportError);
     if (!loadPages(headless, type))
         return 2;
     headless.controller().newProject();
@@ -154,12 +153,12 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console)
 // The themes of each type, or of --type: "NAME" lines under --type, else
 // "TYPE-FOLDER: NAME"; a user's own theme is marked "(yours)", as in the
 // Themes window, and --theme takes the line as it is.
-int runListThemes(const CommandLine &cl)
+int runListThemes(const CommandLine &cl, const QString &programFolder)
 {
     for (int type = 0; type < kMenuTypeCount; ++type) {
         if (cl.menuType >= 0 && type != cl.menuType)
             continue;
-        for (const Theme &theme : listThemes(type, programFolder())) {
+        for (const Theme &theme : listThemes(type, programFolder)) {
             const QString name = themeLabel(theme);
             printOutputLine(cl.menuType >= 0 ? name : menuTypes().at(static_cast<size_t>(type)).folder + QStringLiteral(": ") + name);
         }
@@ -192,7 +191,7 @@ int applyNamedTheme(const CommandLine &cl, HeadlessProject &headless)
 // Each page on its own: a page that cannot take the block is named and left
 // as it was, and the others are still written. The worst outcome is the exit
 // code.
-int installIntoPages(const CommandLine &cl, const MenuInstall &menu)
+int installIntoPages(const CommandLine &cl, const MenuInstall &menu, const QString &programFolder)
 {
     QList<PageInstall> plans;
     int worst = 0;
@@ -224,7 +223,7 @@ int installIntoPages(const CommandLine &cl, const MenuInstall &menu)
         return worst;
     }
     QString error;
-    if (!engines.isEmpty() && !copyMissingEngineFiles(menu, programFolder(), &error)) {
+    if (!engines.isEmpty() && !copyMissingEngineFiles(menu, programFolder, &error)) {
         printErrorLine(error);
         return 2;
     }
@@ -240,7 +239,7 @@ int installIntoPages(const CommandLine &cl, const MenuInstall &menu)
     return worst;
 }
 
-int runRead(const CommandLine &cl, ConsoleDialogs &console)
+int runRead(const CommandLine &cl, ConsoleDialogs &console, const QString &programFolder)
 {
     if (!cl.site.isEmpty() && !QFileInfo(cl.site).isDir()) {
         printErrorLine(QStringLiteral("%1: no such folder (--site)").arg(cl.site));
@@ -263,7 +262,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
         cl.mode != CommandLine::Mode::Install && !outputFolderExists(cl.output))
         return 2;
 
-    HeadlessProject headless(reportError);
+    HeadlessProject headless(programFolder, reportError);
     if (!loadPages(headless, type))
         return 2;
     Project &project = headless.project;
@@ -325,7 +324,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console)
     if (cl.mode == CommandLine::Mode::Audit)
         return auditMenu(headless.gate(), project, params, cl.file);
     if (cl.mode == CommandLine::Mode::Install)
-        return installIntoPages(cl, readMenuInstall(project, params, cl.file));
+        return installIntoPages(cl, readMenuInstall(project, params, cl.file), programFolder);
     if (cl.mode == CommandLine::Mode::Theme) {
         if (const int failed = applyNamedTheme(cl, headless))
             return failed;
@@ -357,7 +356,7 @@ bool definesMenu(const QString &text, int type)
     return AssignsName(text, menuTypes().at(static_cast<size_t>(type)).itemArrayName);
 }
 
-int runSiteBuild(const CommandLine &cl)
+int runSiteBuild(const CommandLine &cl, const QString &programFolder)
 {
     ConsoleDialogs console;
     console.subject = cl.file;
@@ -365,8 +364,9 @@ int runSiteBuild(const CommandLine &cl)
     const auto restore = qScopeGuard([previous] { setDialogs(previous); });
     try {
         if (cl.mode == CommandLine::Mode::ListThemes)
-            return runListThemes(cl);
-        return cl.mode == CommandLine::Mode::Import ? runImport(cl, console) : runRead(cl, console);
+            return runListThemes(cl, programFolder);
+        return cl.mode == CommandLine::Mode::Import ? runImport(cl, console, programFolder)
+                                                    : runRead(cl, console, programFolder);
     } catch (const PageError &e) {
         printErrorLine(QStringLiteral("%1: %2").arg(cl.file, asOneLine(e.debugText())));
         return 2;

@@ -11,8 +11,9 @@ struct CommandLine;
 // script error, a file of another menu type than --type, no menu, nothing
 // to import; for --check also a link or picture by a full local path), 2 a file that cannot be read or written. Output is written
 // only from a complete read without findings; otherwise it is left as it
-// was. Needs the application object.
-int runSiteBuild(const CommandLine &commandLine);
+// was. Needs the application object. The program's pages, engines, default
+// projects and themes are read from `programFolder`.
+int runSiteBuild(const CommandLine &commandLine, const QString &programFolder);
 
 // The menu type a data text is for: the type its type statement names,
 // otherwise the type whose start function it calls; -1 when it says neither.

@@ -94,7 +94,7 @@ void startProject(ProgramWindows &windows, const CommandLine &cl)
     windows.main->controller->start(cl.file);
 }
 
-int runProgram(int argc, char **argv)
+int runProgram(int argc, char **argv, const QString &programFolder)
 {
     const CommandLine early = parseCommandLine(rawArguments(argc, argv));
     if (early.help) {
@@ -144,10 +144,11 @@ int runProgram(int argc, char **argv)
         return 2;
     }
 
+    const QString folder = programFolder.isEmpty() ? ::programFolder() : programFolder;
     if (siteBuild)
-        return runSiteBuild(cl);
+        return runSiteBuild(cl, folder);
 
-    ProgramWindows windows;
+    ProgramWindows windows(folder);
     windows.main->settings->read();
     readLinkFolders(windows.main->settings->fileName(), windows.project.linkFolders);
     readSiteChoices(windows.main->settings->fileName(), windows.project.siteChoices);

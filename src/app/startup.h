@@ -5,8 +5,9 @@
 struct ProgramWindows;
 
 // The program entry: command line, application, windows in their order,
-// settings, the menu type choice, then the message loop.
-int runProgram(int argc, char **argv);
+// settings, the menu type choice, then the message loop. The program's files
+// are read from `programFolder`; empty, from the program file's own folder.
+int runProgram(int argc, char **argv, const QString &programFolder = {});
 
 // The web engine's flags and logging, before the application object: pages
 // in hidden windows keep their timers. The engine's set-up chatter stays off

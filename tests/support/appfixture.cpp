@@ -59,20 +59,18 @@ AppFixture::AppFixture(const QStringList &leaveOut)
                     "  var s = document.currentScript; s.parentNode.insertBefore(n, s);\n"
                     "};\n"));
         }
-    setProgramFolder(folder());
 }
 
 AppFixture::~AppFixture()
 {
     m_windows.reset();
-    setProgramFolder(QString());
     g_fixture = nullptr;
 }
 
 ProgramWindows &AppFixture::createWindows()
 {
     m_windows.reset();
-    m_windows = std::make_unique<ProgramWindows>();
+    m_windows = std::make_unique<ProgramWindows>(folder());
     return *m_windows;
 }
 

@@ -1,8 +1,7 @@
 #include "project/lifecycle/headlessproject.h"
 
-#include "project/platform/programfolder.h"
 
-HeadlessProject::HeadlessProject(PageGate::ErrorReporter reportHandlerError)
+HeadlessProject::HeadlessProject(const QString &programFolder, PageGate::ErrorReporter reportHandlerError)
     : m_gate(std::move(reportHandlerError))
     , m_params(m_gate)
     , m_itemParams(m_gate)
@@ -11,7 +10,7 @@ HeadlessProject::HeadlessProject(PageGate::ErrorReporter reportHandlerError)
     , m_controller(project, {&m_params, &m_itemParams, nullptr, nullptr}, m_selection, m_itemEdits, {},
                    RecoveryFile(m_recoveryFolder.path()))
 {
-    project.ProgramFolder = programFolder();
+    project.ProgramFolder = programFolder;
     project.ProjectFolder = project.ProgramFolder;
     m_itemEdits.setItemParamsPage(&m_itemParams);
 }

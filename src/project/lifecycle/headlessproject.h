@@ -18,7 +18,8 @@ class HeadlessProject
 {
 public:
     // `reportHandlerError` takes what a handler of a page's signals throws.
-    explicit HeadlessProject(PageGate::ErrorReporter reportHandlerError = {});
+    // Its pages and default projects come from `programFolder`.
+    explicit HeadlessProject(const QString &programFolder, PageGate::ErrorReporter reportHandlerError = {});
 
     Project project;
     ProjectController &controller() { return m_controller; }

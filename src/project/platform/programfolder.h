@@ -5,8 +5,6 @@
 // The folder of the program file, ending with "/": every page, default
 // project, help file and the portable settings file are found from here.
 QString programFolder();
-// Tests run the program's windows against a folder of their own.
-void setProgramFolder(const QString &folder);
 
 // True for a file the program ships (its default projects and themes, under
 // `folder`): the editor reads them and never writes over them, so that they

@@ -1,0 +1,3 @@
+#pragma once
+
+extern bool (*openWithShell)(const QUrl &target);
