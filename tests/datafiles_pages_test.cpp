@@ -15,8 +15,12 @@
 #include "support/webharness.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 Q_DECLARE_METATYPE(pagestest::PageType)
 
@@ -708,18 +712,44 @@ private slots:
         const QString code = CodeOfDataText(original);
         // The item list comes last, one element per line, every element of
         // the same shape: the first three (an item, a sub-item, a sibling)
-        // and the last stand for the rest. PLIVEX_DAMAGE_EVERY_ITEM=1 damages
-        // every element.
+        // and the last stand for the rest. So do the parameters, one
+        // declaration per line of one of two shapes (`var name="text";`,
+        // `var name=value;`): the first three of each shape and the last.
+        // PLIVEX_DAMAGE_EVERY_ITEM=1 damages every element and every
+        // parameter.
         const qsizetype itemsFrom = code.lastIndexOf(QStringLiteral("= ["));
         QList<qsizetype> itemLineStarts;
         for (qsizetype at = code.indexOf(QLatin1Char('\n'), itemsFrom); at >= 0; at = code.indexOf(QLatin1Char('\n'), at + 1))
             if (code.mid(at + 1).trimmed().startsWith(QLatin1Char('[')))
                 itemLineStarts << at + 1;
         QVERIFY(itemLineStarts.size() >= 5);
+        // The version and type statements are read apart: never stood in for.
+        static const QRegularExpression parameterLine(
+            QStringLiteral("^var (?!\\w*(DataVersion|Type)=)[A-Za-z_]\\w*=(\"[^\"\\\\]*\"|[^\";]*);\\s*$"));
+        QSet<qsizetype> parameterLines, parameterStandIns;
+        int ofShape[2] = {0, 0};
+        for (qsizetype start = 0; start < itemsFrom;) {
+            qsizetype end = code.indexOf(QLatin1Char('\n'), start);
+            if (end < 0)
+                end = code.size();
+            const QRegularExpressionMatch m = parameterLine.match(code.mid(start, end - start));
+            if (m.hasMatch()) {
+                parameterLines << start;
+                if (ofShape[m.captured(2).startsWith(QLatin1Char('"')) ? 0 : 1]++ < 3)
+                    parameterStandIns << start;
+            }
+            start = end + 1;
+        }
+        QVERIFY(ofShape[0] >= 4 && ofShape[1] >= 1);
+        parameterStandIns << *std::max_element(parameterLines.cbegin(), parameterLines.cend());
         const bool everyItem = qEnvironmentVariableIntValue("PLIVEX_DAMAGE_EVERY_ITEM") != 0;
         auto standsForTheRest = [&](qsizetype at) {
-            if (everyItem || at < itemLineStarts.first())
+            if (everyItem)
                 return true;
+            if (at < itemLineStarts.first()) {
+                const qsizetype lineStart = code.lastIndexOf(QLatin1Char('\n'), at) + 1;
+                return !parameterLines.contains(lineStart) || parameterStandIns.contains(lineStart);
+            }
             return at < itemLineStarts.at(3) || at >= itemLineStarts.last();
         };
         QStringList silent;
