@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QTimer>
+
+WaitCursor::WaitCursor() = default;
 
 WaitCursor::~WaitCursor()
 {
     callsEnded();
-    delete m_timer;
 }
 
 void WaitCursor::callsStarted()
@@ -16,10 +18,10 @@ void WaitCursor::callsStarted()
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return;
     if (!m_timer) {
-        m_timer = new QTimer;
+        m_timer = std::make_unique<QTimer>();
         m_timer->setSingleShot(true);
         m_timer->setInterval(kShowAfterMs);
-        QObject::connect(m_timer, &QTimer::timeout, m_timer, [this] {
+        QObject::connect(m_timer.get(), &QTimer::timeout, m_timer.get(), [this] {
             if (m_shown)
                 return;
             m_shown = true;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QPointer>
-#include <QTimer>
+#include <memory>
+
+class QTimer;
 
 // Once calls have held the user's input back long enough to notice, the
 // pointer says so until the last of them ends.
@@ -10,7 +11,7 @@ class WaitCursor
 public:
     static constexpr int kShowAfterMs = 250;
 
-    WaitCursor() = default;
+    WaitCursor();
     ~WaitCursor();
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
@@ -19,6 +20,6 @@ public:
     void callsEnded();
 
 private:
-    QPointer<QTimer> m_timer;
+    std::unique_ptr<QTimer> m_timer; // made on the first call in a program with windows
     bool m_shown = false;
 };
