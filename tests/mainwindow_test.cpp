@@ -367,14 +367,15 @@ private slots:
             QVERIFY2(a, qPrintable(c.id));
             QVERIFY2(!seen.contains(a), qPrintable(c.id));
             seen.insert(a);
-            QCOMPARE(a->text(), c.text);
+            QCOMPARE(a->text(), QCoreApplication::translate("Command", c.text));
             QCOMPARE(a->shortcuts(), c.keys);
             const bool inMenuBar = c.places & Command::MainMenu;
             QCOMPARE(windows().main->itemPanel->pmItems->actions().contains(a), !inMenuBar);
-            if (!c.menu.isEmpty()) {
+            if (c.menu) {
+                const QString menu = QCoreApplication::translate("Command", c.menu);
                 bool underItsMenu = false;
                 for (QAction *top : windows().main->menuBar()->actions())
-                    underItsMenu = underItsMenu || (top->text() == c.menu && top->menu()->actions().contains(a));
+                    underItsMenu = underItsMenu || (top->text() == menu && top->menu()->actions().contains(a));
                 QVERIFY2(underItsMenu, qPrintable(c.id));
             }
         }

@@ -20,11 +20,18 @@ int &beforeTheApplication(int &argc)
 
 Application::Application(int &argc, char **argv)
     : QApplication(beforeTheApplication(argc), argv)
+    , m_boxes(std::make_unique<WidgetDialogs>())
 {
-    static WidgetDialogs boxes;
-    setDialogs(&boxes);
+    setDialogs(m_boxes.get());
     // Every window, dialogs included, shows it in its frame.
     setWindowIcon(programIcon());
+}
+
+Application::~Application()
+{
+    // A test may have put its own seam in; only ours is taken out.
+    if (&dialogs() == m_boxes.get())
+        setDialogs(nullptr);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
@@ -34,7 +41,7 @@ bool Application::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         reportError(e);
     } catch (...) {
-        dialogs().showError(QStringLiteral("An unknown error occurred."));
+        dialogs().showError(tr("An unknown error occurred."));
     }
     return false;
 }

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <exception>
+#include <memory>
+
+class WidgetDialogs;
 
 // The application object. Its one addition is the general error report: an
 // exception that escapes an event handler (a failing page call, most often)
@@ -12,8 +15,13 @@ class Application : public QApplication
 
 public:
     Application(int &argc, char **argv);
+    ~Application() override;
 
     bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    // The real boxes of the dialog seam, installed while the application lives.
+    std::unique_ptr<WidgetDialogs> m_boxes;
 };
 
 // Shows the error box of the general error report for an exception.

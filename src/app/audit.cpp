@@ -16,6 +16,7 @@ int reportStateContrast(const Project &project, Page &params)
     for (const ContrastFinding &f : FindLowContrast(project, params)) {
         if (f.state.isEmpty())
             continue;
+        // untranslated: a rule id, printed as axe-core's own rule ids are
         printOutputLine(QStringLiteral("contrast-states: ") + contrastFindingPlace(f) + QStringLiteral(": ") +
                         describeContrastFinding(f));
         ++found;

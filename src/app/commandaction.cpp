@@ -3,10 +3,11 @@
 #include "project/model/commandtable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 QAction *createCommandAction(const Command &command, QObject *parent, bool anywhere, std::function<void()> run)
 {
-    auto *a = new QAction(command.text, parent);
+    auto *a = new QAction(QCoreApplication::translate("Command", command.text), parent);
     a->setObjectName(command.id);
     a->setShortcuts(command.keys);
     a->setShortcutContext(anywhere ? Qt::ApplicationShortcut : Qt::WidgetWithChildrenShortcut);

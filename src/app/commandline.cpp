@@ -2,8 +2,16 @@
 
 #include "project/model/menutypes.h"
 
+#include <QCoreApplication>
+
 namespace {
 
+struct CommandLineText
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// untranslated: Qt's own option names
 const QStringList kQtOptionsWithValue = {
     QStringLiteral("-platform"), QStringLiteral("-platformpluginpath"), QStringLiteral("-platformtheme"),
     QStringLiteral("-plugin"), QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
@@ -21,6 +29,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     };
     QStringList files;
     bool onlyFiles = false;
+    // untranslated: the option names, matched as they are typed
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
         if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
@@ -56,12 +65,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
             if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1String("--")))
                 cl.theme = arguments.at(++i);
             else
-                fail(QStringLiteral("--theme needs the name of a theme"));
+                fail(CommandLineText::tr("--theme needs the name of a theme"));
         } else if (a == QLatin1String("--site")) {
             if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1String("--")))
                 cl.site = arguments.at(++i);
             else
-                fail(QStringLiteral("--site needs a folder"));
+                fail(CommandLineText::tr("--site needs a folder"));
         } else if (a == QLatin1String("--type") || a.startsWith(QLatin1String("--type="))) {
             QString value;
             if (a.startsWith(QLatin1String("--type=")))
@@ -69,69 +78,69 @@ CommandLine parseCommandLine(const QStringList &arguments)
             else if (i + 1 < arguments.size() && !arguments.at(i + 1).startsWith(QLatin1String("--")))
                 value = arguments.at(++i);
             else {
-                fail(QStringLiteral("--type needs a value"));
+                fail(CommandLineText::tr("--type needs a value"));
                 continue;
             }
             cl.menuType = menuTypeFromText(value);
             if (cl.menuType < 0)
-                fail(QStringLiteral("unknown menu type \"%1\"; use 0 to 3 or one of: "
-                                    "ostrel-menu, tree-menu, tabs, tab-menu")
+                fail(CommandLineText::tr("unknown menu type \"%1\"; use 0 to 3 or one of: "
+                                         "ostrel-menu, tree-menu, tabs, tab-menu")
                          .arg(value));
         } else {
-            fail(QStringLiteral("unknown option %1").arg(a));
+            fail(CommandLineText::tr("unknown option %1").arg(a));
         }
     }
     if (!cl.site.isEmpty() && cl.mode != CommandLine::Mode::Check)
-        fail(QStringLiteral("--site goes with --check"));
+        fail(CommandLineText::tr("--site goes with --check"));
     if (cl.dryRun && cl.mode != CommandLine::Mode::Install)
-        fail(QStringLiteral("--dry-run goes with --install"));
+        fail(CommandLineText::tr("--dry-run goes with --install"));
     switch (cl.mode) {
     case CommandLine::Mode::Editor:
         if (files.size() > 1)
-            fail(QStringLiteral("only one data file can be opened at a time"));
+            fail(CommandLineText::tr("only one data file can be opened at a time"));
         cl.file = files.value(0);
         break;
     case CommandLine::Mode::Check:
         if (files.size() != 1)
-            fail(QStringLiteral("--check needs one data file"));
+            fail(CommandLineText::tr("--check needs one data file"));
         cl.file = files.value(0);
         break;
     case CommandLine::Mode::Audit:
         if (files.size() != 1)
-            fail(QStringLiteral("--audit needs one data file"));
+            fail(CommandLineText::tr("--audit needs one data file"));
         cl.file = files.value(0);
         break;
     case CommandLine::Mode::Convert:
         if (files.size() != 2)
-            fail(QStringLiteral("--convert needs an input and an output file"));
+            fail(CommandLineText::tr("--convert needs an input and an output file"));
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
     case CommandLine::Mode::Theme:
         if (files.size() != 2)
-            fail(QStringLiteral("--theme needs a theme name, an input and an output file"));
+            fail(CommandLineText::tr("--theme needs a theme name, an input and an output file"));
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
     case CommandLine::Mode::ListThemes:
         if (!files.isEmpty())
-            fail(QStringLiteral("--list-themes takes no file"));
+            fail(CommandLineText::tr("--list-themes takes no file"));
         break;
     case CommandLine::Mode::Import:
         if (files.size() != 2)
-            fail(QStringLiteral("--import needs a web page or sitemap and the data file to write"));
+            fail(CommandLineText::tr("--import needs a web page or sitemap and the data file to write"));
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
     case CommandLine::Mode::Install:
         if (files.size() < 2)
-            fail(QStringLiteral("--install needs a data file and at least one page"));
+            fail(CommandLineText::tr("--install needs a data file and at least one page"));
         cl.file = files.value(0);
         cl.pages = files.mid(1);
         break;
     case CommandLine::Mode::Preview:
         if (files.size() != 2)
-            fail(QStringLiteral("--preview needs a data file and the page to write"));
+            fail(CommandLineText::tr("--preview needs a data file and the page to write"));
         cl.file = files.value(0);
         cl.output = files.value(1);
         break;
@@ -141,7 +150,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QString commandLineHelp()
 {
-    return QStringLiteral(
+    return CommandLineText::tr(
         "Usage: plivex [--type N] [FILE]\n"
         "       plivex --check FILE [--site DIR] [--type N]\n"
         "       plivex --audit FILE [--type N]\n"

@@ -63,6 +63,7 @@ void printOutputLine(const QString &line)
 
 void printErrorLine(const QString &text)
 {
+    // untranslated: the program's name, which leads its lines as a compiler's does
     writeLine(streams().err, QStringLiteral("plivex: ") + text);
 }
 

@@ -34,15 +34,15 @@ ItemTreePanel::ItemTreePanel(Project &project, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 4, 6, 6);
     auto *head = new QHBoxLayout;
-    lblItemsTitle = new QLabel(QStringLiteral("Menu Items"), this);
+    lblItemsTitle = new QLabel(tr("Menu Items"), this);
     lblItemCount = new QLabel(QStringLiteral("0"), this);
     lblItemCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     spdExpandAll = new TnewSpd(QStringLiteral("+"), this);
-    spdExpandAll->setToolTip(QStringLiteral("Expand All"));
-    spdExpandAll->setAccessibleName(QStringLiteral("Expand All"));
+    spdExpandAll->setToolTip(tr("Expand All"));
+    spdExpandAll->setAccessibleName(tr("Expand All"));
     spdCollapseAll = new TnewSpd(QStringLiteral("-"), this);
-    spdCollapseAll->setToolTip(QStringLiteral("Collapse All"));
-    spdCollapseAll->setAccessibleName(QStringLiteral("Collapse All"));
+    spdCollapseAll->setToolTip(tr("Collapse All"));
+    spdCollapseAll->setAccessibleName(tr("Collapse All"));
     for (TnewSpd *b : {spdExpandAll, spdCollapseAll})
         applyExpandScheme(b);
     head->addWidget(lblItemsTitle);
@@ -72,7 +72,7 @@ ItemTreePanel::ItemTreePanel(Project &project, QWidget *parent)
     hintPanel->setColors(QColor(0xF9, 0xF9, 0xF9), QColor(0xD4, 0xD4, 0xD4));
     hintPanel->setBevelBorder(TBevelBorders(bbLeft) | bbRight | bbBottom);
     hintPanel->setAlignment(Qt::AlignLeft);
-    hintPanel->setCaption(QStringLiteral("   Use Ctrl key to select and copy items."));
+    hintPanel->setCaption(tr("   Use Ctrl key to select and copy items."));
     hintPanel->setFont(flatFont(TSpdFont{}));
     hintPanel->setFixedHeight(22);
     layout->addWidget(hintPanel);
@@ -82,11 +82,11 @@ ItemTreePanel::ItemTreePanel(Project &project, QWidget *parent)
     auto *buttonGrid = new QGridLayout(buttonPanel);
     buttonGrid->setContentsMargins(6, 6, 6, 6);
     buttonGrid->setSpacing(5);
-    spdAddItem = new TnewSpd(QStringLiteral("Add Item"), buttonPanel);
-    spdAddSubitem = new TnewSpd(QStringLiteral("Add Subitem"), buttonPanel);
-    spdDeleteItem = new TnewSpd(QStringLiteral("Delete Selected"), buttonPanel);
-    spdDeleteAll = new TnewSpd(QStringLiteral("Delete All"), buttonPanel);
-    spdItemStyles = new TnewSpd(QStringLiteral("Edit Individual Styles..."), buttonPanel);
+    spdAddItem = new TnewSpd(tr("Add Item"), buttonPanel);
+    spdAddSubitem = new TnewSpd(tr("Add Subitem"), buttonPanel);
+    spdDeleteItem = new TnewSpd(tr("Delete Selected"), buttonPanel);
+    spdDeleteAll = new TnewSpd(tr("Delete All"), buttonPanel);
+    spdItemStyles = new TnewSpd(tr("Edit Individual Styles..."), buttonPanel);
     for (TnewSpd *b : {spdAddItem, spdAddSubitem, spdItemStyles})
         applyScheme(b, SpdScheme::Blue);
     for (TnewSpd *b : {spdDeleteItem, spdDeleteAll})
@@ -184,9 +184,9 @@ void ItemTreePanel::showCount()
 void ItemTreePanel::chooseNavigationToImport()
 {
     Dialogs::FileRequest request;
-    request.title = QStringLiteral("Import navigation");
-    request.filter = QStringLiteral("Web pages and sitemaps (*.html *.htm *.xml)|*.html;*.htm;*.xml|"
-                                    "All files (*.*)|*.*");
+    request.title = tr("Import navigation");
+    request.filter = tr("Web pages and sitemaps (*.html *.htm *.xml)|*.html;*.htm;*.xml|"
+                        "All files (*.*)|*.*");
     request.startPath = m_project.ProjectFolder;
     const QString path = dialogs().openFile(request);
     if (!path.isEmpty())
@@ -199,14 +199,14 @@ bool ItemTreePanel::importNavigation(const QString &path)
     constexpr qint64 kLargest = 16 * 1024 * 1024;
     const CappedRead read = readCapped(path, kLargest);
     if (read.failure == CappedRead::Failure::TooLarge) {
-        dialogs().showError(QStringLiteral("Can't import the file:\r%1\rIt is %2 MB; pages and sitemaps of up to "
-                                           "16 MB can be imported.")
+        dialogs().showError(tr("Can't import the file:\r%1\rIt is %2 MB; pages and sitemaps of up to "
+                               "16 MB can be imported.")
                                 .arg(path)
                                 .arg(double(read.size) / (1024 * 1024), 0, 'f', 1));
         return false;
     }
     if (!read.ok()) {
-        dialogs().showError(QStringLiteral("Can't open the file:\r%1").arg(path));
+        dialogs().showError(tr("Can't open the file:\r%1").arg(path));
         return false;
     }
     const QString text = decodeText(read.bytes);
@@ -217,7 +217,7 @@ bool ItemTreePanel::importNavigation(const QString &path)
     }
     const QList<LeveledItem> items = navimport::fromFile(text, m_project.menuType().stateParam);
     if (items.isEmpty()) {
-        dialogs().showMessage(QStringLiteral("No navigation links were found in the file:\r%1").arg(path));
+        dialogs().showMessage(tr("No navigation links were found in the file:\r%1").arg(path));
         return false;
     }
     return placeImportedItems(*itemEdits, m_project, items);

@@ -41,7 +41,7 @@ ItemTreeView::ItemTreeView(QWidget *parent)
     // A collapsed item hovered while dragging opens.
     setAutoExpandDelay(600);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    setAccessibleName(QStringLiteral("Menu Items"));
+    setAccessibleName(tr("Menu Items"));
 }
 
 Placement ItemTreeView::placementAt(const QPoint &pos, QModelIndex *target) const

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 namespace {
+// untranslated: section names of the settings file
 const QString kSection = QStringLiteral("Link Folders");
 const QString kSitesSection = QStringLiteral("Sites");
 }

@@ -49,6 +49,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace {
+
+// The caption is made by a free function, so that it can be had without a
+// window; its texts belong with the window's own.
+struct MainWindowText
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
+
+} // namespace
+
 MainWindow::MainWindow(PageGate &gate, Project &project, PageCommandChannel &channel, QWidget *parent)
     : QMainWindow(parent)
     , m_gate(gate)
@@ -145,12 +156,12 @@ void MainWindow::miRedoClick()
 
 QString mainWindowCaption(const QString &fileName, const QString &typeName, bool readIncomplete)
 {
-    const QString name = fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+    const QString name = fileName.isEmpty() ? MainWindowText::tr("Untitled") : QFileInfo(fileName).fileName();
     QString caption = QStringLiteral("[*]") + name;
     if (!typeName.isEmpty())
         caption += QStringLiteral(" (%1)").arg(typeName);
     if (readIncomplete)
-        caption += QStringLiteral(", read incompletely");
+        caption += MainWindowText::tr(", read incompletely");
     return caption + QStringLiteral(" \u2014 ") + kAppTitle;
 }
 
@@ -186,7 +197,7 @@ void MainWindow::createControls()
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(6, 4, 3, 6);
     auto *leftHead = new QHBoxLayout;
-    lblParamsTitle = new QLabel(QStringLiteral("Menu Parameters:"), left);
+    lblParamsTitle = new QLabel(tr("Menu Parameters:"), left);
     lblMenuName = new QLabel(left);
     QFont bold = lblMenuName->font();
     bold.setBold(true);
@@ -239,12 +250,13 @@ void MainWindow::createCommands()
         {QStringLiteral("about"), [this] { AboutExecute(); }},
     };
     for (const Command &c : commandTable()) {
-        const bool treeCommandListed = (c.places & Command::TreePopup) && !c.menu.isEmpty();
+        const bool treeCommandListed = (c.places & Command::TreePopup) && c.menu != nullptr;
         if (!(c.places & Command::MainMenu) && !treeCommandListed)
             continue;
         QMenu *menu = menuBar()->findChild<QMenu *>(c.menu, Qt::FindDirectChildrenOnly);
         if (!menu) {
-            menu = menuBar()->addMenu(c.menu);
+            // The English title names the menu, whatever language shows it.
+            menu = menuBar()->addMenu(QCoreApplication::translate("Command", c.menu));
             menu->setObjectName(c.menu);
             m_mainMenus << menu;
         }
@@ -254,7 +266,7 @@ void MainWindow::createCommands()
         if (c.separatorBefore || startsTreeCommands)
             menu->addSeparator();
         if (c.id == kRecentFilesId) {
-            miRecentFiles = menu->addMenu(c.text);
+            miRecentFiles = menu->addMenu(QCoreApplication::translate("Command", c.text));
             continue;
         }
         if (!(c.places & Command::MainMenu)) {
@@ -513,8 +525,8 @@ void MainWindow::spdItemStylesClick()
 void MainWindow::wbScriptError(const ScriptError &error)
 {
     if (m_project.LoadingData)
-        dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
-                                           "------------------------------------\r") +
+        dialogs().showError(tr("There is the error in the data file.\rThe menu won't be loaded correctly.\r"
+                               "------------------------------------\r") +
                             scriptErrorText(error));
     else
         dialogs().showError(scriptErrorText(error));

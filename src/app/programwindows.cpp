@@ -86,6 +86,7 @@ void ProgramWindows::makeThemesWindow()
     const QString settingsFile = main->settings->fileName();
     IniFile ini;
     ini.load(settingsFile);
+    // untranslated: the settings file's section and key
     themes->cbShowAfterNew->setChecked(ini.readInteger(QStringLiteral("Themes"), QStringLiteral("ShowAfterNew"), 1) != 0);
     QObject::connect(themes->cbShowAfterNew, &QCheckBox::toggled, themes, [settingsFile](bool on) {
         IniFile file;

@@ -26,23 +26,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString kFilter = QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*");
-
-} // namespace
-
 TfrmSaveProject::TfrmSaveProject(PageGate &gate, Project &project, QWidget *parent)
     : QDialog(parent)
     , m_project(project)
 {
-    setWindowTitle(QStringLiteral("Save project"));
+    setWindowTitle(tr("Save project"));
     resize(656, 560);
     setMinimumSize(400, 250);
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    Label4 = new QLabel(QStringLiteral("Data filename:"), this);
+    Label4 = new QLabel(tr("Data filename:"), this);
     eFileName = new TnewEdit(this);
     Label4->setBuddy(eFileName);
     newSpd1 = new TnewSpd(QStringLiteral("..."), this);
@@ -64,8 +58,8 @@ TfrmSaveProject::TfrmSaveProject(PageGate &gate, Project &project, QWidget *pare
     layout->addWidget(newPanel1, 1);
 
     auto *bottom = new QHBoxLayout;
-    spdSave = new TnewSpd(QStringLiteral("Save"), this);
-    spdCancel = new TnewSpd(QStringLiteral("Cancel"), this);
+    spdSave = new TnewSpd(tr("Save"), this);
+    spdCancel = new TnewSpd(tr("Cancel"), this);
     applyScheme(spdSave, SpdScheme::Blue);
     applyScheme(spdCancel, SpdScheme::Orange);
     // Enter belongs to the window (a save without the overwrite question),
@@ -135,8 +129,8 @@ void TfrmSaveProject::spdCancelClick()
 void TfrmSaveProject::newSpd1Click()
 {
     const QString start = eFileName->text().trimmed().isEmpty() ? QStringLiteral("data") : eFileName->text();
-    const QString chosen =
-        dialogs().saveFile({QStringLiteral("Save project"), kFilter, QStringLiteral("js"), start});
+    const QString chosen = dialogs().saveFile(
+        {tr("Save project"), tr("JavaScript files (*.js)|*.js|All files (*.*)|*.*"), QStringLiteral("js"), start});
     if (!chosen.isEmpty()) {
         eFileName->setText(chosen);
         showInstallHelp();
@@ -164,7 +158,7 @@ bool TfrmSaveProject::writeProject(const QString &name)
     // general error report; the file and the project stay as they were.
     runReported([&] {
         if (!m_params || !m_itemParams)
-            throw PageError(QStringLiteral("qrn_getKeysList"), QString(), QStringLiteral("The pages are not loaded."));
+            throw PageError(QStringLiteral("qrn_getKeysList"), QString(), tr("The pages are not loaded."));
         if (m_beforeWrite)
             m_beforeWrite();
         written = WriteDataFile(m_project, *m_params, *m_itemParams, name);

@@ -23,6 +23,7 @@
 #include "project/site/sitelinks.h"
 #include "project/checks/valuecheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -30,15 +31,20 @@
 
 namespace {
 
+struct SiteBuildText
+{
+    Q_DECLARE_TR_FUNCTIONS(SiteBuild)
+};
+
 // The one wording of each failure, whichever option meets it.
 QString cannotRead(const QString &path, const QString &reason)
 {
-    return QStringLiteral("can't read %1: %2").arg(path, reason);
+    return SiteBuildText::tr("can't read %1: %2").arg(path, reason);
 }
 
 QString cannotWrite(const QString &path, const QString &reason)
 {
-    return QStringLiteral("can't write %1: %2").arg(path, reason);
+    return SiteBuildText::tr("can't write %1: %2").arg(path, reason);
 }
 
 QString typeName(int type)
@@ -65,7 +71,7 @@ bool outputFolderExists(const QString &path)
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (folder.isDir())
         return true;
-    printErrorLine(cannotWrite(path, QStringLiteral("the folder %1 does not exist").arg(folder.filePath())));
+    printErrorLine(cannotWrite(path, SiteBuildText::tr("the folder %1 does not exist").arg(folder.filePath())));
     return false;
 }
 
@@ -78,8 +84,8 @@ int typeToReadAs(const CommandLine &cl, const QString &text)
     if (cl.menuType >= 0) {
         const int other = named >= 0 && named != cl.menuType ? named : OtherMenuTypeIn(text, cl.menuType);
         if (other >= 0) {
-            printErrorLine(QStringLiteral("%1: a data file of the %2, but --type names the %3; "
-                                          "leave --type out to read it as the file says")
+            printErrorLine(SiteBuildText::tr("%1: a data file of the %2, but --type names the %3; "
+                                             "leave --type out to read it as the file says")
                                .arg(cl.file, typeName(other), typeName(cl.menuType)));
             return -1;
         }
@@ -88,7 +94,8 @@ int typeToReadAs(const CommandLine &cl, const QString &text)
     const int type = fileType >= 0 ? fileType : 0;
     const int called = OtherMenuTypeIn(text, type);
     if (called >= 0) {
-        printErrorLine(QStringLiteral("%1: the file names the %2 but starts the %3; give --type to read it as one of them")
+        printErrorLine(SiteBuildText::tr("%1: the file names the %2 but starts the %3; "
+                                         "give --type to read it as one of them")
                            .arg(cl.file, typeName(type), typeName(called)));
         return -1;
     }
@@ -112,7 +119,7 @@ bool loadPages(HeadlessProject &headless, int type)
 {
     const QString missing = headless.controller().missingTypePage(type);
     if (!missing.isEmpty()) {
-        printErrorLine(cannotRead(missing, QStringLiteral("the program's page is missing")));
+        printErrorLine(cannotRead(missing, SiteBuildText::tr("the program's page is missing")));
         return false;
     }
     return headless.controller().setMenuType(type);
@@ -134,7 +141,7 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console, const QString &pro
     // The page's current item keeps its state in the data file too.
     const QList<LeveledItem> items = navimport::fromFile(text, menuTypes().at(static_cast<size_t>(type)).stateParam);
     if (items.isEmpty()) {
-        printErrorLine(QStringLiteral("%1: no navigation links were found").arg(cl.file));
+        printErrorLine(SiteBuildText::tr("%1: no navigation links were found").arg(cl.file));
         return 1;
     }
     HeadlessProject headless(programFolder, reportError);
@@ -146,7 +153,7 @@ int runImport(const CommandLine &cl, ConsoleDialogs &console, const QString &pro
     const QString data = BuildDataText(project, headless.params(), headless.itemParams());
     if (console.errors > 0)
         return 1;
-    printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
+    printOutputLine(SiteBuildText::tr("items: %1").arg(project.items().count()));
     return writeOutput(cl.output, encodeText(data));
 }
 
@@ -173,7 +180,7 @@ int applyNamedTheme(const CommandLine &cl, HeadlessProject &headless)
     const QList<Theme> themes = listThemes(project.MenuType, project.ProgramFolder);
     const Theme *theme = findTheme(themes, cl.theme);
     if (!theme) {
-        printErrorLine(QStringLiteral("no theme \"%1\" for the %2; plivex --list-themes --type %3 lists them")
+        printErrorLine(SiteBuildText::tr("no theme \"%1\" for the %2; plivex --list-themes --type %3 lists them")
                            .arg(cl.theme, typeName(project.MenuType))
                            .arg(project.MenuType));
         return 1;
@@ -182,7 +189,7 @@ int applyNamedTheme(const CommandLine &cl, HeadlessProject &headless)
     if (!readInput(theme->path, bytes))
         return 2;
     if (!headless.controller().applyTheme(DataTextFromBytes(bytes))) {
-        printErrorLine(QStringLiteral("%1: the theme could not be read completely").arg(theme->path));
+        printErrorLine(SiteBuildText::tr("%1: the theme could not be read completely").arg(theme->path));
         return 1;
     }
     return 0;
@@ -202,11 +209,11 @@ int installIntoPages(const CommandLine &cl, const MenuInstall &menu, const QStri
             printErrorLine(plan.fileError);
             worst = 2;
         } else if (plan.placement.outcome == PagePlacement::Outcome::Refused) {
-            printErrorLine(QStringLiteral("%1: the menu can't be placed in it safely: %2; it was left as it was")
+            printErrorLine(SiteBuildText::tr("%1: the menu can't be placed in it safely: %2; it was left as it was")
                                .arg(plan.path, plan.placement.reason));
             worst = qMax(worst, 1);
         } else if (plan.placement.outcome == PagePlacement::Outcome::Unchanged) {
-            printOutputLine(QStringLiteral("%1: up to date").arg(plan.path));
+            printOutputLine(SiteBuildText::tr("%1: up to date").arg(plan.path));
         } else {
             writes = true;
             plans << plan;
@@ -215,8 +222,9 @@ int installIntoPages(const CommandLine &cl, const MenuInstall &menu, const QStri
     // The engines go first, so no page is written that loads a missing one.
     const QStringList engines = writes ? missingEngineFiles(menu) : QStringList();
     for (const QString &engine : engines)
-        printOutputLine(QStringLiteral("%1: %2").arg(engine, cl.dryRun ? QStringLiteral("would be copied from the program")
-                                                                      : QStringLiteral("copied from the program")));
+        printOutputLine(QStringLiteral("%1: %2").arg(engine, cl.dryRun
+                                                                 ? SiteBuildText::tr("would be copied from the program")
+                                                                 : SiteBuildText::tr("copied from the program")));
     if (cl.dryRun) {
         for (const PageInstall &plan : plans)
             printOutputLine(pageInstallDiff(plan));
@@ -234,7 +242,7 @@ int installIntoPages(const CommandLine &cl, const MenuInstall &menu, const QStri
             worst = 2;
             continue;
         }
-        printOutputLine(QStringLiteral("%1: menu written (the page as it was: %1~)").arg(page));
+        printOutputLine(SiteBuildText::tr("%1: menu written (the page as it was: %1~)").arg(page));
     }
     return worst;
 }
@@ -242,7 +250,7 @@ int installIntoPages(const CommandLine &cl, const MenuInstall &menu, const QStri
 int runRead(const CommandLine &cl, ConsoleDialogs &console, const QString &programFolder)
 {
     if (!cl.site.isEmpty() && !QFileInfo(cl.site).isDir()) {
-        printErrorLine(QStringLiteral("%1: no such folder (--site)").arg(cl.site));
+        printErrorLine(SiteBuildText::tr("%1: no such folder (--site)").arg(cl.site));
         return 2;
     }
     QByteArray bytes;
@@ -254,7 +262,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console, const QString &progr
     if (type < 0)
         return 1;
     if (!definesMenu(text, type)) {
-        printErrorLine(QStringLiteral("%1: not a menu data file of the %2: it defines no %3")
+        printErrorLine(SiteBuildText::tr("%1: not a menu data file of the %2: it defines no %3")
                            .arg(cl.file, typeName(type), menuTypes().at(static_cast<size_t>(type)).itemArrayName));
         return 1;
     }
@@ -280,28 +288,28 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console, const QString &progr
     // written from such a read.
     if (!read.pageFailure.isEmpty()) {
         // Whoever runs a build wants to know which page and call failed.
-        printErrorLine(QStringLiteral("%1: the read failed in the program's page: %2")
+        printErrorLine(SiteBuildText::tr("%1: the read failed in the program's page: %2")
                            .arg(cl.file, asOneLine(read.pageFailureDetail)));
         return 2;
     }
     for (const QString &finding : read.findings)
         printLocatedError(cl.file + QStringLiteral(": ") + finding);
     if (cl.mode == CommandLine::Mode::Check || cl.mode == CommandLine::Mode::Convert) {
-        printOutputLine(QStringLiteral("items: %1").arg(project.items().count()));
-        printOutputLine(QStringLiteral("item styles: %1").arg(project.ItemStyles.size()));
-        printOutputLine(QStringLiteral("submenu styles: %1").arg(project.SubmenuStyles.size()));
+        printOutputLine(SiteBuildText::tr("items: %1").arg(project.items().count()));
+        printOutputLine(SiteBuildText::tr("item styles: %1").arg(project.ItemStyles.size()));
+        printOutputLine(SiteBuildText::tr("submenu styles: %1").arg(project.SubmenuStyles.size()));
     }
     // A value the engines cannot use is a finding like a script error: the
     // file stays readable, but no output is made from it.
     const QList<BadValue> badValues = FindBadValues(project, params);
     for (const BadValue &bad : badValues)
-        printLocatedError(cl.file + QStringLiteral(": bad value: ") + describeBadValue(bad));
+        printLocatedError(cl.file + SiteBuildText::tr(": bad value: ") + describeBadValue(bad));
     // A full path of this machine works nowhere else: a finding of the check.
     QList<LocalPath> localPaths;
     if (cl.mode == CommandLine::Mode::Check)
         localPaths = FindLocalPaths(project, params);
     for (const LocalPath &found : localPaths)
-        printLocatedError(cl.file + QStringLiteral(": local path: ") + asOneLine(describeLocalPath(found)));
+        printLocatedError(cl.file + SiteBuildText::tr(": local path: ") + asOneLine(describeLocalPath(found)));
     // So is a link that leads to no file of the site. A file that lies in
     // no site (no index.html above it, no --site) has nothing to be checked
     // against: a data file kept apart from its pages is no fault.
@@ -316,7 +324,7 @@ int runRead(const CommandLine &cl, ConsoleDialogs &console, const QString &progr
         brokenLinks = FindBrokenLinks(project, params, site);
     }
     for (const LocalPath &found : brokenLinks)
-        printLocatedError(cl.file + QStringLiteral(": broken link: ") + asOneLine(describeLocalPath(found)));
+        printLocatedError(cl.file + SiteBuildText::tr(": broken link: ") + asOneLine(describeLocalPath(found)));
     const bool clean = read.complete && scriptErrors == 0 && console.errors == 0 && badValues.isEmpty() &&
                        localPaths.isEmpty() && brokenLinks.isEmpty();
     if (!clean)

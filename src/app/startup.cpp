@@ -12,11 +12,13 @@
 #include "preview/menutypeform.h"
 #include "app/consoleoutput.h"
 #include "app/sitebuild.h"
+#include "app/translations.h"
 #include "project/platform/programfolder.h"
 #include "project/model/project.h"
 #include "project/lifecycle/projectcontroller.h"
 #include "project/lifecycle/recoveryoffer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QLocale>
@@ -27,6 +29,11 @@
 #include <unistd.h>
 
 namespace {
+
+struct StartupText
+{
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
 
 bool hasDisplay()
 {
@@ -52,7 +59,7 @@ void setUpWebEngine()
     // through short timers. Chromium would hold those timers back for a
     // second while the page is hidden, so the project would learn of a
     // change late, after the next step had begun.
-    for (const QByteArray flag : {QByteArrayLiteral("--disable-background-timer-throttling"),
+    for (const QByteArray &flag : {QByteArrayLiteral("--disable-background-timer-throttling"),
                                   QByteArrayLiteral("--disable-renderer-backgrounding")})
         if (!flags.contains(flag))
             flags += ' ' + flag;
@@ -118,8 +125,10 @@ int runProgram(int argc, char **argv, const QString &programFolder)
             qputenv("QT_LOGGING_RULES", "qt.webenginecontext.debug=false;qt.webenginecontext.info=false;js.debug=false");
         keepOnlyOwnOutput();
     } else if (!hasDisplay()) {
-        std::fprintf(stderr, "plivex: no display found (DISPLAY is not set); to run without a screen, "
-                             "start it under Xvfb: xvfb-run -a %s\n", argv[0]);
+        std::fprintf(stderr, "plivex: %s\n",
+                     qPrintable(StartupText::tr("no display found (DISPLAY is not set); to run without a screen, "
+                                                "start it under Xvfb: xvfb-run -a %1")
+                                    .arg(QString::fromLocal8Bit(argv[0]))));
         return 1;
     }
     // Chromium will not run its sandbox for root; the editor only shows
@@ -145,6 +154,7 @@ int runProgram(int argc, char **argv, const QString &programFolder)
     }
 
     const QString folder = programFolder.isEmpty() ? ::programFolder() : programFolder;
+    const Translations translations(app, Translations::folderBeside(folder));
     if (siteBuild)
         return runSiteBuild(cl, folder);
 

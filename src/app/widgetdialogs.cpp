@@ -202,10 +202,10 @@ Dialogs::Answer WidgetDialogs::askToWrite(const QString &text, const QString &de
     change->setReadOnly(true);
     change->setLineWrapMode(QPlainTextEdit::NoWrap);
     change->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    change->setAccessibleName(QStringLiteral("Changes"));
+    change->setAccessibleName(tr("Changes"));
     layout->addWidget(change, 1);
     auto *buttons = new QDialogButtonBox(&dialog);
-    QPushButton *write = buttons->addButton(QStringLiteral("&Write"), QDialogButtonBox::AcceptRole);
+    QPushButton *write = buttons->addButton(tr("&Write"), QDialogButtonBox::AcceptRole);
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
     // Nothing is written by a stray Enter: Cancel is the default.
     write->setAutoDefault(false);

@@ -2,10 +2,14 @@
 
 #include "project/platform/dialogs.h"
 
+#include <QCoreApplication>
+
 // The dialogs as the user sees them: Qt's message boxes and file and colour
 // dialogs, owned by the active window.
 class WidgetDialogs : public Dialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(WidgetDialogs)
+
 public:
     Answer askYesNo(const QString &text) override;
     Answer askNoYes(const QString &text) override;

@@ -15,7 +15,9 @@
 
 namespace {
 
+// untranslated: section names of the settings file
 const QString kPositions = QStringLiteral("Positions");
+// untranslated: as above
 const QString kRecentFiles = QStringLiteral("Recent Files");
 
 // The desktop as the settings see it: the union of all screens.
@@ -135,5 +137,5 @@ void WindowSettings::write()
     for (int i = 0; i < files.size(); ++i)
         ini.writeString(kRecentFiles, QStringLiteral("file%1").arg(i), files.at(i));
     if (!ini.save(path))
-        dialogs().showError(QStringLiteral("Can't write the file: \r%1").arg(path));
+        dialogs().showError(tr("Can't write the file: \r%1").arg(path));
 }

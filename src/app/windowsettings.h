@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 
@@ -18,6 +19,8 @@ void PlaceWindow(QWidget *window, int x, int y, int w, int h);
 // recent files, in "plivex.ini".
 class WindowSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(WindowSettings)
+
 public:
     WindowSettings(QWidget &main, QWidget &itemParams, QWidget &preview, RecentFilesMenu &recentFiles,
                    QString programFolder);

@@ -31,6 +31,7 @@ QString installedFamily(const QString &family)
     } else {
         // Narrow sans-serifs first: they keep captions within the widths the
         // windows were laid out for.
+        // untranslated: names of font families
         for (const char *candidate : {"DejaVu Sans Condensed", "Liberation Sans", "Arial", "Noto Sans",
                                       "DejaVu Sans", "FreeSans", "Helvetica"}) {
             if (QFontDatabase::hasFamily(QLatin1String(candidate))) {

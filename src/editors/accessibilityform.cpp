@@ -43,7 +43,7 @@ TfrmAccessibility::TfrmAccessibility(PageGate &gate, Project &project, Page &par
     , m_focusParam(std::move(focusParam))
     , m_runAudit(std::move(runAudit))
 {
-    setWindowTitle(QStringLiteral("Check Accessibility"));
+    setWindowTitle(tr("Check Accessibility"));
     setWindowFlag(Qt::Tool);
     resize(600, 380);
     auto *layout = new QVBoxLayout(this);
@@ -52,25 +52,25 @@ TfrmAccessibility::TfrmAccessibility(PageGate &gate, Project &project, Page &par
     layout->addWidget(lblSummary);
     lbFindings = new QListWidget(this);
     lbFindings->setWordWrap(true);
-    lbFindings->setAccessibleName(QStringLiteral("Findings"));
+    lbFindings->setAccessibleName(tr("Findings"));
     layout->addWidget(lbFindings, 1);
     auto *auditRow = new QHBoxLayout;
     lblAudit = new QLabel(this);
     lblAudit->setWordWrap(true);
     auditRow->addWidget(lblAudit, 1);
-    spdRunAudit = new TnewSpd(QStringLiteral("Run Again"), this);
+    spdRunAudit = new TnewSpd(tr("Run Again"), this);
     applyScheme(spdRunAudit, SpdScheme::Blue);
     spdRunAudit->setFixedWidth(90);
-    spdRunAudit->setToolTip(QStringLiteral("Render the menu and audit it again"));
+    spdRunAudit->setToolTip(tr("Render the menu and audit it again"));
     auditRow->addWidget(spdRunAudit);
     layout->addLayout(auditRow);
     auto *closeRow = new QHBoxLayout;
-    auto *hint = new QLabel(QStringLiteral("Double-click a finding, or press Enter on it, to go to its item or parameter."), this);
+    auto *hint = new QLabel(tr("Double-click a finding, or press Enter on it, to go to its item or parameter."), this);
     hint->setWordWrap(true);
     closeRow->addWidget(hint, 1);
     // A tool window without a frame's close box on some desktops: the
     // window closes from within too.
-    spdClose = new TnewSpd(QStringLiteral("Close"), this);
+    spdClose = new TnewSpd(tr("Close"), this);
     applyScheme(spdClose, SpdScheme::Orange);
     spdClose->setFixedWidth(90);
     closeRow->addWidget(spdClose);
@@ -96,7 +96,7 @@ void TfrmAccessibility::refresh()
         m_low = FindLowContrast(m_project, m_params);
     } catch (const PageError &e) {
         // The page is being loaded again; the next change measures anew.
-        lblSummary->setText(QStringLiteral("The parameter page could not be read: ") + e.message);
+        lblSummary->setText(tr("The parameter page could not be read: ") + e.message);
         return;
     }
     fill();
@@ -113,21 +113,21 @@ void TfrmAccessibility::fill()
             if (!users.isEmpty())
                 item = users.first().number;
         }
-        addEntry(lbFindings, QStringLiteral("Value: ") + describeBadValue(b), item,
+        addEntry(lbFindings, tr("Value: ") + describeBadValue(b), item,
                  b.styleKind < 0 && b.item < 0 ? b.name : QString());
     }
     for (const ContrastFinding &f : m_low)
-        addEntry(lbFindings, QStringLiteral("Contrast: ") + contrastFindingPlace(f) + QStringLiteral(": ") + describeContrastFinding(f),
+        addEntry(lbFindings, tr("Contrast: ") + contrastFindingPlace(f) + QStringLiteral(": ") + describeContrastFinding(f),
                  f.items.isEmpty() ? -1 : f.items.first().number, f.style < 0 ? f.param : QString());
     const int live = lbFindings->count();
     for (const AuditFinding &f : m_audit.findings)
-        addEntry(lbFindings, QStringLiteral("Audit: ") + describeAuditFinding(f), f.item, QString());
+        addEntry(lbFindings, tr("Audit: ") + describeAuditFinding(f), f.item, QString());
     lblSummary->setText(live == 0
-                            ? QStringLiteral("No value or contrast findings: every value can be used and every colour pair "
-                                             "reaches its contrast minimum.")
-                            : QStringLiteral("%1 value or contrast finding(s): values the menu cannot use, and colour pairs "
-                                             "under their contrast minimum (4.5:1, or 3:1 for large text; disabled items are "
-                                             "exempt).")
+                            ? tr("No value or contrast findings: every value can be used and every colour pair "
+                                 "reaches its contrast minimum.")
+                            : tr("%1 value or contrast finding(s): values the menu cannot use, and colour pairs "
+                                 "under their contrast minimum (4.5:1, or 3:1 for large text; disabled items are "
+                                 "exempt).")
                                   .arg(live));
     if (keep >= 0 && keep < lbFindings->count())
         lbFindings->setCurrentRow(keep);
@@ -139,7 +139,7 @@ void TfrmAccessibility::runAudit()
         return;
     m_auditRunning = true;
     spdRunAudit->setEnabled(false);
-    lblAudit->setText(QStringLiteral("Rendering the menu and auditing it (WCAG 2.1 A and AA)..."));
+    lblAudit->setText(tr("Rendering the menu and auditing it (WCAG 2.1 A and AA)..."));
     m_runAudit([this](const AuditReport &report) { auditDone(report); });
 }
 
@@ -149,12 +149,12 @@ void TfrmAccessibility::auditDone(const AuditReport &report)
     spdRunAudit->setEnabled(true);
     m_audit = report;
     if (!report.error.isEmpty())
-        lblAudit->setText(QStringLiteral("The audit of the rendered menu stopped: ") + report.error);
+        lblAudit->setText(tr("The audit of the rendered menu stopped: ") + report.error);
     else if (report.findings.isEmpty())
-        lblAudit->setText(QStringLiteral("The audit of the rendered menu (WCAG 2.1 A and AA) found nothing."));
+        lblAudit->setText(tr("The audit of the rendered menu (WCAG 2.1 A and AA) found nothing."));
     else
-        lblAudit->setText(QStringLiteral("The audit of the rendered menu (WCAG 2.1 A and AA) found %1 problem(s), listed "
-                                         "as \"Audit\". It ran on the menu as it was then: run it again after a change.")
+        lblAudit->setText(tr("The audit of the rendered menu (WCAG 2.1 A and AA) found %1 problem(s), listed "
+                             "as \"Audit\". It ran on the menu as it was then: run it again after a change.")
                               .arg(report.findings.size()));
     fill();
 }

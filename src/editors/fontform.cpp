@@ -10,6 +10,7 @@
 #include "page/webpage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
@@ -71,14 +72,16 @@ bool isCssKeyword(const QString &word, bool wholeName)
 // family, so the menu keeps its character where the first choices are missing.
 struct FontStack
 {
-    const char *name;
+    const char *name; // shown in the list, translated there
     const char *css;
 };
+// untranslated: each stack's CSS goes into the font value as it is
 constexpr FontStack kFontStacks[] = {
-    {"System UI (stack)", "system-ui, \"Segoe UI\", Roboto, \"Helvetica Neue\", Arial, sans-serif"},
-    {"Humanist sans (stack)", "Verdana, Geneva, \"DejaVu Sans\", sans-serif"},
-    {"Serif (stack)", "Georgia, \"Times New Roman\", \"DejaVu Serif\", serif"},
-    {"Monospace (stack)", "ui-monospace, Consolas, \"DejaVu Sans Mono\", monospace"},
+    {QT_TRANSLATE_NOOP("TfrmFont", "System UI (stack)"),
+     "system-ui, \"Segoe UI\", Roboto, \"Helvetica Neue\", Arial, sans-serif"},
+    {QT_TRANSLATE_NOOP("TfrmFont", "Humanist sans (stack)"), "Verdana, Geneva, \"DejaVu Sans\", sans-serif"},
+    {QT_TRANSLATE_NOOP("TfrmFont", "Serif (stack)"), "Georgia, \"Times New Roman\", \"DejaVu Serif\", serif"},
+    {QT_TRANSLATE_NOOP("TfrmFont", "Monospace (stack)"), "ui-monospace, Consolas, \"DejaVu Sans Mono\", monospace"},
 };
 // The role that holds a stack's CSS; a kept, uninstalled family uses UserRole.
 constexpr int kStackRole = Qt::UserRole + 1;
@@ -132,6 +135,7 @@ QString GenericFamilyFor(const QString &family)
     if (QFontDatabase::isFixedPitch(name) || name.contains(QLatin1String("Mono"), Qt::CaseInsensitive) ||
         name.contains(QLatin1String("Courier"), Qt::CaseInsensitive))
         return QStringLiteral("monospace");
+    // untranslated: family names as their makers spell them
     static const QRegularExpression serif(QStringLiteral("(^|[^-])Serif|Times|Georgia|Garamond|Roman|Book Antiqua|Palatino"),
                                           QRegularExpression::CaseInsensitiveOption);
     return serif.match(name).hasMatch() ? QStringLiteral("serif") : QStringLiteral("sans-serif");
@@ -154,7 +158,7 @@ QString FamilyFromCss(const QString &css)
 TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     setMinimumSize(360, 490);
     resize(360, 490);
 
@@ -165,8 +169,8 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     newPanel1->setColors(QColor(0xEF, 0xEF, 0xEF), QColor(0xC0, 0xC0, 0xC0));
     auto *band = new QVBoxLayout(newPanel1);
     band->setContentsMargins(6, 4, 6, 5);
-    auto *help = new QLabel(QStringLiteral("To change font style select parameters and click on 'Assign font' button. "
-                                           "Also you can change font manually using edit at the bottom."),
+    auto *help = new QLabel(tr("To change font style select parameters and click on 'Assign font' button. "
+                               "Also you can change font manually using edit at the bottom."),
                             newPanel1);
     help->setWordWrap(true);
     band->addWidget(help);
@@ -176,7 +180,7 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     lbFont = new QListWidget(this);
     lbSize = new QListWidget(this);
     lbStyle = new QListWidget(this);
-    const QStringList captions = {QStringLiteral("Font"), QStringLiteral("Size"), QStringLiteral("Style")};
+    const QStringList captions = {tr("Font"), tr("Size"), tr("Style")};
     const QList<QListWidget *> boxes = {lbFont, lbSize, lbStyle};
     for (int i = 0; i < 3; ++i) {
         auto *label = new QLabel(captions[i], this);
@@ -195,9 +199,11 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     families.removeDuplicates();
     std::sort(families.begin(), families.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    // untranslated: the word is written into the font value as it is, and
+    // recognised there when read back
     lbFont->addItem(QStringLiteral("Default"));
     for (const FontStack &stack : kFontStacks) {
-        auto *item = new QListWidgetItem(QString::fromLatin1(stack.name), lbFont);
+        auto *item = new QListWidgetItem(QCoreApplication::translate("TfrmFont", stack.name), lbFont);
         item->setData(kStackRole, QString::fromLatin1(stack.css));
         item->setToolTip(QString::fromLatin1(stack.css));
         QFont bold = item->font();
@@ -207,6 +213,7 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     lbFont->addItems(families);
     for (int size = 1; size <= 100; ++size)
         lbSize->addItem(QString::number(size));
+    // untranslated: CSS font weights, which go into the font value as they are
     lbStyle->addItems({QStringLiteral("normal"), QStringLiteral("bold"), QStringLiteral("bolder"),
                        QStringLiteral("lighter"), QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300"),
                        QStringLiteral("400"), QStringLiteral("500"), QStringLiteral("600"), QStringLiteral("700"),
@@ -214,6 +221,7 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
 
     auto *units = new QHBoxLayout;
     units->setSpacing(1);
+    // untranslated: CSS units, which go into the font value as they are
     for (const char *unit : {"pt", "px", "%", "in", "cm", "mm", "pc"}) {
         auto *b = new TnewSpd(QString::fromLatin1(unit), this);
         applyScheme(b, SpdScheme::Blue);
@@ -230,10 +238,10 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     units->addSpacing(6);
     units->addWidget(lblUnits);
     units->addStretch();
-    cbAssign = new QCheckBox(QStringLiteral("Auto"), this);
+    cbAssign = new QCheckBox(tr("Auto"), this);
     cbAssign->setChecked(true);
     units->addWidget(cbAssign);
-    spdAssign = new TnewSpd(QStringLiteral("Assign font"), this);
+    spdAssign = new TnewSpd(tr("Assign font"), this);
     applyScheme(spdAssign, SpdScheme::Blue);
     TMainParams assignLook = spdAssign->mainParams();
     assignLook.Color_Left_Bottom_Normal = QColor(0xE5, 0xE5, 0xE5);
@@ -268,8 +276,8 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     eNewValue = new TnewEdit(this);
     eNewValue->setColor(Qt::white);
     eNewValue->setBorderColor(QColor(0x80, 0x80, 0x80));
-    auto *oldLabel = new QLabel(QStringLiteral("Old value:"), this);
-    auto *newLabel = new QLabel(QStringLiteral("New value:"), this);
+    auto *oldLabel = new QLabel(tr("Old value:"), this);
+    auto *newLabel = new QLabel(tr("New value:"), this);
     oldLabel->setBuddy(eOldValue);
     newLabel->setBuddy(eNewValue);
     values->addWidget(oldLabel, 0, 0);
@@ -280,7 +288,7 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
     auto *generic = new QHBoxLayout;
     lblGeneric = new QLabel(this);
     lblGeneric->setWordWrap(true);
-    spdAddGeneric = new TnewSpd(QStringLiteral("Add"), this);
+    spdAddGeneric = new TnewSpd(tr("Add"), this);
     applyScheme(spdAddGeneric, SpdScheme::Blue);
     spdAddGeneric->setFixedWidth(50);
     connect(spdAddGeneric, &TnewSpd::clicked, this, &TfrmFont::spdAddGenericClick);
@@ -293,8 +301,8 @@ TfrmFont::TfrmFont(PageGate &gate, QWidget *parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
-    spdCancel = new TnewSpd(QStringLiteral("Cancel"), this);
+    spdApply = new TnewSpd(tr("Ok"), this);
+    spdCancel = new TnewSpd(tr("Cancel"), this);
     applyScheme(spdApply, SpdScheme::Blue);
     applyScheme(spdCancel, SpdScheme::Orange);
     for (TnewSpd *b : {spdApply, spdCancel}) {
@@ -403,7 +411,7 @@ void TfrmFont::showGenericSuggestion()
     lblGeneric->setVisible(missing);
     spdAddGeneric->setVisible(missing);
     if (missing)
-        lblGeneric->setText(QStringLiteral("Without the font, browsers show their own. Add \"%1\" at the end?")
+        lblGeneric->setText(tr("Without the font, browsers show their own. Add \"%1\" at the end?")
                                 .arg(GenericFamilyFor(families)));
 }
 

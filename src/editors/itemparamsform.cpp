@@ -32,7 +32,7 @@ TfrmItemParams::TfrmItemParams(PageGate &gate, Project &project, PageCommandChan
     , m_channel(channel)
     , m_edits(edits)
 {
-    setWindowTitle(QStringLiteral("Item Parameters"));
+    setWindowTitle(tr("Item Parameters"));
     setGeometry(606, 40, 250, 258);
     setMinimumSize(200, 240);
     auto *layout = new QVBoxLayout(this);
@@ -64,11 +64,11 @@ TfrmItemParams::TfrmItemParams(PageGate &gate, Project &project, PageCommandChan
     // A long path is shortened rather than widening the window; its tip shows it whole.
     lblLinksFolder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblLinksFolder->setTextFormat(Qt::PlainText);
-    spdLinksFolder = new TnewSpd(QStringLiteral("Change..."), this);
+    spdLinksFolder = new TnewSpd(tr("Change..."), this);
     applyScheme(spdLinksFolder, SpdScheme::Blue);
     spdLinksFolder->setFixedSize(64, 18);
-    spdLinksFolder->setToolTip(QStringLiteral("The folder of the site's pages: picked links and pictures are made "
-                                              "relative to it"));
+    spdLinksFolder->setToolTip(tr("The folder of the site's pages: picked links and pictures are made "
+                                  "relative to it"));
     linksRow->addWidget(lblLinksFolder, 1);
     linksRow->addWidget(spdLinksFolder);
     layout->addLayout(linksRow);
@@ -109,26 +109,26 @@ void TfrmItemParams::showSelectionCount()
     const qsizetype n = m_edits.selection().selectedRows().size();
     lblSeveralSelected->setVisible(n > 1);
     if (n > 1)
-        lblSeveralSelected->setText(QStringLiteral("%1 items selected: changes go to all of them.").arg(n));
-    setWindowTitle(n > 1 ? QStringLiteral("Item Parameters - %1 items").arg(n) : QStringLiteral("Item Parameters"));
+        lblSeveralSelected->setText(tr("%1 items selected: changes go to all of them.").arg(n));
+    setWindowTitle(n > 1 ? tr("Item Parameters - %1 items").arg(n) : tr("Item Parameters"));
 }
 
 void TfrmItemParams::showLinksFolder()
 {
     const QString folder = m_project.linksFolder();
     const bool fromDataFile = m_project.linksFromDataFile();
-    const QString shown = folder.isEmpty() ? QStringLiteral("(none yet: the data file's folder once saved)")
+    const QString shown = folder.isEmpty() ? tr("(none yet: the data file's folder once saved)")
                                            : QDir::toNativeSeparators(folder);
     // Which reading is in force decides whether one link serves the whole
     // site; the menu parameter that sets it is named, so it can be found.
-    const QString prefix = fromDataFile ? QStringLiteral("Links relative to the data file: ")
-                                        : QStringLiteral("Links relative to pages in: ");
+    const QString prefix = fromDataFile ? tr("Links relative to the data file: ")
+                                        : tr("Links relative to pages in: ");
     const QString meaning =
-        fromDataFile ? QStringLiteral("Relative links and pictures are read from the data file's folder, so they work "
-                                      "from every page of the site, at any depth.")
-                     : QStringLiteral("Relative links and pictures are read from each page that shows the menu: they "
-                                      "work from pages in this folder only. To make them work from every page, set "
-                                      "\"Links and pictures relative to\" (Behaviour) to the data file.");
+        fromDataFile ? tr("Relative links and pictures are read from the data file's folder, so they work "
+                          "from every page of the site, at any depth.")
+                     : tr("Relative links and pictures are read from each page that shows the menu: they "
+                          "work from pages in this folder only. To make them work from every page, set "
+                          "\"Links and pictures relative to\" (Behaviour) to the data file.");
     // The folder's own name, at the end, matters most: a long path gives up
     // its middle to the window's width.
     const QFontMetrics metrics(lblLinksFolder->font());
@@ -142,14 +142,14 @@ void TfrmItemParams::showLinksFolder()
 void TfrmItemParams::showLinkProblems()
 {
     const QString problems = m_project.CurrentItem ? m_project.linkProblemsOf(*m_project.CurrentItem) : QString();
-    lblLinkProblems->setText(problems.isEmpty() ? QString() : QStringLiteral("Broken on the site:\n") + problems);
+    lblLinkProblems->setText(problems.isEmpty() ? QString() : tr("Broken on the site:\n") + problems);
     lblLinkProblems->setVisible(!problems.isEmpty());
 }
 
 void TfrmItemParams::changeLinksFolder()
 {
     const QString chosen =
-        dialogs().chooseFolder(QStringLiteral("Links relative to"), m_project.linksFolder());
+        dialogs().chooseFolder(tr("Links relative to"), m_project.linksFolder());
     if (chosen.isEmpty())
         return;
     m_project.linkFolders.choose(m_project.CurrentFileName, chosen);
@@ -183,7 +183,7 @@ void TfrmItemParams::ApplyItemCommand(const QString &command)
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     if (!ok || !digits || n < 0 || n >= TItem::kParamCount) {
-        dialogs().showError(QStringLiteral("The command isn't supported:\r") + command);
+        dialogs().showError(tr("The command isn't supported:\r") + command);
         return;
     }
     m_edits.SetField(n, wbItemParams->callText(QStringLiteral("qrn_getItemParam"), {n}));

@@ -26,15 +26,15 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
     : QDialog(parent)
     , m_project(project)
 {
-    setWindowTitle(QStringLiteral("Individual Styles"));
+    setWindowTitle(tr("Individual Styles"));
     resize(590, 528);
     setMinimumSize(590, 300);
 
     setFlatColor(this, Qt::white);
     auto *outer = new QVBoxLayout(this);
     auto *kinds = new QHBoxLayout;
-    spdShowItemStyles = new TnewSpd(QStringLiteral("Item Styles"), this);
-    spdShowSmStyles = new TnewSpd(QStringLiteral("Submenu Styles"), this);
+    spdShowItemStyles = new TnewSpd(tr("Item Styles"), this);
+    spdShowSmStyles = new TnewSpd(tr("Submenu Styles"), this);
     // The two list tabs: the shown list's tab is held down.
     for (TnewSpd *b : {spdShowItemStyles, spdShowSmStyles}) {
         applyScheme(b, SpdScheme::Cyan);
@@ -50,7 +50,7 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
     // Left: the names.
     auto *left = new QVBoxLayout;
     body->addLayout(left, 2);
-    left->addWidget(new QLabel(QStringLiteral("Style Names"), this));
+    left->addWidget(new QLabel(tr("Style Names"), this));
     newPanel2 = new TnewPanel(this);
     newPanel2->setBorderWidth(3);
     newPanel2->setColors(QColor(0xEF, 0xEF, 0xEF), QColor(0xC0, 0xC0, 0xC0));
@@ -66,7 +66,7 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
         view->setContextMenuPolicy(Qt::NoContextMenu);
-        view->setAccessibleName(kind == 0 ? QStringLiteral("Item styles") : QStringLiteral("Submenu styles"));
+        view->setAccessibleName(kind == 0 ? tr("Item styles") : tr("Submenu styles"));
         lists->addWidget(view);
         selections.at(size_t(kind)) = view->selectionModel();
         (kind == 0 ? vtItemStyles : vtSmStyles) = view;
@@ -75,7 +75,7 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
     newPanel3->setColors(QColor(0xF9, 0xF9, 0xF9), QColor(0xD4, 0xD4, 0xD4));
     auto *namePanel = new QVBoxLayout(newPanel3);
     namePanel->setContentsMargins(6, 4, 6, 6);
-    auto *nameLabel = new QLabel(QStringLiteral("Style name:"), newPanel3);
+    auto *nameLabel = new QLabel(tr("Style name:"), newPanel3);
     eStyleName = new TnewEdit(newPanel3);
     eStyleName->setColor(Qt::white);
     eStyleName->setBorderColor(QColor(0x80, 0x80, 0x80));
@@ -84,18 +84,18 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
     namePanel->addWidget(eStyleName);
     left->addWidget(newPanel3);
     auto *buttons = new QGridLayout;
-    spdAdd = new TnewSpd(QStringLiteral("Add Style"), newPanel3);
-    spdDuplicate = new TnewSpd(QStringLiteral("Duplicate Style"), newPanel3);
-    spdDelete = new TnewSpd(QStringLiteral("Delete Selected"), newPanel3);
-    spdDeleteAll = new TnewSpd(QStringLiteral("Delete All Styles"), newPanel3);
-    spdMoveUp = new TnewSpd(QStringLiteral("Move Up"), newPanel3);
-    spdMoveDown = new TnewSpd(QStringLiteral("Move Down"), newPanel3);
+    spdAdd = new TnewSpd(tr("Add Style"), newPanel3);
+    spdDuplicate = new TnewSpd(tr("Duplicate Style"), newPanel3);
+    spdDelete = new TnewSpd(tr("Delete Selected"), newPanel3);
+    spdDeleteAll = new TnewSpd(tr("Delete All Styles"), newPanel3);
+    spdMoveUp = new TnewSpd(tr("Move Up"), newPanel3);
+    spdMoveDown = new TnewSpd(tr("Move Down"), newPanel3);
     for (TnewSpd *b : {spdAdd, spdDuplicate, spdMoveUp, spdMoveDown})
         applyScheme(b, SpdScheme::Blue);
     for (TnewSpd *b : {spdDelete, spdDeleteAll})
         applyScheme(b, SpdScheme::Orange);
-    spdMoveUp->setToolTip(QStringLiteral("Alt+Up; items keep their style"));
-    spdMoveDown->setToolTip(QStringLiteral("Alt+Down; items keep their style"));
+    spdMoveUp->setToolTip(tr("Alt+Up; items keep their style"));
+    spdMoveDown->setToolTip(tr("Alt+Down; items keep their style"));
     buttons->addWidget(spdAdd, 0, 0);
     buttons->addWidget(spdDuplicate, 0, 1);
     buttons->addWidget(spdDelete, 1, 0);
@@ -107,7 +107,7 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
     // Right: the style page of the shown kind.
     auto *right = new QVBoxLayout;
     body->addLayout(right, 3);
-    right->addWidget(new QLabel(QStringLiteral("Style Parameters"), this));
+    right->addWidget(new QLabel(tr("Style Parameters"), this));
     auto *item = new WebPage(gate, this);
     auto *submenu = new WebPage(gate, this);
     for (WebPage *view : {item, submenu}) {
@@ -119,7 +119,7 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
     wbSmStyles = submenu;
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
-    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
+    spdApply = new TnewSpd(tr("Ok"), this);
     applyScheme(spdApply, SpdScheme::Blue);
     spdApply->setFixedWidth(75);
     bottom->addWidget(spdApply);
@@ -147,11 +147,11 @@ TfrmItemStyles::TfrmItemStyles(PageGate &gate, Project &project, StyleEdits::Lin
             edits->showMenuValues();
     });
     for (int kind = 0; kind < 2; ++kind) {
-        auto *up = new QAction(QStringLiteral("Move Up"), list(kind));
+        auto *up = new QAction(tr("Move Up"), list(kind));
         up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
         up->setShortcutContext(Qt::WidgetShortcut);
         connect(up, &QAction::triggered, edits, &StyleEdits::MoveUp);
-        auto *down = new QAction(QStringLiteral("Move Down"), list(kind));
+        auto *down = new QAction(tr("Move Down"), list(kind));
         down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
         down->setShortcutContext(Qt::WidgetShortcut);
         connect(down, &QAction::triggered, edits, &StyleEdits::MoveDown);

@@ -17,6 +17,7 @@ PageCommandChannel::PageCommandChannel(Project &project)
     addHandler(QStringLiteral("url"), [this](PageCommandCall &call) { pickFile(call); });
     addHandler(QStringLiteral("modified"), [this](PageCommandCall &call) {
         // The value names the parameter: typing on in it is one undo step.
+        // untranslated: the subject is only compared, never shown
         m_project.beginChange(QStringLiteral("parameter ") + call.value);
         m_project.MarkModified();
         call.value = QStringLiteral("@modified");
@@ -78,7 +79,7 @@ void PageCommandChannel::chooseColor(PageCommandCall &call)
 void PageCommandChannel::pickFile(PageCommandCall &call)
 {
     Dialogs::FileRequest request;
-    request.title = QStringLiteral("Select file...");
+    request.title = tr("Select file...");
     request.filter = PickFileFilter(call.name);
     const QString folder = m_project.linksFolder();
     // Without a links folder the dialog seam chooses where it opens.
@@ -115,7 +116,7 @@ bool PageCommandChannel::dispatch(Page *view, const QString &text, QString &slot
         const Handler handler = entry->handler;
         handler(call);
     } else {
-        dialogs().showError(QStringLiteral("The command isn't supported:\r") + command.name);
+        dialogs().showError(tr("The command isn't supported:\r") + command.name);
     }
     m_value = call.value;
     if (!call.answer)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -26,6 +27,8 @@ struct PageCommandCall
 // every window whose pages send commands; those register their own commands.
 class PageCommandChannel
 {
+    Q_DECLARE_TR_FUNCTIONS(PageCommandChannel)
+
 public:
     using Handler = std::function<void(PageCommandCall &call)>;
     // Whether other pages' commands are taken while the handler runs.

@@ -2,8 +2,14 @@
 
 #include "page/page.h"
 
+#include <QCoreApplication>
 
 namespace {
+
+struct PageCommandText
+{
+    Q_DECLARE_TR_FUNCTIONS(PageCommandChannel)
+};
 
 int hexDigit(QChar c)
 {
@@ -56,7 +62,9 @@ QString ColorToHex(const QColor &color)
 QString PickFileFilter(const QString &kind)
 {
     if (kind == QLatin1String("image"))
-        return QStringLiteral("GIF, JPEG Files (*.gif;*.jpg;*.jpeg)|*.gif;*.jpg;*.jpeg|PNG Files (*.png)|*.png|"
-                              "All Files (*.*)|*.*");
-    return QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+        //: Pairs of a name and its patterns, parted by "|": translate the names, keep the patterns.
+        return PageCommandText::tr("GIF, JPEG Files (*.gif;*.jpg;*.jpeg)|*.gif;*.jpg;*.jpeg|PNG Files (*.png)|*.png|"
+                                   "All Files (*.*)|*.*");
+    //: Pairs of a name and its patterns, parted by "|": translate the names, keep the patterns.
+    return PageCommandText::tr("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
 }

@@ -1,6 +1,17 @@
 #include "page/page.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
+
+namespace {
+
+struct PageText
+{
+    Q_DECLARE_TR_FUNCTIONS(Page)
+};
+
+} // namespace
 
 Page::Page(QObject *parent)
     : QObject(parent)
@@ -11,6 +22,7 @@ Page::~Page() = default;
 
 ScriptError tidied(ScriptError error)
 {
+    // untranslated: the engine's own wording, as the page reports it
     if (error.message.startsWith(QLatin1String("Uncaught ")))
         error.message.remove(0, 9);
     if (error.message.startsWith(error.code + QLatin1String(": ")))
@@ -48,8 +60,8 @@ int Page::callInt(const QString &function, const PageArgs &args)
         n = v.toString().trimmed().toInt(&ok);
     }
     if (!ok)
-        throw PageError(function, pageName(), internalErrorText(QStringLiteral("not a whole number")),
-                        QStringLiteral("did not return a whole number (it returned \"%1\")").arg(resultText(v)));
+        throw PageError(function, pageName(), internalErrorText(tr("not a whole number")),
+                        tr("did not return a whole number (it returned \"%1\")").arg(resultText(v)));
     return n;
 }
 
@@ -65,6 +77,6 @@ QStringList Page::callBatchText(const QString &function, const QList<PageArgs> &
 
 QString scriptErrorText(const ScriptError &e)
 {
-    return QStringLiteral("Line: %1\rChar: %2\rCode: %3\rMessage: %4")
+    return PageText::tr("Line: %1\rChar: %2\rCode: %3\rMessage: %4")
         .arg(QString::number(e.line), QString::number(e.column), e.code, e.message);
 }

@@ -1,5 +1,16 @@
 #include "page/pageerror.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct PageErrorText
+{
+    Q_DECLARE_TR_FUNCTIONS(PageError)
+};
+
+} // namespace
+
 PageError::PageError(const QString &function, const QString &page, const QString &message, const QString &detail)
     : std::runtime_error(message.toStdString())
     , function(function)
@@ -21,5 +32,5 @@ void debugPageFailure(const QString &detail)
 
 QString internalErrorText(const QString &what)
 {
-    return QStringLiteral("An internal error stopped what you did last (%1).").arg(what);
+    return PageErrorText::tr("An internal error stopped what you did last (%1).").arg(what);
 }

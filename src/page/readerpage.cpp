@@ -37,7 +37,7 @@ ReaderPage::Result ReaderPage::read(const QString &script, const QStringList &na
         // A call that used up its time had its page stopped and made again.
         if (clock.elapsed() >= m_page->callTimeout())
             throw PageError(e.function, e.page,
-                            QStringLiteral("The script did not end within %1 s and was stopped.")
+                            tr("The script did not end within %1 s and was stopped.")
                                 .arg(m_page->callTimeout() / 1000.0));
         throw;
     }

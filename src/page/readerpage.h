@@ -2,6 +2,7 @@
 
 #include "page/page.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class WebPage;
 // outlives its read.
 class ReaderPage
 {
+    Q_DECLARE_TR_FUNCTIONS(ReaderPage)
+
 public:
     struct Result
     {

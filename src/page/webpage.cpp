@@ -35,6 +35,11 @@
 
 namespace {
 
+struct WebPageText
+{
+    Q_DECLARE_TR_FUNCTIONS(WebPage)
+};
+
 // Console messages that carry our own reports start with this mark, then the
 // secret of the load and a colon.
 const QString kReportMark = QStringLiteral("\x01plivex:");
@@ -87,8 +92,11 @@ public:
 
 // What a user is told when a page fails them; the page and the function go
 // to the debug output.
-const QString kDoItAgain = QStringLiteral("What you did last may not have been carried out: please check it, "
-                                          "and do it again if needed.");
+QString doItAgainText()
+{
+    return WebPageText::tr("What you did last may not have been carried out: please check it, "
+                           "and do it again if needed.");
+}
 
 // The processor time a renderer has used, in ms; -1 where it cannot be
 // read.
@@ -129,7 +137,7 @@ bool isHung(qint64 pid, qint64 cpuBeforeMs, qint64 waitedMs, int limitMs)
 
 QString hungText()
 {
-    return QStringLiteral("A part of the editor stopped answering and was started again. ") + kDoItAgain;
+    return WebPageText::tr("A part of the editor stopped answering and was started again. ") + doItAgainText();
 }
 // A nested loop that tells whether it was ended by one of ours. Told to quit,
 // the application ends every loop, and a loop started afterwards returns at
@@ -316,6 +324,7 @@ void WebPage::probe()
     m_probeSent.start();
     m_probeCpu = cpuMsOf(pid);
     const quint64 id = ++m_probeId;
+    // untranslated: JavaScript run in the page
     m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
                           [self = QPointer<WebPage>(this), id](const QVariant &) {
                               if (self && self->m_probeId == id)
@@ -349,10 +358,10 @@ QString WebPage::pageName() const
     case LoadKind::File: return QFileInfo(m_lastWhat).fileName();
     case LoadKind::About: return m_lastWhat;
     case LoadKind::Url: return QUrl(m_lastWhat).fileName();
-    case LoadKind::Html: return QStringLiteral("HTML text");
+    case LoadKind::Html: return tr("HTML text");
     case LoadKind::None: break;
     }
-    return QStringLiteral("empty view");
+    return tr("empty view");
 }
 
 void WebPage::installReportScript()
@@ -365,7 +374,7 @@ void WebPage::installReportScript()
     m_reportPrefix = kReportMark + newSecret() + QLatin1Char(':');
     QWebEngineScript hook;
     hook.setName(kHookName);
-    hook.setSourceCode(resourceText(QStringLiteral(":/page/hooks.js")).replace(QStringLiteral("@MARK"), jsStringLiteral(m_reportPrefix)));
+    hook.setSourceCode(resourceText(QStringLiteral(":/page/hooks.js")).replace(QStringLiteral("'@MARK'"), jsStringLiteral(m_reportPrefix)));
     hook.setInjectionPoint(QWebEngineScript::DocumentCreation);
     hook.setWorldId(QWebEngineScript::MainWorld);
     // Frames are documents of their own, whoever wrote them: they get no
@@ -390,6 +399,7 @@ void WebPage::startLoad(LoadKind kind, const QString &what, const QUrl &url)
     // The document being replaced is marked, in a world of the program's
     // own, so that a finish it still reports, whatever its address, is told
     // from the new document's (see settleLoad).
+    // untranslated: JavaScript run in the page
     m_page->runJavaScript(QStringLiteral("window.plivexReplaced=true"), QWebEngineScript::ApplicationWorld);
     if (kind == LoadKind::Html)
         m_page->setHtml(what, url);
@@ -470,6 +480,7 @@ void WebPage::onLoadFinished(bool ok)
 // asked again.
 void WebPage::settleLoad(quint64 serial)
 {
+    // untranslated: JavaScript run in the page
     m_page->runJavaScript(QStringLiteral("!window.plivexReplaced&&document.readyState==='complete'"),
                           QWebEngineScript::ApplicationWorld, [self = QPointer<WebPage>(this), serial](const QVariant &whole) {
                               if (!self || self->m_loadSerial != serial || !self->m_loading)
@@ -641,14 +652,14 @@ PageError WebPage::restarted(PageError error) const
 
 PageError WebPage::programEnding(const QString &function) const
 {
-    return PageError(function, pageName(), QStringLiteral("The program is closing; what you did last was not finished."),
-                     QStringLiteral("the program is ending; the call was abandoned"));
+    return PageError(function, pageName(), tr("The program is closing; what you did last was not finished."),
+                     tr("the program is ending; the call was abandoned"));
 }
 
 PageError WebPage::closedDuringCall(const QString &function, const QString &name)
 {
-    return PageError(function, name, QStringLiteral("The window closed before what you did last was finished."),
-                     QStringLiteral("the page was closed during the call"));
+    return PageError(function, name, tr("The window closed before what you did last was finished."),
+                     tr("the page was closed during the call"));
 }
 
 void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadline, Call &call)
@@ -683,7 +694,7 @@ void WebPage::waitForLoad(const QString &function, const QDeadlineTimer &deadlin
     // long again.
     recoverFromHang(m_page->renderProcessPid());
     throw restarted(PageError(function, name, hungText(),
-                              QStringLiteral("did not finish loading within %1 s; the page was stopped and loaded again")
+                              tr("did not finish loading within %1 s; the page was stopped and loaded again")
                                   .arg(loadTimeout(callTimeout()) / 1000.0)));
 }
 
@@ -702,8 +713,8 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
         waitForLoad(function, QDeadlineTimer(loadTimeout(callTimeout())), *state);
         if (!m_hasDocument)
             throw PageError(function, name,
-                            QStringLiteral("A part of the editor is not ready. Please try again in a moment."),
-                            QStringLiteral("the page holds no document"));
+                            tr("A part of the editor is not ready. Please try again in a moment."),
+                            tr("the page holds no document"));
         const int limit = callTimeout();
         renderer = m_page->renderProcessPid();
         const qint64 cpuBefore = cpuMsOf(renderer);
@@ -754,16 +765,16 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
     if (!state->done) {
         if (state->rendererEnded)
             throw restarted(PageError(function, name,
-                                      QStringLiteral("A part of the editor stopped working and is being started again. ")
-                                          + kDoItAgain,
-                                      QStringLiteral("the renderer ended during the call; the page is being loaded again")));
+                                      tr("A part of the editor stopped working and is being started again. ")
+                                          + doItAgainText(),
+                                      tr("the renderer ended during the call; the page is being loaded again")));
         // Quitting is not a hang: nothing is ended.
         if (ending)
             throw programEnding(function);
         recoverFromHang(renderer);
         flushAfterCall();
         throw restarted(PageError(function, name, hungText(),
-                                  QStringLiteral("did not answer within %1 s; the page was stopped and loaded again")
+                                  tr("did not answer within %1 s; the page was stopped and loaded again")
                                       .arg(waitedMs / 1000.0)));
     }
 
@@ -776,11 +787,11 @@ QVariantMap WebPage::evaluate(const QString &function, const QString &script)
     if (r.value(QStringLiteral("ok")).toBool())
         return r;
     if (r.isEmpty())
-        throw PageError(function, name, internalErrorText(QStringLiteral("no answer")), QStringLiteral("gave no answer"));
+        throw PageError(function, name, internalErrorText(tr("no answer")), tr("gave no answer"));
     const QString errorName = r.value(QStringLiteral("name")).toString();
     const QString message = r.value(QStringLiteral("message")).toString();
     throw PageError(function, name, internalErrorText(errorName),
-                    QStringLiteral("%1 in the page function %2: %3").arg(errorName, function, message));
+                    tr("%1 in the page function %2: %3").arg(errorName, function, message));
 }
 
 void WebPage::flushAfterCall()
@@ -816,6 +827,7 @@ QString callScript(const QString &function, const QString &body)
 {
     // Looks the function up by name and catches what it throws: a raw
     // exception and `undefined` would both arrive as an empty QVariant.
+    // untranslated: JavaScript run in the page
     return QStringLiteral(
                "(function(){var n=%1;var f=window[n];"
                "if(typeof f!=='function')return{ok:false,name:'ReferenceError',"
@@ -829,6 +841,7 @@ QString callScript(const QString &function, const QString &body)
 
 QVariant WebPage::call(const QString &function, const PageArgs &args)
 {
+    // untranslated: JavaScript run in the page
     const QString body = QStringLiteral("var v=f.apply(window,[%1]);return{ok:true,value:(v===undefined?null:v)};")
                              .arg(pageArgsToScript(args));
     return evaluate(function, callScript(function, body)).value(QStringLiteral("value"));
@@ -845,19 +858,21 @@ QVariantList WebPage::callBatch(const QString &function, const QList<PageArgs> &
             lists += QLatin1Char(',');
         lists += QLatin1Char('[') + pageArgsToScript(argLists[i]) + QLatin1Char(']');
     }
+    // untranslated: JavaScript run in the page
     const QString body = QStringLiteral("var a=[%1],out=new Array(a.length);"
                                         "for(var i=0;i<a.length;i++){var v=f.apply(window,a[i]);"
                                         "out[i]=(v===undefined?null:v);}return{ok:true,values:out};")
                              .arg(lists);
     const QVariantList values = evaluate(function, callScript(function, body)).value(QStringLiteral("values")).toList();
     if (values.size() != argLists.size())
-        throw PageError(function, pageName(), internalErrorText(QStringLiteral("an answer cut short")),
-                        QStringLiteral("the page answered %1 of %2 calls").arg(values.size()).arg(argLists.size()));
+        throw PageError(function, pageName(), internalErrorText(tr("an answer cut short")),
+                        tr("the page answered %1 of %2 calls").arg(values.size()).arg(argLists.size()));
     return values;
 }
 
 QVariant WebPage::value(const QString &name)
 {
+    // untranslated: JavaScript run in the page
     const QString script =
         QStringLiteral("(function(){var n=%1;if(!(n in window))return{ok:false,name:'ReferenceError',"
                        "message:'The page has no value '+n+'.'};var v=window[n];"
@@ -870,6 +885,7 @@ void WebPage::setStatus(const QString &text)
 {
     // Set past the report: the program's own status text is no request of
     // the page's, and reporting it would re-enter whoever set it.
+    // untranslated: JavaScript run in the page
     evaluate(QStringLiteral("status"),
              QStringLiteral("(function(){var d=Object.getOwnPropertyDescriptor(window,'status');"
                             "if(d&&d.set)d.set.call(window,%1,true);else window.status=%1;return{ok:true};})()")

@@ -38,12 +38,12 @@ QFont labelFont(bool bold = false)
 TfrmAbout::TfrmAbout(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setWindowTitle(QStringLiteral("About Ostrel Plivex"));
+    setWindowTitle(tr("About Ostrel Plivex"));
     setFixedSize(340, 159);
     setFlatColor(this, Qt::white);
 
-    Label1 = makeLabel(QStringLiteral("Ostrel Plivex, the menu editor of the Ostrel menu family, is made by "
-                                      "Quorna Software"),
+    Label1 = makeLabel(tr("Ostrel Plivex, the menu editor of the Ostrel menu family, is made by "
+                          "Quorna Software"),
                        QRect(16, 14, 250, 30));
     Label1->setWordWrap(true);
     Label1->setFont(labelFont(true));
@@ -52,13 +52,13 @@ TfrmAbout::TfrmAbout(QWidget *parent)
     makeLink(Label4, QStringLiteral("mailto:") + kSupportMail);
     Label5 = makeLabel(kProductWebSite, QRect(16, 76, 0, 0));
     makeLink(Label5, kProductWebSite);
-    Label2 = makeLabel(QStringLiteral("Made with Qt. Thanks to everyone who sent in their menus."),
+    Label2 = makeLabel(tr("Made with Qt. Thanks to everyone who sent in their menus."),
                        QRect(16, 106, 0, 0));
     setTextColor(Label2, QColor(0x80, 0x80, 0x80));
     Label3 = makeLabel(versionText(), QRect(0, 10, 0, 0));
     Label3->move(width() - 12 - Label3->width(), 10);
 
-    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
+    spdApply = new TnewSpd(tr("Ok"), this);
     applyScheme(spdApply, SpdScheme::Blue);
     // Borderless window: nothing to round the corners against.
     spdApply->setCornersDraw(false);

@@ -8,6 +8,7 @@
 #include "project/model/project.h"
 #include "project/platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 
@@ -17,6 +18,11 @@ namespace {
 // a page that never finishes must not hold a build or the window for ever.
 constexpr int kAuditTimeLimitMs = 300000;
 constexpr int kPollMs = 100;
+
+struct MenuAuditText
+{
+    Q_DECLARE_TR_FUNCTIONS(MenuAudit)
+};
 
 QString readAll(const QString &path)
 {
@@ -41,7 +47,7 @@ void MenuAudit::startText(const QString &programFolder, int type, const QString 
     auto folder = std::make_unique<QTemporaryDir>();
     const QString path = folder->filePath(QStringLiteral("menu.js"));
     if (!folder->isValid() || !writeFileSafely(path, encodeText(dataText))) {
-        m_report = {QStringLiteral("can't write the menu to a temporary folder"), {}};
+        m_report = {tr("can't write the menu to a temporary folder"), {}};
         emit finished();
         return;
     }
@@ -61,22 +67,23 @@ void MenuAudit::start(const QString &programFolder, int type, const QString &dat
     QString error;
     const QString pagePath = m_folder->filePath(QStringLiteral("audit.html"));
     if (!m_folder->isValid() || !exportPreview(programFolder, type, dataFile, pagePath, &error))
-        return finish(QStringLiteral("can't render the menu: ") + error);
+        return finish(tr("can't render the menu: ") + error);
     QStringList scripts;
     for (const QString &name : {QStringLiteral("axe.min.js"), QStringLiteral("data/common/checks.js"),
                                 QStringLiteral("data/common/audit.js")}) {
         scripts << readAll(programFolder + name);
         if (scripts.last().isEmpty())
-            return finish(QStringLiteral("can't find the audit scripts beside the program: ") + programFolder + name);
+            return finish(tr("can't find the audit scripts beside the program: ") + programFolder + name);
     }
     m_page = std::make_unique<WebPage>(m_gate);
     m_page->loadFile(pagePath);
     try {
+        // untranslated: JavaScript run in the page
         for (const QString &script : scripts)
             m_page->callText(QStringLiteral("eval"), {script + QStringLiteral("\n;''")});
         m_page->callText(QStringLiteral("qrn_audit"), {kOmitted});
     } catch (const PageError &e) {
-        return finish(QStringLiteral("can't audit the menu: ") + e.message);
+        return finish(tr("can't audit the menu: ") + e.message);
     }
     m_clock.start();
     m_poll.start();
@@ -89,14 +96,15 @@ void MenuAudit::poll()
         return;
     QString answer;
     try {
+        // untranslated: JavaScript run in the page
         answer = m_page->callText(QStringLiteral("eval"), {QStringLiteral("window.qrnAuditResult||''")});
     } catch (const PageError &e) {
-        return finish(QStringLiteral("can't audit the menu: ") + e.message);
+        return finish(tr("can't audit the menu: ") + e.message);
     }
     if (answer.isEmpty() && m_clock.elapsed() < kAuditTimeLimitMs)
         return;
     m_report = readAuditAnswer(answer);
-    finish(m_report.error.isEmpty() ? QString() : QStringLiteral("can't audit the menu: ") + m_report.error);
+    finish(m_report.error.isEmpty() ? QString() : tr("can't audit the menu: ") + m_report.error);
 }
 
 void MenuAudit::finish(const QString &error)
@@ -129,7 +137,7 @@ RunAudit projectAuditRunner(QObject *owner, PageGate &gate, const Project &proje
         try {
             text = dataText();
         } catch (const PageError &e) {
-            done({QStringLiteral("can't make the data text: ") + e.message, {}});
+            done({MenuAuditText::tr("can't make the data text: ") + e.message, {}});
             return;
         }
         audit->startText(project.ProgramFolder, project.MenuType, text);

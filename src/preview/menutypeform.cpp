@@ -9,6 +9,7 @@
 #include "project/model/project.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,11 @@
 #include <QScreen>
 
 namespace {
+
+struct MenuTypeText
+{
+    Q_DECLARE_TR_FUNCTIONS(TfrmMenuType)
+};
 
 // Where the program's name may go in the picture: right of the choice
 // boxes, above the buttons.
@@ -30,7 +36,7 @@ QPixmap makeBackground(qreal dpr)
     pm.setDevicePixelRatio(dpr);
     QPainter p(&pm);
     paintBackgroundTile(p, QRect(0, 0, 340, 159));
-    const QString name = QStringLiteral("Ostrel Plivex");
+    const QString name = MenuTypeText::tr("Ostrel Plivex");
     TSpdFont font;
     font.height = 26;
     font.bold = true;
@@ -51,7 +57,7 @@ TfrmMenuType::TfrmMenuType(const Project &project, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_project(project)
 {
-    setWindowTitle(QStringLiteral("Select Menu Type"));
+    setWindowTitle(tr("Select Menu Type"));
     setFixedSize(340, 159);
     setFlatColor(this, Qt::white);
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -61,7 +67,7 @@ TfrmMenuType::TfrmMenuType(const Project &project, QWidget *parent)
     small.height = 11;
     QPalette text = palette();
     text.setColor(QPalette::WindowText, QColor(0x31, 0x31, 0x31));
-    auto *caption = new QLabel(QStringLiteral("Select Menu Type"), this);
+    auto *caption = new QLabel(tr("Select Menu Type"), this);
     small.bold = true;
     caption->setFont(flatFont(small));
     small.bold = false;
@@ -92,8 +98,8 @@ TfrmMenuType::TfrmMenuType(const Project &project, QWidget *parent)
         connect(box, &TSpdCheckBox::clicked, this, [this, i] { cbMenu0Click(i); });
         cbMenu.at(static_cast<size_t>(i)) = box;
     }
-    spdApply = new TnewSpd(QStringLiteral("Ok"), this);
-    spdCancel = new TnewSpd(QStringLiteral("Cancel"), this);
+    spdApply = new TnewSpd(tr("Ok"), this);
+    spdCancel = new TnewSpd(tr("Cancel"), this);
     applyScheme(spdApply, SpdScheme::Blue);
     applyScheme(spdCancel, SpdScheme::Orange);
     for (TnewSpd *b : {spdApply, spdCancel}) {

@@ -50,7 +50,7 @@ TfrmPreview::TfrmPreview(PageGate &gate, Project &project, std::function<QString
     , m_project(project)
     , m_dataText(std::move(dataText))
 {
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(tr("Preview"));
     // Below the item parameters window, beside the main window.
     setGeometry(606, 330, 440, 236);
     setMinimumSize(200, 100);
@@ -63,30 +63,30 @@ TfrmPreview::TfrmPreview(PageGate &gate, Project &project, std::function<QString
     auto *strip = new QHBoxLayout(newPanel1);
     strip->setContentsMargins(3, 3, 3, 3);
     strip->setSpacing(2);
-    cbAutoUpdate = new QCheckBox(QStringLiteral("Auto Update"), newPanel1);
+    cbAutoUpdate = new QCheckBox(tr("Auto Update"), newPanel1);
     cbAutoUpdate->setChecked(true);
     // The band fits the window's designed width of 440 pixels: the widths go
     // without their unit.
     cbWidth = new QComboBox(newPanel1);
-    cbWidth->setToolTip(QStringLiteral("Page width in pixels"));
-    cbWidth->setAccessibleName(QStringLiteral("Page width"));
+    cbWidth->setToolTip(tr("Page width in pixels"));
+    cbWidth->setAccessibleName(tr("Page width"));
     cbWidth->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const int width : pageWidths())
-        cbWidth->addItem(width ? QString::number(width) : QStringLiteral("Fit"), width);
-    spdOpenInBrowser = new TnewSpd(QStringLiteral("Open in Browser"), newPanel1);
+        cbWidth->addItem(width ? QString::number(width) : tr("Fit"), width);
+    spdOpenInBrowser = new TnewSpd(tr("Open in Browser"), newPanel1);
     applyScheme(spdOpenInBrowser, SpdScheme::Blue);
-    spdOpenInBrowser->setToolTip(QStringLiteral("Open the preview page in the default web browser"));
+    spdOpenInBrowser->setToolTip(tr("Open the preview page in the default web browser"));
     spdOpenInBrowser->setMinimumWidth(spdOpenInBrowser->sizeHint().width());
-    spdSitePage = new TnewSpd(QStringLiteral("Page..."), newPanel1);
+    spdSitePage = new TnewSpd(tr("Page..."), newPanel1);
     applyScheme(spdSitePage, SpdScheme::Blue);
-    spdSitePage->setToolTip(QStringLiteral("Preview in Page: the menu in a page of your site"));
+    spdSitePage->setToolTip(tr("Preview in Page: the menu in a page of your site"));
     spdSitePage->setMinimumWidth(spdSitePage->sizeHint().width());
-    spdSamplePage = new TnewSpd(QStringLiteral("Sample"), newPanel1);
+    spdSamplePage = new TnewSpd(tr("Sample"), newPanel1);
     applyScheme(spdSamplePage, SpdScheme::Blue);
-    spdSamplePage->setToolTip(QStringLiteral("Preview the menu in the program's sample page again"));
+    spdSamplePage->setToolTip(tr("Preview the menu in the program's sample page again"));
     spdSamplePage->setMinimumWidth(spdSamplePage->sizeHint().width());
     spdSamplePage->hide();
-    spdUpdatePreview = new TnewSpd(QStringLiteral("Update"), newPanel1);
+    spdUpdatePreview = new TnewSpd(tr("Update"), newPanel1);
     applyScheme(spdUpdatePreview, SpdScheme::Green);
     spdUpdatePreview->setFixedWidth(75);
     strip->addWidget(cbAutoUpdate);
@@ -175,7 +175,7 @@ bool TfrmPreview::BuildPreview()
     const QStringList engines = previewEngineNames(m_project.MenuType);
     const QString engine = folder + engines.at(0);
     if (!QFileInfo(engine).isFile()) {
-        dialogs().showError(QStringLiteral("Can't find the menu engine file:\r%1\r\rYou can download this file from %2")
+        dialogs().showError(tr("Can't find the menu engine file:\r%1\r\rYou can download this file from %2")
                                 .arg(engine, kProductWebSite));
         return false;
     }
@@ -193,13 +193,13 @@ bool TfrmPreview::BuildPreview()
     m_focus = QApplication::focusWidget();
     const QString path = previewFileName();
     if (path.isEmpty()) {
-        dialogs().showError(QStringLiteral("Can't write the file: \r%1\rNo private temporary folder could be made.")
+        dialogs().showError(tr("Can't write the file: \r%1\rNo private temporary folder could be made.")
                                 .arg(QStringLiteral("qrn_preview.html")));
         return false;
     }
     QString reason;
     if (!writeFileSafely(path, encodeText(html), &reason)) {
-        dialogs().showError(QStringLiteral("Can't write the file: \r%1\r%2").arg(path, reason));
+        dialogs().showError(tr("Can't write the file: \r%1\r%2").arg(path, reason));
         return false;
     }
     ++BuildCount;
@@ -282,13 +282,14 @@ QString TfrmPreview::sitePage() const
 void TfrmPreview::chooseSitePage()
 {
     if (m_project.CurrentFileName.isEmpty()) {
-        dialogs().showMessage(QStringLiteral("Save the project first: the menu is previewed in a page of the site its "
-                                             "data file is in."));
+        dialogs().showMessage(tr("Save the project first: the menu is previewed in a page of the site its "
+                                 "data file is in."));
         return;
     }
     Dialogs::FileRequest request;
-    request.title = QStringLiteral("Preview in Page");
-    request.filter = QStringLiteral("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
+    request.title = tr("Preview in Page");
+    //: Pairs of a name and its patterns, parted by "|": translate the names, keep the patterns.
+    request.filter = tr("HTML Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*");
     request.startPath = sitePage().isEmpty() ? m_project.siteFolder() : sitePage();
     const QString page = QFileInfo(dialogs().openFile(request)).absoluteFilePath();
     if (page.isEmpty() || !QFileInfo(page).isFile())
@@ -299,14 +300,14 @@ void TfrmPreview::chooseSitePage()
     if (!page.startsWith(site)) {
         const QString common = commonFolder(page, m_project.CurrentFileName);
         if (common.isEmpty()) {
-            dialogs().showError(QStringLiteral("The page and the data file lie in no common folder, so they are in no "
-                                               "one site:\r%1\r%2")
+            dialogs().showError(tr("The page and the data file lie in no common folder, so they are in no "
+                                   "one site:\r%1\r%2")
                                     .arg(QDir::toNativeSeparators(page),
                                          QDir::toNativeSeparators(m_project.CurrentFileName)));
             return;
         }
-        if (dialogs().askNoYes(QStringLiteral("The page is not in the site folder:\r%1\rMake %2 the site folder of this "
-                                              "menu? Links and pictures are checked against it.")
+        if (dialogs().askNoYes(tr("The page is not in the site folder:\r%1\rMake %2 the site folder of this "
+                                  "menu? Links and pictures are checked against it.")
                                    .arg(QDir::toNativeSeparators(site), QDir::toNativeSeparators(common))) !=
                 Dialogs::Answer::Yes)
             return;
@@ -333,7 +334,7 @@ bool TfrmPreview::buildInSitePage(const QString &page, const QString &dataText)
             continue;
         QFile file(m_project.ProgramFolder + name);
         if (!file.open(QIODevice::ReadOnly)) {
-            dialogs().showError(QStringLiteral("Can't find the menu engine file:\r%1\r\rYou can download this file from %2")
+            dialogs().showError(tr("Can't find the menu engine file:\r%1\r\rYou can download this file from %2")
                                     .arg(file.fileName(), kProductWebSite));
             return false;
         }
@@ -364,6 +365,7 @@ void TfrmPreview::wbPreviewDocumentComplete()
 {
     layoutView();
     if (std::exchange(m_restoreScroll, false))
+        // untranslated: JavaScript run in the page
         m_web->view()->page()->runJavaScript(
             QStringLiteral("window.scrollTo(%1,%2);").arg(m_scroll.x()).arg(m_scroll.y()));
     giveFocusBack();
@@ -375,14 +377,14 @@ void TfrmPreview::wbPreviewDocumentComplete()
 void TfrmPreview::wbPreviewScriptError(const ScriptError &error)
 {
     const QString body = QStringLiteral("<span style=\"font:normal 10px Verdana,Tahoma;\">") +
-                         QStringLiteral("One or more parameters are incorrect.\rPlease, check values.")
+                         tr("One or more parameters are incorrect.\rPlease, check values.")
                              .replace(QLatin1Char('\r'), QStringLiteral("<br>")) +
                          QStringLiteral("<hr size=1 align=left color=#4D83CA width=200>") +
-                         QStringLiteral("<font color=#AA0000>Error message:</font> ") +
+                         QStringLiteral("<font color=#AA0000>") + tr("Error message:") + QStringLiteral("</font> ") +
                          // The message may quote the page's source, angle brackets and all.
                          (error.code + QStringLiteral(": ") + error.message).toHtmlEscaped() + QStringLiteral("</span>");
-    m_web->view()->page()->runJavaScript(
-        resourceText(QStringLiteral(":/preview/showerror.js")).arg(jsStringLiteral(body)));
+    m_web->view()->page()->runJavaScript(resourceText(QStringLiteral(":/preview/showerror.js"))
+                                             .replace(QStringLiteral("'@MESSAGE'"), jsStringLiteral(body)));
 }
 
 void TfrmPreview::giveFocusBack()

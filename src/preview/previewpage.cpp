@@ -5,15 +5,26 @@
 #include "project/model/product.h"
 #include "project/platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
 
+namespace {
+
+struct PreviewPageText
+{
+    Q_DECLARE_TR_FUNCTIONS(PreviewPage)
+};
+
+} // namespace
+
 QString builtInPreviewTemplate()
 {
     const QString twelveBreaks = QStringLiteral("<br>").repeated(12);
+    // untranslated: HTML written into the preview page
     const QStringList lines = {
         QStringLiteral("<html>"),
         QStringLiteral("<head>"),
@@ -77,6 +88,7 @@ QString assemblePreview(QString page, const PreviewFill &fill)
 QString withFreshStorage(QString page, int build)
 {
     const QString stamp = QString::number(build);
+    // untranslated: JavaScript run in the page
     const QString script =
         QStringLiteral("<script>try{var s=sessionStorage;if(s.getItem('plivex-preview-build')!=='%1'){s.clear();"
                        "localStorage.clear();s.setItem('plivex-preview-build','%1')}}catch(e){}</script>")
@@ -121,14 +133,14 @@ bool exportPreview(const QString &programFolder, int type, const QString &dataFi
     QString &message = error ? *error : reason;
     const CappedRead data = readCapped(dataFile, kMaxDataFileSize);
     if (!data.ok()) {
-        message = QStringLiteral("can't read %1: %2").arg(dataFile, data.reason());
+        message = PreviewPageText::tr("can't read %1: %2").arg(dataFile, data.reason());
         return false;
     }
     const QString dataText = decodeText(data.bytes);
     const QString dataFolder = QFileInfo(dataFile).absolutePath();
     const QString outFolder = QFileInfo(out).absolutePath();
     if (!QDir().mkpath(outFolder)) {
-        message = QStringLiteral("can't make the folder %1").arg(outFolder);
+        message = PreviewPageText::tr("can't make the folder %1").arg(outFolder);
         return false;
     }
 
@@ -139,7 +151,7 @@ bool exportPreview(const QString &programFolder, int type, const QString &dataFi
     const QStringList names = previewEngineNames(type);
     const QString engine = programFolder + names.at(0);
     if (!QFileInfo(engine).isFile()) {
-        message = QStringLiteral("can't find the menu engine file %1").arg(engine);
+        message = PreviewPageText::tr("can't find the menu engine file %1").arg(engine);
         return false;
     }
     // The page's addresses are relative: the base leads from the page to the
@@ -159,7 +171,7 @@ bool exportPreview(const QString &programFolder, int type, const QString &dataFi
     const QString html = assemblePreview(page, {engines.at(0), engines.at(1), engines.at(2), dataText,
                                                 fileAddress(baseText)});
     if (!writeFileSafely(out, encodeText(html), &reason)) {
-        message = QStringLiteral("can't write %1: %2").arg(out, reason);
+        message = PreviewPageText::tr("can't write %1: %2").arg(out, reason);
         return false;
     }
     return true;

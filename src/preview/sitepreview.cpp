@@ -3,6 +3,7 @@
 #include "page/sitescheme.h"
 #include "project/platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,11 @@
 #include <QUrl>
 
 namespace {
+
+struct SitePreviewText
+{
+    Q_DECLARE_TR_FUNCTIONS(SitePreview)
+};
 
 QString fromSite(const QString &siteFolder, const QString &file)
 {
@@ -41,17 +47,17 @@ SitePreview planSitePreview(const QString &siteFolder, const QString &pageFile, 
     plan.pagePath = fromSite(siteFolder, pageFile);
     const QString dataPath = fromSite(siteFolder, dataFile);
     if (plan.pagePath.isEmpty() || dataPath.isEmpty()) {
-        plan.error = QStringLiteral("The page and the data file must both be in the site folder:\r%1")
+        plan.error = SitePreviewText::tr("The page and the data file must both be in the site folder:\r%1")
                          .arg(QDir::toNativeSeparators(siteFolder));
         return plan;
     }
     const CappedRead read = readCapped(pageFile, kMaxPageSize);
     if (read.failure == CappedRead::Failure::TooLarge) {
-        plan.error = QStringLiteral("The page is too large to preview:\r%1").arg(QDir::toNativeSeparators(pageFile));
+        plan.error = SitePreviewText::tr("The page is too large to preview:\r%1").arg(QDir::toNativeSeparators(pageFile));
         return plan;
     }
     if (!read.ok()) {
-        plan.error = QStringLiteral("Can't read the page:\r%1").arg(QDir::toNativeSeparators(pageFile));
+        plan.error = SitePreviewText::tr("Can't read the page:\r%1").arg(QDir::toNativeSeparators(pageFile));
         return plan;
     }
     const QByteArray &bytes = read.bytes;
@@ -103,15 +109,17 @@ SitePreview planSitePreview(const QString &siteFolder, const QString &pageFile, 
     const QString dataTag = dataFound ? QString()
                                       : QStringLiteral("<script src=\"%1\"></script>")
                                             .arg(escaped(fromPage.relativeFilePath(QLatin1Char('/') + dataPath)));
+    // The note is for the user, who reads it in the preview only: its words
+    // are translated, its markup is not.
+    const QString advice = dataFound ? SitePreviewText::tr("this page does not load the menu's engine. Put this line "
+                                                           "before the data file's script:")
+                                     : SitePreviewText::tr("this page does not load the menu. Put these lines where "
+                                                           "the menu should stand:");
     const QString note =
         QStringLiteral("<div style=\"all:initial;display:block;font:13px/1.4 sans-serif;background:#FFF4C2;color:#5A4500;"
-                       "padding:6px 10px;border-bottom:1px solid #E0C860\">Preview: %1 "
+                       "padding:6px 10px;border-bottom:1px solid #E0C860\">%1 "
                        "<code style=\"all:initial;font:12px monospace\">%2</code></div>")
-            .arg(dataFound ? QStringLiteral("this page does not load the menu's engine. Put this line before the data "
-                                            "file's script:")
-                           : QStringLiteral("this page does not load the menu. Put these lines where the menu should "
-                                            "stand:"),
-                 escaped(engineTags + dataTag));
+            .arg(SitePreviewText::tr("Preview: %1").arg(advice), escaped(engineTags + dataTag));
     static const QRegularExpression head(QStringLiteral("<head\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
     QByteArray served = bytes;
     const qsizetype bodyAt = afterBodyTag(html);

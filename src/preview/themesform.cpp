@@ -44,19 +44,19 @@ TfrmThemes::TfrmThemes(PageGate &gate, Project &project, Links links, QString da
     , m_links(std::move(links))
     , m_dataFolder(std::move(dataFolder))
 {
-    setWindowTitle(QStringLiteral("Themes"));
+    setWindowTitle(tr("Themes"));
     // Four thumbnails a row, two rows: the eight shipped themes at a glance.
     const QSize cell = ThemeThumbnails::kPictureSize + QSize(24, 40);
     resize(4 * cell.width() + 48, 2 * cell.height() + 110);
     auto *layout = new QVBoxLayout(this);
-    auto *hint = new QLabel(QStringLiteral("Each theme is shown with your first items. Double-click a theme or press "
-                                           "Enter to give your project its look; Undo brings yours back."),
+    auto *hint = new QLabel(tr("Each theme is shown with your first items. Double-click a theme or press "
+                               "Enter to give your project its look; Undo brings yours back."),
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     lvThemes = new QListWidget(this);
-    lvThemes->setAccessibleName(QStringLiteral("Themes"));
+    lvThemes->setAccessibleName(tr("Themes"));
     lvThemes->setViewMode(QListView::IconMode);
     lvThemes->setMovement(QListView::Static);
     lvThemes->setResizeMode(QListView::Adjust);
@@ -70,13 +70,13 @@ TfrmThemes::TfrmThemes(PageGate &gate, Project &project, Links links, QString da
     layout->addWidget(lvThemes, 1);
 
     auto *buttons = new QHBoxLayout;
-    cbShowAfterNew = new QCheckBox(QStringLiteral("Show after &New"), this);
+    cbShowAfterNew = new QCheckBox(tr("Show after &New"), this);
     cbShowAfterNew->setChecked(true);
-    btnApply = new QPushButton(QStringLiteral("&Apply"), this);
-    btnSave = new QPushButton(QStringLiteral("&Save as Theme..."), this);
-    btnRename = new QPushButton(QStringLiteral("&Rename..."), this);
-    btnDelete = new QPushButton(QStringLiteral("&Delete..."), this);
-    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnApply = new QPushButton(tr("&Apply"), this);
+    btnSave = new QPushButton(tr("&Save as Theme..."), this);
+    btnRename = new QPushButton(tr("&Rename..."), this);
+    btnDelete = new QPushButton(tr("&Delete..."), this);
+    btnClose = new QPushButton(tr("Close"), this);
     buttons->addWidget(cbShowAfterNew);
     buttons->addStretch();
     for (QPushButton *b : {btnApply, btnSave, btnRename, btnDelete, btnClose}) {
@@ -201,7 +201,7 @@ bool TfrmThemes::applySelected()
         return false;
     const CappedRead read = readCapped(theme->path, kMaxDataFileSize);
     if (!read.ok()) {
-        dialogs().showError(QStringLiteral("Can't open the file:\r") + theme->path);
+        dialogs().showError(tr("Can't open the file:\r") + theme->path);
         return false;
     }
     const QString name = theme->name;
@@ -217,7 +217,7 @@ void TfrmThemes::saveAsTheme()
     try {
         text = themeTextOf(m_links.dataText ? m_links.dataText() : QString(), m_project.menuType());
     } catch (const PageError &e) {
-        dialogs().showError(QStringLiteral("The project's look could not be read:\r") + e.message);
+        dialogs().showError(tr("The project's look could not be read:\r") + e.message);
         return;
     }
     const std::optional<Theme> saved = OwnThemes(m_project.MenuType, m_project.ProgramFolder, m_dataFolder).saveAs(text);

@@ -102,7 +102,7 @@ bool ThemeThumbnails::render(const Project &project, const QList<Theme> &themes,
 
     const QString folder = previewTempFolder();
     if (folder.isEmpty()) {
-        dialogs().showError(QStringLiteral("The themes can't be shown: no private temporary folder could be made."));
+        dialogs().showError(tr("The themes can't be shown: no private temporary folder could be made."));
         return false;
     }
     m_columns = qMin(kColumns, qMax(1, int(themes.size())));
@@ -117,7 +117,7 @@ bool ThemeThumbnails::render(const Project &project, const QList<Theme> &themes,
         const QString name = QStringLiteral("qrn_theme_%1.html").arg(i);
         QString reason;
         if (!writeFileSafely(folder + name, encodeText(frames.at(i)), &reason)) {
-            dialogs().showError(QStringLiteral("Can't write the file: \r%1\r%2").arg(folder + name, reason));
+            dialogs().showError(tr("Can't write the file: \r%1\r%2").arg(folder + name, reason));
             return false;
         }
         // Each theme in a frame of its own: the engines keep their state in
@@ -131,7 +131,7 @@ bool ThemeThumbnails::render(const Project &project, const QList<Theme> &themes,
     QString reason;
     const QString sheetPath = folder + QStringLiteral("qrn_themes.html");
     if (!writeFileSafely(sheetPath, encodeText(sheet), &reason)) {
-        dialogs().showError(QStringLiteral("Can't write the file: \r%1\r%2").arg(sheetPath, reason));
+        dialogs().showError(tr("Can't write the file: \r%1\r%2").arg(sheetPath, reason));
         return false;
     }
     m_count = int(frames.size());

@@ -5,10 +5,11 @@
 // The mark with the load's secret lives only in the script's closure: the
 // sources a page can read (the setter's, the listener's) do not hold it.
 // The program puts the report mark with the load's secret, as a string,
-// in place of the mark's placeholder below.
+// in place of the placeholder string below: a placeholder that is itself
+// JavaScript keeps the file readable to the tools that parse it.
 (function () {
   var log = console.log.bind(console);
-  var mark = @MARK;
+  var mark = '@MARK';
   var text = '';
   try {
     Object.defineProperty(window, 'status', {

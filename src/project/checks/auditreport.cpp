@@ -1,20 +1,31 @@
 #include "project/checks/auditreport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+namespace {
+
+struct AuditReportText
+{
+    Q_DECLARE_TR_FUNCTIONS(AuditReport)
+};
+
+} // namespace
 
 AuditReport readAuditAnswer(const QString &json)
 {
     AuditReport report;
     if (json.isEmpty()) {
-        report.error = QStringLiteral("it did not finish in time");
+        report.error = AuditReportText::tr("it did not finish in time");
         return report;
     }
     const QJsonDocument doc = QJsonDocument::fromJson(json.toUtf8());
     const QJsonObject answer = doc.object();
     if (!doc.isObject() || answer.contains(QStringLiteral("error"))) {
-        report.error = doc.isObject() ? answer.value(QStringLiteral("error")).toString() : QStringLiteral("its answer could not be read");
+        report.error = doc.isObject() ? answer.value(QStringLiteral("error")).toString()
+                                      : AuditReportText::tr("its answer could not be read");
         return report;
     }
     for (const QJsonValue &v : answer.value(QStringLiteral("findings")).toArray()) {
@@ -28,7 +39,7 @@ AuditReport readAuditAnswer(const QString &json)
 
 QString auditFindingPlace(const AuditFinding &f)
 {
-    return f.item >= 0 ? QStringLiteral("item %1 \"%2\"").arg(f.item).arg(f.place) : f.place;
+    return f.item >= 0 ? AuditReportText::tr("item %1 \"%2\"").arg(f.item).arg(f.place) : f.place;
 }
 
 QString describeAuditFinding(const AuditFinding &f)

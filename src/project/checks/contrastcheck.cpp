@@ -4,10 +4,16 @@
 #include "page/pagearg.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
+
+struct ContrastCheckText
+{
+    Q_DECLARE_TR_FUNCTIONS(ContrastCheck)
+};
 
 void takeAnswer(const QString &json, int style, const QString &styleName, const QList<NamedItem> &items,
                 QList<ContrastFinding> &out)
@@ -70,17 +76,18 @@ QList<ContrastFinding> FindLowContrast(const Project &project, Page &params)
 QString contrastFindingPlace(const ContrastFinding &f)
 {
     if (f.style < 0)
-        return QStringLiteral("parameter");
-    QString place = QStringLiteral("item style %1 \"%2\"").arg(f.style).arg(f.styleName);
+        return ContrastCheckText::tr("parameter");
+    QString place = ContrastCheckText::tr("item style %1 \"%2\"").arg(f.style).arg(f.styleName);
     QStringList items;
     for (const NamedItem &item : f.items)
-        items << QStringLiteral("item %1 \"%2\"").arg(item.number).arg(item.text);
+        items << ContrastCheckText::tr("item %1 \"%2\"").arg(item.number).arg(item.text);
     if (!items.isEmpty())
-        place += QStringLiteral(" of ") + items.join(QStringLiteral(", "));
+        place = ContrastCheckText::tr("%1 of %2").arg(place, items.join(QStringLiteral(", ")));
     return place;
 }
 
 QString describeContrastFinding(const ContrastFinding &f)
 {
-    return QStringLiteral("%1 (%2): %3 on %4, contrast %5, needs %6").arg(f.param, f.pair, f.text, f.back, f.ratio, f.minimum);
+    return ContrastCheckText::tr("%1 (%2): %3 on %4, contrast %5, needs %6")
+        .arg(f.param, f.pair, f.text, f.back, f.ratio, f.minimum);
 }

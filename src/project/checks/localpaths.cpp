@@ -7,10 +7,16 @@
 #include "project/site/linkpaths.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 namespace {
+
+struct LocalPathsText
+{
+    Q_DECLARE_TR_FUNCTIONS(LocalPaths)
+};
 
 // Enough lines to see what is meant; the rest are counted.
 constexpr int kShownInQuestion = 12;
@@ -86,7 +92,7 @@ QList<LocalPath> FindAddresses(const Project &project, Page &params,
         for (const auto &[field, label] : fields) {
             const QString &value = item.Params[static_cast<size_t>(field)];
             if (!value.isEmpty() && keep(value))
-                out.append({QStringLiteral("item ") + itemPath(path), label, value, {}});
+                out.append({LocalPathsText::tr("item %1").arg(itemPath(path)), label, value, {}});
         }
     });
     return out;
@@ -104,13 +110,13 @@ bool confirmLocalPaths(const Project &project, Page &params)
     const QList<LocalPath> found = FindLocalPaths(project, params);
     if (found.isEmpty())
         return true;
-    QString text = QStringLiteral("These links and pictures name files of this computer by their full path; on the "
-                                  "web site they will not be found:");
+    QString text = LocalPathsText::tr("These links and pictures name files of this computer by their full path; "
+                                      "on the web site they will not be found:");
     for (qsizetype i = 0; i < found.size() && i < kShownInQuestion; ++i)
         text += QLatin1Char('\r') + describeLocalPath(found.at(i));
     if (found.size() > kShownInQuestion)
-        text += QStringLiteral("\rand %1 more").arg(found.size() - kShownInQuestion);
-    text += QStringLiteral("\rPick them again relative to the links folder (Item Parameters window) to fix them.\r"
-                           "Save all the same?");
+        text += LocalPathsText::tr("\rand %1 more").arg(found.size() - kShownInQuestion);
+    text += LocalPathsText::tr("\rPick them again relative to the links folder (Item Parameters window) to fix "
+                               "them.\rSave all the same?");
     return dialogs().askNoYes(text) == Dialogs::Answer::Yes;
 }

@@ -6,6 +6,7 @@
 #include "project/model/item.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +14,11 @@
 #include <algorithm>
 
 namespace {
+
+struct ValueCheckText
+{
+    Q_DECLARE_TR_FUNCTIONS(ValueCheck)
+};
 
 // The page answers [[name, value, problem], ...].
 void takeAnswer(const QString &json, const QString &where, int kind, int style, QList<BadValue> &out)
@@ -86,7 +92,7 @@ void findBadItemValues(const Project &project, Page &params, QList<BadValue> &ou
         if (a.size() != 4 || place < 0 || place >= usesOf.size())
             continue;
         for (const Use &use : usesOf.at(place))
-            found.append({use, {QStringLiteral("item %1 \"%2\"").arg(use.item).arg(texts.at(use.item)), -1, -1,
+            found.append({use, {ValueCheckText::tr("item %1 \"%2\"").arg(use.item).arg(texts.at(use.item)), -1, -1,
                                 a.at(1).toString(), a.at(2).toString(), a.at(3).toString(), use.item}});
     }
     // In file order, and within an item in the order of its fields.
@@ -139,11 +145,11 @@ bool confirmBadValues(const Project &project, Page &params)
     const QList<BadValue> bad = FindBadValues(project, params);
     if (bad.isEmpty())
         return true;
-    QString text = QStringLiteral("The menu cannot use these values:");
+    QString text = ValueCheckText::tr("The menu cannot use these values:");
     for (qsizetype i = 0; i < bad.size() && i < kShownInQuestion; ++i)
         text += QLatin1Char('\r') + describeBadValue(bad.at(i));
     if (bad.size() > kShownInQuestion)
-        text += QStringLiteral("\rand %1 more").arg(bad.size() - kShownInQuestion);
-    text += QStringLiteral("\rSave them all the same?");
+        text += ValueCheckText::tr("\rand %1 more").arg(bad.size() - kShownInQuestion);
+    text += ValueCheckText::tr("\rSave them all the same?");
     return dialogs().askYesNo(text) == Dialogs::Answer::Yes;
 }

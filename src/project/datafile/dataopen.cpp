@@ -8,6 +8,7 @@
 #include "project/model/project.h"
 #include "project/platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,6 +18,8 @@
 #include <future>
 
 namespace {
+
+struct DataOpenText { Q_DECLARE_TR_FUNCTIONS(DataOpen) };
 
 // A data file can declare an array of any length; more elements than this
 // are not read.
@@ -31,23 +34,23 @@ bool isDataName(const QString &name)
 
 QString sizeText(qint64 bytes)
 {
-    return QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MB");
+    return DataOpenText::tr("%1 MB").arg(QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1));
 }
 
 // Reads the file's bytes; false after the error box.
 bool readBytes(const QString &path, QByteArray &bytes)
 {
-    const QString cannot = QStringLiteral("Can't open the file:\r%1").arg(path);
+    const QString cannot = DataOpenText::tr("Can't open the file:\r%1").arg(path);
     CappedRead read = readCapped(path, kMaxDataFileSize);
     switch (read.failure) {
     case CappedRead::Failure::None:
         bytes = std::move(read.bytes);
         return true;
     case CappedRead::Failure::Folder:
-        dialogs().showError(cannot + QStringLiteral("\rIt is a folder."));
+        dialogs().showError(cannot + DataOpenText::tr("\rIt is a folder."));
         return false;
     case CappedRead::Failure::TooLarge:
-        dialogs().showError(cannot + QStringLiteral("\rThe file is %1; data files over %2 are not read.")
+        dialogs().showError(cannot + DataOpenText::tr("\rThe file is %1; data files over %2 are not read.")
                                          .arg(sizeText(read.size), sizeText(kMaxDataFileSize)));
         return false;
     case CappedRead::Failure::Missing:
@@ -72,7 +75,7 @@ struct BadEntry
 QString entryProblem(QStringView element)
 {
     if (element.isEmpty())
-        return QStringLiteral("is undefined");
+        return DataOpenText::tr("is undefined");
     switch (element.front().unicode()) {
     case '[':
         // Most items hold no bracket at all: no second walk over them.
@@ -80,14 +83,14 @@ QString entryProblem(QStringView element)
             return {};
         for (const QStringView part : JsonArrayElements(element))
             if (part.startsWith(u'[') || part.startsWith(u'{'))
-                return QStringLiteral("holds a list where a text belongs");
+                return DataOpenText::tr("holds a list where a text belongs");
         return {};
-    case 'n': return QStringLiteral("is undefined");
-    case '"': return QStringLiteral("is a text");
-    case '{': return QStringLiteral("is an object");
+    case 'n': return DataOpenText::tr("is undefined");
+    case '"': return DataOpenText::tr("is a text");
+    case '{': return DataOpenText::tr("is an object");
     case 't':
-    case 'f': return QStringLiteral("is true or false");
-    default: return QStringLiteral("is a number");
+    case 'f': return DataOpenText::tr("is true or false");
+    default: return DataOpenText::tr("is a number");
     }
 }
 
@@ -103,20 +106,20 @@ void describeBadEntries(const QString &text, const QString &name, const QString 
     if (places.size() != length)
         places.clear();
     for (const BadEntry &entry : bad) {
-        const QString what = QStringLiteral("%1 entry %2 %3").arg(name).arg(entry.index).arg(entry.problem);
+        const QString what = DataOpenText::tr("%1 entry %2 %3").arg(name).arg(entry.index).arg(entry.problem);
         if (entry.index >= places.size()) {
-            findings << what + QStringLiteral(", not ") + noun;
+            findings << DataOpenText::tr("%1, not %2").arg(what, noun);
             continue;
         }
         const ListEntryPlace &place = places.at(entry.index);
         if (place.joinedAfterLine > 0)
-            findings << QStringLiteral("after line %1: a comma is probably missing (%2)").arg(place.joinedAfterLine).arg(what);
+            findings << DataOpenText::tr("after line %1: a comma is probably missing (%2)").arg(place.joinedAfterLine).arg(what);
         else if (place.hole)
-            findings << QStringLiteral("line %1: two commas in a row leave a hole (%2)").arg(place.line).arg(what);
+            findings << DataOpenText::tr("line %1: two commas in a row leave a hole (%2)").arg(place.line).arg(what);
         else if (entry.nested)
-            findings << QStringLiteral("line %1: %2: a \"]\" is probably missing").arg(place.line).arg(what);
+            findings << DataOpenText::tr("line %1: %2: a \"]\" is probably missing").arg(place.line).arg(what);
         else
-            findings << QStringLiteral("line %1: %2, not %3").arg(place.line).arg(what, noun);
+            findings << DataOpenText::tr("line %1: %2, not %3").arg(place.line).arg(what, noun);
     }
 }
 
@@ -183,7 +186,7 @@ void RebuildItemTree(Project &project, const LoadedItems &loaded)
 {
     ItemTree &tree = project.items();
     if (loaded.count > kMaxElements)
-        dialogs().showError(QStringLiteral("The data file holds %1 menu items; only the first %2 are read.")
+        dialogs().showError(DataOpenText::tr("The data file holds %1 menu items; only the first %2 are read.")
                                 .arg(loaded.count)
                                 .arg(kMaxElements));
     tree.clear();
@@ -271,8 +274,9 @@ std::array<QList<BadEntry>, 2> ReadStyles(Project &project, const EvaluatedText 
             if (list.isEmpty())
                 continue;
             QString name = k < names.size() ? JsonValueText(names.at(k)) : QString();
+            // The name only the editor shows: the menu itself never reads it.
             if (name.isEmpty())
-                name = QStringLiteral("Individual Style");
+                name = DataOpenText::tr("Individual Style");
             const QString stylesArray = QLatin1Char('[') + list + QLatin1Char(']');
             if (addStyle)
                 addStyle(kind, name, StyleParamsToDeclarations(list), stylesArray);
@@ -431,8 +435,8 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
     const auto disconnect = qScopeGuard([&counting] { QObject::disconnect(counting); });
 
     if (OtherMenuTypeIn(text, project.MenuType) >= 0)
-        dialogs().showError(QStringLiteral("Perhaps, this data file is for another menu type than you have selected.\r"
-                                           "You can change menu type from (File/Select menu type...).\r"));
+        dialogs().showError(DataOpenText::tr("Perhaps, this data file is for another menu type than you have selected.\r"
+                                             "You can change menu type from (File/Select menu type...).\r"));
     const MenuType &type = project.menuType();
 
     {
@@ -457,8 +461,8 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
             // to be stopped (an endless loop) is said so here.
             if (!values.stopped.isEmpty()) {
                 complete = false;
-                dialogs().showError(QStringLiteral("There is the error in the data file.\rThe menu won't be loaded "
-                                                   "correctly.\r------------------------------------\r") +
+                dialogs().showError(DataOpenText::tr("There is the error in the data file.\rThe menu won't be loaded "
+                                                     "correctly.\r------------------------------------\r") +
                                     values.stopped);
             }
             RebuildItemTree(project, loaded);
@@ -470,7 +474,7 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
             // A page that failed takes nothing in: the tree and the styles
             // stay as they were.
             complete = false;
-            result.pageFailure = e.message.isEmpty() ? QStringLiteral("a page of the editor failed") : e.message;
+            result.pageFailure = e.message.isEmpty() ? DataOpenText::tr("a page of the editor failed") : e.message;
             result.pageFailureDetail = e.debugText();
         }
         // A text that handed back an item list defines one; only the others
@@ -480,11 +484,11 @@ DataRead ReadDataText(Project &project, Page &params, Page &itemParams, QString 
         // Damage is looked for only once the reader found some: a whole
         // file costs nothing more to read.
         result.findings << values.findings;
-        describeBadEntries(text, type.itemArrayName, QStringLiteral("an item"), loaded.badEntries,
+        describeBadEntries(text, type.itemArrayName, DataOpenText::tr("an item"), loaded.badEntries,
                            qMin<qint64>(loaded.count, kMaxElements), result.findings);
         const QString styleArrays[2] = {type.styleArrayName, type.submenuStyleArrayName};
         for (size_t kind = 0; kind < 2; ++kind)
-            describeBadEntries(text, styleArrays[kind], QStringLiteral("a style"), badStyles.at(kind),
+            describeBadEntries(text, styleArrays[kind], DataOpenText::tr("a style"), badStyles.at(kind),
                                JsonArrayElements(values.styles.at(kind)).size(), result.findings);
         if (!result.findings.isEmpty())
             complete = false;
@@ -521,8 +525,8 @@ EvaluatedText EvaluateApart(Page &params, const MenuType &type, const QString &t
     }
     shown = keepArrays(values, type, result);
     for (const JoinedDeclaration &joined : JoinedDeclarationsIn(text, names))
-        result.findings << QStringLiteral("line %1: %2 is declared without a value: an \"=\" is probably missing "
-                                          "after %3")
+        result.findings << DataOpenText::tr("line %1: %2 is declared without a value: an \"=\" is probably missing "
+                                            "after %3")
                                .arg(joined.line)
                                .arg(joined.declared, joined.name);
     return result;

@@ -8,7 +8,11 @@
 #include "project/platform/textfile.h"
 #include "project/checks/valuecheck.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct DataSaveText { Q_DECLARE_TR_FUNCTIONS(DataSave) };
 
 const QString kNl = QStringLiteral("\r\n");
 
@@ -28,10 +32,12 @@ QString BuildStyleNamesLine(const QString &arrayName, const QList<TStyle> &style
 QString BuildStyleNamesBlock(const Project &project)
 {
     const MenuType &type = project.menuType();
+    // untranslated: comments written into the data file, alike in every file
     QString out = QStringLiteral("// --- Ostrel Plivex style names ---") + kNl;
     out += BuildStyleNamesLine(type.styleArrayName, project.ItemStyles);
     if (!type.submenuStyleArrayName.isEmpty())
         out += BuildStyleNamesLine(type.submenuStyleArrayName, project.SubmenuStyles);
+    // untranslated: written into the data file
     return out + QStringLiteral("// --- End of Ostrel Plivex style names ---") + kNl;
 }
 
@@ -94,6 +100,7 @@ QString scriptStringLiteral(const QString &text)
 QString BuildDataText(const Project &project, Page &params, Page &)
 {
     const MenuType &type = project.menuType();
+    // untranslated: the data file's own header, the same whoever wrote it
     QString out = QStringLiteral("/*") + kNl + QStringLiteral("   Quorna Ostrel Menu data file") + kNl +
                   QStringLiteral("   Created by Quorna Ostrel Plivex") + kNl + QStringLiteral("   ") + kProductWebSite +
                   kNl + QStringLiteral("*/") + kNl + kNl;
@@ -117,7 +124,7 @@ bool WriteDataFile(const Project &project, Page &params, Page &itemParams, const
     if (!confirmBadValues(project, params) || !confirmLocalPaths(project, params))
         return false;
     if (!writeFileSafely(path, bytes)) {
-        dialogs().showError(QStringLiteral("Can't write the file: \r") + path);
+        dialogs().showError(DataSaveText::tr("Can't write the file: \r") + path);
         return false;
     }
     return true;

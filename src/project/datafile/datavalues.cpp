@@ -2,6 +2,7 @@
 
 namespace {
 
+// untranslated: what JavaScript itself makes of an object as a text
 const QString kObjectText = QStringLiteral("[object Object]");
 
 bool isSpace(QChar c)

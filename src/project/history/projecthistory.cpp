@@ -267,11 +267,11 @@ bool ProjectHistory::canRedo() const
 QString ProjectHistory::undoText() const
 {
     if (m_pendingRecord.isActive())
-        return QStringLiteral("Undo ") + (m_project.pendingChange());
-    return m_history.canUndo() ? QStringLiteral("Undo ") + m_history.undoChange() : QStringLiteral("Undo");
+        return tr("Undo %1").arg(m_project.pendingChange());
+    return m_history.canUndo() ? tr("Undo %1").arg(m_history.undoChange()) : tr("Undo");
 }
 
 QString ProjectHistory::redoText() const
 {
-    return canRedo() ? QStringLiteral("Redo ") + m_history.redoChange() : QStringLiteral("Redo");
+    return canRedo() ? tr("Redo %1").arg(m_history.redoChange()) : tr("Redo");
 }

@@ -1,5 +1,6 @@
 #include "project/import/navimport.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -10,6 +11,8 @@
 
 namespace navimport {
 namespace {
+
+struct NavImportText { Q_DECLARE_TR_FUNCTIONS(NavImport) };
 
 // A forgiving HTML reader: enough of a document tree to find lists, links
 // and their labels in what browsers copy and what sites serve, closing what
@@ -574,13 +577,13 @@ bool isSitemapIndex(const QString &text, QStringList *sitemaps)
 
 QString sitemapIndexMessage(const QString &path, const QStringList &sitemaps)
 {
-    QString text = QStringLiteral("%1 is a sitemap index, not a sitemap; import one of the sitemaps it lists").arg(path);
+    QString text = NavImportText::tr("%1 is a sitemap index, not a sitemap; import one of the sitemaps it lists").arg(path);
     if (sitemaps.isEmpty())
-        return text + QStringLiteral(" (it lists none).");
+        return text + NavImportText::tr(" (it lists none).");
     constexpr int kShown = 10;
     text += QStringLiteral(":\r") + sitemaps.mid(0, kShown).join(QLatin1Char('\r'));
     if (sitemaps.size() > kShown)
-        text += QStringLiteral("\r... and %1 more.").arg(sitemaps.size() - kShown);
+        text += NavImportText::tr("\r... and %1 more.").arg(sitemaps.size() - kShown);
     return text;
 }
 
@@ -626,6 +629,7 @@ QList<LeveledItem> fromSitemap(const QString &xml)
     QList<LeveledItem> out;
     if (!homeUrl.isEmpty()) {
         LeveledItem home;
+        // untranslated: an item of the menu on the site, whose language need not be the editor's
         home.item.Params[kText] = QStringLiteral("Home");
         home.item.Params[kLink] = homeUrl;
         out << home;

@@ -4,9 +4,16 @@
 #include "project/model/itemedits.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <climits>
+
+namespace {
+
+struct NavPlacementText { Q_DECLARE_TR_FUNCTIONS(NavPlacement) };
+
+} // namespace
 
 int levelsSpanned(const QList<LeveledItem> &items)
 {
@@ -27,18 +34,18 @@ bool placeImportedItems(ItemEdits &edits, const Project &project, const QList<Le
     QStringList choices;
     if (edits.selection().currentIndex().isValid()) {
         places << ItemEdits::Place::AfterFocused;
-        choices << QStringLiteral("After the selected item, at its level");
+        choices << NavPlacementText::tr("After the selected item, at its level");
         if (edits.canInsertChildren()) {
             places << ItemEdits::Place::ChildrenOfFocused;
-            choices << QStringLiteral("As subitems of the selected item");
+            choices << NavPlacementText::tr("As subitems of the selected item");
         }
     }
     places << ItemEdits::Place::EndOfTopLevel;
-    choices << QStringLiteral("At the end of the top level");
+    choices << NavPlacementText::tr("At the end of the top level");
     // With nothing selected there is one place only: no question then.
     const int chosen = choices.size() == 1
                            ? 0
-                           : dialogs().askChoice(QStringLiteral("Where do the %1 imported items go?").arg(items.size()),
+                           : dialogs().askChoice(NavPlacementText::tr("Where do the %1 imported items go?").arg(items.size()),
                                                  choices, int(choices.size()) - 1);
     if (chosen < 0 || chosen >= places.size())
         return false;
@@ -46,11 +53,12 @@ bool placeImportedItems(ItemEdits &edits, const Project &project, const QList<Le
     if (lifted > 0) {
         const MenuType &type = project.menuType();
         dialogs().showMessage(
-            QStringLiteral("The imported navigation has %1 levels, more than %2 shows (%3) where they were "
-                           "placed: %4 of its items were moved up to the deepest level shown.")
+            NavPlacementText::tr("The imported navigation has %1 levels, more than %2 shows (%3) where they were "
+                                 "placed: %4 of its items were moved up to the deepest level shown.")
                 .arg(levelsSpanned(items))
                 .arg(type.name)
-                .arg(type.maxLevels == 1 ? QStringLiteral("1 level") : QStringLiteral("%1 levels").arg(type.maxLevels))
+                .arg(type.maxLevels == 1 ? NavPlacementText::tr("1 level")
+                                         : NavPlacementText::tr("%1 levels").arg(type.maxLevels))
                 .arg(lifted));
     }
     return true;

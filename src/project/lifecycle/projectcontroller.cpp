@@ -226,7 +226,7 @@ bool ProjectController::runLoad(const Load &request)
     emitCaption();
     m_history->reset();
     if (request.from == Load::From::Recovered) {
-        m_project.MarkModified(QStringLiteral("Restore"));
+        m_project.MarkModified(tr("Restore"));
         m_history->flush();
     }
     emit projectReplaced();
@@ -238,7 +238,7 @@ bool ProjectController::restoreText(const QString &text)
     if (m_loading)
         return false;
     const auto loading = raisedWhile(m_loading);
-    const QString cannot = QStringLiteral("The project could not be put back as it was");
+    const QString cannot = tr("The project could not be put back as it was");
     try {
         if (m_views.clearStyles)
             m_views.clearStyles();
@@ -271,11 +271,11 @@ bool ProjectController::applyTheme(const QString &themeText)
         if (!ApplyTheme(m_project, m_params, m_itemParams, themeText, [this](const QString &text) { return restoreText(text); }))
             return false;
     } catch (const PageError &e) {
-        dialogs().showError(QStringLiteral("The theme could not be applied:\r") + e.message);
+        dialogs().showError(tr("The theme could not be applied:\r") + e.message);
         return false;
     }
     m_itemEdits.SendItemParams();
-    m_project.MarkModified(QStringLiteral("Apply Theme"));
+    m_project.MarkModified(tr("Apply Theme"));
     m_history->flush();
     emit projectReplaced();
     return true;
@@ -309,12 +309,11 @@ void ProjectController::recoverPages()
     m_project.MarkModified();
     m_project.setModified(true);
     if (back)
-        dialogs().showMessage(QStringLiteral("A page of the editor stopped working and was loaded again. The project "
-                                             "was put back as it was last recorded; a change made in the moment "
-                                             "before may be missing."));
+        dialogs().showMessage(tr("A page of the editor stopped working and was loaded again. The project was put "
+                                 "back as it was last recorded; a change made in the moment before may be missing."));
     else if (!recorded)
-        dialogs().showError(QStringLiteral("A page of the editor stopped working and was loaded again; there was no "
-                                           "recorded state of the project to put back."));
+        dialogs().showError(tr("A page of the editor stopped working and was loaded again; there was no recorded "
+                               "state of the project to put back."));
 }
 
 bool ProjectController::newProject()
@@ -350,7 +349,7 @@ bool ProjectController::askToSwitchType(const QString &path)
     if (named < 0 || named == m_project.MenuType)
         return true;
     const QString other = menuTypes().at(static_cast<size_t>(named)).name;
-    const QString text = QStringLiteral("The file %1 is a data file of the %2.\rSwitch to the %2 and open it?")
+    const QString text = tr("The file %1 is a data file of the %2.\rSwitch to the %2 and open it?")
                              .arg(QFileInfo(path).fileName(), other);
     if (dialogs().askYesNo(text) != Dialogs::Answer::Yes)
         return false;
@@ -363,8 +362,7 @@ bool ProjectController::open(const QString &given)
         return false;
     QString path = given;
     if (path.isEmpty()) {
-        path = dialogs().openFile({QStringLiteral("Open project"),
-                                   QStringLiteral("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
+        path = dialogs().openFile({tr("Open project"), tr("JavaScript files (*.js)|*.js|All files (*.*)|*.*"),
                                    QStringLiteral("js"), m_project.ProjectFolder});
         if (path.isEmpty())
             return false;
@@ -423,7 +421,7 @@ DataRead ProjectController::readText(const QString &text, const QString &fileNam
     if (!m_pagesReady || m_loading) {
         DataRead none;
         none.complete = false;
-        none.pageFailure = QStringLiteral("The program's pages are not ready for a read.");
+        none.pageFailure = tr("The program's pages are not ready for a read.");
         none.pageFailureDetail = none.pageFailure;
         return none;
     }
@@ -521,17 +519,17 @@ void ProjectController::reportRead(const DataRead &read, const QString &path)
         constexpr int shown = 12;
         QStringList lines = read.findings.mid(0, shown);
         if (read.findings.size() > shown)
-            lines << QStringLiteral("and %1 more").arg(read.findings.size() - shown);
-        dialogs().showError(QStringLiteral("%1 is damaged; the rest of it was read:\r").arg(name) +
+            lines << tr("and %1 more").arg(read.findings.size() - shown);
+        dialogs().showError(tr("%1 is damaged; the rest of it was read:\r").arg(name) +
                             lines.join(QLatin1Char('\r')));
     }
     if (!read.pageFailure.isEmpty()) {
         debugPageFailure(read.pageFailureDetail);
-        dialogs().showError(QStringLiteral("%1 could not be read completely: a page of the editor failed.\r%2")
+        dialogs().showError(tr("%1 could not be read completely: a page of the editor failed.\r%2")
                                 .arg(name, read.pageFailure));
     } else if (!read.definesMenu) {
-        dialogs().showError(QStringLiteral("%1 is not a menu data file of the %2: it defines no %3.\rIt is shown as "
-                                           "an empty menu; saving asks before writing over it.")
+        dialogs().showError(tr("%1 is not a menu data file of the %2: it defines no %3.\rIt is shown as an empty "
+                               "menu; saving asks before writing over it.")
                                 .arg(name, m_project.menuType().name, m_project.menuType().itemArrayName));
     }
 }
@@ -547,7 +545,7 @@ bool ProjectController::askSaveChanges()
     if (!m_project.Modified())
         return true;
     bool answer = false;
-    switch (dialogs().askYesNoCancel(QStringLiteral("Do you want to save changes?"))) {
+    switch (dialogs().askYesNoCancel(tr("Do you want to save changes?"))) {
     case Dialogs::Answer::No:
         answer = true;
         m_changesDiscarded = true;

@@ -74,7 +74,7 @@ bool RecoveryFile::write(const Contents &contents, QString *error) const
 {
     if (!hold()) {
         if (error)
-            *error = QStringLiteral("Another running instance holds the file %1.").arg(m_path);
+            *error = tr("Another running instance holds the file %1.").arg(m_path);
         return false;
     }
     QByteArray bytes = kMagic + '\t' + QByteArray::number(contents.menuType) + '\t' +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -13,6 +14,8 @@ class QLockFile;
 // gone or stale was left by an instance that ended without saving.
 class RecoveryFile
 {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryFile)
+
 public:
     struct Contents
     {

@@ -3,9 +3,18 @@
 #include "project/platform/dialogs.h"
 #include "project/model/menutypes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-
 #include <QLocale>
+
+namespace {
+
+struct RecoveryOfferText
+{
+    Q_DECLARE_TR_FUNCTIONS(RecoveryOffer)
+};
+
+} // namespace
 
 std::optional<RecoveryFile> offerRecovery(RecoveryFile::Contents &contents, const QString &folder)
 {
@@ -21,9 +30,9 @@ std::optional<RecoveryFile> offerRecovery(RecoveryFile::Contents &contents, cons
         const QString type = known ? menuTypes().at(static_cast<size_t>(found.menuType)).name : QString();
         const QString question =
             found.fileName.isEmpty()
-                ? QStringLiteral("Restore the unsaved menu%1 from %2?\r(It was never saved to a file.)")
+                ? RecoveryOfferText::tr("Restore the unsaved menu%1 from %2?\r(It was never saved to a file.)")
                       .arg(type.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(type), when)
-                : QStringLiteral("Restore the unsaved changes to %1%2 from %3?\r%4")
+                : RecoveryOfferText::tr("Restore the unsaved changes to %1%2 from %3?\r%4")
                       .arg(QFileInfo(found.fileName).fileName(),
                            type.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(type), when, found.fileName);
         if (dialogs().askYesNo(question) == Dialogs::Answer::Yes) {

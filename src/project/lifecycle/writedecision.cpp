@@ -4,9 +4,15 @@
 #include "project/platform/programfolder.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
+
+struct WriteDecisionText
+{
+    Q_DECLARE_TR_FUNCTIONS(WriteDecision)
+};
 
 // The same file by two names (a relative name, a link) is still the same file.
 bool sameFile(const QString &a, const QString &b)
@@ -44,31 +50,31 @@ WriteAnswer decideWrite(const Project &project, const QString &path, WriteRoad r
 {
     const QString name = QFileInfo(path).fileName();
     const QString anotherName =
-        road == WriteRoad::Command ? QStringLiteral("\r(No: save it under another name.)") : QString();
+        road == WriteRoad::Command ? WriteDecisionText::tr("\r(No: save it under another name.)") : QString();
     QString question;
     switch (writeTargetOf(project, path)) {
     case WriteTarget::NewFile:
     case WriteTarget::OwnFile: return WriteAnswer::Write;
     case WriteTarget::Folder:
-        dialogs().showError(QStringLiteral("Can't write the file: \r%1\rIt is a folder.").arg(path));
+        dialogs().showError(WriteDecisionText::tr("Can't write the file: \r%1\rIt is a folder.").arg(path));
         return WriteAnswer::Stop;
     case WriteTarget::ProgramFile:
-        dialogs().showError(QStringLiteral("%1 belongs to the program and is not written over.\rSave the project under "
-                                           "another name.")
+        dialogs().showError(WriteDecisionText::tr("%1 belongs to the program and is not written over.\rSave the "
+                                                  "project under another name.")
                                 .arg(name));
         return road == WriteRoad::Command ? WriteAnswer::AnotherName : WriteAnswer::Stop;
     case WriteTarget::OwnFileIncomplete:
-        question = QStringLiteral("The file %1 was read incompletely: saving over it keeps only what was "
-                                  "read.\rOverwrite it anyway?")
+        question = WriteDecisionText::tr("The file %1 was read incompletely: saving over it keeps only what was "
+                                         "read.\rOverwrite it anyway?")
                        .arg(name);
         break;
     case WriteTarget::OwnFileNotAMenu:
-        question = QStringLiteral("The file %1 is not a menu data file: saving over it replaces the script with "
-                                  "the menu.\rOverwrite it anyway?")
+        question = WriteDecisionText::tr("The file %1 is not a menu data file: saving over it replaces the script "
+                                         "with the menu.\rOverwrite it anyway?")
                        .arg(name);
         break;
     case WriteTarget::OtherFile:
-        question = QStringLiteral("The file already exists:\r%1\rDo you want to overwrite it?").arg(path);
+        question = WriteDecisionText::tr("The file already exists:\r%1\rDo you want to overwrite it?").arg(path);
         break;
     }
     if (dialogs().askNoYes(question + anotherName) == Dialogs::Answer::Yes)

@@ -19,10 +19,14 @@ struct Command
     enum class Enabled { Always, CanUndo, CanRedo };
 
     QString id;
-    // The main menu's title ("&File"). A command of the tree's popup menu
-    // with a title is listed there as well, its keys still the tree's.
-    QString menu;
-    QString text;
+    // The main menu's title ("&File"), null for a command of the tree's popup
+    // menu alone. A command of the tree's popup menu with a title is listed
+    // there as well, its keys still the tree's.
+    // The title and the text are English, marked for translation in the
+    // "Command" context: a menu or action translates them when it is made, and
+    // the English title names the menu's object whatever the language.
+    const char *menu = nullptr;
+    const char *text = nullptr;
     QList<QKeySequence> keys;
     int places = MainMenu;
     bool separatorBefore = false;

@@ -88,7 +88,7 @@ void ItemEdits::TextEdited(const QModelIndex &index)
 {
     Q_UNUSED(index);
     SendItemParams();
-    m_project.MarkModified(QStringLiteral("Rename Item"));
+    m_project.MarkModified(tr("Rename Item"));
 }
 
 void ItemEdits::SetField(int field, const QString &value)
@@ -127,7 +127,7 @@ void ItemEdits::AddItem()
     const QModelIndex focused = m_selection.currentIndex();
     const QModelIndex parent = focused.isValid() ? focused.parent() : QModelIndex();
     const QModelIndex added = tree.append(parent, m_project.newItemRecord());
-    m_project.MarkModified(QStringLiteral("Add Item"));
+    m_project.MarkModified(tr("Add Item"));
     if (parent.isValid())
         emit tree.expandRequested(parent);
     // The selection change makes it the current item and shows it.
@@ -145,7 +145,7 @@ void ItemEdits::AddSubitem()
         if (!focused.isValid() || !roomBelow(focused))
             return;
         tree.append(focused, m_project.newItemRecord());
-        m_project.MarkModified(QStringLiteral("Add Subitem"));
+        m_project.MarkModified(tr("Add Subitem"));
         emit tree.expandRequested(focused);
         return;
     }
@@ -164,12 +164,12 @@ void ItemEdits::AddSubitem()
         added = true;
     }
     if (added)
-        m_project.MarkModified(QStringLiteral("Add Subitem"));
+        m_project.MarkModified(tr("Add Subitem"));
 }
 
 void ItemEdits::DeleteSelected()
 {
-    if (dialogs().askYesNo(QStringLiteral("Do you want to delete selected items?")) != Dialogs::Answer::Yes)
+    if (dialogs().askYesNo(tr("Do you want to delete selected items?")) != Dialogs::Answer::Yes)
         return;
     // Announced before the rows go: the selection moves with them, and Undo
     // must put back the one the user deleted.
@@ -177,12 +177,12 @@ void ItemEdits::DeleteSelected()
     m_project.items().remove(selectedItems());
     m_project.CurrentItem = nullptr;
     SendItemParams();
-    m_project.MarkModified(QStringLiteral("Delete Items"));
+    m_project.MarkModified(tr("Delete Items"));
 }
 
 void ItemEdits::DeleteAll()
 {
-    if (dialogs().askYesNo(QStringLiteral("Do you want to delete all items?")) != Dialogs::Answer::Yes)
+    if (dialogs().askYesNo(tr("Do you want to delete all items?")) != Dialogs::Answer::Yes)
         return;
     const bool hadItems = m_project.items().count() > 0;
     if (hadItems)
@@ -193,7 +193,7 @@ void ItemEdits::DeleteAll()
     // Removing items is a change like any other: unmarked, it would be lost
     // without a question on close.
     if (hadItems)
-        m_project.MarkModified(QStringLiteral("Delete All Items"));
+        m_project.MarkModified(tr("Delete All Items"));
 }
 
 void ItemEdits::Drop(const QModelIndex &target, Placement placement, bool copy)
@@ -206,7 +206,7 @@ void ItemEdits::Drop(const QModelIndex &target, Placement placement, bool copy)
     else
         tree.move(items, target, placement, maxLevels());
     SendItemParams();
-    m_project.MarkModified(copy ? QStringLiteral("Copy Items") : QStringLiteral("Move Items"));
+    m_project.MarkModified(copy ? tr("Copy Items") : tr("Move Items"));
 }
 
 void ItemEdits::MoveUp()
@@ -214,7 +214,7 @@ void ItemEdits::MoveUp()
     if (!m_selection.hasSelection())
         return;
     m_project.items().moveUp(selectedItems());
-    m_project.MarkModified(QStringLiteral("Move Items"));
+    m_project.MarkModified(tr("Move Items"));
 }
 
 void ItemEdits::MoveDown()
@@ -222,7 +222,7 @@ void ItemEdits::MoveDown()
     if (!m_selection.hasSelection())
         return;
     m_project.items().moveDown(selectedItems());
-    m_project.MarkModified(QStringLiteral("Move Items"));
+    m_project.MarkModified(tr("Move Items"));
 }
 
 void ItemEdits::Indent()
@@ -230,7 +230,7 @@ void ItemEdits::Indent()
     if (!m_selection.hasSelection())
         return;
     m_project.items().indent(selectedItems(), maxLevels());
-    m_project.MarkModified(QStringLiteral("Indent Items"));
+    m_project.MarkModified(tr("Indent Items"));
 }
 
 void ItemEdits::Outdent()
@@ -238,7 +238,7 @@ void ItemEdits::Outdent()
     if (!m_selection.hasSelection())
         return;
     m_project.items().outdent(selectedItems());
-    m_project.MarkModified(QStringLiteral("Outdent Items"));
+    m_project.MarkModified(tr("Outdent Items"));
 }
 
 void ItemEdits::SelectAll()
@@ -268,7 +268,7 @@ QMimeData *ItemEdits::Cut()
     m_project.items().remove(selectedItems());
     m_project.CurrentItem = nullptr;
     SendItemParams();
-    m_project.MarkModified(QStringLiteral("Cut Items"));
+    m_project.MarkModified(tr("Cut Items"));
     return mime;
 }
 
@@ -347,6 +347,6 @@ int ItemEdits::Insert(const QList<LeveledItem> &items, Place place)
     if (parent.isValid())
         emit tree.expandRequested(parent);
     select(tops, tops.value(0));
-    m_project.MarkModified(QStringLiteral("Paste Items"));
+    m_project.MarkModified(tr("Paste Items"));
     return lifted;
 }

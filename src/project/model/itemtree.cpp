@@ -67,10 +67,10 @@ QVariant ItemTree::data(const QModelIndex &index, int role) const
         return {};
     const QString &text = node(index)->item.Params[0];
     switch (role) {
-    case Qt::DisplayRole: return text == QLatin1String("-") ? QStringLiteral("<separator>") : text;
+    case Qt::DisplayRole: return text == QLatin1String("-") ? tr("<separator>") : text;
     // The editor starts from the shown text, so a separator is edited as "<separator>".
-    case Qt::EditRole: return text == QLatin1String("-") ? QStringLiteral("<separator>") : text;
-    case Qt::AccessibleTextRole: return text == QLatin1String("-") ? QStringLiteral("separator") : text;
+    case Qt::EditRole: return text == QLatin1String("-") ? tr("<separator>") : text;
+    case Qt::AccessibleTextRole: return text == QLatin1String("-") ? tr("separator") : text;
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         if (m_marker)

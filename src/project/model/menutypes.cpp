@@ -2,6 +2,7 @@
 
 const std::array<MenuType, kMenuTypeCount> &menuTypes()
 {
+    // untranslated: the types' names are product names, the same in every language
     static const std::array<MenuType, kMenuTypeCount> types = {{
         {QStringLiteral("Ostrel Menu"), QStringLiteral("ostrel-menu"), {QStringLiteral("qrnmenu.js")}, true,
          QStringLiteral("menuItems"), QStringLiteral("qrn_init"), QStringLiteral("itemStyles"),

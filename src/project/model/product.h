@@ -4,6 +4,7 @@
 
 // The application title: the main window's caption while the project has no
 // file, and the caption of every message box.
+// untranslated: the product's name, also written into the pages it marks
 inline const QString kAppTitle = QStringLiteral("Quorna Ostrel Plivex");
 
 // The product's web site, named in the header of every data file and in the

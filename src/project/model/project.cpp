@@ -52,8 +52,8 @@ QString Project::linkProblemsOf(const TItem &item) const
         const QString &value = item.Params[static_cast<size_t>(field)];
         if (value.isEmpty())
             continue;
-        const QString problem = isLocalAbsolutePath(value) ? QStringLiteral("a full path of this computer")
-                                                           : linkProblem(value, links, site);
+        const QString problem =
+            isLocalAbsolutePath(value) ? tr("a full path of this computer") : linkProblem(value, links, site);
         if (!problem.isEmpty())
             problems << label + QStringLiteral(": ") + problem;
     }
@@ -101,7 +101,7 @@ QString Project::takeChange()
 
 QString Project::pendingChange() const
 {
-    return m_change.isEmpty() ? QStringLiteral("Parameter Change") : m_change;
+    return m_change.isEmpty() ? tr("Parameter Change") : m_change;
 }
 
 void Project::beginChange(const QString &subject)
@@ -113,7 +113,7 @@ TItem Project::newItemRecord()
 {
     ++ItemCounter;
     TItem record;
-    record.Params[0] = QStringLiteral("Item %1").arg(ItemCounter);
+    record.Params[0] = tr("Item %1").arg(ItemCounter);
     return record;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // One individual style. Its number is its position in its list; items hold
@@ -15,5 +16,8 @@ struct TStyle
 // "Open" (kind 1).
 inline QString describeStyle(int kind, qsizetype index, const QString &name)
 {
-    return (kind == 0 ? QStringLiteral("item style %1 \"%2\"") : QStringLiteral("submenu style %1 \"%2\"")).arg(index).arg(name);
+    return (kind == 0 ? QCoreApplication::translate("Style", "item style %1 \"%2\"")
+                      : QCoreApplication::translate("Style", "submenu style %1 \"%2\""))
+        .arg(index)
+        .arg(name);
 }

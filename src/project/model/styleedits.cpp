@@ -12,7 +12,7 @@ namespace {
 // What the questions call the styles of a kind.
 QString kindOfStyles(int kind)
 {
-    return kind == 0 ? QStringLiteral("item styles") : QStringLiteral("submenu styles");
+    return kind == 0 ? StyleEdits::tr("item styles") : StyleEdits::tr("submenu styles");
 }
 
 // The item parameter holding references of a kind, or -1.
@@ -123,7 +123,7 @@ StyleEdits::StyleEdits(Project &project, std::array<StyleList *, 2> lists,
             if (kind == m_kind && row == selectedPosition())
                 emit nameShown(m_project.styles(kind).at(row).Name);
             namesChanged();
-            m_project.MarkModified(QStringLiteral("Rename Style"));
+            m_project.MarkModified(tr("Rename Style"));
         });
     }
 }
@@ -192,7 +192,7 @@ void StyleEdits::namesChanged()
 void StyleEdits::Add()
 {
     const QString typed = m_typedName.trimmed();
-    const QString name = typed.isEmpty() ? QStringLiteral("New Individual Style") : typed;
+    const QString name = typed.isEmpty() ? tr("New Individual Style") : typed;
     const int row = m_lists[m_kind]->append({name, QString(), QString()});
     select(row);
     // The new style takes the page's defaults at once, so the data file never
@@ -202,7 +202,7 @@ void StyleEdits::Add()
     style.ParamsList = page->callText(QStringLiteral("qrn_getParamsList"), {QString()});
     style.StylesArray = page->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
     namesChanged();
-    m_project.MarkModified(QStringLiteral("Add Style"));
+    m_project.MarkModified(tr("Add Style"));
 }
 
 void StyleEdits::Duplicate()
@@ -212,7 +212,7 @@ void StyleEdits::Duplicate()
         const TStyle copy = *source;
         m_selections[m_kind]->clear();
         select(m_lists[m_kind]->append(copy));
-        m_project.MarkModified(QStringLiteral("Duplicate Style"));
+        m_project.MarkModified(tr("Duplicate Style"));
     }
     namesChanged();
 }
@@ -221,7 +221,8 @@ void StyleEdits::DeleteSelected()
 {
     if (m_project.styles(m_kind).isEmpty())
         return;
-    if (dialogs().askYesNo(QStringLiteral("Do you want to delete the selected %1?").arg(kindOfStyles(m_kind))) !=
+    //: %1 is "item styles" or "submenu styles"
+    if (dialogs().askYesNo(tr("Do you want to delete the selected %1?").arg(kindOfStyles(m_kind))) !=
         Dialogs::Answer::Yes)
         return;
     const int p = selectedPosition();
@@ -234,7 +235,7 @@ void StyleEdits::DeleteSelected()
     namesChanged();
     if (m_links.SendItemParams)
         m_links.SendItemParams();
-    m_project.MarkModified(QStringLiteral("Delete Style"));
+    m_project.MarkModified(tr("Delete Style"));
 }
 
 void StyleEdits::DeleteAll()
@@ -242,7 +243,8 @@ void StyleEdits::DeleteAll()
     if (m_project.styles(m_kind).isEmpty())
         return;
     // The items stay: only the styles of the shown kind go.
-    if (dialogs().askYesNo(QStringLiteral("Do you want to delete all %1?").arg(kindOfStyles(m_kind))) !=
+    //: %1 is "item styles" or "submenu styles"
+    if (dialogs().askYesNo(tr("Do you want to delete all %1?").arg(kindOfStyles(m_kind))) !=
         Dialogs::Answer::Yes)
         return;
     m_lists[m_kind]->removeAll();
@@ -251,7 +253,7 @@ void StyleEdits::DeleteAll()
     namesChanged();
     if (m_links.SendItemParams)
         m_links.SendItemParams();
-    m_project.MarkModified(QStringLiteral("Delete All Styles"));
+    m_project.MarkModified(tr("Delete All Styles"));
 }
 
 void StyleEdits::moveSelected(int step)
@@ -265,7 +267,7 @@ void StyleEdits::moveSelected(int step)
     namesChanged();
     if (m_links.SendItemParams)
         m_links.SendItemParams();
-    m_project.MarkModified(QStringLiteral("Move Style"));
+    m_project.MarkModified(tr("Move Style"));
 }
 
 void StyleEdits::MoveUp()
@@ -314,7 +316,7 @@ void StyleEdits::keepPageValues(Page *view, const QString &field)
     m_project.beginChange(QStringLiteral("style %1 %2 %3").arg(m_kind).arg(selectedPosition()).arg(field));
     style->ParamsList = view->callText(QStringLiteral("qrn_getParamsList"), {QString()});
     style->StylesArray = view->callText(QStringLiteral("qrn_getStylesArray"), {QString()});
-    m_project.MarkModified(QStringLiteral("Style Change"));
+    m_project.MarkModified(tr("Style Change"));
 }
 
 void StyleEdits::takePageEdits()

@@ -23,11 +23,11 @@ QVariant StyleList::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         const int used = styleUsage(m_project, m_kind, index.row());
-        return used == 0 ? name
-                         : QStringLiteral("%1   (%2 %3)").arg(name).arg(used).arg(used == 1 ? "item" : "items");
+        //: A style's name and how many items use it; %3 is "item" or "items"
+        return used == 0 ? name : tr("%1   (%2 %3)").arg(name).arg(used).arg(used == 1 ? tr("item") : tr("items"));
     }
     case Qt::EditRole: return name;
-    case Qt::ToolTipRole: return QStringLiteral("Style %1").arg(index.row());
+    case Qt::ToolTipRole: return tr("Style %1").arg(index.row());
     default: return {};
     }
 }

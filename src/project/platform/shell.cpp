@@ -10,6 +10,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+namespace {
+
+struct ShellText { Q_DECLARE_TR_FUNCTIONS(Shell) };
+
+} // namespace
+
 bool openWithDesktop(const QUrl &target)
 {
     // The desktop's opener says whether a browser took the address; asked
@@ -22,8 +28,8 @@ bool openWithDesktop(const QUrl &target)
 void offerAddressToCopy(const QUrl &target)
 {
     const QString address = target.isLocalFile() ? target.toLocalFile() : target.toString();
-    const QString text = QStringLiteral("No web browser could be started to open:\r%1\r\r"
-                                        "Copy the address to the clipboard, to paste it into a browser yourself?")
+    const QString text = ShellText::tr("No web browser could be started to open:\r%1\r\r"
+                                       "Copy the address to the clipboard, to paste it into a browser yourself?")
                              .arg(address);
     if (dialogs().askYesNo(text) == Dialogs::Answer::Yes)
         QGuiApplication::clipboard()->setText(target.toString());

@@ -7,6 +7,8 @@
 
 namespace {
 
+struct TextFileText { Q_DECLARE_TR_FUNCTIONS(TextFile) };
+
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unused
 // codes keep their Latin-1 (C1 control) values.
 constexpr char16_t kCp1252High[32] = {
@@ -65,12 +67,12 @@ bool copyFileSafely(const QString &from, const QString &to, QString *error)
         return true;
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("can't read %1: %2").arg(from, source.errorString());
+        *error = TextFileText::tr("can't read %1: %2").arg(from, source.errorString());
         return false;
     }
     QString reason;
     if (!writeFileSafely(to, source.readAll(), &reason)) {
-        *error = QStringLiteral("can't write %1: %2").arg(to, reason);
+        *error = TextFileText::tr("can't write %1: %2").arg(to, reason);
         return false;
     }
     return true;
@@ -80,9 +82,9 @@ QString CappedRead::reason() const
 {
     switch (failure) {
     case Failure::None: return {};
-    case Failure::Missing: return QStringLiteral("no such file");
-    case Failure::Folder: return QStringLiteral("it is a folder");
-    case Failure::TooLarge: return QStringLiteral("files over %1 MB are not read").arg(limit >> 20);
+    case Failure::Missing: return tr("no such file");
+    case Failure::Folder: return tr("it is a folder");
+    case Failure::TooLarge: return tr("files over %1 MB are not read").arg(limit >> 20);
     case Failure::Unreadable: return systemError;
     }
     return {};
@@ -104,7 +106,7 @@ CappedRead readCapped(const QString &path, qint64 limit)
     // A pipe or a device would keep the read waiting or never end it.
     if (!info.isFile()) {
         read.failure = CappedRead::Failure::Unreadable;
-        read.systemError = QStringLiteral("it is not a regular file");
+        read.systemError = CappedRead::tr("it is not a regular file");
         return read;
     }
     if (info.size() > limit) {

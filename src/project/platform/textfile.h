@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Text files as this platform keeps them: UTF-8 without a byte-order mark.
@@ -24,6 +25,9 @@ bool copyFileSafely(const QString &from, const QString &to, QString *error);
 // unbounded, and a file that grows while it is read is still refused.
 struct CappedRead
 {
+    Q_DECLARE_TR_FUNCTIONS(CappedRead)
+
+public:
     enum class Failure { None, Missing, Folder, TooLarge, Unreadable };
     Failure failure = Failure::None;
     QByteArray bytes;

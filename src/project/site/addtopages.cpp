@@ -4,10 +4,13 @@
 #include "project/site/pageinstall.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
+
+struct AddToPagesText { Q_DECLARE_TR_FUNCTIONS(AddToPages) };
 
 // A page as the user knows it: from the site folder when it lies inside.
 QString shownPath(const QString &path, const QString &siteFolder)
@@ -22,14 +25,16 @@ QString shownPath(const QString &path, const QString &siteFolder)
 bool addMenuToPages(const Project &project, Page &params, bool mustSaveFirst, const std::function<bool()> &save)
 {
     if (mustSaveFirst || project.CurrentFileName.isEmpty() || project.Modified()) {
-        if (dialogs().askYesNo(QStringLiteral("Pages load the menu from its saved data file.\rSave the menu now?")) !=
+        if (dialogs().askYesNo(AddToPagesText::tr("Pages load the menu from its saved data file.\rSave the menu now?")) !=
                 Dialogs::Answer::Yes ||
             !save() || project.CurrentFileName.isEmpty() || project.Modified())
             return false;
     }
     const QString site = project.siteFolder();
     const QStringList pages = dialogs().openFiles(
-        {QStringLiteral("Add to Page"), QStringLiteral("Web pages (*.html;*.htm)|*.html;*.htm|All files (*.*)|*.*"),
+        {AddToPagesText::tr("Add to Page"),
+         //: Description and patterns in turn, split by "|": only the descriptions change.
+         AddToPagesText::tr("Web pages (*.html;*.htm)|*.html;*.htm|All files (*.*)|*.*"),
          QString(), site});
     if (pages.isEmpty())
         return false;
@@ -46,13 +51,13 @@ bool addMenuToPages(const Project &project, Page &params, bool mustSaveFirst, co
             lines << plan.fileError;
             trouble = true;
         } else if (plan.placement.outcome == PagePlacement::Outcome::Refused) {
-            lines << QStringLiteral("%1: left as it is: %2.").arg(name, plan.placement.reason);
+            lines << AddToPagesText::tr("%1: left as it is: %2.").arg(name, plan.placement.reason);
             trouble = true;
         } else if (plan.placement.outcome == PagePlacement::Outcome::Unchanged) {
-            lines << QStringLiteral("%1: up to date.").arg(name);
+            lines << AddToPagesText::tr("%1: up to date.").arg(name);
         } else {
-            lines << (plan.placement.blockFound ? QStringLiteral("%1: its menu block is written again.")
-                                                : QStringLiteral("%1: the menu goes at the start of its body."))
+            lines << (plan.placement.blockFound ? AddToPagesText::tr("%1: its menu block is written again.")
+                                                : AddToPagesText::tr("%1: the menu goes at the start of its body."))
                          .arg(name);
             diffs << pageInstallDiff(plan);
             changed << plan;
@@ -60,22 +65,22 @@ bool addMenuToPages(const Project &project, Page &params, bool mustSaveFirst, co
     }
     if (changed.isEmpty()) {
         if (trouble)
-            dialogs().showError(QStringLiteral("No page was changed.\r") + lines.join(QLatin1Char('\r')));
+            dialogs().showError(AddToPagesText::tr("No page was changed.\r") + lines.join(QLatin1Char('\r')));
         else
             dialogs().showMessage(lines.join(QLatin1Char('\r')));
         return false;
     }
     const QStringList engines = missingEngineFiles(menu);
     for (const QString &engine : engines)
-        lines << QStringLiteral("%1: copied from the program beside the data file.").arg(shownPath(engine, site));
-    if (dialogs().askToWrite(QStringLiteral("Add the menu to these pages?\r") + lines.join(QLatin1Char('\r')) +
-                                 QStringLiteral("\rEach page as it was is kept beside it, its name ending in \"~\"."),
+        lines << AddToPagesText::tr("%1: copied from the program beside the data file.").arg(shownPath(engine, site));
+    if (dialogs().askToWrite(AddToPagesText::tr("Add the menu to these pages?\r") + lines.join(QLatin1Char('\r')) +
+                                 AddToPagesText::tr("\rEach page as it was is kept beside it, its name ending in \"~\"."),
                              diffs.join(QLatin1Char('\n'))) != Dialogs::Answer::Yes)
         return false;
 
     QString error;
     if (!copyMissingEngineFiles(menu, project.ProgramFolder, &error)) {
-        dialogs().showError(QStringLiteral("No page was changed.\r") + error);
+        dialogs().showError(AddToPagesText::tr("No page was changed.\r") + error);
         return false;
     }
     QStringList failed;
@@ -83,7 +88,7 @@ bool addMenuToPages(const Project &project, Page &params, bool mustSaveFirst, co
         if (!writePageInstall(plan, &error))
             failed << QStringLiteral("%1: %2").arg(shownPath(plan.path, site), error);
     if (!failed.isEmpty()) {
-        dialogs().showError(QStringLiteral("These pages could not be written; they are as they were:\r") +
+        dialogs().showError(AddToPagesText::tr("These pages could not be written; they are as they were:\r") +
                             failed.join(QLatin1Char('\r')));
         return failed.size() < changed.size();
     }

@@ -8,6 +8,7 @@
 #include "project/site/textdiff.h"
 #include "project/platform/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,8 @@
 #include <QUrl>
 
 namespace {
+
+struct PageInstallText { Q_DECLARE_TR_FUNCTIONS(PageInstall) };
 
 // Pages larger than this are not someone's hand-made page of a site.
 constexpr qint64 kMaxPageSize = 32 * 1024 * 1024;
@@ -102,8 +105,10 @@ PageBlock pageBlockFor(const MenuInstall &menu, const QString &pagePath)
         for (NavEntry &entry : entries)
             if (addressKind(entry.href) == AddressKind::FromFolder)
                 entry.href = rebased(entry.href, dataFolder, pageFolder);
+    // untranslated: markup written into the page, for its visitors
     lines << QStringLiteral("<noscript>") << navListHtml(entries, QStringLiteral("Menu"), QStringLiteral("\n"))
           << QStringLiteral("</noscript>");
+    // untranslated: the block's comments name the menu in the page
     return {keyOf(menu.dataFile), QStringLiteral("Quorna ") + type.name, lines.join(QLatin1Char('\n'))};
 }
 
@@ -113,7 +118,7 @@ PageInstall planPageInstall(const MenuInstall &menu, const QString &pagePath)
     plan.path = QFileInfo(pagePath).absoluteFilePath();
     QString reason;
     if (!readPage(plan.path, plan.before, &reason)) {
-        plan.fileError = QStringLiteral("can't read %1: %2").arg(plan.path, reason);
+        plan.fileError = PageInstallText::tr("can't read %1: %2").arg(plan.path, reason);
         return plan;
     }
     plan.placement = placeBlock(plan.before, pageBlockFor(menu, plan.path));
@@ -122,7 +127,7 @@ PageInstall planPageInstall(const MenuInstall &menu, const QString &pagePath)
     const QFileInfo info(plan.path);
     constexpr QFile::Permissions kWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (plan.placement.outcome == PagePlacement::Outcome::Changed && (!info.isWritable() || !(info.permissions() & kWrite)))
-        plan.fileError = QStringLiteral("can't write %1: it is read-only").arg(plan.path);
+        plan.fileError = PageInstallText::tr("can't write %1: it is read-only").arg(plan.path);
     return plan;
 }
 
@@ -146,11 +151,11 @@ bool writePageInstall(const PageInstall &plan, QString *error)
         return false;
     }
     if (now != plan.before) {
-        *error = QStringLiteral("it changed since it was read; nothing was written");
+        *error = PageInstallText::tr("it changed since it was read; nothing was written");
         return false;
     }
     if (!writeFileSafely(plan.path + QLatin1Char('~'), plan.before, &reason)) {
-        *error = QStringLiteral("the backup %1~ could not be written: %2").arg(plan.path, reason);
+        *error = PageInstallText::tr("the backup %1~ could not be written: %2").arg(plan.path, reason);
         return false;
     }
     if (!writeFileSafely(plan.path, plan.placement.page, &reason)) {

@@ -2,10 +2,13 @@
 
 #include "project/model/product.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 
 namespace {
+
+struct PagePlacementText { Q_DECLARE_TR_FUNCTIONS(PagePlacement) };
 
 struct Span
 {
@@ -106,7 +109,7 @@ PageScan scanPage(const QString &text)
                               : text.mid(i + 4, 1) == QLatin1String(">") ? i + 3
                                                                           : text.indexOf(QLatin1String("-->"), i + 4);
             if (close < 0) {
-                scan.error = QStringLiteral("a comment in it never ends");
+                scan.error = PagePlacementText::tr("a comment in it never ends");
                 return scan;
             }
             Comment comment;
@@ -128,7 +131,7 @@ PageScan scanPage(const QString &text)
             tag.name = text.mid(i + 1, j - i - 1).toLower();
             const qsizetype after = readAttributes(text, j, tag);
             if (after < 0) {
-                scan.error = QStringLiteral("a <%1> tag in it never ends").arg(tag.name);
+                scan.error = PagePlacementText::tr("a <%1> tag in it never ends").arg(tag.name);
                 return scan;
             }
             tag.end = after;
@@ -192,19 +195,21 @@ PagePlacement refused(const QString &reason)
 
 QString blockBeginComment(const PageBlock &block)
 {
+    // untranslated: a comment written into the page, which finds the block again by it
     return QStringLiteral(" %1 \"%2\": begin. %3 writes this block again each time the menu is added to the page. ")
         .arg(block.menu, block.key, kAppTitle);
 }
 
 QString blockEndComment(const PageBlock &block)
 {
+    // untranslated: written into the page, as the begin comment
     return QStringLiteral(" %1 \"%2\": end ").arg(block.menu, block.key);
 }
 
 PagePlacement placeBlock(const QByteArray &page, const PageBlock &block)
 {
     if (page.startsWith("\xFE\xFF") || page.startsWith("\xFF\xFE") || page.contains('\0'))
-        return refused(QStringLiteral("it is not a text page in an ASCII-based encoding"));
+        return refused(PagePlacementText::tr("it is not a text page in an ASCII-based encoding"));
     // One character per byte: every byte outside the block is written back
     // as it was read.
     const QString text = QString::fromLatin1(page);
@@ -222,9 +227,9 @@ PagePlacement placeBlock(const QByteArray &page, const PageBlock &block)
         (m.captured(2) == QLatin1String("begin") ? begins : ends) << comment;
     }
     if (begins.size() > 1)
-        return refused(QStringLiteral("it holds %1 blocks of %2; delete all but one").arg(begins.size()).arg(block.key));
+        return refused(PagePlacementText::tr("it holds %1 blocks of %2; delete all but one").arg(begins.size()).arg(block.key));
     if (begins.size() != ends.size() || (!begins.isEmpty() && ends.first().start < begins.first().end))
-        return refused(QStringLiteral("the block of %1 in it has lost its begin or end comment").arg(block.key));
+        return refused(PagePlacementText::tr("the block of %1 in it has lost its begin or end comment").arg(block.key));
 
     const QString newline = text.contains(QLatin1String("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
     Span replaced;
@@ -236,12 +241,12 @@ PagePlacement placeBlock(const QByteArray &page, const PageBlock &block)
         const StartTag *body = nullptr;
         for (const StartTag &tag : scan.tags) {
             if (tag.name == QLatin1String("frameset"))
-                return refused(QStringLiteral("it is a frameset; add the menu to the page of a frame"));
+                return refused(PagePlacementText::tr("it is a frameset; add the menu to the page of a frame"));
             if (tag.name == QLatin1String("body") && !body)
                 body = &tag;
         }
         if (!body)
-            return refused(QStringLiteral("it has no <body> tag"));
+            return refused(PagePlacementText::tr("it has no <body> tag"));
         replaced = {body->end, body->end};
         indent = indentAfter(text, body->end);
     }
@@ -249,12 +254,12 @@ PagePlacement placeBlock(const QByteArray &page, const PageBlock &block)
     // and a base address would lead the block's relative addresses elsewhere.
     for (const StartTag &tag : scan.tags) {
         if (tag.name == QLatin1String("base") && tag.href)
-            return refused(QStringLiteral("its <base> element changes what the menu's addresses lead to"));
+            return refused(PagePlacementText::tr("its <base> element changes what the menu's addresses lead to"));
         const bool inBlock = tag.start >= replaced.start && tag.end <= replaced.end;
         if (tag.name == QLatin1String("script") && !inBlock &&
             lastSegment(tag.src).compare(block.key, Qt::CaseInsensitive) == 0)
-            return refused(QStringLiteral("it loads %1 already, outside a block of %2; take out that script "
-                                          "element first")
+            return refused(PagePlacementText::tr("it loads %1 already, outside a block of %2; take out that script "
+                                                 "element first")
                                .arg(block.key, kAppTitle));
     }
 

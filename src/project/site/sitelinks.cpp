@@ -3,12 +3,15 @@
 #include "project/site/linkpaths.h"
 #include "project/model/project.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
 
 namespace {
+
+struct SiteLinksText { Q_DECLARE_TR_FUNCTIONS(SiteLinks) };
 
 QString asFolder(const QString &path)
 {
@@ -91,10 +94,10 @@ QString linkProblem(const QString &address, const QString &linksFolder, const QS
     // A page outside the site folder is not on the web server, even when it
     // is on this machine.
     if (!siteFolder.isEmpty() && !(file + QLatin1Char('/')).startsWith(asFolder(siteFolder)))
-        return QStringLiteral("outside the site folder: ") + native;
+        return SiteLinksText::tr("outside the site folder: ") + native;
     // A folder is served by its own index page, whatever the server calls it.
     if (!QFileInfo::exists(file))
-        return QStringLiteral("no such file: ") + native;
+        return SiteLinksText::tr("no such file: ") + native;
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "project/themes/themes.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 // The user's own themes of a menu type: saved from a project's look,
@@ -9,6 +10,8 @@
 // when it fails; a shipped theme is never written, renamed or deleted.
 class OwnThemes
 {
+    Q_DECLARE_TR_FUNCTIONS(OwnThemes)
+
 public:
     // `dataFolder` empty: the user's data folder of this program.
     OwnThemes(int type, QString programFolder, QString dataFolder = {});

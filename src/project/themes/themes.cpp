@@ -10,6 +10,7 @@
 #include "project/platform/textfile.h"
 #include "project/themes/themesample.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -17,7 +18,15 @@
 
 namespace {
 
-const QString kOwnMark = QStringLiteral(" (yours)");
+struct ThemesText { Q_DECLARE_TR_FUNCTIONS(Themes) };
+
+// Looked up each time, not kept from start-up: the translation is installed
+// after the program's constants are made.
+QString ownMark()
+{
+    //: Follows the name of a theme the user saved, in every list of themes.
+    return ThemesText::tr(" (yours)");
+}
 
 } // namespace
 
@@ -37,7 +46,7 @@ QString themeNameOfFile(const QString &fileName, bool own)
 
 QString themeLabel(const Theme &theme)
 {
-    return theme.own ? theme.name + kOwnMark : theme.name;
+    return theme.own ? theme.name + ownMark() : theme.name;
 }
 
 QString themeFileNameOf(const QString &name, bool keepCase)
@@ -83,8 +92,13 @@ QList<Theme> listThemes(int type, const QString &programFolder, const QString &d
 
 const Theme *findTheme(const QList<Theme> &themes, const QString &name)
 {
-    const bool ownOnly = name.endsWith(kOwnMark);
-    const QString bare = ownOnly ? name.chopped(kOwnMark.size()) : name;
+    // A script written for the English program names the mark in English;
+    // it goes on working where the program speaks another language.
+    // untranslated: the English mark, taken as well as the translated one
+    const QString english = QStringLiteral(" (yours)");
+    const QString mark = name.endsWith(ownMark()) ? ownMark() : english;
+    const bool ownOnly = name.endsWith(mark);
+    const QString bare = ownOnly ? name.chopped(mark.size()) : name;
     const QString file = themeFileNameOf(bare);
     for (const Theme &t : themes) {
         if (ownOnly && !t.own)
