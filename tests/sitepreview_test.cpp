@@ -120,11 +120,11 @@ private slots:
                          ".then(function (a) { window.results = a.join('|'); });"
                          "window.headColor = function () { return getComputedStyle(document.querySelector('h1')).color; };"
                          "</script></body></html>"));
-        SiteScheme *scheme = WebPage::siteScheme();
+        WebPage page(harness::gate());
+        SiteScheme *scheme = page.siteScheme();
         QVERIFY(scheme);
         scheme->setRoot(site);
         scheme->clearOverrides();
-        WebPage page(harness::gate());
         page.loadUrl(SiteScheme::urlOf(QStringLiteral("index.html")));
         QVERIFY(harness::waitForDocument(page));
         QVERIFY(harness::waitUntil([&] { return !page.value(QStringLiteral("results")).isNull(); }));

@@ -584,6 +584,40 @@ private slots:
         QCOMPARE(refused.count(), 2);
     }
 
+    // The web profiles belong to the gate: the pages of another gate keep
+    // their storage apart, and a gate that ends after its pages takes its
+    // profiles with it.
+    void gates_keepTheirPagesStorageApart()
+    {
+        const auto run = [](WebPage &page, const QString &script) {
+            QVariant answer;
+            bool answered = false;
+            page.view()->page()->runJavaScript(script, [&](const QVariant &v) {
+                answer = v;
+                answered = true;
+            });
+            return harness::waitUntil([&] { return answered; }) ? answer : QVariant(QStringLiteral("no answer"));
+        };
+        const QString write = QStringLiteral("localStorage.setItem('kept', 'yes'); 1");
+        const QString read = QStringLiteral("String(localStorage.getItem('kept'))");
+        const QUrl base = m_page->view()->url();
+        QCOMPARE(run(*m_page, write).toInt(), 1);
+        {
+            PageGate own;
+            WebPage other(own);
+            QVERIFY(other.siteScheme() && other.siteScheme() != m_page->siteScheme());
+            other.loadHtml(QStringLiteral("<!DOCTYPE html><title>another gate</title>"), base);
+            QVERIFY(harness::waitForDocument(other));
+            QCOMPARE(run(other, read).toString(), QStringLiteral("null"));
+            // A page of the same gate shares the storage.
+            WebPage same(harness::gate());
+            same.loadHtml(QStringLiteral("<!DOCTYPE html><title>the same gate</title>"), base);
+            QVERIFY(harness::waitForDocument(same));
+            QCOMPARE(run(same, read).toString(), QStringLiteral("yes"));
+        }
+        QCOMPARE(run(*m_page, read).toString(), QStringLiteral("yes"));
+    }
+
     void keyFilter_windowKeysReachShortcutsPageKeysStayInPage()
     {
         QWidget window;

@@ -2,6 +2,7 @@
 
 #include "project/model/product.h"
 #include "project/platform/programfolder.h"
+#include "project/platform/shell.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -242,4 +243,9 @@ int WidgetDialogs::askChoice(const QString &text, const QStringList &choices, in
     if (execKeepingFocus(dialog) != QDialog::Accepted)
         return -1;
     return group->checkedId();
+}
+
+bool WidgetDialogs::openWithShell(const QUrl &target)
+{
+    return openWithDesktop(target);
 }

@@ -19,6 +19,7 @@ public:
     QString openFile(const FileRequest &request) override;
     QStringList openFiles(const FileRequest &request) override;
     Answer askToWrite(const QString &text, const QString &details) override;
+    bool openWithShell(const QUrl &target) override;
     QString saveFile(const FileRequest &request) override;
     std::optional<QColor> chooseColor(const QColor &initial) override;
     int askChoice(const QString &text, const QStringList &choices, int preferred) override;

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 
+class QWebEngineProfile;
 class WebPage;
 
 // What the pages of one run of the program share. A call to a page waits in
@@ -55,4 +56,8 @@ private:
     QList<QPointer<WebPage>> m_pages;
     QList<HeldWork> m_heldWork;
     WaitCursor m_waitCursor;
+    // The web profiles of the gate's pages, made on first use. They are the
+    // gate's children: whoever keeps the gate past its pages keeps them too.
+    QWebEngineProfile *m_offlineProfile = nullptr;
+    QWebEngineProfile *m_isolatedProfile = nullptr;
 };

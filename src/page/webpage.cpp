@@ -210,11 +210,11 @@ private:
     WebPage *m_owner;
 };
 
-QWebEngineProfile *WebPage::offlineProfile()
+QWebEngineProfile *WebPage::offlineProfile(PageGate &gate)
 {
-    static QPointer<QWebEngineProfile> profile;
+    QWebEngineProfile *&profile = gate.m_offlineProfile;
     if (!profile) {
-        profile = new QWebEngineProfile(QCoreApplication::instance()); // no storage name: off the record
+        profile = new QWebEngineProfile(&gate); // no storage name: off the record
         profile->setHttpCacheType(QWebEngineProfile::NoCache);
         profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
         profile->setUrlRequestInterceptor(new OfflineInterceptor(profile));
@@ -231,11 +231,11 @@ QWebEngineProfile *WebPage::offlineProfile()
     return profile;
 }
 
-QWebEngineProfile *WebPage::isolatedProfile()
+QWebEngineProfile *WebPage::isolatedProfile(PageGate &gate)
 {
-    static QPointer<QWebEngineProfile> profile;
+    QWebEngineProfile *&profile = gate.m_isolatedProfile;
     if (!profile) {
-        profile = new QWebEngineProfile(QCoreApplication::instance());
+        profile = new QWebEngineProfile(&gate);
         profile->setHttpCacheType(QWebEngineProfile::NoCache);
         profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
         profile->setUrlRequestInterceptor(new NothingInterceptor(profile));
@@ -254,9 +254,9 @@ QWebEngineProfile *WebPage::isolatedProfile()
     return profile;
 }
 
-SiteScheme *WebPage::siteScheme()
+SiteScheme *WebPage::siteScheme() const
 {
-    return offlineProfile()->findChild<SiteScheme *>(QString(), Qt::FindDirectChildrenOnly);
+    return offlineProfile(m_gate)->findChild<SiteScheme *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 WebPage::WebPage(PageGate &gate, QWidget *parentWidget, Kind kind)
@@ -267,7 +267,7 @@ WebPage::WebPage(PageGate &gate, QWidget *parentWidget, Kind kind)
 {
     m_gate.add(this);
     m_view = new QWebEngineView(parentWidget);
-    m_page = new HostedWebEnginePage(kind == Kind::Hosted ? offlineProfile() : isolatedProfile(), this);
+    m_page = new HostedWebEnginePage(kind == Kind::Hosted ? offlineProfile(m_gate) : isolatedProfile(m_gate), this);
     m_view->setPage(m_page);
     m_view->setAcceptDrops(false);
 

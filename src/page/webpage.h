@@ -78,14 +78,15 @@ public:
 
     PageGate &gate() const { return m_gate; }
 
-    // The profile every hosted view uses: off the record, no cache, and only
-    // local schemes reachable.
-    static QWebEngineProfile *offlineProfile();
+    // The profile every hosted view of `gate` uses: off the record, no
+    // cache, and only local schemes reachable. Made on first use; the gate
+    // keeps it.
+    static QWebEngineProfile *offlineProfile(PageGate &gate);
     // The profile of isolated pages: off the record, and nothing reachable
     // but the document the program gives them.
-    static QWebEngineProfile *isolatedProfile();
-    // What serves the user's site to the hosted views.
-    static SiteScheme *siteScheme();
+    static QWebEngineProfile *isolatedProfile(PageGate &gate);
+    // What serves the user's site to the hosted views of this page's gate.
+    SiteScheme *siteScheme() const;
 
 signals:
     // A main-frame navigation the program did not start was refused.

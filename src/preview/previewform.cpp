@@ -346,7 +346,7 @@ bool TfrmPreview::buildInSitePage(const QString &page, const QString &dataText)
         dialogs().showError(plan.error);
         return false;
     }
-    SiteScheme *scheme = WebPage::siteScheme();
+    SiteScheme *scheme = m_web->siteScheme();
     scheme->setRoot(site);
     scheme->clearOverrides();
     for (auto it = plan.overrides.cbegin(); it != plan.overrides.cend(); ++it)

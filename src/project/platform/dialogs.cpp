@@ -1,7 +1,5 @@
 #include "project/platform/dialogs.h"
 
-#include "project/platform/shell.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -24,9 +22,9 @@ bool isIn(const QString &path, const QString &folder)
 
 Dialogs::~Dialogs() = default;
 
-bool Dialogs::openWithShell(const QUrl &target)
+bool Dialogs::openWithShell(const QUrl &)
 {
-    return openWithDesktop(target);
+    return false;
 }
 
 void Dialogs::endProgram(int exitCode)

@@ -68,7 +68,7 @@ public:
 
     // Asks the desktop to open a document, a web address or a "mailto:"
     // address with the user's default handler; false when nothing could be
-    // started.
+    // started. A seam without a desktop starts nothing.
     virtual bool openWithShell(const QUrl &target);
     // Ends the program when it cannot go on (a missing page file): every
     // event loop is left, the nested ones of open dialogs included, and

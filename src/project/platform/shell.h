@@ -3,8 +3,7 @@
 #include <QUrl>
 
 // Asks the desktop to open a document, a web address or a "mailto:" address
-// with the user's default handler; what the dialog seam does unless a test
-// answers itself.
+// with the user's default handler; what the windows' dialog seam does.
 bool openWithDesktop(const QUrl &target);
 
 // Opens `target` through the dialog seam's openWithShell. When nothing could be started the user
