@@ -1,7 +1,5 @@
 #include "page/pagegate.h"
 
-#include "page/webpage.h"
-
 #include <QTimer>
 #include <utility>
 
@@ -26,14 +24,14 @@ void PageGate::runWhenNoCallWaits(QObject *context, std::function<void()> work)
         m_heldWork.append({context, std::move(work)});
 }
 
-void PageGate::add(WebPage *page)
+void PageGate::add(QObject *page, std::function<void()> deliverHeldReports)
 {
-    m_pages.append(page);
+    m_pages.append({page, std::move(deliverHeldReports)});
 }
 
-void PageGate::remove(WebPage *page)
+void PageGate::remove(QObject *page)
 {
-    m_pages.removeAll(page);
+    m_pages.removeIf([page](const Member &member) { return member.page == page || !member.page; });
 }
 
 void PageGate::callStarted()
@@ -50,9 +48,9 @@ void PageGate::callEnded()
     // loop: the pages' reports first, then the held work, each of which
     // checks again in case another call is waiting by then.
     m_waitCursor.callsEnded();
-    for (const QPointer<WebPage> &page : std::as_const(m_pages))
-        if (page)
-            page->scheduleDelivery();
+    for (const Member &member : std::as_const(m_pages))
+        if (member.page)
+            member.deliverHeldReports();
     const QList<HeldWork> held = std::exchange(m_heldWork, {});
     for (const HeldWork &h : held)
         if (h.context)

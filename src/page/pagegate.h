@@ -44,16 +44,22 @@ private:
         QPointer<QObject> context;
         std::function<void()> work;
     };
+    // A page, and how it is told to deliver the reports it held.
+    struct Member
+    {
+        QPointer<QObject> page;
+        std::function<void()> deliverHeldReports;
+    };
 
-    void add(WebPage *page);
-    void remove(WebPage *page);
+    void add(QObject *page, std::function<void()> deliverHeldReports);
+    void remove(QObject *page);
     void callStarted();
     void callEnded();
 
     ErrorReporter m_reportHandlerError;
     int m_callsInProgress = 0;
     // Every page alive, so the call that ends last can hand on what waited.
-    QList<QPointer<WebPage>> m_pages;
+    QList<Member> m_pages;
     QList<HeldWork> m_heldWork;
     WaitCursor m_waitCursor;
     // The web profiles of the gate's pages, made on first use. They are the

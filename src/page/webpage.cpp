@@ -265,7 +265,7 @@ WebPage::WebPage(PageGate &gate, QWidget *parentWidget, Kind kind)
     , m_kind(kind)
     , m_pending(std::make_unique<QList<Event>>())
 {
-    m_gate.add(this);
+    m_gate.add(this, [this] { scheduleDelivery(); });
     m_view = new QWebEngineView(parentWidget);
     m_page = new HostedWebEnginePage(kind == Kind::Hosted ? offlineProfile(m_gate) : isolatedProfile(m_gate), this);
     m_view->setPage(m_page);

@@ -112,7 +112,7 @@ const Theme *findTheme(const QList<Theme> &themes, const QString &name)
 bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString &themeText,
                 const ReadProjectText &read)
 {
-    const ReadProjectText readText = read ? read : [&](const QString &text) {
+    const ReadProjectText readProject = read ? read : [&](const QString &text) {
         project.ItemStyles.clear();
         project.SubmenuStyles.clear();
         // Line breaks as the reader gives them to the page from a file.
@@ -127,8 +127,8 @@ bool ApplyTheme(Project &project, Page &params, Page &itemParams, const QString 
     const QString themed = themedDataText(themeText, project.MenuType,
                                           (keptBase.hasMatch() ? keptBase.captured(0) + QStringLiteral("\r\n") : QString()) +
                                               itemArrayOf(before, project.menuType()));
-    if (!readText(themed)) {
-        readText(before);
+    if (!readProject(themed)) {
+        readProject(before);
         return false;
     }
     ClearStyleRefsFrom(project, 0, project.ItemStyles.size());
