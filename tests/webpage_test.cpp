@@ -70,6 +70,10 @@ private slots:
         QTest::newRow("mixed") << PageArgs{3, kOmitted, QStringLiteral("</script>é€")}
                                << "number|3|undefined|undefined|string";
         QTest::newRow("empty text") << PageArgs{QString()} << "string||undefined|undefined|undefined";
+        // The call's script is filled from a template: what looks like its
+        // placeholders arrives as text.
+        QTest::newRow("placeholder texts") << PageArgs{QStringLiteral("'@KIND'"), QStringLiteral("'@ARGS'"), QStringLiteral("@FUNCTION")}
+                                           << "string|'@KIND'|string|'@ARGS'|string";
     }
     void call_argumentKinds_reachFunctionAsGiven()
     {

@@ -823,28 +823,21 @@ void WebPage::recoverFromHang(qint64 hungRenderer)
 
 namespace {
 
-QString callScript(const QString &function, const QString &body)
+QString callScript(const QString &function, const QString &kind, const QString &args)
 {
-    // Looks the function up by name and catches what it throws: a raw
-    // exception and `undefined` would both arrive as an empty QVariant.
-    // untranslated: JavaScript run in the page
-    return QStringLiteral(
-               "(function(){var n=%1;var f=window[n];"
-               "if(typeof f!=='function')return{ok:false,name:'ReferenceError',"
-               "message:'The page has no function '+n+'.'};"
-               "try{%2}catch(e){return{ok:false,name:(e&&e.name)||'Error',"
-               "message:String(e&&e.message!==undefined?e.message:e),stack:String(e&&e.stack||'')};}})()")
-        .arg(jsStringLiteral(function), body);
+    return filledScript(QStringLiteral(":/page/call.js"),
+                        {{QStringLiteral("@FUNCTION"), jsStringLiteral(function)},
+                         {QStringLiteral("@KIND"), jsStringLiteral(kind)},
+                         {QStringLiteral("@ARGS"), args}});
 }
 
 } // namespace
 
 QVariant WebPage::call(const QString &function, const PageArgs &args)
 {
-    // untranslated: JavaScript run in the page
-    const QString body = QStringLiteral("var v=f.apply(window,[%1]);return{ok:true,value:(v===undefined?null:v)};")
-                             .arg(pageArgsToScript(args));
-    return evaluate(function, callScript(function, body)).value(QStringLiteral("value"));
+    const QString script =
+        callScript(function, QStringLiteral("one"), QLatin1Char('[') + pageArgsToScript(args) + QLatin1Char(']'));
+    return evaluate(function, script).value(QStringLiteral("value"));
 }
 
 QVariantList WebPage::callBatch(const QString &function, const QList<PageArgs> &argLists)
@@ -853,17 +846,15 @@ QVariantList WebPage::callBatch(const QString &function, const QList<PageArgs> &
         return {};
     QString lists;
     lists.reserve(argLists.size() * 24);
+    lists += QLatin1Char('[');
     for (qsizetype i = 0; i < argLists.size(); ++i) {
         if (i)
             lists += QLatin1Char(',');
         lists += QLatin1Char('[') + pageArgsToScript(argLists[i]) + QLatin1Char(']');
     }
-    // untranslated: JavaScript run in the page
-    const QString body = QStringLiteral("var a=[%1],out=new Array(a.length);"
-                                        "for(var i=0;i<a.length;i++){var v=f.apply(window,a[i]);"
-                                        "out[i]=(v===undefined?null:v);}return{ok:true,values:out};")
-                             .arg(lists);
-    const QVariantList values = evaluate(function, callScript(function, body)).value(QStringLiteral("values")).toList();
+    lists += QLatin1Char(']');
+    const QString script = callScript(function, QStringLiteral("batch"), lists);
+    const QVariantList values = evaluate(function, script).value(QStringLiteral("values")).toList();
     if (values.size() != argLists.size())
         throw PageError(function, pageName(), internalErrorText(tr("an answer cut short")),
                         tr("the page answered %1 of %2 calls").arg(values.size()).arg(argLists.size()));
@@ -872,24 +863,14 @@ QVariantList WebPage::callBatch(const QString &function, const QList<PageArgs> &
 
 QVariant WebPage::value(const QString &name)
 {
-    // untranslated: JavaScript run in the page
-    const QString script =
-        QStringLiteral("(function(){var n=%1;if(!(n in window))return{ok:false,name:'ReferenceError',"
-                       "message:'The page has no value '+n+'.'};var v=window[n];"
-                       "return{ok:true,value:(v===undefined?null:v)};})()")
-            .arg(jsStringLiteral(name));
+    const QString script = filledScript(QStringLiteral(":/page/value.js"), {{QStringLiteral("@NAME"), jsStringLiteral(name)}});
     return evaluate(name, script).value(QStringLiteral("value"));
 }
 
 void WebPage::setStatus(const QString &text)
 {
-    // Set past the report: the program's own status text is no request of
-    // the page's, and reporting it would re-enter whoever set it.
-    // untranslated: JavaScript run in the page
     evaluate(QStringLiteral("status"),
-             QStringLiteral("(function(){var d=Object.getOwnPropertyDescriptor(window,'status');"
-                            "if(d&&d.set)d.set.call(window,%1,true);else window.status=%1;return{ok:true};})()")
-                 .arg(jsStringLiteral(text)));
+             filledScript(QStringLiteral(":/page/status.js"), {{QStringLiteral("@TEXT"), jsStringLiteral(text)}}));
 }
 
 QString WebPage::evaluateApart(const QString &script, const QStringList &names, const QStringList &doNothing)
