@@ -29,7 +29,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
     };
     QStringList files;
     bool onlyFiles = false;
-    // untranslated: the option names, matched as they are typed
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
         if (onlyFiles || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
