@@ -29,9 +29,11 @@ Application::Application(int &argc, char **argv)
 
 Application::~Application()
 {
-    // A test may have put its own seam in; only ours is taken out.
-    if (&dialogs() == m_boxes.get())
-        setDialogs(nullptr);
+    // A test may have put its own seam in; only ours is taken out. (Asking
+    // dialogs() would end the program when no seam is installed.)
+    Dialogs *current = setDialogs(nullptr);
+    if (current != m_boxes.get())
+        setDialogs(current);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
