@@ -65,9 +65,10 @@ export async function framePictures(b, datas, { html, ready, shoot }) {
         return frames[i].contentWindow.eval(`(${fn})`)(arg);
       }, [i, String(fn), arg]);
       // The middle of what find() returns, once it is shown, with every
-      // opening effect at its end.
+      // opening effect at its end. The wait is bounded by time, not by a
+      // count of frames: a busy machine draws fewer of them.
       const middle = find => inFrame(async find => {
-        for (let n = 0; n < 100; n++) {
+        for (const end = performance.now() + 10000; performance.now() < end;) {
           for (const a of document.getAnimations()) a.finish();
           const el = eval(`(${find})`)();
           const r = el && el.getBoundingClientRect();
