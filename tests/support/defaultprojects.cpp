@@ -58,73 +58,93 @@ QJsonValue descriptionOf(const QString &fileName, int type, QString *error)
     return QJsonDocument::fromJson(file.readAll()).object().value(menuTypes().at(static_cast<size_t>(type)).folder);
 }
 
-// A data text written by the program from a description: { params: {name:
+// Data texts written by the program from descriptions: { params: {name:
 // value}, itemStyles: [[name, {name: value}]], submenuStyles: [...], items:
-// [[level, {field key: value}]] }.
-QString buildProject(int type, const QJsonObject &description, QString *error)
+// [[level, {field key: value}]] }. The type's pages are opened once for all
+// the texts of a type, as the editor keeps its own: every build starts from
+// the pages' reset, so no description sees what the one before it set.
+class ProjectBuilder
 {
-    const MenuType &menuType = menuTypes().at(static_cast<size_t>(type));
-    const QString folder = harness::runtimeDir();
-    auto params = harness::openPage(folder + pagePath(type, QStringLiteral("params.html")));
-    auto itemParams = harness::openPage(folder + pagePath(type, QStringLiteral("itemparams.html")));
+public:
+    explicit ProjectBuilder(int type)
+        : m_type(type)
+        , m_menuType(menuTypes().at(static_cast<size_t>(type)))
+        , m_params(openTypePage(type, QStringLiteral("params.html")))
+        , m_itemParams(openTypePage(type, QStringLiteral("itemparams.html")))
+        , m_itemStyles(openTypePage(type, QStringLiteral("itemstyles.html")))
+    {
+        if (m_menuType.hasSubmenuStyles)
+            m_submenuStyles = openTypePage(type, QStringLiteral("smstyles.html"));
+    }
 
-    Project project;
-    project.MenuType = type;
-    params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
-    const QString paramText = declarations(description.value(QStringLiteral("params")).toObject());
-    if (!paramText.isEmpty())
-        EvaluateDataText(*params, menuType, paramText);
+    QString build(const QJsonObject &description, QString *error)
+    {
+        Project project;
+        project.MenuType = m_type;
+        m_params->call(QStringLiteral("qrn_reCreateParams"), {kOmitted});
+        const QString paramText = declarations(description.value(QStringLiteral("params")).toObject());
+        if (!paramText.isEmpty())
+            EvaluateDataText(*m_params, m_menuType, paramText);
 
-    auto itemStyles = harness::openPage(folder + pagePath(type, QStringLiteral("itemstyles.html")));
-    if (!readStyles(*itemStyles, description.value(QStringLiteral("itemStyles")).toArray(), project.ItemStyles, error))
-        return {};
-    if (menuType.hasSubmenuStyles) {
-        auto smStyles = harness::openPage(folder + pagePath(type, QStringLiteral("smstyles.html")));
-        if (!readStyles(*smStyles, description.value(QStringLiteral("submenuStyles")).toArray(), project.SubmenuStyles,
+        if (!readStyles(*m_itemStyles, description.value(QStringLiteral("itemStyles")).toArray(), project.ItemStyles,
                         error))
             return {};
+        if (m_submenuStyles && !readStyles(*m_submenuStyles, description.value(QStringLiteral("submenuStyles")).toArray(),
+                                           project.SubmenuStyles, error))
+            return {};
+
+        // The item fields of the type, by key, in parameter order.
+        const QStringList keys = m_itemParams
+                                     ->callText(QStringLiteral("eval"),
+                                                {QStringLiteral("Plivex.page.type.itemFields.map(function(f){return "
+                                                                "f.key||'';}).join(',')")})
+                                     .split(QLatin1Char(','));
+        QList<LeveledItem> items;
+        for (const QJsonValue &v : description.value(QStringLiteral("items")).toArray()) {
+            LeveledItem li;
+            li.level = v.toArray().at(0).toInt();
+            const QJsonObject fields = v.toArray().at(1).toObject();
+            for (auto it = fields.begin(); it != fields.end(); ++it) {
+                const qsizetype n = keys.indexOf(it.key());
+                if (n < 0 || n >= TItem::kParamCount) {
+                    *error = QStringLiteral("%1: no item field %2").arg(m_menuType.folder, it.key());
+                    return {};
+                }
+                li.item.Params[static_cast<size_t>(n)] = it.value().toString();
+            }
+            items << li;
+        }
+        project.items().insertLeveled({}, 0, items);
+        return BuildDataText(project, *m_params, *m_itemParams);
     }
 
-    // The item fields of the type, by key, in parameter order.
-    const QStringList keys = itemParams
-                                 ->callText(QStringLiteral("eval"),
-                                            {QStringLiteral("Plivex.page.type.itemFields.map(function(f){return f.key"
-                                                            "||'';}).join(',')")})
-                                 .split(QLatin1Char(','));
-    QList<LeveledItem> items;
-    for (const QJsonValue &v : description.value(QStringLiteral("items")).toArray()) {
-        LeveledItem li;
-        li.level = v.toArray().at(0).toInt();
-        const QJsonObject fields = v.toArray().at(1).toObject();
-        for (auto it = fields.begin(); it != fields.end(); ++it) {
-            const qsizetype n = keys.indexOf(it.key());
-            if (n < 0 || n >= TItem::kParamCount) {
-                *error = QStringLiteral("%1: no item field %2").arg(menuType.folder, it.key());
-                return {};
-            }
-            li.item.Params[static_cast<size_t>(n)] = it.value().toString();
-        }
-        items << li;
+private:
+    static std::unique_ptr<WebPage> openTypePage(int type, const QString &name)
+    {
+        return harness::openPage(harness::runtimeDir() + pagePath(type, name));
     }
-    project.items().insertLeveled({}, 0, items);
-    return BuildDataText(project, *params, *itemParams);
-}
+
+    int m_type;
+    const MenuType &m_menuType;
+    std::unique_ptr<WebPage> m_params, m_itemParams, m_itemStyles, m_submenuStyles;
+};
 
 } // namespace
 
 QString buildDefaultProject(int type, QString *error)
 {
     const QJsonValue description = descriptionOf(defaultProjectsDescription(), type, error);
-    return description.isObject() ? buildProject(type, description.toObject(), error) : QString();
+    return description.isObject() ? ProjectBuilder(type).build(description.toObject(), error) : QString();
 }
 
 QList<BuiltTheme> buildThemes(int type, QString *error)
 {
     const QJsonValue list = descriptionOf(harness::testDataDir() + QStringLiteral("../pages_tools/themes.json"), type, error);
     QList<BuiltTheme> out;
+    ProjectBuilder builder(type);
     for (const QJsonValue &v : list.toArray()) {
         const QString name = v.toObject().value(QStringLiteral("name")).toString();
-        const QString text = buildProject(type, v.toObject(), error);
+        const QString text = builder.build(v.toObject(), error);
         if (text.isEmpty())
             return {};
         const QString file = name.toLower().replace(QLatin1Char(' '), QLatin1Char('-')) + QStringLiteral(".js");
