@@ -89,6 +89,8 @@ int main(int argc, char **argv)
     std::printf("ms_per_step: %.1f\n", walk.steps().isEmpty() ? 0.0 : seconds * 1000 / double(walk.steps().size()));
     std::printf("check_ms_per_step: %.1f\n",
                 walk.steps().isEmpty() ? 0.0 : double(walk.checkMs()) / double(walk.steps().size()));
+    for (auto k = walk.msByKind().cbegin(); k != walk.msByKind().cend(); ++k)
+        std::printf("ms_per_%s: %.1f\n", qPrintable(k.key()), double(k.value()) / walk.counts().value(k.key(), 1));
     std::printf("passed: %d\n", ok ? 1 : 0);
     if (!ok) {
         std::fprintf(stderr, "%s\n", qPrintable(walk.report()));

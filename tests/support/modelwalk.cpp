@@ -329,11 +329,14 @@ bool ModelWalk::run(const QString &step)
     m_doing.clear();
     m_expectedMessage.clear();
     bool ran = false;
+    QElapsedTimer timer;
+    timer.start();
     try {
         ran = runCommand(name, rest);
     } catch (const PageError &e) {
         ran = fail(QStringLiteral("a page failed: ") + e.message + QStringLiteral(" (") + e.debugText() + QLatin1Char(')'));
     }
+    m_msByKind[name] += timer.elapsed();
     // A question the step did not script was answered by nobody.
     const bool leftOver = !m_app.dialogs.answers.isEmpty() || !m_app.dialogs.files.isEmpty()
         || !m_app.dialogs.choices.isEmpty();

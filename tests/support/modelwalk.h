@@ -50,6 +50,8 @@ public:
     const QMap<QString, int> &counts() const { return m_counts; }
     int changes() const { return m_changes; }
     qint64 checkMs() const { return m_checkMs; }
+    // Milliseconds each kind of step took in all, its checks included.
+    const QMap<QString, qint64> &msByKind() const { return m_msByKind; }
 
 private:
     struct Snapshot
@@ -138,4 +140,5 @@ private:
     QMap<QString, int> m_counts;
     int m_changes = 0;
     qint64 m_checkMs = 0;
+    QMap<QString, qint64> m_msByKind;
 };
