@@ -4,7 +4,7 @@
 // menu-wide parameters and from an individual item style.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, openPage, pageHtml, menuType, SITE } from './support.mjs';
+import { test, launch, onePage, openPage, pageHtml, menuType, SITE } from './support.mjs';
 import { T as TABS } from './tabs_support.mjs';
 import { T as TABMENU } from './tabmenu_support.mjs';
 import { T as TREE } from './tree_support.mjs';
@@ -14,7 +14,7 @@ const STACK = '"Segoe UI", Verdana, Geneva, sans-serif';
 const STYLE_STACK = '"Trebuchet MS", "DejaVu Sans", Arial, sans-serif';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 // [level, text] pairs; the last top-level item takes item style 0.

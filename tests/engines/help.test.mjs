@@ -5,10 +5,10 @@ import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { test, launch, openPage, TYPE, BIN } from './support.mjs';
+import { test, launch, onePage, openPage, TYPE, BIN } from './support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 test('helpPages_describeEveryParameter', async () => {

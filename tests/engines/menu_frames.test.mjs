@@ -2,10 +2,10 @@
 // a frameset; the ordinary menu when the sub frame is of another origin.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, openPage, dataFile, defaultItems, ENGINE, SITE, OTHER } from './support.mjs';
+import { test, launch, onePage, openPage, dataFile, defaultItems, ENGINE, SITE, OTHER } from './support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const content = '<!DOCTYPE html><html lang="en"><head><title>Content</title></head><body><h1>Content</h1></body></html>';

@@ -2,10 +2,10 @@
 // pattern by default and the application menu bar pattern by parameter.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, menuPage, dataFile, defaultItems, bigItems, FLYOUT_PROJECT, DEFAULT_PROJECT } from './support.mjs';
+import { test, launch, onePage, menuPage, dataFile, defaultItems, bigItems, FLYOUT_PROJECT, DEFAULT_PROJECT } from './support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 // What has the focus: its text (or label) and kind, and the open submenus.

@@ -3,10 +3,10 @@
 // style under the contrast minimum is found on the items that use it.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, menuPage, dataFile, bigItems, axeAudit } from './support.mjs';
+import { launch, onePage, menuPage, dataFile, bigItems, axeAudit } from './support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 // The default project's styles, as its description gives them.

@@ -5,12 +5,12 @@
 // panel's id, or the page opened with it, selects the panel's tab.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, openPage, pageHtml, SITE } from './support.mjs';
+import { test, launch, onePage, openPage, pageHtml, SITE } from './support.mjs';
 import { T as TABS } from './tabs_support.mjs';
 import { T as TAB_MENU } from './tabmenu_support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const ENGINES = [['tabs', TABS], ['tab menu', TAB_MENU]];

@@ -166,18 +166,28 @@ function watch(page) {
 // A fresh page costs a browser about a fifth of a second of processor time
 // (a WebDriver browser several round trips as well); a load costs a
 // fraction of that. Before each load the page is put back as a new one
-// would be: the site's storage emptied, so that no page sees what the one
-// before it kept; the launch's size (1000 x 700); the pointer in the corner.
-// For files whose tests hold one page at a time and leave no clock, media
-// emulation, listener or script behind on it.
+// would be: the last document is left for an empty one of its own site
+// (another site's would cost a browser a new process), so that what it
+// stores as it goes (a tree's open branches) is stored before that site's
+// storage is emptied, and no page sees what the one before it kept; the
+// launch's size (1000 x 700); the pointer in the corner. For files whose
+// tests hold one page at a time and leave no clock, media emulation,
+// listener or script behind on it, and whose pages store nothing from
+// frames of another site.
+const BLANK = 'plivex-blank.html';
 export function onePage(b) {
   let page = null, resize = null, resized = false;
+  for (const site of [SITE, OTHER]) b.serve({ [BLANK]: '<!DOCTYPE html><title>Blank</title>' }, site);
   return {
     ...b,
     ctx: {
       async newPage() {
         if (page) {
-          await page.evaluate(() => { try { sessionStorage.clear(); localStorage.clear(); } catch { /* a page without storage */ } });
+          const site = [SITE, OTHER].find(site => page.url().startsWith(site));
+          if (site) {
+            await page.goto(site + BLANK);
+            await page.evaluate(() => { sessionStorage.clear(); localStorage.clear(); });
+          }
           if (resized) await resize({ width: 1000, height: 700 });
           resized = false;
           // A pointer that does not move puts no item of the next page under

@@ -4,11 +4,11 @@
 // vertical and right-to-left tabs.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch } from './support.mjs';
+import { test, launch, onePage } from './support.mjs';
 import { T, tabMenuPage, state } from './tabmenu_support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 // Tab 0 shows a panel, Tab 1 is a link with a submenu (its S1b disabled),

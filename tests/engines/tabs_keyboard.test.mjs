@@ -3,11 +3,11 @@
 // disabled tabs skipped, and selection on hover by parameter.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch } from './support.mjs';
+import { test, launch, onePage } from './support.mjs';
 import { T, tabsPage, panelItems, contents, state } from './tabs_support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 // Tab 2 of four is disabled; Tab 3 is a link.

@@ -3,11 +3,11 @@
 // visit (qrntmenu_ss.js), loaded before or after the data file.
 import { before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { test, launch, bigItems } from './support.mjs';
+import { test, launch, onePage, bigItems } from './support.mjs';
 import { T, treePage, shown, focused, smallTree } from './tree_support.mjs';
 
 let b;
-before(async () => { b = await launch(); });
+before(async () => { b = onePage(await launch()); });
 after(async () => { await b.close(); });
 
 const closed = 'Alpha-,Beta-,Gamma,Delta-';
